@@ -1,0 +1,19 @@
+#pragma once
+// Text is UTF-8 everywhere. Bytes that are not valid UTF-8 (an old file, a numeric
+// character reference to a single byte) are taken as Windows-1252 so that nothing is lost.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+bool IsValidUtf8(std::string_view s);
+// s unchanged when valid UTF-8; otherwise every byte of an invalid sequence becomes the
+// UTF-8 form of its Windows-1252 character.
+std::string EnsureUtf8(std::string_view s);
+// UTF-8 form of one code point (invalid code points give U+FFFD).
+std::string CodePointToUtf8(std::uint32_t cp);
+// UTF-8 form of one Windows-1252 byte.
+std::string Win1252ByteToUtf8(unsigned char b);
+
+}  // namespace platform
