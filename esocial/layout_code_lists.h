@@ -1,6 +1,7 @@
 #pragma once
 // Code lists shared by several enumerations, and the pieces the conversion units share.
 #include <array>
+#include <iterator>
 #include <cstddef>
 #include <string_view>
 

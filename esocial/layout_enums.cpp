@@ -1,3 +1,4 @@
+// Code lists of the by-position family.
 #include "esocial/layout_enums.h"
 
 #include "esocial/layout_code_lists.h"

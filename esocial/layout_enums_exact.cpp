@@ -1,3 +1,4 @@
+// The by-value and exact conversion families, and the pension pair that has both kinds.
 #include "esocial/layout_code_lists.h"
 #include "esocial/layout_enums.h"
 

@@ -1,3 +1,4 @@
+// Incidence codes, suspension indicators and leave reasons: the longest code lists.
 #include "esocial/layout_code_lists.h"
 #include "esocial/layout_enums.h"
 
