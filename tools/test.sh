@@ -13,10 +13,6 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 cmake -S "$here" -B "$build" -G Ninja "${extra[@]}" >/dev/null
 cmake --build "$build"
-jobs=$(nproc)
-cd "$build"
-ctest --output-on-failure -j "$jobs" --timeout 600
-
 # A short fuzz run of the XML reader (clang + libFuzzer) in its own build folder. A longer
 # run by hand, keeping what it finds in build-fuzz/corpus:
 #   build-fuzz/tests/fuzz/xml_reader_fuzz -max_total_time=3600 -max_len=4096 \
@@ -32,3 +28,7 @@ if ! "$fuzz/tests/fuzz/xml_reader_fuzz" -max_total_time=5 -max_len=4096 \
   exit 1
 fi
 grep -o "Done [0-9]* runs in [0-9]* second(s)" "$fuzz/xml_reader_fuzz.log" | sed "s/^/xml_reader_fuzz: /"
+
+jobs=$(nproc)
+cd "$build"
+ctest --output-on-failure -j "$jobs" --timeout 600
