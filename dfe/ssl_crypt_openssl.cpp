@@ -70,6 +70,9 @@ std::string ValorOutroNome(const std::string& dados, const std::string& marcador
   return conteudo;
 }
 
+// Linked directly: "loading" is the library's initialisation.
+bool OpenSSLCarregado() { return OPENSSL_init_crypto(0, nullptr) == 1; }
+
 }  // namespace
 
 std::string TextoErroOpenSSL() {
@@ -91,7 +94,10 @@ void TDFeOpenSSL::Clear() {
   FOldVersion = false;
 }
 
-std::string TDFeOpenSSL::Versao() { return OpenSSLVersion(); }
+std::string TDFeOpenSSL::Versao() {
+  if (!OpenSSLCarregado()) return "Erro ao carregar bibliotecas do OpenSSL";
+  return OpenSSLVersion();
+}
 
 bool TDFeOpenSSL::OpenSSLOldVersion() {
   if (FVersion.empty()) {
@@ -128,6 +134,7 @@ std::string TDFeOpenSSL::OpenSSLVersion() {
 }
 
 void TDFeOpenSSL::CarregarCertificadoDeDadosPFX() {
+  if (!OpenSSLCarregado()) throw ETrivoDFeException("Erro ao carregar bibliotecas do OpenSSL");
   if (!CarregarPFX(FpDFeSSL.DadosPFX())) {
     std::string erro = TextoErroOpenSSL();
     throw ETrivoDFeException("Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\n" +

@@ -248,6 +248,8 @@ void TDFeSSLXmlSignLibXml2::InicializarLibXml2() {
   if (FLibXml2Inicializada) return;
   // Linked directly; parse and save settings are given per call, nothing global is changed.
   xmlInitParser();
+  if (!xmlHasFeature(XML_WITH_C14N) || !xmlHasFeature(XML_WITH_SCHEMAS))
+    throw ETrivoDFeException("Erro ao inicializar a Biblioteca LibXML2");
   FLibXml2Inicializada = true;
 }
 

@@ -400,3 +400,44 @@ TEST(SSLFacadeEnvioFim, FacadeDestroyedWhileAnAbandonedSendRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SSLFacadeEnvio, CertificateDownloadedFromAnAddressIsCachedInItsFile) {
+  ssl.SetSSLCryptLib(cryOpenSSL);
+  ssl.UseCertificateHTTP = true;
+  const std::string cache = testsupport::MakeTempDir("nembo-pfx") + "/sub/cert.pfx";
+  const std::string pfx = testsupport::ReadFile(testsupport::PkiDir() + "/client.p12");
+  gDuble.resposta = pfx;
+  ssl.SetURLPFX("http://h/cert.pfx");
+  ssl.SetArquivoPFX(cache);
+  ssl.SetSenha("1234");
+  EXPECT_EQ(ssl.CertCNPJ(), "12345678000195");
+  EXPECT_EQ(gDuble.ultimoMetodo, "GET");
+  EXPECT_EQ(gDuble.ultimaURL, "http://h/cert.pfx");
+  EXPECT_TRUE(ssl.UseCertificateHTTP);  // restored after the download
+  EXPECT_EQ(testsupport::ReadFile(cache), pfx);
+
+  // A cached certificate that is far from expiring is used without asking the address.
+  TDFeSSL outro;
+  outro.SetSSLCryptLib(cryOpenSSL);
+  outro.DefinirSSLHttpClass(&CriarBackEnd<HttpDuble, TDFeSSLHttpClass>);
+  outro.SetURLPFX("http://h/cert.pfx");
+  outro.SetArquivoPFX(cache);
+  outro.SetSenha("1234");
+  gDuble.Reiniciar();
+  EXPECT_EQ(outro.CertCNPJ(), "12345678000195");
+  EXPECT_EQ(gDuble.execucoes, 0);
+
+  TDFeSSL semCache;
+  semCache.SetSSLCryptLib(cryOpenSSL);
+  semCache.DefinirSSLHttpClass(&CriarBackEnd<HttpDuble, TDFeSSLHttpClass>);
+  semCache.SetURLPFX("http://h/x.pfx");
+  gDuble.status = 404;
+  EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }), "Http erro 404, baixando Certificado de http://h/x.pfx");
+  gDuble.status = 200;
+  gDuble.resposta = "lixo";
+  EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }), "Certificado obtido de http://h/x.pfx é inválido");
+}
+
+}  // namespace
