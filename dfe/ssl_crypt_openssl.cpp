@@ -79,6 +79,8 @@ std::string TextoErroOpenSSL() {
   unsigned long code = ERR_get_error();
   char buf[1024];
   ERR_error_string_n(code, buf, sizeof buf);
+  // Later entries of the queue belong to this failure too; none may leak into the next one.
+  ERR_clear_error();
   char out[1200];
   std::snprintf(out, sizeof out, "Error: %lu - %s", code, buf);
   return out;
@@ -145,6 +147,7 @@ void TDFeOpenSSL::CarregarCertificadoDeDadosPFX() {
 bool TDFeOpenSSL::CarregarPFX(const std::string& dadosPFX) {
   EVP_PKEY_free(FPrivKey);
   FPrivKey = nullptr;
+  ERR_clear_error();
   BioPtr bio(BIO_new_mem_buf(dadosPFX.data(), static_cast<int>(dadosPFX.size())));
   PKCS12* p12 = d2i_PKCS12_bio(bio.get(), nullptr);
   if (p12 == nullptr) return false;

@@ -160,13 +160,16 @@ TEST(OpenSSLBackEnd, ValidityInLocalTime) {
 }
 
 TEST(OpenSSLBackEnd, Pkcs12Failures) {
-  EXPECT_TRUE(platform::StartsText("Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\nError: ",
-                                   Mensagem([] { Facade(PkiDir() + "/client.p12", "errada")->CarregarCertificado(); })));
+  const std::string prefixo = "Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\nError: ";
+  std::string senhaErrada = Mensagem([] { Facade(PkiDir() + "/client.p12", "errada")->CarregarCertificado(); });
+  EXPECT_TRUE(platform::StartsText(prefixo, senhaErrada)) << senhaErrada;
+  EXPECT_NE(senhaErrada.find("mac verify failure"), std::string::npos) << senhaErrada;
   TDFeSSL ssl;
   ssl.SetSSLCryptLib(cryOpenSSL);
   ssl.SetDadosPFX("isto não é PKCS#12");
-  EXPECT_TRUE(platform::StartsText("Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\n",
-                                   Mensagem([&] { ssl.CarregarCertificado(); })));
+  std::string naoPkcs12 = Mensagem([&] { ssl.CarregarCertificado(); });
+  EXPECT_TRUE(platform::StartsText(prefixo, naoPkcs12)) << naoPkcs12;
+  EXPECT_NE(naoPkcs12.find("asn1"), std::string::npos) << naoPkcs12;
   EXPECT_FALSE(ssl.CertificadoLido());
   EXPECT_FALSE(ssl.CarregarCertificadoPublico(platform::Base64Encode("lixo")));
   EXPECT_FALSE(ssl.CarregarCertificadoPublico(""));
