@@ -351,7 +351,10 @@ TEST_F(SSLFacadeEnvio, AbandonedTimedSendIsAbortedAndOutlivedSafely) {
             "Timeout - Não foi possível obter a resposta do servidor");
   EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(1));
   // Abandoned while running, the exchange was asked to stop; the next send goes through.
-  gDuble.bloquear = false;
+  {
+    std::lock_guard l(gDuble.m);  // the abandoned thread may still read it
+    gDuble.bloquear = false;
+  }
   ssl.TimeOut = 3000;
   EXPECT_EQ(ssl.Enviar("<env/>", "https://h/ws", ""), "<ok/>");
 }
