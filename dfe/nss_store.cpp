@@ -1,6 +1,10 @@
 #include "dfe/nss_store.h"
 
 #include <nss.h>
+#include <openssl/err.h>
+#include <openssl/pkcs12.h>
+#include <openssl/x509.h>
+#include <secasn1.h>
 #include <pwd.h>
 #include <secerr.h>
 #include <unistd.h>
@@ -162,10 +166,32 @@ void SetTokenPin(PK11SlotInfo* slot, const std::string& pin, bool raiseGeneral) 
 }
 
 std::string ExportPrivateKey(SECKEYPrivateKey* key, PinArg* arg) {
-  SECItem* der = PK11_ExportDERPrivateKeyInfo(key, arg);
+  // NSS lets a software key out only encrypted: under a one-time password, opened at once.
+  unsigned char random[16];
+  if (PK11_GenerateRandom(random, sizeof random) != SECSuccess) return {};
+  std::string password;
+  for (unsigned char b : random) password += "0123456789abcdef"[b & 0x0F];
+  SECItem pw{siBuffer, reinterpret_cast<unsigned char*>(password.data()), static_cast<unsigned>(password.size())};
+  SECKEYEncryptedPrivateKeyInfo* info = PK11_ExportEncryptedPrivKeyInfoV2(
+      nullptr, SEC_OID_PKCS5_PBES2, SEC_OID_AES_256_CBC, SEC_OID_HMAC_SHA256, &pw, key, 2048, arg);
+  if (info == nullptr) return {};
+  SECItem* der = SEC_ASN1EncodeItem(nullptr, nullptr, info, SEC_ASN1_GET(SECKEY_EncryptedPrivateKeyInfoTemplate));
+  SECKEY_DestroyEncryptedPrivateKeyInfo(info, PR_TRUE);
   if (der == nullptr) return {};
-  std::string out(reinterpret_cast<const char*>(der->data), der->len);
-  SECITEM_ZfreeItem(der, PR_TRUE);
+  const unsigned char* p = der->data;
+  X509_SIG* sig = d2i_X509_SIG(nullptr, &p, static_cast<long>(der->len));
+  SECITEM_FreeItem(der, PR_TRUE);
+  PKCS8_PRIV_KEY_INFO* plain = sig != nullptr ? PKCS8_decrypt(sig, password.c_str(), static_cast<int>(password.size())) : nullptr;
+  X509_SIG_free(sig);
+  std::string out;
+  unsigned char* buf = nullptr;
+  int len = plain != nullptr ? i2d_PKCS8_PRIV_KEY_INFO(plain, &buf) : 0;
+  if (len > 0) {
+    out.assign(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
+    OPENSSL_clear_free(buf, static_cast<std::size_t>(len));
+  }
+  PKCS8_PRIV_KEY_INFO_free(plain);
+  ERR_clear_error();
   return out;
 }
 
