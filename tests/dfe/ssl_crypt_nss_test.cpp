@@ -13,6 +13,7 @@
 #include "nss_test_db.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
+#include "ssl_test_support.h"
 #include "support/peer.h"
 
 using namespace dfe;
@@ -262,6 +263,25 @@ TEST_F(WinCryptTest, ExportsADatabaseKeyAsPkcs12WithItsChain) {
   other.SetDadosPFX(pfx);
   other.SetSenha("segredo");
   EXPECT_EQ(other.CertNumeroSerie(), nsstest::OpenSSLSerial("client"));
+}
+
+TEST_F(WinCryptTest, SignedEventIsAcceptedByXmlsec1WithDatabaseAndTokenKeys) {
+  ssl.SetSSLXmlSignLib(xsLibXml2);
+  ssl.SetSSLDgst(dgstSHA256);
+  const std::string dir = testsupport::MakeTempDir("nss-xmlsec");
+  for (auto [name, pin] : {std::pair{"client", ""}, {"cpf", nsstest::kTokenPin}}) {
+    SCOPED_TRACE(name);
+    ssl.SetNumeroSerie(nsstest::OpenSSLSerial(name));
+    ssl.SetSenha(pin);
+    const std::string signed_ = ssl.Assinar(ssltest::EventoS1000(true), "eSocial", "evtInfoEmpregador", "", "", "", "ID");
+    const std::string file = dir + "/" + name + ".xml";
+    testsupport::WriteFile(file, signed_);
+    std::string out;
+    EXPECT_EQ(testsupport::RunCommand("xmlsec1 --verify --trusted-pem " + Pki("ca.crt") + " " + file, &out), 0)
+        << out << signed_;
+    std::string msg;
+    EXPECT_TRUE(ssl.Validar(signed_, ssltest::Schemas() + "evtInfoEmpregador-v_S_01_03_00.xsd", msg)) << msg;
+  }
 }
 
 TEST_F(WinCryptTest, VersionNamesTheLibrary) {
