@@ -284,6 +284,48 @@ TEST_F(WinCryptTest, SignedEventIsAcceptedByXmlsec1WithDatabaseAndTokenKeys) {
   }
 }
 
+// Certificates made here with openssl, read as public certificates.
+TEST_F(WinCryptTest, TaxNumberSerialAndNamesOfIssuedCertificates) {
+  const std::string dir = testsupport::MakeTempDir("nss-fields");
+  struct Case {
+    std::string subject, san, serial;
+    std::string subjectName, razao, cnpj, serialText;
+  } cases[] = {
+      // No colon in the common name: the CNPJ comes from the 2.16.76.1.3.3 entry.
+      {"/C=BR/O=Grupo\\, Filial/CN=EMPRESA SEM DOIS PONTOS", "otherName:2.16.76.1.3.3;OCTETSTRING:11222333000181",
+       "0x0A51", "C=BR, O=\"Grupo, Filial\", CN=EMPRESA SEM DOIS PONTOS", "EMPRESA SEM DOIS PONTOS",
+       "11222333000181", "0A51"},
+      // A personal certificate: the CPF at characters 9 to 19 of the 2.16.76.1.3.1 entry,
+      // whatever string type holds it.
+      {"/C=BR/CN=FULANO DE TAL", "otherName:2.16.76.1.3.1;PRINTABLESTRING:0101198012345678909000000000000000000000000000000SSPSP",
+       "0x80A1", "C=BR, CN=FULANO DE TAL", "FULANO DE TAL", "12345678909", "0080A1"},
+      {"/C=BR/CN=FULANO DE TAL", "otherName:2.16.76.1.3.1;UTF8:0101198012345678909",
+       "0x01", "C=BR, CN=FULANO DE TAL", "FULANO DE TAL", "12345678909", "01"},
+      // The common name wins over the extension.
+      {"/CN=EMPRESA TESTE LTDA:12345678000195", "otherName:2.16.76.1.3.3;OCTETSTRING:11222333000181", "0x7F",
+       "CN=EMPRESA TESTE LTDA:12345678000195", "EMPRESA TESTE LTDA", "12345678000195", "7F"},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.subject);
+    const std::string file = dir + "/c" + std::to_string(++n) + ".der";
+    std::string out;
+    ASSERT_EQ(testsupport::RunCommand("openssl req -x509 -key " + Pki("client.key") + " -days 30 -outform DER -out " +
+                                          file + " -set_serial " + c.serial + " -subj '" + c.subject +
+                                          "' -addext 'subjectAltName=" + c.san + "'",
+                                      &out),
+              0)
+        << out;
+    ASSERT_TRUE(ssl.CarregarCertificadoPublico(platform::Base64Encode(testsupport::ReadFile(file))));
+    const auto& d = ssl.DadosCertificado();
+    EXPECT_EQ(d.SubjectName(), c.subjectName);
+    EXPECT_EQ(d.RazaoSocial, c.razao);
+    EXPECT_EQ(d.CNPJ, c.cnpj);
+    EXPECT_EQ(d.NumeroSerie, c.serialText);
+    EXPECT_EQ(d.Tipo, tpcDesconhecido);
+  }
+}
+
 TEST_F(WinCryptTest, VersionNamesTheLibrary) {
   EXPECT_EQ(ssl.SSLCryptClass().Versao().rfind("libnss3.so 3.", 0), 0u);
 }
