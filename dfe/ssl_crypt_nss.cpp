@@ -10,6 +10,7 @@
 #include <openssl/x509v3.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <istream>
 #include <mutex>
@@ -66,9 +67,14 @@ std::string CodigoOpenSSL() { return Hex8(ERR_get_error()); }
 
 // PKCS#12 files exported by older systems use RC2 and 3DES, which OpenSSL keeps in its
 // legacy provider; the default one must stay available next to it.
+OSSL_PROVIDER* g_legacy = nullptr;
 void CarregarProvedoresOpenSSL() {
   static std::once_flag once;
-  std::call_once(once, [] { OSSL_PROVIDER_try_load(nullptr, "legacy", 1); });
+  std::call_once(once, [] {
+    g_legacy = OSSL_PROVIDER_try_load(nullptr, "legacy", 1);
+    // Runs before OpenSSL's own clean-up, which was registered when OpenSSL started.
+    std::atexit([] { OSSL_PROVIDER_unload(g_legacy); });
+  });
 }
 
 // The provider error texts, by what went wrong when reaching a key.
