@@ -16,6 +16,7 @@
 #include <mutex>
 
 #include "dfe/exceptions.h"
+#include "platform/cert_dialog.h"
 
 namespace dfe::nss {
 
@@ -27,10 +28,21 @@ std::string HomeFolder() {
   return "/";
 }
 
-char* PasswordCallback(PK11SlotInfo*, PRBool retry, void* arg) {
+char* PasswordCallback(PK11SlotInfo* slot, PRBool retry, void* arg) {
   auto* p = static_cast<PinArg*>(arg);
-  if (retry || p == nullptr || p->pin.empty()) return nullptr;
-  return PORT_Strdup(p->pin.c_str());
+  if (p == nullptr) return nullptr;
+  std::string pin;
+  if (!p->pin.empty()) {
+    if (retry) return nullptr;
+    pin = p->pin;
+  } else if (p->ask && p->asked < 3) {
+    // Cards block after a few wrong PINs: the user gets three tries per operation.
+    ++p->asked;
+    pin = platform::AskTokenPin(PK11_GetTokenName(slot), retry);
+  }
+  if (pin.empty()) return nullptr;
+  p->presented = true;
+  return PORT_Strdup(pin.c_str());
 }
 
 std::vector<PK11SlotInfo*> PresentSlots() {

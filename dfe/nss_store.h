@@ -33,9 +33,13 @@ std::string UserDatabaseSpec();
 std::string LocalMachineDatabaseSpec();
 
 // What NSS's password callback answers when a token asks for its PIN (or the database for
-// its password). Asked once: a retry after a wrong answer gets none.
+// its password): the given PIN once (a retry after a wrong one gets none); without one, and
+// when ask is set, the user is asked in a desktop session, at most three times.
 struct PinArg {
   std::string pin;
+  bool ask = false;
+  bool presented = false;  // set when a PIN was handed to the token
+  int asked = 0;
 };
 
 class Database {

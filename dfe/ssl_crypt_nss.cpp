@@ -1,6 +1,7 @@
 #include "dfe/ssl_crypt_nss.h"
 
 #include <nss.h>
+#include <secerr.h>
 #include <openssl/err.h>
 #include <openssl/evp.h>
 #include <openssl/pkcs12.h>
@@ -350,9 +351,14 @@ EVP_PKEY* TDFeWinCrypt::ChavePrivada() {
   if (!FCarregado->nssCert) throw ErroDeProvedor(ErroProvedor::SemChave, {});
   if (FCarregado->token && !PK11_IsPresent(FCarregado->token.get()))
     throw ErroDeProvedor(ErroProvedor::NaoEncontrado, {});
-  nss::PinArg pin{FpDFeSSL.Senha()};
+  nss::PinArg pin{FpDFeSSL.Senha(), true};
   nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
-  if (!key) throw ErroDeProvedor(ErroProvedor::SemChave, {});
+  if (!key) {
+    const int erro = PORT_GetError();
+    if (erro == SEC_ERROR_LOCKED_PASSWORD || (pin.presented && erro == SEC_ERROR_BAD_PASSWORD))
+      nss::CheckPinError(erro, false);
+    throw ErroDeProvedor(ErroProvedor::SemChave, {});
+  }
   EVP_PKEY* evp = nss::OpenSSLKeyOverNss(key.get(), FCarregado->cert);
   if (evp == nullptr) throw ErroDeProvedor(ErroProvedor::Outro, nss::LastErrorCode());
   FCarregado->SetKey(evp);
@@ -371,7 +377,7 @@ std::string TDFeWinCrypt::ExportarPFX() {
   const ETrivoDFeExceptionNoPrivateKey semChave("Certificado não permite Exportar Chave Privada.");
   // A token never lets its key out; a public certificate has none.
   if (FCarregado->token || !FCarregado->nssCert) throw semChave;
-  nss::PinArg pin{FpDFeSSL.Senha()};
+  nss::PinArg pin{FpDFeSSL.Senha(), true};
   nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
   const std::string pkcs8 = key ? nss::ExportPrivateKey(key.get(), &pin) : std::string();
   if (pkcs8.empty()) throw semChave;

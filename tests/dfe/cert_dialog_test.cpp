@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <pk11pub.h>
 
 #include "dfe/ssl.h"
 #include "nss_test_db.h"
@@ -75,6 +76,35 @@ TEST_F(CertDialogTest, CancelOrNoDesktopChoosesNothing) {
   EXPECT_EQ(ssl.SelecionarCertificado(), "");
   EXPECT_FALSE(std::filesystem::exists(record));
   EXPECT_FALSE(ssl.CertificadoLido());
+}
+
+TEST_F(CertDialogTest, TokenPinIsAskedWhenNoneIsConfigured) {
+  ssl.SetNumeroSerie(nsstest::OpenSSLSerial("cpf"));
+  EXPECT_EQ(ssl.CertTipo(), tpcA3);
+  if (PK11SlotInfo* token = PK11_FindSlotByName("NemboToken")) {  // logged out, whatever ran before
+    PK11_Logout(token);
+    PK11_FreeSlot(token);
+  }
+  const std::string data = "dados";
+  auto sign = [&] { return ssl.CalcHash(std::string_view(data), dgstSHA256, outBinary, true); };
+
+  setenv("ZENITY_ANSWER", "0000", 1);
+  try {
+    sign();
+    FAIL();
+  } catch (const ETrivoDFeException& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("O cartão não pode ser acessado porque o PIN errado foi apresentado.", 0), 0u)
+        << e.what();
+  }
+  auto args = Record()["args"].get<std::vector<std::string>>();
+  EXPECT_NE(std::find(args.begin(), args.end(), "--hide-text"), args.end());
+  EXPECT_NE(std::find(args.begin(), args.end(), "--text=PIN incorreto. Digite o PIN de NemboToken:"), args.end());
+
+  setenv("ZENITY_ANSWER", nsstest::kTokenPin, 1);
+  auto cert = nsstest::ReadPem(testsupport::PkiDir() + "/cpf.crt");
+  EXPECT_TRUE(nsstest::VerifiesWith(cert.get(), data, sign(), "SHA256"));
+  args = Record()["args"].get<std::vector<std::string>>();
+  EXPECT_NE(std::find(args.begin(), args.end(), "--text=Digite o PIN de NemboToken:"), args.end());
 }
 
 TEST_F(CertDialogTest, SerialFromTheEnvironmentNeedsNoDialog) {
