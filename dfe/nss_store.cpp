@@ -106,7 +106,7 @@ Database* Database::Open(const std::string& spec) {
   return Registry().back().get();
 }
 
-std::vector<CertPtr> Database::UserCertificates(PinArg*) const {
+std::vector<CertPtr> Database::UserCertificates() const {
   std::vector<CertPtr> out;
   // Listing asks no token for its PIN: a token's certificates are public objects.
   CERTCertList* list = PK11_ListCerts(PK11CertListUser, nullptr);

@@ -50,7 +50,7 @@ class Database {
 
   const std::string& Spec() const { return spec_; }
   // Certificates that have a private key, in the database's own slot or on its tokens.
-  std::vector<CertPtr> UserCertificates(PinArg* arg) const;
+  std::vector<CertPtr> UserCertificates() const;
 
   Database(const std::string& spec, NSSInitContext* ctx, std::vector<SlotPtr> slots);
 

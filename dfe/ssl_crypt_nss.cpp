@@ -292,8 +292,7 @@ void RemoverDaListaPIN(const std::string& serie) {
   ListaPIN() = resto;
 }
 
-}  // namespace
-
+// Serial number bytes as encoded (sign byte included), most significant first.
 std::string SerialCertificado(X509* cert) {
   if (cert == nullptr) return {};
   unsigned char* buf = nullptr;
@@ -305,6 +304,8 @@ std::string SerialCertificado(X509* cert) {
   return platform::Trim(platform::BytesToHex(der));
 }
 
+// Serial text, thumbprint, subject and issuer in X.500 string form, tax number (common name,
+// else the subject alternative name), validity in local time, DER in Base64, and the key type.
 void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertificado tipo) {
   dados.Clear();
   dados.Tipo = tipo;
@@ -320,6 +321,8 @@ void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertifica
   dados.SetIssuerName(NomeX500(X509_get_issuer_name(cert)));
   dados.DERBase64 = platform::Base64Encode(DER(cert));
 }
+
+}  // namespace
 
 TDFeWinCrypt::TDFeWinCrypt(TDFeSSL& aDFeSSL) : TDFeSSLCryptClass(aDFeSSL) { Clear(); }
 
@@ -446,7 +449,7 @@ void TDFeWinCrypt::CarregarCertificadoDeDadosPFX() {
 void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
   AbrirStore();
   const std::string serie = FpDFeSSL.NumeroSerie();
-  for (auto& c : FStore->UserCertificates(nullptr)) {
+  for (auto& c : FStore->UserCertificates()) {
     X509* x = X509DeDER(c->derCert.data, c->derCert.len);
     if (x == nullptr) continue;
     if (SerialCertificado(x) != serie) {
@@ -583,7 +586,7 @@ std::string TDFeWinCrypt::SelecionarCertificado() {
   DescarregarCertificado();
   AbrirStore();
   std::vector<platform::CertificateRow> linhas;
-  for (auto& c : FStore->UserCertificates(nullptr)) {
+  for (auto& c : FStore->UserCertificates()) {
     X509* x = X509DeDER(c->derCert.data, c->derCert.len);
     if (x == nullptr) continue;
     TDadosCertificado dados;
@@ -605,7 +608,7 @@ void TDFeWinCrypt::LerCertificadosStore() {
   FpListaCertificados->Clear();
   const bool abriu = FStore == nullptr;
   AbrirStore();
-  for (auto& c : FStore->UserCertificates(nullptr)) {
+  for (auto& c : FStore->UserCertificates()) {
     if (X509* x = X509DeDER(c->derCert.data, c->derCert.len)) {
       LerDadosCertificado(x, FpListaCertificados->New(), tpcDesconhecido);
       X509_free(x);
