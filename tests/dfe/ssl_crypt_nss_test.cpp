@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -324,6 +325,22 @@ TEST_F(WinCryptTest, TaxNumberSerialAndNamesOfIssuedCertificates) {
     EXPECT_EQ(d.NumeroSerie, c.serialText);
     EXPECT_EQ(d.Tipo, tpcDesconhecido);
   }
+}
+
+TEST(NssDatabase, UserDatabaseLocation) {
+  const std::string home = testsupport::MakeTempDir("nss-home");
+  const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  setenv("HOME", home.c_str(), 1);
+  unsetenv("NEMBO_NSS_DB");
+  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.pki/nssdb");
+  std::filesystem::create_directories(home + "/.local/share/pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.local/share/pki/nssdb");
+  std::filesystem::create_directories(home + "/.pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.pki/nssdb");
+  setenv("NEMBO_NSS_DB", "sql:/elsewhere", 1);
+  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:/elsewhere");
+  EXPECT_EQ(nss::LocalMachineDatabaseSpec(), "sql:/etc/pki/nssdb");
+  setenv("HOME", oldHome.c_str(), 1);
 }
 
 TEST_F(WinCryptTest, VersionNamesTheLibrary) {
