@@ -351,7 +351,10 @@ TEST_F(SSLFacadeEnvio, AbandonedTimedSendIsAbortedAndOutlivedSafely) {
             "Timeout - Não foi possível obter a resposta do servidor");
   EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(1));
   // Abandoned while running, the exchange was asked to stop; the next send goes through.
-  gDuble.bloquear = false;
+  {
+    std::lock_guard l(gDuble.m);  // the abandoned thread may still read it
+    gDuble.bloquear = false;
+  }
   ssl.TimeOut = 3000;
   EXPECT_EQ(ssl.Enviar("<env/>", "https://h/ws", ""), "<ok/>");
 }
@@ -397,6 +400,47 @@ TEST(SSLFacadeEnvioFim, FacadeDestroyedWhileAnAbandonedSendRuns) {
   }
   gDuble.Liberar();
   SUCCEED();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SSLFacadeEnvio, CertificateDownloadedFromAnAddressIsCachedInItsFile) {
+  ssl.SetSSLCryptLib(cryOpenSSL);
+  ssl.UseCertificateHTTP = true;
+  const std::string cache = testsupport::MakeTempDir("nembo-pfx") + "/sub/cert.pfx";
+  const std::string pfx = testsupport::ReadFile(testsupport::PkiDir() + "/client.p12");
+  gDuble.resposta = pfx;
+  ssl.SetURLPFX("http://h/cert.pfx");
+  ssl.SetArquivoPFX(cache);
+  ssl.SetSenha("1234");
+  EXPECT_EQ(ssl.CertCNPJ(), "12345678000195");
+  EXPECT_EQ(gDuble.ultimoMetodo, "GET");
+  EXPECT_EQ(gDuble.ultimaURL, "http://h/cert.pfx");
+  EXPECT_TRUE(ssl.UseCertificateHTTP);  // restored after the download
+  EXPECT_EQ(testsupport::ReadFile(cache), pfx);
+
+  // A cached certificate that is far from expiring is used without asking the address.
+  TDFeSSL outro;
+  outro.SetSSLCryptLib(cryOpenSSL);
+  outro.DefinirSSLHttpClass(&CriarBackEnd<HttpDuble, TDFeSSLHttpClass>);
+  outro.SetURLPFX("http://h/cert.pfx");
+  outro.SetArquivoPFX(cache);
+  outro.SetSenha("1234");
+  gDuble.Reiniciar();
+  EXPECT_EQ(outro.CertCNPJ(), "12345678000195");
+  EXPECT_EQ(gDuble.execucoes, 0);
+
+  TDFeSSL semCache;
+  semCache.SetSSLCryptLib(cryOpenSSL);
+  semCache.DefinirSSLHttpClass(&CriarBackEnd<HttpDuble, TDFeSSLHttpClass>);
+  semCache.SetURLPFX("http://h/x.pfx");
+  gDuble.status = 404;
+  EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }), "Http erro 404, baixando Certificado de http://h/x.pfx");
+  gDuble.status = 200;
+  gDuble.resposta = "lixo";
+  EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }), "Certificado obtido de http://h/x.pfx é inválido");
 }
 
 }  // namespace
