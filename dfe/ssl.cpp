@@ -15,17 +15,13 @@
 #include "platform/files.h"
 #include "platform/hex.h"
 #include "platform/strings.h"
+#include "platform/tax_numbers.h"
+#include "platform/text_utils.h"
 #include "platform/xor_cipher.h"
 
 namespace dfe {
 
 namespace detail {
-
-bool XmlDeclaraUTF8(std::string_view xml) {
-  std::string inicio = platform::LowerCase(xml.substr(0, 50));
-  auto enc = inicio.find("encoding");
-  return enc != std::string::npos && inicio.find("utf-8", enc) != std::string::npos;
-}
 
 std::string ObterDeclaracaoXML(std::string_view xml) {
   auto ini = xml.find("<?");
@@ -255,11 +251,11 @@ bool TDFeSSL::CarregarCertificadoPublico(const std::string& dadosX509Base64) {
 }
 
 void TDFeSSL::ValidarCNPJCertificado(const std::string& cnpjDocumento) {
-  std::string doc = detail::SomenteDigitos(cnpjDocumento);
+  std::string doc = platform::SomenteDigitos(cnpjDocumento);
   if (doc.size() != 14) return;
-  std::string cert = detail::SomenteDigitos(CertCNPJ());
+  std::string cert = platform::SomenteDigitos(CertCNPJ());
   if (cert.size() != 14) return;
-  if (!detail::CNPJValido(doc)) throw ETrivoDFeException("Erro CNPJ Documento: CNPJ inválido");
+  if (!platform::CNPJValido(doc)) throw ETrivoDFeException("Erro CNPJ Documento: CNPJ inválido");
   if (doc.substr(0, 8) != cert.substr(0, 8))
     throw ETrivoDFeException("O CNPJ do Documento é diferente do CNPJ do Certificado Digital");
 }
@@ -330,7 +326,7 @@ std::string TDFeSSL::Assinar(const std::string& conteudoXML, const std::string& 
                              const std::string& selectionNamespaces, const std::string& idSignature,
                              const std::string& idAttr, const std::string& idSignatureValue) {
   std::string declaracao;
-  if (detail::XmlDeclaraUTF8(conteudoXML)) declaracao = detail::ObterDeclaracaoXML(conteudoXML);
+  if (platform::DeclaraUTF8(conteudoXML)) declaracao = detail::ObterDeclaracaoXML(conteudoXML);
 
   if (AntesDeAssinar) {
     std::string copia = conteudoXML;

@@ -6,6 +6,8 @@
 #include "dfe/ssl.h"
 #include "dfe/ssl_internal.h"
 #include "platform/strings.h"
+#include "platform/tax_numbers.h"
+#include "platform/text_utils.h"
 
 namespace dfe {
 
@@ -29,8 +31,6 @@ constexpr std::array<std::string_view, 8> kDgst{"dgstMD2", "dgstMD4",  "dgstMD5"
 constexpr std::array<std::string_view, 8> kType{"LT_all",     "LT_SSLv2",   "LT_SSLv3",   "LT_TLSv1",
                                                 "LT_TLSv1_1", "LT_TLSv1_2", "LT_TLSv1_3", "LT_SSHv2"};
 
-int DigitValue(char c) { return c - '0'; }
-
 }  // namespace
 
 std::string SSLLibToStr(TSSLLib v) { return NameOf(v, kLib); }
@@ -39,43 +39,6 @@ std::string SSLHttpLibToStr(TSSLHttpLib v) { return NameOf(v, kHttp); }
 std::string SSLXmlSignLibToStr(TSSLXmlSignLib v) { return NameOf(v, kXmlSign); }
 std::string SSLDgstToStr(TSSLDgst v) { return NameOf(v, kDgst); }
 std::string SSLTypeToStr(TSSLType v) { return NameOf(v, kType); }
-
-namespace detail {
-
-std::string SomenteDigitos(std::string_view s) {
-  std::string out;
-  for (char c : s)
-    if (c >= '0' && c <= '9') out += c;
-  return out;
-}
-
-bool CNPJValido(std::string_view cnpj) {
-  if (cnpj.size() != 14 || SomenteDigitos(cnpj).size() != 14) return false;
-  if (cnpj.find_first_not_of(cnpj[0]) == std::string_view::npos) return false;
-  static constexpr int kPesos1[12] = {5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
-  static constexpr int kPesos2[13] = {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
-  int soma = 0;
-  for (int i = 0; i < 12; ++i) soma += DigitValue(cnpj[i]) * kPesos1[i];
-  int dv1 = soma % 11 < 2 ? 0 : 11 - soma % 11;
-  soma = 0;
-  for (int i = 0; i < 13; ++i) soma += DigitValue(cnpj[i]) * kPesos2[i];
-  int dv2 = soma % 11 < 2 ? 0 : 11 - soma % 11;
-  return DigitValue(cnpj[12]) == dv1 && DigitValue(cnpj[13]) == dv2;
-}
-
-bool CPFValido(std::string_view cpf) {
-  if (cpf.size() != 11 || SomenteDigitos(cpf).size() != 11) return false;
-  if (cpf.find_first_not_of(cpf[0]) == std::string_view::npos) return false;
-  for (int n = 9; n <= 10; ++n) {
-    int soma = 0;
-    for (int i = 0; i < n; ++i) soma += DigitValue(cpf[i]) * (n + 1 - i);
-    int dv = (soma * 10) % 11 % 10;
-    if (DigitValue(cpf[n]) != dv) return false;
-  }
-  return true;
-}
-
-}  // namespace detail
 
 void TDadosCertificado::Clear() {
   Certificadora.clear();
@@ -101,8 +64,8 @@ void TDadosCertificado::SetSubjectName(const std::string& value) {
   auto end = colon != std::string::npos ? colon : value.find(',', start);
   RazaoSocial = value.substr(start, end == std::string::npos ? std::string::npos : end - start);
   if (colon != std::string::npos) {
-    std::string digits = detail::SomenteDigitos(platform::Copy(value, static_cast<long long>(colon) + 2, 14));
-    if (detail::CNPJValido(digits) || detail::CPFValido(digits)) CNPJ = digits;
+    std::string digits = platform::SomenteDigitos(platform::Copy(value, static_cast<long long>(colon) + 2, 14));
+    if (platform::CNPJValido(digits) || platform::CPFValido(digits)) CNPJ = digits;
   }
 }
 

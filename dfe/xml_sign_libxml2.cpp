@@ -12,6 +12,7 @@
 
 #include "dfe/signature_utils.h"
 #include "dfe/ssl_internal.h"
+#include "platform/text_utils.h"
 #include "platform/base64.h"
 #include "platform/strings.h"
 
@@ -268,7 +269,7 @@ std::string TDFeSSLXmlSignLibXml2::Assinar(const std::string& conteudoXML, const
                                            const std::string& selectionNamespaces, const std::string& idSignature,
                                            const std::string& idAttr, const std::string& idSignatureValue) {
   InicializarLibXml2();
-  const bool declaraUTF8 = detail::XmlDeclaraUTF8(conteudoXML);
+  const bool declaraUTF8 = platform::DeclaraUTF8(conteudoXML);
   std::string texto = declaraUTF8 ? conteudoXML
                                   : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" +
                                         detail::RemoverDeclaracaoXML(conteudoXML);
