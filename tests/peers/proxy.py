@@ -54,9 +54,14 @@ def pipe(a, b):
 class Handler(socketserver.BaseRequestHandler):
     def handle(self):
         self.request.settimeout(30)
+        # A 407 keeps the connection open for the client's authenticated retry.
+        while self.handle_one():
+            pass
+
+    def handle_one(self):
         head, rest = read_head(self.request)
         if head is None:
-            return
+            return False
         lines = head.split("\r\n")
         method, target, _ = (lines[0].split(" ") + ["", ""])[:3]
         headers = {}
@@ -73,7 +78,7 @@ class Handler(socketserver.BaseRequestHandler):
             self.request.sendall(b"HTTP/1.1 407 Proxy Authentication Required\r\n"
                                  b"Proxy-Authenticate: Basic realm=\"teste\"\r\n"
                                  b"Content-Length: 0\r\n\r\n")
-            return
+            return True
         if method == "CONNECT":
             host, port = target.rsplit(":", 1)
             upstream = socket.create_connection((host, int(port)), timeout=10)
@@ -82,7 +87,7 @@ class Handler(socketserver.BaseRequestHandler):
                 upstream.sendall(rest)
             pipe(self.request, upstream)
             upstream.close()
-            return
+            return False
         # Absolute-form request: forward it with the proxy's own header removed.
         rest_of_url = target.split("://", 1)[-1]
         hostport, _, path = rest_of_url.partition("/")
@@ -94,6 +99,7 @@ class Handler(socketserver.BaseRequestHandler):
         upstream.sendall(out.encode("latin-1") + rest)
         pipe(self.request, upstream)
         upstream.close()
+        return False
 
 
 def main():

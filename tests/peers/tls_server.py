@@ -11,6 +11,7 @@ RECORD_FILE gets one JSON object per request, one a line:
 The script (read again for every request, so a test may write it after start) is a JSON list of
 replies used in order, the last one repeating:
   {"status": 200, "headers": {"Location": "..."}, "body": "text", "stall": false}
+A reply with "path": "/p" answers every request for exactly that path instead, outside the order.
 "stall": true reads the request and never answers (until the stand-in stops). Without a script
 every request gets 200 and "<ok/>". --tls13-only refuses every protocol below TLS 1.3;
 --plain serves HTTP without TLS."""
@@ -49,14 +50,18 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
                 return
         self.RequestHandlerClass(request, client_address, self)
 
-    def next_reply(self):
+    def next_reply(self, path):
+        replies = []
+        if self.script and os.path.exists(self.script):
+            with open(self.script) as f:
+                replies = json.load(f)
+        for r in replies:
+            if r.get("path") == path:
+                return r
+        replies = [r for r in replies if "path" not in r] or [{}]
         with self.lock:
             n = self.count
             self.count += 1
-        replies = [{}]
-        if self.script and os.path.exists(self.script):
-            with open(self.script) as f:
-                replies = json.load(f) or [{}]
         return replies[min(n, len(replies) - 1)]
 
 
@@ -85,7 +90,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         with self.server.lock:
             with open(self.server.record, "a") as f:
                 f.write(json.dumps(entry) + "\n")
-        reply = self.server.next_reply()
+        reply = self.server.next_reply(self.path)
         if reply.get("stall"):
             STOP.wait(120)
             self.close_connection = True
