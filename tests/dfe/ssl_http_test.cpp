@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <openssl/pem.h>
+#include <openssl/x509.h>
+
 #include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
 
 #include "dfe/ssl.h"
+#include "dfe/ssl_crypt_nss.h"
 #include "dfe/ssl_http_openssl.h"
 #include "dfe/ssl_http_soap.h"
 #include "dfe/ssl_http_winhttp.h"
@@ -134,4 +140,74 @@ TEST_F(SslHttp, SoapRuntimeBackEndReportsTheRealStatus) {
   ssl.ProxyHost = "proxy.local";
   indy->PrepararRequisicao();
   EXPECT_EQ(indy->ProxyTexto(), "proxy.local:");
+}
+
+namespace {
+
+// The test certificate's serial as the store shows it.
+std::string Serial(const std::string& name) {
+  std::string pem = testsupport::ReadFile(testsupport::PkiDir() + "/" + name + ".crt");
+  BIO* bio = BIO_new_mem_buf(pem.data(), static_cast<int>(pem.size()));
+  X509* cert = PEM_read_bio_X509(bio, nullptr, nullptr, nullptr);
+  BIO_free(bio);
+  std::string serial = SerialCertificado(cert);
+  X509_free(cert);
+  return serial;
+}
+
+// The test NSS database (two software keys and a token), made once.
+void UseTestStore() {
+  static const std::string dir = [] {
+    std::string d = (std::filesystem::temp_directory_path() / "nembo-test-nss").string();
+    std::string out;
+    if (testsupport::RunCommand("python3 " + std::string(NEMBO_PEERS_DIR) + "/nss_db.py " + d + " " +
+                                    testsupport::PkiDir(), &out) != 0)
+      throw std::runtime_error("nss_db.py failed: " + out);
+    return d;
+  }();
+  setenv("NEMBO_NSS_DB", ("sql:" + dir + "/db").c_str(), 1);
+  setenv("SOFTHSM2_CONF", (dir + "/softhsm2.conf").c_str(), 1);
+}
+
+}  // namespace
+
+TEST_F(SslHttp, ClientCertificateFromPkcs12DataOnEveryBackEnd) {
+  HttpsPeer peer;
+  ssl.UseCertificateHTTP = true;
+  ssl.SetSSLCryptLib(cryOpenSSL);
+  ssl.SetDadosPFX(testsupport::ReadFile(testsupport::PkiDir() + "/client.p12"));
+  ssl.SetSenha("1234");
+  for (TSSLHttpLib lib : {httpWinHttp, httpWinINet, httpOpenSSL, httpIndy}) {
+    ssl.SetSSLHttpLib(lib);
+    EXPECT_EQ(Send("<env/>", peer.Url(), "text/xml"), "<ok/>") << lib;
+    EXPECT_NE(peer.Requests().back()["client"].get<std::string>().find("12345678000195"), std::string::npos);
+  }
+  EXPECT_EQ(peer.Requests().size(), 4u);
+
+  ssl.UseCertificateHTTP = false;  // no certificate presented: the service refuses the handshake
+  ssl.SetSSLHttpLib(httpWinHttp);
+  EXPECT_EQ(Send("<env/>", peer.Url()).rfind("ERRO Erro Interno: 12", 0), 0u);
+  EXPECT_EQ(peer.Requests().size(), 4u);
+}
+
+TEST_F(SslHttp, ClientCertificateFromTheStoreWithItsKeyWhereItLives) {
+  UseTestStore();
+  HttpsPeer peer;
+  ssl.UseCertificateHTTP = true;
+  ssl.SetSSLCryptLib(cryWinCrypt);
+  ssl.SetSSLHttpLib(httpWinHttp);
+  struct Case {
+    const char* cert;
+    const char* pin;  // the token's PIN; empty for a software key
+    const char* subject;
+  };
+  const Case cases[] = {{"client", "", "EMPRESA TESTE LTDA:12345678000195"},
+                        {"cpf", "4321", "FULANO DE TAL:12345678909"}};
+  for (const auto& c : cases) {
+    ssl.SetNumeroSerie(Serial(c.cert));
+    ssl.SetSenha(c.pin);
+    EXPECT_EQ(Send("<env/>", peer.Url()), "<ok/>") << c.cert;
+    EXPECT_NE(peer.Requests().back()["client"].get<std::string>().find(c.subject), std::string::npos) << c.cert;
+    EXPECT_EQ(peer.Requests().back()["tls"], "TLSv1.2");
+  }
 }
