@@ -77,6 +77,8 @@ void removeTempDirs() {
 }  // namespace
 
 std::string MakeTempDir(const std::string& prefix) {
+  // The list must be built before the exit handler is registered, so it outlives the handler.
+  tempDirs();
   static std::once_flag once;
   std::call_once(once, [] { std::atexit(removeTempDirs); });
   std::string templ = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
