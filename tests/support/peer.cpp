@@ -80,7 +80,8 @@ std::string MakeTempDir(const std::string& prefix) {
   // The list must be built before the exit handler is registered, so it outlives the handler.
   tempDirs();
   static std::once_flag once;
-  std::call_once(once, [] { std::atexit(removeTempDirs); });
+  // The list must exist before the handler is registered, or it is destroyed before the handler runs.
+  std::call_once(once, [] { tempDirs(); std::atexit(removeTempDirs); });
   std::string templ = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
   if (!mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
   tempDirs().push_back(templ);

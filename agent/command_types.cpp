@@ -1,0 +1,36 @@
+#include "agent/command_types.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace agent {
+
+namespace {
+template <class Command>
+std::unique_ptr<TComunicacaoEsocial> make(const TAppMessage& m, TCommandCallback cb) {
+  return std::make_unique<Command>(m, std::move(cb));
+}
+}  // namespace
+
+// One line per command type, in the order they are compared. A type not listed here is
+// answered "Comando inválido".
+const std::vector<TCommandType>& CommandTypes() {
+  static const std::vector<TCommandType> types = {
+      // {"transmitir_eventos_", &make<TTransmissaoEventos>},
+      // {"consultar_protocolo_", &make<TConsultaLote>},
+      // {"assinar_eventos_", &make<TAssinarEvento>},
+      // {"descompactar_sagres_validador_", &make<TDescompactarSagresValidador>},
+  };
+  return types;
+}
+
+std::unique_ptr<TComunicacaoEsocial> CreateCommand(const TAppMessage& AppMessage, TCommandCallback ACallback,
+                                                   std::string_view version) {
+  for (const auto& t : CommandTypes()) {
+    if (AppMessage.command_type == std::string(t.name) + std::string(version))
+      return t.create(AppMessage, std::move(ACallback));
+  }
+  throw std::runtime_error("Comando inválido: " + AppMessage.command_type);
+}
+
+}  // namespace agent

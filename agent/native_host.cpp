@@ -1,0 +1,120 @@
+#include "agent/native_host.h"
+
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <typeinfo>
+
+#include "agent/command_types.h"
+#include "platform/date_time.h"
+#include "platform/files.h"
+
+namespace agent {
+
+namespace {
+constexpr const char* kInvalid = "Mensagem inválida";
+// Room for the prefix and the time stamp within the usual 255-byte name limit.
+constexpr std::size_t kMaxTypeInFileName = 120;
+}  // namespace
+
+TNativeMessagingHost::TNativeMessagingHost(platform::FrameChannel& channel, TCommandCreator creator)
+    : channel_(channel), creator_(std::move(creator)) {
+  if (!creator_) creator_ = [](const TAppMessage& m, TCommandCallback cb) { return CreateCommand(m, std::move(cb), kVersion); };
+  callback_ = [this](const TCallbackParams& p) { SendResult(p); };
+}
+
+TNativeMessagingHost::~TNativeMessagingHost() { WaitForCommands(); }
+
+void TNativeMessagingHost::Listen() {
+  using R = platform::FrameChannel::ReadResult;
+  while (!channel_.Stopped()) {
+    std::int32_t length = 0;
+    if (channel_.ReadLength(length) != R::Ok) break;
+    if (length <= 0) continue;
+    if (length > kMaxMessageLength) {
+      if (channel_.Skip(static_cast<std::size_t>(length)) == R::Stopped) break;
+      WriteMessage(BuildErrorHostMessage("", kInvalid, "Mensagem maior que o limite de 16 MiB"));
+      continue;
+    }
+    std::string body;
+    R r = channel_.ReadBytes(static_cast<std::size_t>(length), body);
+    if (r == R::Stopped || body.empty()) break;
+    Dispatch(body);
+  }
+}
+
+void TNativeMessagingHost::Dispatch(const std::string& body) {
+  std::optional<TAppMessage> request;
+  try {
+    request = ParseAppMessage(body);
+  } catch (const EAppMessageParse& e) {
+    WriteMessage(BuildErrorHostMessage("", kInvalid, e.what()));
+    return;
+  }
+  if (!request) {
+    WriteMessage(BuildErrorHostMessage("", kInvalid, ""));
+    return;
+  }
+  if (request->command_id.empty()) {
+    WriteMessage(BuildErrorHostMessage("", kInvalid, "Identificador do comando não pode ser vazio"));
+    return;
+  }
+  if (!registry_.empty()) {
+    WriteMessage(BuildErrorHostMessage(request->command_id, kInvalid, "Já existe um comando em execução"));
+    return;
+  }
+  try {
+    auto command = creator_(*request, callback_);
+    TComunicacaoEsocial* started = command.get();
+    registry_.emplace(request->command_id, std::move(command));
+    started->Start();
+  } catch (const std::exception& e) {
+    // A command that never started is no running command.
+    registry_.erase(request->command_id);
+    WriteErrorFile(request->command_type, e.what());
+    WriteMessage(BuildErrorHostMessage(request->command_id, kInvalid, e.what()));
+  }
+}
+
+void TNativeMessagingHost::WaitForCommands() {
+  for (auto& [id, command] : registry_) command->WaitFor();
+}
+
+bool TNativeMessagingHost::WriteMessage(std::string_view utf8) { return channel_.WriteFrame(utf8); }
+
+void TNativeMessagingHost::SendResult(const TCallbackParams& p) {
+  WriteMessage(BuildHostMessage(p.CommandId(), p.Success(), p.Message(), p.Description()));
+}
+
+std::string TNativeMessagingHost::ErrorFileName(std::string_view commandType, std::string_view time) {
+  std::string safe;
+  for (char ch : commandType) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    bool bad = c < 32 || c == 127 || std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos;
+    safe += bad ? '_' : ch;
+  }
+  if (safe.size() > kMaxTypeInFileName) {
+    std::size_t cut = kMaxTypeInFileName;
+    // Never split a UTF-8 sequence.
+    while (cut > 0 && (static_cast<unsigned char>(safe[cut]) & 0xC0) == 0x80) --cut;
+    safe.resize(cut);
+  }
+  return "NemboAgenteError_" + safe + "_" + std::string(time) + ".txt";
+}
+
+void TNativeMessagingHost::WriteErrorFile(std::string_view commandType, std::string_view text) {
+  std::string time = platform::FormatDateTime("yyyy-mm-dd_hhnnss.zzz", platform::Now());
+  auto path = platform::DocumentsFolder() / ErrorFileName(commandType, time);
+  platform::WriteFileAtomically(path, std::string(text) + "\r\n");
+}
+
+std::string DescribeException(const std::exception& e) {
+  const char* mangled = typeid(e).name();
+  int status = 0;
+  char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
+  std::string name = status == 0 && demangled ? demangled : mangled;
+  std::free(demangled);
+  return name + ": " + e.what();
+}
+
+}  // namespace agent

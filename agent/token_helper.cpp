@@ -1,0 +1,53 @@
+#include "agent/token_helper.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <stdexcept>
+
+#include "platform/base64.h"
+#include "platform/strings.h"
+
+namespace agent {
+
+namespace {
+
+bool hasControl(const std::string& s) {
+  for (unsigned char c : s)
+    if (c < 32 || c == 127) return true;
+  return false;
+}
+
+std::optional<std::string> readSlug(const std::string& token) {
+  if (token.empty() || hasControl(token)) return std::nullopt;
+  auto parts = platform::Split(token, '.');
+  if (parts.size() != 3) return std::nullopt;
+  std::string payload = parts[1];
+  // "=" ends the data.
+  if (auto eq = payload.find('='); eq != std::string::npos) payload.resize(eq);
+  if (payload.empty()) return std::nullopt;
+  auto bytes = platform::Base64Decode(payload);
+  if (!bytes) return std::nullopt;
+  auto json = nlohmann::json::parse(*bytes, nullptr, false);
+  if (!json.is_object()) return std::nullopt;
+  auto empresa = json.find("empresa");
+  if (empresa == json.end() || !empresa->is_object()) return std::nullopt;
+  auto slug = empresa->find("slug");
+  if (slug == empresa->end() || !slug->is_string()) return std::nullopt;
+  std::string value = slug->get<std::string>();
+  if (hasControl(value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+const std::string& TTokenHelper::Slug() {
+  if (!FTokenReaded) {
+    auto slug = readSlug(FToken);
+    if (!slug) throw std::runtime_error("Invalid token");
+    FSlug = std::move(*slug);
+    FTokenReaded = true;
+  }
+  return FSlug;
+}
+
+}  // namespace agent

@@ -1,0 +1,45 @@
+#include "platform/log_output.h"
+
+#include <fstream>
+#include <mutex>
+#include <vector>
+
+#include "platform/date_time.h"
+
+namespace platform {
+
+namespace {
+std::mutex& outputsLock() {
+  static std::mutex m;
+  return m;
+}
+std::vector<std::unique_ptr<LogOutput>>& outputs() {
+  static std::vector<std::unique_ptr<LogOutput>> list;
+  return list;
+}
+void writeAll(std::string_view level, std::string_view value) {
+  std::lock_guard<std::mutex> lock(outputsLock());
+  for (auto& o : outputs()) o->Write(level, value, "string");
+}
+}  // namespace
+
+void TextFileLogOutput::Write(std::string_view level, std::string_view value, std::string_view type) {
+  std::ofstream f(fileName_, std::ios::binary | std::ios::app);
+  f << FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", Now()) << " [" << level << "] " << value << " (" << type
+    << ")\n";
+}
+
+void Logger::Info(std::string_view value) { writeAll("Info", value); }
+void Logger::Error(std::string_view value) { writeAll("Error", value); }
+
+void RegisterLogOutput(std::unique_ptr<LogOutput> output) {
+  std::lock_guard<std::mutex> lock(outputsLock());
+  outputs().push_back(std::move(output));
+}
+
+Logger& DefaultLogger() {
+  static Logger logger;
+  return logger;
+}
+
+}  // namespace platform

@@ -1,0 +1,106 @@
+#include "platform/rest_client.h"
+
+#include <curl/curl.h>
+
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+
+#include "platform/strings.h"
+
+namespace platform {
+
+namespace {
+
+void globalInit() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+std::size_t onBody(char* data, std::size_t size, std::size_t n, void* user) {
+  static_cast<HttpResponse*>(user)->body.append(data, size * n);
+  return size * n;
+}
+
+std::size_t onHeader(char* data, std::size_t size, std::size_t n, void* user) {
+  auto* r = static_cast<HttpResponse*>(user);
+  std::string line = TrimRight(std::string_view(data, size * n));
+  if (StartsText("HTTP/", line)) {
+    // A new status line (after 100 Continue, say) starts a new set of headers.
+    auto parts = line.find(' ');
+    auto reasonAt = parts == std::string::npos ? std::string::npos : line.find(' ', parts + 1);
+    r->reason = reasonAt == std::string::npos ? std::string() : Trim(line.substr(reasonAt + 1));
+    r->contentType.clear();
+  } else if (StartsText("content-type:", line)) {
+    r->contentType = Trim(line.substr(13));
+  }
+  return size * n;
+}
+
+struct CurlDeleter {
+  void operator()(CURL* c) const { curl_easy_cleanup(c); }
+};
+struct ListDeleter {
+  void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+};
+
+}  // namespace
+
+HttpResponse HttpsPost(const HttpRequest& request) {
+  globalInit();
+  std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+  if (!curl) throw EHttpTransport("HTTP client could not be created");
+  CURL* c = curl.get();
+
+  std::unique_ptr<curl_slist, ListDeleter> headers;
+  auto add = [&headers](const std::string& line) {
+    curl_slist* next = curl_slist_append(headers.get(), line.c_str());
+    if (!next) throw EHttpTransport("out of memory building HTTP headers");
+    headers.release();
+    headers.reset(next);
+  };
+  for (const auto& h : request.headers) {
+    // "Name;" is how libcurl sends a header with an empty value.
+    add(h.value.empty() ? h.name + ";" : h.name + ": " + h.value);
+  }
+  // Keep libcurl from adding a form content type to a bodiless POST, and from waiting on
+  // 100-continue.
+  if (!request.body) add("Content-Type:");
+  add("Expect:");
+
+  HttpResponse response;
+  char error[CURL_ERROR_SIZE] = {0};
+  curl_easy_setopt(c, CURLOPT_URL, request.url.c_str());
+  curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "https");
+  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+  curl_easy_setopt(c, CURLOPT_POST, 1L);
+  const std::string& body = request.body ? *request.body : std::string();
+  curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
+  curl_easy_setopt(c, CURLOPT_POSTFIELDS, body.data());
+  curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
+  curl_easy_setopt(c, CURLOPT_USERAGENT, request.userAgent.c_str());
+  curl_easy_setopt(c, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
+  curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, request.timeoutMs);
+  curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+  curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
+  curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
+  curl_easy_setopt(c, CURLOPT_CAPATH, "/etc/ssl/certs");
+  if (const char* extra = std::getenv("SSL_CERT_FILE"); extra && *extra)
+    curl_easy_setopt(c, CURLOPT_CAINFO, extra);
+  curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
+  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, onBody);
+  curl_easy_setopt(c, CURLOPT_WRITEDATA, &response);
+  curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, onHeader);
+  curl_easy_setopt(c, CURLOPT_HEADERDATA, &response);
+
+  CURLcode rc = curl_easy_perform(c);
+  if (rc != CURLE_OK) {
+    std::string detail = error[0] ? error : curl_easy_strerror(rc);
+    throw EHttpTransport("HTTP request to " + request.url + " failed: " + detail);
+  }
+  curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.status);
+  return response;
+}
+
+}  // namespace platform

@@ -1,0 +1,142 @@
+#include "e2e/agent_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace e2e {
+
+std::string LengthBytes(std::int32_t length) {
+  auto v = static_cast<std::uint32_t>(length);
+  std::string s;
+  for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+  return s;
+}
+
+std::string Frame(const std::string& body) { return LengthBytes(static_cast<std::int32_t>(body.size())) + body; }
+
+AgentProcess::AgentProcess(const std::map<std::string, std::string>& env) {
+  int in[2], out[2];
+  if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  signal(SIGPIPE, SIG_IGN);
+  pid_ = fork();
+  if (pid_ < 0) throw std::runtime_error("fork failed");
+  if (pid_ == 0) {
+    dup2(in[0], 0);
+    dup2(out[1], 1);
+    for (const auto& [k, v] : env) setenv(k.c_str(), v.c_str(), 1);
+    execl(NEMBO_AGENT_BIN, NEMBO_AGENT_BIN, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(in[0]);
+  close(out[1]);
+  in_ = in[1];
+  out_ = out[0];
+}
+
+AgentProcess::~AgentProcess() {
+  CloseInput();
+  if (!exited_ && pid_ > 0) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, &status_, 0);
+  }
+  if (out_ >= 0) close(out_);
+}
+
+void AgentProcess::Write(const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t w = write(in_, bytes.data() + done, bytes.size() - done);
+    if (w < 0 && errno == EINTR) continue;
+    if (w <= 0) throw std::runtime_error("agent input closed");
+    done += static_cast<std::size_t>(w);
+  }
+}
+
+void AgentProcess::CloseInput() {
+  if (in_ >= 0) close(in_);
+  in_ = -1;
+}
+
+bool AgentProcess::ReadBytes(std::string& out, std::size_t n, std::chrono::steady_clock::time_point deadline) {
+  while (out.size() < n) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    pollfd p{out_, POLLIN, 0};
+    if (poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
+    char buf[65536];
+    std::size_t want = n - out.size() < sizeof buf ? n - out.size() : sizeof buf;
+    ssize_t got = read(out_, buf, want);
+    if (got <= 0) return false;
+    out.append(buf, static_cast<std::size_t>(got));
+  }
+  return true;
+}
+
+std::optional<std::string> AgentProcess::ReadFrame(std::chrono::milliseconds timeout) {
+  auto deadline = std::chrono::steady_clock::now() + timeout;
+  std::string len;
+  if (!ReadBytes(len, 4, deadline)) return std::nullopt;
+  std::uint32_t n = 0;
+  for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<unsigned char>(len[i]);
+  std::string body;
+  if (!ReadBytes(body, n, deadline)) return std::nullopt;
+  return body;
+}
+
+std::string AgentProcess::ReadRest(std::chrono::milliseconds timeout) {
+  std::string all;
+  ReadBytes(all, static_cast<std::size_t>(-1), std::chrono::steady_clock::now() + timeout);
+  return all;
+}
+
+int AgentProcess::Wait(std::chrono::milliseconds timeout) {
+  auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!exited_) {
+    pid_t r = waitpid(pid_, &status_, WNOHANG);
+    if (r == pid_) {
+      exited_ = true;
+      break;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &status_, 0);
+      exited_ = true;
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
+}
+
+bool AgentProcess::StillRunningAfter(std::chrono::milliseconds wait) {
+  auto deadline = std::chrono::steady_clock::now() + wait;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (waitpid(pid_, &status_, WNOHANG) == pid_) {
+      exited_ = true;
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env) {
+  AgentProcess agent(env);
+  agent.Write(input);
+  agent.CloseInput();
+  RunResult r;
+  r.output = agent.ReadRest();
+  r.exitCode = agent.Wait();
+  return r;
+}
+
+}  // namespace e2e

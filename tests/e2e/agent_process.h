@@ -1,0 +1,49 @@
+#pragma once
+// The agent run as a process, driven through its standard input and output.
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+// One length-prefixed frame.
+std::string Frame(const std::string& body);
+std::string LengthBytes(std::int32_t length);
+
+class AgentProcess {
+ public:
+  // env: variables set (or, with an empty value, left as set here) for the agent.
+  explicit AgentProcess(const std::map<std::string, std::string>& env);
+  ~AgentProcess();
+
+  void Write(const std::string& bytes);
+  void CloseInput();
+  // Reads one frame's body; no value when output ends or the time-out passes first.
+  std::optional<std::string> ReadFrame(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  // Everything left on standard output until it closes.
+  std::string ReadRest(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  // The exit code; -1 when the process has not ended within the time-out (it is then killed).
+  int Wait(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+  // Whether the process is still running after the given time.
+  bool StillRunningAfter(std::chrono::milliseconds wait);
+
+ private:
+  bool ReadBytes(std::string& out, std::size_t n, std::chrono::steady_clock::time_point deadline);
+
+  int pid_ = -1;
+  int in_ = -1;
+  int out_ = -1;
+  int status_ = 0;
+  bool exited_ = false;
+};
+
+// Sends the frames, closes the input, collects every reply and the exit code.
+struct RunResult {
+  std::string output;  // raw standard output
+  int exitCode = -1;
+};
+RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env);
+
+}  // namespace e2e
