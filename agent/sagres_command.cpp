@@ -1,13 +1,17 @@
 #include "agent/sagres_command.h"
 
 #include <pwd.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <vector>
 
+#include "agent/zip_utils.h"
+#include "platform/files.h"
 #include "platform/strings.h"
 
 namespace agent {
@@ -61,7 +65,46 @@ int plainInt32(const std::string& text) {
   return static_cast<int>(value);
 }
 
+// The folder as the Windows side would find it: each component below drive C: matched
+// regardless of letter case when the exact name is missing.
+std::filesystem::path existingFolderIgnoringCase(const std::string& folder) {
+  std::string drive = DriveCFolder();
+  std::filesystem::path path(drive);
+  for (const auto& part : platform::Split(folder.substr(drive.size() + 1), '/'))
+    path = platform::FindFileIgnoringCase(path / part);
+  return path;
+}
+
 }  // namespace
+
+void TDescompactarSagresValidador::Execute() {
+  std::unique_ptr<TXDataClient> client = CreateXDataClient();
+  ISfArquivoService& service = client->Service<ISfArquivoService>();
+  try {
+    std::string archive = service.DownloadFileSagres(FAppMessage.command_id);
+    if (!FAppMessage.protocolo) throw std::runtime_error("Protocolo não informado");
+    Descompactar(archive, *FAppMessage.protocolo);
+  } catch (const std::exception& e) {
+    SetError("ERROR_UNZIP_FILE", e.what());
+  }
+}
+
+void TDescompactarSagresValidador::Descompactar(const std::string& archive, const std::string& protocolo) {
+  std::string folder = SagresImportFolder(protocolo);
+  try {
+    std::error_code ec;
+    std::filesystem::path target = existingFolderIgnoringCase(folder);
+    if (std::filesystem::is_directory(target, ec)) {
+      auto stream = TZipUtils::BytesToStream(archive);
+      TZipUtils::ExtractFilesTo(stream.get(), target.string());
+      SetSuccess("SUCCESS_DOWNLOAD_FILE", "Arquivo baixado com sucesso");
+    } else {
+      SetError("UNKNOWN_PATH", "Caminho não encontrado: " + folder);
+    }
+  } catch (const std::exception& e) {
+    SetError("DESCOMPACTAR_ARQUIVO", "Erro ao descompactar arquivo: " + std::string(e.what()));
+  }
+}
 
 std::string DriveCFolder() {
   std::string drive = env("NEMBO_DRIVE_C");

@@ -1,9 +1,24 @@
 #pragma once
-// The command that downloads the SAGRES validator's archive and unpacks it into the
-// validator's import folder.
+// The command that downloads the SAGRES validator's archive from the REST API and unpacks it
+// into the validator's import folder.
 #include <string>
 
+#include "agent/command_base.h"
+
 namespace agent {
+
+class TDescompactarSagresValidador : public TComunicacaoEsocial {
+ public:
+  using TComunicacaoEsocial::TComunicacaoEsocial;
+  ~TDescompactarSagresValidador() override { WaitFor(); }
+
+ protected:
+  void Validate() override {}
+  void Execute() override;
+
+ private:
+  void Descompactar(const std::string& archive, const std::string& protocolo);
+};
 
 // The folder that stands for drive C: of the Windows programs run under Wine: NEMBO_DRIVE_C,
 // else $WINEPREFIX/drive_c, else ~/.wine/drive_c. No trailing '/'.

@@ -77,8 +77,6 @@ void removeTempDirs() {
 }  // namespace
 
 std::string MakeTempDir(const std::string& prefix) {
-  // The list must be built before the exit handler is registered, so it outlives the handler.
-  tempDirs();
   static std::once_flag once;
   // The list must exist before the handler is registered, or it is destroyed before the handler runs.
   std::call_once(once, [] { tempDirs(); std::atexit(removeTempDirs); });
