@@ -20,14 +20,27 @@ FrameChannel::~FrameChannel() {
   close(wake_[1]);
 }
 
+namespace {
+void redirectToNull(int fd, int flags) {
+  int null = open("/dev/null", flags | O_CLOEXEC);
+  if (null < 0) return;
+  dup2(null, fd);
+  close(null);
+}
+}  // namespace
+
 FrameChannel& FrameChannel::Standard() {
   static FrameChannel channel = [] {
     signal(SIGPIPE, SIG_IGN);
     std::fflush(stdout);
+    // The frames get private descriptors; 0 and 1 are pointed elsewhere so that no library
+    // output and no child process can touch them.
     int frames = fcntl(1, F_DUPFD_CLOEXEC, 3);
-    if (frames < 0) throw std::runtime_error("standard output is not open");
-    dup2(2, 1);
-    return FrameChannel(0, frames);
+    int requests = fcntl(0, F_DUPFD_CLOEXEC, 3);
+    if (frames < 0 || requests < 0) throw std::runtime_error("standard input or output is not open");
+    if (dup2(2, 1) < 0) redirectToNull(1, O_WRONLY);
+    redirectToNull(0, O_RDONLY);
+    return FrameChannel(requests, frames);
   }();
   return channel;
 }

@@ -19,9 +19,10 @@ class FrameChannel {
   FrameChannel(const FrameChannel&) = delete;
   FrameChannel& operator=(const FrameChannel&) = delete;
 
-  // The process's own channel over standard input and output. On first use the real
-  // standard output is moved to a private descriptor and descriptor 1 is pointed at
-  // stderr, so nothing a library prints can corrupt a frame; SIGPIPE is ignored.
+  // The process's own channel over standard input and output. On first use both move to
+  // private descriptors (closed on exec); descriptor 1 is pointed at stderr and 0 at
+  // /dev/null, so nothing a library prints can corrupt a frame and nothing else reads the
+  // requests. SIGPIPE is ignored.
   static FrameChannel& Standard();
 
   // Reads exactly 4 bytes (fewer only at end of input) as a signed little-endian length.

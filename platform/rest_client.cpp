@@ -75,7 +75,8 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
   curl_easy_setopt(c, CURLOPT_POST, 1L);
-  const std::string& body = request.body ? *request.body : std::string();
+  static const std::string noBody;
+  const std::string& body = request.body ? *request.body : noBody;
   curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
   curl_easy_setopt(c, CURLOPT_POSTFIELDS, body.data());
   curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());

@@ -192,3 +192,20 @@ TEST_F(HostE2E, NothingButFramesReachesStandardOutput) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HostE2ELastResort, AnErrorFileThatCannotBeWrittenGivesTheLastResortReply) {
+  std::string home = testsupport::MakeTempDir("nembo-home");
+  std::string notAFolder = home + "/documentos";
+  testsupport::WriteFile(notAFolder, "");
+  auto r = e2e::RunAgent(Frame(R"({"command_id":"42","command_type":"x"})"),
+                         {{"XDG_DOCUMENTS_DIR", notAFolder}, {"HOME", home}});
+  EXPECT_EQ(r.exitCode, 0);
+  const std::string head = R"({"command_id":"","success":false,"message":"Erro inesperado","description":")";
+  ASSERT_GT(r.output.size(), 4u);
+  EXPECT_EQ(r.output.substr(4, head.size()), head) << r.output;
+  EXPECT_NE(r.output.find("std::runtime_error: Cannot write file "), std::string::npos) << r.output;
+}
+
+}  // namespace

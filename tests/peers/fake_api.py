@@ -16,6 +16,7 @@ The replies of a route are served in order; the last one repeats. A path without
     body          text body (UTF-8)       body_base64   raw body bytes
     encoding      "gzip" or "deflate": compress the body and send that content-encoding
     headers       object of extra reply headers
+    delay         seconds to wait before replying
 The record file gets one JSON line per request: {"method", "path", "headers": [[name, value],
 ...] in the order received, "body": text (UTF-8, invalid bytes replaced), "body_base64"}.
 Prints "READY <port>" once it listens; exits by itself after --lifetime seconds (default 120).
@@ -29,6 +30,7 @@ import os
 import ssl
 import sys
 import threading
+import time
 import zlib
 
 
@@ -59,6 +61,7 @@ def main():
 
     class Handler(http.server.BaseHTTPRequestHandler):
         protocol_version = "HTTP/1.1"
+        disable_nagle_algorithm = True
 
         def log_message(self, *a):
             pass
@@ -77,6 +80,8 @@ def main():
                 with open(args.record, "a", encoding="utf-8") as f:
                     f.write(json.dumps(entry) + "\n")
             reply = next_reply(self.path)
+            if reply.get("delay"):
+                time.sleep(float(reply["delay"]))
             ctype = reply.get("content_type")
             if "json" in reply:
                 data = json.dumps(reply["json"], ensure_ascii=False).encode()
