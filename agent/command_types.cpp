@@ -1,5 +1,7 @@
 #include "agent/command_types.h"
 
+#include "agent/sagres_command.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -19,7 +21,7 @@ const std::vector<TCommandType>& CommandTypes() {
       // {"transmitir_eventos_", &make<TTransmissaoEventos>},
       // {"consultar_protocolo_", &make<TConsultaLote>},
       // {"assinar_eventos_", &make<TAssinarEvento>},
-      // {"descompactar_sagres_validador_", &make<TDescompactarSagresValidador>},
+      {"descompactar_sagres_validador_", &make<TDescompactarSagresValidador>},
   };
   return types;
 }

@@ -1,0 +1,208 @@
+#include "agent/zip_utils.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zip.h>
+
+#include <filesystem>
+#include <set>
+
+#include "support/peer.h"
+#include "support/zip_builder.h"
+
+namespace fs = std::filesystem;
+using agent::TZipUtils;
+using testsupport::BuildZip;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+using testsupport::ZipEntry;
+
+namespace {
+
+// Every path below root, relative, folders with a trailing '/'.
+std::set<std::string> Tree(const std::string& root) {
+  std::set<std::string> out;
+  for (auto& e : fs::recursive_directory_iterator(root)) {
+    std::string rel = fs::relative(e.path(), root).string();
+    out.insert(e.is_directory() ? rel + "/" : rel);
+  }
+  return out;
+}
+
+std::time_t MTime(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+  return st.st_mtime;
+}
+
+std::string ErrorOf(const std::string& zip, const std::string& folder) {
+  try {
+    TZipUtils::ExtractFilesTo(zip, folder);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "";
+}
+
+// 2021-03-04 05:06:08 local time: even seconds, as DOS times keep them.
+std::time_t SomeTime() {
+  std::tm tm{};
+  tm.tm_year = 121, tm.tm_mon = 2, tm.tm_mday = 4, tm.tm_hour = 5, tm.tm_min = 6, tm.tm_sec = 8;
+  tm.tm_isdst = -1;
+  return std::mktime(&tm);
+}
+
+}  // namespace
+
+TEST(ZipUtils, ExtractsFoldersFilesAndTimesReplacingExistingFiles) {
+  std::string dir = testsupport::MakeTempDir("zip");
+  WriteFile(dir + "/old.txt", "old contents that are longer than the new ones");
+  std::string big;
+  for (int i = 0; i < 300000; ++i) big += static_cast<char>(i * 7 % 251);
+  std::string zip = BuildZip({
+      {"empty/", ""},
+      {"sub/deeper/", ""},
+      {"sub/a.txt", "alpha", SomeTime()},
+      {"old.txt", "new", SomeTime() + 3600},
+      {"bin/data.bin", big},
+      {"win\\style\\c.txt", "backslashes are separators"},
+      {"./dot//twice.txt", "dot and empty components"},
+  });
+
+  TZipUtils::ExtractFilesTo(zip, dir);
+
+  EXPECT_EQ(Tree(dir), (std::set<std::string>{"empty/", "sub/", "sub/deeper/", "sub/a.txt", "old.txt", "bin/",
+                                              "bin/data.bin", "win/", "win/style/", "win/style/c.txt", "dot/",
+                                              "dot/twice.txt"}));
+  EXPECT_EQ(ReadFile(dir + "/sub/a.txt"), "alpha");
+  EXPECT_EQ(ReadFile(dir + "/old.txt"), "new");
+  EXPECT_EQ(ReadFile(dir + "/bin/data.bin"), big);
+  EXPECT_EQ(MTime(dir + "/sub/a.txt"), SomeTime());
+  EXPECT_EQ(MTime(dir + "/old.txt"), SomeTime() + 3600);
+}
+
+TEST(ZipUtils, RefusesTheWholeArchiveForAnEntryThatCouldEscapeOrMislead) {
+  struct Case {
+    ZipEntry entry;
+    std::string shown;  // the name as the message gives it
+  } cases[] = {
+      {{"../x", "x"}, "../x"},
+      {{"/abs", "x"}, "/abs"},
+      {{"\\abs", "x"}, "\\abs"},
+      {{"..\\x", "x"}, "..\\x"},
+      {{"sub/../../x", "x"}, "sub/../../x"},
+      {{"sub\\..", "x"}, "sub\\.."},
+      {{"C:x", "x"}, "C:x"},
+      {{"c:\\x", "x"}, "c:\\x"},
+      {{"a#b.txt", "x"}, "a\\x00b.txt"},  // NUL
+      {{"a\x01" "b", "x"}, "a\\x01b"},
+      {{"a\x7f", "x"}, "a\\x7F"},
+      {{"a\n/b", "x"}, "a\\x0A/b"},
+      {{"a\xc2\x85", "x"}, "a\xc2\x85"},  // U+0085
+      {{"link", "/etc/passwd", std::nullopt, true}, "link"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    std::string root = testsupport::MakeTempDir("zip");
+    std::string dir = root + "/target";
+    fs::create_directory(dir);
+    WriteFile(dir + "/keep.txt", "kept");
+    // A harmless entry comes first: nothing may be written before the refusal.
+    std::string zip = BuildZip({{"first.txt", "1"}, {"sub/", ""}, c.entry});
+
+    std::string error = ErrorOf(zip, dir);
+
+    EXPECT_NE(error.find("\"" + c.shown + "\""), std::string::npos) << error;
+    EXPECT_EQ(Tree(root), (std::set<std::string>{"target/", "target/keep.txt"}));
+    EXPECT_FALSE(fs::exists("/x") && ReadFile("/x") == "x");
+  }
+}
+
+TEST(ZipUtils, RefusesWhatIsNoArchive) {
+  std::string good = BuildZip({{"a.txt", "some text to unpack"}});
+  for (const std::string& bytes :
+       {std::string(), std::string("not a zip at all"), good.substr(0, good.size() - 10), std::string(100, '\0')}) {
+    std::string dir = testsupport::MakeTempDir("zip");
+    EXPECT_NE(ErrorOf(bytes, dir), "");
+    EXPECT_TRUE(Tree(dir).empty());
+  }
+}
+
+TEST(ZipUtils, DamagedEntryLeavesThePreviousFileInPlace) {
+  std::string dir = testsupport::MakeTempDir("zip");
+  WriteFile(dir + "/report.txt", "the good old report");
+  std::string data(5000, 'A');
+  std::string zip = BuildZip({{"report.txt", data, std::nullopt, false, true}});
+  zip[zip.find(data) + 2500] = 'B';  // the stored data no longer matches its CRC
+
+  std::string error = ErrorOf(zip, dir);
+
+  EXPECT_NE(error.find("report.txt"), std::string::npos) << error;
+  EXPECT_EQ(ReadFile(dir + "/report.txt"), "the good old report");
+  EXPECT_EQ(Tree(dir), std::set<std::string>{"report.txt"});
+}
+
+TEST(ZipUtils, ZeroEntriesNameListsStreamsAndTemporaryFolders) {
+  std::string dir = testsupport::MakeTempDir("zip");
+  TZipUtils::ExtractFilesTo(testsupport::EmptyZip(), dir);
+  TZipUtils::ExtractFilesTo(nullptr, dir);
+  EXPECT_TRUE(Tree(dir).empty());
+
+  std::string zip = BuildZip({{"a.txt", "a"}, {"sub/b.txt", "b"}, {"c.txt", "c"}});
+  auto stream = TZipUtils::BytesToStream(zip);
+  stream->seekg(7);  // read from the start whatever the position
+  TZipUtils::ExtractFilesTo(stream.get(), dir, {"sub/b.txt", "C.TXT", "c.txt"});
+  EXPECT_EQ(Tree(dir), (std::set<std::string>{"sub/", "sub/b.txt", "c.txt"}));
+
+  std::string temp = TZipUtils::GetPathExtractedFiles(zip);
+  std::string guid = fs::path(temp).parent_path().filename().string();
+  EXPECT_EQ(temp.back(), '/');
+  EXPECT_EQ(guid.size(), 32u);
+  EXPECT_EQ(guid.find_first_not_of("0123456789ABCDEF"), std::string::npos) << guid;
+  EXPECT_EQ(Tree(temp), (std::set<std::string>{"a.txt", "sub/", "sub/b.txt", "c.txt"}));
+  TZipUtils::DeleteDirectory(temp);
+  EXPECT_FALSE(fs::exists(temp));
+}
+
+TEST(ZipUtils, ReadsArchivesWithZip64EndRecords) {
+  std::string dir = testsupport::MakeTempDir("zip");
+  std::string out;
+  // Lowering the entry-count limit makes Python write the zip64 end records for two entries.
+  ASSERT_EQ(testsupport::RunCommand("cd " + dir +
+                                        " && python3 -c \"import zipfile; zipfile.ZIP_FILECOUNT_LIMIT = 1\n"
+                                        "with zipfile.ZipFile('z.zip', 'w') as z:\n"
+                                        "    z.writestr('a.txt', 'a'); z.writestr('b/c.txt', 'c')\"",
+                                    &out),
+            0)
+      << out;
+  std::string zip = ReadFile(dir + "/z.zip");
+  ASSERT_NE(zip.find("PK\x06\x06"), std::string::npos);
+  TZipUtils::ExtractFilesTo(zip, dir + "/x");
+  EXPECT_EQ(Tree(dir + "/x"), (std::set<std::string>{"a.txt", "b/", "b/c.txt"}));
+}
+
+TEST(ZipUtils, BuildsArchives) {
+  std::string dir = testsupport::MakeTempDir("zip");
+  TZipUtils::CreateZipFile(dir + "/report", "first");
+  TZipUtils::CreateZipFile(dir + "/report", "second");  // emptied, not appended to
+  TZipUtils::CreateZipFile(dir + "/new/folder/pack.zip", "one", "one.txt");
+  TZipUtils::AddFileToZip(dir + "/new/folder/pack.zip", std::string(1000, 'x'), "dir/two.txt");
+  TZipUtils::AddFileToZip(dir + "/new/folder/pack.zip", "uno", "one.txt");
+  EXPECT_THROW(TZipUtils::AddFileToZip(dir + "/missing.zip", "x", "x.txt"), std::exception);
+
+  TZipUtils::ExtractFilesTo(ReadFile(dir + "/report.zip"), dir + "/r");
+  EXPECT_EQ(Tree(dir + "/r"), std::set<std::string>{"report"});
+  EXPECT_EQ(ReadFile(dir + "/r/report"), "second");
+
+  std::string pack = dir + "/new/folder/pack.zip";
+  TZipUtils::ExtractFilesTo(ReadFile(pack), dir + "/p");
+  EXPECT_EQ(Tree(dir + "/p"), (std::set<std::string>{"one.txt", "dir/", "dir/two.txt"}));
+  EXPECT_EQ(ReadFile(dir + "/p/one.txt"), "uno");
+  int code = 0;
+  zip_t* za = zip_open(pack.c_str(), ZIP_RDONLY, &code);
+  ASSERT_NE(za, nullptr);
+  zip_stat_t st;
+  ASSERT_EQ(zip_stat(za, "dir/two.txt", 0, &st), 0);
+  EXPECT_EQ(st.comp_method, ZIP_CM_DEFLATE);
+  zip_discard(za);
+}
