@@ -1,0 +1,143 @@
+#include "dfe/field_conversions.h"
+
+#include "dfe/enum_tables.h"
+
+namespace dfe {
+
+namespace {
+
+constexpr std::string_view kCodigos1a9[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+constexpr int kEmissoes[] = {teNormal, teContingencia, teSCAN, teDPEC, teFSDA,
+                             teSVCAN, teSVCRS, teSVCSP, teOffLine};
+constexpr int kAmbientes[] = {taProducao, taHomologacao};
+
+struct EventoDFeRow {
+  TpcnTpEvento tipo;
+  std::string_view nome;
+};
+
+// Types missing here have no name.
+constexpr EventoDFeRow kEventosDFe[] = {
+    {teNaoMapeado, "NaoMapeado"},
+    {teCCe, "CCe"},
+    {teCancelamento, "Cancelamento"},
+    {teManifDestConfirmacao, "ManifDestConfirmacao"},
+    {teManifDestCiencia, "ManifDestCiencia"},
+    {teManifDestDesconhecimento, "ManifDestDesconhecimento"},
+    {teManifDestOperNaoRealizada, "ManifDestOperNaoRealizada"},
+    {teEncerramento, "Encerramento"},
+    {teEPEC, "EPEC"},
+    {teInclusaoCondutor, "InclusaoCondutor"},
+    {teMultiModal, "MultiModal"},
+    {teRegistroPassagem, "RegistroPassagem"},
+    {teRegistroPassagemBRId, "RegistroPassagemBRId"},
+    {teEPECNFe, "EPECNFe"},
+    {teRegistroCTe, "RegistroCTe"},
+    {teRegistroPassagemNFeCancelado, "RegistroPassagemNFeCancelado"},
+    {teRegistroPassagemNFeRFID, "RegistroPassagemNFeRFID"},
+    {teCTeCancelado, "CTeCancelado"},
+    {teMDFeCancelado, "MDFeCancelado"},
+    {teVistoriaSuframa, "VistoriaSuframa"},
+    {tePedProrrog1, "PedProrrog1"},
+    {tePedProrrog2, "PedProrrog2"},
+    {teCanPedProrrog1, "CanPedProrrog1"},
+    {teCanPedProrrog2, "CanPedProrrog2"},
+    {teEventoFiscoPP1, "EventoFiscoPP1"},
+    {teEventoFiscoPP2, "EventoFiscoPP2"},
+    {teEventoFiscoCPP1, "EventoFiscoCPP1"},
+    {teEventoFiscoCPP2, "EventoFiscoCPP2"},
+    {teRegistroPassagemNFe, "RegistroPassagemNFe"},
+    {teConfInternalizacao, "ConfInternalizacao"},
+    {teCTeAutorizado, "CTeAutorizado"},
+    {teMDFeAutorizado, "MDFeAutorizado"},
+    {tePrestDesacordo, "PrestDesacordo"},
+    {teGTV, "GTV"},
+    {teMDFeAutorizado2, "MDFeAutorizado2"},
+    {teNaoEmbarque, "NaoEmbarque"},
+    {teMDFeCancelado2, "MDFeCancelado2"},
+    {teMDFeAutorizadoComCTe, "MDFeAutorizadoComCTe"},
+    {teRegPasNfeProMDFe, "RegPasNfeProMDFe"},
+    {teRegPasNfeProMDFeCte, "RegPasNfeProMDFeCte"},
+    {teRegPasAutMDFeComCte, "RegPasAutMDFeComCte"},
+    {teCancelamentoMDFeAutComCTe, "CancelamentoMDFeAutComCTe"},
+    {teAverbacaoExportacao, "AverbacaoExportacao"},
+    {teAutCteComplementar, "AutCteComplementar"},
+    {teCancCteComplementar, "CancCteComplementar"},
+    {teCTeSubstituicao, "CTeSubstituicao"},
+    {teCTeAnulacao, "CTeAnulacao"},
+    {teLiberacaoEPEC, "LiberacaoEPEC"},
+    {teLiberacaoPrazoCanc, "LiberacaoPrazoCanc"},
+    {teAutorizadoRedespacho, "AutorizadoRedespacho"},
+    {teautorizadoRedespIntermed, "AutorizadoRedespIntermed"},
+    {teAutorizadoSubcontratacao, "AutorizadoSubcontratacao"},
+    {teautorizadoServMultimodal, "AutorizadoServMultimodal"},
+    {teCancSubst, "CancelamentoPorSubstituicao"},
+    {teAlteracaoPoltrona, "AlteracaoPoltrona"},
+    {teExcessoBagagem, "ExcessoBagagem"},
+    {teEncerramentoFisco, "EncerramentoFisco"},
+    {teComprEntregaNFe, "ComprEntregaNFe"},
+    {teCancComprEntregaNFe, "CancComprEntregaNFe"},
+    {teAtorInteressadoNFe, "AtorInteressadoNFe"},
+    {teComprEntregaCTe, "ComprEntregaCTe"},
+    {teCancComprEntregaCTe, "CancComprEntregaCTe"},
+    {teCancPrestDesacordo, "CancPrestDesacordo"},
+    {teInsucessoEntregaCTe, "InsucessoEntregaCTe"},
+    {teCancInsucessoEntregaCTe, "CancInsucessoEntregaCTe"},
+    {teConcFinanceira, "ConcFinanceira"},
+    {teCancConcFinanceira, "CancConcFinanceira"},
+    {teRegistroPassagemMDFe, "RegistroPassagemMDFe"},
+};
+constexpr std::size_t kEventosDFeRows = std::size(kEventosDFe);
+static_assert(kEventosDFeRows == 68);
+
+constexpr auto kEventoNomes = [] {
+  std::array<std::string_view, kEventosDFeRows> a{};
+  for (std::size_t i = 0; i < kEventosDFeRows; ++i) a[i] = kEventosDFe[i].nome;
+  return a;
+}();
+constexpr auto kEventoValores = [] {
+  std::array<int, kEventosDFeRows> a{};
+  for (std::size_t i = 0; i < kEventosDFeRows; ++i) a[i] = kEventosDFe[i].tipo;
+  return a;
+}();
+
+}  // namespace
+
+std::string TipoEmissaoToStr(TpcnTipoEmissao t) { return EnumToStr(t, kCodigos1a9, kEmissoes); }
+
+std::string TipoAmbienteToStr(TpcnTipoAmbiente t) {
+  return EnumToStr(t, CodeList(kCodigos1a9).first(2), kAmbientes);
+}
+
+TpcnTipoAmbiente StrToTipoAmbiente(bool& ok, std::string_view s) {
+  return StrToEnum<TpcnTipoAmbiente>(ok, s, CodeList(kCodigos1a9).first(2), kAmbientes);
+}
+
+std::string TipoEventoDFeToStr(TpcnTpEvento t) { return EnumToStr(t, kEventoNomes, kEventoValores); }
+
+int CasasDecimais(TpcnTipoCampo t) {
+  switch (t) {
+    case tcDe1: return 1;
+    case tcDe2: return 2;
+    case tcDe3: return 3;
+    case tcDe4: return 4;
+    case tcDe5: return 5;
+    case tcDe6: return 6;
+    case tcDe7: return 7;
+    case tcDe8: return 8;
+    case tcDe10: return 10;
+    default: return 0;
+  }
+}
+
+bool CodigoDaSiglaUF(std::string_view sigla, int& codigo) {
+  for (std::size_t i = 0; i < SiglasUF.size(); ++i) {
+    if (SiglasUF[i] == sigla) {
+      codigo = CodigosUF[i];
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace dfe

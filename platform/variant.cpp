@@ -1,0 +1,139 @@
+#include "platform/variant.h"
+
+#include <cmath>
+#include <limits>
+
+#include "platform/number_text.h"
+#include "platform/strings.h"
+
+namespace platform {
+
+namespace {
+
+[[noreturn]] void cannotConvert(const std::string& text, const char* to) {
+  throw EConvertError("'" + text + "' is not a valid " + to);
+}
+
+bool readPart(std::string_view s, std::size_t pos, std::size_t len, int& out) {
+  std::int64_t v;
+  if (!TryStrToInt64(Copy(s, static_cast<long long>(pos), static_cast<long long>(len)), v) || v < 0 || v > 9999)
+    return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+// yyyy-mm-dd[Thh:nn[:ss]] or dd/mm/yyyy[ hh:nn[:ss]]; the separators are checked.
+bool tryTextToDateTime(std::string_view text, TDateTime& out) {
+  std::string s = Trim(text);
+  DateTimeParts p;
+  std::size_t timeAt;
+  if (s.size() >= 10 && s[4] == '-' && s[7] == '-') {
+    if (!readPart(s, 1, 4, p.year) || !readPart(s, 6, 2, p.month) || !readPart(s, 9, 2, p.day)) return false;
+    timeAt = 10;
+    if (s.size() > 10 && s[10] != 'T' && s[10] != ' ') return false;
+  } else if (s.size() >= 10 && s[2] == '/' && s[5] == '/') {
+    if (!readPart(s, 1, 2, p.day) || !readPart(s, 4, 2, p.month) || !readPart(s, 7, 4, p.year)) return false;
+    timeAt = 10;
+    if (s.size() > 10 && s[10] != ' ') return false;
+  } else {
+    return false;
+  }
+  if (s.size() > timeAt) {
+    std::string t = s.substr(timeAt + 1);
+    if (t.size() != 5 && t.size() != 8) return false;
+    if (t[2] != ':' || (t.size() == 8 && t[5] != ':')) return false;
+    if (!readPart(t, 1, 2, p.hour) || !readPart(t, 4, 2, p.minute)) return false;
+    if (t.size() == 8 && !readPart(t, 7, 2, p.second)) return false;
+  }
+  return TryEncodeDateTime(p, out);
+}
+
+}  // namespace
+
+std::string Variant::AsString() const {
+  switch (kind()) {
+    case Kind::Empty: return {};
+    case Kind::Text: return std::get<std::string>(value_);
+    case Kind::Integer: return std::to_string(std::get<std::int64_t>(value_));
+    case Kind::Float: return FloatToText(std::get<double>(value_));
+    case Kind::Boolean: return std::get<bool>(value_) ? "True" : "False";
+    case Kind::DateTime: {
+      TDateTime dt = std::get<DateTimeValue>(value_).value;
+      return TimeOf(dt) == 0 ? FormatDateTime("dd/mm/yyyy", dt) : FormatDateTime("dd/mm/yyyy hh:nn:ss", dt);
+    }
+  }
+  return {};
+}
+
+std::int64_t Variant::AsInt64() const {
+  switch (kind()) {
+    case Kind::Empty: return 0;
+    case Kind::Text: {
+      const auto& s = std::get<std::string>(value_);
+      std::int64_t v;
+      if (!TryStrToInt64(Trim(s), v)) cannotConvert(s, "integer value");
+      return v;
+    }
+    case Kind::Integer: return std::get<std::int64_t>(value_);
+    case Kind::Boolean: return std::get<bool>(value_) ? 1 : 0;
+    case Kind::Float:
+    case Kind::DateTime: {
+      double d = AsFloat();
+      if (!std::isfinite(d) || std::fabs(d) >= 9.2e18) cannotConvert(FloatToText(d), "integer value");
+      return std::llround(d);
+    }
+  }
+  return 0;
+}
+
+int Variant::AsInteger() const {
+  std::int64_t v = AsInt64();
+  if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+    cannotConvert(std::to_string(v), "32-bit integer value");
+  return static_cast<int>(v);
+}
+
+double Variant::AsFloat() const {
+  switch (kind()) {
+    case Kind::Empty: return 0;
+    case Kind::Text: {
+      const auto& s = std::get<std::string>(value_);
+      double v;
+      if (!TryTextToFloat(s, v)) cannotConvert(s, "floating point value");
+      return v;
+    }
+    case Kind::Integer: return static_cast<double>(std::get<std::int64_t>(value_));
+    case Kind::Float: return std::get<double>(value_);
+    case Kind::Boolean: return std::get<bool>(value_) ? 1 : 0;
+    case Kind::DateTime: return std::get<DateTimeValue>(value_).value;
+  }
+  return 0;
+}
+
+TDateTime Variant::AsDateTime() const {
+  if (kind() == Kind::Text) {
+    const auto& s = std::get<std::string>(value_);
+    TDateTime dt;
+    if (!tryTextToDateTime(s, dt)) cannotConvert(s, "date and time");
+    return dt;
+  }
+  double d = AsFloat();
+  // Outside years 1 to 9999 there is no calendar date.
+  if (!std::isfinite(d) || d < -693593.0 || d >= 2958466.0) cannotConvert(FloatToText(d), "date and time");
+  return d;
+}
+
+bool Variant::AsBoolean() const {
+  if (kind() == Kind::Text) {
+    const auto& s = std::get<std::string>(value_);
+    std::string t = Trim(s);
+    if (SameText(t, "true")) return true;
+    if (SameText(t, "false")) return false;
+    double v;
+    if (!TryTextToFloat(t, v)) cannotConvert(s, "boolean value");
+    return v != 0;
+  }
+  return AsFloat() != 0;
+}
+
+}  // namespace platform
