@@ -1,0 +1,18 @@
+// Cryptography back ends by library choice: one line per back end.
+#include "dfe/ssl.h"
+#include "dfe/ssl_crypt_openssl.h"
+
+namespace dfe {
+
+TDFeSSLCryptClassClass ClasseSSLCrypt(TSSLCryptLib lib) {
+  switch (lib) {
+    case cryNone: return &CriarBackEnd<TDFeSSLCryptClass, TDFeSSLCryptClass>;
+    case cryOpenSSL: return &CriarBackEnd<TDFeOpenSSL, TDFeSSLCryptClass>;
+    case cryCapicom:
+      throw ETrivoDFeException("Suporte a libCapicom foi desativado por compilação {$DEFINE DFE_SEM_CAPICOM}");
+    default: break;
+  }
+  throw ETrivoDFeException("Suporte a \"" + SSLCryptLibToStr(lib) + "\" não disponível nesta compilação");
+}
+
+}  // namespace dfe
