@@ -1,20 +1,292 @@
 #include "dfe/ssl_crypt_openssl.h"
 
+#include <openssl/asn1.h>
+#include <openssl/bio.h>
+#include <openssl/crypto.h>
+#include <openssl/err.h>
+#include <openssl/evp.h>
+#include <openssl/pkcs12.h>
+#include <openssl/x509.h>
+#include <openssl/x509v3.h>
+
+#include <cstdio>
+#include <ctime>
+#include <istream>
+#include <memory>
+#include <vector>
+
+#include "platform/base64.h"
+#include "platform/date_time.h"
+#include "platform/hex.h"
+#include "platform/strings.h"
+
 namespace dfe {
 
-std::string TextoErroOpenSSL() { return {}; }
+namespace {
+
+constexpr const char* kNomesDigest[] = {"md2", "md4", "md5", "rmd160", "sha", "sha1", "sha256", "sha512"};
+
+struct BioFree {
+  void operator()(BIO* b) const { BIO_free(b); }
+};
+using BioPtr = std::unique_ptr<BIO, BioFree>;
+
+std::string ImprimirNome(X509_NAME* nome) {
+  // Parts joined by ", ", "+" within one entry; text as UTF-8.
+  BioPtr bio(BIO_new(BIO_s_mem()));
+  X509_NAME_print_ex(bio.get(), nome, 0, XN_FLAG_SEP_CPLUS_SPC | ASN1_STRFLGS_UTF8_CONVERT);
+  std::string out;
+  char buf[1024];
+  int n;
+  while ((n = BIO_read(bio.get(), buf, sizeof buf)) > 0) out.append(buf, static_cast<std::size_t>(n));
+  return out;
+}
+
+// Local date and time of an ASN.1 time; two-digit years follow RFC 5280 (50..99 is 19xx).
+platform::TDateTime DataDoAsn1(const ASN1_TIME* t) {
+  if (t == nullptr) return 0;
+  std::tm tm{};
+  if (ASN1_TIME_to_tm(t, &tm) != 1) return 0;
+  return platform::FromUnixUtc(static_cast<std::int64_t>(timegm(&tm)));
+}
+
+// Value of an ICP-Brasil otherName found by the end of its identifier and the explicit tag
+// that follows it: the content, unwrapped once more when it is an octet string or a text string.
+std::string ValorOutroNome(const std::string& dados, const std::string& marcador) {
+  auto p = dados.find(marcador);
+  if (p == std::string::npos) return {};
+  std::size_t i = p + marcador.size();
+  if (i >= dados.size()) return {};
+  std::size_t len = static_cast<unsigned char>(dados[i++]);
+  std::string conteudo = dados.substr(i, len);
+  if (conteudo.size() >= 2) {
+    unsigned char tag = static_cast<unsigned char>(conteudo[0]);
+    // 04 octet string; 0C UTF8String, 13 PrintableString, 16 IA5String carry the same text.
+    if (tag == 0x04 || tag == 0x0C || tag == 0x13 || tag == 0x16) {
+      std::size_t len2 = static_cast<unsigned char>(conteudo[1]);
+      conteudo = conteudo.substr(2, len2);
+    }
+  }
+  return conteudo;
+}
+
+}  // namespace
+
+std::string TextoErroOpenSSL() {
+  unsigned long code = ERR_get_error();
+  char buf[1024];
+  ERR_error_string_n(code, buf, sizeof buf);
+  char out[1200];
+  std::snprintf(out, sizeof out, "Error: %lu - %s", code, buf);
+  return out;
+}
 
 TDFeOpenSSL::TDFeOpenSSL(TDFeSSL& aDFeSSL) : TDFeSSLCryptClass(aDFeSSL) { Clear(); }
+
 TDFeOpenSSL::~TDFeOpenSSL() { DescarregarCertificado(); }
-const TCertContext* TDFeOpenSSL::CertContextWinApi() { return nullptr; }
-void TDFeOpenSSL::CarregarCertificadoDeDadosPFX() {}
-void TDFeOpenSSL::Clear() { TDFeSSLCryptClass::Clear(); }
-std::string TDFeOpenSSL::Versao() { return {}; }
-std::string TDFeOpenSSL::CalcHash(std::istream&, TSSLDgst, bool) { return {}; }
-bool TDFeOpenSSL::ValidarHash(std::istream&, TSSLDgst, const std::string&, bool) { return false; }
-void TDFeOpenSSL::DescarregarCertificado() { TDFeSSLCryptClass::DescarregarCertificado(); }
-bool TDFeOpenSSL::CarregarCertificadoPublico(const std::string&) { return false; }
-std::string TDFeOpenSSL::OpenSSLVersion() { return {}; }
-bool TDFeOpenSSL::OpenSSLOldVersion() { return false; }
+
+void TDFeOpenSSL::Clear() {
+  TDFeSSLCryptClass::Clear();
+  FVersion.clear();
+  FOldVersion = false;
+}
+
+std::string TDFeOpenSSL::Versao() { return OpenSSLVersion(); }
+
+bool TDFeOpenSSL::OpenSSLOldVersion() {
+  if (FVersion.empty()) {
+    unsigned long n = OpenSSL_version_num();
+    if (n == 0) {
+      std::string texto = OpenSSL_version(OPENSSL_VERSION);
+      auto b1 = texto.find(' ');
+      std::string resto = b1 == std::string::npos ? std::string() : texto.substr(b1 + 1);
+      FVersion = platform::Trim(resto.substr(0, resto.find(' ')));
+    } else {
+      char hex[32];
+      std::snprintf(hex, sizeof hex, "%09lX", n);
+      std::string h = hex;
+      FVersion = h.substr(0, 2) + "." + h.substr(2, 2) + "." + h.substr(4, 2) + "." + h.substr(6, 3);
+    }
+    // Parts compared as numbers, so "01" equals "1".
+    auto partes = platform::Split(FVersion, '.');
+    const long long referencia[] = {1, 1, 0};
+    FOldVersion = false;
+    for (std::size_t i = 0; i < 3; ++i) {
+      long long v = i < partes.size() ? platform::StrToInt64Def(partes[i], 0) : 0;
+      if (v != referencia[i]) {
+        FOldVersion = v < referencia[i];
+        break;
+      }
+    }
+  }
+  return FOldVersion;
+}
+
+std::string TDFeOpenSSL::OpenSSLVersion() {
+  OpenSSLOldVersion();
+  return OpenSSL_version(OPENSSL_VERSION);
+}
+
+void TDFeOpenSSL::CarregarCertificadoDeDadosPFX() {
+  if (!CarregarPFX(FpDFeSSL.DadosPFX())) {
+    std::string erro = TextoErroOpenSSL();
+    throw ETrivoDFeException("Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\n" +
+                             erro);
+  }
+}
+
+bool TDFeOpenSSL::CarregarPFX(const std::string& dadosPFX) {
+  EVP_PKEY_free(FPrivKey);
+  FPrivKey = nullptr;
+  BioPtr bio(BIO_new_mem_buf(dadosPFX.data(), static_cast<int>(dadosPFX.size())));
+  PKCS12* p12 = d2i_PKCS12_bio(bio.get(), nullptr);
+  if (p12 == nullptr) return false;
+  X509_free(FCert);
+  FCert = nullptr;
+  STACK_OF(X509)* ca = nullptr;
+  const std::string senha = FpDFeSSL.Senha();
+  bool ok = PKCS12_parse(p12, senha.c_str(), &FPrivKey, &FCert, &ca) > 0 && FCert != nullptr;
+  if (ok) LerDadosCertificado();
+  PKCS12_free(p12);
+  sk_X509_pop_free(ca, X509_free);
+  return ok;
+}
+
+bool TDFeOpenSSL::CarregarCertificadoPublico(const std::string& dadosX509Base64) {
+  DescarregarCertificado();
+  auto der = platform::Base64Decode(dadosX509Base64);
+  if (!der || der->empty()) return false;
+  BioPtr bio(BIO_new_mem_buf(der->data(), static_cast<int>(der->size())));
+  FCert = d2i_X509_bio(bio.get(), nullptr);
+  if (FCert == nullptr) {
+    ERR_clear_error();
+    return false;
+  }
+  LerDadosCertificado();
+  return true;
+}
+
+void TDFeOpenSSL::LerDadosCertificado() {
+  TDadosCertificado& dados = *FpDadosCertificado;
+  dados.Clear();
+
+  const ASN1_INTEGER* serial = X509_get0_serialNumber(FCert);
+  dados.NumeroSerie = platform::BytesToHex(
+      std::string(reinterpret_cast<const char*>(ASN1_STRING_get0_data(serial)), ASN1_STRING_length(serial)));
+
+  unsigned char md[EVP_MAX_MD_SIZE];
+  unsigned int mdLen = 0;
+  X509_digest(FCert, EVP_sha1(), md, &mdLen);
+  dados.ThumbPrint = platform::BytesToHex(std::string(reinterpret_cast<char*>(md), mdLen));
+
+  dados.SetSubjectName(ImprimirNome(X509_get_subject_name(FCert)));
+
+  if (dados.CNPJ.empty()) {
+    const std::string marcadorCNPJ("\x01\x03\x03\xA0", 4);
+    const std::string marcadorCPF("\x01\x03\x01\xA0", 4);
+    std::string cnpj, cpf;
+    for (int i = 0; i < X509_get_ext_count(FCert); ++i) {
+      const ASN1_OCTET_STRING* d = X509_EXTENSION_get_data(X509_get_ext(FCert, i));
+      std::string bytes(reinterpret_cast<const char*>(ASN1_STRING_get0_data(d)), ASN1_STRING_length(d));
+      if (cnpj.empty() && bytes.find(marcadorCNPJ) != std::string::npos)
+        cnpj = platform::Trim(platform::Copy(ValorOutroNome(bytes, marcadorCNPJ), 1, 14));
+      if (cpf.empty() && bytes.find(marcadorCPF) != std::string::npos)
+        cpf = platform::Copy(platform::Trim(ValorOutroNome(bytes, marcadorCPF)), 9, 11);
+    }
+    dados.CNPJ = !cnpj.empty() ? cnpj : cpf;
+  }
+
+  dados.DataVenc = DataDoAsn1(X509_get0_notAfter(FCert));
+  dados.DataInicioValidade = DataDoAsn1(X509_get0_notBefore(FCert));
+  dados.SetIssuerName(ImprimirNome(X509_get_issuer_name(FCert)));
+
+  int derLen = i2d_X509(FCert, nullptr);
+  std::string der(static_cast<std::size_t>(derLen > 0 ? derLen : 0), '\0');
+  unsigned char* p = reinterpret_cast<unsigned char*>(der.data());
+  if (derLen > 0) i2d_X509(FCert, &p);
+  dados.DERBase64 = platform::Base64Encode(der);
+  dados.Tipo = tpcA1;
+}
+
+void TDFeOpenSSL::DescarregarCertificado() {
+  EVP_PKEY_free(FPrivKey);
+  X509_free(FCert);
+  FPrivKey = nullptr;
+  FCert = nullptr;
+  FCertContext = {};
+  TDFeSSLCryptClass::DescarregarCertificado();
+}
+
+const TCertContext* TDFeOpenSSL::CertContextWinApi() {
+  CarregarCertificadoSeNecessario();
+  if (FCert == nullptr) return nullptr;
+  FCertContext.Certificado = FCert;
+  FCertContext.ChavePrivada = FPrivKey;
+  return &FCertContext;
+}
+
+EVP_MD_CTX* TDFeOpenSSL::IniciarDigest(std::istream& aStream, TSSLDgst digest, const char*& name) {
+  name = kNomesDigest[digest];
+  aStream.clear();
+  aStream.seekg(0);
+  const EVP_MD* md = EVP_get_digestbyname(name);
+  if (md == nullptr)
+    throw ETrivoDFeException(std::string("Erro ao carregar Digest: ") + name + "\r\n" + TextoErroOpenSSL());
+  EVP_MD_CTX* ctx = EVP_MD_CTX_new();
+  if (EVP_DigestInit(ctx, md) != 1) {
+    EVP_MD_CTX_free(ctx);
+    throw ETrivoDFeException(std::string("Erro ao carregar Digest: ") + name + "\r\n" + TextoErroOpenSSL());
+  }
+  std::vector<char> buffer(32768);
+  while (aStream) {
+    aStream.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    auto lidos = aStream.gcount();
+    if (lidos <= 0) break;
+    EVP_DigestUpdate(ctx, buffer.data(), static_cast<std::size_t>(lidos));
+  }
+  return ctx;
+}
+
+std::string TDFeOpenSSL::CalcHash(std::istream& aStream, TSSLDgst digest, bool assina) {
+  if (assina && FPrivKey == nullptr) CarregarCertificado();
+  const char* name = nullptr;
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name),
+                                                              &EVP_MD_CTX_free);
+  std::string out;
+  if (assina) {
+    if (FPrivKey == nullptr) throw ETrivoDFeException("Certificado sem chave privada");
+    // Always the length of the modulus: a leading zero byte is part of the signature.
+    out.resize(static_cast<std::size_t>(EVP_PKEY_get_size(FPrivKey)));
+    unsigned int len = 0;
+    if (EVP_SignFinal(ctx.get(), reinterpret_cast<unsigned char*>(out.data()), &len, FPrivKey) != 1)
+      throw ETrivoDFeException("Erro ao assinar: " + TextoErroOpenSSL());
+    out.resize(len);
+  } else {
+    unsigned char md[EVP_MAX_MD_SIZE];
+    unsigned int len = 0;
+    EVP_DigestFinal(ctx.get(), md, &len);
+    out.assign(reinterpret_cast<char*>(md), len);
+  }
+  return out;
+}
+
+bool TDFeOpenSSL::ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado) {
+  if (assinado && FCert == nullptr) CarregarCertificado();
+  const char* name = nullptr;
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name),
+                                                              &EVP_MD_CTX_free);
+  if (assinado) {
+    EVP_PKEY* pub = X509_get_pubkey(FCert);
+    int r = EVP_VerifyFinal(ctx.get(), reinterpret_cast<const unsigned char*>(hash.data()),
+                            static_cast<unsigned int>(hash.size()), pub);
+    EVP_PKEY_free(pub);
+    ERR_clear_error();
+    return r == 1;
+  }
+  unsigned char md[EVP_MAX_MD_SIZE];
+  unsigned int len = 0;
+  EVP_DigestFinal(ctx.get(), md, &len);
+  return hash.find(std::string(reinterpret_cast<char*>(md), len)) != std::string::npos;
+}
 
 }  // namespace dfe

@@ -78,7 +78,7 @@ void removeTempDirs() {
 
 std::string MakeTempDir(const std::string& prefix) {
   static std::once_flag once;
-  // The list must exist before the handler is registered, or it is destroyed before the handler runs.
+  // The list must exist before the handler is registered, so that it outlives the handler.
   std::call_once(once, [] { tempDirs(); std::atexit(removeTempDirs); });
   std::string templ = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
   if (!mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");

@@ -1,0 +1,621 @@
+#include "dfe/ssl_crypt_nss.h"
+
+#include <nss.h>
+#include <openssl/err.h>
+#include <openssl/evp.h>
+#include <openssl/pkcs12.h>
+#include <openssl/provider.h>
+#include <openssl/rsa.h>
+#include <openssl/x509.h>
+#include <openssl/x509v3.h>
+
+#include <cstdio>
+#include <ctime>
+#include <istream>
+#include <mutex>
+#include <vector>
+
+#include "dfe/nss_openssl_key.h"
+#include "dfe/nss_store.h"
+#include "platform/base64.h"
+#include "platform/cert_dialog.h"
+#include "platform/date_time.h"
+#include "platform/hex.h"
+#include "platform/strings.h"
+
+namespace dfe {
+
+struct TDFeWinCrypt::TCarregado {
+  X509* cert = nullptr;
+  EVP_PKEY* key = nullptr;  // null until needed; always null for a public certificate
+  nss::CertPtr nssCert;     // certificates of the store
+  nss::SlotPtr token;       // the token of a store certificate whose key is in hardware
+  bool deDadosPFX = false;
+  TCertContext ctx;
+
+  TCarregado() = default;
+  TCarregado(const TCarregado&) = delete;
+  TCarregado& operator=(const TCarregado&) = delete;
+  ~TCarregado() {
+    EVP_PKEY_free(key);
+    X509_free(cert);
+  }
+  void SetKey(EVP_PKEY* k) {
+    key = k;
+    ctx.ChavePrivada = k;
+  }
+};
+
+namespace {
+
+// A failure inside digest or signature work, raised at the end with its code.
+struct Falha {
+  std::string msg;
+  std::string code;
+};
+
+constexpr const char* kNteBadAlgid = "80090008";
+
+std::string Hex8(unsigned long v) {
+  char buf[24];
+  std::snprintf(buf, sizeof buf, "%08lX", v & 0xFFFFFFFFUL);
+  return buf;
+}
+
+std::string CodigoOpenSSL() { return Hex8(ERR_get_error()); }
+
+// PKCS#12 files exported by older systems use RC2 and 3DES, which OpenSSL keeps in its
+// legacy provider; the default one must stay available next to it.
+void CarregarProvedoresOpenSSL() {
+  static std::once_flag once;
+  std::call_once(once, [] { OSSL_PROVIDER_try_load(nullptr, "legacy", 1); });
+}
+
+// The provider error texts, by what went wrong when reaching a key.
+enum class ErroProvedor { NaoEncontrado, SemChave, Corrompida, Outro };
+
+ETrivoDFeException ErroDeProvedor(ErroProvedor e, const std::string& code) {
+  switch (e) {
+    case ErroProvedor::NaoEncontrado:
+      return ETrivoDFeException("Provedor de Criptografia não encontrado. Verifique a configuração do Certificado");
+    case ErroProvedor::SemChave:
+      return ETrivoDFeException("O recipiente da chave não pôde ser aberto");
+    case ErroProvedor::Corrompida:
+      return ETrivoDFeException("Estrutura de Chave obtida no Provedor de Criptografia está corrompida");
+    default:
+      return ETrivoDFeException("Falha em obter Provedor de Criptografia do Certificado. Erro: " + code);
+  }
+}
+
+const char* NomeDigest(TSSLDgst d) {
+  switch (d) {
+    case dgstMD2: return "MD2";
+    case dgstMD4: return "MD4";
+    case dgstMD5: return "MD5";
+    case dgstSHA:
+    case dgstSHA1: return "SHA1";
+    case dgstSHA256: return "SHA256";
+    case dgstSHA512: return "SHA512";
+    default: return nullptr;
+  }
+}
+
+struct MdDeleter {
+  void operator()(EVP_MD* m) const { EVP_MD_free(m); }
+};
+using MdPtr = std::unique_ptr<EVP_MD, MdDeleter>;
+
+MdPtr BuscarDigest(TSSLDgst d) {
+  CarregarProvedoresOpenSSL();
+  MdPtr md(EVP_MD_fetch(nullptr, NomeDigest(d), nullptr));
+  if (!md) throw Falha{"O Provedor de Criptografia não suporta o algoritmo: " + SSLDgstToStr(d), kNteBadAlgid};
+  return md;
+}
+
+std::string Digerir(std::istream& s, const EVP_MD* md) {
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), EVP_MD_CTX_free);
+  if (!ctx || EVP_DigestInit_ex(ctx.get(), md, nullptr) != 1) throw Falha{"CryptCreateHash", CodigoOpenSSL()};
+  s.clear();
+  s.seekg(0, std::ios::beg);
+  std::vector<char> bloco(32768);
+  while (s) {
+    s.read(bloco.data(), static_cast<std::streamsize>(bloco.size()));
+    std::streamsize n = s.gcount();
+    if (n > 0 && EVP_DigestUpdate(ctx.get(), bloco.data(), static_cast<std::size_t>(n)) != 1)
+      throw Falha{"CryptHashData", CodigoOpenSSL()};
+  }
+  unsigned char out[EVP_MAX_MD_SIZE];
+  unsigned int len = 0;
+  if (EVP_DigestFinal_ex(ctx.get(), out, &len) != 1) throw Falha{"CryptGetHashParam", CodigoOpenSSL()};
+  return std::string(reinterpret_cast<const char*>(out), len);
+}
+
+X509* X509DeDER(const unsigned char* data, std::size_t len) {
+  const unsigned char* p = data;
+  return d2i_X509(nullptr, &p, static_cast<long>(len));
+}
+
+std::string DER(X509* cert) {
+  unsigned char* buf = nullptr;
+  int len = i2d_X509(cert, &buf);
+  if (len <= 0) return {};
+  std::string out(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
+  OPENSSL_free(buf);
+  return out;
+}
+
+// Size of the tag and length in front of a DER value's content; 0 when malformed.
+std::size_t CabecalhoDER(const std::string& der) {
+  if (der.size() < 2) return 0;
+  const auto b1 = static_cast<unsigned char>(der[1]);
+  if (b1 < 0x80) return 2;
+  std::size_t n = b1 & 0x7F;
+  if (n == 0 || n > 4 || der.size() < 2 + n) return 0;
+  return 2 + n;
+}
+
+struct NomeAtributo {
+  int nid;
+  const char* nome;
+};
+// The short names of the X.500 string form that the facade's derivations read.
+constexpr NomeAtributo kNomesAtributos[] = {
+    {NID_commonName, "CN"},        {NID_surname, "SN"},
+    {NID_serialNumber, "SERIALNUMBER"}, {NID_countryName, "C"},
+    {NID_localityName, "L"},       {NID_stateOrProvinceName, "S"},
+    {NID_streetAddress, "STREET"}, {NID_organizationName, "O"},
+    {NID_organizationalUnitName, "OU"}, {NID_title, "T"},
+    {NID_givenName, "G"},          {NID_initials, "I"},
+    {NID_pkcs9_emailAddress, "E"}, {NID_domainComponent, "DC"},
+    {NID_description, "Description"}, {NID_postalCode, "PostalCode"},
+};
+
+std::string NomeDoAtributo(const ASN1_OBJECT* obj) {
+  const int nid = OBJ_obj2nid(obj);
+  for (const auto& a : kNomesAtributos)
+    if (a.nid == nid) return a.nome;
+  char oid[128];
+  OBJ_obj2txt(oid, sizeof oid, obj, 1);
+  return std::string("OID.") + oid;
+}
+
+std::string ValorDoAtributo(const ASN1_STRING* data) {
+  unsigned char* utf8 = nullptr;
+  int len = ASN1_STRING_to_UTF8(&utf8, data);
+  if (len < 0) {
+    return "#" + platform::BytesToHex(std::string(reinterpret_cast<const char*>(ASN1_STRING_get0_data(data)),
+                                                  static_cast<std::size_t>(ASN1_STRING_length(data))));
+  }
+  std::string v(reinterpret_cast<const char*>(utf8), static_cast<std::size_t>(len));
+  OPENSSL_free(utf8);
+  bool aspas = !v.empty() && (v.front() == ' ' || v.back() == ' ');
+  for (char c : v)
+    if (std::string_view(",+=\"\n<>#;").find(c) != std::string_view::npos) aspas = true;
+  if (!aspas) return v;
+  return "\"" + platform::StringReplace(v, "\"", "\"\"") + "\"";
+}
+
+// Relative names in encoded order, ", " between them and " + " inside a multi-valued one.
+std::string NomeX500(const X509_NAME* name) {
+  std::string out;
+  int ultimoSet = -1;
+  for (int i = 0; i < X509_NAME_entry_count(name); ++i) {
+    const X509_NAME_ENTRY* e = X509_NAME_get_entry(name, i);
+    const int set = X509_NAME_ENTRY_set(e);
+    if (i > 0) out += set == ultimoSet ? " + " : ", ";
+    ultimoSet = set;
+    out += NomeDoAtributo(X509_NAME_ENTRY_get_object(e)) + "=" + ValorDoAtributo(X509_NAME_ENTRY_get_data(e));
+  }
+  return out;
+}
+
+// The text of the first other-name entry with that identifier: its string value without the
+// tag and length in front (whatever string type the issuer chose), trimmed.
+std::string OutroNome(const GENERAL_NAMES* nomes, const char* oid) {
+  for (int i = 0; i < sk_GENERAL_NAME_num(nomes); ++i) {
+    const GENERAL_NAME* gn = sk_GENERAL_NAME_value(nomes, i);
+    if (gn->type != GEN_OTHERNAME) continue;
+    char texto[64];
+    OBJ_obj2txt(texto, sizeof texto, gn->d.otherName->type_id, 1);
+    if (std::string_view(texto) != oid) continue;
+    unsigned char* buf = nullptr;
+    int len = i2d_ASN1_TYPE(gn->d.otherName->value, &buf);
+    if (len <= 0) return {};
+    std::string der(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
+    OPENSSL_free(buf);
+    switch (static_cast<unsigned char>(der[0])) {
+      case V_ASN1_OCTET_STRING:
+      case V_ASN1_UTF8STRING:
+      case V_ASN1_PRINTABLESTRING:
+      case V_ASN1_T61STRING:
+      case V_ASN1_IA5STRING:
+      case V_ASN1_VISIBLESTRING:
+        der.erase(0, CabecalhoDER(der));
+        break;
+      default:
+        break;
+    }
+    return platform::Trim(der);
+  }
+  return {};
+}
+
+std::string CNPJDaExtensao(X509* cert) {
+  const int idx = X509_get_ext_by_NID(cert, NID_subject_alt_name, -1);
+  if (idx < 0) return {};
+  auto* nomes = static_cast<GENERAL_NAMES*>(X509V3_EXT_d2i(X509_get_ext(cert, idx)));
+  if (nomes == nullptr)
+    throw ETrivoDFeException("GetCertExtensionName: Falha ao executar \"CryptDecodeObject\". Erro:" + CodigoOpenSSL());
+  std::string cnpj = platform::Copy(OutroNome(nomes, "2.16.76.1.3.3"), 1, 14);
+  if (cnpj.empty()) cnpj = platform::Copy(OutroNome(nomes, "2.16.76.1.3.1"), 9, 11);
+  GENERAL_NAMES_free(nomes);
+  return cnpj;
+}
+
+platform::TDateTime DataLocal(const ASN1_TIME* t) {
+  std::tm tm{};
+  if (t == nullptr || ASN1_TIME_to_tm(t, &tm) != 1) return 0;
+  return platform::FromUnixUtc(static_cast<std::int64_t>(timegm(&tm)));
+}
+
+// The serial text on which the PIN list is keyed; each entry is followed by ",".
+std::mutex& ListaPINLock() {
+  static std::mutex m;
+  return m;
+}
+std::string& ListaPIN() {
+  static std::string lista;
+  return lista;
+}
+bool NaListaPIN(const std::string& serie) {
+  std::lock_guard<std::mutex> lock(ListaPINLock());
+  for (const auto& s : platform::Split(ListaPIN(), ','))
+    if (s == serie) return true;
+  return false;
+}
+void AdicionarNaListaPIN(const std::string& serie) {
+  std::lock_guard<std::mutex> lock(ListaPINLock());
+  ListaPIN() += serie + ",";
+}
+void RemoverDaListaPIN(const std::string& serie) {
+  std::lock_guard<std::mutex> lock(ListaPINLock());
+  std::string resto;
+  for (const auto& s : platform::Split(ListaPIN(), ','))
+    if (!s.empty() && s != serie) resto += s + ",";
+  ListaPIN() = resto;
+}
+
+}  // namespace
+
+std::string SerialCertificado(X509* cert) {
+  if (cert == nullptr) return {};
+  unsigned char* buf = nullptr;
+  int len = i2d_ASN1_INTEGER(X509_get0_serialNumber(cert), &buf);
+  if (len <= 0) return {};
+  std::string der(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
+  OPENSSL_free(buf);
+  der.erase(0, CabecalhoDER(der));
+  return platform::Trim(platform::BytesToHex(der));
+}
+
+void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertificado tipo) {
+  dados.Clear();
+  dados.Tipo = tipo;
+  dados.NumeroSerie = SerialCertificado(cert);
+  unsigned char sha1[EVP_MAX_MD_SIZE];
+  unsigned int len = 0;
+  if (X509_digest(cert, EVP_sha1(), sha1, &len) == 1)
+    dados.ThumbPrint = platform::BytesToHex(std::string(reinterpret_cast<const char*>(sha1), len));
+  dados.SetSubjectName(NomeX500(X509_get_subject_name(cert)));
+  if (dados.CNPJ.empty()) dados.CNPJ = CNPJDaExtensao(cert);
+  dados.DataVenc = DataLocal(X509_get0_notAfter(cert));
+  dados.DataInicioValidade = DataLocal(X509_get0_notBefore(cert));
+  dados.SetIssuerName(NomeX500(X509_get_issuer_name(cert)));
+  dados.DERBase64 = platform::Base64Encode(DER(cert));
+}
+
+TDFeWinCrypt::TDFeWinCrypt(TDFeSSL& aDFeSSL) : TDFeSSLCryptClass(aDFeSSL) { Clear(); }
+
+TDFeWinCrypt::~TDFeWinCrypt() { DescarregarCertificado(); }
+
+const TCertContext* TDFeWinCrypt::Certificado() const { return FCarregado ? &FCarregado->ctx : nullptr; }
+
+void TDFeWinCrypt::AbrirStore() {
+  if (FStore != nullptr) return;
+  const TSSLStoreLocation local = FpDFeSSL.StoreLocation();
+  const std::string spec = local == slLocalMachine ? nss::LocalMachineDatabaseSpec() : nss::UserDatabaseSpec();
+  // Only the personal store has a stand-in: the database's certificates with a private key.
+  nss::Database* db = platform::SameText(FpDFeSSL.StoreName(), "My") ? nss::Database::Open(spec) : nullptr;
+  if (db == nullptr)
+    throw ETrivoDFeException("TDFeWinCrypt. Erro ao abrir StoreName: " + FpDFeSSL.StoreName() +
+                             " Location: " + std::to_string(static_cast<int>(local)));
+  FStore = db;
+}
+
+const TCertContext* TDFeWinCrypt::CertContextWinApi() {
+  if (!FCarregado) CarregarCertificadoSeNecessario();
+  if (!FCarregado) return nullptr;
+  if (FCarregado->key == nullptr && (FCarregado->nssCert || FCarregado->deDadosPFX)) ChavePrivada();
+  return &FCarregado->ctx;
+}
+
+EVP_PKEY* TDFeWinCrypt::ChavePrivada() {
+  if (FCarregado->key != nullptr) return FCarregado->key;
+  if (!FCarregado->nssCert) throw ErroDeProvedor(ErroProvedor::SemChave, {});
+  if (FCarregado->token && !PK11_IsPresent(FCarregado->token.get()))
+    throw ErroDeProvedor(ErroProvedor::NaoEncontrado, {});
+  nss::PinArg pin{FpDFeSSL.Senha()};
+  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
+  if (!key) throw ErroDeProvedor(ErroProvedor::SemChave, {});
+  EVP_PKEY* evp = nss::OpenSSLKeyOverNss(key.get(), FCarregado->cert);
+  if (evp == nullptr) throw ErroDeProvedor(ErroProvedor::Outro, nss::LastErrorCode());
+  FCarregado->SetKey(evp);
+  return evp;
+}
+
+std::string TDFeWinCrypt::CertPFXData() {
+  if (!FPFXExportado.empty()) return FPFXExportado;
+  CarregarCertificadoSeNecessario();
+  FPFXExportado = !FpDFeSSL.DadosPFX().empty() ? FpDFeSSL.DadosPFX() : ExportarPFX();
+  return FPFXExportado;
+}
+
+std::string TDFeWinCrypt::ExportarPFX() {
+  if (!FCarregado) throw ETrivoDFeException("Certificado Digital não Carregado!");
+  const ETrivoDFeExceptionNoPrivateKey semChave("Certificado não permite Exportar Chave Privada.");
+  // A token never lets its key out; a public certificate has none.
+  if (FCarregado->token || !FCarregado->nssCert) throw semChave;
+  nss::PinArg pin{FpDFeSSL.Senha()};
+  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
+  const std::string pkcs8 = key ? nss::ExportPrivateKey(key.get(), &pin) : std::string();
+  if (pkcs8.empty()) throw semChave;
+
+  const auto* p = reinterpret_cast<const unsigned char*>(pkcs8.data());
+  PKCS8_PRIV_KEY_INFO* info = d2i_PKCS8_PRIV_KEY_INFO(nullptr, &p, static_cast<long>(pkcs8.size()));
+  EVP_PKEY* evp = info != nullptr ? EVP_PKCS82PKEY(info) : nullptr;
+  PKCS8_PRIV_KEY_INFO_free(info);
+  if (evp == nullptr) throw semChave;
+
+  STACK_OF(X509)* cadeia = sk_X509_new_null();
+  for (const auto& der : nss::IssuerChain(FCarregado->nssCert.get()))
+    if (X509* c = X509DeDER(reinterpret_cast<const unsigned char*>(der.data()), der.size())) sk_X509_push(cadeia, c);
+  CarregarProvedoresOpenSSL();
+  const std::string senha = FpDFeSSL.Senha();
+  PKCS12* p12 = PKCS12_create(senha.c_str(), nullptr, evp, FCarregado->cert, cadeia, 0, 0, 0, 0, 0);
+  const std::string codigo = CodigoOpenSSL();
+  EVP_PKEY_free(evp);
+  sk_X509_pop_free(cadeia, X509_free);
+  unsigned char* buf = nullptr;
+  int len = p12 != nullptr ? i2d_PKCS12(p12, &buf) : 0;
+  PKCS12_free(p12);
+  if (len <= 0) throw ETrivoDFeException("ExportCertStoreToPFXData: Falha em \"PFXExportCertStoreEx\" Erro: " + codigo);
+  std::string out(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
+  OPENSSL_free(buf);
+  return out;
+}
+
+void TDFeWinCrypt::CarregarCertificadoDeDadosPFX() {
+  CarregarProvedoresOpenSSL();
+  const std::string dados = FpDFeSSL.DadosPFX();
+  const auto* p = reinterpret_cast<const unsigned char*>(dados.data());
+  std::unique_ptr<PKCS12, decltype(&PKCS12_free)> p12(d2i_PKCS12(nullptr, &p, static_cast<long>(dados.size())),
+                                                      PKCS12_free);
+  if (!p12) throw ETrivoDFeException("PFXDataToCertContextWinApi: DadosPFX informado não são válidos");
+
+  const std::string senha = FpDFeSSL.Senha();
+  const char* pass = senha.c_str();
+  if (PKCS12_mac_present(p12.get()) && PKCS12_verify_mac(p12.get(), pass, -1) != 1) {
+    // An empty password may have been applied as no password at all.
+    if (senha.empty() && PKCS12_verify_mac(p12.get(), nullptr, 0) == 1)
+      pass = nullptr;
+    else
+      throw ETrivoDFeException("PFXDataToCertContextWinApi: Senha informada está errada");
+  }
+
+  EVP_PKEY* key = nullptr;
+  X509* cert = nullptr;
+  STACK_OF(X509)* ca = nullptr;
+  if (PKCS12_parse(p12.get(), pass, &key, &cert, &ca) != 1)
+    throw ETrivoDFeException("PFXDataToCertContextWinApi: Falha em \"PFXImportCertStore\" Erro: " + CodigoOpenSSL());
+  sk_X509_pop_free(ca, X509_free);
+  if (key == nullptr || cert == nullptr || X509_check_private_key(cert, key) != 1) {
+    EVP_PKEY_free(key);
+    X509_free(cert);
+    ERR_clear_error();
+    throw ETrivoDFeException("PFXDataToCertContextWinApi: Falha ao localizar o Certificado com a Chave Privada.");
+  }
+  FCarregado = std::make_unique<TCarregado>();
+  FCarregado->cert = cert;
+  FCarregado->ctx.Certificado = cert;
+  FCarregado->SetKey(key);
+  FCarregado->deDadosPFX = true;
+}
+
+void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
+  AbrirStore();
+  const std::string serie = FpDFeSSL.NumeroSerie();
+  for (auto& c : FStore->UserCertificates(nullptr)) {
+    X509* x = X509DeDER(c->derCert.data, c->derCert.len);
+    if (x == nullptr) continue;
+    if (SerialCertificado(x) != serie) {
+      X509_free(x);
+      continue;
+    }
+    FCarregado = std::make_unique<TCarregado>();
+    FCarregado->cert = x;
+    FCarregado->ctx.Certificado = x;
+    FCarregado->token = nss::TokenSlot(c.get());
+    FCarregado->nssCert = std::move(c);
+    return;
+  }
+  throw ETrivoDFeException("Certificado Série: \"" + serie + "\", não encontrado!");
+}
+
+void TDFeWinCrypt::AposCarregarCertificado() {
+  if (!FCarregado || FCarregado->cert == nullptr) throw ETrivoDFeException("Certificado Digital não Carregado!");
+  // A1: the key is in the software database or in PKCS#12 data; A3: on a token.
+  LerDadosCertificado(FCarregado->cert, *FpDadosCertificado, FCarregado->token ? tpcA3 : tpcA1);
+  FpCertificadoLido = true;
+
+  if (FpDadosCertificado->Tipo != tpcA3) return;
+  const std::string senha = FpDFeSSL.Senha();
+  const std::string serie = FpDadosCertificado->NumeroSerie;
+  if (senha.empty() || NaListaPIN(serie)) return;
+  try {
+    DefinirPINCertificado(senha, false);
+  } catch (const ETrivoDFeException&) {
+    // The next attempt must not present a wrong PIN again by itself.
+    FpDFeSSL.SetSenha("");
+    throw;
+  }
+  AdicionarNaListaPIN(serie);
+}
+
+void TDFeWinCrypt::DefinirPINCertificado(const std::string& pin, bool raiseGeneral) {
+  if (!FCarregado || !FCarregado->token) return;
+  nss::SetTokenPin(FCarregado->token.get(), pin, raiseGeneral);
+}
+
+std::string TDFeWinCrypt::Versao() { return std::string("libnss3.so ") + NSS_GetVersion(); }
+
+std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool assina) {
+  if (NomeDigest(digest) == nullptr)
+    throw ETrivoDFeException("Digest " + SSLDgstToStr(digest) + " não suportado em " + ClassName());
+  try {
+    EVP_PKEY* key = nullptr;
+    if (assina) {
+      CarregarCertificadoSeNecessario();
+      if (!FCarregado || FCarregado->cert == nullptr)
+        throw Falha{"Certificado não pode ser carregado po MS CryptoAPI", nss::LastErrorCode()};
+      key = ChavePrivada();
+    }
+    MdPtr md = BuscarDigest(digest);
+    std::string hash = Digerir(aStream, md.get());
+    if (!assina) return hash;
+
+    std::unique_ptr<EVP_PKEY_CTX, decltype(&EVP_PKEY_CTX_free)> ctx(EVP_PKEY_CTX_new(key, nullptr),
+                                                                    EVP_PKEY_CTX_free);
+    std::size_t len = 0;
+    const auto* h = reinterpret_cast<const unsigned char*>(hash.data());
+    if (!ctx || EVP_PKEY_sign_init(ctx.get()) != 1 || EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING) != 1 ||
+        EVP_PKEY_CTX_set_signature_md(ctx.get(), md.get()) != 1 ||
+        EVP_PKEY_sign(ctx.get(), nullptr, &len, h, hash.size()) != 1)
+      throw Falha{"CryptSignHash", CodigoOpenSSL()};
+    std::string sig(len, '\0');
+    if (EVP_PKEY_sign(ctx.get(), reinterpret_cast<unsigned char*>(sig.data()), &len, h, hash.size()) != 1) {
+      const int nssErr = PORT_GetError();
+      ERR_clear_error();
+      throw Falha{"CryptSignHash", nss::ErrorCode(nssErr)};
+    }
+    sig.resize(len);
+    // Signatures beyond 2048 bits lose leading zero bytes, as the original store gave them.
+    std::size_t zeros = 0;
+    while (sig.size() - zeros > 256 && sig[zeros] == '\0') ++zeros;
+    return sig.substr(zeros);
+  } catch (const Falha& f) {
+    throw ETrivoDFeException(f.msg + " , erro: $" + f.code);
+  } catch (const ETrivoDFeException& e) {
+    throw ETrivoDFeException(std::string(e.what()) + " , erro: $" + nss::LastErrorCode());
+  }
+}
+
+bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado) {
+  if (NomeDigest(digest) == nullptr)
+    throw ETrivoDFeException("Digest " + SSLDgstToStr(digest) + " não suportado em " + ClassName());
+  try {
+    if (assinado && !FCarregado) CarregarCertificadoSeNecessario();
+    MdPtr md = BuscarDigest(digest);
+    const std::string calculado = Digerir(aStream, md.get());
+    if (!assinado) return hash.find(calculado) != std::string::npos;
+
+    EVP_PKEY* pub = FCarregado ? X509_get0_pubkey(FCarregado->cert) : nullptr;
+    if (pub == nullptr) throw Falha{"CryptImportPublicKeyInfo", CodigoOpenSSL()};
+    // A signature that lost leading zero bytes is whole again with them.
+    std::string sig = hash;
+    const auto tamanho = static_cast<std::size_t>(EVP_PKEY_get_size(pub));
+    if (sig.size() < tamanho) sig.insert(0, tamanho - sig.size(), '\0');
+    std::unique_ptr<EVP_PKEY_CTX, decltype(&EVP_PKEY_CTX_free)> ctx(EVP_PKEY_CTX_new(pub, nullptr),
+                                                                    EVP_PKEY_CTX_free);
+    if (!ctx || EVP_PKEY_verify_init(ctx.get()) != 1 ||
+        EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING) != 1 ||
+        EVP_PKEY_CTX_set_signature_md(ctx.get(), md.get()) != 1)
+      throw Falha{"CryptVerifySignature", CodigoOpenSSL()};
+    const bool ok = EVP_PKEY_verify(ctx.get(), reinterpret_cast<const unsigned char*>(sig.data()), sig.size(),
+                                    reinterpret_cast<const unsigned char*>(calculado.data()), calculado.size()) == 1;
+    ERR_clear_error();
+    return ok;
+  } catch (const Falha& f) {
+    throw ETrivoDFeException(f.msg + " , erro: $" + f.code);
+  } catch (const ETrivoDFeException& e) {
+    throw ETrivoDFeException(std::string(e.what()) + " , erro: $" + nss::LastErrorCode());
+  }
+}
+
+void TDFeWinCrypt::DescarregarCertificado() {
+  const std::string serie = FpDadosCertificado->NumeroSerie;
+  if (!serie.empty() && NaListaPIN(serie)) {
+    try {
+      DefinirPINCertificado("", true);
+    } catch (const std::exception&) {
+      // The token may be gone already; the list entry goes anyway.
+    }
+    RemoverDaListaPIN(serie);
+  }
+  FCarregado.reset();
+  FStore = nullptr;
+  FPFXExportado.clear();
+  TDFeSSLCryptClass::DescarregarCertificado();
+}
+
+std::string TDFeWinCrypt::SelecionarCertificado() {
+  DescarregarCertificado();
+  AbrirStore();
+  std::vector<platform::CertificateRow> linhas;
+  for (auto& c : FStore->UserCertificates(nullptr)) {
+    X509* x = X509DeDER(c->derCert.data, c->derCert.len);
+    if (x == nullptr) continue;
+    TDadosCertificado dados;
+    LerDadosCertificado(x, dados, tpcDesconhecido);
+    X509_free(x);
+    linhas.push_back({dados.NumeroSerie, dados.RazaoSocial.empty() ? dados.SubjectName() : dados.RazaoSocial,
+                      platform::FormatDateTime("dd/mm/yyyy", dados.DataVenc)});
+  }
+  std::string serie =
+      platform::ChooseCertificate("Selecione um Certificado", "Selecione o Certificado que deseja utilizar:", linhas);
+  DescarregarCertificado();
+  if (serie.empty()) return {};
+  FpDFeSSL.SetNumeroSerie(serie);
+  CarregarCertificado();
+  return FpDFeSSL.NumeroSerie();
+}
+
+void TDFeWinCrypt::LerCertificadosStore() {
+  FpListaCertificados->Clear();
+  const bool abriu = FStore == nullptr;
+  AbrirStore();
+  for (auto& c : FStore->UserCertificates(nullptr)) {
+    if (X509* x = X509DeDER(c->derCert.data, c->derCert.len)) {
+      LerDadosCertificado(x, FpListaCertificados->New(), tpcDesconhecido);
+      X509_free(x);
+    }
+  }
+  if (abriu) FStore = nullptr;
+}
+
+bool TDFeWinCrypt::CarregarCertificadoPublico(const std::string& dadosX509Base64) {
+  DescarregarCertificado();
+  const auto der = platform::Base64Decode(dadosX509Base64);
+  if (!der || der->empty()) return false;
+  X509* x = X509DeDER(reinterpret_cast<const unsigned char*>(der->data()), der->size());
+  if (x == nullptr) {
+    ERR_clear_error();
+    return false;
+  }
+  FCarregado = std::make_unique<TCarregado>();
+  FCarregado->cert = x;
+  FCarregado->ctx.Certificado = x;
+  LerDadosCertificado(x, *FpDadosCertificado, tpcDesconhecido);
+  return !FpDadosCertificado->SubjectName().empty();
+}
+
+}  // namespace dfe

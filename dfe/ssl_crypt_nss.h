@@ -1,0 +1,64 @@
+#pragma once
+// Cryptography back end over the NSS certificate database, the Linux desktop's per-user
+// certificate store shared with the browsers: it stands where the Windows "My" store,
+// CryptoAPI and the smart-card CSPs stood. Certificates come from the database (keys in
+// software or on a token registered in it) or from PKCS#12 data; digests and signatures run
+// with the key where it lives.
+#include <memory>
+#include <string>
+
+#include "dfe/ssl.h"
+
+namespace dfe {
+
+namespace nss {
+class Database;
+}
+
+class TDFeWinCrypt : public TDFeSSLCryptClass {
+ public:
+  explicit TDFeWinCrypt(TDFeSSL& aDFeSSL);
+  ~TDFeWinCrypt() override;
+
+  std::string ClassName() const override { return "TDFeWinCrypt"; }
+
+  // The loaded certificate for an HTTPS client: certificate and private key as OpenSSL
+  // objects; the key's operations run where it lives (NSS database, token or PKCS#12 data
+  // in memory). Loads the certificate when none is loaded. Valid until the next unload.
+  const TCertContext* CertContextWinApi() override;
+  std::string CertPFXData() override;
+  void CarregarCertificadoDeDadosPFX() override;
+  void CarregarCertificadoDeNumeroSerie() override;
+  void AposCarregarCertificado() override;
+  std::string Versao() override;
+  std::string CalcHash(std::istream& aStream, TSSLDgst digest, bool assina) override;
+  bool ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado) override;
+  void DescarregarCertificado() override;
+  std::string SelecionarCertificado() override;
+  void LerCertificadosStore() override;
+  bool CarregarCertificadoPublico(const std::string& dadosX509Base64) override;
+
+  // The loaded certificate (its key only once it was needed); null when none.
+  const TCertContext* Certificado() const;
+
+  struct TCarregado;
+
+ private:
+  void AbrirStore();
+  EVP_PKEY* ChavePrivada();
+  void DefinirPINCertificado(const std::string& pin, bool raiseGeneral);
+  std::string ExportarPFX();
+
+  std::unique_ptr<TCarregado> FCarregado;
+  nss::Database* FStore = nullptr;  // open while not null; the database itself stays open
+  std::string FPFXExportado;
+};
+
+// Reads a certificate's data into the record: serial text, thumbprint, subject and issuer in
+// X.500 string form, tax number (common name, else the subject alternative name), validity
+// in local time, DER in Base64, and the given key type.
+void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertificado tipo);
+// Serial number bytes, most significant first, two upper-case hex digits each.
+std::string SerialCertificado(X509* cert);
+
+}  // namespace dfe

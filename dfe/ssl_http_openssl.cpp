@@ -1,0 +1,194 @@
+#include "dfe/ssl_http_openssl.h"
+
+#include <curl/curl.h>
+#include <openssl/crypto.h>
+#include <openssl/opensslconf.h>
+
+#include <cstdio>
+#include <mutex>
+
+#include "platform/strings.h"
+
+namespace dfe {
+
+namespace {
+
+// The libcurl version bits of the TLS method asked for; -1 when this OpenSSL has no such method.
+long VersaoTLS(TSSLType t) {
+  switch (t) {
+    case LT_SSLv2: return -1;
+    case LT_SSLv3:
+#ifdef OPENSSL_NO_SSL3_METHOD
+      return -1;
+#else
+      return CURL_SSLVERSION_SSLv3;
+#endif
+    case LT_TLSv1:
+#ifdef OPENSSL_NO_TLS1_METHOD
+      return -1;
+#else
+      return long{CURL_SSLVERSION_TLSv1_0} | long{CURL_SSLVERSION_MAX_TLSv1_0};
+#endif
+    case LT_TLSv1_1:
+#ifdef OPENSSL_NO_TLS1_1_METHOD
+      return -1;
+#else
+      return long{CURL_SSLVERSION_TLSv1_1} | long{CURL_SSLVERSION_MAX_TLSv1_1};
+#endif
+    case LT_TLSv1_2: return long{CURL_SSLVERSION_TLSv1_2} | long{CURL_SSLVERSION_MAX_TLSv1_2};
+    case LT_TLSv1_3: return long{CURL_SSLVERSION_TLSv1_3} | long{CURL_SSLVERSION_MAX_TLSv1_3};
+    default: return CURL_SSLVERSION_DEFAULT;  // the general TLS method
+  }
+}
+
+struct TRecepcao {
+  std::string* Corpo;
+  std::string Cabecalhos;
+  const std::atomic<bool>* Abortado;
+};
+
+size_t AoReceberCorpo(char* data, size_t size, size_t n, void* p) {
+  static_cast<TRecepcao*>(p)->Corpo->append(data, size * n);
+  return size * n;
+}
+
+size_t AoReceberCabecalho(char* data, size_t size, size_t n, void* p) {
+  auto* r = static_cast<TRecepcao*>(p);
+  std::string line(data, size * n);
+  if (line.rfind("HTTP/", 0) == 0) r->Cabecalhos.clear();
+  r->Cabecalhos += line;
+  return size * n;
+}
+
+int AoProgredir(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return static_cast<TRecepcao*>(p)->Abortado->load() ? 1 : 0;
+}
+
+}  // namespace
+
+TDFeHttpOpenSSL::TDFeHttpOpenSSL(TDFeSSL& aDFeSSL) : TDFeSSLHttpClass(aDFeSSL) {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+TDFeHttpOpenSSL::~TDFeHttpOpenSSL() = default;
+
+void TDFeHttpOpenSSL::Falhar(const std::string& msg) {
+  FLastErrorMsg = msg;
+  throw ETrivoDFeException(msg);
+}
+
+void TDFeHttpOpenSSL::PrepararRequisicao() {
+  TDFeSSLHttpClass::PrepararRequisicao();
+  FHeaders.clear();
+  FCertPFX.clear();
+  FCertPassword.clear();
+  FLastErrorMsg.clear();
+  FSocketErrorDesc.clear();
+  FUserAgent = "Synapse OpenSSL Trivo/1.0";
+  FProtocol = "1.1";
+  if (!SoapAction.empty()) FHeaders.push_back("SOAPAction: \"" + SoapAction + "\"");
+  for (const auto& line : HeaderReq.Lines) FHeaders.push_back(line);
+  if (FpDFeSSL.UseCertificateHTTP) {
+    FCertPFX = FpDFeSSL.SSLCryptClass().CertPFXData();
+    FCertPassword = FpDFeSSL.Senha();
+  }
+  FSSLVersion = VersaoTLS(FpDFeSSL.SSLType());
+  if (FSSLVersion < 0) Falhar(std::string(OpenSSL_version(OPENSSL_VERSION)) + ", não suporta " + SSLTypeToStr(FpDFeSSL.SSLType()));
+  FTimeOut = FpDFeSSL.TimeOut;
+}
+
+std::string TDFeHttpOpenSSL::LastErrorDesc() { return FSocketErrorDesc.empty() ? FLastErrorMsg : FSocketErrorDesc; }
+
+void TDFeHttpOpenSSL::Execute() {
+  PrepararRequisicao();
+  FAbortado = false;
+  CURL* curl = curl_easy_init();
+  if (!curl) Falhar("Erro Interno: 0\r\nErro HTTP: 0\r\nURL: " + URL);
+  char erro[CURL_ERROR_SIZE] = "";
+  TRecepcao recepcao{&DataResp, {}, &FAbortado};
+  curl_slist* headers = nullptr;
+  // The client names the host without its port.
+  std::string host = URL.substr(URL.find("://") == std::string::npos ? 0 : URL.find("://") + 3);
+  host = host.substr(0, host.find_first_of("/?#"));
+  if (host.find('@') != std::string::npos) host = host.substr(host.rfind('@') + 1);
+  if (host.rfind('[', 0) != 0) host = host.substr(0, host.find(':'));
+  else host = host.substr(0, host.find(']') + 1);
+  headers = curl_slist_append(headers, ("Host: " + host).c_str());
+  if (!MimeType.empty()) headers = curl_slist_append(headers, ("Content-Type: " + MimeType).c_str());
+  for (const auto& h : FHeaders) headers = curl_slist_append(headers, h.c_str());
+  for (const char* own : {"Accept:", "Expect:"}) headers = curl_slist_append(headers, own);
+  if (MimeType.empty()) headers = curl_slist_append(headers, "Content-Type:");
+
+  std::string proxy;
+  if (!FpDFeSSL.ProxyHost.empty())
+    proxy = "http://" + FpDFeSSL.ProxyHost + (FpDFeSSL.ProxyPort.empty() ? "" : ":" + FpDFeSSL.ProxyPort);
+  curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, erro);
+  curl_easy_setopt(curl, CURLOPT_URL, URL.c_str());
+  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+  curl_easy_setopt(curl, CURLOPT_USERAGENT, FUserAgent.c_str());
+  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &AoReceberCorpo);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &recepcao);
+  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &AoReceberCabecalho);
+  curl_easy_setopt(curl, CURLOPT_HEADERDATA, &recepcao);
+  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &AoProgredir);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &recepcao);
+  curl_easy_setopt(curl, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+  curl_easy_setopt(curl, CURLOPT_PROXY, proxy.c_str());
+  if (!proxy.empty() && !FpDFeSSL.ProxyUser.empty()) {
+    curl_easy_setopt(curl, CURLOPT_PROXYUSERNAME, FpDFeSSL.ProxyUser.c_str());
+    curl_easy_setopt(curl, CURLOPT_PROXYPASSWORD, FpDFeSSL.ProxyPass.c_str());
+    curl_easy_setopt(curl, CURLOPT_PROXYAUTH, CURLAUTH_ANY);
+  }
+  // As with the other back ends, the server's certificate is not verified.
+  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
+  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
+  curl_easy_setopt(curl, CURLOPT_SSLVERSION, FSSLVersion);
+  curl_blob blob{FCertPFX.data(), FCertPFX.size(), CURL_BLOB_COPY};
+  if (!FCertPFX.empty()) {
+    curl_easy_setopt(curl, CURLOPT_SSLCERT_BLOB, &blob);
+    curl_easy_setopt(curl, CURLOPT_SSLCERTTYPE, "P12");
+    curl_easy_setopt(curl, CURLOPT_KEYPASSWD, FCertPassword.c_str());
+  }
+  if (FTimeOut > 0) {
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(FTimeOut));
+    // No progress for the whole time-out ends the exchange.
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>((FTimeOut + 999) / 1000));
+  }
+  const std::string& m = Method;
+  if (m == "GET" && DataReq.empty()) {
+    curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
+  } else if (m == "HEAD") {
+    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+  } else if (!DataReq.empty() || m == "POST" || m == "PUT") {
+    curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(DataReq.size()));
+    curl_easy_setopt(curl, CURLOPT_COPYPOSTFIELDS, DataReq.data());
+    if (m != "POST") curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, m.c_str());
+  } else {
+    curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, m.c_str());
+  }
+
+  CURLcode rc = curl_easy_perform(curl);
+  long status = 0, osErrno = 0;
+  curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+  curl_easy_getinfo(curl, CURLINFO_OS_ERRNO, &osErrno);
+  curl_easy_cleanup(curl);
+  curl_slist_free_all(headers);
+  HTTPResultCode = static_cast<int>(status);
+  InternalErrorCode = rc == CURLE_OK ? 0 : static_cast<int>(osErrno != 0 ? osErrno : static_cast<long>(rc));
+  if (rc != CURLE_OK) {
+    FSocketErrorDesc = FAbortado ? "Conexão foi abortada" : (*erro ? erro : curl_easy_strerror(rc));
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "Erro Interno: %d\r\nErro HTTP: %d\r\nURL: ", InternalErrorCode, HTTPResultCode);
+    Falhar(buf + URL + "\r\n" + LastErrorDesc());
+  }
+  HeaderResp.SetText(recepcao.Cabecalhos);
+}
+
+void TDFeHttpOpenSSL::Abortar() { FAbortado = true; }
+
+}  // namespace dfe

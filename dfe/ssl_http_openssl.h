@@ -1,0 +1,37 @@
+#pragma once
+// HTTP back end of the facade over an HTTP client of its own (libcurl over OpenSSL): the
+// certificate as PKCS#12 data, the TLS method of exactly the chosen protocol, no redirections
+// followed.
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "dfe/ssl.h"
+
+namespace dfe {
+
+class TDFeHttpOpenSSL : public TDFeSSLHttpClass {
+ public:
+  explicit TDFeHttpOpenSSL(TDFeSSL& aDFeSSL);
+  ~TDFeHttpOpenSSL() override;
+
+  std::string ClassName() const override { return "TDFeHttpOpenSSL"; }
+  void PrepararRequisicao() override;
+  std::string LastErrorDesc() override;
+  void Execute() override;
+  void Abortar() override;
+
+ private:
+  [[noreturn]] void Falhar(const std::string& msg);
+
+  // The client's settings, made by PrepararRequisicao.
+  std::string FUserAgent, FProtocol, FCertPFX, FCertPassword;
+  std::vector<std::string> FHeaders;
+  long FSSLVersion = 0;
+  int FTimeOut = 0;
+  std::string FLastErrorMsg;
+  std::string FSocketErrorDesc;
+  std::atomic<bool> FAbortado{false};
+};
+
+}  // namespace dfe

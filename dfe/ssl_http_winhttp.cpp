@@ -1,0 +1,61 @@
+#include "dfe/ssl_http_winhttp.h"
+
+namespace dfe {
+
+void AplicarCertificadoCliente(TDFeSSL& ssl, TTrivoWinReqResp& req) {
+  req.CertContext = ssl.CertContextWinApi();
+  if (!req.CertContext) {
+    req.CertPFXData = ssl.SSLCryptClass().CertPFXData();
+    req.CertPFXPassword = ssl.Senha();
+  }
+}
+
+TDFeHttpWinHttp::TDFeHttpWinHttp(TDFeSSL& aDFeSSL) : TDFeSSLHttpClass(aDFeSSL) {
+  if (aDFeSSL.SSLHttpLib() == httpWinINet)
+    FWinHTTPReqResp = std::make_unique<TTrivoWinINetReqResp>();
+  else
+    FWinHTTPReqResp = std::make_unique<TTrivoWinHTTPReqResp>();
+}
+
+TDFeHttpWinHttp::~TDFeHttpWinHttp() = default;
+
+void TDFeHttpWinHttp::PrepararRequisicao() {
+  TDFeSSLHttpClass::PrepararRequisicao();
+  TTrivoWinReqResp& req = *FWinHTTPReqResp;
+  req.Clear();
+  req.ProxyHost = FpDFeSSL.ProxyHost;
+  req.ProxyPort = FpDFeSSL.ProxyPort;
+  req.ProxyUser = FpDFeSSL.ProxyUser;
+  req.ProxyPass = FpDFeSSL.ProxyPass;
+  req.SetURL(URL);
+  req.SetMethod(Method);
+  req.MimeType = MimeType;
+  req.SOAPAction = SoapAction;
+  for (const auto& line : HeaderReq.Lines) req.HeaderReq().Lines.push_back(line);
+  if (FpDFeSSL.UseCertificateHTTP) AplicarCertificadoCliente(FpDFeSSL, req);
+  req.SSLType = FpDFeSSL.SSLType();
+  req.TimeOut = FpDFeSSL.TimeOut;
+  if (!DataReq.empty()) req.Data = DataReq;
+}
+
+std::string TDFeHttpWinHttp::LastErrorDesc() {
+  return FWinHTTPReqResp->GetWinInetError(static_cast<std::uint32_t>(InternalErrorCode));
+}
+
+void TDFeHttpWinHttp::Execute() {
+  PrepararRequisicao();
+  try {
+    FWinHTTPReqResp->Execute(DataResp);
+  } catch (...) {
+    HTTPResultCode = FWinHTTPReqResp->HttpResultCode();
+    InternalErrorCode = FWinHTTPReqResp->InternalErrorCode();
+    throw;
+  }
+  HTTPResultCode = FWinHTTPReqResp->HttpResultCode();
+  InternalErrorCode = FWinHTTPReqResp->InternalErrorCode();
+  HeaderResp.SetText(FWinHTTPReqResp->HeaderResp().Text());
+}
+
+void TDFeHttpWinHttp::Abortar() { FWinHTTPReqResp->Abortar(); }
+
+}  // namespace dfe

@@ -1,0 +1,422 @@
+#include "dfe/xml_writer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <set>
+
+#include "platform/files.h"
+#include "platform/number_text.h"
+#include "platform/strings.h"
+#include "platform/tax_numbers.h"
+#include "platform/text_encoding.h"
+#include "platform/text_utils.h"
+
+namespace dfe {
+
+using platform::Copy;
+using platform::Pos;
+using platform::StringReplace;
+using platform::Trim;
+using platform::UpperCase;
+
+namespace {
+
+constexpr std::string_view kCRLF = "\r\n";
+constexpr std::string_view kDiaeresis = "\xC2\xA8";  // closes a field marker of the text layout
+
+// Zero padding that keeps a minus sign in front.
+std::string padNumber(const std::string& text, int min) {
+  if (min <= 0) return text;
+  if (!text.empty() && text[0] == '-')
+    return "-" + platform::PadLeft(text.substr(1), static_cast<std::size_t>(std::max(min - 1, 0)));
+  return platform::PadLeft(text, static_cast<std::size_t>(min));
+}
+
+// The lines of a text whose lines end in CR, LF or CR LF.
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::string cur;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(cur);
+      cur.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      cur += c;
+    }
+  }
+  if (!cur.empty()) lines.push_back(cur);
+  return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& l : lines) out += l + "\r";
+  return out;
+}
+
+bool readInteger(const std::string& text, bool is64, std::int64_t& v) {
+  if (!platform::TryStrToInt64(platform::TrimLeft(text), v)) return false;
+  return is64 || (v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max());
+}
+
+// With suppressed decimals a value keeps only the decimals it needs: 2.50 gives 2.5, 3.00 gives 3.
+std::string dropZeroDecimals(std::string c, char sep) {
+  auto p = c.find(sep);
+  if (p == std::string::npos) return c;
+  while (c.size() > p + 1 && c.back() == '0') c.pop_back();
+  if (c.size() == p + 1) c.pop_back();
+  return c;
+}
+
+}  // namespace
+
+std::string TGerador::spaces() const {
+  long long n = static_cast<long long>(Opcoes.TamanhoIdentacao) * Opcoes.NivelIdentacao;
+  return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string();
+}
+
+void TGerador::wGrupo(std::string_view TAG, std::string_view ID, bool Identar) {
+  bool closing = !TAG.empty() && TAG[0] == '/';
+  std::string T = closing ? "/" + Prefixo + std::string(TAG.substr(1)) : Prefixo + std::string(TAG);
+
+  gtNivel(ID);
+  if (Pos("=\"", T) > 0 || Pos("= \"", T) > 0) {
+    std::size_t blank = Pos(" ", T);
+    std::size_t eq = Pos("=", T, blank + 1);
+    std::size_t q1 = Pos("\"", T);
+    std::size_t q2 = q1 ? Pos("\"", T, q1 + 1) : 0;
+    std::string name = blank && eq ? Copy(T, static_cast<long long>(blank) + 1, static_cast<long long>(eq - blank - 1)) : "";
+    std::string value = q1 && q2 ? Copy(T, static_cast<long long>(q1) + 1, static_cast<long long>(q2 - q1 - 1)) : "";
+    gtCampo(name, value);
+  }
+
+  if (!closing) {
+    TagNivel_ += "<" + T + ">";
+  } else {
+    std::string rest = T.substr(1);
+    if (rest.compare(0, 3, "det") == 0) {
+      if (auto p = TagNivel_.find("<det"); p != std::string::npos) TagNivel_.erase(p);
+    } else {
+      TagNivel_ = StringReplace(TagNivel_, "<" + rest + ">", "", false);
+    }
+  }
+
+  if (Identar && closing) --Opcoes.NivelIdentacao;
+  if (Opcoes.IdentarXML) ArquivoFormatoXML += spaces() + "<" + T + ">" + std::string(kCRLF);
+  else ArquivoFormatoXML += "<" + T + ">";
+  if (Identar && !closing) ++Opcoes.NivelIdentacao;
+}
+
+void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max,
+                      int ocorrencias, const platform::Variant& valor, std::string_view Descricao,
+                      bool ParseTextoXML, std::string_view Atributo) {
+  if (ocorrencias < 0) return;
+  std::string id = Trim(ID);
+  std::string atributo = Trim(Atributo);
+  std::string tag = Prefixo + Trim(TAG);
+  bool E = false;
+  std::string C;
+
+  auto dateField = [&](const char* pattern, bool timeOnly) {
+    platform::TDateTime dt = valor.AsDateTime();
+    C = platform::FormatDateTime(pattern, dt);
+    if (timeOnly) {
+      auto p = platform::DecodeDateTime(dt);
+      E = p.hour == 0 && p.minute == 0 && p.second == 0;
+    } else {
+      E = std::trunc(dt) == 0;
+    }
+  };
+
+  switch (Tipo) {
+    case tcStr:
+      C = Trim(valor.AsString());
+      E = C.empty();
+      break;
+    case tcStrOrig:
+      C = valor.AsString();
+      E = C.empty();
+      break;
+    case tcNumStr:
+      C = Trim(valor.AsString());
+      E = C.empty();
+      if (min > 0) C = platform::PadLeft(C, static_cast<std::size_t>(min));
+      break;
+    case tcEsp:
+      C = Trim(valor.AsString());
+      if (!platform::TemSomenteDigitos(C)) wAlerta(id, tag, Descricao, "Conteúdo inválido");
+      E = C.empty();
+      break;
+    case tcInt:
+    case tcInt64: {
+      std::int64_t v;
+      C = readInteger(valor.AsString(), Tipo == tcInt64, v) ? std::to_string(v) : "0";
+      E = C == "0" && ocorrencias == 0;
+      C = padNumber(C, min);
+      break;
+    }
+    case tcDat: dateField("yyyy-mm-dd", false); break;
+    case tcDatCFe: dateField("yyyymmdd", false); break;
+    case tcDatVcto: dateField("dd/mm/yyyy", false); break;
+    case tcDatBol: dateField("ddmmyyyy", false); break;
+    case tcDatHor: dateField("yyyy-mm-dd\"T\"hh:nn:ss", false); break;
+    case tcDatHorCFe: dateField("yyyymmddhhnnss", false); break;
+    case tcHor: dateField("hh:nn:ss", true); break;
+    case tcHorCFe: dateField("hhnnss", true); break;
+    case tcBoolStr:
+      C = valor.AsBoolean() ? "true" : "false";
+      break;
+    case tcDe1: case tcDe2: case tcDe3: case tcDe4: case tcDe5:
+    case tcDe6: case tcDe7: case tcDe8: case tcDe10: {
+      const int N = CasasDecimais(Tipo);
+      const char sep = Opcoes.DecimalChar;
+      if (!Opcoes.SuprimirDecimais) {
+        ++min;
+        ++max;
+      }
+      double number = 0;
+      bool ok = true;
+      try {
+        number = valor.AsFloat();
+      } catch (const platform::EConvertError&) {
+        ok = false;
+      }
+      if (!ok || !platform::TryFormatFixed(number, N, sep, C)) {
+        number = 0;
+        C = "0.00";
+      }
+      std::size_t p = Pos(std::string_view(&sep, 1), C);
+      if (platform::StrToInt64Def(Copy(C, static_cast<long long>(p) + N + 1, 10), 0) > 0)
+        wAlerta(id, tag, Descricao, "Numero máximo de casas decimais permitidas " + std::to_string(N));
+      if (Opcoes.SuprimirDecimais) {
+        if (number == std::trunc(number)) platform::TryFormatFixed(number, 0, sep, C);
+        else C = dropZeroDecimals(C, sep);
+      }
+      E = number == 0 && ocorrencias == 0;
+      C = padNumber(C, min);
+      break;
+    }
+  }
+
+  std::string A;
+  const auto len = static_cast<long long>(platform::Utf8Length(C));
+  if (ocorrencias == 1 && E && min > 0) A = "Nenhum valor informado";
+  else if (len < min && len > 0) A = "Tamanho menor que o mínimo permitido";
+  if (len > max) A = "Tamanho maior que o máximo permitido";
+  if (!A.empty() && A.find("Nenhum valor informado") == std::string::npos && !E)
+    A += " [" + valor.AsString() + "]";
+  wAlerta(id, tag, Descricao, A);
+
+  if (Opcoes.SomenteValidar) return;
+  gtCampo(tag, E ? std::string() : C);
+  if (!atributo.empty()) atributo = " " + atributo;
+
+  std::string& out = ArquivoFormatoXML;
+  if (ocorrencias == 1 && E) {
+    if (Opcoes.IdentarXML) {
+      out += spaces();
+      out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + "/>" : "<" + tag + "></" + tag + ">";
+      out += kCRLF;
+    } else {
+      out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + atributo + "/>"
+                                              : "<" + tag + atributo + "></" + tag + ">";
+    }
+  } else if (!E) {
+    std::string content =
+        ParseTextoXML ? PrepararTextoParaXml(C, Opcoes.RetirarEspacos, Opcoes.RetirarAcentos, Opcoes.QuebraLinha) : C;
+    if (Opcoes.IdentarXML) out += spaces();
+    out += "<" + tag + atributo + ">" + content + "</" + tag + ">";
+    if (Opcoes.IdentarXML) out += kCRLF;
+  }
+}
+
+void TGerador::wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::string_view CNPJCPF,
+                             bool obrigatorio, bool PreencheZeros) {
+  std::string digits = platform::SomenteDigitos(Trim(CNPJCPF));
+  std::size_t n = digits.size();
+  int occ = obrigatorio ? 1 : 0;
+  if (n >= 1 && n <= 11) {
+    if (PreencheZeros && n != 11) digits = platform::PadLeft(digits, 11);
+    n = digits.size();
+    wCampo(tcStr, ID2, "CPF", 0, 11, occ, digits);
+    if (!platform::CPFValido(digits)) wAlerta(ID2, "CPF", "CPF", "Conteúdo inválido");
+  } else {
+    if (PreencheZeros && n != 14 && (obrigatorio || n > 0)) digits = platform::PadLeft(digits, 14);
+    n = digits.size();
+    wCampo(tcStr, ID1, "CNPJ", 0, 14, occ, digits);
+    if (n > 0 && !platform::CNPJValido(digits)) wAlerta(ID1, "CNPJ", "CNPJ", "Conteúdo inválido");
+  }
+  if (n != 0 && n != 11 && n != 14)
+    wAlerta(std::string(ID1) + "-" + std::string(ID2), "CNPJ-CPF", "CNPJ/CPF", "Conteúdo inválido");
+}
+
+void TGerador::wCampoCNPJ(std::string_view ID, std::string_view CNPJ, int cPais, bool obrigatorio) {
+  if (cPais != 1058) {
+    wCampo(tcStr, ID, "CNPJ", 0, 0, 1, "");
+    return;
+  }
+  std::string digits = platform::SomenteDigitos(Trim(CNPJ));
+  wCampo(tcEsp, ID, "CNPJ", 14, 14, obrigatorio ? 1 : 0, digits, "CNPJ(MF)");
+  if (!platform::CNPJValido(digits)) wAlerta(ID, "CNPJ", "CNPJ(MF)", "Conteúdo inválido");
+}
+
+void TGerador::wCampoCPF(std::string_view ID, std::string_view CPF, int cPais, bool obrigatorio) {
+  if (cPais != 1058) {
+    wCampo(tcStr, ID, "CPF", 0, 0, 1, "");
+    return;
+  }
+  std::string digits = platform::SomenteDigitos(Trim(CPF));
+  wCampo(tcEsp, ID, "CPF", 11, 11, obrigatorio ? 1 : 0, digits, "CPF");
+  if (!platform::CPFValido(digits)) wAlerta(ID, "CPF", "CPF", "Conteúdo inválido");
+}
+
+void TGerador::wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao,
+                       std::string_view Alerta) {
+  if (Trim(Alerta).empty()) return;
+  std::string line = Opcoes.FormatoAlerta;
+  line = StringReplace(line, "%TAGNIVEL%", TagNivel_);
+  line = StringReplace(line, "%TAG%", TAG);
+  line = StringReplace(line, "%ID%", ID);
+  line = StringReplace(line, "%MSG%", Alerta);
+  line = StringReplace(line, "%DESCRICAO%", Trim(Descricao));
+  ListaDeAlertas.push_back(line);
+}
+
+void TGerador::gtNivel(std::string_view ID) {
+  IDNivel = UpperCase(ID);
+  if (LayoutArquivoTXT.empty() || ID.empty()) return;
+  const std::string record = "<" + IDNivel + ">";
+  for (const auto& line : LayoutArquivoTXT)
+    if (UpperCase(line).find(record) != std::string::npos) ArquivoFormatoTXT += line + "\r";
+}
+
+void TGerador::gtCampo(std::string_view Tag, std::string_view ConteudoProcessado) {
+  if (LayoutArquivoTXT.empty()) return;
+  const std::string record = "<" + IDNivel + ">";
+  const std::string wanted = "|" + UpperCase(Tag) + std::string(kDiaeresis);
+  const std::string marker = "|" + UpperCase(Trim(Tag)) + std::string(kDiaeresis);
+  auto lines = splitLines(ArquivoFormatoTXT);
+  for (auto& line : lines) {
+    std::string upper = UpperCase(line);
+    if (upper.find(record) != std::string::npos && upper.find(wanted) != std::string::npos)
+      line = StringReplace(line, marker, "|" + std::string(ConteudoProcessado), false);
+  }
+  ArquivoFormatoTXT = joinLines(lines);
+}
+
+void TGerador::gtAjustarRegistros(std::string_view ID) {
+  if (LayoutArquivoTXT.empty()) return;
+  std::set<std::string> layout(LayoutArquivoTXT.begin(), LayoutArquivoTXT.end());
+  std::vector<std::string> lines;
+  for (auto& line : splitLines(ArquivoFormatoTXT))
+    if (!(layout.count(line) && line.find(kDiaeresis) != std::string::npos)) lines.push_back(line);
+
+  std::vector<std::string> markers;
+  for (const auto& l : LayoutArquivoTXT) {
+    for (std::size_t bar = l.find('|'); bar != std::string::npos; bar = l.find('|', bar + 1)) {
+      auto end = l.find(kDiaeresis, bar + 1);
+      auto nextBar = l.find('|', bar + 1);
+      if (end == std::string::npos || (nextBar != std::string::npos && nextBar < end)) continue;
+      std::string m = l.substr(bar, end + kDiaeresis.size() - bar);
+      if (std::find(markers.begin(), markers.end(), m) == markers.end()) markers.push_back(m);
+    }
+  }
+
+  for (auto& line : lines) {
+    if (Pos("^ID^", line) > 1) line = StringReplace(line, "^ID^", ID, false);
+    for (const auto& m : markers) line = StringReplace(line, m, "|", false);
+    auto gt = line.find('>');
+    if (gt == std::string::npos) continue;
+    line = Trim(line.substr(gt + 1));
+    std::size_t bar = Pos("|", line);
+    std::string part = bar ? line.substr(0, bar - 1) : std::string();
+    if (platform::Utf8Length(part) > 2 && UpperCase(part) != "NOTA FISCAL" && !(part.back() >= '0' && part.back() <= '9')) {
+      char c = part.back();
+      if (c >= 'A' && c <= 'Z') line[line.find(c)] = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  ArquivoFormatoTXT = joinLines(lines);
+}
+
+bool TGerador::SalvarArquivo(const std::string& CaminhoArquivo, TpcnFormatoGravacao FormatoGravacao) {
+  const std::string& text = FormatoGravacao == fgXML ? ArquivoFormatoXML : ArquivoFormatoTXT;
+  platform::WriteFileAtomically(CaminhoArquivo, text + std::string(kCRLF));
+  return true;
+}
+
+std::string PrepararTextoParaXml(std::string_view Texto, bool RetirarEspacos, bool RetirarAcentos,
+                                 std::string_view QuebraLinha) {
+  std::string s = RetirarAcentos ? platform::RemoverAcentos(Texto) : platform::EnsureUtf8(Texto);
+  std::string enc;
+  enc.reserve(s.size());
+  for (char c : s) {
+    switch (c) {
+      case '&': enc += "&amp;"; break;
+      case '<': enc += "&lt;"; break;
+      case '>': enc += "&gt;"; break;
+      case '"': enc += "&quot;"; break;
+      case '\'': enc += "&#39;"; break;
+      default: enc += c;
+    }
+  }
+  s.swap(enc);
+  if (RetirarEspacos) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s)
+      if (!(c == ' ' && !out.empty() && out.back() == ' ')) out += c;
+    s.swap(out);
+  }
+  if (!Trim(s).empty()) {
+    s = StringReplace(s, "\r\n", "\n");
+    s = StringReplace(s, "\r", "\n");
+    if (QuebraLinha != "\n") s = StringReplace(s, "\n", QuebraLinha);
+  }
+  return Trim(s);
+}
+
+std::string DecodificarConteudoXml(std::string_view Texto) {
+  std::string s(Texto);
+  if (s.find("<![CDATA[") != std::string::npos) {
+    s = StringReplace(s, "<![CDATA[", "", false);
+    s = StringReplace(s, "]]>", "", false);
+    return Trim(s);
+  }
+  s = StringReplace(s, "&amp;", "&");
+  s = StringReplace(s, "&lt;", "<");
+  s = StringReplace(s, "&gt;", ">");
+  s = StringReplace(s, "&quot;", "\"");
+  s = StringReplace(s, "&#39;", "'");
+  // Each pass replaces every occurrence of the first reference; a replacement can only
+  // complete a new reference that starts at most two characters before it.
+  std::size_t from = 0;
+  for (;;) {
+    auto p = s.find("&#x", from);
+    if (p == std::string::npos) break;
+    auto semi = s.find(';', p + 3);
+    std::string ref = semi == std::string::npos ? s.substr(p) : s.substr(p, semi - p + 1);
+    std::string digits = ref.substr(3, semi == std::string::npos ? std::string::npos : ref.size() - 4);
+    std::string bytes;
+    bool valid = digits.size() % 2 == 0;
+    for (std::size_t i = 0; valid && i < digits.size(); i += 2) {
+      auto hex = [](char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+      };
+      int hi = hex(digits[i]), lo = hex(digits[i + 1]);
+      if (hi < 0 || lo < 0) valid = false;
+      else bytes += static_cast<char>(hi * 16 + lo);
+    }
+    s = StringReplace(s, ref, valid ? platform::EnsureUtf8(bytes) : digits);
+    from = p >= 2 ? p - 2 : 0;
+  }
+  return Trim(s);
+}
+
+}  // namespace dfe

@@ -1,0 +1,76 @@
+#pragma once
+// The XML writer: documents are built as one growing text, element by element, in the
+// order the caller writes them. Each field is formatted by its TpcnTipoCampo and checked
+// against its sizes and occurrence; breaches become alert lines, never exceptions.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dfe/field_conversions.h"
+#include "platform/variant.h"
+
+namespace dfe {
+
+enum TpcnFormatoGravacao : int { fgXML, fgTXT };
+
+struct TGeradorOpcoes {
+  char DecimalChar = '.';
+  bool SomenteValidar = false;  // run the checks and alerts but write nothing
+  bool IdentarXML = false;
+  bool RetirarEspacos = true;
+  bool RetirarAcentos = true;
+  int NivelIdentacao = 0;
+  int TamanhoIdentacao = 3;
+  bool SuprimirDecimais = false;
+  bool TagVaziaNoFormatoResumido = true;
+  std::string FormatoAlerta = "TAG:%TAGNIVEL% ID:%ID%/%TAG%(%DESCRICAO%) - %MSG%.";
+  std::string QuebraLinha;  // what a line break inside filtered text becomes
+};
+
+class TGerador {
+ public:
+  std::string ArquivoFormatoXML;
+  std::string ArquivoFormatoTXT;              // fixed-layout output, lines ended by CR
+  std::vector<std::string> LayoutArquivoTXT;  // its template; empty unless a caller fills it
+  std::vector<std::string> ListaDeAlertas;
+  std::string IDNivel;
+  TGeradorOpcoes Opcoes;
+  std::string Prefixo;  // namespace prefix put before every element name
+
+  // An opening TAG (attributes may follow the name) or a closing one ("/" + name).
+  void wGrupo(std::string_view TAG, std::string_view ID = "", bool Identar = true);
+  // ocorrencias: negative suppresses the field, 0 optional, 1 required (written empty and
+  // reported when empty), above 1 optional without the report.
+  void wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max,
+              int ocorrencias, const platform::Variant& valor, std::string_view Descricao = "",
+              bool ParseTextoXML = true, std::string_view Atributo = "");
+  void wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::string_view CNPJCPF,
+                     bool obrigatorio = true, bool PreencheZeros = true);
+  void wCampoCNPJ(std::string_view ID, std::string_view CNPJ, int cPais = 1058, bool obrigatorio = true);
+  void wCampoCPF(std::string_view ID, std::string_view CPF, int cPais = 1058, bool obrigatorio = true);
+  void wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao,
+               std::string_view Alerta);
+  void wTexto(std::string_view Texto) { ArquivoFormatoXML += Texto; }
+
+  void gtNivel(std::string_view ID);
+  void gtCampo(std::string_view Tag, std::string_view ConteudoProcessado);
+  void gtAjustarRegistros(std::string_view ID);
+
+  // Writes the chosen text and a line break; file errors raise std::runtime_error.
+  bool SalvarArquivo(const std::string& CaminhoArquivo, TpcnFormatoGravacao FormatoGravacao = fgXML);
+
+  // The path of open groups that alerts show.
+  const std::string& TagNivel() const { return TagNivel_; }
+
+ private:
+  std::string spaces() const;
+  std::string TagNivel_;
+};
+
+// The text filter of field contents: accents, entities, blanks, line breaks, trim.
+std::string PrepararTextoParaXml(std::string_view Texto, bool RetirarEspacos, bool RetirarAcentos,
+                                 std::string_view QuebraLinha);
+// Entity and CDATA decoding of field contents and attribute values read back.
+std::string DecodificarConteudoXml(std::string_view Texto);
+
+}  // namespace dfe

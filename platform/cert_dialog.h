@@ -1,0 +1,30 @@
+#pragma once
+// Stands in for the system's certificate selection dialog: the serial number named by
+// NEMBO_CERT_SERIAL (headless use), else a zenity list in a desktop session, else no choice.
+// The dialog never inherits standard input or output, which carry the native-messaging frames.
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// One row of the dialog.
+struct CertificateRow {
+  std::string serial;  // returned when the row is chosen
+  std::string holder;
+  std::string expiry;
+};
+
+// DISPLAY or WAYLAND_DISPLAY is set and not empty.
+bool HasDesktopSession();
+
+// Serial text of the chosen certificate; empty when the user cancelled or nothing could be
+// shown (no desktop session, zenity missing).
+std::string ChooseCertificate(const std::string& title, const std::string& text,
+                              const std::vector<CertificateRow>& rows);
+
+// Runs a dialog program found on PATH with standard input from /dev/null and standard
+// output captured into output (standard error stays the caller's). Returns its exit code,
+// or -1 when it could not be started or did not exit normally.
+int RunDialog(const std::vector<std::string>& argv, std::string& output);
+
+}  // namespace platform

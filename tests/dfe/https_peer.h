@@ -1,0 +1,62 @@
+#pragma once
+// The HTTPS service stand-in for the transport tests: started with its record and script
+// files, read back as JSON.
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/peer.h"
+
+namespace testhttp {
+
+struct HttpsPeer {
+  explicit HttpsPeer(std::vector<std::string> extra = {}) {
+    dir = testsupport::MakeTempDir("https-peer");
+    record = dir + "/record.jsonl";
+    script = dir + "/script.json";
+    std::vector<std::string> args{testsupport::PkiDir(), record, "--script", script, "--lifetime", "60"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    peer = std::make_unique<testsupport::Peer>("tls_server.py", args);
+  }
+  std::string Url(const std::string& path = "/ws") const {
+    return "https://127.0.0.1:" + std::to_string(peer->port()) + path;
+  }
+  void Script(const nlohmann::json& replies) const { testsupport::WriteFile(script, replies.dump()); }
+  std::vector<nlohmann::json> Requests() const {
+    std::vector<nlohmann::json> out;
+    std::string text = testsupport::ReadFile(record);
+    std::size_t start = 0;
+    while (start < text.size()) {
+      std::size_t end = text.find('\n', start);
+      if (end == std::string::npos) break;
+      out.push_back(nlohmann::json::parse(text.substr(start, end - start)));
+      start = end + 1;
+    }
+    return out;
+  }
+  // Waits (bounded) until the stand-in has recorded n requests.
+  bool WaitRequests(std::size_t n) const {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (Requests().size() < n) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+  }
+  std::string dir, record, script;
+  std::unique_ptr<testsupport::Peer> peer;
+};
+
+// Header values of one recorded request, in received order.
+inline std::vector<std::string> HeaderValues(const nlohmann::json& req, const std::string& name) {
+  std::vector<std::string> v;
+  for (const auto& h : req["headers"])
+    if (h[0].get<std::string>() == name) v.push_back(h[1].get<std::string>());
+  return v;
+}
+
+}  // namespace testhttp

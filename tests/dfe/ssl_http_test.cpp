@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <openssl/pem.h>
+#include <openssl/x509.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+#include "dfe/ssl.h"
+#include "dfe/ssl_crypt_nss.h"
+#include "dfe/ssl_http_openssl.h"
+#include "dfe/ssl_http_soap.h"
+#include "dfe/ssl_http_winhttp.h"
+#include "https_peer.h"
+#include "platform/base64.h"
+
+using namespace dfe;
+using testhttp::HeaderValues;
+using testhttp::HttpsPeer;
+
+namespace {
+
+class SslHttp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* v : {"https_proxy", "HTTPS_PROXY", "http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"})
+      unsetenv(v);
+    ssl.UseCertificateHTTP = false;  // these stand-ins take no client certificate
+  }
+  std::string Send(const std::string& body, const std::string& url, const std::string& mime = "",
+                   bool validate = true) {
+    try {
+      return ssl.Enviar(body, url, "urn:acao", mime, "Bearer t", validate);
+    } catch (const ETrivoDFeException& e) {
+      return std::string("ERRO ") + e.what();
+    }
+  }
+  TDFeSSL ssl;
+};
+
+std::string Body(const nlohmann::json& req) { return platform::Base64Decode(req["body"].get<std::string>()).value(); }
+
+}  // namespace
+
+TEST_F(SslHttp, WinHttpBackEndSendsTheFacadeRequest) {
+  HttpsPeer peer({"--no-client-cert"});
+  ssl.SetSSLHttpLib(httpWinHttp);
+  ASSERT_NE(dynamic_cast<TDFeHttpWinHttp*>(&ssl.SSLHttpClass()), nullptr);
+  EXPECT_EQ(Send("<env/>", peer.Url()), "<ok/>");
+  EXPECT_EQ(ssl.HTTPResultCode(), 200);
+  const auto q = peer.Requests().at(0);
+  EXPECT_EQ(q["tls"], "TLSv1.2");
+  EXPECT_EQ(Body(q), "<env/>");
+  // The facade's default media type already names the character set, and gets it once more.
+  EXPECT_EQ(HeaderValues(q, "Content-Type"),
+            std::vector<std::string>{"application/soap+xml; charset=utf-8; charset=utf-8"});
+  EXPECT_EQ(HeaderValues(q, "SOAPAction"), std::vector<std::string>{"\"urn:acao\""});
+  EXPECT_EQ(HeaderValues(q, "Authorization"), std::vector<std::string>{"Bearer t"});
+  EXPECT_EQ(HeaderValues(q, "User-Agent"), std::vector<std::string>{"WinHTTP Trivo/1.0"});
+  EXPECT_EQ(ssl.SSLHttpClass().HeaderResp.GetHeaderValue("Content-Length"), "5");
+
+  ssl.SetSSLHttpLib(httpWinINet);
+  EXPECT_EQ(Send("", peer.Url(), "text/xml"), "<ok/>");
+  const auto g = peer.Requests().at(1);
+  EXPECT_EQ(g["method"], "GET");
+  EXPECT_EQ(HeaderValues(g, "User-Agent"), std::vector<std::string>{"WinINet Trivo/1.0"});
+  EXPECT_EQ(HeaderValues(g, "Content-Type"), std::vector<std::string>{"text/xml; charset=utf-8"});
+}
+
+TEST_F(SslHttp, StatusesOutside200To202GiveTheFacadeErrorText) {
+  HttpsPeer peer({"--no-client-cert"});
+  nlohmann::json script = nlohmann::json::array();
+  for (int s : {200, 201, 202, 203, 404, 500})
+    script.push_back({{"path", "/" + std::to_string(s)}, {"status", s}, {"body", "<r" + std::to_string(s) + "/>"}});
+  peer.Script(script);
+  ssl.SetSSLHttpLib(httpWinHttp);
+  for (int s : {200, 201, 202, 203, 404, 500}) {
+    std::string url = peer.Url("/" + std::to_string(s));
+    std::string body = "<r" + std::to_string(s) + "/>";
+    std::string want = s >= 200 && s <= 202
+                           ? body
+                           : "ERRO Erro Interno: 0\r\nErro HTTP: " + std::to_string(s) + "\r\nURL: " + url + "\r\n\r\n" + body;
+    EXPECT_EQ(Send("<x/>", url), want) << s;
+  }
+  EXPECT_EQ(Send("<x/>", peer.Url("/500"), "", false), "<r500/>");
+
+  // A transport failure carries the codes and the request's error text.
+  EXPECT_EQ(Send("<x/>", "https://127.0.0.1:1/ws"),
+            "ERRO Erro Interno: 12029\r\nErro HTTP: 0\r\nURL: https://127.0.0.1:1/ws\r\n"
+            "Erro: 12029 - Conexão com o Servidor falhou\r\n");
+}
+
+TEST_F(SslHttp, OpenSslBackEndSendsAsItsOwnClient) {
+  HttpsPeer peer({"--no-client-cert"});
+  peer.Script({{{"path", "/mover"}, {"status", 302}, {"headers", {{"Location", "/outro"}}}}});
+  ssl.SetSSLHttpLib(httpOpenSSL);
+  ASSERT_NE(dynamic_cast<TDFeHttpOpenSSL*>(&ssl.SSLHttpClass()), nullptr);
+  EXPECT_EQ(Send("<env/>", peer.Url(), "text/xml"), "<ok/>");
+  const auto q = peer.Requests().at(0);
+  EXPECT_EQ(HeaderValues(q, "Host"), std::vector<std::string>{"127.0.0.1"});  // no port
+  EXPECT_EQ(HeaderValues(q, "User-Agent"), std::vector<std::string>{"Synapse OpenSSL Trivo/1.0"});
+  EXPECT_EQ(HeaderValues(q, "Content-Type"), std::vector<std::string>{"text/xml"});
+  EXPECT_EQ(HeaderValues(q, "SOAPAction"), std::vector<std::string>{"\"urn:acao\""});
+  EXPECT_EQ(HeaderValues(q, "Authorization"), std::vector<std::string>{"Bearer t"});
+  EXPECT_EQ(q["tls"], "TLSv1.2");
+
+  // Redirections are the caller's business here.
+  EXPECT_EQ(Send("<env/>", peer.Url("/mover"), "", false), "<ok/>");
+  EXPECT_EQ(ssl.HTTPResultCode(), 302);
+  EXPECT_EQ(peer.Requests().size(), 2u);
+
+  ssl.SetSSLType(LT_SSLv3);
+  std::string err = Send("<env/>", peer.Url());
+  EXPECT_NE(err.find(", não suporta LT_SSLv3"), std::string::npos) << err;
+  EXPECT_EQ(err.rfind("ERRO Erro Interno: 0\r\nErro HTTP: 0\r\n", 0), 0u) << err;
+  EXPECT_EQ(ssl.SSLHttpClass().LastErrorDesc().rfind("OpenSSL 3", 0), 0u);
+
+  ssl.SetSSLType(LT_TLSv1_2);
+  err = Send("<env/>", "https://127.0.0.1:1/ws");
+  // The socket's error code and description.
+  EXPECT_EQ(err.rfind("ERRO Erro Interno: 111\r\nErro HTTP: 0\r\nURL: https://127.0.0.1:1/ws\r\n", 0), 0u) << err;
+  EXPECT_NE(err.find("onnect"), std::string::npos) << err;
+}
+
+TEST_F(SslHttp, SoapRuntimeBackEndReportsTheRealStatus) {
+  HttpsPeer peer({"--no-client-cert"});
+  peer.Script({{{"status", 500}, {"body", "<soap:Fault/>"}}});
+  ssl.SetSSLHttpLib(httpIndy);
+  auto* indy = dynamic_cast<TDFeHttpIndy*>(&ssl.SSLHttpClass());
+  ASSERT_NE(indy, nullptr);
+  EXPECT_EQ(Send("<env/>", peer.Url(), "text/xml", false), "<soap:Fault/>");
+  EXPECT_EQ(ssl.HTTPResultCode(), 500);
+  const auto q = peer.Requests().at(0);
+  EXPECT_EQ(q["method"], "POST");
+  EXPECT_EQ(HeaderValues(q, "Content-Type"), std::vector<std::string>{"text/xml"});
+  EXPECT_TRUE(HeaderValues(q, "Accept-Charset").empty());
+  EXPECT_EQ(HeaderValues(q, "SOAPAction"), std::vector<std::string>{"\"urn:acao\""});
+
+  ssl.ProxyHost = "proxy.local";
+  indy->PrepararRequisicao();
+  EXPECT_EQ(indy->ProxyTexto(), "proxy.local:");
+}
+
+namespace {
+
+// The test certificate's serial as the store shows it.
+std::string Serial(const std::string& name) {
+  std::string pem = testsupport::ReadFile(testsupport::PkiDir() + "/" + name + ".crt");
+  BIO* bio = BIO_new_mem_buf(pem.data(), static_cast<int>(pem.size()));
+  X509* cert = PEM_read_bio_X509(bio, nullptr, nullptr, nullptr);
+  BIO_free(bio);
+  std::string serial = SerialCertificado(cert);
+  X509_free(cert);
+  return serial;
+}
+
+// The test NSS database (two software keys and a token), made once.
+void UseTestStore() {
+  static const std::string dir = [] {
+    std::string d = (std::filesystem::temp_directory_path() / "nembo-test-nss").string();
+    std::string out;
+    if (testsupport::RunCommand("python3 " + std::string(NEMBO_PEERS_DIR) + "/nss_db.py " + d + " " +
+                                    testsupport::PkiDir(), &out) != 0)
+      throw std::runtime_error("nss_db.py failed: " + out);
+    return d;
+  }();
+  setenv("NEMBO_NSS_DB", ("sql:" + dir + "/db").c_str(), 1);
+  setenv("SOFTHSM2_CONF", (dir + "/softhsm2.conf").c_str(), 1);
+}
+
+}  // namespace
+
+TEST_F(SslHttp, ClientCertificateFromPkcs12DataOnEveryBackEnd) {
+  HttpsPeer peer;
+  ssl.UseCertificateHTTP = true;
+  ssl.SetSSLCryptLib(cryOpenSSL);
+  ssl.SetDadosPFX(testsupport::ReadFile(testsupport::PkiDir() + "/client.p12"));
+  ssl.SetSenha("1234");
+  for (TSSLHttpLib lib : {httpWinHttp, httpWinINet, httpOpenSSL, httpIndy}) {
+    ssl.SetSSLHttpLib(lib);
+    EXPECT_EQ(Send("<env/>", peer.Url(), "text/xml"), "<ok/>") << lib;
+    EXPECT_NE(peer.Requests().back()["client"].get<std::string>().find("12345678000195"), std::string::npos);
+  }
+  EXPECT_EQ(peer.Requests().size(), 4u);
+
+  ssl.UseCertificateHTTP = false;  // no certificate presented: the service refuses the handshake
+  ssl.SetSSLHttpLib(httpWinHttp);
+  EXPECT_EQ(Send("<env/>", peer.Url()).rfind("ERRO Erro Interno: 12", 0), 0u);
+  EXPECT_EQ(peer.Requests().size(), 4u);
+}
+
+TEST_F(SslHttp, ClientCertificateFromTheStoreWithItsKeyWhereItLives) {
+  UseTestStore();
+  HttpsPeer peer;
+  ssl.UseCertificateHTTP = true;
+  ssl.SetSSLCryptLib(cryWinCrypt);
+  ssl.SetSSLHttpLib(httpWinHttp);
+  struct Case {
+    const char* cert;
+    const char* pin;  // the token's PIN; empty for a software key
+    const char* subject;
+  };
+  const Case cases[] = {{"client", "", "EMPRESA TESTE LTDA:12345678000195"},
+                        {"cpf", "4321", "FULANO DE TAL:12345678909"}};
+  for (const auto& c : cases) {
+    ssl.SetNumeroSerie(Serial(c.cert));
+    ssl.SetSenha(c.pin);
+    EXPECT_EQ(Send("<env/>", peer.Url()), "<ok/>") << c.cert;
+    EXPECT_NE(peer.Requests().back()["client"].get<std::string>().find(c.subject), std::string::npos) << c.cert;
+    EXPECT_EQ(peer.Requests().back()["tls"], "TLSv1.2");
+  }
+}
