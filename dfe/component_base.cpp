@@ -82,6 +82,7 @@ TTrivoDFe::TTrivoDFe(TTrivoComponent* AOwner) : TTrivoComponent(AOwner) {}
 
 void TTrivoDFe::Create() {
   FPSeparadorVersaoSchema = "_v";
+  DefinirLeitorRecurso(&EmbeddedServicesIni);
   FPConfiguracoes = InstanciarConfiguracoes();
   FPConfiguracoes->SetName("Configuracoes");
   FMAIL = nullptr;
@@ -145,9 +146,11 @@ void TTrivoDFe::SetIntegrador(TTrivoIntegrador* AValue) {
 
 void TTrivoDFe::ReferenceNotice(TTrivoComponent* AComponent) {
   TTrivoComponent::ReferenceNotice(AComponent);
-  if (FMAIL && dynamic_cast<TTrivoMail*>(AComponent))
+  // The notice comes from the base destructor, where the class of the component going away
+  // can no longer be told: only attached components send it, so identity decides.
+  if (FMAIL && AComponent == FMAIL)
     FMAIL = nullptr;
-  else if (FIntegrador && dynamic_cast<TTrivoIntegrador*>(AComponent))
+  else if (FIntegrador && AComponent == FIntegrador)
     FIntegrador = nullptr;
 }
 
@@ -241,7 +244,7 @@ std::string TTrivoDFe::VersaoDoNomeSchema(const std::string& NomeArquivo) {
   std::size_t p = NomeArquivo.find(FPSeparadorVersaoSchema);
   if (p == std::string::npos) return {};
   p += FPSeparadorVersaoSchema.size();
-  std::size_t fim = NomeArquivo.find(".xsd", p);
+  std::size_t fim = platform::LowerCase(NomeArquivo).find(".xsd", p);
   return NomeArquivo.substr(p, fim == std::string::npos ? std::string::npos : fim - p);
 }
 

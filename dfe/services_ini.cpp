@@ -1,13 +1,10 @@
 #include "dfe/services_ini.h"
 
 #include <charconv>
-#include <filesystem>
 #include <map>
 #include <mutex>
-#include <system_error>
 
 #include "dfe/exceptions.h"
-#include "platform/files.h"
 #include "platform/strings.h"
 
 namespace dfe {
@@ -138,23 +135,8 @@ std::string EmbeddedServicesIni(std::string_view name) {
   std::lock_guard<std::mutex> g(e.lock);
   auto it = e.texts.find(platform::UpperCase(name));
   if (it == e.texts.end())
-    throw ETrivoDFeException("Resource " + std::string(name) + " not found");
+    throw ETrivoDFeException("Recurso " + std::string(name) + " não encontrado");
   return it->second;
-}
-
-std::string ReadServicesIniFile(std::string_view fileName) {
-  std::string name = platform::Trim(fileName);
-  if (name.empty()) return {};
-  std::filesystem::path p = platform::FindFileIgnoringCase(name);
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(p, ec)) return {};
-  return platform::ReadFileBytes(p);
-}
-
-std::string LoadServicesIniText(std::string_view fileName, std::string_view resourceName) {
-  std::string text = ReadServicesIniFile(fileName);
-  if (text.empty()) text = EmbeddedServicesIni(resourceName);
-  return text;
 }
 
 }  // namespace dfe

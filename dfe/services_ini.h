@@ -1,7 +1,8 @@
 #pragma once
 // The services INI: the text that maps each service of each environment to its address.
-// The program carries it compiled in; a file of the same name in the program's folder
-// replaces it. Lookups are by section and key, both matched without regard to letter case.
+// The program carries it compiled in (registered here by name); a file of the same name in
+// the program's folder replaces it (read by the configuration). Lookups are by section and
+// key, both matched without regard to letter case.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,14 +41,8 @@ TServicoLocalizado LerServicoComRedirecionamento(const platform::TIniFile& ini, 
 // Compiled-in services INI texts, by resource name. The component that carries a text
 // registers it before its first lookup; registering a name again replaces the text.
 void RegisterEmbeddedServicesIni(std::string_view name, std::string_view text);
-// The registered text; ETrivoDFeException when no text has that name.
+// The registered text; ETrivoDFeException when no text has that name. It is the resource
+// reader that the component base gives the configuration.
 std::string EmbeddedServicesIni(std::string_view name);
-
-// Bytes of the services INI file: the exact name, else a file of the folder whose name
-// matches ignoring letter case; empty when there is none.
-std::string ReadServicesIniFile(std::string_view fileName);
-
-// The services INI text: the file when it gives any bytes, else the embedded text.
-std::string LoadServicesIniText(std::string_view fileName, std::string_view resourceName);
 
 }  // namespace dfe

@@ -75,7 +75,12 @@ TEST(ComponentBase, ServicesIniFromEmbeddedTextOrFile) {
               "\"TrivoServicos\"");
   }
   {
-    // A file of another letter case in the folder replaces the embedded text.
+    // An empty file is ignored; a file of another letter case in the folder replaces the
+    // embedded text.
+    Componente e;
+    WriteFile(e.dir + "/trivoservicos.INI", "");
+    EXPECT_EQ(e.dfe->LerURLDeParams("NFe", "SP", taProducao, "Consulta", 0),
+              "https://embedded/producao");
     Componente c;
     WriteFile(c.dir + "/trivoservicos.INI", "[NFe_SP_P]\nConsulta=https://file/producao\n");
     EXPECT_EQ(c.dfe->LerURLDeParams("NFe", "SP", taProducao, "Consulta", 0), "https://file/producao");
@@ -94,6 +99,7 @@ TEST(ComponentBase, SchemaFileLookup) {
   double v = 1.5;
   EXPECT_EQ(c.Msg([&] { c.dfe->LocalizarArquivoSchema("evtX", v); }),
             "Nenhum arquivo de Schema encontrado na pasta: \r\n" + schemas);
+  fs::create_directories(schemas);
   for (const char* f : {"evtX_v1.00.xsd", "evtX_v2.00.xsd", "EvtY_v1.00.XSD", "evtZ.xsd", "note.txt"})
     WriteFile(schemas + f, "<xs:schema/>");
   // The failed listing left the list empty, so the next lookup lists the folder again.

@@ -6,7 +6,6 @@
 #include "dfe/safe_file_name.h"
 #include "dfe/services_ini.h"
 #include "platform/ini.h"
-#include "support/peer.h"
 
 using namespace dfe;
 
@@ -106,16 +105,15 @@ TEST(ServicesIni, SectionsThatContainEachOthersNamesAreNotARevisit) {
   EXPECT_EQ(LerServicoComRedirecionamento(back, "eSocial_P", "Srv", 0, "Res").URL, "https://pr");
 }
 
-TEST(ServicesIni, FileBeatsEmbeddedTextAndIsFoundIgnoringCase) {
-  RegisterEmbeddedServicesIni("TesteServicos", "[S]\nk=embedded\n");
-  std::string dir = testsupport::MakeTempDir("svcini");
-  std::string name = dir + "/TesteServicos.ini";
-  EXPECT_EQ(LoadServicesIniText(name, "TesteServicos"), "[S]\nk=embedded\n");
-  testsupport::WriteFile(dir + "/testeservicos.INI", "");  // empty file: ignored
-  EXPECT_EQ(LoadServicesIniText(name, "testeservicos"), "[S]\nk=embedded\n");
-  testsupport::WriteFile(dir + "/testeservicos.INI", "[S]\nk=file\n");
-  EXPECT_EQ(LoadServicesIniText("  " + name + " ", "TesteServicos"), "[S]\nk=file\n");
-  EXPECT_THROW(LoadServicesIniText(dir + "/none.ini", "NoSuchResource"), ETrivoDFeException);
+TEST(ServicesIni, EmbeddedTextsByName) {
+  RegisterEmbeddedServicesIni("TesteServicos", "[S]\nk=v\n");
+  EXPECT_EQ(EmbeddedServicesIni("testeservicos"), "[S]\nk=v\n");
+  try {
+    EmbeddedServicesIni("NoSuchResource");
+    ADD_FAILURE();
+  } catch (const ETrivoDFeException& e) {
+    EXPECT_STREQ(e.what(), "Recurso NoSuchResource não encontrado");
+  }
 }
 
 TEST(SafeFileName, KeepsOnlyNameCharacters) {
