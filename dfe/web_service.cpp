@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <mutex>
 #include <typeinfo>
 
-#include "dfe/configuration.h"
 #include "dfe/exceptions.h"
 #include "dfe/safe_file_name.h"
 #include "dfe/ssl.h"
@@ -29,6 +29,30 @@ bool TemAssinatura(const std::string& texto) {
 }
 
 }  // namespace
+
+namespace {
+
+std::mutex& TimeZoneLock() {
+  static std::mutex m;
+  return m;
+}
+
+TTimeZoneConf& TimeZoneGlobal() {
+  static TTimeZoneConf tz;
+  return tz;
+}
+
+}  // namespace
+
+TTimeZoneConf TimeZoneConfGlobal() {
+  std::lock_guard<std::mutex> g(TimeZoneLock());
+  return TimeZoneGlobal();
+}
+
+void DefinirTimeZoneConfGlobal(const TTimeZoneConf& AValue) {
+  std::lock_guard<std::mutex> g(TimeZoneLock());
+  TimeZoneGlobal().Assign(AValue);
+}
 
 TDFeWebService::TDFeWebService(TTrivoDFe* AOwner) : FPDFeOwner(AOwner) {
   if (AOwner) FPConfiguracoes = &AOwner->Configuracoes();
@@ -59,6 +83,16 @@ void TDFeWebService::Falhar(const std::string& passo) {
 
 bool TDFeWebService::TemIntegrador() const {
   return FPDFeOwner && FPDFeOwner->Integrador();
+}
+
+void TDFeWebService::CopiarOpcoesGerador(TGeradorOpcoes& AOpcoes) {
+  auto& geral = *FPConfiguracoes->Geral;
+  AOpcoes.FormatoAlerta = geral.FormatoAlerta();
+  AOpcoes.RetirarAcentos = geral.RetirarAcentos();
+  AOpcoes.RetirarEspacos = geral.RetirarEspacos();
+  AOpcoes.IdentarXML = geral.IdentarXML();
+  DefinirTimeZoneConfGlobal(FPConfiguracoes->WebServices->TimeZoneConf);
+  AOpcoes.QuebraLinha = FPConfiguracoes->WebServices->QuebradeLinha();
 }
 
 void TDFeWebService::Clear() {

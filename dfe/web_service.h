@@ -6,10 +6,14 @@
 #include <string>
 
 #include "dfe/component_base.h"
+#include "dfe/configuration.h"
+#include "dfe/xml_writer.h"
 
 namespace dfe {
 
-class TConfiguracoes;
+// The process-wide time-zone setting that writers of date-times with offset read.
+TTimeZoneConf TimeZoneConfGlobal();
+void DefinirTimeZoneConfGlobal(const TTimeZoneConf& AValue);
 
 class TDFeWebService {
  public:
@@ -23,6 +27,8 @@ class TDFeWebService {
   virtual bool Executar();
 
   bool TemIntegrador() const;
+  // The owner's writer settings as XML writer options; also sets the global time zone.
+  void CopiarOpcoesGerador(TGeradorOpcoes& AOpcoes);
 
   const std::string& SoapVersion() const { return FPSoapVersion; }
   const std::string& SoapEnvelopeAtributtes() const { return FPSoapEnvelopeAtributtes; }

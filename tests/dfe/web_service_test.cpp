@@ -355,3 +355,68 @@ TEST(WebService, FileNamesStayInsideTheSaveFolder) {
   ASSERT_TRUE(t.Executar());
   EXPECT_EQ(b.Arquivos(), (std::vector<std::string>{"resp-teste-soap.xml", "resp-teste.xml"}));
 }
+
+namespace {
+
+struct IntegradorTeste : TTrivoIntegrador {
+  std::vector<std::string> respostaPronta;
+  std::vector<std::pair<std::string, std::string>> parametrosVistos;
+  void EnviarEAguardar() override {
+    parametrosVistos = Parametros;
+    Resposta = respostaPronta;
+  }
+};
+
+}  // namespace
+
+TEST(WebService, IntegratorCarriesTheEnvelopeAndItsAnswerIsTheReply) {
+  const std::string resultado = "<resultado><codigo>100</codigo></resultado>";
+  struct Case {
+    std::vector<std::string> resposta;
+    const char* erro;  // nullptr: success
+  } cases[] = {
+      {{}, "Falha no serviço de teste\r\nResposta do Integrador inválida"},
+      {{"1", "Erro do integrador"}, "Falha no serviço de teste\r\nErro do integrador"},
+      {{"1", "2", "3", "4", "5", platform::Base64Encode(resultado)}, nullptr},
+      {{"1", "2", "3", "4", "5", resultado}, nullptr},
+  };
+  for (const auto& k : cases) {
+    Ambiente a;
+    IntegradorTeste integrador;
+    integrador.respostaPronta = k.resposta;
+    a.dfe->SetIntegrador(&integrador);
+    TServicoTeste s(a.dfe.get());
+    if (k.erro) {
+      EXPECT_EQ(Erro([&] { s.Executar(); }), k.erro);
+    } else {
+      EXPECT_TRUE(s.Executar());
+      EXPECT_EQ(s.RetornoWS(), resultado);
+    }
+    ASSERT_EQ(integrador.parametrosVistos.size(), 3u);
+    EXPECT_EQ(integrador.Parametro("versaoDados"), "");
+    EXPECT_EQ(integrador.Parametro("cUF"), "35");
+    EXPECT_EQ(platform::Base64Decode(integrador.Parametro("dados")).value_or(""), s.EnvelopeSoap());
+    a.dfe->SetIntegrador(nullptr);
+  }
+}
+
+TEST(WebService, WriterOptionsComeFromTheOwnersSettings) {
+  Simulado a;
+  auto& cfg = a.dfe->Configuracoes();
+  cfg.Geral->SetRetirarAcentos(false);
+  cfg.Geral->SetIdentarXML(true);
+  cfg.Geral->SetFormatoAlerta("%TAG%: %MSG%");
+  cfg.WebServices->SetQuebradeLinha(";");
+  cfg.WebServices->TimeZoneConf.ModoDeteccao = tzManual;
+  cfg.WebServices->TimeZoneConf.TimeZoneStr = "-03:00";
+  TServicoTeste s(a.dfe.get());
+  TGeradorOpcoes o;
+  s.CopiarOpcoesGerador(o);
+  EXPECT_FALSE(o.RetirarAcentos);
+  EXPECT_TRUE(o.RetirarEspacos);
+  EXPECT_TRUE(o.IdentarXML);
+  EXPECT_EQ(o.FormatoAlerta, "%TAG%: %MSG%");
+  EXPECT_EQ(o.QuebraLinha, ";");
+  EXPECT_EQ(TimeZoneConfGlobal().TimeZoneStr, "-03:00");
+  DefinirTimeZoneConfGlobal(TTimeZoneConf());
+}
