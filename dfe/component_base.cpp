@@ -333,7 +333,6 @@ std::string TTrivoDFe::LocalizarArquivoSchema(const std::string& NomeSchema, dou
 
 namespace {
 
-
 const char kDeclaracaoUTF8[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
 
 std::string SemDeclaracao(const std::string& texto) {

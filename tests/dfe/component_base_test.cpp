@@ -9,6 +9,8 @@
 #include "dfe/configuration.h"
 #include "dfe/exceptions.h"
 #include "dfe/services_ini.h"
+#include "platform/files.h"
+#include "platform/strings.h"
 #include "support/peer.h"
 
 using namespace dfe;
@@ -91,6 +93,17 @@ TEST(ComponentBase, ServicesIniFromEmbeddedTextOrFile) {
     c.dfe->LerServicoChaveDeParams("nfe_sp_p", "Consulta", v, url);
     EXPECT_EQ(url, "https://file/producao");
   }
+}
+
+TEST(ComponentBase, ServicesIniFileInTheProgramFolder) {
+  const std::string nome = "TesteBase" + platform::NewGuidText();
+  RegisterEmbeddedServicesIni(nome, "[NFe_SP_P]\nConsulta=https://embedded\n");
+  auto dfe = TTrivoDFe::Criar();
+  dfe->Configuracoes().WebServices->SetResourceName(nome);
+  const std::string arquivo = platform::ProgramFolder() + platform::LowerCase(nome) + ".INI";
+  WriteFile(arquivo, "[NFe_SP_P]\nConsulta=https://program-folder\n");
+  std::shared_ptr<void> remover(nullptr, [&](void*) { fs::remove(arquivo); });
+  EXPECT_EQ(dfe->LerURLDeParams("NFe", "SP", taProducao, "Consulta", 0), "https://program-folder");
 }
 
 TEST(ComponentBase, SchemaFileLookup) {
