@@ -37,6 +37,9 @@ int PrivateEncrypt(int flen, const unsigned char* from, unsigned char* to, RSA* 
   return static_cast<int>(sig.len);
 }
 
+// A client certificate's key only signs.
+int PrivateDecrypt(int, const unsigned char*, unsigned char*, RSA*, int) { return -1; }
+
 const RSA_METHOD* Method() {
   static std::once_flag once;
   std::call_once(once, [] {
@@ -44,7 +47,7 @@ const RSA_METHOD* Method() {
     g_method = RSA_meth_dup(RSA_PKCS1_OpenSSL());
     RSA_meth_set1_name(g_method, "NSS key");
     RSA_meth_set_priv_enc(g_method, PrivateEncrypt);
-    RSA_meth_set_priv_dec(g_method, nullptr);
+    RSA_meth_set_priv_dec(g_method, PrivateDecrypt);
   });
   return g_method;
 }

@@ -1,6 +1,10 @@
 #include "dfe/nss_store.h"
 
 #include <nss.h>
+#include <openssl/err.h>
+#include <openssl/pkcs12.h>
+#include <openssl/x509.h>
+#include <secasn1.h>
 #include <pwd.h>
 #include <secerr.h>
 #include <unistd.h>
@@ -12,6 +16,7 @@
 #include <mutex>
 
 #include "dfe/exceptions.h"
+#include "platform/cert_dialog.h"
 
 namespace dfe::nss {
 
@@ -23,10 +28,21 @@ std::string HomeFolder() {
   return "/";
 }
 
-char* PasswordCallback(PK11SlotInfo*, PRBool retry, void* arg) {
+char* PasswordCallback(PK11SlotInfo* slot, PRBool retry, void* arg) {
   auto* p = static_cast<PinArg*>(arg);
-  if (retry || p == nullptr || p->pin.empty()) return nullptr;
-  return PORT_Strdup(p->pin.c_str());
+  if (p == nullptr) return nullptr;
+  std::string pin;
+  if (!p->pin.empty()) {
+    if (retry) return nullptr;
+    pin = p->pin;
+  } else if (p->ask && p->asked < 3) {
+    // Cards block after a few wrong PINs: the user gets three tries per operation.
+    ++p->asked;
+    pin = platform::AskTokenPin(PK11_GetTokenName(slot), retry);
+  }
+  if (pin.empty()) return nullptr;
+  p->presented = true;
+  return PORT_Strdup(pin.c_str());
 }
 
 std::vector<PK11SlotInfo*> PresentSlots() {
@@ -90,7 +106,7 @@ Database* Database::Open(const std::string& spec) {
   return Registry().back().get();
 }
 
-std::vector<CertPtr> Database::UserCertificates(PinArg*) const {
+std::vector<CertPtr> Database::UserCertificates() const {
   std::vector<CertPtr> out;
   // Listing asks no token for its PIN: a token's certificates are public objects.
   CERTCertList* list = PK11_ListCerts(PK11CertListUser, nullptr);
@@ -162,10 +178,32 @@ void SetTokenPin(PK11SlotInfo* slot, const std::string& pin, bool raiseGeneral) 
 }
 
 std::string ExportPrivateKey(SECKEYPrivateKey* key, PinArg* arg) {
-  SECItem* der = PK11_ExportDERPrivateKeyInfo(key, arg);
+  // NSS lets a software key out only encrypted: under a one-time password, opened at once.
+  unsigned char random[16];
+  if (PK11_GenerateRandom(random, sizeof random) != SECSuccess) return {};
+  std::string password;
+  for (unsigned char b : random) password += "0123456789abcdef"[b & 0x0F];
+  SECItem pw{siBuffer, reinterpret_cast<unsigned char*>(password.data()), static_cast<unsigned>(password.size())};
+  SECKEYEncryptedPrivateKeyInfo* info = PK11_ExportEncryptedPrivKeyInfoV2(
+      nullptr, SEC_OID_PKCS5_PBES2, SEC_OID_AES_256_CBC, SEC_OID_HMAC_SHA256, &pw, key, 2048, arg);
+  if (info == nullptr) return {};
+  SECItem* der = SEC_ASN1EncodeItem(nullptr, nullptr, info, SEC_ASN1_GET(SECKEY_EncryptedPrivateKeyInfoTemplate));
+  SECKEY_DestroyEncryptedPrivateKeyInfo(info, PR_TRUE);
   if (der == nullptr) return {};
-  std::string out(reinterpret_cast<const char*>(der->data), der->len);
-  SECITEM_ZfreeItem(der, PR_TRUE);
+  const unsigned char* p = der->data;
+  X509_SIG* sig = d2i_X509_SIG(nullptr, &p, static_cast<long>(der->len));
+  SECITEM_FreeItem(der, PR_TRUE);
+  PKCS8_PRIV_KEY_INFO* plain = sig != nullptr ? PKCS8_decrypt(sig, password.c_str(), static_cast<int>(password.size())) : nullptr;
+  X509_SIG_free(sig);
+  std::string out;
+  unsigned char* buf = nullptr;
+  int len = plain != nullptr ? i2d_PKCS8_PRIV_KEY_INFO(plain, &buf) : 0;
+  if (len > 0) {
+    out.assign(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
+    OPENSSL_clear_free(buf, static_cast<std::size_t>(len));
+  }
+  PKCS8_PRIV_KEY_INFO_free(plain);
+  ERR_clear_error();
   return out;
 }
 

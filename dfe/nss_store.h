@@ -33,9 +33,13 @@ std::string UserDatabaseSpec();
 std::string LocalMachineDatabaseSpec();
 
 // What NSS's password callback answers when a token asks for its PIN (or the database for
-// its password). Asked once: a retry after a wrong answer gets none.
+// its password): the given PIN once (a retry after a wrong one gets none); without one, and
+// when ask is set, the user is asked in a desktop session, at most three times.
 struct PinArg {
   std::string pin;
+  bool ask = false;
+  bool presented = false;  // set when a PIN was handed to the token
+  int asked = 0;
 };
 
 class Database {
@@ -46,7 +50,7 @@ class Database {
 
   const std::string& Spec() const { return spec_; }
   // Certificates that have a private key, in the database's own slot or on its tokens.
-  std::vector<CertPtr> UserCertificates(PinArg* arg) const;
+  std::vector<CertPtr> UserCertificates() const;
 
   Database(const std::string& spec, NSSInitContext* ctx, std::vector<SlotPtr> slots);
 

@@ -4,8 +4,6 @@
 // the abstract back-end classes below are what every back end derives from.
 #include <openssl/types.h>
 
-#include <condition_variable>
-#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <list>

@@ -1,6 +1,7 @@
 #include "dfe/ssl_crypt_nss.h"
 
 #include <nss.h>
+#include <secerr.h>
 #include <openssl/err.h>
 #include <openssl/evp.h>
 #include <openssl/pkcs12.h>
@@ -10,6 +11,7 @@
 #include <openssl/x509v3.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <istream>
 #include <mutex>
@@ -66,9 +68,14 @@ std::string CodigoOpenSSL() { return Hex8(ERR_get_error()); }
 
 // PKCS#12 files exported by older systems use RC2 and 3DES, which OpenSSL keeps in its
 // legacy provider; the default one must stay available next to it.
+OSSL_PROVIDER* g_legacy = nullptr;
 void CarregarProvedoresOpenSSL() {
   static std::once_flag once;
-  std::call_once(once, [] { OSSL_PROVIDER_try_load(nullptr, "legacy", 1); });
+  std::call_once(once, [] {
+    g_legacy = OSSL_PROVIDER_try_load(nullptr, "legacy", 1);
+    // Runs before OpenSSL's own clean-up, which was registered when OpenSSL started.
+    std::atexit([] { OSSL_PROVIDER_unload(g_legacy); });
+  });
 }
 
 // The provider error texts, by what went wrong when reaching a key.
@@ -285,8 +292,7 @@ void RemoverDaListaPIN(const std::string& serie) {
   ListaPIN() = resto;
 }
 
-}  // namespace
-
+// Serial number bytes as encoded (sign byte included), most significant first.
 std::string SerialCertificado(X509* cert) {
   if (cert == nullptr) return {};
   unsigned char* buf = nullptr;
@@ -298,6 +304,8 @@ std::string SerialCertificado(X509* cert) {
   return platform::Trim(platform::BytesToHex(der));
 }
 
+// Serial text, thumbprint, subject and issuer in X.500 string form, tax number (common name,
+// else the subject alternative name), validity in local time, DER in Base64, and the key type.
 void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertificado tipo) {
   dados.Clear();
   dados.Tipo = tipo;
@@ -313,6 +321,8 @@ void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertifica
   dados.SetIssuerName(NomeX500(X509_get_issuer_name(cert)));
   dados.DERBase64 = platform::Base64Encode(DER(cert));
 }
+
+}  // namespace
 
 TDFeWinCrypt::TDFeWinCrypt(TDFeSSL& aDFeSSL) : TDFeSSLCryptClass(aDFeSSL) { Clear(); }
 
@@ -344,9 +354,14 @@ EVP_PKEY* TDFeWinCrypt::ChavePrivada() {
   if (!FCarregado->nssCert) throw ErroDeProvedor(ErroProvedor::SemChave, {});
   if (FCarregado->token && !PK11_IsPresent(FCarregado->token.get()))
     throw ErroDeProvedor(ErroProvedor::NaoEncontrado, {});
-  nss::PinArg pin{FpDFeSSL.Senha()};
+  nss::PinArg pin{FpDFeSSL.Senha(), true};
   nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
-  if (!key) throw ErroDeProvedor(ErroProvedor::SemChave, {});
+  if (!key) {
+    const int erro = PORT_GetError();
+    if (erro == SEC_ERROR_LOCKED_PASSWORD || (pin.presented && erro == SEC_ERROR_BAD_PASSWORD))
+      nss::CheckPinError(erro, false);
+    throw ErroDeProvedor(ErroProvedor::SemChave, {});
+  }
   EVP_PKEY* evp = nss::OpenSSLKeyOverNss(key.get(), FCarregado->cert);
   if (evp == nullptr) throw ErroDeProvedor(ErroProvedor::Outro, nss::LastErrorCode());
   FCarregado->SetKey(evp);
@@ -365,7 +380,7 @@ std::string TDFeWinCrypt::ExportarPFX() {
   const ETrivoDFeExceptionNoPrivateKey semChave("Certificado não permite Exportar Chave Privada.");
   // A token never lets its key out; a public certificate has none.
   if (FCarregado->token || !FCarregado->nssCert) throw semChave;
-  nss::PinArg pin{FpDFeSSL.Senha()};
+  nss::PinArg pin{FpDFeSSL.Senha(), true};
   nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
   const std::string pkcs8 = key ? nss::ExportPrivateKey(key.get(), &pin) : std::string();
   if (pkcs8.empty()) throw semChave;
@@ -434,7 +449,7 @@ void TDFeWinCrypt::CarregarCertificadoDeDadosPFX() {
 void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
   AbrirStore();
   const std::string serie = FpDFeSSL.NumeroSerie();
-  for (auto& c : FStore->UserCertificates(nullptr)) {
+  for (auto& c : FStore->UserCertificates()) {
     X509* x = X509DeDER(c->derCert.data, c->derCert.len);
     if (x == nullptr) continue;
     if (SerialCertificado(x) != serie) {
@@ -571,7 +586,7 @@ std::string TDFeWinCrypt::SelecionarCertificado() {
   DescarregarCertificado();
   AbrirStore();
   std::vector<platform::CertificateRow> linhas;
-  for (auto& c : FStore->UserCertificates(nullptr)) {
+  for (auto& c : FStore->UserCertificates()) {
     X509* x = X509DeDER(c->derCert.data, c->derCert.len);
     if (x == nullptr) continue;
     TDadosCertificado dados;
@@ -593,7 +608,7 @@ void TDFeWinCrypt::LerCertificadosStore() {
   FpListaCertificados->Clear();
   const bool abriu = FStore == nullptr;
   AbrirStore();
-  for (auto& c : FStore->UserCertificates(nullptr)) {
+  for (auto& c : FStore->UserCertificates()) {
     if (X509* x = X509DeDER(c->derCert.data, c->derCert.len)) {
       LerDadosCertificado(x, FpListaCertificados->New(), tpcDesconhecido);
       X509_free(x);

@@ -41,9 +41,9 @@ class TDFeWinCrypt : public TDFeSSLCryptClass {
   // The loaded certificate (its key only once it was needed); null when none.
   const TCertContext* Certificado() const;
 
+ private:
   struct TCarregado;
 
- private:
   void AbrirStore();
   EVP_PKEY* ChavePrivada();
   void DefinirPINCertificado(const std::string& pin, bool raiseGeneral);
@@ -53,12 +53,5 @@ class TDFeWinCrypt : public TDFeSSLCryptClass {
   nss::Database* FStore = nullptr;  // open while not null; the database itself stays open
   std::string FPFXExportado;
 };
-
-// Reads a certificate's data into the record: serial text, thumbprint, subject and issuer in
-// X.500 string form, tax number (common name, else the subject alternative name), validity
-// in local time, DER in Base64, and the given key type.
-void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertificado tipo);
-// Serial number bytes, most significant first, two upper-case hex digits each.
-std::string SerialCertificado(X509* cert);
 
 }  // namespace dfe

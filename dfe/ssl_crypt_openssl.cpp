@@ -70,12 +70,17 @@ std::string ValorOutroNome(const std::string& dados, const std::string& marcador
   return conteudo;
 }
 
+// Linked directly: "loading" is the library's initialisation.
+bool OpenSSLCarregado() { return OPENSSL_init_crypto(0, nullptr) == 1; }
+
 }  // namespace
 
 std::string TextoErroOpenSSL() {
   unsigned long code = ERR_get_error();
   char buf[1024];
   ERR_error_string_n(code, buf, sizeof buf);
+  // Later entries of the queue belong to this failure too; none may leak into the next one.
+  ERR_clear_error();
   char out[1200];
   std::snprintf(out, sizeof out, "Error: %lu - %s", code, buf);
   return out;
@@ -91,7 +96,10 @@ void TDFeOpenSSL::Clear() {
   FOldVersion = false;
 }
 
-std::string TDFeOpenSSL::Versao() { return OpenSSLVersion(); }
+std::string TDFeOpenSSL::Versao() {
+  if (!OpenSSLCarregado()) return "Erro ao carregar bibliotecas do OpenSSL";
+  return OpenSSLVersion();
+}
 
 bool TDFeOpenSSL::OpenSSLOldVersion() {
   if (FVersion.empty()) {
@@ -128,6 +136,7 @@ std::string TDFeOpenSSL::OpenSSLVersion() {
 }
 
 void TDFeOpenSSL::CarregarCertificadoDeDadosPFX() {
+  if (!OpenSSLCarregado()) throw ETrivoDFeException("Erro ao carregar bibliotecas do OpenSSL");
   if (!CarregarPFX(FpDFeSSL.DadosPFX())) {
     std::string erro = TextoErroOpenSSL();
     throw ETrivoDFeException("Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\n" +
@@ -138,6 +147,7 @@ void TDFeOpenSSL::CarregarCertificadoDeDadosPFX() {
 bool TDFeOpenSSL::CarregarPFX(const std::string& dadosPFX) {
   EVP_PKEY_free(FPrivKey);
   FPrivKey = nullptr;
+  ERR_clear_error();
   BioPtr bio(BIO_new_mem_buf(dadosPFX.data(), static_cast<int>(dadosPFX.size())));
   PKCS12* p12 = d2i_PKCS12_bio(bio.get(), nullptr);
   if (p12 == nullptr) return false;

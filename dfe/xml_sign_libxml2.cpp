@@ -115,20 +115,15 @@ std::string C14N(xmlDoc* doc) {
   return out;
 }
 
-std::string CanonizarElemento(xmlDoc* doc, const std::string& nomeElemento) {
-  const std::string nome = SemPrefixo(nomeElemento);
-  if (nome.empty()) return C14N(doc);
+// Canonical form of one element: the whole document when it is the root, else a copy of it
+// as the root of a document of its own, with the root's namespace declarations in scope.
+std::string CanonizarNo(xmlDoc* doc, xmlNode* no) {
   xmlNode* raiz = xmlDocGetRootElement(doc);
-  if (raiz == nullptr) throw ETrivoDFeException("Erro: Falha ao localizar o nó Raiz");
-  xmlNode* no = LocalizarNo(raiz, nome);
-  if (no == nullptr) throw ETrivoDFeException("Erro: Falha ao localizar o nó de Assinatura");
   if (no == raiz) return C14N(doc);
-
   DocPtr temp(xmlNewDoc(X("1.0")));
   xmlNode* copia = temp ? xmlDocCopyNode(no, temp.get(), 1) : nullptr;
   if (copia == nullptr) throw ETrivoDFeException("Erro ao selecionar os elementos do XML.");
   xmlDocSetRootElement(temp.get(), copia);
-  // Namespaces declared on the document's root are in scope for the element too.
   for (xmlNs* ns = raiz->nsDef; ns != nullptr; ns = ns->next) {
     bool declarado = false;
     for (xmlNs* d = copia->nsDef; d != nullptr; d = d->next)
@@ -138,6 +133,16 @@ std::string CanonizarElemento(xmlDoc* doc, const std::string& nomeElemento) {
     if (!declarado) xmlNewNs(copia, ns->href, ns->prefix);
   }
   return C14N(temp.get());
+}
+
+std::string CanonizarElemento(xmlDoc* doc, const std::string& nomeElemento) {
+  const std::string nome = SemPrefixo(nomeElemento);
+  if (nome.empty()) return C14N(doc);
+  xmlNode* raiz = xmlDocGetRootElement(doc);
+  if (raiz == nullptr) throw ETrivoDFeException("Erro: Falha ao localizar o nó Raiz");
+  xmlNode* no = LocalizarNo(raiz, nome);
+  if (no == nullptr) throw ETrivoDFeException("Erro: Falha ao localizar o nó de Assinatura");
+  return CanonizarNo(doc, no);
 }
 
 xmlNode* UltimoFilhoElemento(xmlNode* no) {
@@ -248,6 +253,8 @@ void TDFeSSLXmlSignLibXml2::InicializarLibXml2() {
   if (FLibXml2Inicializada) return;
   // Linked directly; parse and save settings are given per call, nothing global is changed.
   xmlInitParser();
+  if (!xmlHasFeature(XML_WITH_C14N) || !xmlHasFeature(XML_WITH_SCHEMAS))
+    throw ETrivoDFeException("Erro ao inicializar a Biblioteca LibXML2");
   FLibXml2Inicializada = true;
 }
 
@@ -290,8 +297,10 @@ std::string TDFeSSLXmlSignLibXml2::Assinar(const std::string& conteudoXML, const
   const std::string digest = FpDFeSSL.CalcHash(std::string_view(canonico), FpDFeSSL.SSLDgst(), outBase64, false);
   xmlNodeSetContent(digestValue, X(digest.c_str()));
 
-  if (LocalizarNo(assinatura, "SignedInfo") == nullptr) throw ETrivoDFeException("Node SignedInfo não encontrado");
-  const std::string signedInfo = CanonizarElemento(doc.get(), "SignedInfo");
+  // The SignedInfo of this signature, not of another one signed earlier inside the document.
+  xmlNode* signedInfoNo = LocalizarNo(assinatura, "SignedInfo");
+  if (signedInfoNo == nullptr) throw ETrivoDFeException("Node SignedInfo não encontrado");
+  const std::string signedInfo = CanonizarNo(doc.get(), signedInfoNo);
   const std::string valor = FpDFeSSL.CalcHash(std::string_view(signedInfo), FpDFeSSL.SSLDgst(), outBase64, true);
   xmlNode* signatureValue = LocalizarNo(assinatura, "SignatureValue");
   if (signatureValue == nullptr) throw ETrivoDFeException("Node SignatureValue não encontrado");
@@ -357,7 +366,9 @@ bool TDFeSSLXmlSignLibXml2::VerificarAssinatura(const std::string& conteudoXML, 
 
     xmlNode* certNo = LocalizarNo(assinatura, "X509Certificate");
     FpDFeSSL.CarregarCertificadoPublico(certNo != nullptr ? platform::Trim(ConteudoDoNo(certNo)) : "");
-    const std::string signedInfo = CanonizarElemento(doc.get(), "SignedInfo");
+    xmlNode* signedInfoNo = LocalizarNo(assinatura, "SignedInfo");
+    if (signedInfoNo == nullptr) return false;
+    const std::string signedInfo = CanonizarNo(doc.get(), signedInfoNo);
     xmlNode* valorNo = LocalizarNo(assinatura, "SignatureValue");
     const std::string valor = valorNo != nullptr ? Base64Decodificado(ConteudoDoNo(valorNo)) : std::string();
     if (valor.empty()) return false;

@@ -91,4 +91,14 @@ std::string ChooseCertificate(const std::string& title, const std::string& text,
   return chosen;
 }
 
+std::string AskTokenPin(const std::string& tokenName, bool retry) {
+  if (!HasDesktopSession()) return {};
+  std::string text = (retry ? "PIN incorreto. " : "") + std::string("Digite o PIN de ") + tokenName + ":";
+  std::string output;
+  if (RunDialog({"zenity", "--entry", "--hide-text", "--title=PIN do certificado", "--text=" + text}, output) != 0)
+    return {};
+  while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
+  return output;
+}
+
 }  // namespace platform

@@ -22,6 +22,11 @@ bool HasDesktopSession();
 std::string ChooseCertificate(const std::string& title, const std::string& text,
                               const std::vector<CertificateRow>& rows);
 
+// Asks the user for a token's PIN (the card middleware's own dialog on the original
+// platform), in a desktop session only; retry says the previous PIN was wrong. Empty when
+// cancelled or when no dialog can be shown.
+std::string AskTokenPin(const std::string& tokenName, bool retry);
+
 // Runs a dialog program found on PATH with standard input from /dev/null and standard
 // output captured into output (standard error stays the caller's). Returns its exit code,
 // or -1 when it could not be started or did not exit normally.

@@ -30,7 +30,7 @@ TDateTime TextoParaDataHoraComFormato(std::string_view texto, std::string_view f
       default: break;
     }
     if (target) {
-      std::int64_t v;
+      std::int64_t v = 0;
       std::string part = Copy(texto, static_cast<long long>(i) + 1, static_cast<long long>(width));
       if (part.size() != width || !TryStrToInt64(part, v) || v < 0 || v > 9999) fail();
       *target = static_cast<int>(v);

@@ -21,6 +21,7 @@ class Variant {
   Variant(std::string v) : value_(std::move(v)) {}
   Variant(std::string_view v) : value_(std::string(v)) {}
   Variant(const char* v) : value_(std::string(v ? v : "")) {}
+  Variant(char c) : value_(std::string(1, c)) {}  // a character is text, not a number
   Variant(bool v) : value_(v) {}
   template <std::integral T>
     requires(!std::same_as<T, bool> && !std::same_as<T, char>)

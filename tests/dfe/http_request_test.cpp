@@ -314,3 +314,25 @@ TEST_F(HttpRequest, AddressSplittingAndHostLine) {
   r.ProxyPort = "3128";
   EXPECT_EQ(r.ProxyHostAndPort(), "p:3128");
 }
+
+TEST_F(HttpRequest, SystemProxyIsUsedWhenNoneIsConfiguredLocalhostBypassed) {
+  HttpsPeer peer;
+  std::string dir = testsupport::MakeTempDir("sysproxy");
+  testsupport::Peer proxy("proxy.py", {dir + "/proxy.jsonl", "--lifetime", "60"});
+  setenv("https_proxy", ("http://127.0.0.1:" + std::to_string(proxy.port()) + "/").c_str(), 1);
+  std::string port = std::to_string(peer.peer->port());
+  for (const char* host : {"127.0.0.1", "localhost"}) {
+    TTrivoWinHTTPReqResp r;
+    r.SetURL(std::string("https://") + host + ":" + port + "/ws");
+    UsePkcs12(r);
+    std::string resp;
+    r.Execute(resp);
+    EXPECT_EQ(resp, "<ok/>") << host;
+    EXPECT_EQ(r.ProxyHostAndPort(), "127.0.0.1:" + std::to_string(proxy.port()));
+  }
+  unsetenv("https_proxy");
+  std::string record = testsupport::ReadFile(dir + "/proxy.jsonl");
+  EXPECT_NE(record.find("\"target\": \"127.0.0.1:" + port + "\""), std::string::npos) << record;
+  EXPECT_EQ(record.find("localhost"), std::string::npos) << record;
+  EXPECT_EQ(peer.Requests().size(), 2u);
+}

@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <openssl/pem.h>
-#include <openssl/x509.h>
-
 #include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 
 #include "dfe/ssl.h"
-#include "dfe/ssl_crypt_nss.h"
 #include "dfe/ssl_http_openssl.h"
 #include "dfe/ssl_http_soap.h"
 #include "dfe/ssl_http_winhttp.h"
 #include "https_peer.h"
+#include "nss_test_db.h"
 #include "platform/base64.h"
 
 using namespace dfe;
@@ -142,34 +137,6 @@ TEST_F(SslHttp, SoapRuntimeBackEndReportsTheRealStatus) {
   EXPECT_EQ(indy->ProxyTexto(), "proxy.local:");
 }
 
-namespace {
-
-// The test certificate's serial as the store shows it.
-std::string Serial(const std::string& name) {
-  std::string pem = testsupport::ReadFile(testsupport::PkiDir() + "/" + name + ".crt");
-  BIO* bio = BIO_new_mem_buf(pem.data(), static_cast<int>(pem.size()));
-  X509* cert = PEM_read_bio_X509(bio, nullptr, nullptr, nullptr);
-  BIO_free(bio);
-  std::string serial = SerialCertificado(cert);
-  X509_free(cert);
-  return serial;
-}
-
-// The test NSS database (two software keys and a token), made once.
-void UseTestStore() {
-  static const std::string dir = [] {
-    std::string d = (std::filesystem::temp_directory_path() / "nembo-test-nss").string();
-    std::string out;
-    if (testsupport::RunCommand("python3 " + std::string(NEMBO_PEERS_DIR) + "/nss_db.py " + d + " " +
-                                    testsupport::PkiDir(), &out) != 0)
-      throw std::runtime_error("nss_db.py failed: " + out);
-    return d;
-  }();
-  setenv("NEMBO_NSS_DB", ("sql:" + dir + "/db").c_str(), 1);
-  setenv("SOFTHSM2_CONF", (dir + "/softhsm2.conf").c_str(), 1);
-}
-
-}  // namespace
 
 TEST_F(SslHttp, ClientCertificateFromPkcs12DataOnEveryBackEnd) {
   HttpsPeer peer;
@@ -191,7 +158,7 @@ TEST_F(SslHttp, ClientCertificateFromPkcs12DataOnEveryBackEnd) {
 }
 
 TEST_F(SslHttp, ClientCertificateFromTheStoreWithItsKeyWhereItLives) {
-  UseTestStore();
+  nsstest::UseTestDatabase();
   HttpsPeer peer;
   ssl.UseCertificateHTTP = true;
   ssl.SetSSLCryptLib(cryWinCrypt);
@@ -204,7 +171,7 @@ TEST_F(SslHttp, ClientCertificateFromTheStoreWithItsKeyWhereItLives) {
   const Case cases[] = {{"client", "", "EMPRESA TESTE LTDA:12345678000195"},
                         {"cpf", "4321", "FULANO DE TAL:12345678909"}};
   for (const auto& c : cases) {
-    ssl.SetNumeroSerie(Serial(c.cert));
+    ssl.SetNumeroSerie(nsstest::OpenSSLSerial(c.cert));
     ssl.SetSenha(c.pin);
     EXPECT_EQ(Send("<env/>", peer.Url()), "<ok/>") << c.cert;
     EXPECT_NE(peer.Requests().back()["client"].get<std::string>().find(c.subject), std::string::npos) << c.cert;

@@ -111,7 +111,6 @@ TEST(XmlSignLibXml2, ReferenceToAnIdSignsThatElement) {
   std::string assinado = ssl->Assinar(xml, "r", "inf", "", "", "", "Id");
   EXPECT_NE(assinado.find("<Reference URI=\"#A1\">"), std::string::npos);
   std::string saida;
-  testsupport::WriteFile(testsupport::MakeTempDir("nembo-ref") + "/x", "");
   const std::string dir = testsupport::MakeTempDir("nembo-ref");
   testsupport::WriteFile(dir + "/d.xml", assinado);
   EXPECT_EQ(testsupport::RunCommand("xmlsec1 --verify --id-attr:Id inf --trusted-pem " + PkiDir() + "/ca.crt " +
@@ -207,6 +206,30 @@ TEST(XmlSignLibXml2, VerificationWithoutSignatureOrRoot) {
   EXPECT_EQ(msg, "Erro: Falha ao localizar o nó de Assinatura");
   EXPECT_FALSE(ssl->VerificarAssinatura("<a", msg, kEvento));
   EXPECT_TRUE(platform::StartsText("Erro: Falha ao interpretar o XML \"xmlParseDoc\"", msg)) << msg;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(XmlSignLibXml2, DocumentHoldingASignedEventGetsItsOwnSignature) {
+  auto ssl = FacadeComCertificado();
+  std::string evento = AssinarEvento(*ssl, EventoS1000(false));
+  evento = evento.substr(evento.find("?>") + 2);
+  const std::string lote = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><lote xmlns=\"urn:lote\"><eventos>" + evento +
+                           "</eventos></lote>";
+  std::string assinado = ssl->Assinar(lote, "lote", "", "", "", "", "ID");
+  EXPECT_TRUE(platform::EndsText("</Signature></lote>", assinado));
+  std::string msg;
+  EXPECT_TRUE(ssl->VerificarAssinatura(assinado, msg, "")) << msg;
+  const std::string dir = testsupport::MakeTempDir("nembo-lote");
+  testsupport::WriteFile(dir + "/lote.xml", assinado);
+  std::string saida;
+  EXPECT_EQ(testsupport::RunCommand("xmlsec1 --verify --node-xpath '/*/*[local-name()=\"Signature\"]' --trusted-pem " +
+                                        PkiDir() + "/ca.crt " + dir + "/lote.xml",
+                                    &saida),
+            0)
+      << saida;
 }
 
 }  // namespace

@@ -130,6 +130,12 @@ TEST(XmlWriter, DecimalOptions) {
   comma.DecimalChar = ',';
   EXPECT_EQ(Write(tcDe2, 1, 5, 1, 2.5, comma).xml, "<f>2,50</f>");
   EXPECT_EQ(Write(tcDe2, 1, 5, 1, "x", comma).xml, "<f>0.00</f>");
+
+  // Digits after the allowed decimals are reported; normal formatting never leaves any, so
+  // only a separator that is also a digit shows the alert.
+  TGeradorOpcoes zero;
+  zero.DecimalChar = '0';
+  EXPECT_EQ(Write(tcDe2, 1, 9, 1, 1000.5, zero).alerts, "Numero máximo de casas decimais permitidas 2");
 }
 
 TEST(XmlWriter, EmptyElementForms) {

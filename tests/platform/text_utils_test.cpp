@@ -120,6 +120,7 @@ TEST(VariantValue, ConvertsOnDemand) {
   EXPECT_EQ(Variant(7).AsString(), "7");
   EXPECT_EQ(Variant(2.5).AsString(), "2.5");
   EXPECT_EQ(Variant(true).AsString(), "True");
+  EXPECT_EQ(Variant('S').AsString(), "S");
   EXPECT_EQ(Variant::FromDateTime(EncodeDate(2024, 3, 5)).AsString(), "05/03/2024");
   EXPECT_EQ(Variant::FromDateTime(EncodeDateTime({2024, 3, 5, 14, 7, 9, 0})).AsString(), "05/03/2024 14:07:09");
   EXPECT_EQ(Variant(" 15 ").AsInteger(), 15);

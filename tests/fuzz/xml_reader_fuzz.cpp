@@ -1,0 +1,70 @@
+// Feeds arbitrary text to the tag-scanning reader and to the text filters: nothing may
+// crash, read outside a text or raise anything but the reader's documented errors.
+#include <cstdint>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "dfe/xml_reader.h"
+#include "dfe/xml_writer.h"
+#include "platform/convert_error.h"
+
+namespace {
+
+constexpr const char* kTags[] = {"a", "b", "eSocial", "evt", "CNPJ", "CPF", "x:y", "", " a "};
+
+const char* pickTag(FuzzedDataProvider& in) {
+  return kTags[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kTags) - 1)];
+}
+
+void check(bool ok) {
+  if (!ok) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  const int steps = in.ConsumeIntegralInRange<int>(1, 12);
+  const bool intString = in.ConsumeBool();
+  std::string doc = in.ConsumeRemainingBytesAsString();
+
+  dfe::TLeitor l;
+  l.Arquivo = doc;
+  l.FloatIsIntString = intString;
+  FuzzedDataProvider choice(data, size < 16 ? size : 16);
+  for (int step = 0; step < steps; ++step) {
+    int nivel = choice.ConsumeIntegralInRange<int>(1, 10);
+    int item = choice.ConsumeIntegralInRange<int>(0, 4);
+    std::string r = l.rExtrai(nivel, pickTag(choice), pickTag(choice), item);
+    check(r.empty() || doc.find(r) != std::string::npos);
+    for (int t = 0; t < dfe::kTiposCampo; ++t) {
+      try {
+        l.rCampo(static_cast<dfe::TpcnTipoCampo>(t), pickTag(choice), step % 2 ? pickTag(choice) : "");
+      } catch (const platform::EConvertError&) {
+      } catch (const std::runtime_error&) {
+        check(t == dfe::tcBoolStr || t == dfe::tcStrOrig || t == dfe::tcNumStr);
+      }
+    }
+    l.rAtributo(pickTag(choice), pickTag(choice));
+    l.rAtributo("Id=", "");
+    l.rCampoCNPJCPF(pickTag(choice));
+    l.GroupStore();
+  }
+  l.GroupRestore(true);
+  l.PosLast("</", doc);
+  dfe::DecodificarConteudoXml(doc);
+
+  dfe::TGerador g;
+  g.wGrupo(doc);
+  g.wCampo(dfe::tcStr, "", "a", 0, 10, 1, doc);
+  g.wCampo(dfe::tcDe2, "", "b", 0, 10, 1, doc);
+  g.wCampo(dfe::tcInt, "", "c", 3, 10, 1, doc);
+  g.wCampoCNPJCPF("1", "2", doc);
+  g.wGrupo("/" + doc);
+  check(dfe::PrepararTextoParaXml(doc, true, true, "").find('<') == std::string::npos);
+  return 0;
+}
