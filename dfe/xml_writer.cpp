@@ -255,23 +255,23 @@ void TGerador::wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::st
 }
 
 void TGerador::wCampoCNPJ(std::string_view ID, std::string_view CNPJ, int cPais, bool obrigatorio) {
-  if (cPais != 1058) {
-    wCampo(tcStr, ID, "CNPJ", 0, 0, 1, "");
-    return;
-  }
-  std::string digits = platform::SomenteDigitos(Trim(CNPJ));
-  wCampo(tcEsp, ID, "CNPJ", 14, 14, obrigatorio ? 1 : 0, digits, "CNPJ(MF)");
-  if (!platform::CNPJValido(digits)) wAlerta(ID, "CNPJ", "CNPJ(MF)", "Conteúdo inválido");
+  wCampoDocumento(ID, "CNPJ", 14, "CNPJ(MF)", CNPJ, cPais, obrigatorio, platform::CNPJValido);
 }
 
 void TGerador::wCampoCPF(std::string_view ID, std::string_view CPF, int cPais, bool obrigatorio) {
+  wCampoDocumento(ID, "CPF", 11, "CPF", CPF, cPais, obrigatorio, platform::CPFValido);
+}
+
+void TGerador::wCampoDocumento(std::string_view ID, std::string_view TAG, int tamanho, std::string_view Descricao,
+                               std::string_view numero, int cPais, bool obrigatorio,
+                               bool (*valido)(std::string_view)) {
   if (cPais != 1058) {
-    wCampo(tcStr, ID, "CPF", 0, 0, 1, "");
+    wCampo(tcStr, ID, TAG, 0, 0, 1, "");
     return;
   }
-  std::string digits = platform::SomenteDigitos(Trim(CPF));
-  wCampo(tcEsp, ID, "CPF", 11, 11, obrigatorio ? 1 : 0, digits, "CPF");
-  if (!platform::CPFValido(digits)) wAlerta(ID, "CPF", "CPF", "Conteúdo inválido");
+  std::string digits = platform::SomenteDigitos(Trim(numero));
+  wCampo(tcEsp, ID, TAG, tamanho, tamanho, obrigatorio ? 1 : 0, digits, Descricao);
+  if (!valido(digits)) wAlerta(ID, TAG, Descricao, "Conteúdo inválido");
 }
 
 void TGerador::wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao,

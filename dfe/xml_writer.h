@@ -64,6 +64,9 @@ class TGerador {
 
  private:
   std::string spaces() const;
+  // A Brazilian tax number of fixed size; other countries get an empty required element.
+  void wCampoDocumento(std::string_view ID, std::string_view TAG, int tamanho, std::string_view Descricao,
+                       std::string_view numero, int cPais, bool obrigatorio, bool (*valido)(std::string_view));
   std::string TagNivel_;
 };
 

@@ -30,6 +30,10 @@ TEST(FieldConversions, EnvironmentAndEmissionCodes) {
     EXPECT_EQ(StrToTipoAmbiente(ok, bad), taProducao) << bad;
     EXPECT_FALSE(ok) << bad;
   }
+  for (auto t : {taProducao, taHomologacao}) {
+    EXPECT_EQ(StrToTipoAmbiente(ok, TipoAmbienteToStr(t)), t);
+    EXPECT_TRUE(ok);
+  }
   for (int t = teNormal; t <= teOffLine; ++t)
     EXPECT_EQ(TipoEmissaoToStr(static_cast<TpcnTipoEmissao>(t)), std::to_string(t + 1));
 }

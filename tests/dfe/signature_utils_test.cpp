@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 namespace {
 
 using namespace dfe;
@@ -37,6 +40,20 @@ TEST(SignatureUtils, TemplateText) {
   EXPECT_EQ(MontarElementoAssinatura("ID123", false, " Id=\"S1\"", dgstSHA512, " Id=\"V1\""),
             esperado("#ID123", "/2001/04/xmldsig-more#rsa-sha512", "/2001/04/xmlenc#sha512", "", " Id=\"S1\"",
                      " Id=\"V1\""));
+  // Every digest with and without certificate and reference.
+  const std::tuple<TSSLDgst, const char*, const char*> metodos[] = {
+      {dgstSHA1, "/2000/09/xmldsig#rsa-sha1", "/2000/09/xmldsig#sha1"},
+      {dgstSHA256, "/2001/04/xmldsig-more#rsa-sha256", "/2001/04/xmlenc#sha256"},
+      {dgstSHA512, "/2001/04/xmldsig-more#rsa-sha512", "/2001/04/xmlenc#sha512"}};
+  for (auto [d, sig, dig] : metodos) {
+    for (bool comX509 : {false, true}) {
+      for (std::string uri : {"", "ID9"}) {
+        EXPECT_EQ(MontarElementoAssinatura(uri, comX509, "", d, ""),
+                  esperado(uri.empty() ? "" : "#" + uri, sig, dig, comX509 ? x509 : "", "", ""))
+            << sig << comX509 << uri;
+      }
+    }
+  }
   for (TSSLDgst d : {dgstSHA1, dgstMD5, dgstSHA, dgstRMD160}) {
     EXPECT_EQ(MontarElementoAssinatura("A", true, "", d, ""),
               esperado("#A", "/2000/09/xmldsig#rsa-sha1", "/2000/09/xmldsig#sha1", x509, "", ""));

@@ -136,6 +136,13 @@ TEST(XmlReader, ConversionsByFormat) {
   EXPECT_DOUBLE_EQ(implied.rCampo(tcDe2, "h").AsFloat(), -123.45);
   EXPECT_DOUBLE_EQ(implied.rCampo(tcDe2, "j").AsFloat(), 0);
   EXPECT_THROW(implied.rCampo(tcDe2, "i"), platform::EConvertError);
+  // Each decimal format puts the separator before its own number of digits.
+  implied.Grupo = "<v>12345678901</v>";
+  const std::pair<TpcnTipoCampo, double> implicit[] = {
+      {tcDe1, 1234567890.1}, {tcDe2, 123456789.01}, {tcDe3, 12345678.901}, {tcDe4, 1234567.8901},
+      {tcDe5, 123456.78901}, {tcDe6, 12345.678901}, {tcDe7, 1234.5678901}, {tcDe8, 123.45678901},
+      {tcDe10, 1.2345678901}};
+  for (auto [t, want] : implicit) EXPECT_DOUBLE_EQ(implied.rCampo(t, "v").AsFloat(), want) << t;
 
   for (auto t : {tcBoolStr, tcStrOrig, tcNumStr}) {
     try {

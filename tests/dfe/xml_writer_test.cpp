@@ -278,9 +278,13 @@ TEST(XmlWriter, TaxNumberFields) {
   g.wCampoCNPJ("C2", "11222333000182", 1058, true);
   g.wCampoCNPJ("C3", "123", 1600, true);
   g.wCampoCPF("C4", "529.982.247-25", 1058, true);
+  g.wCampoCPF("C5", "529.982.247-24", 1058, true);
+  g.wCampoCPF("C6", "1", 1600, true);
   EXPECT_EQ(g.ArquivoFormatoXML,
-            "<CNPJ>11222333000181</CNPJ><CNPJ>11222333000182</CNPJ><CNPJ/><CPF>52998224725</CPF>");
-  EXPECT_EQ(g.ListaDeAlertas, std::vector<std::string>{"C2/CNPJ(CNPJ(MF)) Conteúdo inválido"});
+            "<CNPJ>11222333000181</CNPJ><CNPJ>11222333000182</CNPJ><CNPJ/><CPF>52998224725</CPF>"
+            "<CPF>52998224724</CPF><CPF/>");
+  EXPECT_EQ(g.ListaDeAlertas, (std::vector<std::string>{"C2/CNPJ(CNPJ(MF)) Conteúdo inválido",
+                                                        "C5/CPF(CPF) Conteúdo inválido"}));
 }
 
 TEST(XmlWriter, FixedLayoutTextOutput) {
