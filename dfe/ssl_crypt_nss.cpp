@@ -522,11 +522,10 @@ std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool 
       ERR_clear_error();
       throw Falha{"CryptSignHash", nss::ErrorCode(nssErr)};
     }
+    // As long as the modulus, leading zero bytes included: shorter ones fail verification
+    // at every receiver that checks the length (RFC 8017).
     sig.resize(len);
-    // Signatures beyond 2048 bits lose leading zero bytes, as the original store gave them.
-    std::size_t zeros = 0;
-    while (sig.size() - zeros > 256 && sig[zeros] == '\0') ++zeros;
-    return sig.substr(zeros);
+    return sig;
   } catch (const Falha& f) {
     throw ETrivoDFeException(f.msg + " , erro: $" + f.code);
   } catch (const ETrivoDFeException& e) {
