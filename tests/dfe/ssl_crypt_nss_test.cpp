@@ -1,5 +1,8 @@
 // The NSS back end against a real NSS database made at run time, with a SoftHSM2 token.
 #include <gtest/gtest.h>
+#include <openssl/evp.h>
+#include <openssl/pkcs12.h>
+#include <openssl/x509.h>
 #include <secerr.h>
 
 #include <cstdlib>
@@ -243,6 +246,41 @@ TEST_F(WinCryptTest, LoadsPkcs12DataAndRejectsBadData) {
   ssl.SetDadosPFX(testsupport::ReadFile(dir + "/old.p12"));
   ssl.SetSenha("1234");
   EXPECT_EQ(ssl.CertCNPJ(), "12345678000195");
+}
+
+TEST_F(WinCryptTest, SignaturesKeepTheModulusLengthWithALeadingZero) {
+  // A 2050-bit modulus starts with byte 02 or 03, so about every third signature starts with 00.
+  EVP_PKEY* key = EVP_RSA_gen(2050);
+  X509* x = X509_new();
+  ASN1_INTEGER_set(X509_get_serialNumber(x), 9);
+  X509_gmtime_adj(X509_getm_notBefore(x), 0);
+  X509_gmtime_adj(X509_getm_notAfter(x), 3600);
+  X509_NAME_add_entry_by_txt(X509_get_subject_name(x), "CN", MBSTRING_UTF8,
+                             reinterpret_cast<const unsigned char*>("LONGO:12345678000195"), -1, -1, 0);
+  X509_set_issuer_name(x, X509_get_subject_name(x));
+  X509_set_pubkey(x, key);
+  X509_sign(x, key, EVP_sha256());
+  PKCS12* p12 = PKCS12_create("1234", nullptr, key, x, nullptr, 0, 0, 0, 0, 0);
+  unsigned char* der = nullptr;
+  const int len = i2d_PKCS12(p12, &der);
+  ssl.SetDadosPFX(std::string(reinterpret_cast<char*>(der), static_cast<std::size_t>(len)));
+  ssl.SetSenha("1234");
+  OPENSSL_free(der);
+  PKCS12_free(p12);
+  EVP_PKEY_free(key);
+
+  bool zeroInicial = false;
+  for (int i = 0; i < 64 && !zeroInicial; ++i) {
+    const std::string msg = "mensagem " + std::to_string(i);
+    const std::string sig = Sign(ssl, msg);
+    ASSERT_EQ(sig.size(), 257u);
+    if (sig[0] != '\0') continue;
+    zeroInicial = true;
+    EXPECT_TRUE(nsstest::VerifiesWith(x, msg, sig, "SHA256"));
+    EXPECT_TRUE(ssl.ValidarHash(std::string_view(msg), dgstSHA256, sig, true));
+  }
+  EXPECT_TRUE(zeroInicial);
+  X509_free(x);
 }
 
 TEST_F(WinCryptTest, ExportsADatabaseKeyAsPkcs12WithItsChain) {
