@@ -333,9 +333,9 @@ const TCertContext* TDFeWinCrypt::Certificado() const { return FCarregado ? &FCa
 void TDFeWinCrypt::AbrirStore() {
   if (FStore != nullptr) return;
   const TSSLStoreLocation local = FpDFeSSL.StoreLocation();
-  const std::string spec = local == slLocalMachine ? nss::LocalMachineDatabaseSpec() : nss::UserDatabaseSpec();
+  const std::string location = local == slLocalMachine ? nss::LocalMachineDatabaseLocation() : nss::UserDatabaseLocation();
   // Only the personal store has a stand-in: the database's certificates with a private key.
-  nss::Database* db = platform::SameText(FpDFeSSL.StoreName(), "My") ? nss::Database::Open(spec) : nullptr;
+  nss::Database* db = platform::SameText(FpDFeSSL.StoreName(), "My") ? nss::Database::Open(location) : nullptr;
   if (db == nullptr)
     throw ETrivoDFeException("TDFeWinCrypt. Erro ao abrir StoreName: " + FpDFeSSL.StoreName() +
                              " Location: " + std::to_string(static_cast<int>(local)));

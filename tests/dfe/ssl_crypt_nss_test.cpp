@@ -370,14 +370,14 @@ TEST(NssDatabase, UserDatabaseLocation) {
   const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
   setenv("HOME", home.c_str(), 1);
   unsetenv("NEMBO_NSS_DB");
-  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseLocation(), "sql:" + home + "/.pki/nssdb");
   std::filesystem::create_directories(home + "/.local/share/pki/nssdb");
-  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.local/share/pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseLocation(), "sql:" + home + "/.local/share/pki/nssdb");
   std::filesystem::create_directories(home + "/.pki/nssdb");
-  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseLocation(), "sql:" + home + "/.pki/nssdb");
   setenv("NEMBO_NSS_DB", "sql:/elsewhere", 1);
-  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:/elsewhere");
-  EXPECT_EQ(nss::LocalMachineDatabaseSpec(), "sql:/etc/pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseLocation(), "sql:/elsewhere");
+  EXPECT_EQ(nss::LocalMachineDatabaseLocation(), "sql:/etc/pki/nssdb");
   setenv("HOME", oldHome.c_str(), 1);
 }
 
