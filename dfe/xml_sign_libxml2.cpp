@@ -346,15 +346,16 @@ bool TDFeSSLXmlSignLibXml2::VerificarAssinatura(const std::string& conteudoXML, 
                                                 const std::string&) {
   InicializarLibXml2();
   msgErro.clear();
+  // Whatever the outcome, the certificate goes: the one checked here is only the signer's.
+  struct Descarregar {
+    TDFeSSL& ssl;
+    ~Descarregar() { ssl.DescarregarCertificado(); }
+  } descarregar{FpDFeSSL};
   DocPtr doc(InterpretarXML(conteudoXML));
   if (!doc) {
     msgErro = DetalhesUltimoErro("Erro: Falha ao interpretar o XML \"xmlParseDoc\"");
     return false;
   }
-  struct Descarregar {
-    TDFeSSL& ssl;
-    ~Descarregar() { ssl.DescarregarCertificado(); }
-  } descarregar{FpDFeSSL};
 
   xmlNode* raiz = xmlDocGetRootElement(doc.get());
   if (raiz == nullptr) {
