@@ -246,7 +246,7 @@ std::string SerializarDocumento(xmlDoc* doc, bool comDeclaracao) {
   }
   for (xmlNode* n = doc->children; n != nullptr; n = n->next) {
     std::string parte = Serializar(n);
-    // Inside the root, a line break can only come from a character reference and is content.
+    // Inside the root the content has no line feed left; between top-level nodes none is kept.
     out += n->type == XML_ELEMENT_NODE ? parte : RemoverQuebrasDeLinha(parte);
   }
   return out;
