@@ -8,6 +8,16 @@ void THttpHeader::AddHeader(std::string_view name, std::string_view value) {
   std::string line(name);
   line += ": ";
   line += value;
+  // The first line of that name (letter case counts) is replaced; a longer name that merely
+  // starts with it ("X-Token" for "X") is another header.
+  for (auto& existing : Lines) {
+    if (existing.compare(0, name.size(), name) != 0) continue;
+    auto rest = existing.find_first_not_of(" \t", name.size());
+    if (rest != std::string::npos && existing[rest] == ':') {
+      existing = std::move(line);
+      return;
+    }
+  }
   Lines.push_back(std::move(line));
 }
 

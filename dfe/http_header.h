@@ -8,6 +8,7 @@ namespace dfe {
 
 class THttpHeader {
  public:
+  // Replaces the first header of that name (exact case) or appends one.
   void AddHeader(std::string_view name, std::string_view value);
   // Value of the first header of that name (letter case ignored); empty when none.
   std::string GetHeaderValue(std::string_view name) const;

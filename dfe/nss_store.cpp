@@ -67,7 +67,7 @@ std::vector<std::unique_ptr<Database>>& Registry() {
 
 }  // namespace
 
-std::string UserDatabaseSpec() {
+std::string UserDatabaseLocation() {
   if (const char* v = std::getenv("NEMBO_NSS_DB"); v != nullptr && *v != '\0') return v;
   namespace fs = std::filesystem;
   std::error_code ec;
@@ -78,21 +78,21 @@ std::string UserDatabaseSpec() {
   return "sql:" + legacy.string();
 }
 
-std::string LocalMachineDatabaseSpec() { return "sql:/etc/pki/nssdb"; }
+std::string LocalMachineDatabaseLocation() { return "sql:/etc/pki/nssdb"; }
 
-Database::Database(const std::string& spec, NSSInitContext* ctx, std::vector<SlotPtr> slots)
-    : spec_(spec), ctx_(ctx), slots_(std::move(slots)) {}
+Database::Database(const std::string& location, NSSInitContext* ctx, std::vector<SlotPtr> slots)
+    : location_(location), ctx_(ctx), slots_(std::move(slots)) {}
 
-Database* Database::Open(const std::string& spec) {
+Database* Database::Open(const std::string& location) {
   std::lock_guard<std::mutex> lock(RegistryLock());
   for (auto& db : Registry())
-    if (db->spec_ == spec) return db.get();
+    if (db->location_ == location) return db.get();
 
   // The first database initialises NSS with its modules (tokens included); a later one
   // only adds its own software slot, which is how its certificates are told apart.
   const bool first = Registry().empty() && !NSS_IsInitialized();
   const std::vector<PK11SlotInfo*> before = PresentSlots();
-  NSSInitContext* ctx = NSS_InitContext(spec.c_str(), "", "", SECMOD_DB, nullptr,
+  NSSInitContext* ctx = NSS_InitContext(location.c_str(), "", "", SECMOD_DB, nullptr,
                                         NSS_INIT_READONLY | NSS_INIT_NOROOTINIT);
   if (ctx == nullptr) return nullptr;
   PK11_SetPasswordFunc(PasswordCallback);
@@ -102,7 +102,7 @@ Database* Database::Open(const std::string& spec) {
     for (PK11SlotInfo* s : PresentSlots())
       if (std::find(before.begin(), before.end(), s) == before.end()) own.emplace_back(PK11_ReferenceSlot(s));
   }
-  Registry().push_back(std::make_unique<Database>(spec, ctx, std::move(own)));
+  Registry().push_back(std::make_unique<Database>(location, ctx, std::move(own)));
   return Registry().back().get();
 }
 

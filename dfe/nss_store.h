@@ -28,9 +28,9 @@ using SlotPtr = std::unique_ptr<PK11SlotInfo, SlotDeleter>;
 
 // The current user's database: NEMBO_NSS_DB, else sql:$HOME/.pki/nssdb, or
 // sql:$HOME/.local/share/pki/nssdb when only that one exists.
-std::string UserDatabaseSpec();
+std::string UserDatabaseLocation();
 // The machine's database.
-std::string LocalMachineDatabaseSpec();
+std::string LocalMachineDatabaseLocation();
 
 // What NSS's password callback answers when a token asks for its PIN (or the database for
 // its password): the given PIN once (a retry after a wrong one gets none); without one, and
@@ -46,16 +46,16 @@ class Database {
  public:
   // Opens the database read-only, once per process; it stays open. Null when it cannot be
   // opened (no database there).
-  static Database* Open(const std::string& spec);
+  static Database* Open(const std::string& location);
 
-  const std::string& Spec() const { return spec_; }
+  const std::string& Location() const { return location_; }
   // Certificates that have a private key, in the database's own slot or on its tokens.
   std::vector<CertPtr> UserCertificates() const;
 
-  Database(const std::string& spec, NSSInitContext* ctx, std::vector<SlotPtr> slots);
+  Database(const std::string& location, NSSInitContext* ctx, std::vector<SlotPtr> slots);
 
  private:
-  std::string spec_;
+  std::string location_;
   NSSInitContext* ctx_;
   std::vector<SlotPtr> slots_;
 };

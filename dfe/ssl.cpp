@@ -255,7 +255,8 @@ void TDFeSSL::ValidarCNPJCertificado(const std::string& cnpjDocumento) {
   if (doc.size() != 14) return;
   std::string cert = platform::SomenteDigitos(CertCNPJ());
   if (cert.size() != 14) return;
-  if (!platform::CNPJValido(doc)) throw ETrivoDFeException("Erro CNPJ Documento: CNPJ inválido");
+  if (std::string erro = platform::MensagemValidacaoCNPJ(doc); !erro.empty())
+    throw ETrivoDFeException("Erro CNPJ Documento: " + erro);
   if (doc.substr(0, 8) != cert.substr(0, 8))
     throw ETrivoDFeException("O CNPJ do Documento é diferente do CNPJ do Certificado Digital");
 }

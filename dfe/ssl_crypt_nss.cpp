@@ -333,9 +333,9 @@ const TCertContext* TDFeWinCrypt::Certificado() const { return FCarregado ? &FCa
 void TDFeWinCrypt::AbrirStore() {
   if (FStore != nullptr) return;
   const TSSLStoreLocation local = FpDFeSSL.StoreLocation();
-  const std::string spec = local == slLocalMachine ? nss::LocalMachineDatabaseSpec() : nss::UserDatabaseSpec();
+  const std::string location = local == slLocalMachine ? nss::LocalMachineDatabaseLocation() : nss::UserDatabaseLocation();
   // Only the personal store has a stand-in: the database's certificates with a private key.
-  nss::Database* db = platform::SameText(FpDFeSSL.StoreName(), "My") ? nss::Database::Open(spec) : nullptr;
+  nss::Database* db = platform::SameText(FpDFeSSL.StoreName(), "My") ? nss::Database::Open(location) : nullptr;
   if (db == nullptr)
     throw ETrivoDFeException("TDFeWinCrypt. Erro ao abrir StoreName: " + FpDFeSSL.StoreName() +
                              " Location: " + std::to_string(static_cast<int>(local)));
@@ -522,11 +522,10 @@ std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool 
       ERR_clear_error();
       throw Falha{"CryptSignHash", nss::ErrorCode(nssErr)};
     }
+    // As long as the modulus, leading zero bytes included: shorter ones fail verification
+    // at every receiver that checks the length (RFC 8017).
     sig.resize(len);
-    // Signatures beyond 2048 bits lose leading zero bytes, as the original store gave them.
-    std::size_t zeros = 0;
-    while (sig.size() - zeros > 256 && sig[zeros] == '\0') ++zeros;
-    return sig.substr(zeros);
+    return sig;
   } catch (const Falha& f) {
     throw ETrivoDFeException(f.msg + " , erro: $" + f.code);
   } catch (const ETrivoDFeException& e) {

@@ -9,6 +9,7 @@
 #include <libxml/xmlschemas.h>
 
 #include <memory>
+#include <string>
 
 #include "dfe/signature_utils.h"
 #include "dfe/ssl_internal.h"
@@ -42,6 +43,32 @@ std::string RemoverQuebrasDeLinha(std::string_view s) {
   for (char c : s)
     if (c != '\r' && c != '\n') out += c;
   return out;
+}
+
+// Line feeds leave the text of every node, where a serialiser would write them as they are;
+// a line break between attributes or inside a tag is no content, and one inside an attribute
+// value the parser has already turned into a blank. Carriage returns in content can only
+// come from character references and are written escaped.
+void RemoverQuebrasDoConteudo(xmlNode* no) {
+  for (xmlNode* n = no->children; n != nullptr; n = n->next) {
+    switch (n->type) {
+      case XML_TEXT_NODE:
+      case XML_CDATA_SECTION_NODE:
+      case XML_COMMENT_NODE:
+      case XML_PI_NODE:
+        if (n->content != nullptr && xmlStrchr(n->content, '\n') != nullptr) {
+          std::string semQuebras = C(n->content);
+          std::erase(semQuebras, '\n');
+          xmlNodeSetContent(n, X(semQuebras.c_str()));
+        }
+        break;
+      case XML_ELEMENT_NODE:
+        RemoverQuebrasDoConteudo(n);
+        break;
+      default:
+        break;
+    }
+  }
 }
 
 std::string DetalhesUltimoErro(const std::string& texto) {
@@ -219,7 +246,7 @@ std::string SerializarDocumento(xmlDoc* doc, bool comDeclaracao) {
   }
   for (xmlNode* n = doc->children; n != nullptr; n = n->next) {
     std::string parte = Serializar(n);
-    // Inside the root, a line break can only come from a character reference and is content.
+    // Inside the root the content has no line feed left; between top-level nodes none is kept.
     out += n->type == XML_ELEMENT_NODE ? parte : RemoverQuebrasDeLinha(parte);
   }
   return out;
@@ -273,13 +300,12 @@ std::string TDFeSSLXmlSignLibXml2::Assinar(const std::string& conteudoXML, const
   std::string texto = declaraUTF8 ? conteudoXML
                                   : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" +
                                         detail::RemoverDeclaracaoXML(conteudoXML);
-  // Line breaks go before the digest is taken, so the signed output is what was digested.
-  texto = RemoverQuebrasDeLinha(texto);
-
   const std::string uri = ExtrairURIReferencia(texto, docElement, idAttr);
 
   DocPtr doc(InterpretarXML(texto));
   if (!doc) throw ETrivoDFeException(DetalhesUltimoErro("Erro: Falha ao interpretar o XML \"xmlParseDoc\""));
+  // Line breaks go before the digest is taken, so the signed output is what was digested.
+  RemoverQuebrasDoConteudo(reinterpret_cast<xmlNode*>(doc.get()));
 
   std::string nomeAssinatura = signatureNode, nsAssinatura = selectionNamespaces;
   AjustarNoAssinatura(nomeAssinatura, nsAssinatura);
@@ -320,15 +346,16 @@ bool TDFeSSLXmlSignLibXml2::VerificarAssinatura(const std::string& conteudoXML, 
                                                 const std::string&) {
   InicializarLibXml2();
   msgErro.clear();
+  // Whatever the outcome, the certificate goes: the one checked here is only the signer's.
+  struct Descarregar {
+    TDFeSSL& ssl;
+    ~Descarregar() { ssl.DescarregarCertificado(); }
+  } descarregar{FpDFeSSL};
   DocPtr doc(InterpretarXML(conteudoXML));
   if (!doc) {
     msgErro = DetalhesUltimoErro("Erro: Falha ao interpretar o XML \"xmlParseDoc\"");
     return false;
   }
-  struct Descarregar {
-    TDFeSSL& ssl;
-    ~Descarregar() { ssl.DescarregarCertificado(); }
-  } descarregar{FpDFeSSL};
 
   xmlNode* raiz = xmlDocGetRootElement(doc.get());
   if (raiz == nullptr) {

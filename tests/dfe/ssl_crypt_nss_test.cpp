@@ -1,5 +1,8 @@
 // The NSS back end against a real NSS database made at run time, with a SoftHSM2 token.
 #include <gtest/gtest.h>
+#include <openssl/evp.h>
+#include <openssl/pkcs12.h>
+#include <openssl/x509.h>
 #include <secerr.h>
 
 #include <cstdlib>
@@ -245,6 +248,41 @@ TEST_F(WinCryptTest, LoadsPkcs12DataAndRejectsBadData) {
   EXPECT_EQ(ssl.CertCNPJ(), "12345678000195");
 }
 
+TEST_F(WinCryptTest, SignaturesKeepTheModulusLengthWithALeadingZero) {
+  // A 2050-bit modulus starts with byte 02 or 03, so about every third signature starts with 00.
+  EVP_PKEY* key = EVP_RSA_gen(2050);
+  X509* x = X509_new();
+  ASN1_INTEGER_set(X509_get_serialNumber(x), 9);
+  X509_gmtime_adj(X509_getm_notBefore(x), 0);
+  X509_gmtime_adj(X509_getm_notAfter(x), 3600);
+  X509_NAME_add_entry_by_txt(X509_get_subject_name(x), "CN", MBSTRING_UTF8,
+                             reinterpret_cast<const unsigned char*>("LONGO:12345678000195"), -1, -1, 0);
+  X509_set_issuer_name(x, X509_get_subject_name(x));
+  X509_set_pubkey(x, key);
+  X509_sign(x, key, EVP_sha256());
+  PKCS12* p12 = PKCS12_create("1234", nullptr, key, x, nullptr, 0, 0, 0, 0, 0);
+  unsigned char* der = nullptr;
+  const int len = i2d_PKCS12(p12, &der);
+  ssl.SetDadosPFX(std::string(reinterpret_cast<char*>(der), static_cast<std::size_t>(len)));
+  ssl.SetSenha("1234");
+  OPENSSL_free(der);
+  PKCS12_free(p12);
+  EVP_PKEY_free(key);
+
+  bool zeroInicial = false;
+  for (int i = 0; i < 64 && !zeroInicial; ++i) {
+    const std::string msg = "mensagem " + std::to_string(i);
+    const std::string sig = Sign(ssl, msg);
+    ASSERT_EQ(sig.size(), 257u);
+    if (sig[0] != '\0') continue;
+    zeroInicial = true;
+    EXPECT_TRUE(nsstest::VerifiesWith(x, msg, sig, "SHA256"));
+    EXPECT_TRUE(ssl.ValidarHash(std::string_view(msg), dgstSHA256, sig, true));
+  }
+  EXPECT_TRUE(zeroInicial);
+  X509_free(x);
+}
+
 TEST_F(WinCryptTest, ExportsADatabaseKeyAsPkcs12WithItsChain) {
   ssl.SetNumeroSerie(nsstest::OpenSSLSerial("client"));
   ssl.SetSenha("segredo");
@@ -332,14 +370,14 @@ TEST(NssDatabase, UserDatabaseLocation) {
   const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
   setenv("HOME", home.c_str(), 1);
   unsetenv("NEMBO_NSS_DB");
-  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseLocation(), "sql:" + home + "/.pki/nssdb");
   std::filesystem::create_directories(home + "/.local/share/pki/nssdb");
-  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.local/share/pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseLocation(), "sql:" + home + "/.local/share/pki/nssdb");
   std::filesystem::create_directories(home + "/.pki/nssdb");
-  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:" + home + "/.pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseLocation(), "sql:" + home + "/.pki/nssdb");
   setenv("NEMBO_NSS_DB", "sql:/elsewhere", 1);
-  EXPECT_EQ(nss::UserDatabaseSpec(), "sql:/elsewhere");
-  EXPECT_EQ(nss::LocalMachineDatabaseSpec(), "sql:/etc/pki/nssdb");
+  EXPECT_EQ(nss::UserDatabaseLocation(), "sql:/elsewhere");
+  EXPECT_EQ(nss::LocalMachineDatabaseLocation(), "sql:/etc/pki/nssdb");
   setenv("HOME", oldHome.c_str(), 1);
 }
 

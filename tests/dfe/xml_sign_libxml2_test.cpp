@@ -97,6 +97,16 @@ TEST(XmlSignLibXml2, DeclarationAndLineBreaks) {
   EXPECT_NE(assinado.find("<verProc>NEMBO1.0</verProc>"), std::string::npos);
   EXPECT_TRUE(Xmlsec1Aceita(assinado));
 
+  // Pretty-printed with an attribute on a line of its own, a line feed written as a reference:
+  // the tag keeps its attribute, the text loses the line feed, the output has none.
+  std::string formatado = platform::StringReplace(EventoS1000(true, "NEMBO&#10;1.0"), "<evtInfoEmpregador Id=",
+                                                  "<evtInfoEmpregador\nId=");
+  assinado = AssinarEvento(*ssl, formatado);
+  EXPECT_NE(assinado.find("<evtInfoEmpregador Id=\"ID1"), std::string::npos) << assinado;
+  EXPECT_NE(assinado.find("<verProc>NEMBO1.0</verProc>"), std::string::npos) << assinado;
+  EXPECT_EQ(assinado.find('\n'), std::string::npos);
+  EXPECT_TRUE(Xmlsec1Aceita(assinado));
+
   // Non-ASCII content passes through as UTF-8.
   assinado = AssinarEvento(*ssl, EventoS1000(false, "AÇÃO 1.0"));
   EXPECT_NE(assinado.find("<verProc>AÇÃO 1.0</verProc>"), std::string::npos);

@@ -54,20 +54,20 @@ def main():
         f.write(f"directories.tokendir = {tokens}\nobjectstore.backend = file\n"
                 "log.level = ERROR\nslots.removable = false\n")
     env = dict(os.environ, SOFTHSM2_CONF=conf)
-    spec = "sql:" + db
+    location = "sql:" + db
     pinfile = os.path.join(out, "pin.txt")
     with open(pinfile, "w") as f:
         f.write(PIN + "\n")
 
-    run(["certutil", "-N", "-d", spec, "--empty-password"], env)
+    run(["certutil", "-N", "-d", location, "--empty-password"], env)
     for name in ("client", "expired"):
-        run(["pk12util", "-i", os.path.join(pki, name + ".p12"), "-d", spec, "-W", P12_PASSWORD], env)
-    run(["certutil", "-A", "-d", spec, "-n", "Nembo Teste AC", "-t", "CT,C,C",
+        run(["pk12util", "-i", os.path.join(pki, name + ".p12"), "-d", location, "-W", P12_PASSWORD], env)
+    run(["certutil", "-A", "-d", location, "-n", "Nembo Teste AC", "-t", "CT,C,C",
          "-i", os.path.join(pki, "ca.crt")], env)
     run(["softhsm2-util", "--init-token", "--free", "--label", TOKEN, "--pin", PIN,
          "--so-pin", SO_PIN], env)
-    run(["modutil", "-dbdir", spec, "-add", "SoftHSM", "-libfile", SOFTHSM_LIB, "-force"], env, stdin="\n")
-    run(["pk12util", "-i", os.path.join(pki, "cpf.p12"), "-d", spec, "-h", TOKEN,
+    run(["modutil", "-dbdir", location, "-add", "SoftHSM", "-libfile", SOFTHSM_LIB, "-force"], env, stdin="\n")
+    run(["pk12util", "-i", os.path.join(pki, "cpf.p12"), "-d", location, "-h", TOKEN,
          "-W", P12_PASSWORD, "-k", pinfile], env)
     open(done, "w").close()
     return 0
