@@ -20,7 +20,7 @@ const std::string& UseTestDatabase() {
     // Made by an earlier process already: starting Python costs more than the check.
     if (std::filesystem::exists(d + "/.done")) return d;
     std::string out;
-    if (testsupport::RunCommand("python3 " + std::string(NEMBO_PEERS_DIR) + "/nss_db.py " + d + " " +
+    if (testsupport::RunCommand(testsupport::Python() + " " + std::string(NEMBO_PEERS_DIR) + "/nss_db.py " + d + " " +
                                     testsupport::PkiDir(),
                                 &out) != 0)
       throw std::runtime_error("nss_db.py failed: " + out);

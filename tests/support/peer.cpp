@@ -26,12 +26,12 @@ Peer::Peer(const std::string& script, const std::vector<std::string>& args, std:
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
     dup2(out[1], 1);
-    std::vector<std::string> all{"python3", "-u", path};
+    std::vector<std::string> all{Python(), "-u", path};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (auto& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
-    execvp("python3", argv.data());
+    execvp(argv[0], argv.data());
     _exit(127);
   }
   close(out[1]);
@@ -99,13 +99,18 @@ int RunCommand(const std::string& command, std::string* output) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+const std::string& Python() {
+  static const std::string python = access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3";
+  return python;
+}
+
 const std::string& PkiDir() {
   static const std::string dir = [] {
     std::string d = (fs::temp_directory_path() / "nembo-test-pki").string();
     // Made by an earlier process already: starting Python costs more than the check.
     if (fs::exists(d + "/.done")) return d;
     std::string out;
-    if (RunCommand("python3 " + std::string(NEMBO_PEERS_DIR) + "/pki.py " + d, &out) != 0)
+    if (RunCommand(Python() + " " + std::string(NEMBO_PEERS_DIR) + "/pki.py " + d, &out) != 0)
       throw std::runtime_error("pki.py failed: " + out);
     return d;
   }();

@@ -25,6 +25,8 @@ class Peer {
   int port_ = 0;
 };
 
+// The Debian interpreter when present: a version-manager shim on PATH costs a second a start.
+const std::string& Python();
 // Folder with the test PKI of tests/peers/pki.py (made once, shared by every test).
 const std::string& PkiDir();
 // A fresh, empty folder under the system temporary folder, removed at process exit.
