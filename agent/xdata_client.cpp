@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "agent/dto_json.h"
+#include "agent/json_text.h"
 #include "platform/strings.h"
 
 #ifndef NEMBO_API_URL_DEFAULT
@@ -21,8 +22,8 @@ constexpr long kTimeoutMs = 60000;
 
 json parseReply(const platform::HttpResponse& r) {
   try {
-    return json::parse(r.body);
-  } catch (const json::exception& e) {
+    return ParseJsonText(r.body);
+  } catch (const std::exception& e) {
     throw std::runtime_error(std::string("JSON: reply could not be read: ") + e.what());
   }
 }
