@@ -153,7 +153,12 @@ std::string XDataErrorText(const std::string& uri, const platform::HttpResponse&
   auto str = [](const json& j) { return j.is_string() ? j.get<std::string>() : j.is_null() ? "" : j.dump(); };
   std::string type = platform::LowerCase(r.contentType);
   if (type == "application/json") {
-    json j = json::parse(r.body, nullptr, false);
+    json j;
+    try {
+      j = ParseJsonText(r.body);
+    } catch (const std::exception&) {
+      // An unreadable error body adds no code or message.
+    }
     if (j.is_object() && j.contains("error")) {
       const json& e = j["error"];
       if (e.is_object()) {
