@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "agent/json_text.h"
 #include "platform/json_writer.h"
 
 namespace agent {
@@ -58,8 +59,8 @@ void readText(const nlohmann::json& obj, const char* name, std::string& field) {
 std::optional<TAppMessage> ParseAppMessage(std::string_view body) {
   nlohmann::json j;
   try {
-    j = nlohmann::json::parse(Utf8WithReplacement(body));
-  } catch (const nlohmann::json::exception& e) {
+    j = ParseJsonText(Utf8WithReplacement(body));
+  } catch (const std::exception& e) {
     throw EAppMessageParse(e.what());
   }
   if (j.is_null()) return std::nullopt;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "agent/json_text.h"
 #include "platform/base64.h"
 #include "platform/strings.h"
 
@@ -27,7 +28,12 @@ std::optional<std::string> readSlug(const std::string& token) {
   if (payload.empty()) return std::nullopt;
   auto bytes = platform::Base64Decode(payload);
   if (!bytes) return std::nullopt;
-  auto json = nlohmann::json::parse(*bytes, nullptr, false);
+  nlohmann::json json;
+  try {
+    json = ParseJsonText(*bytes);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
   if (!json.is_object()) return std::nullopt;
   auto empresa = json.find("empresa");
   if (empresa == json.end() || !empresa->is_object()) return std::nullopt;

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "agent/dto_json.h"
+#include "agent/json_text.h"
 #include "platform/strings.h"
 
 #ifndef NEMBO_API_URL_DEFAULT
@@ -21,8 +22,8 @@ constexpr long kTimeoutMs = 60000;
 
 json parseReply(const platform::HttpResponse& r) {
   try {
-    return json::parse(r.body);
-  } catch (const json::exception& e) {
+    return ParseJsonText(r.body);
+  } catch (const std::exception& e) {
     throw std::runtime_error(std::string("JSON: reply could not be read: ") + e.what());
   }
 }
@@ -152,7 +153,12 @@ std::string XDataErrorText(const std::string& uri, const platform::HttpResponse&
   auto str = [](const json& j) { return j.is_string() ? j.get<std::string>() : j.is_null() ? "" : j.dump(); };
   std::string type = platform::LowerCase(r.contentType);
   if (type == "application/json") {
-    json j = json::parse(r.body, nullptr, false);
+    json j;
+    try {
+      j = ParseJsonText(r.body);
+    } catch (const std::exception&) {
+      // An unreadable error body adds no code or message.
+    }
     if (j.is_object() && j.contains("error")) {
       const json& e = j["error"];
       if (e.is_object()) {

@@ -181,6 +181,8 @@ TEST_F(RestContracts, ErrorTextsFromEachReplyForm) {
       // A charset parameter makes it no plain JSON reply: only the reason is added.
       {R"({"status":500,"content_type":"application/json; charset=utf-8","body":"{\"error\":{\"code\":\"E1\"}}"})",
        head + "500\r\nInternal Server Error"},
+      // An error body that cannot be read adds nothing.
+      {R"({"status":500,"content_type":"application/json","body":"{\"error\":"})", head + "500"},
       {R"({"status":503,"reason":"Fora do ar","content_type":"text/html","body":"<h1/>"})", head + "503\r\nFora do ar"},
       {R"({"status":302,"headers":{"Location":"https://example.invalid/"}})", head + "302\r\nFound"},
   };

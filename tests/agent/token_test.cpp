@@ -41,6 +41,7 @@ TEST(TokenHelper, InvalidTokens) {
       Token(R"({"empresa":{"slug":"a\u0000"}})"),   // NUL in the slug
       Token(good) + "\r\nX-Injected: 1",            // control characters in the token
       "a.\t" + parts + ".b",
+      Token(std::string(100000, '[')),              // nesting without end
   };
   for (const auto& token : cases) {
     TTokenHelper t(token);

@@ -189,6 +189,8 @@ TEST_F(HostE2E, NothingButFramesReachesStandardOutput) {
   // A log file is registered but never written; stdout carries exactly one frame.
   auto r = e2e::RunAgent(Frame(R"({"command_id":"1","command_type":"y"})"), env);
   EXPECT_EQ(r.output, Frame(Invalid("1", "Comando inválido: y")));
+  // The agent runs in this process's folder.
+  EXPECT_FALSE(fs::exists("native.app.nembo.log"));
 }
 
 }  // namespace
