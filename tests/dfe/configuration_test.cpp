@@ -325,6 +325,10 @@ TEST(Configuracoes, DocumentFolders) {
   c.Arquivos->DownloadDFe.SepararPorNome = true;
   c.Arquivos->SetAdicionarLiteral(true);
   EXPECT_EQ(c.Arquivos->GetPathDownload("Empresa X/Y", "", "", data), dir + "/EmpresaXY/Down");
+  // The event folder: the literal "Evento", then the event type's text as a part of its own.
+  std::string evento = c.Arquivos->GetPathDownloadEvento(teCCe, "Empresa X/Y", "", "", data);
+  EXPECT_EQ(evento, dir + "/EmpresaXY/Evento/" + TipoEventoDFeToStr(teCCe));
+  EXPECT_TRUE(std::filesystem::is_directory(evento));
 }
 
 TEST(Configuracoes, ServicesParams) {
