@@ -211,7 +211,7 @@ TEST_F(HttpRequest, RelativeLocationsAndTheRedirectionLimit) {
 
 TEST_F(HttpRequest, StatusErrorsAreNoFailure) {
   HttpsPeer peer;
-  peer.Script({{{"status", 500}, {"body", "<falha/>"}}});
+  peer.Script({{{"status", 500}, {"body", "<falha/>"}}, {{"path", "/cortado"}, {"body", "<parcial"}, {"cut", true}}});
   TTrivoWinINetReqResp r;
   r.SetURL(peer.Url());
   UsePkcs12(r);
@@ -220,6 +220,11 @@ TEST_F(HttpRequest, StatusErrorsAreNoFailure) {
   EXPECT_EQ(r.HttpResultCode(), 500);
   EXPECT_EQ(resp, "<falha/>");
   EXPECT_EQ(r.HeaderResp().Lines.at(0).rfind("HTTP/1.", 0), 0u);
+
+  // A body that breaks off is a failure, never a short reply taken as whole.
+  r.SetURL(peer.Url("/cortado"));
+  EXPECT_EQ(ErrorOf(r), "Falha ao Ler Dados da Resposta. Erro: 12030 - A conexão com o servidor foi redefinida ou "
+                        "encerrada, ou um protocolo SSL incompatível foi encontrado");
 }
 
 TEST_F(HttpRequest, StallTimesOutAndAbortStopsTheExchange) {

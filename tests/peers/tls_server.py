@@ -18,7 +18,8 @@ The script (read again for every request, so a test may write it after start) is
 replies used in order, the last one repeating:
   {"status": 200, "headers": {"Location": "..."}, "body": "text", "stall": false}
 A reply with "path": "/p" answers every request for exactly that path instead, outside the order.
-"stall": true reads the request and never answers (until the stand-in stops). Without a script
+"stall": true reads the request and never answers (until the stand-in stops); "cut": true
+announces 100 bytes more than the body it sends, then closes the connection. Without a script
 every request gets 200 and "<ok/>". --tls13-only refuses every protocol below TLS 1.3;
 --plain serves HTTP without TLS."""
 import argparse
@@ -107,9 +108,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
         for k, v in reply.get("headers", {}).items():
             self.send_header(k, v)
         self.send_header("Content-Type", "text/xml; charset=utf-8")
-        self.send_header("Content-Length", str(len(data)))
+        # "cut": the connection closes before the announced body is complete.
+        self.send_header("Content-Length", str(len(data) + (100 if reply.get("cut") else 0)))
         self.end_headers()
         self.wfile.write(data)
+        if reply.get("cut"):
+            self.wfile.flush()
+            self.close_connection = True
 
     do_GET = do_POST = do_PUT = do_DELETE = do_HEAD = do_PATCH = handle_any
 
