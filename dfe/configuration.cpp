@@ -49,6 +49,18 @@ E LerOrdinal(const TIniFile& ini, const std::string& secao, const char* chave, E
   return v >= 0 && v <= ultimo ? static_cast<E>(v) : atual;
 }
 
+// The lines of a services INI's bytes (LF or CR LF; bytes that are not UTF-8 read as
+// Windows-1252), without the empty item a final line break would leave.
+std::vector<std::string> LinhasDoTexto(const std::string& bytes) {
+  std::vector<std::string> linhas;
+  for (auto& linha : platform::Split(platform::EnsureUtf8(bytes), '\n')) {
+    if (!linha.empty() && linha.back() == '\r') linha.pop_back();
+    linhas.push_back(linha);
+  }
+  if (!linhas.empty() && linhas.back().empty()) linhas.pop_back();
+  return linhas;
+}
+
 }  // namespace
 
 // ---- groups ------------------------------------------------------------------------------
@@ -233,13 +245,7 @@ std::string TWebServicesConf::LerRecursoParams() {
 void TWebServicesConf::LerParams() {
   std::string texto = LerArquivoParams();
   if (texto.empty()) texto = LerRecursoParams();
-  texto = platform::EnsureUtf8(texto);
-  Params.clear();
-  for (auto& linha : platform::Split(texto, '\n')) {
-    if (!linha.empty() && linha.back() == '\r') linha.pop_back();
-    Params.push_back(linha);
-  }
-  if (!Params.empty() && Params.back().empty()) Params.pop_back();
+  Params = LinhasDoTexto(texto);
 }
 
 void TWebServicesConf::Assign(const TWebServicesConf& o) {
@@ -540,8 +546,7 @@ std::string TArquivosConf::GetPath(const std::string& APath, const std::string& 
   return dir;
 }
 
-std::string TArquivosConf::GetPathDownload(const std::string& xNome, const std::string& CNPJ, const std::string& IE,
-                                           platform::TDateTime Data) {
+std::string TArquivosConf::BaseDownload(const std::string& xNome) {
   if (DownloadDFe.PathDownload.empty()) DownloadDFe.PathDownload = PathSalvar();
   std::string dir = DownloadDFe.PathDownload;
   if (DownloadDFe.SepararPorNome && !xNome.empty()) {
@@ -550,21 +555,18 @@ std::string TArquivosConf::GetPathDownload(const std::string& xNome, const std::
       if (std::isalnum(static_cast<unsigned char>(c))) nome += c;
     dir = platform::PathWithSlash(dir) + nome;
   }
-  return GetPath(dir, "Down", CNPJ, IE, Data);
+  return dir;
+}
+
+std::string TArquivosConf::GetPathDownload(const std::string& xNome, const std::string& CNPJ, const std::string& IE,
+                                           platform::TDateTime Data) {
+  return GetPath(BaseDownload(xNome), "Down", CNPJ, IE, Data);
 }
 
 std::string TArquivosConf::GetPathDownloadEvento(TpcnTpEvento tipoEvento, const std::string& xNome,
                                                  const std::string& CNPJ, const std::string& IE,
                                                  platform::TDateTime Data) {
-  if (DownloadDFe.PathDownload.empty()) DownloadDFe.PathDownload = PathSalvar();
-  std::string dir = DownloadDFe.PathDownload;
-  if (DownloadDFe.SepararPorNome && !xNome.empty()) {
-    std::string nome;
-    for (char c : xNome)
-      if (std::isalnum(static_cast<unsigned char>(c))) nome += c;
-    dir = platform::PathWithSlash(dir) + nome;
-  }
-  dir = GetPath(dir, "Evento", CNPJ, IE, Data);
+  std::string dir = GetPath(BaseDownload(xNome), "Evento", CNPJ, IE, Data);
   if (FAdicionarLiteral) dir = platform::PathWithSlash(dir) + TipoEventoDFeToStr(tipoEvento);
   std::filesystem::create_directories(dir);
   return dir;
@@ -644,13 +646,7 @@ void TConfiguracoes::LerParams(const std::string& NomeArqParams) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(NomeArqParams, ec))
     throw ETrivoDFeException("Arquivo de Parâmetro não encontrado: " + NomeArqParams);
-  std::string texto = platform::EnsureUtf8(platform::ReadFileBytes(NomeArqParams));
-  WebServices->Params.clear();
-  for (auto& linha : platform::Split(texto, '\n')) {
-    if (!linha.empty() && linha.back() == '\r') linha.pop_back();
-    WebServices->Params.push_back(linha);
-  }
-  if (!WebServices->Params.empty() && WebServices->Params.back().empty()) WebServices->Params.pop_back();
+  WebServices->Params = LinhasDoTexto(platform::ReadFileBytes(NomeArqParams));
 }
 
 }  // namespace dfe

@@ -299,6 +299,9 @@ class TArquivosConf : public TGrupoConf {
 
  private:
   std::string Padrao(std::string& valor, const std::string& padrao, bool pasta);
+  // PathDownload (the save folder when empty), then the name's letters and digits when the
+  // download folders are divided by name.
+  std::string BaseDownload(const std::string& xNome);
 
   std::string FPathSalvar, FPathSchemas, FIniServicos;
   bool FSalvar = true;

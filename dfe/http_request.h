@@ -63,7 +63,7 @@ class TTrivoWinReqResp {
   std::string Data;
   std::string ProxyHost, ProxyPass, ProxyPort, ProxyUser;
   TSSLType SSLType = LT_all;
-  int TimeOut = 10000;  // milliseconds; 0 or less keeps the library's own time-outs
+  int TimeOut = 10000;  // milliseconds; 0 or less keeps the interface's default time-outs
 
   const std::string& URL() const { return FURL; }
   void SetURL(const std::string& value);

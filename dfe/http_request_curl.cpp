@@ -23,6 +23,7 @@ constexpr std::uint32_t kTimeout = 12002, kInternal = 12004, kInvalidUrl = 12005
                         kNameNotResolved = 12007, kCancelled = 12017, kCannotConnect = 12029,
                         kConnectionError = 12030, kSecureFailure = 12175, kSecureChannel = 12157,
                         kNoPrivateKey = 12186, kNotEnoughMemory = 8;
+constexpr int kDefaultConnectMs = 60000, kDefaultReceiveMs = 30000;
 
 std::uint32_t MapCurlError(CURLcode rc, const char* detail, bool timedOut) {
   std::string d = platform::LowerCase(detail ? detail : "");
@@ -214,9 +215,11 @@ bool TTrivoCurlReqResp::OpenRequestHandle() {
             // The proxy is the one set here, never one from the environment behind our back.
             r->Set(CURLOPT_PROXY, proxy.empty() ? "" : ("http://" + proxy).c_str()) &&
             r->Set(CURLOPT_NOPROXY, FSabor.BypassLocalhost && !proxy.empty() ? "localhost" : "");
-  if (ok && TimeOut > 0) {
-    r->StallMs = TimeOut;
-    ok = r->Set(CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(TimeOut));
+  if (ok) {
+    // 0 or less keeps the interface's own time-outs (60 s to connect, 30 s without a byte),
+    // so a silent server never holds the exchange for ever.
+    r->StallMs = TimeOut > 0 ? TimeOut : kDefaultReceiveMs;
+    ok = r->Set(CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(TimeOut > 0 ? TimeOut : kDefaultConnectMs));
   }
   if (ok && UseSSL() && FSabor.SetsTLSVersion) ok = r->Set(CURLOPT_SSLVERSION, CurlSSLVersion(SSLType));
   if (ok && FSabor.ServerCredentials && !platform::Trim(ProxyUser).empty())

@@ -53,17 +53,8 @@ void TDFeHttpIndy::AntesDoPost() {
 void TDFeHttpIndy::Execute() {
   PrepararRequisicao();
   AntesDoPost();
-  try {
-    FIndyReqResp->Execute(DataReq, DataResp);
-  } catch (...) {
-    InternalErrorCode = FIndyReqResp->InternalErrorCode();
-    HTTPResultCode = FIndyReqResp->HttpResultCode();
-    throw;
-  }
-  InternalErrorCode = FIndyReqResp->InternalErrorCode();
   // The status the server gave, not 200 for any reply that has a body.
-  HTTPResultCode = FIndyReqResp->HttpResultCode();
-  HeaderResp.SetText(FIndyReqResp->HeaderResp().Text());
+  ExecutarTroca(*this, *FIndyReqResp, [this] { FIndyReqResp->Execute(DataReq, DataResp); });
 }
 
 // Stops the running post; the transport itself stays, as the exchange still uses it.

@@ -42,18 +42,24 @@ std::string TDFeHttpWinHttp::LastErrorDesc() {
   return FWinHTTPReqResp->GetWinInetError(static_cast<std::uint32_t>(InternalErrorCode));
 }
 
-void TDFeHttpWinHttp::Execute() {
-  PrepararRequisicao();
+void ExecutarTroca(TDFeSSLHttpClass& backEnd, TTrivoWinReqResp& req, const std::function<void()>& troca) {
+  auto copiarResultados = [&] {
+    backEnd.HTTPResultCode = req.HttpResultCode();
+    backEnd.InternalErrorCode = req.InternalErrorCode();
+  };
   try {
-    FWinHTTPReqResp->Execute(DataResp);
+    troca();
   } catch (...) {
-    HTTPResultCode = FWinHTTPReqResp->HttpResultCode();
-    InternalErrorCode = FWinHTTPReqResp->InternalErrorCode();
+    copiarResultados();
     throw;
   }
-  HTTPResultCode = FWinHTTPReqResp->HttpResultCode();
-  InternalErrorCode = FWinHTTPReqResp->InternalErrorCode();
-  HeaderResp.SetText(FWinHTTPReqResp->HeaderResp().Text());
+  copiarResultados();
+  backEnd.HeaderResp.SetText(req.HeaderResp().Text());
+}
+
+void TDFeHttpWinHttp::Execute() {
+  PrepararRequisicao();
+  ExecutarTroca(*this, *FWinHTTPReqResp, [this] { FWinHTTPReqResp->Execute(DataResp); });
 }
 
 void TDFeHttpWinHttp::Abortar() { FWinHTTPReqResp->Abortar(); }

@@ -205,6 +205,22 @@ TEST(Configuracoes, IniRoundTripWithAndWithoutSection) {
   EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"DFe", "Proxy"}));
   EXPECT_EQ(ini.ReadString("DFe", "Senha", ""), platform::Base64Encode("1234"));  // no key: plain Base64
   EXPECT_EQ(ini.ReadString("Proxy", "Senha", ""), platform::Base64Encode(platform::XorComChaveCiclica("senha-proxy", "proxy.local")));
+  {  // read back without a section: the shared keys arrive, the section's settings keep their values
+    Componente outro;
+    TConfiguracoes lido(&outro);
+    lido.LerIni(ini);
+    EXPECT_EQ(lido.Geral->SSLLib(), libOpenSSL);
+    EXPECT_EQ(lido.WebServices->UF(), "MG");
+    EXPECT_EQ(lido.WebServices->ProxyPass(), "senha-proxy");
+    EXPECT_EQ(outro.ssl.ProxyHost, "proxy.local");
+    EXPECT_EQ(lido.Certificados->Senha(), "1234");
+    EXPECT_EQ(lido.Certificados->DadosPFX(), std::string("\x30\x82\x00\xff", 4));
+    EXPECT_EQ(lido.WebServices->TimeOut(), 5000);
+    EXPECT_EQ(lido.WebServices->Ambiente(), taHomologacao);
+    EXPECT_TRUE(lido.Geral->Salvar());
+    EXPECT_EQ(lido.Arquivos->PathSalvar(), platform::ProgramFolder() + "Docs/");
+    EXPECT_EQ(lido.RespTec->IdCSRT, 0);
+  }
 
   for (const char* chave : {"", "k3y"}) {
     Componente comp1, comp2;
@@ -325,6 +341,10 @@ TEST(Configuracoes, DocumentFolders) {
   c.Arquivos->DownloadDFe.SepararPorNome = true;
   c.Arquivos->SetAdicionarLiteral(true);
   EXPECT_EQ(c.Arquivos->GetPathDownload("Empresa X/Y", "", "", data), dir + "/EmpresaXY/Down");
+  // The event folder: the literal "Evento", then the event type's text as a part of its own.
+  std::string evento = c.Arquivos->GetPathDownloadEvento(teCCe, "Empresa X/Y", "", "", data);
+  EXPECT_EQ(evento, dir + "/EmpresaXY/Evento/" + TipoEventoDFeToStr(teCCe));
+  EXPECT_TRUE(std::filesystem::is_directory(evento));
 }
 
 TEST(Configuracoes, ServicesParams) {

@@ -57,7 +57,9 @@ TEST_F(HttpRequest, PostsExactHeadersAndBodyWithPkcs12ClientCertificate) {
   r.HeaderReq().AddHeader("Authorization", "Bearer abc");
   UsePkcs12(r);
   std::string resp = "stale content longer than the reply";
-  r.Execute(std::string("<a>\xc3\xa9\0z</a>", 11), resp);
+  // Above 1 KiB, where a client would otherwise ask for "Expect: 100-continue".
+  const std::string corpo = std::string("<a>\xc3\xa9\0z</a>", 11) + std::string(2000, ' ');
+  r.Execute(corpo, resp);
 
   EXPECT_EQ(resp, "<ok/>");
   EXPECT_EQ(r.HttpResultCode(), 200);
@@ -70,7 +72,7 @@ TEST_F(HttpRequest, PostsExactHeadersAndBodyWithPkcs12ClientCertificate) {
   EXPECT_EQ(q["path"], "/servico/ws.svc?x=1");
   EXPECT_EQ(q["tls"], "TLSv1.2");
   EXPECT_NE(q["client"].get<std::string>().find("EMPRESA TESTE LTDA:12345678000195"), std::string::npos);
-  EXPECT_EQ(Body(q), std::string("<a>\xc3\xa9\0z</a>", 11));
+  EXPECT_EQ(Body(q), corpo);
   std::vector<std::string> names;
   for (const auto& h : q["headers"]) names.push_back(h[0]);
   EXPECT_EQ(names, (std::vector<std::string>{"Host", "User-Agent", "Authorization", "Content-Type", "Accept-Charset",
@@ -80,7 +82,7 @@ TEST_F(HttpRequest, PostsExactHeadersAndBodyWithPkcs12ClientCertificate) {
   EXPECT_EQ(HeaderValues(q, "Accept-Charset"), std::vector<std::string>{"utf-8"});
   EXPECT_EQ(HeaderValues(q, "SOAPAction"), std::vector<std::string>{"\"urn:a\"\"b\""});
   EXPECT_EQ(HeaderValues(q, "User-Agent"), std::vector<std::string>{"WinHTTP Trivo/1.0"});
-  EXPECT_EQ(HeaderValues(q, "Content-Length"), std::vector<std::string>{"11"});
+  EXPECT_EQ(HeaderValues(q, "Content-Length"), std::vector<std::string>{"2011"});
   std::string trace = testsupport::ReadFile(log);
   EXPECT_NE(trace.find("OpenSession, URL: " + peer.Url("/servico/ws.svc?x=1")), std::string::npos);
   EXPECT_NE(trace.find("  Response Data: 5 bytes\r\n<ok/>"), std::string::npos);
@@ -117,21 +119,21 @@ TEST_F(HttpRequest, TheTwoClassesKeepTheirAgentAndTlsChoice) {
 }
 
 TEST_F(HttpRequest, RefusedHandshakesFailTheSend) {
-  HttpsPeer peer;
-  HttpsPeer tls13({"--tls13-only"});
+  HttpsPeer peer({"--second", "tls13-only"});
+  const std::string tls13 = HttpsPeer::UrlOn(peer.SecondPort(), "/ws");
   struct Case {
-    const HttpsPeer* peer;
+    std::string url;
     const char* cert;  // empty: none
     TSSLType ssl;
   };
   const Case cases[] = {
-      {&peer, "", LT_TLSv1_2},        // no client certificate
-      {&peer, "rogue", LT_TLSv1_2},   // a client certificate of another CA
-      {&tls13, "client", LT_TLSv1_2}, // TLS 1.2 only against a TLS 1.3 only server
+      {peer.Url(), "", LT_TLSv1_2},      // no client certificate
+      {peer.Url(), "rogue", LT_TLSv1_2}, // a client certificate of another CA
+      {tls13, "client", LT_TLSv1_2},     // TLS 1.2 only against a TLS 1.3 only server
   };
   for (const auto& c : cases) {
     TTrivoWinHTTPReqResp r;
-    r.SetURL(c.peer->Url());
+    r.SetURL(c.url);
     r.SSLType = c.ssl;
     if (*c.cert) UsePkcs12(r, c.cert);
     std::string err = ErrorOf(r);
@@ -141,17 +143,17 @@ TEST_F(HttpRequest, RefusedHandshakesFailTheSend) {
   }
   EXPECT_TRUE(peer.Requests().empty());
   TTrivoWinHTTPReqResp r;
-  r.SetURL(tls13.Url());
+  r.SetURL(tls13);
   r.SSLType = LT_TLSv1_3;
   UsePkcs12(r);
   std::string resp;
   r.Execute(resp);
-  EXPECT_EQ(tls13.Requests().at(0)["tls"], "TLSv1.3");
+  EXPECT_EQ(peer.Requests(peer.SecondPort()).at(0)["tls"], "TLSv1.3");
 }
 
 TEST_F(HttpRequest, RedirectionsGoToTheNewLocationWithTheMethodRules) {
-  HttpsPeer target;
-  HttpsPeer peer;
+  HttpsPeer peer({"--second", "same"});  // the new location is the second listener's port
+  const int target = peer.SecondPort();
   struct Case {
     int status;
     const char* method;
@@ -163,10 +165,10 @@ TEST_F(HttpRequest, RedirectionsGoToTheNewLocationWithTheMethodRules) {
   nlohmann::json script = nlohmann::json::array();
   for (const auto& c : cases)
     script.push_back({{"path", "/" + std::to_string(c.status)}, {"status", c.status},
-                      {"headers", {{"Location", target.Url("/novo/lugar") + "; x"}}}, {"body", std::string(100, 'r')}});
+                      {"headers", {{"Location", HttpsPeer::UrlOn(target, "/novo/lugar") + "; x"}}}, {"body", std::string(100, 'r')}});
   peer.Script(script);
   for (const auto& c : cases) {
-    std::size_t before = target.Requests().size();
+    std::size_t before = peer.Requests(target).size();
     TTrivoWinHTTPReqResp r;
     r.SetURL(peer.Url("/" + std::to_string(c.status)));
     r.SetMethod(c.method);
@@ -177,14 +179,14 @@ TEST_F(HttpRequest, RedirectionsGoToTheNewLocationWithTheMethodRules) {
     r.Execute(resp);
     EXPECT_EQ(resp, "<ok/>");  // the redirection's longer body does not linger
     EXPECT_EQ(r.HttpResultCode(), 200);
-    EXPECT_EQ(r.URL(), target.Url("/novo/lugar"));
-    auto reqs = target.Requests();
+    EXPECT_EQ(r.URL(), HttpsPeer::UrlOn(target, "/novo/lugar"));
+    auto reqs = peer.Requests(target);
     ASSERT_EQ(reqs.size(), before + 1) << c.status;
     const auto& q = reqs.back();
     EXPECT_EQ(q["method"], c.expectedMethod) << c.status << " " << c.method;
     EXPECT_EQ(q["path"], "/novo/lugar");
     EXPECT_EQ(Body(q), "");
-    EXPECT_EQ(HeaderValues(q, "Host"), std::vector<std::string>{"127.0.0.1:" + std::to_string(target.peer->port())});
+    EXPECT_EQ(HeaderValues(q, "Host"), std::vector<std::string>{"127.0.0.1:" + std::to_string(target)});
     EXPECT_EQ(HeaderValues(q, "Content-Type"), std::vector<std::string>{"text/html; charset=utf-8"});
   }
 }
@@ -209,7 +211,7 @@ TEST_F(HttpRequest, RelativeLocationsAndTheRedirectionLimit) {
 
 TEST_F(HttpRequest, StatusErrorsAreNoFailure) {
   HttpsPeer peer;
-  peer.Script({{{"status", 500}, {"body", "<falha/>"}}});
+  peer.Script({{{"status", 500}, {"body", "<falha/>"}}, {{"path", "/cortado"}, {"body", "<parcial"}, {"cut", true}}});
   TTrivoWinINetReqResp r;
   r.SetURL(peer.Url());
   UsePkcs12(r);
@@ -218,6 +220,11 @@ TEST_F(HttpRequest, StatusErrorsAreNoFailure) {
   EXPECT_EQ(r.HttpResultCode(), 500);
   EXPECT_EQ(resp, "<falha/>");
   EXPECT_EQ(r.HeaderResp().Lines.at(0).rfind("HTTP/1.", 0), 0u);
+
+  // A body that breaks off is a failure, never a short reply taken as whole.
+  r.SetURL(peer.Url("/cortado"));
+  EXPECT_EQ(ErrorOf(r), "Falha ao Ler Dados da Resposta. Erro: 12030 - A conexão com o servidor foi redefinida ou "
+                        "encerrada, ou um protocolo SSL incompatível foi encontrado");
 }
 
 TEST_F(HttpRequest, StallTimesOutAndAbortStopsTheExchange) {
@@ -242,13 +249,11 @@ TEST_F(HttpRequest, StallTimesOutAndAbortStopsTheExchange) {
 }
 
 TEST_F(HttpRequest, ProxyWithBasicAuthenticationCarriesTheRequest) {
-  HttpsPeer peer;
-  std::string dir = testsupport::MakeTempDir("proxy");
-  testsupport::Peer proxy("proxy.py", {dir + "/proxy.jsonl", "--user", "usuario", "--password", "segredo", "--lifetime", "60"});
+  HttpsPeer peer({"--proxy", "--proxy-user", "usuario", "--proxy-password", "segredo"});
   TTrivoWinHTTPReqResp r;
   r.SetURL(peer.Url());
   r.ProxyHost = "127.0.0.1";
-  r.ProxyPort = std::to_string(proxy.port());
+  r.ProxyPort = std::to_string(peer.ProxyPort());
   r.ProxyUser = "usuario";
   r.ProxyPass = "segredo";
   UsePkcs12(r);
@@ -256,7 +261,7 @@ TEST_F(HttpRequest, ProxyWithBasicAuthenticationCarriesTheRequest) {
   r.Execute("<x/>", resp);
   EXPECT_EQ(resp, "<ok/>");
   ASSERT_EQ(peer.Requests().size(), 1u);
-  std::string record = testsupport::ReadFile(dir + "/proxy.jsonl");
+  std::string record = peer.ProxyRecord();
   EXPECT_NE(record.find("\"target\": \"127.0.0.1:" + std::to_string(peer.peer->port()) + "\", \"authorized\": true"),
             std::string::npos)
       << record;
@@ -275,6 +280,9 @@ TEST_F(HttpRequest, ConnectionFailuresCarryTheirCodeAndText) {
   EXPECT_EQ(ErrorOf(r), "Falha ajustando SSL. Erro: 12157 - Erro relacionado ao Canal Seguro");
   EXPECT_EQ(r.GetWinInetError(12002), "Erro: 12002 - TimeOut de Requisição");
   EXPECT_EQ(r.GetWinInetError(99), "Erro: 99 - ");
+  EXPECT_EQ(r.GetWinInetError(12185),
+            "Erro: 12185 - O contexto para o certificado de cliente SSL não tem uma chave privada associada a ele. "
+            "O certificado de cliente pode ter sido importado para o computador sem a chave privada");
   EXPECT_EQ(r.GetWinInetError(0), "");
 }
 
@@ -316,10 +324,8 @@ TEST_F(HttpRequest, AddressSplittingAndHostLine) {
 }
 
 TEST_F(HttpRequest, SystemProxyIsUsedWhenNoneIsConfiguredLocalhostBypassed) {
-  HttpsPeer peer;
-  std::string dir = testsupport::MakeTempDir("sysproxy");
-  testsupport::Peer proxy("proxy.py", {dir + "/proxy.jsonl", "--lifetime", "60"});
-  setenv("https_proxy", ("http://127.0.0.1:" + std::to_string(proxy.port()) + "/").c_str(), 1);
+  HttpsPeer peer({"--proxy"});
+  setenv("https_proxy", ("http://127.0.0.1:" + std::to_string(peer.ProxyPort()) + "/").c_str(), 1);
   std::string port = std::to_string(peer.peer->port());
   for (const char* host : {"127.0.0.1", "localhost"}) {
     TTrivoWinHTTPReqResp r;
@@ -328,10 +334,10 @@ TEST_F(HttpRequest, SystemProxyIsUsedWhenNoneIsConfiguredLocalhostBypassed) {
     std::string resp;
     r.Execute(resp);
     EXPECT_EQ(resp, "<ok/>") << host;
-    EXPECT_EQ(r.ProxyHostAndPort(), "127.0.0.1:" + std::to_string(proxy.port()));
+    EXPECT_EQ(r.ProxyHostAndPort(), "127.0.0.1:" + std::to_string(peer.ProxyPort()));
   }
   unsetenv("https_proxy");
-  std::string record = testsupport::ReadFile(dir + "/proxy.jsonl");
+  std::string record = peer.ProxyRecord();
   EXPECT_NE(record.find("\"target\": \"127.0.0.1:" + port + "\""), std::string::npos) << record;
   EXPECT_EQ(record.find("localhost"), std::string::npos) << record;
   EXPECT_EQ(peer.Requests().size(), 2u);

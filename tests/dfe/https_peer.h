@@ -21,19 +21,27 @@ struct HttpsPeer {
     std::vector<std::string> args{testsupport::PkiDir(), record, "--script", script, "--lifetime", "60"};
     args.insert(args.end(), extra.begin(), extra.end());
     peer = std::make_unique<testsupport::Peer>("tls_server.py", args);
+    ports = nlohmann::json::parse(testsupport::ReadFile(record + ".ports"));
   }
-  std::string Url(const std::string& path = "/ws") const {
-    return "https://127.0.0.1:" + std::to_string(peer->port()) + path;
+  std::string Url(const std::string& path = "/ws") const { return UrlOn(peer->port(), path); }
+  static std::string UrlOn(int port, const std::string& path) {
+    return "https://127.0.0.1:" + std::to_string(port) + path;
   }
+  // The listener of "--second" and the proxy of "--proxy" in the same process.
+  int SecondPort() const { return ports.at("second").get<int>(); }
+  int ProxyPort() const { return ports.at("proxy").get<int>(); }
+  std::string ProxyRecord() const { return testsupport::ReadFile(record + ".proxy"); }
   void Script(const nlohmann::json& replies) const { testsupport::WriteFile(script, replies.dump()); }
-  std::vector<nlohmann::json> Requests() const {
+  // The recorded requests; with a port, only those that listener took.
+  std::vector<nlohmann::json> Requests(int port = 0) const {
     std::vector<nlohmann::json> out;
     std::string text = testsupport::ReadFile(record);
     std::size_t start = 0;
     while (start < text.size()) {
       std::size_t end = text.find('\n', start);
       if (end == std::string::npos) break;
-      out.push_back(nlohmann::json::parse(text.substr(start, end - start)));
+      auto entry = nlohmann::json::parse(text.substr(start, end - start));
+      if (port == 0 || entry["port"].get<int>() == port) out.push_back(std::move(entry));
       start = end + 1;
     }
     return out;
@@ -49,6 +57,7 @@ struct HttpsPeer {
   }
   std::string dir, record, script;
   std::unique_ptr<testsupport::Peer> peer;
+  nlohmann::json ports;
 };
 
 // Header values of one recorded request, in received order.

@@ -3,16 +3,23 @@
 CA, records every request it receives and answers from a script.
 
     tls_server.py PKI_DIR RECORD_FILE [--script FILE] [--tls13-only] [--no-client-cert]
-                  [--plain] [--lifetime SECONDS]
+                  [--plain] [--lifetime SECONDS] [--second same|tls13-only]
+                  [--proxy [--proxy-user USER --proxy-password PASSWORD]]
 
 RECORD_FILE gets one JSON object per request, one a line:
   {"method", "path", "headers": [[name, value], ...] (received order and case),
-   "body": Base64 of the body bytes, "tls": negotiated protocol, "client": client subject}
+   "body": Base64 of the body bytes, "tls": negotiated protocol, "client": client subject,
+   "port": the listening port that took it}
+--second opens a second listener, like the first ("same") or refusing every protocol below
+TLS 1.3; --proxy runs the proxy.py stand-in in the same process (record RECORD_FILE.proxy).
+Their ports are written to RECORD_FILE.ports as {"second": N, "proxy": N} before READY, so
+one started process serves a test that needs several peers.
 The script (read again for every request, so a test may write it after start) is a JSON list of
 replies used in order, the last one repeating:
   {"status": 200, "headers": {"Location": "..."}, "body": "text", "stall": false}
 A reply with "path": "/p" answers every request for exactly that path instead, outside the order.
-"stall": true reads the request and never answers (until the stand-in stops). Without a script
+"stall": true reads the request and never answers (until the stand-in stops); "cut": true
+announces 100 bytes more than the body it sends, then closes the connection. Without a script
 every request gets 200 and "<ok/>". --tls13-only refuses every protocol below TLS 1.3;
 --plain serves HTTP without TLS."""
 import argparse
@@ -36,7 +43,7 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
     record = ""
     script = None
     lock = threading.Lock()
-    count = 0
+    counter = None  # [replies used so far], shared by the listeners of one process
 
     def finish_request(self, request, client_address):
         # The handshake runs on the connection's own thread, so one slow or failing client
@@ -60,8 +67,8 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
                 return r
         replies = [r for r in replies if "path" not in r] or [{}]
         with self.lock:
-            n = self.count
-            self.count += 1
+            n = self.counter[0]
+            self.counter[0] += 1
         return replies[min(n, len(replies) - 1)]
 
 
@@ -82,6 +89,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             "body": base64.b64encode(body).decode(),
             "tls": conn.version() if isinstance(conn, ssl.SSLSocket) else "",
             "client": "",
+            "port": self.server.server_address[1],
         }
         if isinstance(conn, ssl.SSLSocket):
             cert = conn.getpeercert()
@@ -100,11 +108,30 @@ class Handler(http.server.BaseHTTPRequestHandler):
         for k, v in reply.get("headers", {}).items():
             self.send_header(k, v)
         self.send_header("Content-Type", "text/xml; charset=utf-8")
-        self.send_header("Content-Length", str(len(data)))
+        # "cut": the connection closes before the announced body is complete.
+        self.send_header("Content-Length", str(len(data) + (100 if reply.get("cut") else 0)))
         self.end_headers()
         self.wfile.write(data)
+        if reply.get("cut"):
+            self.wfile.flush()
+            self.close_connection = True
 
     do_GET = do_POST = do_PUT = do_DELETE = do_HEAD = do_PATCH = handle_any
+
+
+def tls_context(pki, tls13_only, client_cert):
+    ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    ctx.load_cert_chain(os.path.join(pki, "server.crt"), os.path.join(pki, "server.key"))
+    ctx.minimum_version = ssl.TLSVersion.TLSv1_3 if tls13_only else ssl.TLSVersion.TLSv1_2
+    if client_cert:
+        ctx.verify_mode = ssl.CERT_REQUIRED
+        ctx.load_verify_locations(os.path.join(pki, "ca.crt"))
+    return ctx
+
+
+def serve(srv):
+    t = threading.Thread(target=srv.serve_forever, kwargs={"poll_interval": 0.2}, daemon=True)
+    t.start()
 
 
 def main():
@@ -116,21 +143,49 @@ def main():
     ap.add_argument("--no-client-cert", action="store_true")
     ap.add_argument("--plain", action="store_true")
     ap.add_argument("--lifetime", type=float, default=300)
+    ap.add_argument("--second", choices=["same", "tls13-only"])
+    ap.add_argument("--proxy", action="store_true")
+    ap.add_argument("--proxy-user")
+    ap.add_argument("--proxy-password", default="")
     a = ap.parse_args()
-    srv = Server(("127.0.0.1", 0), Handler)
-    srv.record = a.record
-    srv.script = a.script
-    if not a.plain:
-        ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-        ctx.load_cert_chain(os.path.join(a.pki, "server.crt"), os.path.join(a.pki, "server.key"))
-        ctx.minimum_version = ssl.TLSVersion.TLSv1_3 if a.tls13_only else ssl.TLSVersion.TLSv1_2
-        if not a.no_client_cert:
-            ctx.verify_mode = ssl.CERT_REQUIRED
-            ctx.load_verify_locations(os.path.join(a.pki, "ca.crt"))
-        srv.context = ctx
+
+    counter = [0]
+    lock = threading.Lock()
+
+    def make(tls13_only):
+        srv = Server(("127.0.0.1", 0), Handler)
+        srv.record = a.record
+        srv.script = a.script
+        srv.counter = counter
+        srv.lock = lock
+        if not a.plain:
+            srv.context = tls_context(a.pki, tls13_only, not a.no_client_cert)
+        return srv
+
+    srv = make(a.tls13_only)
+    servers = [srv]
+    ports = {}
+    if a.second:
+        second = make(a.tls13_only or a.second == "tls13-only")
+        servers.append(second)
+        ports["second"] = second.server_address[1]
+    if a.proxy:
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import proxy
+        px = proxy.Server(("127.0.0.1", 0), proxy.Handler)
+        px.record = a.record + ".proxy"
+        if a.proxy_user is not None:
+            px.expected = base64.b64encode(("%s:%s" % (a.proxy_user, a.proxy_password)).encode()).decode()
+        open(px.record, "a").close()
+        servers.append(px)
+        ports["proxy"] = px.server_address[1]
     open(a.record, "a").close()
+    with open(a.record + ".ports", "w") as f:
+        json.dump(ports, f)
+    for extra in servers[1:]:
+        serve(extra)
     print("READY %d" % srv.server_address[1], flush=True)
-    threading.Timer(a.lifetime, lambda: (STOP.set(), srv.shutdown())).start()
+    threading.Timer(a.lifetime, lambda: (STOP.set(), [s.shutdown() for s in servers])).start()
     try:
         srv.serve_forever(poll_interval=0.2)
     finally:
