@@ -146,6 +146,39 @@ TEST(ComponentBase, SchemaFileLookup) {
   EXPECT_DOUBLE_EQ(c.dfe->VersaoTextoParaNumero("x1"), 0);
 }
 
+namespace {
+
+// A component whose services have schemas: the schema's version wins over the INI's.
+struct ComSchemas : TTrivoDFe {
+  std::string NomeSchemaDoServico(const std::string& NomeServico) override {
+    return NomeServico == "Consulta" ? "evtX" : "";
+  }
+};
+
+}  // namespace
+
+TEST(ComponentBase, SchemaVersionBecomesTheServiceVersion) {
+  const std::string dir = MakeTempDir("dfeschemaver");
+  RegisterEmbeddedServicesIni("TesteSchemaVersao",
+                              "[NFe_SP_P]\nConsulta=https://plain\nConsulta_2.00=https://two\n"
+                              "Outro_2.00=https://other\n");
+  auto dfe = TTrivoDFe::Criar<ComSchemas>();
+  dfe->Configuracoes().WebServices->SetResourceName("TesteSchemaVersao");
+  dfe->Configuracoes().Arquivos->SetIniServicos(dir + "/none.ini");
+  dfe->Configuracoes().Arquivos->SetPathSchemas(dir + "/Schemas");
+  fs::create_directories(dir + "/Schemas");
+  WriteFile(dir + "/Schemas/evtX_v1.00.xsd", "<xs:schema/>");
+  double v = 2.5;
+  std::string url;
+  dfe->LerServicoDeParams("NFe", "SP", taProducao, "Consulta", v, url);
+  EXPECT_EQ(url, "https://two");
+  EXPECT_DOUBLE_EQ(v, 1.0);
+  // No schema for the service: the INI's version.
+  EXPECT_DOUBLE_EQ(dfe->LerVersaoDeParams("NFe", "SP", taProducao, "Outro", 2.5), 2.0);
+  // Neither the INI nor the schemas go that low: the version asked for stays.
+  EXPECT_DOUBLE_EQ(dfe->LerVersaoDeParams("NFe", "SP", taProducao, "Consulta", 0.5), 0.5);
+}
+
 TEST(ComponentBase, GravarWritesWithTheDeclarationRule) {
   Componente c;
   const std::string decl = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";

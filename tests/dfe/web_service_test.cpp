@@ -90,12 +90,16 @@ struct Ambiente {
   std::unique_ptr<TTrivoDFe> dfe = TTrivoDFe::Criar();
   std::vector<std::string> log;
 
-  explicit Ambiente(const std::string& pfx = "client.p12") {
+  // pfx: a certificate of the test PKI; none for tests that never reach the network (making
+  // sure the PKI exists starts a process, which adds up over a suite run test by test).
+  explicit Ambiente(const std::string& pfx = "") {
     auto& cfg = dfe->Configuracoes();
     cfg.Geral->SetSSLCryptLib(cryOpenSSL);
     cfg.Geral->SetSSLHttpLib(httpWinHttp);
-    cfg.Certificados->SetArquivoPFX(PkiDir() + "/" + pfx);
-    cfg.Certificados->SetSenha("1234");
+    if (!pfx.empty()) {
+      cfg.Certificados->SetArquivoPFX(PkiDir() + "/" + pfx);
+      cfg.Certificados->SetSenha("1234");
+    }
     cfg.WebServices->SetSalvar(true);
     cfg.WebServices->SetTimeOut(4000);
     cfg.Arquivos->SetPathSalvar(dir + "/Docs");
@@ -150,7 +154,7 @@ std::string Cabecalho(const nlohmann::json& registro, const std::string& nome) {
 }  // namespace
 
 TEST(WebService, ExecutarOverTlsWithAClientCertificate) {
-  Ambiente a;
+  Ambiente a("client.p12");
   std::string registro = a.dir + "/record.jsonl", roteiro = a.dir + "/script.json";
   WriteFile(roteiro, nlohmann::json::array({{{"status", 200}, {"body", kResposta}}}).dump());
   testsupport::Peer servidor("tls_server.py", {PkiDir(), registro, "--script", roteiro});
@@ -183,29 +187,36 @@ TEST(WebService, ExecutarOverTlsWithAClientCertificate) {
 
 TEST(WebService, ExpiredCertificateStopsTheCallAfterTheRequestFiles) {
   Ambiente a("expired.p12");
-  std::string registro = a.dir + "/record.jsonl";
-  testsupport::Peer servidor("tls_server.py", {PkiDir(), registro});
+  // The transmission hook stands in for the network: the check comes before any way of sending.
+  int envios = 0;
+  a.dfe->OnTransmit = [&](const std::string&, const std::string&, const std::string&,
+                          const std::string&, std::string& resposta, std::int32_t&, std::int32_t&) {
+    ++envios;
+    resposta = kResposta;
+  };
   TServicoTeste s(a.dfe.get());
-  s.url = "https://127.0.0.1:" + std::to_string(servidor.port()) + "/ws";
 
   // 2021-01-01T00:00:00Z, shown in local time
   std::string venc = platform::FormatDateTime("dd/mm/yyyy", platform::FromTimeT(1609459200));
   EXPECT_EQ(Erro([&] { s.Executar(); }),
             "Falha no serviço de teste\r\nData de Validade do Certificado já expirou: " + venc);
-  EXPECT_TRUE(Registros(registro).empty());
+  EXPECT_EQ(envios, 0);
   EXPECT_EQ(a.Arquivos(), (std::vector<std::string>{"ped-teste-soap.xml", "ped-teste.xml"}));
 
   // Without the check the call goes out.
   a.dfe->Configuracoes().Certificados->SetVerificarValidade(false);
-  a.dfe->OnTransmit = [](const std::string&, const std::string&, const std::string&,
-                         const std::string&, std::string& resposta, std::int32_t&, std::int32_t&) {
-    resposta = kResposta;
-  };
+  EXPECT_TRUE(s.Executar());
+  EXPECT_EQ(envios, 1);
+
+  // A certificate named only by an address is not checked either: the call goes out.
+  a.dfe->Configuracoes().Certificados->SetVerificarValidade(true);
+  a.dfe->Configuracoes().Certificados->SetArquivoPFX("");
+  a.dfe->Configuracoes().Certificados->SetURLPFX("https://127.0.0.1:1/cert.pfx");
   EXPECT_TRUE(s.Executar());
 }
 
 TEST(WebService, TransportFailureReachesTheCallerWithTheServiceText) {
-  Ambiente a;
+  Ambiente a("client.p12");
   TServicoTeste s(a.dfe.get());
   s.url = "https://127.0.0.1:1/ws";  // nothing listens there
   std::string msg = Erro([&] { s.Executar(); });
@@ -312,6 +323,49 @@ TEST(WebService, HandledTransmissionErrorGoesOnWithAnEmptyReply) {
   EXPECT_EQ(Erro([&] { s.Executar(); }),
             "Falha no serviço de teste\r\nErro ao obter resposta do webservice.");
   EXPECT_EQ(s.respostasVistas, std::vector<std::string>{""});
+
+  // A reply without the result part: the whole reply follows the text.
+  a.dfe->OnTransmit = [](const std::string&, const std::string&, const std::string&,
+                         const std::string&, std::string& resposta, std::int32_t&, std::int32_t&) {
+    resposta = "<outro/>";
+  };
+  EXPECT_EQ(Erro([&] { s.Executar(); }),
+            "Falha no serviço de teste\r\nErro ao obter resposta do webservice.\r\n<outro/>");
+}
+
+namespace {
+
+class TServicoAssinado : public TServicoTeste {
+ public:
+  using TServicoTeste::TServicoTeste;
+  void Assinar(const std::string& msgErro) {
+    AssinarDadosMsg("<evt/>", "eSocial", "evtX", msgErro, "Signature", "xmlns:ds", "IdSig");
+  }
+};
+
+}  // namespace
+
+TEST(WebService, SigningTheBodyPassesTheTextsOnAndWrapsItsError) {
+  Simulado a;
+  TServicoAssinado s(a.dfe.get());
+  std::vector<std::string> vistos;
+  a.dfe->SetOnAntesDeAssinar([&](std::string& xml, const std::string& doc, const std::string& inf,
+                                 const std::string& sig, const std::string& ns,
+                                 const std::string& id) {
+    vistos = {xml, doc, inf, sig, ns, id};
+    xml = "<assinado/>";
+  });
+  s.Assinar("");
+  EXPECT_EQ(vistos, (std::vector<std::string>{"<evt/>", "eSocial", "evtX", "Signature", "xmlns:ds",
+                                              "IdSig"}));
+  EXPECT_EQ(s.DadosMsg(), "<assinado/>");
+
+  // No signing library configured: the caller's text, CR LF and the cause.
+  a.dfe->SetOnAntesDeAssinar(nullptr);
+  const std::string causa = "TDFeSSLXmlSignClass.Assinar, não implementado";
+  EXPECT_EQ(Erro([&] { s.Assinar("Falha ao assinar"); }), "Falha ao assinar\r\n" + causa);
+  EXPECT_EQ(a.log.back(), "ERRO: Falha ao assinar\r\n" + causa);
+  EXPECT_EQ(Erro([&] { s.Assinar(""); }), causa);
 }
 
 TEST(WebService, ReplyErrorStillSavesReplyFilesAndLogsTheSummary) {
