@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <typeinfo>
 
 #include "dfe/exceptions.h"
 #include "platform/files.h"
@@ -322,9 +323,10 @@ TEST(EventTypes, Versions) {
     StrToVersaoeSocial("v_s_01_03_00");
     ADD_FAILURE() << "no exception";
   } catch (const dfe::ETrivoException& e) {
+    EXPECT_EQ(typeid(e), typeid(dfe::ETrivoException));
     EXPECT_STREQ(e.what(), "Valor string inválido para TVersaoeSocial: v_s_01_03_00");
   }
-  EXPECT_THROW(StrToVersaoeSocial(""), dfe::ETrivoeSocialException);
+  EXPECT_THROW(StrToVersaoeSocial(""), dfe::ETrivoException);
 }
 
 TEST(EventTypes, Services) {
