@@ -58,6 +58,10 @@ TEST(EventTypes, TablesAgree) {
     }
     EXPECT_EQ(GetMatrixEventoInfo(1, linha.TipoEventoString, linha.VersaoeSocialDe).TipoEvento,
               linha.TipoEvento);
+    // The element to sign is looked up by the type's value name: every name, not only the
+    // numbered ones, must lead back to this row.
+    EXPECT_EQ(TipoEventoToEventoString(linha.TipoEvento, linha.VersaoeSocialDe),
+              GetMatrixEventoInfo(1, linha.TipoEventoString, linha.VersaoeSocialDe).EventoString);
 
     // The element recognises its own row under every version of the row's range.
     if (!Placeholder(linha)) {
