@@ -178,19 +178,16 @@ std::string TipoEventoToEventoString(TTipoEvento tipo, TVersaoeSocial versao) {
   return std::string(GetMatrixEventoInfo(0, kNomesTipoEvento[i], versao).EventoString);
 }
 
-TTipoEvento XMLToTipoEvento(bool& ok, std::string_view xml, TVersaoeSocial versao) {
+namespace {
+
+// The type of the element the name stands for. Recognition never raises: a document whose
+// name cannot be read is teNaoIdentificado with ok false.
+template <typename ExtrairNome>
+TTipoEvento TipoDoNome(bool& ok, TVersaoeSocial versao, ExtrairNome extrairNome) {
   ok = false;
   TTipoEvento result = teNaoIdentificado;
   try {
-    // Id attributes inside the signature (Reference URI and the like) do not name the event.
-    std::string_view texto = xml;
-    auto assinatura = texto.rfind("<Signature ");
-    if (assinatura != std::string_view::npos) texto = texto.substr(0, assinatura);
-    auto p = texto.rfind("Id=\"");
-    if (p == std::string_view::npos || p == 0) return result;
-    auto q = texto.rfind('<', p - 1);
-    if (q == std::string_view::npos) return result;
-    std::string nome = platform::Trim(texto.substr(q + 1, p - q - 1));
+    std::string nome = extrairNome();
     if (nome.empty()) return result;
     ok = true;
     result = GetMatrixEventoInfo(3, nome, versao).TipoEvento;
@@ -200,21 +197,30 @@ TTipoEvento XMLToTipoEvento(bool& ok, std::string_view xml, TVersaoeSocial versa
   return result;
 }
 
+}  // namespace
+
+TTipoEvento XMLToTipoEvento(bool& ok, std::string_view xml, TVersaoeSocial versao) {
+  return TipoDoNome(ok, versao, [xml]() -> std::string {
+    // Id attributes inside the signature (Reference URI and the like) do not name the event.
+    std::string_view texto = xml;
+    auto assinatura = texto.rfind("<Signature ");
+    if (assinatura != std::string_view::npos) texto = texto.substr(0, assinatura);
+    auto p = texto.rfind("Id=\"");
+    if (p == std::string_view::npos || p == 0) return {};
+    auto q = texto.rfind('<', p - 1);
+    if (q == std::string_view::npos) return {};
+    return platform::Trim(texto.substr(q + 1, p - q - 1));
+  });
+}
+
 TTipoEvento IniToTipoEvento(bool& ok, std::string_view ini, TVersaoeSocial versao) {
-  ok = false;
-  TTipoEvento result = teNaoIdentificado;
-  try {
+  return TipoDoNome(ok, versao, [ini]() -> std::string {
     auto fecha = ini.find(']');
     auto abre = ini.find('[');
-    if (fecha == std::string_view::npos || abre == std::string_view::npos) return result;
-    std::string nome = fecha > abre ? platform::Trim(ini.substr(abre + 1, fecha - abre - 1)) : "";
-    if (nome.empty()) return result;
-    ok = true;
-    result = GetMatrixEventoInfo(3, nome, versao).TipoEvento;
-  } catch (...) {
-    ok = false;
-  }
-  return result;
+    if (fecha == std::string_view::npos || abre == std::string_view::npos || fecha < abre)
+      return {};
+    return platform::Trim(ini.substr(abre + 1, fecha - abre - 1));
+  });
 }
 
 TeSocialSchema TipoEventoToeSocialSchema(TTipoEvento tipo, TVersaoeSocial versao) {

@@ -89,7 +89,7 @@ TeSocialSchema TipoEventoToeSocialSchema(TTipoEvento tipo, TVersaoeSocial versao
 std::string eSocialSchemaToStr(TeSocialSchema schema);
 
 std::string VersaoeSocialToStr(TVersaoeSocial versao);
-// Exact comparison; an unknown text raises dfe::ETrivoeSocialException.
+// Exact comparison; an unknown text raises dfe::ETrivoException.
 TVersaoeSocial StrToVersaoeSocial(std::string_view s);
 double VersaoeSocialToFloat(TVersaoeSocial versao);
 

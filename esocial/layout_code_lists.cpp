@@ -11,8 +11,8 @@ namespace esocial {
 int StrToEnumExato(std::string_view s, dfe::CodeList codes, std::string_view typeName) {
   for (std::size_t i = 0; i < codes.size(); ++i)
     if (codes[i] == s) return static_cast<int>(i);
-  throw dfe::ETrivoeSocialException("Valor string inválido para " + std::string(typeName) + ": " +
-                                    std::string(s));
+  throw dfe::ETrivoException("Valor string inválido para " + std::string(typeName) + ": " +
+                             std::string(s));
 }
 
 namespace {

@@ -28,7 +28,7 @@ inline constexpr std::array<int, N> Ordinais = [] {
 }();
 
 // Index of the first entry equal to s (case-sensitive). A text equal to none raises
-// dfe::ETrivoeSocialException "Valor string inválido para <typeName>: <s>".
+// dfe::ETrivoException "Valor string inválido para <typeName>: <s>".
 int StrToEnumExato(std::string_view s, dfe::CodeList codes, std::string_view typeName);
 
 }  // namespace esocial

@@ -2,7 +2,7 @@
 // The coded fields of the eSocial layout: each is an enumeration in memory and a short code
 // text in the XML. Every ...ToStr / StrTo... pair walks one constant code list; StrTo... of a
 // code that the list does not hold gives the first value with ok false, except the exact
-// conversions (no ok flag), which raise dfe::ETrivoeSocialException.
+// conversions (no ok flag), which raise dfe::ETrivoException.
 // The enumerations have a fixed underlying type so that any ordinal, even one outside the
 // declared values, is a valid value: such an ordinal converts to the empty text.
 #include <string>

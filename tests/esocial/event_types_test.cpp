@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <typeinfo>
 
 #include "dfe/exceptions.h"
 #include "platform/files.h"
@@ -57,6 +58,10 @@ TEST(EventTypes, TablesAgree) {
     }
     EXPECT_EQ(GetMatrixEventoInfo(1, linha.TipoEventoString, linha.VersaoeSocialDe).TipoEvento,
               linha.TipoEvento);
+    // The element to sign is looked up by the type's value name: every name, not only the
+    // numbered ones, must lead back to this row.
+    EXPECT_EQ(TipoEventoToEventoString(linha.TipoEvento, linha.VersaoeSocialDe),
+              GetMatrixEventoInfo(1, linha.TipoEventoString, linha.VersaoeSocialDe).EventoString);
 
     // The element recognises its own row under every version of the row's range.
     if (!Placeholder(linha)) {
@@ -322,9 +327,10 @@ TEST(EventTypes, Versions) {
     StrToVersaoeSocial("v_s_01_03_00");
     ADD_FAILURE() << "no exception";
   } catch (const dfe::ETrivoException& e) {
+    EXPECT_EQ(typeid(e), typeid(dfe::ETrivoException));
     EXPECT_STREQ(e.what(), "Valor string inválido para TVersaoeSocial: v_s_01_03_00");
   }
-  EXPECT_THROW(StrToVersaoeSocial(""), dfe::ETrivoeSocialException);
+  EXPECT_THROW(StrToVersaoeSocial(""), dfe::ETrivoException);
 }
 
 TEST(EventTypes, Services) {
