@@ -259,23 +259,30 @@ void checkPathsAgree(const std::vector<const Entry*>& entries) {
   }
 }
 
+// The names in existing folders by their folded form, each folder read once.
+using FolderIndex = std::map<std::string, std::multimap<std::string, std::string>>;
+
 // The one name in folder that folds like name; empty when there is none.
-std::string sameNameIgnoringCase(const fs::path& folder, const std::string& name, const std::string& shown) {
-  std::string key = folded(name), found;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string other = it->path().filename().string();
-    if (folded(other) != key) continue;
-    if (!found.empty()) throw refusal(inQuotes(shown) + " corresponde a mais de um nome existente");
-    found = other;
+std::string sameNameIgnoringCase(FolderIndex& index, const fs::path& folder, const std::string& name,
+                                 const std::string& shown) {
+  auto [names, added] = index.try_emplace(folder.string());
+  if (added) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      std::string other = it->path().filename().string();
+      names->second.emplace(folded(other), other);
+    }
   }
-  return found;
+  auto [first, last] = names->second.equal_range(folded(name));
+  if (first == last) return "";
+  if (std::next(first) != last) throw refusal(inQuotes(shown) + " corresponde a mais de um nome existente");
+  return first->second;
 }
 
 // The entry's path below the target folder as it will be written: a component that exists
 // under another letter case is taken with its existing name, as Windows would. Refuses a path
 // that passes through a symbolic link, or that needs a folder where a file is or the reverse.
-std::vector<std::string> resolvedPath(const fs::path& base, const Entry& e) {
+std::vector<std::string> resolvedPath(FolderIndex& index, const fs::path& base, const Entry& e) {
   std::vector<std::string> out;
   fs::path at = base;
   bool exists = true;
@@ -287,7 +294,7 @@ std::vector<std::string> resolvedPath(const fs::path& base, const Entry& e) {
       std::string shown = platform::PathWithSlash(at.string()) + name;
       if (::lstat((at / name).c_str(), &st) != 0) {
         if (errno != ENOENT && errno != ENOTDIR) throw writeError(at / name, errno);
-        name = sameNameIgnoringCase(at, name, shown);
+        name = sameNameIgnoringCase(index, at, name, shown);
         exists = !name.empty() && ::lstat((at / name).c_str(), &st) == 0;
         if (!exists) name = e.parts[i];
       }
@@ -413,7 +420,8 @@ void extract(const TBytes& data, const std::string& folder, const std::vector<st
   checkPathsAgree(wanted);
   fs::path base(folder);
   std::vector<std::vector<std::string>> paths;
-  for (const Entry* e : wanted) paths.push_back(resolvedPath(base, *e));
+  FolderIndex index;
+  for (const Entry* e : wanted) paths.push_back(resolvedPath(index, base, *e));
 
   if (!wanted.empty()) makeFolders(base);
   for (std::size_t i = 0; i < wanted.size(); ++i) {
