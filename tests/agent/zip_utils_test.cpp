@@ -14,27 +14,14 @@
 namespace fs = std::filesystem;
 using agent::TZipUtils;
 using testsupport::BuildZip;
+using testsupport::MTime;
+using testsupport::SomeTime;
+using testsupport::Tree;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 using testsupport::ZipEntry;
 
 namespace {
-
-// Every path below root, relative, folders with a trailing '/'.
-std::set<std::string> Tree(const std::string& root) {
-  std::set<std::string> out;
-  for (auto& e : fs::recursive_directory_iterator(root)) {
-    std::string rel = fs::relative(e.path(), root).string();
-    out.insert(e.is_directory() ? rel + "/" : rel);
-  }
-  return out;
-}
-
-std::time_t MTime(const std::string& path) {
-  struct stat st {};
-  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
-  return st.st_mtime;
-}
 
 std::string ErrorOf(const std::string& zip, const std::string& folder) {
   try {
@@ -43,14 +30,6 @@ std::string ErrorOf(const std::string& zip, const std::string& folder) {
     return e.what();
   }
   return "";
-}
-
-// 2021-03-04 05:06:08 local time: even seconds, as DOS times keep them.
-std::time_t SomeTime() {
-  std::tm tm{};
-  tm.tm_year = 121, tm.tm_mon = 2, tm.tm_mday = 4, tm.tm_hour = 5, tm.tm_min = 6, tm.tm_sec = 8;
-  tm.tm_isdst = -1;
-  return std::mktime(&tm);
 }
 
 }  // namespace

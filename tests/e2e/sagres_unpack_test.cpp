@@ -20,6 +20,9 @@
 namespace fs = std::filesystem;
 using nlohmann::json;
 using testsupport::BuildZip;
+using testsupport::MTime;
+using testsupport::SomeTime;
+using testsupport::Tree;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 
@@ -36,16 +39,6 @@ std::string ShellQuote(const std::string& s) {
   std::string out = "'";
   for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
-}
-
-// Every path below root, relative; folders with a trailing '/'.
-std::set<std::string> Tree(const std::string& root) {
-  std::set<std::string> out;
-  for (auto& e : fs::recursive_directory_iterator(root)) {
-    std::string rel = fs::relative(e.path(), root).string();
-    out.insert(e.is_directory() ? rel + "/" : rel);
-  }
-  return out;
 }
 
 struct Reply {
@@ -118,19 +111,6 @@ struct SagresE2E : ::testing::Test {
 
 json Expected(const std::string& id, bool success, const std::string& message, const std::string& description) {
   return json{{"command_id", id}, {"success", success}, {"message", message}, {"description", description}};
-}
-
-std::time_t MTime(const std::string& path) {
-  struct stat st {};
-  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
-  return st.st_mtime;
-}
-
-std::time_t SomeTime() {
-  std::tm tm{};
-  tm.tm_year = 123, tm.tm_mon = 10, tm.tm_mday = 20, tm.tm_hour = 14, tm.tm_min = 30, tm.tm_sec = 10;
-  tm.tm_isdst = -1;
-  return std::mktime(&tm);
 }
 
 }  // namespace
