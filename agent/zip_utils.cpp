@@ -3,19 +3,24 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "platform/files.h"
 #include "platform/strings.h"
@@ -197,8 +202,6 @@ std::vector<Entry> checkedEntries(zip_t* za, std::string_view data) {
   return entries;
 }
 
-// ---- writing -----------------------------------------------------------------------------
-
 void makeFolders(const fs::path& folder) {
   std::error_code ec;
   fs::create_directories(folder, ec);
@@ -207,6 +210,140 @@ void makeFolders(const fs::path& folder) {
 
 std::runtime_error writeError(const fs::path& path, int err) {
   return std::runtime_error("Não foi possível gravar o arquivo " + path.string() + ": " + std::strerror(err));
+}
+
+// ---- where the entries go ------------------------------------------------------------
+// Nothing may be written outside the target folder, and an archive that cannot be unpacked
+// whole is refused before anything is written. So the entries' paths are checked against
+// each other and against what the folder already holds, and the writing itself follows no
+// symbolic link below the target folder.
+
+// The form under which two names count as the same: file systems and Windows programs may
+// fold letter case and Unicode normalisation.
+std::string folded(const std::string& name) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* nfkcCasefold = icu::Normalizer2::getNFKCCasefoldInstance(status);
+  if (U_FAILURE(status)) return platform::LowerCase(name);
+  icu::UnicodeString text = nfkcCasefold->normalize(icu::UnicodeString::fromUTF8(name), status);
+  if (U_FAILURE(status)) return platform::LowerCase(name);
+  std::string out;
+  return text.toUTF8String(out);
+}
+
+std::runtime_error refusal(const std::string& why) {
+  return std::runtime_error("Arquivo compactado não pode ser descompactado com segurança: " + why);
+}
+
+std::string inQuotes(const std::string& text) { return "\"" + text + "\""; }
+
+// Two entries whose paths differ only in case or normalisation, or a path that is a file
+// in one entry and a folder in another.
+void checkPathsAgree(const std::vector<const Entry*>& entries) {
+  struct Seen {
+    std::string exact;
+    bool isFolder;
+  };
+  std::map<std::string, Seen> seen;
+  for (const Entry* e : entries) {
+    std::string exact, key;
+    for (std::size_t i = 0; i < e->parts.size(); ++i) {
+      exact += (i ? "/" : "") + e->parts[i];
+      key += "/" + folded(e->parts[i]);
+      bool isFolder = i + 1 < e->parts.size() || e->isFolder;
+      auto [it, added] = seen.emplace(key, Seen{exact, isFolder});
+      if (added) continue;
+      if (it->second.exact != exact)
+        throw refusal(inQuotes(it->second.exact) + " e " + inQuotes(exact) + " só diferem em maiúsculas ou acentos");
+      if (it->second.isFolder != isFolder) throw refusal(inQuotes(exact) + " é arquivo e pasta ao mesmo tempo");
+    }
+  }
+}
+
+// The names in existing folders by their folded form, each folder read once.
+using FolderIndex = std::map<std::string, std::multimap<std::string, std::string>>;
+
+// The one name in folder that folds like name; empty when there is none.
+std::string sameNameIgnoringCase(FolderIndex& index, const fs::path& folder, const std::string& name,
+                                 const std::string& shown) {
+  auto [names, added] = index.try_emplace(folder.string());
+  if (added) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      std::string other = it->path().filename().string();
+      names->second.emplace(folded(other), other);
+    }
+  }
+  auto [first, last] = names->second.equal_range(folded(name));
+  if (first == last) return "";
+  if (std::next(first) != last) throw refusal(inQuotes(shown) + " corresponde a mais de um nome existente");
+  return first->second;
+}
+
+// The entry's path below the target folder as it will be written: a component that exists
+// under another letter case is taken with its existing name, as Windows would. Refuses a path
+// that passes through a symbolic link, or that needs a folder where a file is or the reverse.
+std::vector<std::string> resolvedPath(FolderIndex& index, const fs::path& base, const Entry& e) {
+  std::vector<std::string> out;
+  fs::path at = base;
+  bool exists = true;
+  for (std::size_t i = 0; i < e.parts.size(); ++i) {
+    std::string name = e.parts[i];
+    bool wantFolder = i + 1 < e.parts.size() || e.isFolder;
+    if (exists) {
+      struct stat st {};
+      std::string shown = platform::PathWithSlash(at.string()) + name;
+      if (::lstat((at / name).c_str(), &st) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR) throw writeError(at / name, errno);
+        name = sameNameIgnoringCase(index, at, name, shown);
+        exists = !name.empty() && ::lstat((at / name).c_str(), &st) == 0;
+        if (!exists) name = e.parts[i];
+      }
+      if (exists) {
+        shown = platform::PathWithSlash(at.string()) + name;
+        if (S_ISLNK(st.st_mode)) throw refusal(inQuotes(shown) + " é um link simbólico");
+        if (wantFolder && !S_ISDIR(st.st_mode)) throw refusal(inQuotes(shown) + " existe e não é uma pasta");
+        if (!wantFolder && !S_ISREG(st.st_mode)) throw refusal(inQuotes(shown) + " existe e não é um arquivo comum");
+      }
+    }
+    out.push_back(name);
+    at /= name;
+  }
+  return out;
+}
+
+// ---- writing -----------------------------------------------------------------------------
+
+class Fd {
+ public:
+  explicit Fd(int fd = -1) : fd_(fd) {}
+  Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  Fd& operator=(Fd&& other) noexcept {
+    std::swap(fd_, other.fd_);
+    return *this;
+  }
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+// Opens (creating when missing) the folders below base, never through a symbolic link.
+Fd openFolders(const fs::path& base, const std::vector<std::string>& parts, std::size_t count) {
+  Fd fd(::open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() < 0) throw writeError(base, errno);
+  fs::path at = base;
+  for (std::size_t i = 0; i < count; ++i) {
+    at /= parts[i];
+    if (::mkdirat(fd.get(), parts[i].c_str(), 0777) != 0 && errno != EEXIST) throw writeError(at, errno);
+    Fd next(::openat(fd.get(), parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (next.get() < 0) throw writeError(at, errno);
+    fd = std::move(next);
+  }
+  return fd;
 }
 
 void writeAll(int fd, const char* data, std::size_t size, const fs::path& target) {
@@ -223,15 +360,14 @@ void writeAll(int fd, const char* data, std::size_t size, const fs::path& target
 
 // Writes the entry under a temporary name beside its target and renames it into place, so a
 // failure half-way leaves the previous file as it was.
-void extractFile(zip_t* za, const Entry& e, const fs::path& folder) {
-  fs::path target = folder;
-  for (const auto& part : e.parts) target /= part;
-  fs::path dir = target.parent_path();
-  makeFolders(dir);
-  fs::path temp = dir / (".nembo-" + platform::NewGuidText() + ".tmp");
+void extractFile(zip_t* za, const Entry& e, const fs::path& base, const std::vector<std::string>& parts) {
+  fs::path target = base;
+  for (const auto& part : parts) target /= part;
+  Fd dir = openFolders(base, parts, parts.size() - 1);
+  std::string temp = ".nembo-" + platform::NewGuidText() + ".tmp";
 
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) throw writeError(target, errno);
+  Fd fd(::openat(dir.get(), temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (fd.get() < 0) throw writeError(target, errno);
   try {
     std::unique_ptr<zip_file_t, EntryCloser> zf(zip_fopen_index(za, e.index, 0));
     if (!zf) throw std::runtime_error(e.name + ": " + zip_strerror(za));
@@ -240,20 +376,18 @@ void extractFile(zip_t* za, const Entry& e, const fs::path& folder) {
       zip_int64_t n = zip_fread(zf.get(), buffer.data(), buffer.size());
       if (n < 0) throw std::runtime_error(e.name + ": " + zip_file_strerror(zf.get()));
       if (n == 0) break;
-      writeAll(fd, buffer.data(), static_cast<std::size_t>(n), target);
+      writeAll(fd.get(), buffer.data(), static_cast<std::size_t>(n), target);
     }
-    if (::fsync(fd) != 0) throw writeError(target, errno);
+    if (::fsync(fd.get()) != 0) throw writeError(target, errno);
     if (e.mtime) {
       timespec times[2] = {{0, UTIME_NOW}, {*e.mtime, 0}};
-      if (::futimens(fd, times) != 0) throw writeError(target, errno);
+      if (::futimens(fd.get(), times) != 0) throw writeError(target, errno);
     }
-    int rc = ::close(fd);
-    fd = -1;
-    if (rc != 0) throw writeError(target, errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0) throw writeError(target, errno);
+    if (::close(fd.release()) != 0) throw writeError(target, errno);
+    if (::renameat(dir.get(), temp.c_str(), dir.get(), parts.back().c_str()) != 0) throw writeError(target, errno);
   } catch (...) {
-    if (fd >= 0) ::close(fd);
-    ::unlink(temp.c_str());
+    fd = Fd();
+    ::unlinkat(dir.get(), temp.c_str(), 0);
     throw;
   }
 }
@@ -279,20 +413,22 @@ void extract(const TBytes& data, const std::string& folder, const std::vector<st
   zip_error_fini(&error);
 
   std::vector<Entry> entries = checkedEntries(za.get(), data);
+  std::vector<const Entry*> wanted;
+  for (const Entry& e : entries)
+    if (fileNames.empty() || std::find(fileNames.begin(), fileNames.end(), e.name) != fileNames.end())
+      wanted.push_back(&e);
+  checkPathsAgree(wanted);
   fs::path base(folder);
-  for (const Entry& e : entries) {
-    if (!fileNames.empty()) {
-      bool wanted = false;
-      for (const auto& n : fileNames) wanted = wanted || n == e.name;
-      if (!wanted) continue;
-    }
-    if (e.isFolder) {
-      fs::path dir = base;
-      for (const auto& part : e.parts) dir /= part;
-      makeFolders(dir);
-    } else {
-      extractFile(za.get(), e, base);
-    }
+  std::vector<std::vector<std::string>> paths;
+  FolderIndex index;
+  for (const Entry* e : wanted) paths.push_back(resolvedPath(index, base, *e));
+
+  if (!wanted.empty()) makeFolders(base);
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    if (wanted[i]->isFolder)
+      openFolders(base, paths[i], paths[i].size());
+    else
+      extractFile(za.get(), *wanted[i], base, paths[i]);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <zip.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "support/peer.h"
@@ -13,27 +14,14 @@
 namespace fs = std::filesystem;
 using agent::TZipUtils;
 using testsupport::BuildZip;
+using testsupport::MTime;
+using testsupport::SomeTime;
+using testsupport::Tree;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 using testsupport::ZipEntry;
 
 namespace {
-
-// Every path below root, relative, folders with a trailing '/'.
-std::set<std::string> Tree(const std::string& root) {
-  std::set<std::string> out;
-  for (auto& e : fs::recursive_directory_iterator(root)) {
-    std::string rel = fs::relative(e.path(), root).string();
-    out.insert(e.is_directory() ? rel + "/" : rel);
-  }
-  return out;
-}
-
-std::time_t MTime(const std::string& path) {
-  struct stat st {};
-  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
-  return st.st_mtime;
-}
 
 std::string ErrorOf(const std::string& zip, const std::string& folder) {
   try {
@@ -42,14 +30,6 @@ std::string ErrorOf(const std::string& zip, const std::string& folder) {
     return e.what();
   }
   return "";
-}
-
-// 2021-03-04 05:06:08 local time: even seconds, as DOS times keep them.
-std::time_t SomeTime() {
-  std::tm tm{};
-  tm.tm_year = 121, tm.tm_mon = 2, tm.tm_mday = 4, tm.tm_hour = 5, tm.tm_min = 6, tm.tm_sec = 8;
-  tm.tm_isdst = -1;
-  return std::mktime(&tm);
 }
 
 }  // namespace
@@ -116,6 +96,88 @@ TEST(ZipUtils, RefusesTheWholeArchiveForAnEntryThatCouldEscapeOrMislead) {
     EXPECT_EQ(Tree(root), (std::set<std::string>{"target/", "target/keep.txt"}));
     EXPECT_FALSE(fs::exists("/x") && ReadFile("/x") == "x");
   }
+}
+
+// Paths that agree with no file system's folding, or would pass through what the folder
+// already holds in a way that could leave it or fail half-way: refused before any write.
+TEST(ZipUtils, RefusesPathsThatClashWithEachOtherOrWithTheFolder) {
+  struct Case {
+    const char* what;
+    std::vector<ZipEntry> entries;
+    std::function<void(const std::string& dir, const std::string& outside)> prepare;
+    std::string error;
+  } cases[] = {
+      {"file, then a folder of the same name", {{"a", "x"}, {"a/", ""}}, nullptr, "\"a\" é arquivo e pasta"},
+      {"file, then a file below it", {{"a", "x"}, {"a/b", "y"}}, nullptr, "\"a\" é arquivo e pasta"},
+      {"folder, then a file of the same name", {{"a/b", "y"}, {"a", "x"}}, nullptr, "\"a\" é arquivo e pasta"},
+      {"letter case", {{"Sub/a.txt", "1"}, {"sub/b.txt", "2"}}, nullptr,
+       "\"Sub\" e \"sub\" só diferem em maiúsculas ou acentos"},
+      {"normalisation", {{"caf\xc3\xa9.txt", "1"}, {"cafe\xcc\x81.txt", "2"}}, nullptr, "só diferem"},
+      {"compatibility form", {{"\xef\xac\x81le", "1"}, {"FILE", "2"}}, nullptr, "só diferem"},
+      {"symbolic link to a folder outside",
+       {{"out/x.txt", "x"}},
+       [](auto& dir, auto& outside) { fs::create_directory_symlink(outside, dir + "/out"); },
+       "/out\" é um link simbólico"},
+      {"symbolic link in another letter case",
+       {{"OUT/x.txt", "x"}},
+       [](auto& dir, auto& outside) { fs::create_directory_symlink(outside, dir + "/out"); },
+       "/out\" é um link simbólico"},
+      {"symbolic link to a folder inside",
+       {{"in/x.txt", "x"}},
+       [](auto& dir, auto&) { fs::create_directory(dir + "/real"), fs::create_directory_symlink(dir + "/real", dir + "/in"); },
+       "/in\" é um link simbólico"},
+      {"symbolic link in place of a file",
+       {{"f.txt", "x"}},
+       [](auto& dir, auto& outside) { WriteFile(outside + "/f.txt", "secret"), fs::create_symlink(outside + "/f.txt", dir + "/f.txt"); },
+       "/f.txt\" é um link simbólico"},
+      {"dangling symbolic link",
+       {{"d/x.txt", "x"}},
+       [](auto& dir, auto& outside) { fs::create_directory_symlink(outside + "/none", dir + "/d"); },
+       "/d\" é um link simbólico"},
+      {"file where a folder is needed",
+       {{"f/x.txt", "x"}},
+       [](auto& dir, auto&) { WriteFile(dir + "/f", "file"); },
+       "/f\" existe e não é uma pasta"},
+      {"folder where a file is to go",
+       {{"d", "x"}},
+       [](auto& dir, auto&) { fs::create_directory(dir + "/d"); },
+       "/d\" existe e não é um arquivo comum"},
+      {"two existing names in other letter cases",
+       {{"a.TXT", "x"}},
+       [](auto& dir, auto&) { WriteFile(dir + "/A.txt", "1"), WriteFile(dir + "/a.txt", "2"); },
+       "corresponde a mais de um nome existente"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string root = testsupport::MakeTempDir("zip");
+    std::string dir = root + "/target", outside = root + "/outside";
+    fs::create_directory(dir);
+    fs::create_directory(outside);
+    WriteFile(dir + "/keep.txt", "kept");
+    if (c.prepare) c.prepare(dir, outside);
+    std::vector<ZipEntry> entries{{"first.txt", "1"}};
+    entries.insert(entries.end(), c.entries.begin(), c.entries.end());
+    std::set<std::string> before = Tree(root);
+
+    std::string error = ErrorOf(BuildZip(entries), dir);
+
+    EXPECT_NE(error.find(c.error), std::string::npos) << error;
+    EXPECT_EQ(Tree(root), before);
+    if (fs::exists(outside + "/f.txt")) {
+      EXPECT_EQ(ReadFile(outside + "/f.txt"), "secret");
+    }
+  }
+}
+
+// Like Windows, an entry replaces an existing file or joins an existing folder whose name
+// differs only in letter case.
+TEST(ZipUtils, TakesExistingNamesInAnotherLetterCase) {
+  std::string dir = testsupport::MakeTempDir("zip");
+  WriteFile(dir + "/FOLHA.TXT", "last month");
+  fs::create_directory(dir + "/Sub");
+  TZipUtils::ExtractFilesTo(BuildZip({{"folha.txt", "this month"}, {"SUB/", ""}, {"SUB/a.txt", "a"}}), dir);
+  EXPECT_EQ(Tree(dir), (std::set<std::string>{"FOLHA.TXT", "Sub/", "Sub/a.txt"}));
+  EXPECT_EQ(ReadFile(dir + "/FOLHA.TXT"), "this month");
 }
 
 TEST(ZipUtils, RefusesWhatIsNoArchive) {

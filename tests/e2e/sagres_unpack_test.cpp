@@ -10,6 +10,8 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/base64.h"
 #include "support/peer.h"
@@ -18,6 +20,9 @@
 namespace fs = std::filesystem;
 using nlohmann::json;
 using testsupport::BuildZip;
+using testsupport::MTime;
+using testsupport::SomeTime;
+using testsupport::Tree;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 
@@ -36,16 +41,6 @@ std::string ShellQuote(const std::string& s) {
   return out + "'";
 }
 
-// Every path below root, relative; folders with a trailing '/'.
-std::set<std::string> Tree(const std::string& root) {
-  std::set<std::string> out;
-  for (auto& e : fs::recursive_directory_iterator(root)) {
-    std::string rel = fs::relative(e.path(), root).string();
-    out.insert(e.is_directory() ? rel + "/" : rel);
-  }
-  return out;
-}
-
 struct Reply {
   json body;
   std::string exit;
@@ -60,37 +55,51 @@ struct SagresE2E : ::testing::Test {
   testsupport::Peer api{"fake_api.py",
                         {"--pki", testsupport::PkiDir(), "--script", script, "--record", record, "--lifetime", "120"}};
 
-  void ServeBody(const std::string& bytes) {
-    json reply = {{"status", 200},
-                  {"content_type", "application/octet-stream"},
-                  {"body_base64", platform::Base64Encode(bytes)}};
-    WriteFile(script, json{{"routes", {{kRoute, {reply}}}}}.dump());
+  // The downloads are answered with these bodies in turn, the last one repeating.
+  void ServeBodies(const std::vector<std::string>& bodies) {
+    json replies = json::array();
+    for (const auto& bytes : bodies)
+      replies.push_back(json{{"status", 200},
+                             {"content_type", "application/octet-stream"},
+                             {"body_base64", platform::Base64Encode(bytes)}});
+    WriteFile(script, json{{"routes", {{kRoute, replies}}}}.dump());
   }
-  void ServeNothing() { WriteFile(script, R"({"routes": {}})"); }
+  void ServeBody(const std::string& bytes) { ServeBodies({bytes}); }
 
-  // One request through the scripted browser; the reply frame and the agent's exit line.
-  Reply RunRequest(const json& request) {
+  // Each request through an agent of its own, all from one scripted browser (Python starts
+  // slowly); the reply frame and the agent's exit line of each.
+  std::vector<Reply> RunRequests(const std::vector<json>& requests) {
     std::string command = "cd " + ShellQuote(work) + " && env" + " NEMBO_API_URL=https://127.0.0.1:" +
                           std::to_string(api.port()) + " SSL_CERT_FILE=" + ShellQuote(testsupport::PkiDir() + "/ca.crt") +
                           " NEMBO_DRIVE_C=" + ShellQuote(drive) + " HOME=" + ShellQuote(work) +
                           " XDG_DOCUMENTS_DIR=" + ShellQuote(work + "/docs") + " python3 " +
                           ShellQuote(std::string(NEMBO_PEERS_DIR) + "/scripted_browser.py") + " " +
-                          ShellQuote(NEMBO_AGENT_BIN) + " --timeout 10 --request " + ShellQuote(request.dump());
+                          ShellQuote(NEMBO_AGENT_BIN) + " --timeout 10";
+    for (std::size_t i = 0; i < requests.size(); ++i)
+      command += (i ? " --next" : "") + std::string(" --request ") + ShellQuote(requests[i].dump());
     std::string out;
     testsupport::RunCommand(command, &out);
+    std::vector<Reply> replies;
     Reply r;
     std::istringstream lines(out);
     for (std::string line; std::getline(lines, line);) {
       if (line.rfind("REPLY ", 0) == 0) r.body = json::parse(line.substr(6));
-      if (line.rfind("EXIT ", 0) == 0 || line == "TIMEOUT") r.exit = line;
+      if (line.rfind("EXIT ", 0) == 0 || line == "TIMEOUT") {
+        r.exit = line;
+        replies.push_back(std::exchange(r, Reply{}));
+      }
     }
-    EXPECT_EQ(r.exit, "EXIT 0") << out;
-    return r;
+    EXPECT_EQ(replies.size(), requests.size()) << out;
+    for (const Reply& reply : replies) EXPECT_EQ(reply.exit, "EXIT 0") << out;
+    replies.resize(requests.size());
+    return replies;
   }
+  Reply RunRequest(const json& request) { return RunRequests({request})[0]; }
 
-  Reply Run(const std::string& protocolo, const std::string& id = "arq-7") {
-    return RunRequest(json{{"command_id", id}, {"command_type", kType}, {"token", Token()}, {"protocolo", protocolo}});
+  static json Request(const std::string& protocolo, const std::string& id = "arq-7") {
+    return json{{"command_id", id}, {"command_type", kType}, {"token", Token()}, {"protocolo", protocolo}};
   }
+  Reply Run(const std::string& protocolo) { return RunRequest(Request(protocolo)); }
 
   std::vector<json> Requests() {
     std::vector<json> out;
@@ -102,19 +111,6 @@ struct SagresE2E : ::testing::Test {
 
 json Expected(const std::string& id, bool success, const std::string& message, const std::string& description) {
   return json{{"command_id", id}, {"success", success}, {"message", message}, {"description", description}};
-}
-
-std::time_t MTime(const std::string& path) {
-  struct stat st {};
-  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
-  return st.st_mtime;
-}
-
-std::time_t SomeTime() {
-  std::tm tm{};
-  tm.tm_year = 123, tm.tm_mon = 10, tm.tm_mday = 20, tm.tm_hour = 14, tm.tm_min = 30, tm.tm_sec = 10;
-  tm.tm_isdst = -1;
-  return std::mktime(&tm);
 }
 
 }  // namespace
@@ -164,33 +160,25 @@ TEST_F(SagresE2E, FindsTheImportFolderWhateverItsLetterCase) {
 
 TEST_F(SagresE2E, AnEmptyArchiveSucceedsAndAMissingFolderIsNotCreated) {
   fs::create_directories(folder);
-  ServeBody(testsupport::EmptyZip());
-  EXPECT_EQ(Run("2024/123-05").body, Expected("arq-7", true, "SUCCESS_DOWNLOAD_FILE", "Arquivo baixado com sucesso"));
-  EXPECT_TRUE(Tree(folder).empty());
+  const std::set<std::string> before = Tree(drive);
+  ServeBodies({testsupport::EmptyZip(), BuildZip({{"a.txt", "a"}})});
+  std::string missing = drive + "/ValidadorSagres124/2024/importacao/5/folha";
 
-  fs::remove_all(drive + "/ValidadorSagres123");
-  ServeBody(BuildZip({{"a.txt", "a"}}));
-  EXPECT_EQ(Run("2024/123-05").body, Expected("arq-7", false, "UNKNOWN_PATH", "Caminho não encontrado: " + folder));
-  EXPECT_TRUE(Tree(drive).empty());
+  auto replies = RunRequests({Request("2024/123-05"), Request("2024/124-05")});
+
+  EXPECT_EQ(replies[0].body, Expected("arq-7", true, "SUCCESS_DOWNLOAD_FILE", "Arquivo baixado com sucesso"));
+  EXPECT_EQ(replies[1].body, Expected("arq-7", false, "UNKNOWN_PATH", "Caminho não encontrado: " + missing));
+  EXPECT_EQ(Tree(drive), before);
 }
 
 TEST_F(SagresE2E, DownloadOrProtocoloFailuresAreUnzipErrors) {
   fs::create_directories(folder);
-  ServeNothing();  // every download is answered 404
-  Reply r = Run("2024/123-05");
-  EXPECT_EQ(r.body["message"], "ERROR_UNZIP_FILE");
-  EXPECT_EQ(r.body["success"], false);
-  EXPECT_EQ(r.body["description"].get<std::string>().rfind("XData server request error.\r\nUri: https://127.0.0.1:", 0),
-            0u)
-      << r.body;
-  EXPECT_NE(r.body["description"].get<std::string>().find(std::string(kRoute) + "\r\nStatus code: 404"),
-            std::string::npos);
-
-  ServeBody(BuildZip({{"a.txt", "a"}}));
-  r = RunRequest(json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", Token()}});
-  EXPECT_EQ(r.body, Expected("arq-7", false, "ERROR_UNZIP_FILE", "Protocolo não informado"));
-  r = RunRequest(json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", Token()}, {"protocolo", nullptr}});
-  EXPECT_EQ(r.body, Expected("arq-7", false, "ERROR_UNZIP_FILE", "Protocolo não informado"));
+  // The first download is answered 404, the others with an archive.
+  json notFound = {{"status", 404}, {"content_type", "text/plain"}, {"body", "no such file"}};
+  json archive = {{"status", 200},
+                  {"content_type", "application/octet-stream"},
+                  {"body_base64", platform::Base64Encode(BuildZip({{"a.txt", "a"}}))}};
+  WriteFile(script, json{{"routes", {{kRoute, {notFound, archive}}}}}.dump());
   // One case per rule: the parts' form, each kind of refused part, and the number.
   const std::pair<std::string, std::string> cases[] = {
       {"2024", "Protocolo inválido: 2024"},
@@ -203,8 +191,26 @@ TEST_F(SagresE2E, DownloadOrProtocoloFailuresAreUnzipErrors) {
       {"2024/123-x", "'x' não é um número inteiro válido"},
       {"2024/123-2147483648", "'2147483648' não é um número inteiro válido"},
   };
-  for (const auto& [protocolo, description] : cases)
-    EXPECT_EQ(Run(protocolo).body, Expected("arq-7", false, "ERROR_UNZIP_FILE", description)) << protocolo;
+  std::vector<json> requests{Request("2024/123-05"),
+                             json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", Token()}},
+                             json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", Token()}, {"protocolo", nullptr}}};
+  for (const auto& c : cases) requests.push_back(Request(c.first));
+
+  auto replies = RunRequests(requests);
+
+  Reply r = replies[0];
+  EXPECT_EQ(r.body["message"], "ERROR_UNZIP_FILE");
+  EXPECT_EQ(r.body["success"], false);
+  EXPECT_EQ(r.body["description"].get<std::string>().rfind("XData server request error.\r\nUri: https://127.0.0.1:", 0),
+            0u)
+      << r.body;
+  EXPECT_NE(r.body["description"].get<std::string>().find(std::string(kRoute) + "\r\nStatus code: 404"),
+            std::string::npos);
+
+  EXPECT_EQ(replies[1].body, Expected("arq-7", false, "ERROR_UNZIP_FILE", "Protocolo não informado"));
+  EXPECT_EQ(replies[2].body, Expected("arq-7", false, "ERROR_UNZIP_FILE", "Protocolo não informado"));
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(replies[3 + i].body, Expected("arq-7", false, "ERROR_UNZIP_FILE", cases[i].second)) << cases[i].first;
   // The download comes first, as the API expects; nothing reached the import folder.
   EXPECT_EQ(Requests().size(), 12u);
   EXPECT_TRUE(Tree(folder).empty());
@@ -213,6 +219,8 @@ TEST_F(SagresE2E, DownloadOrProtocoloFailuresAreUnzipErrors) {
 TEST_F(SagresE2E, ArchivesThatCannotBeUnpackedSafelyWriteNothing) {
   fs::create_directories(folder);
   WriteFile(folder + "/keep.txt", "kept");
+  std::string outside = testsupport::MakeTempDir("outside");
+  fs::create_directory_symlink(outside, folder + "/saida");
   const std::set<std::string> before = Tree(drive);
   struct Case {
     std::string body;
@@ -229,13 +237,23 @@ TEST_F(SagresE2E, ArchivesThatCannotBeUnpackedSafelyWriteNothing) {
        "Erro ao descompactar arquivo: Nome de entrada não permitido no arquivo compactado: \"C:x\""},
       {BuildZip({{"ok.txt", "1"}, {"link", "../../../../..", std::nullopt, true}}),
        "Erro ao descompactar arquivo: Link simbólico não permitido no arquivo compactado: \"link\""},
+      {BuildZip({{"ok.txt", "1"}, {"saida/x.txt", "x"}}),
+       "Erro ao descompactar arquivo: Arquivo compactado não pode ser descompactado com segurança: \"" + folder +
+           "/saida\" é um link simbólico"},
   };
-  for (const auto& c : cases) {
-    ServeBody(c.body);
-    EXPECT_EQ(Run("2024/123-05").body, Expected("arq-7", false, "DESCOMPACTAR_ARQUIVO", c.description));
-    EXPECT_EQ(Tree(drive), before);
-    EXPECT_FALSE(fs::exists("/abs"));
-  }
+  std::vector<std::string> bodies;
+  for (const auto& c : cases) bodies.push_back(c.body);
+  ServeBodies(bodies);
+
+  auto replies = RunRequests(std::vector<json>(std::size(cases), Request("2024/123-05")));
+
+  // Unpacking removes nothing, so whatever any of the runs wrote would still be there.
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(replies[i].body, Expected("arq-7", false, "DESCOMPACTAR_ARQUIVO", cases[i].description));
+  EXPECT_EQ(Tree(drive), before);
+  EXPECT_EQ(ReadFile(folder + "/keep.txt"), "kept");
+  EXPECT_FALSE(fs::exists("/abs"));
+  EXPECT_TRUE(Tree(outside).empty());
 }
 
 TEST_F(SagresE2E, AnUnreadableTokenStopsBeforeTheDownload) {

@@ -2,12 +2,15 @@
 """Plays the browser: starts the agent as a native-messaging host, writes request frames to
 its standard input and prints every reply frame it writes.
 
-    scripted_browser.py AGENT [--request JSON]... [--close-at-once] [--timeout SECONDS]
+    scripted_browser.py AGENT [--request JSON]... [--next [--request JSON]...]...
+                        [--close-at-once] [--timeout SECONDS]
 
 Each --request is one frame (JSON text, sent as UTF-8). Like a browser, it keeps the agent's
 input open until the first reply has arrived and then closes it; --close-at-once closes it
 right after writing. Output: one line "REPLY <json>" per reply frame, then "EXIT <code>".
-Exits non-zero when the agent does not end within --timeout seconds (default 30).
+--next starts the agent again, once the previous one has ended, for the requests that follow
+it (saves a Python start-up per run in tests); each run prints its own lines.
+Exits non-zero when an agent does not end within --timeout seconds (default 30, per run).
 """
 import argparse
 import select
@@ -20,13 +23,28 @@ import time
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("agent")
-    ap.add_argument("--request", action="append", default=[])
+    ap.add_argument("--request", dest="steps", action="append", default=[])
+    ap.add_argument("--next", dest="steps", action="append_const", const=None)
     ap.add_argument("--close-at-once", action="store_true")
     ap.add_argument("--timeout", type=float, default=30)
     args = ap.parse_args()
 
+    runs = [[]]
+    for step in args.steps:
+        if step is None:
+            runs.append([])
+        else:
+            runs[-1].append(step)
+    for requests in runs:
+        code = run(args, requests)
+        if code != 0:
+            return code
+    return 0
+
+
+def run(args, requests):
     agent = subprocess.Popen([args.agent], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
-    for r in args.request:
+    for r in requests:
         data = r.encode("utf-8")
         agent.stdin.write(struct.pack("<i", len(data)) + data)
     agent.stdin.flush()

@@ -1,12 +1,15 @@
 #pragma once
 // Builds zip archives in tests with libzip, including entries no well-behaved tool writes:
-// symbolic links, climbing or rooted names, and (by patching the bytes) names holding NUL.
+// symbolic links, climbing or rooted names, and (by patching the bytes) names holding NUL;
+// and looks at what unpacking left behind.
 #include <sys/stat.h>
 #include <zip.h>
 
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,6 +57,30 @@ inline std::string BuildZip(const std::vector<ZipEntry>& entries) {
       bytes.replace(at, nul.size(), nul);
   }
   return bytes;
+}
+
+// Every path below root, relative; folders with a trailing '/'.
+inline std::set<std::string> Tree(const std::string& root) {
+  std::set<std::string> out;
+  for (auto& e : std::filesystem::recursive_directory_iterator(root)) {
+    std::string rel = std::filesystem::relative(e.path(), root).string();
+    out.insert(e.is_directory() ? rel + "/" : rel);
+  }
+  return out;
+}
+
+inline std::time_t MTime(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) throw std::runtime_error("stat failed: " + path);
+  return st.st_mtime;
+}
+
+// 2021-03-04 05:06:08 local time: even seconds, as DOS times keep them.
+inline std::time_t SomeTime() {
+  std::tm tm{};
+  tm.tm_year = 121, tm.tm_mon = 2, tm.tm_mday = 4, tm.tm_hour = 5, tm.tm_min = 6, tm.tm_sec = 8;
+  tm.tm_isdst = -1;
+  return std::mktime(&tm);
 }
 
 }  // namespace testsupport
