@@ -231,7 +231,7 @@ TEST(ZipUtils, ReadsArchivesWithZip64EndRecords) {
   std::string out;
   // Lowering the entry-count limit makes Python write the zip64 end records for two entries.
   ASSERT_EQ(testsupport::RunCommand("cd " + dir +
-                                        " && python3 -c \"import zipfile; zipfile.ZIP_FILECOUNT_LIMIT = 1\n"
+                                        " && " + testsupport::Python() + " -c \"import zipfile; zipfile.ZIP_FILECOUNT_LIMIT = 1\n"
                                         "with zipfile.ZipFile('z.zip', 'w') as z:\n"
                                         "    z.writestr('a.txt', 'a'); z.writestr('b/c.txt', 'c')\"",
                                     &out),

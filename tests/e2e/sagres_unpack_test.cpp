@@ -72,7 +72,7 @@ struct SagresE2E : ::testing::Test {
     std::string command = "cd " + ShellQuote(work) + " && env" + " NEMBO_API_URL=https://127.0.0.1:" +
                           std::to_string(api.port()) + " SSL_CERT_FILE=" + ShellQuote(testsupport::PkiDir() + "/ca.crt") +
                           " NEMBO_DRIVE_C=" + ShellQuote(drive) + " HOME=" + ShellQuote(work) +
-                          " XDG_DOCUMENTS_DIR=" + ShellQuote(work + "/docs") + " python3 " +
+                          " XDG_DOCUMENTS_DIR=" + ShellQuote(work + "/docs") + " " + testsupport::Python() + " " +
                           ShellQuote(std::string(NEMBO_PEERS_DIR) + "/scripted_browser.py") + " " +
                           ShellQuote(NEMBO_AGENT_BIN) + " --timeout 10";
     for (std::size_t i = 0; i < requests.size(); ++i)
