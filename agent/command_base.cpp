@@ -14,7 +14,9 @@ TComunicacaoEsocial::TComunicacaoEsocial(const TAppMessage& AppMessage, TCommand
 
 TComunicacaoEsocial::~TComunicacaoEsocial() { WaitFor(); }
 
-void TComunicacaoEsocial::Start() { FWorker = std::thread([this] { RunAndNotify(); }); }
+void TComunicacaoEsocial::Start() {
+  FWorker = std::thread([this] { RunAndNotify(); });
+}
 
 void TComunicacaoEsocial::WaitFor() {
   if (FWorker.joinable() && FWorker.get_id() != std::this_thread::get_id()) FWorker.join();

@@ -1,9 +1,9 @@
 #include "agent/command_types.h"
 
-#include "agent/sagres_command.h"
-
 #include <stdexcept>
 #include <string>
+
+#include "agent/sagres_command.h"
 
 namespace agent {
 

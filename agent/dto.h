@@ -15,22 +15,55 @@ namespace agent {
 using platform::TDateTime;
 
 enum class TEnumEventoLoteStatus {
-  PENDENTE, GERANDO, COM_XML, ENVIADO, AGUARDANDO_PROCESSAMENTO, PROCESSADO, INCONSISTENTE,
+  PENDENTE,
+  GERANDO,
+  COM_XML,
+  ENVIADO,
+  AGUARDANDO_PROCESSAMENTO,
+  PROCESSADO,
+  INCONSISTENTE,
   PROCESSADO_COM_ADVERTENCIA
 };
 enum class TEnumEventoStatus {
-  PENDENTE, EM_PROCESSAMENTO, ENVIADO, PROCESSADO, PROCESSADO_COM_ADVERTENCIA, INCONSISTENTE,
-  CONFLITO, EXCLUIDO
+  PENDENTE,
+  EM_PROCESSAMENTO,
+  ENVIADO,
+  PROCESSADO,
+  PROCESSADO_COM_ADVERTENCIA,
+  INCONSISTENTE,
+  CONFLITO,
+  EXCLUIDO
 };
 // Also the batch's group number: 1, 2, 3.
 enum class TEnumTipoEvento { evtTabela, evtNaoPeriodico, evtPeriodico };
 enum class TEnumTipoOperacaoEvento { INCLUSAO, ALTERACAO, EXCLUSAO };
 enum class TEnumEventoLoteTipo { LoteTRANSMISSAO, LoteCONSULTA };
 enum class TEnumChaveEvento {
-  evtAdmissao, evtAfastTemp, evtCessao, evtTSVInicio, evtInfoEmpregador, evtTabEstab,
-  evtTabLotacao, evtTabProcesso, evtTabRubrica, evtAltContratual, evtAltCadastral,
-  evtTSVAltContr, evtCdBenIn, evtCdBenAlt, evtCdBenefIn, evtCdBenefAlt, evtRemun, evtRmnRPPS,
-  evtBenPrRP, evtPgtos, evtExclusao, evtFechaEvPer, evtDeslig, evtReabreEvPer, evtTSVTermino
+  evtAdmissao,
+  evtAfastTemp,
+  evtCessao,
+  evtTSVInicio,
+  evtInfoEmpregador,
+  evtTabEstab,
+  evtTabLotacao,
+  evtTabProcesso,
+  evtTabRubrica,
+  evtAltContratual,
+  evtAltCadastral,
+  evtTSVAltContr,
+  evtCdBenIn,
+  evtCdBenAlt,
+  evtCdBenefIn,
+  evtCdBenefAlt,
+  evtRemun,
+  evtRmnRPPS,
+  evtBenPrRP,
+  evtPgtos,
+  evtExclusao,
+  evtFechaEvPer,
+  evtDeslig,
+  evtReabreEvPer,
+  evtTSVTermino
 };
 
 class TDtoObject {

@@ -21,11 +21,11 @@ using nlohmann::json;
 template <class E>
 struct EnumInfo;
 
-#define NEMBO_ENUM_NAMES(E, ...)                                        \
-  template <>                                                           \
-  struct EnumInfo<E> {                                                  \
-    static constexpr const char* type = #E;                             \
-    static constexpr std::string_view names[] = {__VA_ARGS__};          \
+#define NEMBO_ENUM_NAMES(E, ...)                               \
+  template <>                                                  \
+  struct EnumInfo<E> {                                         \
+    static constexpr const char* type = #E;                    \
+    static constexpr std::string_view names[] = {__VA_ARGS__}; \
   };
 
 NEMBO_ENUM_NAMES(TEnumEventoLoteStatus, "PENDENTE", "GERANDO", "COM_XML", "ENVIADO", "AGUARDANDO_PROCESSAMENTO",
@@ -64,7 +64,7 @@ template <class D, class T>
 concept Is = std::same_as<std::remove_const_t<D>, T>;
 
 template <class D, class V>
-  requires Is<D, TEsocialLoteXmlDTO>
+requires Is<D, TEsocialLoteXmlDTO>
 void fields(D& d, V& v) {
   v("Id", d.Id);
   v("EventosPendentesXmlDTO", d.EventosPendentesXmlDTO);
@@ -82,7 +82,7 @@ void fields(D& d, V& v) {
 }
 
 template <class D, class V>
-  requires Is<D, TEventosPendentesXmlDTO>
+requires Is<D, TEventosPendentesXmlDTO>
 void fields(D& d, V& v) {
   v("Id", d.Id);
   v("Chave", d.Chave);
@@ -105,7 +105,7 @@ void fields(D& d, V& v) {
 }
 
 template <class D, class V>
-  requires Is<D, TEsocialLoteOcorrenciaDTO>
+requires Is<D, TEsocialLoteOcorrenciaDTO>
 void fields(D& d, V& v) {
   v("Id", d.Id);
   v("DataHora", d.DataHora);
@@ -116,7 +116,7 @@ void fields(D& d, V& v) {
 }
 
 template <class D, class V>
-  requires Is<D, TEsocialEventoOcorrenciaDTO>
+requires Is<D, TEsocialEventoOcorrenciaDTO>
 void fields(D& d, V& v) {
   v("Id", d.Id);
   v("Tipo", d.Tipo);
@@ -125,11 +125,24 @@ void fields(D& d, V& v) {
   v("Localizacao", d.Localizacao);
 }
 
-template <class T> constexpr const char* className();
-template <> constexpr const char* className<TEsocialLoteXmlDTO>() { return "TEsocialLoteXmlDTO"; }
-template <> constexpr const char* className<TEventosPendentesXmlDTO>() { return "TEventosPendentesXmlDTO"; }
-template <> constexpr const char* className<TEsocialLoteOcorrenciaDTO>() { return "TEsocialLoteOcorrenciaDTO"; }
-template <> constexpr const char* className<TEsocialEventoOcorrenciaDTO>() { return "TEsocialEventoOcorrenciaDTO"; }
+template <class T>
+constexpr const char* className();
+template <>
+constexpr const char* className<TEsocialLoteXmlDTO>() {
+  return "TEsocialLoteXmlDTO";
+}
+template <>
+constexpr const char* className<TEventosPendentesXmlDTO>() {
+  return "TEventosPendentesXmlDTO";
+}
+template <>
+constexpr const char* className<TEsocialLoteOcorrenciaDTO>() {
+  return "TEsocialLoteOcorrenciaDTO";
+}
+template <>
+constexpr const char* className<TEsocialEventoOcorrenciaDTO>() {
+  return "TEsocialEventoOcorrenciaDTO";
+}
 
 // ---- writing -----------------------------------------------------------------------------
 
@@ -143,10 +156,8 @@ struct FieldWriter {
   void operator()(const char* n, bool v) { out.Key(n).Bool(v); }
   void operator()(const char* n, TDateTime v) { out.Key(n).String(DateTimeToJsonText(v)); }
   template <class E>
-    requires std::is_enum_v<E>
-  void operator()(const char* n, E v) {
-    out.Key(n).String(enumName(v));
-  }
+  requires std::is_enum_v<E>
+  void operator()(const char* n, E v) { out.Key(n).String(enumName(v)); }
   template <class T>
   void operator()(const char* n, const std::optional<T>& v) {
     if (v) {
@@ -207,16 +218,19 @@ struct FieldReader {
   }
   void operator()(const char* n, bool& v) {
     if (const json* j = find(n)) {
-      if (j->is_null()) v = false;
-      else if (j->is_boolean()) v = j->get<bool>();
-      else wrongType(n, "a boolean");
+      if (j->is_null())
+        v = false;
+      else if (j->is_boolean())
+        v = j->get<bool>();
+      else
+        wrongType(n, "a boolean");
     }
   }
   void operator()(const char* n, TDateTime& v) {
     if (const json* j = find(n)) v = j->is_null() ? 0 : JsonTextToDateTime(readString(n, *j));
   }
   template <class E>
-    requires std::is_enum_v<E>
+  requires std::is_enum_v<E>
   void operator()(const char* n, E& v) {
     if (const json* j = find(n)) v = j->is_null() ? E{} : enumValue<E>(readString(n, *j));
   }

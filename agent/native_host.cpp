@@ -19,7 +19,8 @@ constexpr std::size_t kMaxTypeInFileName = 120;
 
 TNativeMessagingHost::TNativeMessagingHost(platform::FrameChannel& channel, TCommandCreator creator)
     : channel_(channel), creator_(std::move(creator)) {
-  if (!creator_) creator_ = [](const TAppMessage& m, TCommandCallback cb) { return CreateCommand(m, std::move(cb), kVersion); };
+  if (!creator_)
+    creator_ = [](const TAppMessage& m, TCommandCallback cb) { return CreateCommand(m, std::move(cb), kVersion); };
   callback_ = [this](const TCallbackParams& p) { SendResult(p); };
 }
 

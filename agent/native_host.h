@@ -13,8 +13,7 @@
 
 namespace agent {
 
-using TCommandCreator =
-    std::function<std::unique_ptr<TComunicacaoEsocial>(const TAppMessage&, TCommandCallback)>;
+using TCommandCreator = std::function<std::unique_ptr<TComunicacaoEsocial>(const TAppMessage&, TCommandCallback)>;
 
 class TNativeMessagingHost {
  public:

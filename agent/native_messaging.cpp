@@ -79,10 +79,14 @@ std::optional<TAppMessage> ParseAppMessage(std::string_view body) {
 std::string HostMessageJson(const THostMessage& m) {
   platform::JsonWriter w;
   w.BeginObject()
-      .Key("command_id").String(Utf8WithReplacement(m.command_id))
-      .Key("success").Bool(m.success)
-      .Key("message").String(Utf8WithReplacement(m.message))
-      .Key("description").String(Utf8WithReplacement(m.description))
+      .Key("command_id")
+      .String(Utf8WithReplacement(m.command_id))
+      .Key("success")
+      .Bool(m.success)
+      .Key("message")
+      .String(Utf8WithReplacement(m.message))
+      .Key("description")
+      .String(Utf8WithReplacement(m.description))
       .EndObject();
   return w.Text();
 }

@@ -167,7 +167,8 @@ std::string XDataErrorText(const std::string& uri, const platform::HttpResponse&
         if (e.contains("errors") && e["errors"].is_array()) {
           for (const auto& d : e["errors"]) {
             if (!d.is_object()) continue;
-            details.emplace_back(d.contains("code") ? str(d["code"]) : "", d.contains("message") ? str(d["message"]) : "");
+            details.emplace_back(d.contains("code") ? str(d["code"]) : "",
+                                 d.contains("message") ? str(d["message"]) : "");
           }
         }
       } else if (e.is_string()) {

@@ -2,9 +2,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <algorithm>
@@ -151,8 +151,7 @@ struct Entry {
 // returns false when the name is rooted, starts with a drive letter or climbs with "..".
 bool splitSafeName(const std::string& name, std::vector<std::string>& parts, bool& isFolder) {
   if (name.empty() || name[0] == '/' || name[0] == '\\') return false;
-  if (name.size() >= 2 && name[1] == ':' &&
-      ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
+  if (name.size() >= 2 && name[1] == ':' && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
     return false;
   std::string part;
   for (std::size_t i = 0; i <= name.size(); ++i) {
@@ -190,8 +189,8 @@ std::vector<Entry> checkedEntries(zip_t* za, std::string_view data) {
     e.name = name;
     const std::string& raw = (*stored)[e.index];
     if (hasControlCharacter(raw, e.name) || !splitSafeName(e.name, e.parts, e.isFolder))
-      throw std::runtime_error("Nome de entrada não permitido no arquivo compactado: \"" +
-                               printableName(raw, e.name) + "\"");
+      throw std::runtime_error("Nome de entrada não permitido no arquivo compactado: \"" + printableName(raw, e.name) +
+                               "\"");
     if (isSymbolicLink(za, e.index))
       throw std::runtime_error("Link simbólico não permitido no arquivo compactado: \"" + e.name + "\"");
     zip_stat_t st;
@@ -479,9 +478,7 @@ void TZipUtils::ExtractFilesTo(const TBytes& zipBytes, const std::string& folder
   extract(zipBytes, folder, fileNames);
 }
 
-void TZipUtils::ExtractFilesTo(const TBytes& zipBytes, const std::string& folder) {
-  extract(zipBytes, folder, {});
-}
+void TZipUtils::ExtractFilesTo(const TBytes& zipBytes, const std::string& folder) { extract(zipBytes, folder, {}); }
 
 std::string TZipUtils::GetPathExtractedFiles(std::istream* zipStream, const std::vector<std::string>& fileNames) {
   std::string folder = CreateTempPath();
@@ -499,7 +496,8 @@ std::string TZipUtils::CreateTempPath() {
   std::string guid = platform::UpperCase(platform::NewGuidText());
   std::error_code ec;
   fs::path temp = fs::temp_directory_path(ec);
-  std::string folder = ec ? platform::ProgramFolder() + "TMP/" + guid : platform::PathWithSlash(temp.string()) + guid + "/";
+  std::string folder =
+      ec ? platform::ProgramFolder() + "TMP/" + guid : platform::PathWithSlash(temp.string()) + guid + "/";
   makeFolders(folder);
   return folder;
 }

@@ -29,10 +29,8 @@ class TZipUtils {
   static void ExtractFilesTo(const TBytes& zipBytes, const std::string& folder);
 
   // Unpacks into a new temporary folder and returns it.
-  static std::string GetPathExtractedFiles(std::istream* zipStream,
-                                           const std::vector<std::string>& fileNames = {});
-  static std::string GetPathExtractedFiles(const TBytes& zipBytes,
-                                           const std::vector<std::string>& fileNames = {});
+  static std::string GetPathExtractedFiles(std::istream* zipStream, const std::vector<std::string>& fileNames = {});
+  static std::string GetPathExtractedFiles(const TBytes& zipBytes, const std::vector<std::string>& fileNames = {});
 
   // A new folder named by a GUID under the system's temporary folder, with a trailing '/'.
   static std::string CreateTempPath();
@@ -41,11 +39,9 @@ class TZipUtils {
   // component of path.
   static void CreateZipFile(const std::string& path, const TBytes& content);
   // Creates the archive's folder and the archive when missing, then adds content.
-  static void CreateZipFile(const std::string& zipPath, const TBytes& content,
-                            const std::string& entryName);
+  static void CreateZipFile(const std::string& zipPath, const TBytes& content, const std::string& entryName);
   // Adds content to an existing archive, deflated; an entry of the same name is replaced.
-  static void AddFileToZip(const std::string& zipPath, const TBytes& content,
-                           const std::string& entryName);
+  static void AddFileToZip(const std::string& zipPath, const TBytes& content, const std::string& entryName);
 
   // Removes folder and everything in it; failures are ignored.
   static void DeleteDirectory(const std::string& folder);

@@ -33,8 +33,7 @@ TTrivoComponent::~TTrivoComponent() {
 
 void TTrivoComponent::FreeNotification(TTrivoComponent* AComponent) {
   if (!AComponent || AComponent == this) return;
-  if (std::find(FNotified.begin(), FNotified.end(), AComponent) == FNotified.end())
-    FNotified.push_back(AComponent);
+  if (std::find(FNotified.begin(), FNotified.end(), AComponent) == FNotified.end()) FNotified.push_back(AComponent);
   auto& theirs = AComponent->FNotified;
   if (std::find(theirs.begin(), theirs.end(), this) == theirs.end()) theirs.push_back(this);
 }
@@ -57,9 +56,7 @@ void TTrivoMail::Clear() {
   Anexos.clear();
 }
 
-void TTrivoMail::Send() {
-  throw ETrivoDFeException("Envio de e-mail não disponível nesta plataforma");
-}
+void TTrivoMail::Send() { throw ETrivoDFeException("Envio de e-mail não disponível nesta plataforma"); }
 
 void TTrivoIntegrador::SetParametro(const std::string& nome, const std::string& valor) {
   for (auto& [n, v] : Parametros)
@@ -126,9 +123,7 @@ TTrivoDFe::~TTrivoDFe() {
   FPIniParams.reset();
 }
 
-std::unique_ptr<TConfiguracoes> TTrivoDFe::InstanciarConfiguracoes() {
-  return std::make_unique<TConfiguracoes>(this);
-}
+std::unique_ptr<TConfiguracoes> TTrivoDFe::InstanciarConfiguracoes() { return std::make_unique<TConfiguracoes>(this); }
 
 void TTrivoDFe::SetMAIL(TTrivoMail* AValue) {
   if (AValue == FMAIL) return;
@@ -156,9 +151,7 @@ void TTrivoDFe::ReferenceNotice(TTrivoComponent* AComponent) {
 
 TDFeSSLAntesDeAssinar TTrivoDFe::OnAntesDeAssinar() const { return FSSL->AntesDeAssinar; }
 
-void TTrivoDFe::SetOnAntesDeAssinar(TDFeSSLAntesDeAssinar AValue) {
-  FSSL->AntesDeAssinar = std::move(AValue);
-}
+void TTrivoDFe::SetOnAntesDeAssinar(TDFeSSLAntesDeAssinar AValue) { FSSL->AntesDeAssinar = std::move(AValue); }
 
 std::string TTrivoDFe::GetNomeModeloDFe() { return {}; }
 std::string TTrivoDFe::GetNameSpaceURI() { return {}; }
@@ -174,38 +167,34 @@ void TTrivoDFe::CarregarParamsServicos(bool ApenasSeNaoLido) {
   FPIniParamsCarregado = true;
 }
 
-void TTrivoDFe::LerServicoChaveDeParams(const std::string& NomeSessao,
-                                        const std::string& NomeServico, double& Versao,
+void TTrivoDFe::LerServicoChaveDeParams(const std::string& NomeSessao, const std::string& NomeServico, double& Versao,
                                         std::string& URL) {
   URL.clear();
   CarregarParamsServicos(true);
   LerChaveServico(*FPIniParams, NomeSessao, NomeServico, Versao, URL);
 }
 
-void TTrivoDFe::LerDeParams(const std::string& NomeSessao, const std::string& NomeServico,
-                            double& Versao, std::string& Servico) {
+void TTrivoDFe::LerDeParams(const std::string& NomeSessao, const std::string& NomeServico, double& Versao,
+                            std::string& Servico) {
   LerServicoChaveDeParams(NomeSessao, NomeServico, Versao, Servico);
 }
 
-void TTrivoDFe::LerServicoDeParams(const std::string& ModeloDFe, const std::string& UF,
-                                   TpcnTipoAmbiente TipoAmbiente, const std::string& NomeServico,
-                                   double& Versao, std::string& URL) {
+void TTrivoDFe::LerServicoDeParams(const std::string& ModeloDFe, const std::string& UF, TpcnTipoAmbiente TipoAmbiente,
+                                   const std::string& NomeServico, double& Versao, std::string& URL) {
   std::string servico, soapAction;
   LerServicoDeParams(ModeloDFe, UF, TipoAmbiente, NomeServico, Versao, URL, servico, soapAction);
 }
 
-void TTrivoDFe::LerServicoDeParams(const std::string& ModeloDFe, const std::string& UF,
-                                   TpcnTipoAmbiente TipoAmbiente, const std::string& NomeServico,
-                                   double& Versao, std::string& URL, std::string& Servico,
-                                   std::string& SoapAction) {
+void TTrivoDFe::LerServicoDeParams(const std::string& ModeloDFe, const std::string& UF, TpcnTipoAmbiente TipoAmbiente,
+                                   const std::string& NomeServico, double& Versao, std::string& URL,
+                                   std::string& Servico, std::string& SoapAction) {
   if (ModeloDFe.empty()) throw ETrivoDFeException("ModeloDFe não pode ser vazio");
   if (UF.empty()) throw ETrivoDFeException("UF não pode ser vazia");
   CarregarParamsServicos(true);
 
-  std::string secao =
-      ModeloDFe + "_" + UF + "_" + (TipoAmbiente == taProducao ? "P" : "H");
-  TServicoLocalizado r = LerServicoComRedirecionamento(
-      *FPIniParams, secao, NomeServico, Versao, FPConfiguracoes->WebServices->ResourceName());
+  std::string secao = ModeloDFe + "_" + UF + "_" + (TipoAmbiente == taProducao ? "P" : "H");
+  TServicoLocalizado r = LerServicoComRedirecionamento(*FPIniParams, secao, NomeServico, Versao,
+                                                       FPConfiguracoes->WebServices->ResourceName());
   URL = r.URL;
   Servico = r.Servico;
   SoapAction = r.SoapAction;
@@ -220,8 +209,7 @@ void TTrivoDFe::LerServicoDeParams(const std::string& ModeloDFe, const std::stri
   if (versaoTrabalho > 0) Versao = versaoTrabalho;
 }
 
-double TTrivoDFe::LerVersaoDeParams(const std::string& ModeloDFe, const std::string& UF,
-                                    TpcnTipoAmbiente TipoAmbiente,
+double TTrivoDFe::LerVersaoDeParams(const std::string& ModeloDFe, const std::string& UF, TpcnTipoAmbiente TipoAmbiente,
                                     const std::string& NomeServico, double VersaoBase) {
   double versao = VersaoBase;
   std::string url;
@@ -230,8 +218,8 @@ double TTrivoDFe::LerVersaoDeParams(const std::string& ModeloDFe, const std::str
 }
 
 std::string TTrivoDFe::LerURLDeParams(const std::string& ModeloDFe, const std::string& UF,
-                                      TpcnTipoAmbiente TipoAmbiente,
-                                      const std::string& NomeServico, double VersaoBase) {
+                                      TpcnTipoAmbiente TipoAmbiente, const std::string& NomeServico,
+                                      double VersaoBase) {
   double versao = VersaoBase;
   std::string url;
   LerServicoDeParams(ModeloDFe, UF, TipoAmbiente, NomeServico, versao, url);
@@ -252,9 +240,7 @@ std::string TTrivoDFe::VersaoNumeroParaTexto(double Versao) {
   return Versao > 0 ? FormatVersion00(Versao) : std::string();
 }
 
-double TTrivoDFe::VersaoTextoParaNumero(const std::string& Texto) {
-  return ParseVersionNumber(Texto);
-}
+double TTrivoDFe::VersaoTextoParaNumero(const std::string& Texto) { return ParseVersionNumber(Texto); }
 
 namespace {
 
@@ -312,8 +298,7 @@ std::string TTrivoDFe::LocalizarArquivoSchema(const std::string& NomeSchema, dou
     const std::string prefixo = NomeSchema + FPSeparadorVersaoSchema;
     for (bool ignorarCaixa : {false, true}) {
       for (const std::string& nome : FListaDeSchemas) {
-        bool casa = ignorarCaixa ? platform::StartsText(prefixo, nome)
-                                 : nome.compare(0, prefixo.size(), prefixo) == 0;
+        bool casa = ignorarCaixa ? platform::StartsText(prefixo, nome) : nome.compare(0, prefixo.size(), prefixo) == 0;
         if (!casa) continue;
         double v = VersaoTextoParaNumero(VersaoDoNomeSchema(nome));
         if (v > 0 && v > achada && v <= Versao) {
@@ -343,8 +328,8 @@ std::string SemDeclaracao(const std::string& texto) {
 
 }  // namespace
 
-bool TTrivoDFe::Gravar(const std::string& NomeArquivo, const std::string& ConteudoXML,
-                       const std::string& aPath, bool ConteudoEhUTF8) {
+bool TTrivoDFe::Gravar(const std::string& NomeArquivo, const std::string& ConteudoXML, const std::string& aPath,
+                       bool ConteudoEhUTF8) {
   try {
     std::size_t barra = NomeArquivo.rfind('/');
     std::string arquivo = barra == std::string::npos ? NomeArquivo : NomeArquivo.substr(barra + 1);
@@ -395,8 +380,7 @@ void TTrivoDFe::GerarException(const std::string& Msg, const std::exception* E) 
 // ---- mail --------------------------------------------------------------------------------
 
 void TTrivoDFe::EnviarEmail(const std::string& sPara, const std::string& sAssunto,
-                            const std::vector<std::string>* sMensagem,
-                            const std::vector<std::string>* sCC,
+                            const std::vector<std::string>* sMensagem, const std::vector<std::string>* sCC,
                             const std::vector<std::string>* Anexos, const std::string* StreamNFe,
                             const std::string& NomeArq, const std::vector<std::string>* sReplyTo,
                             const std::vector<std::string>* sBCC) {
@@ -409,9 +393,12 @@ void TTrivoDFe::EnviarEmail(const std::string& sPara, const std::string& sAssunt
     std::string texto = platform::Join(*sMensagem, "\r\n"), semTags;
     bool dentro = false;
     for (char c : texto) {
-      if (c == '<') dentro = true;
-      else if (c == '>' && dentro) dentro = false;
-      else if (!dentro) semTags += c;
+      if (c == '<')
+        dentro = true;
+      else if (c == '>' && dentro)
+        dentro = false;
+      else if (!dentro)
+        semTags += c;
     }
     FMAIL->AltBody = semTags;
   }

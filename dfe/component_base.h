@@ -52,8 +52,8 @@ class TTrivoMail : public TTrivoComponent {
   using TTrivoComponent::TTrivoComponent;
   struct TAnexo {
     std::string Nome;
-    std::string Dados;      // an attached stream
-    std::string Arquivo;    // an attached file
+    std::string Dados;    // an attached stream
+    std::string Arquivo;  // an attached file
   };
   virtual void Clear();
   void AddAddress(const std::string& a) { Para.push_back(a); }
@@ -61,9 +61,7 @@ class TTrivoMail : public TTrivoComponent {
   void AddBCC(const std::string& a) { BCC.push_back(a); }
   void AddReplyTo(const std::string& a) { ReplyTo.push_back(a); }
   void ClearAttachments() { Anexos.clear(); }
-  void AddAttachment(const std::string& dados, const std::string& nome) {
-    Anexos.push_back({nome, dados, {}});
-  }
+  void AddAttachment(const std::string& dados, const std::string& nome) { Anexos.push_back({nome, dados, {}}); }
   void AddAttachmentFile(const std::string& arquivo) { Anexos.push_back({{}, {}, arquivo}); }
   virtual void Send();
 
@@ -90,13 +88,11 @@ class TTrivoIntegrador : public TTrivoComponent {
 };
 
 using TTrivoDFeOnTransmit = std::function<void(
-    const std::string& Dados, const std::string& URL, const std::string& SoapAction,
-    const std::string& MimeType, std::string& Resposta, std::int32_t& HTTPResultCode,
-    std::int32_t& InternalErrorCode)>;
-using TTrivoDFeOnTransmitError = std::function<void(
-    std::int32_t HttpError, std::int32_t InternalError, const std::string& URL,
-    const std::string& DadosEnviados, const std::string& SoapAction, bool& Retentar,
-    bool& Tratado)>;
+    const std::string& Dados, const std::string& URL, const std::string& SoapAction, const std::string& MimeType,
+    std::string& Resposta, std::int32_t& HTTPResultCode, std::int32_t& InternalErrorCode)>;
+using TTrivoDFeOnTransmitError =
+    std::function<void(std::int32_t HttpError, std::int32_t InternalError, const std::string& URL,
+                       const std::string& DadosEnviados, const std::string& SoapAction, bool& Retentar, bool& Tratado)>;
 using TTrivoGravarLog = std::function<void(const std::string& ALogLine, bool& Tratado)>;
 using TNotifyEvent = std::function<void(TTrivoDFe* Sender)>;
 
@@ -129,19 +125,16 @@ class TTrivoDFe : public TTrivoComponent {
   TDFeSSLAntesDeAssinar OnAntesDeAssinar() const;
   void SetOnAntesDeAssinar(TDFeSSLAntesDeAssinar AValue);
 
-  bool Gravar(const std::string& NomeArquivo, const std::string& ConteudoXML,
-              const std::string& aPath = "", bool ConteudoEhUTF8 = true);
+  bool Gravar(const std::string& NomeArquivo, const std::string& ConteudoXML, const std::string& aPath = "",
+              bool ConteudoEhUTF8 = true);
 
-  void LerServicoChaveDeParams(const std::string& NomeSessao, const std::string& NomeServico,
-                               double& Versao, std::string& URL);
-  void LerDeParams(const std::string& NomeSessao, const std::string& NomeServico, double& Versao,
-                   std::string& Servico);
-  void LerServicoDeParams(const std::string& ModeloDFe, const std::string& UF,
-                          TpcnTipoAmbiente TipoAmbiente, const std::string& NomeServico,
-                          double& Versao, std::string& URL);
-  void LerServicoDeParams(const std::string& ModeloDFe, const std::string& UF,
-                          TpcnTipoAmbiente TipoAmbiente, const std::string& NomeServico,
-                          double& Versao, std::string& URL, std::string& Servico,
+  void LerServicoChaveDeParams(const std::string& NomeSessao, const std::string& NomeServico, double& Versao,
+                               std::string& URL);
+  void LerDeParams(const std::string& NomeSessao, const std::string& NomeServico, double& Versao, std::string& Servico);
+  void LerServicoDeParams(const std::string& ModeloDFe, const std::string& UF, TpcnTipoAmbiente TipoAmbiente,
+                          const std::string& NomeServico, double& Versao, std::string& URL);
+  void LerServicoDeParams(const std::string& ModeloDFe, const std::string& UF, TpcnTipoAmbiente TipoAmbiente,
+                          const std::string& NomeServico, double& Versao, std::string& URL, std::string& Servico,
                           std::string& SoapAction);
 
   void FazerLog(const std::string& Msg, bool& Tratado);
@@ -160,15 +153,12 @@ class TTrivoDFe : public TTrivoComponent {
   virtual void EnviarEmail(const std::string& sPara, const std::string& sAssunto,
                            const std::vector<std::string>* sMensagem = nullptr,
                            const std::vector<std::string>* sCC = nullptr,
-                           const std::vector<std::string>* Anexos = nullptr,
-                           const std::string* StreamNFe = nullptr, const std::string& NomeArq = "",
-                           const std::vector<std::string>* sReplyTo = nullptr,
+                           const std::vector<std::string>* Anexos = nullptr, const std::string* StreamNFe = nullptr,
+                           const std::string& NomeArq = "", const std::vector<std::string>* sReplyTo = nullptr,
                            const std::vector<std::string>* sBCC = nullptr);
-  virtual double LerVersaoDeParams(const std::string& ModeloDFe, const std::string& UF,
-                                   TpcnTipoAmbiente TipoAmbiente, const std::string& NomeServico,
-                                   double VersaoBase);
-  virtual std::string LerURLDeParams(const std::string& ModeloDFe, const std::string& UF,
-                                     TpcnTipoAmbiente TipoAmbiente,
+  virtual double LerVersaoDeParams(const std::string& ModeloDFe, const std::string& UF, TpcnTipoAmbiente TipoAmbiente,
+                                   const std::string& NomeServico, double VersaoBase);
+  virtual std::string LerURLDeParams(const std::string& ModeloDFe, const std::string& UF, TpcnTipoAmbiente TipoAmbiente,
                                      const std::string& NomeServico, double VersaoBase);
 
  protected:

@@ -38,9 +38,7 @@ constexpr TLinhaSSLLib kSSLLibs[] = {
 };
 
 // A new masking key: the time of day as nine digits (hours, minutes, seconds, milliseconds).
-std::string NovaChave() {
-  return platform::FormatDateTime("hhnnsszzz", platform::Now());
-}
+std::string NovaChave() { return platform::FormatDateTime("hhnnsszzz", platform::Now()); }
 
 // An ordinal from the INI, kept only when it names a value of the enumeration.
 template <class E>
@@ -284,8 +282,9 @@ void TWebServicesConf::GravarIni(TIniFile& AIni) const {
   AIni.WriteString("Proxy", "Servidor", FProxyHost);
   AIni.WriteString("Proxy", "Porta", FProxyPort);
   AIni.WriteString("Proxy", "Usuario", FProxyUser);
-  AIni.WriteString("Proxy", "Senha",
-                   platform::Base64Encode(platform::XorComChaveCiclica(FProxyPass, ChaveProxy(FConfiguracoes, FProxyHost))));
+  AIni.WriteString(
+      "Proxy", "Senha",
+      platform::Base64Encode(platform::XorComChaveCiclica(FProxyPass, ChaveProxy(FConfiguracoes, FProxyHost))));
   const std::string& s = FConfiguracoes.SessaoIni;
   if (s.empty()) return;
   AIni.WriteInteger(s, "Ambiente", FAmbiente);
@@ -377,7 +376,8 @@ void TCertificadosConf::GravarIni(TIniFile& AIni) const {
   AIni.WriteString("DFe", "NumeroSerie", FNumeroSerie);
   AIni.WriteBool("DFe", "VerificarValidade", FVerificarValidade);
   AIni.WriteString("DFe", "DadosPFX", platform::Base64Encode(FDadosPFX));
-  AIni.WriteString("DFe", "Senha", platform::Base64Encode(platform::XorComChaveCiclica(Senha(), FConfiguracoes.ChaveCryptINI)));
+  AIni.WriteString("DFe", "Senha",
+                   platform::Base64Encode(platform::XorComChaveCiclica(Senha(), FConfiguracoes.ChaveCryptINI)));
 }
 
 void TCertificadosConf::LerIni(const TIniFile& AIni) {
@@ -394,12 +394,18 @@ void TCertificadosConf::LerIni(const TIniFile& AIni) {
 
 std::string TOrdenacaoPathItem::GetDisplayName() const {
   switch (Item) {
-    case opNenhum: return "(nenhum)";
-    case opCNPJ: return "CNPJ";
-    case opModelo: return "Modelo";
-    case opData: return "Data";
-    case opLiteral: return "Literal";
-    default: return {};
+    case opNenhum:
+      return "(nenhum)";
+    case opCNPJ:
+      return "CNPJ";
+    case opModelo:
+      return "Modelo";
+    case opData:
+      return "Data";
+    case opLiteral:
+      return "Literal";
+    default:
+      return {};
   }
 }
 
@@ -409,7 +415,8 @@ TOrdenacaoPathItem& TOrdenacaoPath::Add() {
 }
 
 TOrdenacaoPathItem& TOrdenacaoPath::Items(int Index) const {
-  if (Index < 0 || Index >= Count()) throw std::out_of_range("Índice da lista fora dos limites (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index >= Count())
+    throw std::out_of_range("Índice da lista fora dos limites (" + std::to_string(Index) + ")");
   return *FItems[static_cast<std::size_t>(Index)];
 }
 
@@ -522,8 +529,10 @@ std::string TArquivosConf::GetPath(const std::string& APath, const std::string& 
         auto dois = [](int n) { return platform::InteiroComZeros(n, 2); };
         if (FSepararPorAno) dir += platform::InteiroComZeros(p.year, 4);
         if (FSepararPorMes) {
-          if (FSepararPorAno) dir = platform::PathWithSlash(dir) + dois(p.month);
-          else dir += platform::InteiroComZeros(p.year, 4) + dois(p.month);
+          if (FSepararPorAno)
+            dir = platform::PathWithSlash(dir) + dois(p.month);
+          else
+            dir += platform::InteiroComZeros(p.year, 4) + dois(p.month);
           if (FSepararPorDia) dir = platform::PathWithSlash(dir) + dois(p.day);
         }
         break;
@@ -533,8 +542,11 @@ std::string TArquivosConf::GetPath(const std::string& APath, const std::string& 
         if (!ALiteral.empty() && !sem.ends_with(ALiteral)) dir += ALiteral;
         break;
       }
-      case opIE: dir += platform::SomenteDigitos(IE); break;
-      case opNenhum: break;
+      case opIE:
+        dir += platform::SomenteDigitos(IE);
+        break;
+      case opNenhum:
+        break;
     }
   }
   // As built: the base unchanged when no part was added, else without a '/' after the last part.
@@ -615,7 +627,9 @@ std::unique_ptr<TWebServicesConf> TConfiguracoes::InstanciarWebServicesConf() {
 std::unique_ptr<TCertificadosConf> TConfiguracoes::InstanciarCertificadosConf() {
   return std::make_unique<TCertificadosConf>(*this);
 }
-std::unique_ptr<TArquivosConf> TConfiguracoes::InstanciarArquivosConf() { return std::make_unique<TArquivosConf>(*this); }
+std::unique_ptr<TArquivosConf> TConfiguracoes::InstanciarArquivosConf() {
+  return std::make_unique<TArquivosConf>(*this);
+}
 std::unique_ptr<TRespTecConf> TConfiguracoes::InstanciarRespTecConf() { return std::make_unique<TRespTecConf>(*this); }
 
 void TConfiguracoes::Assign(const TConfiguracoes& o) {

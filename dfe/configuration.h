@@ -2,8 +2,8 @@
 // The configuration of a DFe component: general settings, web services, certificates, files
 // and technical responsible. The settings that concern the security facade are pushed into the
 // owning component's facade as they change. The whole can be written to and read from an INI.
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -263,8 +263,8 @@ class TArquivosConf : public TGrupoConf {
   virtual std::string GetPath(const std::string& APath, const std::string& ALiteral, const std::string& CNPJ = "",
                               const std::string& IE = "", platform::TDateTime Data = 0,
                               const std::string& ModeloDescr = "");
-  std::string GetPathDownload(const std::string& xNome = "", const std::string& CNPJ = "",
-                              const std::string& IE = "", platform::TDateTime Data = 0);
+  std::string GetPathDownload(const std::string& xNome = "", const std::string& CNPJ = "", const std::string& IE = "",
+                              platform::TDateTime Data = 0);
   std::string GetPathDownloadEvento(TpcnTpEvento tipoEvento, const std::string& xNome = "",
                                     const std::string& CNPJ = "", const std::string& IE = "",
                                     platform::TDateTime Data = 0);

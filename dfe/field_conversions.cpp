@@ -7,8 +7,7 @@ namespace dfe {
 namespace {
 
 constexpr std::string_view kCodigos1a9[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-constexpr int kEmissoes[] = {teNormal, teContingencia, teSCAN, teDPEC, teFSDA,
-                             teSVCAN, teSVCRS, teSVCSP, teOffLine};
+constexpr int kEmissoes[] = {teNormal, teContingencia, teSCAN, teDPEC, teFSDA, teSVCAN, teSVCRS, teSVCSP, teOffLine};
 constexpr int kAmbientes[] = {taProducao, taHomologacao};
 
 struct EventoDFeRow {
@@ -105,9 +104,7 @@ constexpr auto kEventoValores = [] {
 
 std::string TipoEmissaoToStr(TpcnTipoEmissao t) { return EnumToStr(t, kCodigos1a9, kEmissoes); }
 
-std::string TipoAmbienteToStr(TpcnTipoAmbiente t) {
-  return EnumToStr(t, CodeList(kCodigos1a9).first(2), kAmbientes);
-}
+std::string TipoAmbienteToStr(TpcnTipoAmbiente t) { return EnumToStr(t, CodeList(kCodigos1a9).first(2), kAmbientes); }
 
 TpcnTipoAmbiente StrToTipoAmbiente(bool& ok, std::string_view s) {
   return StrToEnum<TpcnTipoAmbiente>(ok, s, CodeList(kCodigos1a9).first(2), kAmbientes);
@@ -117,16 +114,26 @@ std::string TipoEventoDFeToStr(TpcnTpEvento t) { return EnumToStr(t, kEventoNome
 
 int CasasDecimais(TpcnTipoCampo t) {
   switch (t) {
-    case tcDe1: return 1;
-    case tcDe2: return 2;
-    case tcDe3: return 3;
-    case tcDe4: return 4;
-    case tcDe5: return 5;
-    case tcDe6: return 6;
-    case tcDe7: return 7;
-    case tcDe8: return 8;
-    case tcDe10: return 10;
-    default: return 0;
+    case tcDe1:
+      return 1;
+    case tcDe2:
+      return 2;
+    case tcDe3:
+      return 3;
+    case tcDe4:
+      return 4;
+    case tcDe5:
+      return 5;
+    case tcDe6:
+      return 6;
+    case tcDe7:
+      return 7;
+    case tcDe8:
+      return 8;
+    case tcDe10:
+      return 10;
+    default:
+      return 0;
   }
 }
 

@@ -9,39 +9,118 @@ namespace dfe {
 
 // Field formats. The order is part of the contract (ordinals are stored and compared).
 enum TpcnTipoCampo : int {
-  tcStr, tcInt, tcDat, tcDatHor, tcEsp, tcDe2, tcDe3, tcDe4, tcDe5, tcDe6, tcDe7, tcDe8,
-  tcDe10, tcHor, tcDatCFe, tcHorCFe, tcDatVcto, tcDatHorCFe, tcBoolStr, tcStrOrig, tcNumStr,
-  tcInt64, tcDe1, tcDatBol
+  tcStr,
+  tcInt,
+  tcDat,
+  tcDatHor,
+  tcEsp,
+  tcDe2,
+  tcDe3,
+  tcDe4,
+  tcDe5,
+  tcDe6,
+  tcDe7,
+  tcDe8,
+  tcDe10,
+  tcHor,
+  tcDatCFe,
+  tcHorCFe,
+  tcDatVcto,
+  tcDatHorCFe,
+  tcBoolStr,
+  tcStrOrig,
+  tcNumStr,
+  tcInt64,
+  tcDe1,
+  tcDatBol
 };
 inline constexpr int kTiposCampo = tcDatBol + 1;
 
-enum TpcnTipoEmissao : int {
-  teNormal, teContingencia, teSCAN, teDPEC, teFSDA, teSVCAN, teSVCRS, teSVCSP, teOffLine
-};
+enum TpcnTipoEmissao : int { teNormal, teContingencia, teSCAN, teDPEC, teFSDA, teSVCAN, teSVCRS, teSVCSP, teOffLine };
 
 enum TpcnTipoAmbiente : int { taProducao, taHomologacao };
 
 // Event types of fiscal documents; used to name download folders.
 enum TpcnTpEvento : int {
-  teNaoMapeado, teCCe, teCancelamento, teManifDestConfirmacao, teManifDestCiencia,
-  teManifDestDesconhecimento, teManifDestOperNaoRealizada, teEncerramento, teEPEC,
-  teInclusaoCondutor, teMultiModal, teRegistroPassagem, teRegistroPassagemBRId, teEPECNFe,
-  teRegistroCTe, teRegistroPassagemNFeCancelado, teRegistroPassagemNFeRFID, teCTeCancelado,
-  teMDFeCancelado, teVistoriaSuframa, tePedProrrog1, tePedProrrog2, teCanPedProrrog1,
-  teCanPedProrrog2, teEventoFiscoPP1, teEventoFiscoPP2, teEventoFiscoCPP1, teEventoFiscoCPP2,
-  teRegistroPassagemNFe, teConfInternalizacao, teCTeAutorizado, teMDFeAutorizado,
-  tePrestDesacordo, teGTV, teMDFeAutorizado2, teNaoEmbarque, teMDFeCancelado2,
-  teMDFeAutorizadoComCTe, teRegPasNfeProMDFe, teRegPasNfeProMDFeCte, teRegPasAutMDFeComCte,
-  teCancelamentoMDFeAutComCTe, teAverbacaoExportacao, teAutCteComplementar,
-  teCancCteComplementar, teCTeSubstituicao, teCTeAnulacao, teLiberacaoEPEC,
-  teLiberacaoPrazoCanc, teAutorizadoRedespacho, teautorizadoRedespIntermed,
-  teAutorizadoSubcontratacao, teautorizadoServMultimodal, teCancSubst, teAlteracaoPoltrona,
-  teComprEntrega, teCancComprEntrega, teInclusaoDFe, teAutorizadoSubstituicao,
-  teAutorizadoAjuste, teLiberacaoPrazoCancelado, tePagamentoOperacao, teExcessoBagagem,
-  teEncerramentoFisco, teComprEntregaNFe, teCancComprEntregaNFe, teAtorInteressadoNFe,
-  teComprEntregaCTe, teCancComprEntregaCTe, teConfirmaServMDFe, teAlteracaoPagtoServMDFe,
-  teCancPrestDesacordo, teInsucessoEntregaCTe, teCancInsucessoEntregaCTe, teInsucessoEntregaNFe,
-  teCancInsucessoEntregaNFe, teConcFinanceira, teCancConcFinanceira, teRegistroPassagemMDFe
+  teNaoMapeado,
+  teCCe,
+  teCancelamento,
+  teManifDestConfirmacao,
+  teManifDestCiencia,
+  teManifDestDesconhecimento,
+  teManifDestOperNaoRealizada,
+  teEncerramento,
+  teEPEC,
+  teInclusaoCondutor,
+  teMultiModal,
+  teRegistroPassagem,
+  teRegistroPassagemBRId,
+  teEPECNFe,
+  teRegistroCTe,
+  teRegistroPassagemNFeCancelado,
+  teRegistroPassagemNFeRFID,
+  teCTeCancelado,
+  teMDFeCancelado,
+  teVistoriaSuframa,
+  tePedProrrog1,
+  tePedProrrog2,
+  teCanPedProrrog1,
+  teCanPedProrrog2,
+  teEventoFiscoPP1,
+  teEventoFiscoPP2,
+  teEventoFiscoCPP1,
+  teEventoFiscoCPP2,
+  teRegistroPassagemNFe,
+  teConfInternalizacao,
+  teCTeAutorizado,
+  teMDFeAutorizado,
+  tePrestDesacordo,
+  teGTV,
+  teMDFeAutorizado2,
+  teNaoEmbarque,
+  teMDFeCancelado2,
+  teMDFeAutorizadoComCTe,
+  teRegPasNfeProMDFe,
+  teRegPasNfeProMDFeCte,
+  teRegPasAutMDFeComCte,
+  teCancelamentoMDFeAutComCTe,
+  teAverbacaoExportacao,
+  teAutCteComplementar,
+  teCancCteComplementar,
+  teCTeSubstituicao,
+  teCTeAnulacao,
+  teLiberacaoEPEC,
+  teLiberacaoPrazoCanc,
+  teAutorizadoRedespacho,
+  teautorizadoRedespIntermed,
+  teAutorizadoSubcontratacao,
+  teautorizadoServMultimodal,
+  teCancSubst,
+  teAlteracaoPoltrona,
+  teComprEntrega,
+  teCancComprEntrega,
+  teInclusaoDFe,
+  teAutorizadoSubstituicao,
+  teAutorizadoAjuste,
+  teLiberacaoPrazoCancelado,
+  tePagamentoOperacao,
+  teExcessoBagagem,
+  teEncerramentoFisco,
+  teComprEntregaNFe,
+  teCancComprEntregaNFe,
+  teAtorInteressadoNFe,
+  teComprEntregaCTe,
+  teCancComprEntregaCTe,
+  teConfirmaServMDFe,
+  teAlteracaoPagtoServMDFe,
+  teCancPrestDesacordo,
+  teInsucessoEntregaCTe,
+  teCancInsucessoEntregaCTe,
+  teInsucessoEntregaNFe,
+  teCancInsucessoEntregaNFe,
+  teConcFinanceira,
+  teCancConcFinanceira,
+  teRegistroPassagemMDFe
 };
 inline constexpr int kTiposEventoDFe = teRegistroPassagemMDFe + 1;
 
@@ -55,12 +134,11 @@ std::string TipoEventoDFeToStr(TpcnTpEvento t);
 int CasasDecimais(TpcnTipoCampo t);
 
 // The Brazilian federative units and their numeric codes, in parallel.
-inline constexpr std::array<std::string_view, 27> SiglasUF = {
-    "AC", "AL", "AP", "AM", "BA", "CE", "DF", "ES", "GO", "MA", "MT", "MS", "MG", "PA",
-    "PB", "PR", "PE", "PI", "RJ", "RN", "RS", "RO", "RR", "SC", "SP", "SE", "TO"};
-inline constexpr std::array<int, 27> CodigosUF = {
-    12, 27, 16, 13, 29, 23, 53, 32, 52, 21, 51, 50, 31, 15,
-    25, 41, 26, 22, 33, 24, 43, 11, 14, 42, 35, 28, 17};
+inline constexpr std::array<std::string_view, 27> SiglasUF = {"AC", "AL", "AP", "AM", "BA", "CE", "DF", "ES", "GO",
+                                                              "MA", "MT", "MS", "MG", "PA", "PB", "PR", "PE", "PI",
+                                                              "RJ", "RN", "RS", "RO", "RR", "SC", "SP", "SE", "TO"};
+inline constexpr std::array<int, 27> CodigosUF = {12, 27, 16, 13, 29, 23, 53, 32, 52, 21, 51, 50, 31, 15,
+                                                  25, 41, 26, 22, 33, 24, 43, 11, 14, 42, 35, 28, 17};
 // Code of the first unit whose abbreviation equals `sigla` exactly; false when none does.
 bool CodigoDaSiglaUF(std::string_view sigla, int& codigo);
 

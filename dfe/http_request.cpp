@@ -32,14 +32,14 @@ constexpr TErrorText kErrorTexts[] = {
     {12057, "Revogação do Certificado não pode ser verificada porque o servidor de revogação está offline"},
     {12157, "Erro relacionado ao Canal Seguro"},
     {12175, "Um ou mais erros foram encontrados no certificado Secure Sockets Layer (SSL) enviado pelo servidor"},
-    {12185, "O contexto para o certificado de cliente SSL não tem uma chave privada associada a ele. O certificado "
-            "de cliente pode ter sido importado para o computador sem a chave privada"},
+    {12185,
+     "O contexto para o certificado de cliente SSL não tem uma chave privada associada a ele. O certificado "
+     "de cliente pode ter sido importado para o computador sem a chave privada"},
     {12186, "Falha ao obter a Chave Privada do Certificado para comunicação segura"},
 };
 
 // protocol, host, port (default by protocol) and path with query.
-void SplitURL(const std::string& url, std::string& prot, std::string& host, std::string& port,
-              std::string& uri) {
+void SplitURL(const std::string& url, std::string& prot, std::string& host, std::string& port, std::string& uri) {
   std::string rest = url;
   prot = "http";
   auto sep = rest.find("://");
@@ -132,9 +132,7 @@ std::string TTrivoWinReqResp::ProxyHostAndPort() const {
 
 bool TTrivoWinReqResp::UseSSL() const { return UpperCase(FProt) == "HTTPS"; }
 
-bool TTrivoWinReqResp::UseCertificate() const {
-  return UseSSL() && (CertContext != nullptr || !CertPFXData.empty());
-}
+bool TTrivoWinReqResp::UseCertificate() const { return UseSSL() && (CertContext != nullptr || !CertPFXData.empty()); }
 
 std::string TTrivoWinReqResp::GetWinInetError(std::uint32_t errorCode) const {
   std::string text;
@@ -251,7 +249,8 @@ std::string TTrivoWinReqResp::HeaderText() {
   // Host is the first line, and only once however often the text is built.
   std::erase_if(FHeaderReq.Lines, [](const std::string& l) { return l.rfind("Host:", 0) == 0; });
   FHeaderReq.Lines.insert(FHeaderReq.Lines.begin(), "Host: " + host);
-  if (!MimeType.empty()) SetHeaderLine(FHeaderReq, "Content-Type", MimeType + (Charsets.empty() ? "" : "; charset=" + Charsets));
+  if (!MimeType.empty())
+    SetHeaderLine(FHeaderReq, "Content-Type", MimeType + (Charsets.empty() ? "" : "; charset=" + Charsets));
   if (!Charsets.empty()) SetHeaderLine(FHeaderReq, "Accept-Charset", Charsets);
   if (!SOAPAction.empty())
     SetHeaderLine(FHeaderReq, "SOAPAction", "\"" + platform::StringReplace(SOAPAction, "\"", "\"\"") + "\"");
@@ -364,8 +363,7 @@ void TTrivoWinReqResp::Receive(std::string& resp) {
     if (n == 0) break;
     resp.append(buffer.data(), static_cast<std::size_t>(n));
   }
-  if (!LogFile.empty() && !resp.empty())
-    Trace("  Response Data: " + std::to_string(resp.size()) + " bytes\r\n" + resp);
+  if (!LogFile.empty() && !resp.empty()) Trace("  Response Data: " + std::to_string(resp.size()) + " bytes\r\n" + resp);
 }
 
 bool TTrivoWinReqResp::FollowRedirection() {

@@ -141,10 +141,10 @@ class TTrivoCurlReqResp : public TTrivoWinReqResp {
   // What tells the two Windows interfaces apart.
   struct TSabor {
     const char* UserAgent;
-    bool BypassLocalhost;        // "localhost" goes around the proxy
-    bool SetsTLSVersion;         // the TLS versions follow SSLType, else the library's default
-    bool ServerCredentials;      // the proxy user and password also answer the server's challenge
-    bool HeadersBeforeSend;      // headers are added to the request before the send step
+    bool BypassLocalhost;    // "localhost" goes around the proxy
+    bool SetsTLSVersion;     // the TLS versions follow SSLType, else the library's default
+    bool ServerCredentials;  // the proxy user and password also answer the server's challenge
+    bool HeadersBeforeSend;  // headers are added to the request before the send step
   };
 
  protected:

@@ -20,36 +20,47 @@ using Clock = std::chrono::steady_clock;
 
 // Windows-style codes for what libcurl reports.
 constexpr std::uint32_t kTimeout = 12002, kInternal = 12004, kInvalidUrl = 12005, kUnknownScheme = 12006,
-                        kNameNotResolved = 12007, kCancelled = 12017, kCannotConnect = 12029,
-                        kConnectionError = 12030, kSecureFailure = 12175, kSecureChannel = 12157,
-                        kNoPrivateKey = 12186, kNotEnoughMemory = 8;
+                        kNameNotResolved = 12007, kCancelled = 12017, kCannotConnect = 12029, kConnectionError = 12030,
+                        kSecureFailure = 12175, kSecureChannel = 12157, kNoPrivateKey = 12186, kNotEnoughMemory = 8;
 constexpr int kDefaultConnectMs = 60000, kDefaultReceiveMs = 30000;
 
 std::uint32_t MapCurlError(CURLcode rc, const char* detail, bool timedOut) {
   std::string d = platform::LowerCase(detail ? detail : "");
   switch (rc) {
-    case CURLE_OK: return 0;
-    case CURLE_ABORTED_BY_CALLBACK: return timedOut ? kTimeout : kCancelled;
-    case CURLE_OPERATION_TIMEDOUT: return kTimeout;
+    case CURLE_OK:
+      return 0;
+    case CURLE_ABORTED_BY_CALLBACK:
+      return timedOut ? kTimeout : kCancelled;
+    case CURLE_OPERATION_TIMEDOUT:
+      return kTimeout;
     case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_RESOLVE_PROXY: return kNameNotResolved;
-    case CURLE_COULDNT_CONNECT: return kCannotConnect;
+    case CURLE_COULDNT_RESOLVE_PROXY:
+      return kNameNotResolved;
+    case CURLE_COULDNT_CONNECT:
+      return kCannotConnect;
     case CURLE_SSL_CONNECT_ERROR:
       for (const char* p : {"protocol version", "unsupported protocol", "no protocols available", "wrong version"})
         if (d.find(p) != std::string::npos) return kConnectionError;
       return kSecureChannel;
     case CURLE_SSL_CERTPROBLEM:
     case CURLE_SSL_ENGINE_NOTFOUND:
-    case CURLE_SSL_ENGINE_SETFAILED: return kNoPrivateKey;
-    case CURLE_PEER_FAILED_VERIFICATION: return kSecureFailure;
+    case CURLE_SSL_ENGINE_SETFAILED:
+      return kNoPrivateKey;
+    case CURLE_PEER_FAILED_VERIFICATION:
+      return kSecureFailure;
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
-    case CURLE_PARTIAL_FILE: return kConnectionError;
-    case CURLE_URL_MALFORMAT: return kInvalidUrl;
-    case CURLE_UNSUPPORTED_PROTOCOL: return kUnknownScheme;
-    case CURLE_OUT_OF_MEMORY: return kNotEnoughMemory;
-    default: return kInternal;
+    case CURLE_PARTIAL_FILE:
+      return kConnectionError;
+    case CURLE_URL_MALFORMAT:
+      return kInvalidUrl;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+      return kUnknownScheme;
+    case CURLE_OUT_OF_MEMORY:
+      return kNotEnoughMemory;
+    default:
+      return kInternal;
   }
 }
 
@@ -61,13 +72,19 @@ void GlobalInit() {
 // The TLS versions a choice allows; 0 for a protocol the TLS library no longer offers.
 long CurlSSLVersion(TSSLType t) {
   switch (t) {
-    case LT_TLSv1: return long{CURL_SSLVERSION_TLSv1_0} | long{CURL_SSLVERSION_MAX_TLSv1_0};
-    case LT_TLSv1_1: return long{CURL_SSLVERSION_TLSv1_1} | long{CURL_SSLVERSION_MAX_TLSv1_1};
-    case LT_TLSv1_2: return long{CURL_SSLVERSION_TLSv1_2} | long{CURL_SSLVERSION_MAX_TLSv1_2};
-    case LT_TLSv1_3: return long{CURL_SSLVERSION_TLSv1_3} | long{CURL_SSLVERSION_MAX_TLSv1_3};
+    case LT_TLSv1:
+      return long{CURL_SSLVERSION_TLSv1_0} | long{CURL_SSLVERSION_MAX_TLSv1_0};
+    case LT_TLSv1_1:
+      return long{CURL_SSLVERSION_TLSv1_1} | long{CURL_SSLVERSION_MAX_TLSv1_1};
+    case LT_TLSv1_2:
+      return long{CURL_SSLVERSION_TLSv1_2} | long{CURL_SSLVERSION_MAX_TLSv1_2};
+    case LT_TLSv1_3:
+      return long{CURL_SSLVERSION_TLSv1_3} | long{CURL_SSLVERSION_MAX_TLSv1_3};
     case LT_SSLv2:
-    case LT_SSLv3: return 0;
-    default: return long{CURL_SSLVERSION_TLSv1_0} | long{CURL_SSLVERSION_MAX_TLSv1_2};  // up to TLS 1.2, not 1.3
+    case LT_SSLv3:
+      return 0;
+    default:
+      return long{CURL_SSLVERSION_TLSv1_0} | long{CURL_SSLVERSION_MAX_TLSv1_2};  // up to TLS 1.2, not 1.3
   }
 }
 
@@ -207,11 +224,11 @@ bool TTrivoCurlReqResp::OpenRequestHandle() {
   bool ok = r->Set(CURLOPT_ERRORBUFFER, r->ErrorBuffer) && r->Set(CURLOPT_URL, url.c_str()) &&
             r->Set(CURLOPT_NOSIGNAL, 1L) && r->Set(CURLOPT_FOLLOWLOCATION, 0L) &&
             r->Set(CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1)) &&
-            r->Set(CURLOPT_USERAGENT, FSabor.UserAgent) &&
-            r->Set(CURLOPT_HEADERFUNCTION, &TCurlRequest::OnHeader) && r->Set(CURLOPT_HEADERDATA, r.get()) &&
-            r->Set(CURLOPT_WRITEFUNCTION, &TCurlRequest::OnBody) && r->Set(CURLOPT_WRITEDATA, r.get()) &&
-            r->Set(CURLOPT_NOPROGRESS, 0L) && r->Set(CURLOPT_XFERINFOFUNCTION, &TCurlRequest::OnProgress) &&
-            r->Set(CURLOPT_XFERINFODATA, r.get()) && r->Set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L) &&
+            r->Set(CURLOPT_USERAGENT, FSabor.UserAgent) && r->Set(CURLOPT_HEADERFUNCTION, &TCurlRequest::OnHeader) &&
+            r->Set(CURLOPT_HEADERDATA, r.get()) && r->Set(CURLOPT_WRITEFUNCTION, &TCurlRequest::OnBody) &&
+            r->Set(CURLOPT_WRITEDATA, r.get()) && r->Set(CURLOPT_NOPROGRESS, 0L) &&
+            r->Set(CURLOPT_XFERINFOFUNCTION, &TCurlRequest::OnProgress) && r->Set(CURLOPT_XFERINFODATA, r.get()) &&
+            r->Set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L) &&
             // The proxy is the one set here, never one from the environment behind our back.
             r->Set(CURLOPT_PROXY, proxy.empty() ? "" : ("http://" + proxy).c_str()) &&
             r->Set(CURLOPT_NOPROXY, FSabor.BypassLocalhost && !proxy.empty() ? "localhost" : "");
@@ -274,8 +291,7 @@ bool TTrivoCurlReqResp::SetProxyUser() {
   if (platform::Trim(ProxyUser).empty()) return true;
   std::lock_guard lock(FLock);
   if (!FRequest) return false;
-  bool ok = FRequest->Set(CURLOPT_PROXYUSERNAME, ProxyUser.c_str()) &&
-            FRequest->Set(CURLOPT_PROXYAUTH, CURLAUTH_ANY);
+  bool ok = FRequest->Set(CURLOPT_PROXYUSERNAME, ProxyUser.c_str()) && FRequest->Set(CURLOPT_PROXYAUTH, CURLAUTH_ANY);
   if (ok && !platform::Trim(ProxyPass).empty()) ok = FRequest->Set(CURLOPT_PROXYPASSWORD, ProxyPass.c_str());
   if (!ok) FLastError = MapCurlError(FRequest->Result, nullptr, false);
   return ok;
@@ -318,8 +334,7 @@ bool TTrivoCurlReqResp::SendData(const std::string& body) {
       ok = r->Set(CURLOPT_NOBODY, 1L);
     } else if (ok && (!body.empty() || m == "POST" || m == "PUT")) {
       ok = r->Set(CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size())) &&
-           r->Set(CURLOPT_COPYPOSTFIELDS, body.data()) &&
-           (m == "POST" || r->Set(CURLOPT_CUSTOMREQUEST, m.c_str()));
+           r->Set(CURLOPT_COPYPOSTFIELDS, body.data()) && (m == "POST" || r->Set(CURLOPT_CUSTOMREQUEST, m.c_str()));
     } else if (ok) {
       ok = r->Set(CURLOPT_CUSTOMREQUEST, m.c_str());
     }

@@ -4,8 +4,8 @@
 #include <openssl/err.h>
 #include <openssl/pkcs12.h>
 #include <openssl/x509.h>
-#include <secasn1.h>
 #include <pwd.h>
+#include <secasn1.h>
 #include <secerr.h>
 #include <unistd.h>
 
@@ -92,8 +92,8 @@ Database* Database::Open(const std::string& location) {
   // only adds its own software slot, which is how its certificates are told apart.
   const bool first = Registry().empty() && !NSS_IsInitialized();
   const std::vector<PK11SlotInfo*> before = PresentSlots();
-  NSSInitContext* ctx = NSS_InitContext(location.c_str(), "", "", SECMOD_DB, nullptr,
-                                        NSS_INIT_READONLY | NSS_INIT_NOROOTINIT);
+  NSSInitContext* ctx =
+      NSS_InitContext(location.c_str(), "", "", SECMOD_DB, nullptr, NSS_INIT_READONLY | NSS_INIT_NOROOTINIT);
   if (ctx == nullptr) return nullptr;
   PK11_SetPasswordFunc(PasswordCallback);
 
@@ -193,7 +193,8 @@ std::string ExportPrivateKey(SECKEYPrivateKey* key, PinArg* arg) {
   const unsigned char* p = der->data;
   X509_SIG* sig = d2i_X509_SIG(nullptr, &p, static_cast<long>(der->len));
   SECITEM_FreeItem(der, PR_TRUE);
-  PKCS8_PRIV_KEY_INFO* plain = sig != nullptr ? PKCS8_decrypt(sig, password.c_str(), static_cast<int>(password.size())) : nullptr;
+  PKCS8_PRIV_KEY_INFO* plain =
+      sig != nullptr ? PKCS8_decrypt(sig, password.c_str(), static_cast<int>(password.size())) : nullptr;
   X509_SIG_free(sig);
   std::string out;
   unsigned char* buf = nullptr;

@@ -27,8 +27,8 @@ double ParseVersionNumber(std::string_view text) {
   return v;
 }
 
-void LerChaveServico(const platform::TIniFile& ini, std::string_view secao, std::string_view servico,
-                     double& versao, std::string& valor) {
+void LerChaveServico(const platform::TIniFile& ini, std::string_view secao, std::string_view servico, double& versao,
+                     std::string& valor) {
   valor.clear();
   if (!ini.SectionExists(secao)) return;
 
@@ -68,8 +68,10 @@ void LerSecao(const platform::TIniFile& ini, const std::string& secao, std::stri
   // A missing section leaves the result empty and the working version as it was.
   auto outra = [&](std::string_view chaveSecao, std::string& valor) {
     std::string nome = ini.ReadString(secao, chaveSecao, "");
-    if (ini.SectionExists(nome)) LerChaveServico(ini, nome, servico, r.Versao, valor);
-    else valor.clear();
+    if (ini.SectionExists(nome))
+      LerChaveServico(ini, nome, servico, r.Versao, valor);
+    else
+      valor.clear();
   };
   outra("WSDL", r.Servico);
   outra("SoapAction", r.SoapAction);
@@ -79,8 +81,7 @@ void LerSecao(const platform::TIniFile& ini, const std::string& secao, std::stri
 }  // namespace
 
 TServicoLocalizado LerServicoComRedirecionamento(const platform::TIniFile& ini, std::string secao,
-                                                 std::string_view servico, double versao,
-                                                 std::string_view recurso) {
+                                                 std::string_view servico, double versao, std::string_view recurso) {
   TServicoLocalizado r;
   r.Versao = versao;
   LerSecao(ini, secao, servico, r);
@@ -92,17 +93,15 @@ TServicoLocalizado LerServicoComRedirecionamento(const platform::TIniFile& ini, 
     if (!secao.empty()) {
       for (const std::string& v : visitadas)
         if (platform::SameText(v, secao))
-          throw ETrivoDFeException("Redirecionamento circular detectado: Sessão \"" + secao +
-                                   arquivo);
+          throw ETrivoDFeException("Redirecionamento circular detectado: Sessão \"" + secao + arquivo);
       visitadas.push_back(secao);
     }
     if (!ini.SectionExists(secao))
-      throw ETrivoDFeException("Sessão \"" + secao + "\", não encontrada no arquivo \"" +
-                               std::string(recurso) + "\"");
+      throw ETrivoDFeException("Sessão \"" + secao + "\", não encontrada no arquivo \"" + std::string(recurso) + "\"");
     std::string alvo = ini.ReadString(secao, "Usar", "");
     if (alvo.empty())
-      throw ETrivoDFeException("URL para o serviço \"" + std::string(servico) +
-                               "\" não encontrada na sessão \"" + secao + arquivo);
+      throw ETrivoDFeException("URL para o serviço \"" + std::string(servico) + "\" não encontrada na sessão \"" +
+                               secao + arquivo);
     secao = alvo;
     r.Versao = versao;
     LerSecao(ini, secao, servico, r);
@@ -134,8 +133,7 @@ std::string EmbeddedServicesIni(std::string_view name) {
   auto& e = Embedded();
   std::lock_guard<std::mutex> g(e.lock);
   auto it = e.texts.find(platform::UpperCase(name));
-  if (it == e.texts.end())
-    throw ETrivoDFeException("Recurso " + std::string(name) + " não encontrado");
+  if (it == e.texts.end()) throw ETrivoDFeException("Recurso " + std::string(name) + " não encontrado");
   return it->second;
 }
 

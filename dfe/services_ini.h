@@ -20,8 +20,8 @@ double ParseVersionNumber(std::string_view text);
 // key not above the version asked for, else the plain key (and versao := 0). A versioned key
 // with an empty value counts as missing. A missing section leaves versao unchanged and valor
 // empty.
-void LerChaveServico(const platform::TIniFile& ini, std::string_view secao, std::string_view servico,
-                     double& versao, std::string& valor);
+void LerChaveServico(const platform::TIniFile& ini, std::string_view secao, std::string_view servico, double& versao,
+                     std::string& valor);
 
 // Result of a section lookup that follows "Usar" redirections.
 struct TServicoLocalizado {
@@ -35,8 +35,7 @@ struct TServicoLocalizado {
 // Looks up servico in secao and, while no address is found, follows the section's "Usar"
 // key. recurso names the INI in the error texts.
 TServicoLocalizado LerServicoComRedirecionamento(const platform::TIniFile& ini, std::string secao,
-                                                 std::string_view servico, double versao,
-                                                 std::string_view recurso);
+                                                 std::string_view servico, double versao, std::string_view recurso);
 
 // Compiled-in services INI texts, by resource name. The component that carries a text
 // registers it before its first lookup; registering a name again replaces the text.

@@ -266,15 +266,17 @@ std::string TDFeSSL::CalcHash(std::istream* aStream, TSSLDgst digest, TSSLHashOu
   if (TamanhoStream(*aStream) == 0) throw ETrivoDFeException("Stream vazio");
   std::string binario = FSSLCryptClass->CalcHash(*aStream, digest, assina);
   switch (modoSaida) {
-    case outHexa: return platform::BytesToHex(binario);
-    case outBase64: return platform::Trim(platform::Base64Encode(binario));
-    case outBinary: break;
+    case outHexa:
+      return platform::BytesToHex(binario);
+    case outBase64:
+      return platform::Trim(platform::Base64Encode(binario));
+    case outBinary:
+      break;
   }
   return binario;
 }
 
-std::string TDFeSSL::CalcHash(std::string_view binaryString, TSSLDgst digest, TSSLHashOutput modoSaida,
-                              bool assina) {
+std::string TDFeSSL::CalcHash(std::string_view binaryString, TSSLDgst digest, TSSLHashOutput modoSaida, bool assina) {
   std::istringstream s{std::string(binaryString)};
   return CalcHash(&s, digest, modoSaida, assina);
 }
@@ -357,13 +359,12 @@ bool TDFeSSL::Validar(const std::string& conteudoXML, const std::string& arqSche
   return FSSLXmlSignClass->Validar(conteudoXML, schema.string(), msgErro);
 }
 
-bool TDFeSSL::VerificarAssinatura(const std::string& conteudoXML, std::string& msgErro,
-                                  const std::string& infElement, const std::string& signatureNode,
-                                  const std::string& selectionNamespaces, const std::string& idSignature,
-                                  const std::string& idAttr) {
+bool TDFeSSL::VerificarAssinatura(const std::string& conteudoXML, std::string& msgErro, const std::string& infElement,
+                                  const std::string& signatureNode, const std::string& selectionNamespaces,
+                                  const std::string& idSignature, const std::string& idAttr) {
   msgErro.clear();
-  return FSSLXmlSignClass->VerificarAssinatura(conteudoXML, msgErro, infElement, signatureNode,
-                                               selectionNamespaces, idSignature, idAttr);
+  return FSSLXmlSignClass->VerificarAssinatura(conteudoXML, msgErro, infElement, signatureNode, selectionNamespaces,
+                                               idSignature, idAttr);
 }
 
 std::string TDFeSSL::Enviar(const std::string& conteudoXML, const std::string& aURL, const std::string& aSoapAction,
@@ -380,8 +381,8 @@ std::string TDFeSSL::Enviar(const std::string& conteudoXML, const std::string& a
   ReapSendThreads(false);
   // The deadline counts whole seconds: 2500 ms waits 2 s, 999 ms no whole second.
   const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(TimeOut / 1000);
-  auto envio = std::make_unique<TDFeSendThread>(this, FSSLHttpClassClass, FSendLock, conteudoXML, aURL,
-                                                aSoapAction, mime);
+  auto envio =
+      std::make_unique<TDFeSendThread>(this, FSSLHttpClassClass, FSendLock, conteudoXML, aURL, aSoapAction, mime);
   bool concluido = envio->WaitDone(prazo);
   std::string resposta = envio->Response();
   std::string erro = envio->ExceptMessage();

@@ -202,10 +202,9 @@ class TDFeSSLXmlSignClass {
                               const std::string& selectionNamespaces, const std::string& idSignature,
                               const std::string& idAttr, const std::string& idSignatureValue);
   virtual bool Validar(const std::string& conteudoXML, const std::string& arqSchema, std::string& msgErro);
-  virtual bool VerificarAssinatura(const std::string& conteudoXML, std::string& msgErro,
-                                   const std::string& infElement, const std::string& signatureNode,
-                                   const std::string& selectionNamespaces, const std::string& idSignature,
-                                   const std::string& idAttr);
+  virtual bool VerificarAssinatura(const std::string& conteudoXML, std::string& msgErro, const std::string& infElement,
+                                   const std::string& signatureNode, const std::string& selectionNamespaces,
+                                   const std::string& idSignature, const std::string& idAttr);
 
   // Digest choice of a signed text, from its SignatureMethod algorithm.
   TSSLDgst DigestDaAssinatura(const std::string& conteudoXML) const;
@@ -232,10 +231,9 @@ TDFeSSLCryptClassClass ClasseSSLCrypt(TSSLCryptLib lib);
 TDFeSSLHttpClassClass ClasseSSLHttp(TSSLHttpLib lib);
 TDFeSSLXmlSignClassClass ClasseSSLXmlSign(TSSLXmlSignLib lib);
 
-using TDFeSSLAntesDeAssinar =
-    std::function<void(std::string& conteudoXML, const std::string& docElement, const std::string& infElement,
-                       const std::string& signatureNode, const std::string& selectionNamespaces,
-                       const std::string& idSignature)>;
+using TDFeSSLAntesDeAssinar = std::function<void(
+    std::string& conteudoXML, const std::string& docElement, const std::string& infElement,
+    const std::string& signatureNode, const std::string& selectionNamespaces, const std::string& idSignature)>;
 
 class TDFeSendThread;
 
@@ -249,10 +247,10 @@ class TDFeSSL {
   // Settings back to their values after creation; the three back ends become abstract again.
   void Clear();
 
-  std::string Assinar(const std::string& conteudoXML, const std::string& docElement,
-                      const std::string& infElement, const std::string& signatureNode = "",
-                      const std::string& selectionNamespaces = "", const std::string& idSignature = "",
-                      const std::string& idAttr = "", const std::string& idSignatureValue = "");
+  std::string Assinar(const std::string& conteudoXML, const std::string& docElement, const std::string& infElement,
+                      const std::string& signatureNode = "", const std::string& selectionNamespaces = "",
+                      const std::string& idSignature = "", const std::string& idAttr = "",
+                      const std::string& idSignatureValue = "");
   bool Validar(const std::string& conteudoXML, const std::string& arqSchema, std::string& msgErro);
   bool VerificarAssinatura(const std::string& conteudoXML, std::string& msgErro, const std::string& infElement = "",
                            const std::string& signatureNode = "", const std::string& selectionNamespaces = "",
@@ -266,17 +264,15 @@ class TDFeSSL {
   std::string HTTPPost(const std::string& aDataToSend, const std::string& aURL);
 
   // Digest or signature; a null stream raises "Stream inválido", an empty one "Stream vazio".
-  std::string CalcHash(std::istream* aStream, TSSLDgst digest, TSSLHashOutput modoSaida = outHexa,
-                       bool assina = false);
+  std::string CalcHash(std::istream* aStream, TSSLDgst digest, TSSLHashOutput modoSaida = outHexa, bool assina = false);
   std::string CalcHash(std::string_view binaryString, TSSLDgst digest, TSSLHashOutput modoSaida = outHexa,
                        bool assina = false);
-  std::string CalcHash(const std::vector<std::string>& lista, TSSLDgst digest,
-                       TSSLHashOutput modoSaida = outHexa, bool assina = false);
-  std::string CalcHashArquivo(const std::string& nomeArquivo, TSSLDgst digest,
-                              TSSLHashOutput modoSaida = outHexa, bool assina = false);
+  std::string CalcHash(const std::vector<std::string>& lista, TSSLDgst digest, TSSLHashOutput modoSaida = outHexa,
+                       bool assina = false);
+  std::string CalcHashArquivo(const std::string& nomeArquivo, TSSLDgst digest, TSSLHashOutput modoSaida = outHexa,
+                              bool assina = false);
   bool ValidarHash(std::istream* aStream, TSSLDgst digest, const std::string& hash, bool assinado = false);
-  bool ValidarHash(std::string_view binaryString, TSSLDgst digest, const std::string& hash,
-                   bool assinado = false);
+  bool ValidarHash(std::string_view binaryString, TSSLDgst digest, const std::string& hash, bool assinado = false);
   bool ValidarHash(const std::vector<std::string>& lista, TSSLDgst digest, const std::string& hash,
                    bool assinado = false);
   std::string CalcHMAC(std::string_view binaryString, std::string_view aKey, TSSLDgst digest);

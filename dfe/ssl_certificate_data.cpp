@@ -19,13 +19,11 @@ std::string NameOf(int v, const std::array<std::string_view, N>& names) {
   return std::string(names[static_cast<std::size_t>(v)]);
 }
 
-constexpr std::array<std::string_view, 6> kLib{"libNone", "libOpenSSL", "libCapicom", "libCapicomSoap",
-                                               "libWinCrypt", "libCustom"};
+constexpr std::array<std::string_view, 6> kLib{"libNone",        "libOpenSSL",  "libCapicom",
+                                               "libCapicomSoap", "libWinCrypt", "libCustom"};
 constexpr std::array<std::string_view, 4> kCrypt{"cryNone", "cryOpenSSL", "cryCapicom", "cryWinCrypt"};
-constexpr std::array<std::string_view, 5> kHttp{"httpNone", "httpWinINet", "httpWinHttp", "httpOpenSSL",
-                                                "httpIndy"};
-constexpr std::array<std::string_view, 5> kXmlSign{"xsNone", "xsXmlSec", "xsMsXml", "xsMsXmlCapicom",
-                                                   "xsLibXml2"};
+constexpr std::array<std::string_view, 5> kHttp{"httpNone", "httpWinINet", "httpWinHttp", "httpOpenSSL", "httpIndy"};
+constexpr std::array<std::string_view, 5> kXmlSign{"xsNone", "xsXmlSec", "xsMsXml", "xsMsXmlCapicom", "xsLibXml2"};
 constexpr std::array<std::string_view, 8> kDgst{"dgstMD2", "dgstMD4",  "dgstMD5",    "dgstRMD160",
                                                 "dgstSHA", "dgstSHA1", "dgstSHA256", "dgstSHA512"};
 constexpr std::array<std::string_view, 8> kType{"LT_all",     "LT_SSLv2",   "LT_SSLv3",   "LT_TLSv1",
@@ -78,8 +76,7 @@ void TDadosCertificado::SetIssuerName(const std::string& value) {
   std::size_t start = cn + 3;
   auto end = value.find("RFB", start);
   if (end == std::string::npos) end = value.find(',', start);
-  Certificadora =
-      platform::Trim(value.substr(start, end == std::string::npos ? std::string::npos : end - start));
+  Certificadora = platform::Trim(value.substr(start, end == std::string::npos ? std::string::npos : end - start));
 }
 
 TDadosCertificado& TListaCertificados::New() {
@@ -90,12 +87,14 @@ TDadosCertificado& TListaCertificados::New() {
 void TListaCertificados::Add(std::unique_ptr<TDadosCertificado> item) { FItems.push_back(std::move(item)); }
 
 TDadosCertificado& TListaCertificados::Objects(int index) const {
-  if (index < 0 || index >= Count()) throw std::out_of_range("Índice da lista fora dos limites (" + std::to_string(index) + ")");
+  if (index < 0 || index >= Count())
+    throw std::out_of_range("Índice da lista fora dos limites (" + std::to_string(index) + ")");
   return *FItems[static_cast<std::size_t>(index)];
 }
 
 void TListaCertificados::SetObjects(int index, std::unique_ptr<TDadosCertificado> item) {
-  if (index < 0 || index >= Count()) throw std::out_of_range("Índice da lista fora dos limites (" + std::to_string(index) + ")");
+  if (index < 0 || index >= Count())
+    throw std::out_of_range("Índice da lista fora dos limites (" + std::to_string(index) + ")");
   FItems[static_cast<std::size_t>(index)] = std::move(item);
 }
 

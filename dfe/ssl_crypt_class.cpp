@@ -55,7 +55,8 @@ void TDFeSSLCryptClass::BaixarCertificadoURL() {
     bool arquivoDeHoje = false;
     auto mtime = std::filesystem::last_write_time(arquivo, ec);
     if (!ec) {
-      auto sys = std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(mtime));
+      auto sys =
+          std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(mtime));
       arquivoDeHoje = std::floor(platform::FromSystemClock(sys)) >= std::floor(platform::Today());
     }
     if (diasParaVencer > 15 || arquivoDeHoje) return;
@@ -114,9 +115,7 @@ void TDFeSSLCryptClass::Clear() {
 
 std::string TDFeSSLCryptClass::Versao() { return {}; }
 
-std::string TDFeSSLCryptClass::CalcHash(std::istream&, TSSLDgst, bool) {
-  throw NaoSuportado("CalcHash", ClassName());
-}
+std::string TDFeSSLCryptClass::CalcHash(std::istream&, TSSLDgst, bool) { throw NaoSuportado("CalcHash", ClassName()); }
 
 bool TDFeSSLCryptClass::ValidarHash(std::istream&, TSSLDgst, const std::string&, bool) {
   throw NaoSuportado("ValidarHash", ClassName());

@@ -7,12 +7,16 @@ namespace dfe {
 
 TDFeSSLCryptClassClass ClasseSSLCrypt(TSSLCryptLib lib) {
   switch (lib) {
-    case cryNone: return &CriarBackEnd<TDFeSSLCryptClass, TDFeSSLCryptClass>;
-    case cryOpenSSL: return &CriarBackEnd<TDFeOpenSSL, TDFeSSLCryptClass>;
-    case cryWinCrypt: return &CriarBackEnd<TDFeWinCrypt, TDFeSSLCryptClass>;
+    case cryNone:
+      return &CriarBackEnd<TDFeSSLCryptClass, TDFeSSLCryptClass>;
+    case cryOpenSSL:
+      return &CriarBackEnd<TDFeOpenSSL, TDFeSSLCryptClass>;
+    case cryWinCrypt:
+      return &CriarBackEnd<TDFeWinCrypt, TDFeSSLCryptClass>;
     case cryCapicom:
       throw ETrivoDFeException("Suporte a libCapicom foi desativado por compilação {$DEFINE DFE_SEM_CAPICOM}");
-    default: break;
+    default:
+      break;
   }
   throw ETrivoDFeException("Suporte a \"" + SSLCryptLibToStr(lib) + "\" não disponível nesta compilação");
 }

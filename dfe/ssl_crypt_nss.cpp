@@ -1,7 +1,6 @@
 #include "dfe/ssl_crypt_nss.h"
 
 #include <nss.h>
-#include <secerr.h>
 #include <openssl/err.h>
 #include <openssl/evp.h>
 #include <openssl/pkcs12.h>
@@ -9,6 +8,7 @@
 #include <openssl/rsa.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
+#include <secerr.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -96,14 +96,21 @@ ETrivoDFeException ErroDeProvedor(ErroProvedor e, const std::string& code) {
 
 const char* NomeDigest(TSSLDgst d) {
   switch (d) {
-    case dgstMD2: return "MD2";
-    case dgstMD4: return "MD4";
-    case dgstMD5: return "MD5";
+    case dgstMD2:
+      return "MD2";
+    case dgstMD4:
+      return "MD4";
+    case dgstMD5:
+      return "MD5";
     case dgstSHA:
-    case dgstSHA1: return "SHA1";
-    case dgstSHA256: return "SHA256";
-    case dgstSHA512: return "SHA512";
-    default: return nullptr;
+    case dgstSHA1:
+      return "SHA1";
+    case dgstSHA256:
+      return "SHA256";
+    case dgstSHA512:
+      return "SHA512";
+    default:
+      return nullptr;
   }
 }
 
@@ -167,14 +174,22 @@ struct NomeAtributo {
 };
 // The short names of the X.500 string form that the facade's derivations read.
 constexpr NomeAtributo kNomesAtributos[] = {
-    {NID_commonName, "CN"},        {NID_surname, "SN"},
-    {NID_serialNumber, "SERIALNUMBER"}, {NID_countryName, "C"},
-    {NID_localityName, "L"},       {NID_stateOrProvinceName, "S"},
-    {NID_streetAddress, "STREET"}, {NID_organizationName, "O"},
-    {NID_organizationalUnitName, "OU"}, {NID_title, "T"},
-    {NID_givenName, "G"},          {NID_initials, "I"},
-    {NID_pkcs9_emailAddress, "E"}, {NID_domainComponent, "DC"},
-    {NID_description, "Description"}, {NID_postalCode, "PostalCode"},
+    {NID_commonName, "CN"},
+    {NID_surname, "SN"},
+    {NID_serialNumber, "SERIALNUMBER"},
+    {NID_countryName, "C"},
+    {NID_localityName, "L"},
+    {NID_stateOrProvinceName, "S"},
+    {NID_streetAddress, "STREET"},
+    {NID_organizationName, "O"},
+    {NID_organizationalUnitName, "OU"},
+    {NID_title, "T"},
+    {NID_givenName, "G"},
+    {NID_initials, "I"},
+    {NID_pkcs9_emailAddress, "E"},
+    {NID_domainComponent, "DC"},
+    {NID_description, "Description"},
+    {NID_postalCode, "PostalCode"},
 };
 
 std::string NomeDoAtributo(const ASN1_OBJECT* obj) {
@@ -333,7 +348,8 @@ const TCertContext* TDFeWinCrypt::Certificado() const { return FCarregado ? &FCa
 void TDFeWinCrypt::AbrirStore() {
   if (FStore != nullptr) return;
   const TSSLStoreLocation local = FpDFeSSL.StoreLocation();
-  const std::string location = local == slLocalMachine ? nss::LocalMachineDatabaseLocation() : nss::UserDatabaseLocation();
+  const std::string location =
+      local == slLocalMachine ? nss::LocalMachineDatabaseLocation() : nss::UserDatabaseLocation();
   // Only the personal store has a stand-in: the database's certificates with a private key.
   nss::Database* db = platform::SameText(FpDFeSSL.StoreName(), "My") ? nss::Database::Open(location) : nullptr;
   if (db == nullptr)
@@ -508,8 +524,7 @@ std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool 
     std::string hash = Digerir(aStream, md.get());
     if (!assina) return hash;
 
-    std::unique_ptr<EVP_PKEY_CTX, decltype(&EVP_PKEY_CTX_free)> ctx(EVP_PKEY_CTX_new(key, nullptr),
-                                                                    EVP_PKEY_CTX_free);
+    std::unique_ptr<EVP_PKEY_CTX, decltype(&EVP_PKEY_CTX_free)> ctx(EVP_PKEY_CTX_new(key, nullptr), EVP_PKEY_CTX_free);
     std::size_t len = 0;
     const auto* h = reinterpret_cast<const unsigned char*>(hash.data());
     if (!ctx || EVP_PKEY_sign_init(ctx.get()) != 1 || EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING) != 1 ||
@@ -548,8 +563,7 @@ bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std
     std::string sig = hash;
     const auto tamanho = static_cast<std::size_t>(EVP_PKEY_get_size(pub));
     if (sig.size() < tamanho) sig.insert(0, tamanho - sig.size(), '\0');
-    std::unique_ptr<EVP_PKEY_CTX, decltype(&EVP_PKEY_CTX_free)> ctx(EVP_PKEY_CTX_new(pub, nullptr),
-                                                                    EVP_PKEY_CTX_free);
+    std::unique_ptr<EVP_PKEY_CTX, decltype(&EVP_PKEY_CTX_free)> ctx(EVP_PKEY_CTX_new(pub, nullptr), EVP_PKEY_CTX_free);
     if (!ctx || EVP_PKEY_verify_init(ctx.get()) != 1 ||
         EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING) != 1 ||
         EVP_PKEY_CTX_set_signature_md(ctx.get(), md.get()) != 1)

@@ -139,8 +139,7 @@ void TDFeOpenSSL::CarregarCertificadoDeDadosPFX() {
   if (!OpenSSLCarregado()) throw ETrivoDFeException("Erro ao carregar bibliotecas do OpenSSL");
   if (!CarregarPFX(FpDFeSSL.DadosPFX())) {
     std::string erro = TextoErroOpenSSL();
-    throw ETrivoDFeException("Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\n" +
-                             erro);
+    throw ETrivoDFeException("Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\n" + erro);
   }
 }
 
@@ -260,8 +259,7 @@ EVP_MD_CTX* TDFeOpenSSL::IniciarDigest(std::istream& aStream, TSSLDgst digest, c
 std::string TDFeOpenSSL::CalcHash(std::istream& aStream, TSSLDgst digest, bool assina) {
   if (assina && FPrivKey == nullptr) CarregarCertificado();
   const char* name = nullptr;
-  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name),
-                                                              &EVP_MD_CTX_free);
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name), &EVP_MD_CTX_free);
   std::string out;
   if (assina) {
     if (FPrivKey == nullptr) throw ETrivoDFeException("Certificado sem chave privada");
@@ -283,8 +281,7 @@ std::string TDFeOpenSSL::CalcHash(std::istream& aStream, TSSLDgst digest, bool a
 bool TDFeOpenSSL::ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado) {
   if (assinado && FCert == nullptr) CarregarCertificado();
   const char* name = nullptr;
-  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name),
-                                                              &EVP_MD_CTX_free);
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name), &EVP_MD_CTX_free);
   if (assinado) {
     EVP_PKEY* pub = X509_get_pubkey(FCert);
     int r = EVP_VerifyFinal(ctx.get(), reinterpret_cast<const unsigned char*>(hash.data()),

@@ -40,9 +40,9 @@ void TDFeSSLHttpClass::HTTPMethod(const std::string& aMethod, const std::string&
   Execute();
 }
 
-std::string TDFeSSLHttpClass::Enviar(const std::string& conteudoXML, const std::string& aURL,
-                                     bool aValidateReturnCode, const std::string& aAuthorizationHeader,
-                                     const std::string& aMimeType, const std::string& aSoapAction) {
+std::string TDFeSSLHttpClass::Enviar(const std::string& conteudoXML, const std::string& aURL, bool aValidateReturnCode,
+                                     const std::string& aAuthorizationHeader, const std::string& aMimeType,
+                                     const std::string& aSoapAction) {
   DataReq.clear();
   std::string metodo = "GET";
   if (!conteudoXML.empty()) {

@@ -8,11 +8,17 @@ namespace dfe {
 
 TDFeSSLHttpClassClass ClasseSSLHttp(TSSLHttpLib lib) {
   switch (lib) {
-    case httpNone: return &CriarBackEnd<TDFeSSLHttpClass, TDFeSSLHttpClass>;
-    case httpWinINet: case httpWinHttp: return &CriarBackEnd<TDFeHttpWinHttp, TDFeSSLHttpClass>;
-    case httpOpenSSL: return &CriarBackEnd<TDFeHttpOpenSSL, TDFeSSLHttpClass>;
-    case httpIndy: return &CriarBackEnd<TDFeHttpIndy, TDFeSSLHttpClass>;
-    default: break;
+    case httpNone:
+      return &CriarBackEnd<TDFeSSLHttpClass, TDFeSSLHttpClass>;
+    case httpWinINet:
+    case httpWinHttp:
+      return &CriarBackEnd<TDFeHttpWinHttp, TDFeSSLHttpClass>;
+    case httpOpenSSL:
+      return &CriarBackEnd<TDFeHttpOpenSSL, TDFeSSLHttpClass>;
+    case httpIndy:
+      return &CriarBackEnd<TDFeHttpIndy, TDFeSSLHttpClass>;
+    default:
+      break;
   }
   throw ETrivoDFeException("Suporte a \"" + SSLHttpLibToStr(lib) + "\" não disponível nesta compilação");
 }

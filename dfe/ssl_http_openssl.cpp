@@ -16,7 +16,8 @@ namespace {
 // The libcurl version bits of the TLS method asked for; -1 when this OpenSSL has no such method.
 long VersaoTLS(TSSLType t) {
   switch (t) {
-    case LT_SSLv2: return -1;
+    case LT_SSLv2:
+      return -1;
     case LT_SSLv3:
 #ifdef OPENSSL_NO_SSL3_METHOD
       return -1;
@@ -35,9 +36,12 @@ long VersaoTLS(TSSLType t) {
 #else
       return long{CURL_SSLVERSION_TLSv1_1} | long{CURL_SSLVERSION_MAX_TLSv1_1};
 #endif
-    case LT_TLSv1_2: return long{CURL_SSLVERSION_TLSv1_2} | long{CURL_SSLVERSION_MAX_TLSv1_2};
-    case LT_TLSv1_3: return long{CURL_SSLVERSION_TLSv1_3} | long{CURL_SSLVERSION_MAX_TLSv1_3};
-    default: return CURL_SSLVERSION_DEFAULT;  // the general TLS method
+    case LT_TLSv1_2:
+      return long{CURL_SSLVERSION_TLSv1_2} | long{CURL_SSLVERSION_MAX_TLSv1_2};
+    case LT_TLSv1_3:
+      return long{CURL_SSLVERSION_TLSv1_3} | long{CURL_SSLVERSION_MAX_TLSv1_3};
+    default:
+      return CURL_SSLVERSION_DEFAULT;  // the general TLS method
   }
 }
 
@@ -94,7 +98,8 @@ void TDFeHttpOpenSSL::PrepararRequisicao() {
     FCertPassword = FpDFeSSL.Senha();
   }
   FSSLVersion = VersaoTLS(FpDFeSSL.SSLType());
-  if (FSSLVersion < 0) Falhar(std::string(OpenSSL_version(OPENSSL_VERSION)) + ", não suporta " + SSLTypeToStr(FpDFeSSL.SSLType()));
+  if (FSSLVersion < 0)
+    Falhar(std::string(OpenSSL_version(OPENSSL_VERSION)) + ", não suporta " + SSLTypeToStr(FpDFeSSL.SSLType()));
   FTimeOut = FpDFeSSL.TimeOut;
 }
 
@@ -112,8 +117,10 @@ void TDFeHttpOpenSSL::Execute() {
   std::string host = URL.substr(URL.find("://") == std::string::npos ? 0 : URL.find("://") + 3);
   host = host.substr(0, host.find_first_of("/?#"));
   if (host.find('@') != std::string::npos) host = host.substr(host.rfind('@') + 1);
-  if (host.rfind('[', 0) != 0) host = host.substr(0, host.find(':'));
-  else host = host.substr(0, host.find(']') + 1);
+  if (host.rfind('[', 0) != 0)
+    host = host.substr(0, host.find(':'));
+  else
+    host = host.substr(0, host.find(']') + 1);
   headers = curl_slist_append(headers, ("Host: " + host).c_str());
   if (!MimeType.empty()) headers = curl_slist_append(headers, ("Content-Type: " + MimeType).c_str());
   for (const auto& h : FHeaders) headers = curl_slist_append(headers, h.c_str());

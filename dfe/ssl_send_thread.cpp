@@ -3,8 +3,8 @@
 namespace dfe {
 
 TDFeSendThread::TDFeSendThread(TDFeSSL* aDFeSSL, TDFeSSLHttpClassClass classe, std::shared_ptr<std::mutex> sendLock,
-                               const std::string& conteudoXML, const std::string& aURL,
-                               const std::string& aSoapAction, const std::string& aMimeType) {
+                               const std::string& conteudoXML, const std::string& aURL, const std::string& aSoapAction,
+                               const std::string& aMimeType) {
   if (aDFeSSL == nullptr || conteudoXML.empty() || aURL.empty() || classe == nullptr || !sendLock)
     throw ETrivoDFeException("TDFeSendThread, parâmetros inválidos");
   FSendLock = std::move(sendLock);

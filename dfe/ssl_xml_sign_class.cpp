@@ -8,9 +8,9 @@ TDFeSSLXmlSignClass::TDFeSSLXmlSignClass(TDFeSSL& aDFeSSL) : FpDFeSSL(aDFeSSL) {
 
 TDFeSSLXmlSignClass::~TDFeSSLXmlSignClass() = default;
 
-std::string TDFeSSLXmlSignClass::Assinar(const std::string&, const std::string&, const std::string&,
+std::string TDFeSSLXmlSignClass::Assinar(const std::string&, const std::string&, const std::string&, const std::string&,
                                          const std::string&, const std::string&, const std::string&,
-                                         const std::string&, const std::string&) {
+                                         const std::string&) {
   throw ETrivoDFeException(ClassName() + ".Assinar, não implementado");
 }
 
@@ -18,9 +18,8 @@ bool TDFeSSLXmlSignClass::Validar(const std::string&, const std::string&, std::s
   throw ETrivoDFeException("\"Validar\" não suportado em: " + ClassName());
 }
 
-bool TDFeSSLXmlSignClass::VerificarAssinatura(const std::string&, std::string&, const std::string&,
-                                              const std::string&, const std::string&, const std::string&,
-                                              const std::string&) {
+bool TDFeSSLXmlSignClass::VerificarAssinatura(const std::string&, std::string&, const std::string&, const std::string&,
+                                              const std::string&, const std::string&, const std::string&) {
   throw ETrivoDFeException("\"ValidarAssinatura\" não suportado em: " + ClassName());
 }
 

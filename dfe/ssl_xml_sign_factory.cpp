@@ -6,8 +6,10 @@ namespace dfe {
 
 TDFeSSLXmlSignClassClass ClasseSSLXmlSign(TSSLXmlSignLib lib) {
   switch (lib) {
-    case xsNone: return &CriarBackEnd<TDFeSSLXmlSignClass, TDFeSSLXmlSignClass>;
-    case xsLibXml2: return &CriarBackEnd<TDFeSSLXmlSignLibXml2, TDFeSSLXmlSignClass>;
+    case xsNone:
+      return &CriarBackEnd<TDFeSSLXmlSignClass, TDFeSSLXmlSignClass>;
+    case xsLibXml2:
+      return &CriarBackEnd<TDFeSSLXmlSignLibXml2, TDFeSSLXmlSignClass>;
     case xsXmlSec:
       throw ETrivoDFeException(
           "Suporte a \"xsXmlSec\" foi desativado por compilação {$DEFINE DFE_SEM_OPENSSL} ou {$DEFINE "

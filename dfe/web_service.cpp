@@ -23,7 +23,6 @@ namespace {
 
 const char kDeclaracaoUTF8[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
 
-
 bool TemAssinatura(const std::string& texto) {
   return platform::LowerCase(texto).find("<signature") != std::string::npos;
 }
@@ -70,8 +69,7 @@ TDFeWebService::TDFeWebService(TTrivoDFe* AOwner) : FPDFeOwner(AOwner) {
 std::string TDFeWebService::ClassName() const {
   const char* mangled = typeid(*this).name();
   int status = 0;
-  std::unique_ptr<char, void (*)(void*)> nome(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
-                                              std::free);
+  std::unique_ptr<char, void (*)(void*)> nome(abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
   std::string s = status == 0 && nome ? nome.get() : mangled;
   std::size_t p = s.rfind("::");
   return p == std::string::npos ? s : s.substr(p + 2);
@@ -81,9 +79,7 @@ void TDFeWebService::Falhar(const std::string& passo) {
   DispararExcecao(passo + " não implementado para: " + ClassName());
 }
 
-bool TDFeWebService::TemIntegrador() const {
-  return FPDFeOwner && FPDFeOwner->Integrador();
-}
+bool TDFeWebService::TemIntegrador() const { return FPDFeOwner && FPDFeOwner->Integrador(); }
 
 void TDFeWebService::CopiarOpcoesGerador(TGeradorOpcoes& AOpcoes) {
   auto& geral = *FPConfiguracoes->Geral;
@@ -161,9 +157,7 @@ std::string TDFeWebService::ElementoUFSoap() {
   return "<cUF>" + std::to_string(FPConfiguracoes->WebServices->UFCodigo()) + "</cUF>";
 }
 
-std::string TDFeWebService::MontarCabecalhoSoap() {
-  return ElementoUFSoap() + GerarVersaoDadosSoap();
-}
+std::string TDFeWebService::MontarCabecalhoSoap() { return ElementoUFSoap() + GerarVersaoDadosSoap(); }
 
 void TDFeWebService::MontarEnvelopeSoap() {
   const std::string& v = FPSoapVersion;
@@ -184,15 +178,12 @@ void TDFeWebService::MontarEnvelopeSoap() {
   FPEnvelopeSoap = texto;
 }
 
-std::string TDFeWebService::PrefixoNomeArquivo() {
-  return platform::FormatDateTime("yyyymmddhhnnss", platform::Now());
-}
+std::string TDFeWebService::PrefixoNomeArquivo() { return platform::FormatDateTime("yyyymmddhhnnss", platform::Now()); }
 
 namespace {
 
 // Both parts may carry data from outside (a protocol number, an identifier).
-std::string NomeArquivoServico(const std::string& prefixo, const std::string& arq,
-                               const char* sufixo) {
+std::string NomeArquivoServico(const std::string& prefixo, const std::string& arq, const char* sufixo) {
   return SafeFileNamePart(prefixo) + "-" + SafeFileNamePart(arq) + sufixo;
 }
 
@@ -202,8 +193,7 @@ void TDFeWebService::GravarArquivosEnvio() {
   if (FPArqEnv.empty()) return;
   std::string prefixo = PrefixoNomeArquivo();
   if (FPConfiguracoes->Geral->Salvar())
-    FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqEnv, ".xml"), FPDadosMsg, "",
-                       TemAssinatura(FPDadosMsg));
+    FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqEnv, ".xml"), FPDadosMsg, "", TemAssinatura(FPDadosMsg));
   if (FPConfiguracoes->WebServices->Salvar())
     FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqEnv, "-soap.xml"), FPEnvelopeSoap, "",
                        TemAssinatura(FPEnvelopeSoap));
@@ -215,8 +205,7 @@ void TDFeWebService::GravarArquivosResposta() {
   if (FPConfiguracoes->Geral->Salvar())
     FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqResp, ".xml"), FPRetWS, "", true);
   if (FPConfiguracoes->WebServices->Salvar())
-    FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqResp, "-soap.xml"), FPRetornoWS, "",
-                       true);
+    FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqResp, "-soap.xml"), FPRetornoWS, "", true);
 }
 
 void TDFeWebService::TransmitirEnvelope() {
@@ -233,8 +222,8 @@ void TDFeWebService::TransmitirEnvelope() {
                                platform::FormatDateTime("dd/mm/yyyy", vencimento));
   }
 
-  if ((FPMimeType.empty() || platform::ContainsText(FPMimeType, "xml")) &&
-      !FPEnvelopeSoap.empty() && !TemAssinatura(FPEnvelopeSoap) && !platform::DeclaraUTF8(FPEnvelopeSoap))
+  if ((FPMimeType.empty() || platform::ContainsText(FPMimeType, "xml")) && !FPEnvelopeSoap.empty() &&
+      !TemAssinatura(FPEnvelopeSoap) && !platform::DeclaraUTF8(FPEnvelopeSoap))
     FPEnvelopeSoap = kDeclaracaoUTF8 + platform::EnsureUtf8(FPEnvelopeSoap);
 
   bool retentar = true;
@@ -246,8 +235,7 @@ void TDFeWebService::TransmitirEnvelope() {
     std::int32_t httpStatus = 0, erroInterno = 0;
     try {
       if (FPDFeOwner->OnTransmit) {
-        FPDFeOwner->OnTransmit(FPEnvelopeSoap, FPURL, FPSoapAction, FPMimeType, FPRetornoWS,
-                               httpStatus, erroInterno);
+        FPDFeOwner->OnTransmit(FPEnvelopeSoap, FPURL, FPSoapAction, FPMimeType, FPRetornoWS, httpStatus, erroInterno);
         if (erroInterno != 0) throw ETrivoDFeException("Erro ao Transmitir");
       } else if (TemIntegrador()) {
         TTrivoIntegrador* integrador = FPDFeOwner->Integrador();
@@ -255,14 +243,13 @@ void TDFeWebService::TransmitirEnvelope() {
         integrador->EnviarEAguardar();
         const auto& resposta = integrador->Resposta;
         if (resposta.size() < 6)
-          throw ETrivoDFeException(resposta.size() >= 2 ? resposta[1]
-                                                        : "Resposta do Integrador inválida");
+          throw ETrivoDFeException(resposta.size() >= 2 ? resposta[1] : "Resposta do Integrador inválida");
         auto decodificado = platform::Base64Decode(resposta[5]);
         FPRetornoWS = decodificado ? *decodificado : resposta[5];
       } else {
         try {
-          FPRetornoWS = ssl.Enviar(FPEnvelopeSoap, FPURL, FPSoapAction, FPMimeType,
-                                   FPAuthorizationHeader, FPValidateReturnCode);
+          FPRetornoWS =
+              ssl.Enviar(FPEnvelopeSoap, FPURL, FPSoapAction, FPMimeType, FPAuthorizationHeader, FPValidateReturnCode);
         } catch (...) {
           httpStatus = ssl.HTTPResultCode();
           erroInterno = ssl.InternalErrorCode();
@@ -273,8 +260,7 @@ void TDFeWebService::TransmitirEnvelope() {
       }
     } catch (...) {
       if (FPDFeOwner->OnTransmitError)
-        FPDFeOwner->OnTransmitError(httpStatus, erroInterno, FPURL, FPEnvelopeSoap, FPSoapAction,
-                                    retentar, tratado);
+        FPDFeOwner->OnTransmitError(httpStatus, erroInterno, FPURL, FPEnvelopeSoap, FPSoapAction, retentar, tratado);
       if (!retentar && !tratado) throw;
       if (!retentar) {
         FPRetornoWS.clear();
@@ -295,12 +281,11 @@ std::string TDFeWebService::UrlWsdl() { return FPDFeOwner->GetNameSpaceURI() + "
 
 void TDFeWebService::AssinarDadosMsg(const std::string& ConteudoXML, const std::string& docElement,
                                      const std::string& infElement, const std::string& MsgErro,
-                                     const std::string& SignatureNode,
-                                     const std::string& SelectionNamespaces,
+                                     const std::string& SignatureNode, const std::string& SelectionNamespaces,
                                      const std::string& IdSignature) {
   try {
-    FPDadosMsg = FPDFeOwner->SSL().Assinar(ConteudoXML, docElement, infElement, SignatureNode,
-                                           SelectionNamespaces, IdSignature, "", "");
+    FPDadosMsg = FPDFeOwner->SSL().Assinar(ConteudoXML, docElement, infElement, SignatureNode, SelectionNamespaces,
+                                           IdSignature, "", "");
   } catch (const std::exception& e) {
     DispararExcecao((MsgErro.empty() ? MsgErro : MsgErro + "\r\n") + e.what());
   }

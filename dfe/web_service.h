@@ -68,8 +68,7 @@ class TDFeWebService {
   virtual std::string UrlWsdl();
   virtual void AssinarDadosMsg(const std::string& ConteudoXML, const std::string& docElement,
                                const std::string& infElement, const std::string& MsgErro = "",
-                               const std::string& SignatureNode = "",
-                               const std::string& SelectionNamespaces = "",
+                               const std::string& SignatureNode = "", const std::string& SelectionNamespaces = "",
                                const std::string& IdSignature = "");
   virtual std::string TextoResumoResposta() { return {}; }
   virtual std::string TextoErroTransmissao(const std::exception& E) {

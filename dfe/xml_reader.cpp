@@ -57,8 +57,10 @@ double readDataHora(const std::string& c) {
     p.month = datePart(c, 4, 2);
     p.year = datePart(c, 7, 4);
     char at11 = c.size() >= 11 ? c[10] : '\0';
-    if (at11 == 'T' || at11 == ' ') h = 12, n = 15, s = 18;
-    else h = 11, n = 14, s = 17;
+    if (at11 == 'T' || at11 == ' ')
+      h = 12, n = 15, s = 18;
+    else
+      h = 11, n = 14, s = 17;
   }
   p.hour = datePart(c, h, 2);
   p.minute = datePart(c, n, 2);
@@ -77,8 +79,10 @@ double readDecimal(const std::string& c, int decimals, bool intString) {
     if (last != std::string::npos) {
       std::string cleaned;
       for (std::size_t i = 0; i < s.size(); ++i) {
-        if (i == last) cleaned += '.';
-        else if (s[i] != '.' && s[i] != ',') cleaned += s[i];
+        if (i == last)
+          cleaned += '.';
+        else if (s[i] != '.' && s[i] != ',')
+          cleaned += s[i];
       }
       s.swap(cleaned);
     }
@@ -95,7 +99,8 @@ double readDecimal(const std::string& c, int decimals, bool intString) {
   std::string text = sign + digits.substr(0, digits.size() - static_cast<std::size_t>(decimals)) + "." +
                      digits.substr(digits.size() - static_cast<std::size_t>(decimals));
   double v;
-  if (!platform::TryTextToFloat(text, v)) throw platform::EConvertError("'" + c + "' is not a valid floating point value");
+  if (!platform::TryTextToFloat(text, v))
+    throw platform::EConvertError("'" + c + "' is not a valid floating point value");
   return v;
 }
 
@@ -179,8 +184,10 @@ Variant TLeitor::rCampo(TpcnTipoCampo Tipo, std::string_view TAG, std::string_vi
   }
 
   switch (Tipo) {
-    case tcStr: return DecodificarConteudoXml(content);
-    case tcEsp: return content;
+    case tcStr:
+      return DecodificarConteudoXml(content);
+    case tcEsp:
+      return content;
     case tcInt:
     case tcInt64: {
       // The sign is kept; any other character is dropped.
@@ -188,26 +195,48 @@ Variant TLeitor::rCampo(TpcnTipoCampo Tipo, std::string_view TAG, std::string_vi
       if (!digits.empty() && !content.empty() && content[0] == '-') digits = "-" + digits;
       std::int64_t v = 0;
       if (!platform::TryStrToInt64(digits, v)) v = 0;
-      if (Tipo == tcInt && (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max()))
+      if (Tipo == tcInt &&
+          (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max()))
         v = 0;
       return v;
     }
-    case tcDat: case tcDatCFe: case tcDatVcto: case tcDatBol: case tcDatHor:
-    case tcDatHorCFe: case tcHor: case tcHorCFe: {
+    case tcDat:
+    case tcDatCFe:
+    case tcDatVcto:
+    case tcDatBol:
+    case tcDatHor:
+    case tcDatHorCFe:
+    case tcHor:
+    case tcHorCFe: {
       if (content.empty()) return 0;
       switch (Tipo) {
-        case tcDat: return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "yyyy-mm-dd"));
-        case tcDatCFe: return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "yyyymmdd"));
-        case tcDatVcto: return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "dd/mm/yyyy"));
-        case tcDatBol: return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "ddmmyyyy"));
-        case tcDatHor: return readDataHora(content);
-        case tcDatHorCFe: return platform::TextoParaDataHoraComFormato(content, "yyyymmddhhnnss");
-        case tcHor: return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "hh:nn:ss"));
-        default: return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "hhnnss"));
+        case tcDat:
+          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "yyyy-mm-dd"));
+        case tcDatCFe:
+          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "yyyymmdd"));
+        case tcDatVcto:
+          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "dd/mm/yyyy"));
+        case tcDatBol:
+          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "ddmmyyyy"));
+        case tcDatHor:
+          return readDataHora(content);
+        case tcDatHorCFe:
+          return platform::TextoParaDataHoraComFormato(content, "yyyymmddhhnnss");
+        case tcHor:
+          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "hh:nn:ss"));
+        default:
+          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "hhnnss"));
       }
     }
-    case tcDe1: case tcDe2: case tcDe3: case tcDe4: case tcDe5:
-    case tcDe6: case tcDe7: case tcDe8: case tcDe10:
+    case tcDe1:
+    case tcDe2:
+    case tcDe3:
+    case tcDe4:
+    case tcDe5:
+    case tcDe6:
+    case tcDe7:
+    case tcDe8:
+    case tcDe10:
       return readDecimal(content, CasasDecimais(Tipo), FloatIsIntString);
     case tcBoolStr:
     case tcStrOrig:

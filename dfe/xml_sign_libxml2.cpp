@@ -13,9 +13,9 @@
 
 #include "dfe/signature_utils.h"
 #include "dfe/ssl_internal.h"
-#include "platform/text_utils.h"
 #include "platform/base64.h"
 #include "platform/strings.h"
+#include "platform/text_utils.h"
 
 namespace dfe {
 
@@ -81,8 +81,8 @@ std::string DetalhesUltimoErro(const std::string& texto) {
 
 // Declarations of external entities are dropped, so their content is never fetched; a reference
 // to one is then an undeclared entity and the document is refused.
-void DeclararEntidadeInterna(void* ctx, const xmlChar* name, int type, const xmlChar* publicId,
-                             const xmlChar* systemId, xmlChar* content) {
+void DeclararEntidadeInterna(void* ctx, const xmlChar* name, int type, const xmlChar* publicId, const xmlChar* systemId,
+                             xmlChar* content) {
   if (type == XML_EXTERNAL_GENERAL_PARSED_ENTITY || type == XML_EXTERNAL_GENERAL_UNPARSED_ENTITY ||
       type == XML_EXTERNAL_PARAMETER_ENTITY)
     return;
@@ -297,9 +297,9 @@ std::string TDFeSSLXmlSignLibXml2::Assinar(const std::string& conteudoXML, const
                                            const std::string& idAttr, const std::string& idSignatureValue) {
   InicializarLibXml2();
   const bool declaraUTF8 = platform::DeclaraUTF8(conteudoXML);
-  std::string texto = declaraUTF8 ? conteudoXML
-                                  : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" +
-                                        detail::RemoverDeclaracaoXML(conteudoXML);
+  std::string texto = declaraUTF8
+                          ? conteudoXML
+                          : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + detail::RemoverDeclaracaoXML(conteudoXML);
   const std::string uri = ExtrairURIReferencia(texto, docElement, idAttr);
 
   DocPtr doc(InterpretarXML(texto));
@@ -314,7 +314,8 @@ std::string TDFeSSLXmlSignLibXml2::Assinar(const std::string& conteudoXML, const
     xmlFreeNode(antiga);
   }
 
-  const std::string canonico = uri.empty() ? CanonizarElemento(doc.get(), "") : CanonizarElemento(doc.get(), infElement);
+  const std::string canonico =
+      uri.empty() ? CanonizarElemento(doc.get(), "") : CanonizarElemento(doc.get(), infElement);
 
   const std::string modelo = MontarElementoAssinatura(uri, true, idSignature, FpDFeSSL.SSLDgst(), idSignatureValue);
   xmlNode* assinatura = InserirAssinatura(doc.get(), modelo, docElement);

@@ -89,7 +89,8 @@ void TGerador::wGrupo(std::string_view TAG, std::string_view ID, bool Identar) {
     std::size_t eq = Pos("=", T, blank + 1);
     std::size_t q1 = Pos("\"", T);
     std::size_t q2 = q1 ? Pos("\"", T, q1 + 1) : 0;
-    std::string name = blank && eq ? Copy(T, static_cast<long long>(blank) + 1, static_cast<long long>(eq - blank - 1)) : "";
+    std::string name =
+        blank && eq ? Copy(T, static_cast<long long>(blank) + 1, static_cast<long long>(eq - blank - 1)) : "";
     std::string value = q1 && q2 ? Copy(T, static_cast<long long>(q1) + 1, static_cast<long long>(q2 - q1 - 1)) : "";
     gtCampo(name, value);
   }
@@ -106,14 +107,16 @@ void TGerador::wGrupo(std::string_view TAG, std::string_view ID, bool Identar) {
   }
 
   if (Identar && closing) --Opcoes.NivelIdentacao;
-  if (Opcoes.IdentarXML) ArquivoFormatoXML += spaces() + "<" + T + ">" + std::string(kCRLF);
-  else ArquivoFormatoXML += "<" + T + ">";
+  if (Opcoes.IdentarXML)
+    ArquivoFormatoXML += spaces() + "<" + T + ">" + std::string(kCRLF);
+  else
+    ArquivoFormatoXML += "<" + T + ">";
   if (Identar && !closing) ++Opcoes.NivelIdentacao;
 }
 
-void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max,
-                      int ocorrencias, const platform::Variant& valor, std::string_view Descricao,
-                      bool ParseTextoXML, std::string_view Atributo) {
+void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max, int ocorrencias,
+                      const platform::Variant& valor, std::string_view Descricao, bool ParseTextoXML,
+                      std::string_view Atributo) {
   if (ocorrencias < 0) return;
   std::string id = Trim(ID);
   std::string atributo = Trim(Atributo);
@@ -159,19 +162,42 @@ void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view 
       C = padNumber(C, min);
       break;
     }
-    case tcDat: dateField("yyyy-mm-dd", false); break;
-    case tcDatCFe: dateField("yyyymmdd", false); break;
-    case tcDatVcto: dateField("dd/mm/yyyy", false); break;
-    case tcDatBol: dateField("ddmmyyyy", false); break;
-    case tcDatHor: dateField("yyyy-mm-dd\"T\"hh:nn:ss", false); break;
-    case tcDatHorCFe: dateField("yyyymmddhhnnss", false); break;
-    case tcHor: dateField("hh:nn:ss", true); break;
-    case tcHorCFe: dateField("hhnnss", true); break;
+    case tcDat:
+      dateField("yyyy-mm-dd", false);
+      break;
+    case tcDatCFe:
+      dateField("yyyymmdd", false);
+      break;
+    case tcDatVcto:
+      dateField("dd/mm/yyyy", false);
+      break;
+    case tcDatBol:
+      dateField("ddmmyyyy", false);
+      break;
+    case tcDatHor:
+      dateField("yyyy-mm-dd\"T\"hh:nn:ss", false);
+      break;
+    case tcDatHorCFe:
+      dateField("yyyymmddhhnnss", false);
+      break;
+    case tcHor:
+      dateField("hh:nn:ss", true);
+      break;
+    case tcHorCFe:
+      dateField("hhnnss", true);
+      break;
     case tcBoolStr:
       C = valor.AsBoolean() ? "true" : "false";
       break;
-    case tcDe1: case tcDe2: case tcDe3: case tcDe4: case tcDe5:
-    case tcDe6: case tcDe7: case tcDe8: case tcDe10: {
+    case tcDe1:
+    case tcDe2:
+    case tcDe3:
+    case tcDe4:
+    case tcDe5:
+    case tcDe6:
+    case tcDe7:
+    case tcDe8:
+    case tcDe10: {
       const int N = CasasDecimais(Tipo);
       const char sep = Opcoes.DecimalChar;
       if (!Opcoes.SuprimirDecimais) {
@@ -193,8 +219,10 @@ void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view 
       if (platform::StrToInt64Def(Copy(C, static_cast<long long>(p) + N + 1, 10), 0) > 0)
         wAlerta(id, tag, Descricao, "Numero máximo de casas decimais permitidas " + std::to_string(N));
       if (Opcoes.SuprimirDecimais) {
-        if (number == std::trunc(number)) platform::TryFormatFixed(number, 0, sep, C);
-        else C = dropZeroDecimals(C, sep);
+        if (number == std::trunc(number))
+          platform::TryFormatFixed(number, 0, sep, C);
+        else
+          C = dropZeroDecimals(C, sep);
       }
       E = number == 0 && ocorrencias == 0;
       C = padNumber(C, min);
@@ -204,11 +232,12 @@ void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view 
 
   std::string A;
   const auto len = static_cast<long long>(platform::Utf8Length(C));
-  if (ocorrencias == 1 && E && min > 0) A = "Nenhum valor informado";
-  else if (len < min && len > 0) A = "Tamanho menor que o mínimo permitido";
+  if (ocorrencias == 1 && E && min > 0)
+    A = "Nenhum valor informado";
+  else if (len < min && len > 0)
+    A = "Tamanho menor que o mínimo permitido";
   if (len > max) A = "Tamanho maior que o máximo permitido";
-  if (!A.empty() && A.find("Nenhum valor informado") == std::string::npos && !E)
-    A += " [" + valor.AsString() + "]";
+  if (!A.empty() && A.find("Nenhum valor informado") == std::string::npos && !E) A += " [" + valor.AsString() + "]";
   wAlerta(id, tag, Descricao, A);
 
   if (Opcoes.SomenteValidar) return;
@@ -222,8 +251,7 @@ void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view 
       out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + "/>" : "<" + tag + "></" + tag + ">";
       out += kCRLF;
     } else {
-      out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + atributo + "/>"
-                                              : "<" + tag + atributo + "></" + tag + ">";
+      out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + atributo + "/>" : "<" + tag + atributo + "></" + tag + ">";
     }
   } else if (!E) {
     std::string content =
@@ -234,8 +262,8 @@ void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view 
   }
 }
 
-void TGerador::wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::string_view CNPJCPF,
-                             bool obrigatorio, bool PreencheZeros) {
+void TGerador::wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::string_view CNPJCPF, bool obrigatorio,
+                             bool PreencheZeros) {
   std::string digits = platform::SomenteDigitos(Trim(CNPJCPF));
   std::size_t n = digits.size();
   int occ = obrigatorio ? 1 : 0;
@@ -263,8 +291,7 @@ void TGerador::wCampoCPF(std::string_view ID, std::string_view CPF, int cPais, b
 }
 
 void TGerador::wCampoDocumento(std::string_view ID, std::string_view TAG, int tamanho, std::string_view Descricao,
-                               std::string_view numero, int cPais, bool obrigatorio,
-                               bool (*valido)(std::string_view)) {
+                               std::string_view numero, int cPais, bool obrigatorio, bool (*valido)(std::string_view)) {
   if (cPais != 1058) {
     wCampo(tcStr, ID, TAG, 0, 0, 1, "");
     return;
@@ -274,8 +301,7 @@ void TGerador::wCampoDocumento(std::string_view ID, std::string_view TAG, int ta
   if (!valido(digits)) wAlerta(ID, TAG, Descricao, "Conteúdo inválido");
 }
 
-void TGerador::wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao,
-                       std::string_view Alerta) {
+void TGerador::wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao, std::string_view Alerta) {
   if (Trim(Alerta).empty()) return;
   std::string line = Opcoes.FormatoAlerta;
   line = StringReplace(line, "%TAGNIVEL%", TagNivel_);
@@ -334,7 +360,8 @@ void TGerador::gtAjustarRegistros(std::string_view ID) {
     line = Trim(line.substr(gt + 1));
     std::size_t bar = Pos("|", line);
     std::string part = bar ? line.substr(0, bar - 1) : std::string();
-    if (platform::Utf8Length(part) > 2 && UpperCase(part) != "NOTA FISCAL" && !(part.back() >= '0' && part.back() <= '9')) {
+    if (platform::Utf8Length(part) > 2 && UpperCase(part) != "NOTA FISCAL" &&
+        !(part.back() >= '0' && part.back() <= '9')) {
       char c = part.back();
       if (c >= 'A' && c <= 'Z') line[line.find(c)] = static_cast<char>(c - 'A' + 'a');
     }
@@ -355,12 +382,23 @@ std::string PrepararTextoParaXml(std::string_view Texto, bool RetirarEspacos, bo
   enc.reserve(s.size());
   for (char c : s) {
     switch (c) {
-      case '&': enc += "&amp;"; break;
-      case '<': enc += "&lt;"; break;
-      case '>': enc += "&gt;"; break;
-      case '"': enc += "&quot;"; break;
-      case '\'': enc += "&#39;"; break;
-      default: enc += c;
+      case '&':
+        enc += "&amp;";
+        break;
+      case '<':
+        enc += "&lt;";
+        break;
+      case '>':
+        enc += "&gt;";
+        break;
+      case '"':
+        enc += "&quot;";
+        break;
+      case '\'':
+        enc += "&#39;";
+        break;
+      default:
+        enc += c;
     }
   }
   s.swap(enc);
@@ -410,8 +448,10 @@ std::string DecodificarConteudoXml(std::string_view Texto) {
         return -1;
       };
       int hi = hex(digits[i]), lo = hex(digits[i + 1]);
-      if (hi < 0 || lo < 0) valid = false;
-      else bytes += static_cast<char>(hi * 16 + lo);
+      if (hi < 0 || lo < 0)
+        valid = false;
+      else
+        bytes += static_cast<char>(hi * 16 + lo);
     }
     s = StringReplace(s, ref, valid ? platform::EnsureUtf8(bytes) : digits);
     from = p >= 2 ? p - 2 : 0;

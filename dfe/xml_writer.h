@@ -41,15 +41,14 @@ class TGerador {
   void wGrupo(std::string_view TAG, std::string_view ID = "", bool Identar = true);
   // ocorrencias: negative suppresses the field, 0 optional, 1 required (written empty and
   // reported when empty), above 1 optional without the report.
-  void wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max,
-              int ocorrencias, const platform::Variant& valor, std::string_view Descricao = "",
-              bool ParseTextoXML = true, std::string_view Atributo = "");
-  void wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::string_view CNPJCPF,
-                     bool obrigatorio = true, bool PreencheZeros = true);
+  void wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max, int ocorrencias,
+              const platform::Variant& valor, std::string_view Descricao = "", bool ParseTextoXML = true,
+              std::string_view Atributo = "");
+  void wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::string_view CNPJCPF, bool obrigatorio = true,
+                     bool PreencheZeros = true);
   void wCampoCNPJ(std::string_view ID, std::string_view CNPJ, int cPais = 1058, bool obrigatorio = true);
   void wCampoCPF(std::string_view ID, std::string_view CPF, int cPais = 1058, bool obrigatorio = true);
-  void wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao,
-               std::string_view Alerta);
+  void wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao, std::string_view Alerta);
   void wTexto(std::string_view Texto) { ArquivoFormatoXML += Texto; }
 
   void gtNivel(std::string_view ID);

@@ -92,41 +92,160 @@ constexpr TRecMatrixEventoInfo kMatrix[] = {
 // clang-format on
 static_assert(std::size(kMatrix) == 77);
 
-constexpr TRecMatrixEventoInfo kLinhaPadrao{
-    teErro, "", veS01_00_00, veS01_00_00, "", "", schErro, "", ""};
+constexpr TRecMatrixEventoInfo kLinhaPadrao{teErro, "", veS01_00_00, veS01_00_00, "", "", schErro, "", ""};
 
 // Value names, for the key kinds that name an enumeration value and for the schema stems.
-constexpr std::string_view kNomesTipoEvento[] = {
-    "teS1000", "teS1005", "teS1010", "teS1020", "teS1030", "teS1035", "teS1040", "teS1050",
-    "teS1060", "teS1070", "teS1080", "teS2100", "teS1200", "teS1202", "teS1207", "teS1210",
-    "teS1220", "teS1250", "teS1260", "teS1270", "teS1280", "teS1295", "teS1298", "teS1299",
-    "teS1300", "teS2190", "teS2200", "teS2205", "teS2206", "teS2210", "teS2220", "teS2230",
-    "teS2240", "teS2245", "teS2250", "teS2260", "teS2298", "teS2299", "teS2300", "teS2305",
-    "teS2306", "teS2399", "teS2400", "teS3000", "teS4000", "teS4999", "teS2231", "teS5002",
-    "teS5003", "teS5011", "teS5012", "teS5013", "teS2221", "teS2405", "teS2410", "teS5001",
-    "teS2416", "teS2418", "teS2420", "teS2500", "teS2501", "teS2555", "teS3500", "teS5501",
-    "teS5503", "teS8299", "teConsultaIdentEventos", "teConsultaLoteEventos", "teDownloadEventos",
-    "teEnvioLoteEventos", "teErro", "teRetornoEnvioLoteEventos", "teRetornoEvento",
-    "teRetornoProcessamentoLote", "teInsApo", "teAdesao", "teCadInicial", "teASO",
-    "teNaoIdentificado"};
+constexpr std::string_view kNomesTipoEvento[] = {"teS1000",
+                                                 "teS1005",
+                                                 "teS1010",
+                                                 "teS1020",
+                                                 "teS1030",
+                                                 "teS1035",
+                                                 "teS1040",
+                                                 "teS1050",
+                                                 "teS1060",
+                                                 "teS1070",
+                                                 "teS1080",
+                                                 "teS2100",
+                                                 "teS1200",
+                                                 "teS1202",
+                                                 "teS1207",
+                                                 "teS1210",
+                                                 "teS1220",
+                                                 "teS1250",
+                                                 "teS1260",
+                                                 "teS1270",
+                                                 "teS1280",
+                                                 "teS1295",
+                                                 "teS1298",
+                                                 "teS1299",
+                                                 "teS1300",
+                                                 "teS2190",
+                                                 "teS2200",
+                                                 "teS2205",
+                                                 "teS2206",
+                                                 "teS2210",
+                                                 "teS2220",
+                                                 "teS2230",
+                                                 "teS2240",
+                                                 "teS2245",
+                                                 "teS2250",
+                                                 "teS2260",
+                                                 "teS2298",
+                                                 "teS2299",
+                                                 "teS2300",
+                                                 "teS2305",
+                                                 "teS2306",
+                                                 "teS2399",
+                                                 "teS2400",
+                                                 "teS3000",
+                                                 "teS4000",
+                                                 "teS4999",
+                                                 "teS2231",
+                                                 "teS5002",
+                                                 "teS5003",
+                                                 "teS5011",
+                                                 "teS5012",
+                                                 "teS5013",
+                                                 "teS2221",
+                                                 "teS2405",
+                                                 "teS2410",
+                                                 "teS5001",
+                                                 "teS2416",
+                                                 "teS2418",
+                                                 "teS2420",
+                                                 "teS2500",
+                                                 "teS2501",
+                                                 "teS2555",
+                                                 "teS3500",
+                                                 "teS5501",
+                                                 "teS5503",
+                                                 "teS8299",
+                                                 "teConsultaIdentEventos",
+                                                 "teConsultaLoteEventos",
+                                                 "teDownloadEventos",
+                                                 "teEnvioLoteEventos",
+                                                 "teErro",
+                                                 "teRetornoEnvioLoteEventos",
+                                                 "teRetornoEvento",
+                                                 "teRetornoProcessamentoLote",
+                                                 "teInsApo",
+                                                 "teAdesao",
+                                                 "teCadInicial",
+                                                 "teASO",
+                                                 "teNaoIdentificado"};
 static_assert(std::size(kNomesTipoEvento) == teNaoIdentificado + 1);
 
-constexpr std::string_view kNomesSchema[] = {
-    "schErro", "schConsultaLoteEventos", "schEnvioLoteEventos", "schevtAdesao", "schevtAdmissao",
-    "schevtAdmPrelim", "schevtAfastTemp", "schevtAltCadastral", "schevtAltContratual",
-    "schevtAqProd", "schevtAvPrevio", "schevtBasesTrab", "schevtCdBenefIn", "schevtCadInicial",
-    "schevtCAT", "schevtBenPrRP", "schevtComProd", "schevtContratAvNP", "schevtContrSindPatr",
-    "schevtConvInterm", "schevtCS", "schevtDeslig", "schevtExclusao", "schevtExpRisco",
-    "schevtFechaEvPer", "schevtInfoComplPer", "schevtInfoEmpregador", "schevtInsApo", "schevtIrrf",
-    "schevtIrrfBenef", "schevtMonit", "schevtPgtos", "schevtReabreEvper", "schevtReintegr",
-    "schevtRemun", "schevtRmnRPPS", "schevtTabAmbiente", "schevtTabCargo", "schevtTabCarreira",
-    "schevtTabEstab", "schevtTabFuncao", "schevtTabHorTur", "schevtTabLotacao", "schevtTabOperPort",
-    "schevtTabProcesso", "schevtTabRubrica", "schevtTotConting", "schevtTSVAltContr",
-    "schevtTSVInicio", "schevtTSVTermino", "schRetornoEnvioLoteEventos", "schRetornoEvento",
-    "schRetornoProcessamentoLote", "schConsultaIdentEventos", "schDownloadEventos", "schEvtToxic",
-    "schEvtTreiCap", "schevtCdBenefAlt", "schevtCdBenIn", "schevtCessao", "schevtCdBenAlt",
-    "schevtReativBen", "schevtCdBenTerm", "schNaoIdentificado", "schevtProcTrab", "schevtContProc",
-    "schEvtConsolidContProc", "schevtInfoIR", "schevtExcProcTrab", "schevtCdBenPrRP"};
+constexpr std::string_view kNomesSchema[] = {"schErro",
+                                             "schConsultaLoteEventos",
+                                             "schEnvioLoteEventos",
+                                             "schevtAdesao",
+                                             "schevtAdmissao",
+                                             "schevtAdmPrelim",
+                                             "schevtAfastTemp",
+                                             "schevtAltCadastral",
+                                             "schevtAltContratual",
+                                             "schevtAqProd",
+                                             "schevtAvPrevio",
+                                             "schevtBasesTrab",
+                                             "schevtCdBenefIn",
+                                             "schevtCadInicial",
+                                             "schevtCAT",
+                                             "schevtBenPrRP",
+                                             "schevtComProd",
+                                             "schevtContratAvNP",
+                                             "schevtContrSindPatr",
+                                             "schevtConvInterm",
+                                             "schevtCS",
+                                             "schevtDeslig",
+                                             "schevtExclusao",
+                                             "schevtExpRisco",
+                                             "schevtFechaEvPer",
+                                             "schevtInfoComplPer",
+                                             "schevtInfoEmpregador",
+                                             "schevtInsApo",
+                                             "schevtIrrf",
+                                             "schevtIrrfBenef",
+                                             "schevtMonit",
+                                             "schevtPgtos",
+                                             "schevtReabreEvper",
+                                             "schevtReintegr",
+                                             "schevtRemun",
+                                             "schevtRmnRPPS",
+                                             "schevtTabAmbiente",
+                                             "schevtTabCargo",
+                                             "schevtTabCarreira",
+                                             "schevtTabEstab",
+                                             "schevtTabFuncao",
+                                             "schevtTabHorTur",
+                                             "schevtTabLotacao",
+                                             "schevtTabOperPort",
+                                             "schevtTabProcesso",
+                                             "schevtTabRubrica",
+                                             "schevtTotConting",
+                                             "schevtTSVAltContr",
+                                             "schevtTSVInicio",
+                                             "schevtTSVTermino",
+                                             "schRetornoEnvioLoteEventos",
+                                             "schRetornoEvento",
+                                             "schRetornoProcessamentoLote",
+                                             "schConsultaIdentEventos",
+                                             "schDownloadEventos",
+                                             "schEvtToxic",
+                                             "schEvtTreiCap",
+                                             "schevtCdBenefAlt",
+                                             "schevtCdBenIn",
+                                             "schevtCessao",
+                                             "schevtCdBenAlt",
+                                             "schevtReativBen",
+                                             "schevtCdBenTerm",
+                                             "schNaoIdentificado",
+                                             "schevtProcTrab",
+                                             "schevtContProc",
+                                             "schEvtConsolidContProc",
+                                             "schevtInfoIR",
+                                             "schevtExcProcTrab",
+                                             "schevtCdBenPrRP"};
 static_assert(std::size(kNomesSchema) == schevtCdBenPrRP + 1);
 
 template <typename E>
@@ -139,8 +258,7 @@ bool NomeIgual(dfe::CodeList nomes, E valor, std::string_view nome) {
 
 std::span<const TRecMatrixEventoInfo> MatrixEventos() { return kMatrix; }
 
-TRecMatrixEventoInfo GetMatrixEventoInfo(int tipoChave, std::string_view chave,
-                                         TVersaoeSocial versao) {
+TRecMatrixEventoInfo GetMatrixEventoInfo(int tipoChave, std::string_view chave, TVersaoeSocial versao) {
   for (const auto& linha : kMatrix) {
     bool chaveIgual = false;
     switch (tipoChave) {
@@ -166,8 +284,7 @@ TRecMatrixEventoInfo GetMatrixEventoInfo(int tipoChave, std::string_view chave,
       default:
         return kLinhaPadrao;
     }
-    if (chaveIgual && linha.VersaoeSocialDe <= versao && versao <= linha.VersaoeSocialAte)
-      return linha;
+    if (chaveIgual && linha.VersaoeSocialDe <= versao && versao <= linha.VersaoeSocialAte) return linha;
   }
   return kLinhaPadrao;
 }
@@ -217,8 +334,7 @@ TTipoEvento IniToTipoEvento(bool& ok, std::string_view ini, TVersaoeSocial versa
   return TipoDoNome(ok, versao, [ini]() -> std::string {
     auto fecha = ini.find(']');
     auto abre = ini.find('[');
-    if (fecha == std::string_view::npos || abre == std::string_view::npos || fecha < abre)
-      return {};
+    if (fecha == std::string_view::npos || abre == std::string_view::npos || fecha < abre) return {};
     return platform::Trim(ini.substr(abre + 1, fecha - abre - 1));
   });
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Code lists shared by several enumerations, and the pieces the conversion units share.
 #include <array>
-#include <iterator>
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 
 #include "dfe/enum_tables.h"

@@ -11,8 +11,13 @@
 namespace esocial {
 
 enum TpProcEmi : int {
-  peAplicEmpregador, peAplicGovernamental, peAplicGovWeb, peAplicGovSimplPJ, peAplicGovEvtJud,
-  peAplicGovIntegJuntaCom, peAplicGovDispMoveis
+  peAplicEmpregador,
+  peAplicGovernamental,
+  peAplicGovWeb,
+  peAplicGovSimplPJ,
+  peAplicGovEvtJud,
+  peAplicGovIntegJuntaCom,
+  peAplicGovDispMoveis
 };
 std::string ProcEmiToStr(TpProcEmi value);
 TpProcEmi StrToProcEmi(bool& ok, std::string_view s);
@@ -22,7 +27,10 @@ std::string TpInscToStr(tpTpInsc value);
 tpTpInsc StrToTpInsc(bool& ok, std::string_view s);
 
 enum tpPlanRP : int {
-  prpSemSegregacaoDaMassa, prpFundoEmCapitalizacao, prpFundoEmReparticao, prpMantidoPeloTesouro,
+  prpSemSegregacaoDaMassa,
+  prpFundoEmCapitalizacao,
+  prpFundoEmReparticao,
+  prpMantidoPeloTesouro,
   prpNenhum
 };
 std::string PlanRPToStr(tpPlanRP value);
@@ -45,8 +53,10 @@ std::string TpIndAdmissaoToStr(tpTpIndAdmissao value);
 tpTpIndAdmissao StrToTpIndAdmissao(bool& ok, std::string_view s);
 
 enum tpTpRegJor : int {
-  rjSubmetidosHorarioTrabalho, rjAtividadeExtEspecificadaIncisoIArt62CLT,
-  rjFuncoesEspecificadasIncisoIIArt62CLT, rjTeletrabalhoPrevistoIncisoIIIArt62CLT
+  rjSubmetidosHorarioTrabalho,
+  rjAtividadeExtEspecificadaIncisoIArt62CLT,
+  rjFuncoesEspecificadasIncisoIIArt62CLT,
+  rjTeletrabalhoPrevistoIncisoIIIArt62CLT
 };
 std::string TpRegJorToStr(tpTpRegJor value);
 tpTpRegJor StrToTpRegJor(bool& ok, std::string_view s);
@@ -60,52 +70,76 @@ std::string IndProvimToStr(tpIndProvim value);
 tpIndProvim StrToIndProvim(bool& ok, std::string_view s);
 
 enum tpTpProv : int {
-  tpNomeacaoCargoEfetivo, tpNomeacaoExcluvivamenteCargoComissao, tpIncorporacaoMatriculaOuNomeacao,
-  tpMatricula, tpRedistribuicao, tpDiplomacao, tpContratacaoPorTempoDeterminado, tpRemocao,
-  tpDesignacao, tpMudancaDeCpf, tpEstabilizados, tpOutros
+  tpNomeacaoCargoEfetivo,
+  tpNomeacaoExcluvivamenteCargoComissao,
+  tpIncorporacaoMatriculaOuNomeacao,
+  tpMatricula,
+  tpRedistribuicao,
+  tpDiplomacao,
+  tpContratacaoPorTempoDeterminado,
+  tpRemocao,
+  tpDesignacao,
+  tpMudancaDeCpf,
+  tpEstabilizados,
+  tpOutros
 };
 std::string TpProvToStr(tpTpProv value);
 tpTpProv StrToTpProv(bool& ok, std::string_view s);
 
 enum tpIndMatProc : int {
-  impTributaria, impAutorizacaoTrabalhadorMenor, impDispensaPCD, impDispensaAprendiz,
-  impSegurancaoeSaudeTrabalhador, impConversaoLicencaSaudeAcidenteTrabalho, impFGTS,
-  impContribuicaoSindical, impOutros
+  impTributaria,
+  impAutorizacaoTrabalhadorMenor,
+  impDispensaPCD,
+  impDispensaAprendiz,
+  impSegurancaoeSaudeTrabalhador,
+  impConversaoLicencaSaudeAcidenteTrabalho,
+  impFGTS,
+  impContribuicaoSindical,
+  impOutros
 };
 std::string IndMatProcToStr(tpIndMatProc value);
 tpIndMatProc StrToIndMatProc(bool& ok, std::string_view s);
 
-enum tpUndSalFixo : int {
-  sfPorHora, sfPorDia, sfPorSemana, sfPorQuinzena, sfPorMes, sfPorTarefa, sfNaoaplicavel
-};
+enum tpUndSalFixo : int { sfPorHora, sfPorDia, sfPorSemana, sfPorQuinzena, sfPorMes, sfPorTarefa, sfNaoaplicavel };
 std::string UndSalFixoToStr(tpUndSalFixo value);
 tpUndSalFixo StrToUndSalFixo(bool& ok, std::string_view s);
 
-enum tpTpContr : int {
-  PrazoIndeterminado, PrazoDeterminado, PrazoDeterminadoVincOcDeUmFato, PrazoNaoAplicavel
-};
+enum tpTpContr : int { PrazoIndeterminado, PrazoDeterminado, PrazoDeterminadoVincOcDeUmFato, PrazoNaoAplicavel };
 std::string TpContrToStr(tpTpContr value);
 tpTpContr StrToTpContr(bool& ok, std::string_view s);
 
 enum tpTpJornada : int {
-  tjJornadaComHorarioDiarioFolgaFixos, tjJornada12x36, tjJornadaComHorarioDiarioFixoFolgaVariavel,
+  tjJornadaComHorarioDiarioFolgaFixos,
+  tjJornada12x36,
+  tjJornadaComHorarioDiarioFixoFolgaVariavel,
   tjJornadaComHorarioDiarioFixoEFolgaFixaDomingo,
   tjJornadaComHorarioDiarioFixoEFolgaFixaExcetoDomingo,
-  tjJornadaComHorarioDiarioFixoEFolhaFixaOutroDiaDaSemana, tjTurnoIninterruptoDeRevezamento,
+  tjJornadaComHorarioDiarioFixoEFolhaFixaOutroDiaDaSemana,
+  tjTurnoIninterruptoDeRevezamento,
   tjDemaisTiposJornada
 };
 std::string TpJornadaToStr(tpTpJornada value);
 tpTpJornada StrToTpJornada(bool& ok, std::string_view s);
 
 enum tpTpDia : int {
-  diSegundaFeira, diTercaFeira, diQuartaFeira, diQuintaFeira, diSextaFeira, diSabado, diDomingo,
+  diSegundaFeira,
+  diTercaFeira,
+  diQuartaFeira,
+  diQuintaFeira,
+  diSextaFeira,
+  diSabado,
+  diDomingo,
   diDiaVariavel
 };
 std::string TpDiaToStr(tpTpDia value);
 tpTpDia StrToTpDia(bool& ok, std::string_view s);
 
 enum tpTpExameOcup : int {
-  taAdmissional, taPeriodico, taRetornoAoTrabalho, taMudancaDeFuncao, taMonitoracaoPontual,
+  taAdmissional,
+  taPeriodico,
+  taRetornoAoTrabalho,
+  taMudancaDeFuncao,
+  taMonitoracaoPontual,
   taDemissional
 };
 std::string TpExameOcupToStr(tpTpExameOcup value);
@@ -127,9 +161,7 @@ enum tpTpCat : int { tcInicial, tcReabertura, tcComunicacaoObito };
 std::string TpCatToStr(tpTpCat value);
 tpTpCat StrToTpCat(bool& ok, std::string_view s);
 
-enum tpIniciatCAT : int {
-  icIniciativaEmpregador, icOrdemJudicial, icDeterminacaoOrgaoFiscalizador
-};
+enum tpIniciatCAT : int { icIniciativaEmpregador, icOrdemJudicial, icDeterminacaoOrgaoFiscalizador };
 std::string IniciatCATToStr(tpIniciatCAT value);
 tpIniciatCAT StrToIniciatCAT(bool& ok, std::string_view s);
 
@@ -138,14 +170,19 @@ std::string LateralidadeToStr(tpLateralidade value);
 tpLateralidade StrToLateralidade(bool& ok, std::string_view s);
 
 enum tpIndSubstPatr : int {
-  spVazio, spIntegralmenteSubstituida, spParcialmenteSubstituida, spAnexoI_MP1202, spAnexoII_MP1202
+  spVazio,
+  spIntegralmenteSubstituida,
+  spParcialmenteSubstituida,
+  spAnexoI_MP1202,
+  spAnexoII_MP1202
 };
 std::string IndSubstPatrToStr(tpIndSubstPatr value);
 tpIndSubstPatr StrToIndSubstPatr(bool& ok, std::string_view s);
 
 enum tpIdAquis : int {
   iaAquiProducaoProdutorRuralPessoaFisSegEspGeral,
-  iaAquiProducaoProdutorRuralPessoaFisSegEspGeralEntPAA, iaAquiProducaoProdutorRuralPessoaJurEntPAA,
+  iaAquiProducaoProdutorRuralPessoaFisSegEspGeralEntPAA,
+  iaAquiProducaoProdutorRuralPessoaJurEntPAA,
   iaAquiProducaoProdutorRuralPessoaFisSegEspGeralProdIsenta,
   iaAquiProducaoProdutorRuralPessoaFisSegEspGeralEntPAAProdIsenta,
   iaAquiProducaoProdutorRuralPessoaJurEntPAAProdIsenta
@@ -166,15 +203,15 @@ std::string SimFacultativoToStr(tpSimFacultativo value);
 
 enum tpIndComerc : int {
   icComProdPorProdRuralPFInclusiveSegEspEfetuadaDirVarejoConsFinal,
-  icComProdPorProdRuralPFSegEspVendasPJOuIntermPF, icComProdPorProdIsenta,
-  icComProdPorPFSegEspEntProgAquiAliPAA, icComProdMercadoExterno
+  icComProdPorProdRuralPFSegEspVendasPJOuIntermPF,
+  icComProdPorProdIsenta,
+  icComProdPorPFSegEspEntProgAquiAliPAA,
+  icComProdMercadoExterno
 };
 std::string IndComercToStr(tpIndComerc value);
 tpIndComerc StrToIndComerc(bool& ok, std::string_view s);
 
-enum TpIndCoop : int {
-  icNaoecooperativa, icCooperativadeTrabalho, icCooperativadeProducao, icOutrasCooperativas
-};
+enum TpIndCoop : int { icNaoecooperativa, icCooperativadeTrabalho, icCooperativadeProducao, icOutrasCooperativas };
 std::string IndCoopToStr(TpIndCoop value);
 TpIndCoop StrToIndCoop(bool& ok, std::string_view s);
 
@@ -207,75 +244,137 @@ std::string IndAcordoIsencaoMultaToStr(tpIndAcordoIsencaoMulta value);
 tpIndAcordoIsencaoMulta StrToIndAcordoIsencaoMulta(bool& ok, std::string_view s);
 
 enum tpCodIncCP : int {
-  cicNaoeBasedeCalculo, cicNaoeBasedeCalculoAcordoInternacionalPrevidenciaSocial,
-  cicBasedeCalculodoSalariodeContribuicaoMensal, cicBasedeCalculodaContribPrevsobre13oSalario,
+  cicNaoeBasedeCalculo,
+  cicNaoeBasedeCalculoAcordoInternacionalPrevidenciaSocial,
+  cicBasedeCalculodoSalariodeContribuicaoMensal,
+  cicBasedeCalculodaContribPrevsobre13oSalario,
   cicBasedeCalculodaContribExclusivaEmpregadorMensal,
   cicBasedeCalculodaContribExclusivaEmpregador13oSalario,
   cicBasedeCalculodaContribExclusivaSeguradoMensal,
-  cicBasedeCalculodaContribExclusivaSegurado13oSalario, cicBasedeCalculodaContribPrevSalMaternidade,
+  cicBasedeCalculodaContribExclusivaSegurado13oSalario,
+  cicBasedeCalculodaContribPrevSalMaternidade,
   cicBasedeCalculodaContribPrevSalMaternidade13oSalario,
   ciBasedeCalcContribPrevAuxilioDoencaRegPropriodePrevSocial,
   ciBasedeCalcContribPrevAuxDoenca13oSalDoencaRegPropPrevSocial,
-  cicBasedeCalculodaContribMaternidadeINSS, cicBasedeCalculodaContribMaternidade13INSS,
-  cicContribuicaoDescontadadoSegurado, cicContribuicaoDescontadadoSegurado13oSalario,
-  cicContribuicaoDescontadadoSeguradoSEST, cicContribuicaoDescontadadoSeguradoSENAT,
-  cicSalarioFamilia, ciComplementodeSalMinRegimePropriodePrevSocial,
-  cicIncidsuspensajudicialBCSCMensal, cicIncidsuspensajudicialBC13oSalario,
-  cicIncidsuspensajudicialBCSalMaternidade, cicIncidsuspensajudicialBCSalMaternidade13oSalario,
-  cicIncidExclusivaEmpregadorMensal, cicIncidExclusivaEmpregador13osalario,
-  cicIncidExclusivaEmpregadorSalMaternidade, cicIncidExclusivaEmpregadorSalMaternidade13oSalario
+  cicBasedeCalculodaContribMaternidadeINSS,
+  cicBasedeCalculodaContribMaternidade13INSS,
+  cicContribuicaoDescontadadoSegurado,
+  cicContribuicaoDescontadadoSegurado13oSalario,
+  cicContribuicaoDescontadadoSeguradoSEST,
+  cicContribuicaoDescontadadoSeguradoSENAT,
+  cicSalarioFamilia,
+  ciComplementodeSalMinRegimePropriodePrevSocial,
+  cicIncidsuspensajudicialBCSCMensal,
+  cicIncidsuspensajudicialBC13oSalario,
+  cicIncidsuspensajudicialBCSalMaternidade,
+  cicIncidsuspensajudicialBCSalMaternidade13oSalario,
+  cicIncidExclusivaEmpregadorMensal,
+  cicIncidExclusivaEmpregador13osalario,
+  cicIncidExclusivaEmpregadorSalMaternidade,
+  cicIncidExclusivaEmpregadorSalMaternidade13oSalario
 };
 std::string CodIncCPToStr(tpCodIncCP value);
 tpCodIncCP StrToCodIncCP(bool& ok, std::string_view s);
 
 enum tpTpLocal : int {
-  tlEstabEmpregadorBrasil, tlEstabEmpregadorExterior, tlEmpresaOndeEmpregadorPrestaServico,
-  tlViaPublica, tlAreaRural, tlEmbarcacao, tlOutros
+  tlEstabEmpregadorBrasil,
+  tlEstabEmpregadorExterior,
+  tlEmpresaOndeEmpregadorPrestaServico,
+  tlViaPublica,
+  tlAreaRural,
+  tlEmbarcacao,
+  tlOutros
 };
 std::string TpLocalToStr(tpTpLocal value);
 tpTpLocal StrToTpLocal(bool& ok, std::string_view s);
 
 enum tpTpReint : int {
-  trReintegracaoDecisaoJudicial, trReintegracaoAnistiaLegal, trReversaoServidorPublico,
-  trReconducaoServidorPublico, trReinclusoMilitar, trOutros
+  trReintegracaoDecisaoJudicial,
+  trReintegracaoAnistiaLegal,
+  trReversaoServidorPublico,
+  trReconducaoServidorPublico,
+  trReinclusoMilitar,
+  trOutros
 };
 std::string TpReintToStr(tpTpReint value);
 tpTpReint StrToTpReint(bool& ok, std::string_view s);
 
 enum tpCodIncIRRF : int {
-  ciiNaoeBasedeCalculo, ciiNaoeBasedeCalculoAcordoInternacional, ciiOutrasVerbasNaoConsideradas,
-  ciiBasedeCalculoIRRFRemMensal, ciiBasedeCalculoIRRF13oSalario, ciiBasedeCalculoIRRFFerias,
-  ciiBasedeCalculoIRRFPLR, ciiBasedeCalculoIRRFRRA, ciiValorIRRFRemMensal, ciiValorIRRF13oSalario,
-  ciiValorIRRFFerias, ciiValorIRRFPLR, ciiValorIRRFPLRRRA, ciPrevSocialOficialRemMensal,
-  ciPrevSocialOficial13Salario, ciPrevSocialOficialFerias, ciPrevSocialOficialRRA,
-  ciPrevPrivadaSalarioMensal, ciPrevPrivada13Salario, ciPrevPrivadaFerias,
-  ciPensaoAlimenticiaRemMensal, ciPensaoAlimenticia13Salario, ciPensaoAlimenticiaFerias,
-  ciPensaoAlimenticiaPLR, ciPensaoAlimenticiaRRA, ciFundoAposentadoriaProgIndFAPIRemMensal,
-  ciFundoAposentadoriaProgIndFAPI13Salario, ciFundacaoPrevCompServidorPubFederalFunprespRemMensal,
-  ciFundacaoPrevCompServidorPubFederalFunpresp13Salario, ciFundacaoPrevCompServidorPublicoFerias,
-  ciFundoDeAposentadoriaProgramadaIndividualFAPIFerias, ciPlanoPrivadoColetivoAssistenciaSaude,
-  ciDescontoSimplificadoMensal, ciParcelaIsenta65AnosRemMensal, ciParcelaIsenta65Anos13Salario,
-  ciDiaria, ciAjudaDeCusto, ciIndenizacaoRescisaoContratoInclusiveAtituloPDV, ciAbonoPecuniario,
+  ciiNaoeBasedeCalculo,
+  ciiNaoeBasedeCalculoAcordoInternacional,
+  ciiOutrasVerbasNaoConsideradas,
+  ciiBasedeCalculoIRRFRemMensal,
+  ciiBasedeCalculoIRRF13oSalario,
+  ciiBasedeCalculoIRRFFerias,
+  ciiBasedeCalculoIRRFPLR,
+  ciiBasedeCalculoIRRFRRA,
+  ciiValorIRRFRemMensal,
+  ciiValorIRRF13oSalario,
+  ciiValorIRRFFerias,
+  ciiValorIRRFPLR,
+  ciiValorIRRFPLRRRA,
+  ciPrevSocialOficialRemMensal,
+  ciPrevSocialOficial13Salario,
+  ciPrevSocialOficialFerias,
+  ciPrevSocialOficialRRA,
+  ciPrevPrivadaSalarioMensal,
+  ciPrevPrivada13Salario,
+  ciPrevPrivadaFerias,
+  ciPensaoAlimenticiaRemMensal,
+  ciPensaoAlimenticia13Salario,
+  ciPensaoAlimenticiaFerias,
+  ciPensaoAlimenticiaPLR,
+  ciPensaoAlimenticiaRRA,
+  ciFundoAposentadoriaProgIndFAPIRemMensal,
+  ciFundoAposentadoriaProgIndFAPI13Salario,
+  ciFundacaoPrevCompServidorPubFederalFunprespRemMensal,
+  ciFundacaoPrevCompServidorPubFederalFunpresp13Salario,
+  ciFundacaoPrevCompServidorPublicoFerias,
+  ciFundoDeAposentadoriaProgramadaIndividualFAPIFerias,
+  ciPlanoPrivadoColetivoAssistenciaSaude,
+  ciDescontoSimplificadoMensal,
+  ciParcelaIsenta65AnosRemMensal,
+  ciParcelaIsenta65Anos13Salario,
+  ciDiaria,
+  ciAjudaDeCusto,
+  ciIndenizacaoRescisaoContratoInclusiveAtituloPDV,
+  ciAbonoPecuniario,
   ciPensaoAposOureformaPorMolestiaGraveOuAcidServicoRemMensal,
   ciPensaoAposOureformaPorMolestiaGraveOuAcidServico13Salario,
-  ciValPagosATitOuSocioMicroEmpOuEmpPeqPorteExcProLaboreEAlugueis, ciOutros, ciDepositoJudicial,
-  ciCompJudicialAnoCalendario, ciCompJudicialAnosAnteriores, ciiIncidenciasuspensajudicialBCIRRF,
-  ciiIncidenciasuspensajudicialBCIRRF13Salario, ciiIncidenciasuspensajudicialBCIRRFFerias,
-  ciiIncidenciasuspensajudicialBCIRRFPLR, ciiIncidenciasuspensajudicialBCIRRFRRA,
-  ciiRendimentoIsentoAuxilioMoradia, ciiRendimentoParteNaoTributavelDoValorDeServicoDeTransporte,
+  ciValPagosATitOuSocioMicroEmpOuEmpPeqPorteExcProLaboreEAlugueis,
+  ciOutros,
+  ciDepositoJudicial,
+  ciCompJudicialAnoCalendario,
+  ciCompJudicialAnosAnteriores,
+  ciiIncidenciasuspensajudicialBCIRRF,
+  ciiIncidenciasuspensajudicialBCIRRF13Salario,
+  ciiIncidenciasuspensajudicialBCIRRFFerias,
+  ciiIncidenciasuspensajudicialBCIRRFPLR,
+  ciiIncidenciasuspensajudicialBCIRRFRRA,
+  ciiRendimentoIsentoAuxilioMoradia,
+  ciiRendimentoParteNaoTributavelDoValorDeServicoDeTransporte,
   ciiRendimentoTributavelExigibilidadeSuspensaRemuneracaoMensal,
   ciiRendimentoTributavelExigibilidadeSuspensaDecimoTerceiro,
   ciiRendimentoTributavelExigibilidadeSuspensaFerias,
-  ciiRendimentoTributavelExigibilidadeSuspensaPLR, ciiExigSuspensaRetencaoIRRFRemuneracaoMensal,
-  ciiExigSuspensaRetencaoIRRFDecimoTerceiro, ciiExigSuspensaRetencaoIRRFFerias,
-  ciiExigSuspensaRetencaoIRRFPLR, ciiExigSuspRetencaoIRRFDepositoJudicialMensal,
+  ciiRendimentoTributavelExigibilidadeSuspensaPLR,
+  ciiExigSuspensaRetencaoIRRFRemuneracaoMensal,
+  ciiExigSuspensaRetencaoIRRFDecimoTerceiro,
+  ciiExigSuspensaRetencaoIRRFFerias,
+  ciiExigSuspensaRetencaoIRRFPLR,
+  ciiExigSuspRetencaoIRRFDepositoJudicialMensal,
   ciiExigSuspRetencaoIRRFDepositoJudicialDecimoTerceiro,
-  ciiExigSuspRetencaoIRRFDepositoJudicialFerias, ciiExigSuspRetencaoIRRFDepositoJudicialPLR,
-  ciiExigSuspDeducaoBaseIRRFPSORemuneracaoMensal, ciiExigSuspDeducaoBaseIRRFPSODecimoTerceiro,
-  ciiExigSuspDeducaoBaseIRRFPSOFerias, ciiExigSuspDeducaoBaseIRRFPrevPrivadaSalarioMensal,
-  ciiExigSuspDeducaoBaseIRRFPrevPrivadaDecimoTerceiro, ciiExigSuspDeducaoBaseIRRFPrevPrivadaFerias,
-  ciiExigSuspDeducaoBaseIRRFPensaoRemuneracaoMensal, ciiExigSuspDeducaoBaseIRRFPensaoDecimoTerceiro,
-  ciiExigSuspDeducaoBaseIRRFPensaoFerias, ciiExigSuspDeducaoBaseIRRFPensaoPLR,
+  ciiExigSuspRetencaoIRRFDepositoJudicialFerias,
+  ciiExigSuspRetencaoIRRFDepositoJudicialPLR,
+  ciiExigSuspDeducaoBaseIRRFPSORemuneracaoMensal,
+  ciiExigSuspDeducaoBaseIRRFPSODecimoTerceiro,
+  ciiExigSuspDeducaoBaseIRRFPSOFerias,
+  ciiExigSuspDeducaoBaseIRRFPrevPrivadaSalarioMensal,
+  ciiExigSuspDeducaoBaseIRRFPrevPrivadaDecimoTerceiro,
+  ciiExigSuspDeducaoBaseIRRFPrevPrivadaFerias,
+  ciiExigSuspDeducaoBaseIRRFPensaoRemuneracaoMensal,
+  ciiExigSuspDeducaoBaseIRRFPensaoDecimoTerceiro,
+  ciiExigSuspDeducaoBaseIRRFPensaoFerias,
+  ciiExigSuspDeducaoBaseIRRFPensaoPLR,
   ciiExigSuspDeducaoBaseIRRFFundoAposProgIndFAPIRemuneracaoMensal,
   ciiExigSuspDeducaoBaseIRRFFundoAposProgIndFAPIDecimoTerceiro,
   ciiExigSuspDeducaoBaseIRRFFundoPrevComplServPublRemuneracaoMensal,
@@ -283,15 +382,21 @@ enum tpCodIncIRRF : int {
   ciiExigSuspDeducaoBaseIRRFFundoPrevComplServPublFerias,
   ciiExigSuspDeducaoBaseIRRFFundoAposProgIndFAPIFerias,
   ciiExigSuspDeducaoBaseIRRFPlanoPrivadoColetivoDeAssistenciaASaude,
-  ciiCompensacaoJudicialAnoCalendario, ciiCompensacaoJudicialAnosAnteriores
+  ciiCompensacaoJudicialAnoCalendario,
+  ciiCompensacaoJudicialAnosAnteriores
 };
 std::string CodIncIRRFToStr(tpCodIncIRRF value);
 tpCodIncIRRF StrToCodIncIRRF(bool& ok, std::string_view s);
 
 enum tpCodIncFGTS : int {
-  cdfNaoeBasedeCalculo, cdfBasedeCalculoFGTS, cdfBasedeCalculoFGTS13Sal,
-  cdfBasedeCalculoFGTSRescisorio, cdfDescontoeConsignado, cdfIncidenciadecisaoJudicialFGTSMensal,
-  cdfIncidenciadecisaoJudicialFGTS13Sal, cdfIncidenciadecisaoJudicial
+  cdfNaoeBasedeCalculo,
+  cdfBasedeCalculoFGTS,
+  cdfBasedeCalculoFGTS13Sal,
+  cdfBasedeCalculoFGTSRescisorio,
+  cdfDescontoeConsignado,
+  cdfIncidenciadecisaoJudicialFGTSMensal,
+  cdfIncidenciadecisaoJudicialFGTS13Sal,
+  cdfIncidenciadecisaoJudicial
 };
 std::string CodIncFGTSToStr(tpCodIncFGTS value);
 tpCodIncFGTS StrToCodIncFGTS(bool& ok, std::string_view s);
@@ -303,27 +408,38 @@ enum tpCodIncCPRP : int {
   cicpContribuicaoDescontadadoSeguradoeBeneficiario,
   cicpContribuicaoDescontadadoSeguradoeBeneficiarioDecimo,
   cicpSuspensaodeIncidenciaemDecorrenciadeDecisaoJudicial,
-  cicpSuspensaodeIncidenciaemDecorrenciadeDecisaoJudicialDecimo, cicpNenhum
+  cicpSuspensaodeIncidenciaemDecorrenciadeDecisaoJudicialDecimo,
+  cicpNenhum
 };
 std::string CodIncCPRPToStr(tpCodIncCPRP value);
 tpCodIncCPRP StrToCodIncCPRP(bool& ok, std::string_view s);
 
 enum tpCodIncPISPASEP : int {
-  ciPISPASEPNaoeBasedeCalculodo, ciPISPASEPBasedeCalculodoMensal, ciPISPASEPBasedeCalculodoDecimo,
+  ciPISPASEPNaoeBasedeCalculodo,
+  ciPISPASEPBasedeCalculodoMensal,
+  ciPISPASEPBasedeCalculodoDecimo,
   ciPISPASEPSuspensaodeIncidenciaemDecorrenciadeDecisaoJudicial,
-  ciPISPASEPSuspensaodeIncidenciaemDecorrenciadeDecisaoJudicialDecimo, ciPISPASEPNenhum
+  ciPISPASEPSuspensaodeIncidenciaemDecorrenciadeDecisaoJudicialDecimo,
+  ciPISPASEPNenhum
 };
 std::string CodIncPISPASEPToStr(tpCodIncPISPASEP value);
 tpCodIncPISPASEP StrToCodIncPISPASEP(bool& ok, std::string_view s);
 
 enum tpIndSusp : int {
-  siLiminarMandadoSeguranca, siDepositoJudicial, siDepositoAdministrativo, siAntecipacaoTutela,
-  siLiminarMedidaCautelar, siSentencaMandadoSegurancaFavoravelContribuinte,
-  siSentencaAcaoOrdinariaFavContribuinteConfirmadaPeloTRF, siAcordaoTRFFavoravelContribuinte,
+  siLiminarMandadoSeguranca,
+  siDepositoJudicial,
+  siDepositoAdministrativo,
+  siAntecipacaoTutela,
+  siLiminarMedidaCautelar,
+  siSentencaMandadoSegurancaFavoravelContribuinte,
+  siSentencaAcaoOrdinariaFavContribuinteConfirmadaPeloTRF,
+  siAcordaoTRFFavoravelContribuinte,
   siAcordaoSTJRecursoEspecialFavoravelContribuinte,
   siAcordaoSTFRecursoExtraordinarioFavoravelContribuinte,
-  siSentenca1instanciaNaoTransitadaJulgadoEfeitoSusp, siContestacaoAdministrativaFAP,
-  siDecisaoDefinitivaAFavorDoContribuinte, siSemSuspensaoDaExigibilidade
+  siSentenca1instanciaNaoTransitadaJulgadoEfeitoSusp,
+  siContestacaoAdministrativaFAP,
+  siDecisaoDefinitivaAFavorDoContribuinte,
+  siSemSuspensaoDaExigibilidade
 };
 std::string IndSuspToStr(tpIndSusp value);
 tpIndSusp StrToIndSusp(bool& ok, std::string_view s);
@@ -381,9 +497,12 @@ std::string GrauExpToStr(tpGrauExp value);
 tpGrauExp StrToGrauExp(bool& ok, std::string_view s);
 
 enum tpTpAdmissao : int {
-  taAdmissao, taTransfEmpresaMesmoGrupoEconomico, taTransfEmpresaConsorciadaOuDeConsorcio,
+  taAdmissao,
+  taTransfEmpresaMesmoGrupoEconomico,
+  taTransfEmpresaConsorciadaOuDeConsorcio,
   taTransfPorMotivoSucessaoIncorporacaoCisaoOuFuso,
-  taTransfEmpregadoDomesticoParaOutroRepresentanteMesmaFamiliar, taMudancaDeCPF,
+  taTransfEmpregadoDomesticoParaOutroRepresentanteMesmaFamiliar,
+  taMudancaDeCPF,
   taTransfEmpresaConsideradaInapta
 };
 std::string TpAdmissaoToStr(tpTpAdmissao value);
@@ -406,19 +525,36 @@ std::string CnhToStr(tpCnh value);
 tpCnh StrToCnh(bool& ok, std::string_view s);
 
 enum tpClassTrabEstrang : int {
-  ctVistoPermanente, ctVistoTemporario, ctAsilado, ctRefugiado, ctSolicitanteRefugio,
-  ctResidentePaisFrontBrasil, ctDefFisicoMais51Anos, ctComResidenciaProvAnistiadoSituacaoIrregular,
-  ctPermanenciaBrasilRazaoFilhosOuConjugeBras, ctBeneficiadoAcordoPaisesMercosul,
-  ctDependenteAgenteDiplomaticoOuConsular, ctBeneficiadoTratadoAmizade, ctVazio
+  ctVistoPermanente,
+  ctVistoTemporario,
+  ctAsilado,
+  ctRefugiado,
+  ctSolicitanteRefugio,
+  ctResidentePaisFrontBrasil,
+  ctDefFisicoMais51Anos,
+  ctComResidenciaProvAnistiadoSituacaoIrregular,
+  ctPermanenciaBrasilRazaoFilhosOuConjugeBras,
+  ctBeneficiadoAcordoPaisesMercosul,
+  ctDependenteAgenteDiplomaticoOuConsular,
+  ctBeneficiadoTratadoAmizade,
+  ctVazio
 };
 std::string ClassTrabEstrangToStr(tpClassTrabEstrang value);
 tpClassTrabEstrang StrToClassTrabEstrang(bool& ok, std::string_view s);
 
 enum tpTpDep : int {
-  tdConjuge, tdCompanheiroComFilhoOuVivaMais5Anos, tdFilhoOuEnteado,
-  tdFilhoOuEnteadoUniverOuEscolaTec, tdIrmaoNetoBisnetoGuardaJudicial,
-  tdIrmaoNetoBisnetoUniverOuEscolaTecGuardaJudicial, tdPaisAvosBisavos, tdMenorPobreGuardaJudicial,
-  tdPessoaIncapazTutorOuCurador, tdExConjuge, tdAgregadoOutros, tdNenhum
+  tdConjuge,
+  tdCompanheiroComFilhoOuVivaMais5Anos,
+  tdFilhoOuEnteado,
+  tdFilhoOuEnteadoUniverOuEscolaTec,
+  tdIrmaoNetoBisnetoGuardaJudicial,
+  tdIrmaoNetoBisnetoUniverOuEscolaTecGuardaJudicial,
+  tdPaisAvosBisavos,
+  tdMenorPobreGuardaJudicial,
+  tdPessoaIncapazTutorOuCurador,
+  tdExConjuge,
+  tdAgregadoOutros,
+  tdNenhum
 };
 std::string TpDepToStr(tpTpDep value);
 tpTpDep StrToTpDep(bool& ok, std::string_view s);
@@ -432,7 +568,9 @@ std::string AcumCargoToStr(tpAcumCargo value);
 tpAcumCargo StrToAcumCargo(bool& ok, std::string_view s);
 
 enum tpContagemEsp : int {
-  ceNao, ceProfInfantilFundamentalMedio, ceProfEnsSuperiorMagistradoMembroMinisPublicoTribContas,
+  ceNao,
+  ceProfInfantilFundamentalMedio,
+  ceProfEnsSuperiorMagistradoMembroMinisPublicoTribContas,
   ceAtividadedeRisco
 };
 std::string ContagemEspToStr(tpContagemEsp value);
@@ -451,9 +589,16 @@ std::string LocalAmbToStr(tpLocalAmb value);
 tpLocalAmb StrToLocalAmb(bool& ok, std::string_view s);
 
 enum tpTpAcConv : int {
-  tacAcordoColTrab, tacLegislacaoFederalEstadualMunicipalDistrital, tacConvencaoColTrab,
-  tacSetencNormativa, tacConversaoLicenSaudeAcidTrabalho, tacOutrasVerbas, tacAntecipacaoDif,
-  tacDeclaracaoBaseCalcFGTSAntAoInicFGTSDigital, tacSentencJudicial, tacParcelasComplementares
+  tacAcordoColTrab,
+  tacLegislacaoFederalEstadualMunicipalDistrital,
+  tacConvencaoColTrab,
+  tacSetencNormativa,
+  tacConversaoLicenSaudeAcidTrabalho,
+  tacOutrasVerbas,
+  tacAntecipacaoDif,
+  tacDeclaracaoBaseCalcFGTSAntAoInicFGTSDigital,
+  tacSentencJudicial,
+  tacParcelasComplementares
 };
 std::string TpAcConvToStr(tpTpAcConv value);
 tpTpAcConv StrToTpAcConv(bool& ok, std::string_view s);
@@ -466,29 +611,31 @@ enum tpCaepf : int { tcVazio, tcContrIndividual, tcProdRural, tcSegEspecial };
 std::string CaepfToStr(tpCaepf value);
 tpCaepf StrToCaepf(bool& ok, std::string_view s);
 
-enum tpTpPgto : int {
-  tpPgtoRemun1200, tpPgtoResc2299, tpPgtoResc2399, tpPgtoRemun1202, tpPgtoBenefPrev1207
-};
+enum tpTpPgto : int { tpPgtoRemun1200, tpPgtoResc2299, tpPgtoResc2399, tpPgtoRemun1202, tpPgtoBenefPrev1207 };
 std::string TpPgtoToStr(tpTpPgto value);
 tpTpPgto StrToTpPgto(bool& ok, std::string_view s);
 
-enum tpNivelEstagio : int {
-  nvFundamental, nvMedio, nvEnsinoProfis, nvSuperior, nvEspecial, nvMaeSocial
-};
+enum tpNivelEstagio : int { nvFundamental, nvMedio, nvEnsinoProfis, nvSuperior, nvEspecial, nvMaeSocial };
 std::string NivelEstagioToStr(tpNivelEstagio value);
 tpNivelEstagio StrToNivelEstagio(bool& ok, std::string_view s);
 
 enum tpPensaoAlim : int {
-  paNaoExistePensaoAlimenticia, paPercentualDePensaoAlimenticia, paValorDePensaoAlimenticia,
-  paPercentualeValordePensaoAlimenticia, paNenhum
+  paNaoExistePensaoAlimenticia,
+  paPercentualDePensaoAlimenticia,
+  paValorDePensaoAlimenticia,
+  paPercentualeValordePensaoAlimenticia,
+  paNenhum
 };
 std::string PensaoAlimToStr(tpPensaoAlim value);
 tpPensaoAlim StrToPensaoAlim(bool& ok, std::string_view s);
 tpPensaoAlim StrToPensaoAlimExato(std::string_view s);
 
 enum tpCumprParcialAviso : int {
-  cpaCumprimentoTotal, cpaCumprimentoParcialNovoEmprego, cpaCumprimentoParcialEmpregador,
-  cpaOutrasCumprimentoParcial, cpaAvisoprevioIndenizadoNaoExigivel
+  cpaCumprimentoTotal,
+  cpaCumprimentoParcialNovoEmprego,
+  cpaCumprimentoParcialEmpregador,
+  cpaOutrasCumprimentoParcial,
+  cpaAvisoprevioIndenizadoNaoExigivel
 };
 std::string CumprParcialAvisoToStr(tpCumprParcialAviso value);
 tpCumprParcialAviso StrToCumprParcialAviso(bool& ok, std::string_view s);
@@ -501,22 +648,43 @@ std::string TpAcidTransitoToStr(tpTpAcidTransito value);
 tpTpAcidTransito StrToTpAcidTransito(bool& ok, std::string_view s);
 
 enum tpMotivosAfastamento : int {
-  mtvAcidenteDoencaTrabalho, mtvAcidenteDoencaNaoTrabalho,
-  mtvAfastLicencaRegimeProprioSemRemuneracao, mtvAposentadoriaInvalidez,
-  mtvAcompanhamentoFamiliaEnfermo, mtvAfastamentoEmpregadoConCuradorFGTS,
-  mtvAfastLicencaRegimeProprioComRemuneracao, mtvCarcere, mtvCargoEletivoCeletistasGeral,
-  mtvCargoEletivoServidorPublico, mtvCessaoRequisicao, mtvGozoFeriasRecesso, mtvLicencaRemunerada,
-  mtvLicencaMaternidade120Dias, mtvLicencaMaternidadeEmpresaCidada,
-  mtvLicencaMaternidadeAbortoNaoCriminoso, mtvLicencaMaternidadeAdocaoGuardaJudicial,
-  mtvLicencaNaoRemunerada, mtvMandatoEleitoralSemRemuneracao, mtvMandatoEleitoralComRemuneracao,
-  mtvMandatoSindical, mtvMulherVitimaViolencia, mtvParticipacaoCNPS, mtvQualificacao,
-  mtvRepresentanteSindical, mtvServicoMilitar, mtvSuspensaoDisciplinar,
-  mtvServidorPublicoDisponibilidade, mtvLicencaMaternidade180Dias,
-  mtvInatividadetrabalhadorAvulso90Dias, mtvLicencaMaternidadeAntecipacaoProrrogacao,
+  mtvAcidenteDoencaTrabalho,
+  mtvAcidenteDoencaNaoTrabalho,
+  mtvAfastLicencaRegimeProprioSemRemuneracao,
+  mtvAposentadoriaInvalidez,
+  mtvAcompanhamentoFamiliaEnfermo,
+  mtvAfastamentoEmpregadoConCuradorFGTS,
+  mtvAfastLicencaRegimeProprioComRemuneracao,
+  mtvCarcere,
+  mtvCargoEletivoCeletistasGeral,
+  mtvCargoEletivoServidorPublico,
+  mtvCessaoRequisicao,
+  mtvGozoFeriasRecesso,
+  mtvLicencaRemunerada,
+  mtvLicencaMaternidade120Dias,
+  mtvLicencaMaternidadeEmpresaCidada,
+  mtvLicencaMaternidadeAbortoNaoCriminoso,
+  mtvLicencaMaternidadeAdocaoGuardaJudicial,
+  mtvLicencaNaoRemunerada,
+  mtvMandatoEleitoralSemRemuneracao,
+  mtvMandatoEleitoralComRemuneracao,
+  mtvMandatoSindical,
+  mtvMulherVitimaViolencia,
+  mtvParticipacaoCNPS,
+  mtvQualificacao,
+  mtvRepresentanteSindical,
+  mtvServicoMilitar,
+  mtvSuspensaoDisciplinar,
+  mtvServidorPublicoDisponibilidade,
+  mtvLicencaMaternidade180Dias,
+  mtvInatividadetrabalhadorAvulso90Dias,
+  mtvLicencaMaternidadeAntecipacaoProrrogacao,
   mtvAfastamentoTemporarioMandatoCargoComissao,
   mtvSuspensaoTemporariaContratoTrabalhoNosTermosMP936_2020,
-  mtvImpedimentoConcorrenciaEscalaTrabalhoAvulso, mtvSuspensaoPagamentoServidorNaoRecadastrado,
-  mtvExercicioOutroOrgaoEmpregadoCedido, mtvQualificacaoAfastamentoSuspencaoArt17_MP1116_2022,
+  mtvImpedimentoConcorrenciaEscalaTrabalhoAvulso,
+  mtvSuspensaoPagamentoServidorNaoRecadastrado,
+  mtvExercicioOutroOrgaoEmpregadoCedido,
+  mtvQualificacaoAfastamentoSuspencaoArt17_MP1116_2022,
   mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022
 };
 std::string MotivosAfastamentoToStr(tpMotivosAfastamento value);
@@ -555,21 +723,27 @@ std::string TmpResidToStr(tpTmpResid value);
 tpTmpResid StrToTmpResid(bool& ok, std::string_view s);
 
 enum tpCondIng : int {
-  tciNenhum, tciRefugiado, tciSolicitanteDeRefugio, tciPermanenciaNoBrasilReuniaoFamiliar,
-  tciBeneficiadopeloAcordoEntrePaisesDoMercosul, tciDependenteDeAgenteDiplomatico,
-  tciBeneficiadoPeloTratadoDeAmizade, tciOutraCondicao
+  tciNenhum,
+  tciRefugiado,
+  tciSolicitanteDeRefugio,
+  tciPermanenciaNoBrasilReuniaoFamiliar,
+  tciBeneficiadopeloAcordoEntrePaisesDoMercosul,
+  tciDependenteDeAgenteDiplomatico,
+  tciBeneficiadoPeloTratadoDeAmizade,
+  tciOutraCondicao
 };
 std::string CondIngToStr(tpCondIng value);
 tpCondIng StrToCondIng(bool& ok, std::string_view s);
 
-enum tpMtvSuspensao : int {
-  mtvNada, mtvSuspensaoPorNaoRecadastramento, mtvOutrosMotivosDeSuspensao
-};
+enum tpMtvSuspensao : int { mtvNada, mtvSuspensaoPorNaoRecadastramento, mtvOutrosMotivosDeSuspensao };
 std::string MtvSuspensaoToStr(tpMtvSuspensao value);
 tpMtvSuspensao StrToMtvSuspensao(bool& ok, std::string_view s);
 
 enum tpIndRemun : int {
-  ireNaoInformado, ireQuarentena, ireDesligamentoReconhecidoJudicialmente, ireAposentadoriaServidor
+  ireNaoInformado,
+  ireQuarentena,
+  ireDesligamentoReconhecidoJudicialmente,
+  ireAposentadoriaServidor
 };
 std::string IndRemunToStr(tpIndRemun value);
 tpIndRemun StrToIndRemun(bool& ok, std::string_view s);
@@ -588,7 +762,8 @@ enum tpTpContrS2500 : int {
   TrabalhadorComVinculoFormalizadoComAlteracaoNasDatasDeAdmissaoEDeDesligamento,
   EmpregadoComReconhecimentoDeVinculo,
   TrabalhadorSemVinculoDeEmpregoOuEstatutarioSemReconhecimentoDeVinculoEmpregaticio,
-  TrabalhadorComVinculoDeEmpregoFormalizadoEmPeriodoAnteriorAoeSocial, ResponsabilidadeIndireta,
+  TrabalhadorComVinculoDeEmpregoFormalizadoEmPeriodoAnteriorAoeSocial,
+  ResponsabilidadeIndireta,
   TrabalhadorCujosContratosForamUnificados
 };
 std::string TpContrS2500ToStr(tpTpContrS2500 value);
@@ -602,7 +777,8 @@ std::string RepercProcToStr(tpRepercProc value);
 tpRepercProc StrToRepercProc(bool& ok, std::string_view s);
 
 enum tpIndReperc : int {
-  repDecisaoComRepercussaoTributariaEOuFGTS, repDecisaoSemRepercussaoTributariaOuFGTS,
+  repDecisaoComRepercussaoTributariaEOuFGTS,
+  repDecisaoSemRepercussaoTributariaOuFGTS,
   repDecisaoComRepercussaoExclusivaParaDeclaracaoDeRendimentos,
   repDecisaoComRepercussaoExclusivaParaDeclaracaoDeRendimentosDepositoJudicial,
   repDecisaoComRepercussaoTributariaEOuFGTSDepositoJudicial
@@ -614,8 +790,14 @@ std::string OrigemProcToStr(tpOrigemProc value);
 tpOrigemProc StrToOrigemProc(bool& ok, std::string_view s);
 
 enum tpRelDep : int {
-  relNetoBisneto, relIrmao, relConjugeCompanheiro, relFilho, relPaisAvosEBisavos, relEnteado,
-  relSogro, relAgregadoOutros
+  relNetoBisneto,
+  relIrmao,
+  relConjugeCompanheiro,
+  relFilho,
+  relPaisAvosEBisavos,
+  relEnteado,
+  relSogro,
+  relAgregadoOutros
 };
 std::string RelDepToStr(tpRelDep value);
 
@@ -628,8 +810,12 @@ std::string IndAprendToStr(tpIndAprend value);
 tpIndAprend StrToIndAprend(bool& ok, std::string_view s);
 
 enum tpIndTpDeducao : int {
-  tpdPrevidenciaOficial, tpdPrevidenciaPrivada, tpdFundoDeAposentadoriaFAPI,
-  tpdFundoDePrevidenciaComplementarFunPresp, tpdPensaoAlimenticia, tpdDependentes
+  tpdPrevidenciaOficial,
+  tpdPrevidenciaPrivada,
+  tpdFundoDeAposentadoriaFAPI,
+  tpdFundoDePrevidenciaComplementarFunPresp,
+  tpdPensaoAlimenticia,
+  tpdDependentes
 };
 std::string IndTpDeducaoToStr(tpIndTpDeducao value);
 tpIndTpDeducao StrToIndTpDeducao(bool& ok, std::string_view s);
@@ -639,15 +825,36 @@ std::string IndTpDeducaoTToStr(tpIndTpDeducaoT value);
 tpIndTpDeducaoT StrToIndTpDeducaoT(bool& ok, std::string_view s);
 
 enum tpTmpParc : int {
-  tpNaoeTempoParcial, tpLimitado25HorasSemanais, tpLimitado30HorasSemanais,
-  tpLimitado26HorasSemanais, tpNenhum
+  tpNaoeTempoParcial,
+  tpLimitado25HorasSemanais,
+  tpLimitado30HorasSemanais,
+  tpLimitado26HorasSemanais,
+  tpNenhum
 };
 std::string TmpParcToStr(tpTmpParc value);
 tpTmpParc StrToTmpParc(bool& ok, std::string_view s);
 
 enum tpClassTrib : int {
-  ct00, ct01, ct02, ct03, ct04, ct06, ct07, ct08, ct09, ct10, ct11, ct13, ct14, ct21, ct22, ct60,
-  ct70, ct80, ct85, ct99
+  ct00,
+  ct01,
+  ct02,
+  ct03,
+  ct04,
+  ct06,
+  ct07,
+  ct08,
+  ct09,
+  ct10,
+  ct11,
+  ct13,
+  ct14,
+  ct21,
+  ct22,
+  ct60,
+  ct70,
+  ct80,
+  ct85,
+  ct99
 };
 std::string ClassTribToStr(tpClassTrib value);
 tpClassTrib StrToClassTrib(bool& ok, std::string_view s);
@@ -661,9 +868,17 @@ std::string TpPenMorteToStr(tpTpPenMorte value);
 tpTpPenMorte StrToTpPenMorte(std::string_view s);
 
 enum tpMotCessBenef : int {
-  tmcbNenhum, tmcbObito, tmcbReversao, tmcbPorDecisaoJudicial, tmcbCassacao,
-  tmcbTerminoDoPrazoDoBeneficio, tmcbExtincaoDeQuota, tmcbNaoHomologadoPeloTribunalDeContas,
-  tmcbRenunciaExpressa, tmcbTransferenciaDeOrgaoAdministrador, tmcbMudancaDeCPFDoBeneficiario,
+  tmcbNenhum,
+  tmcbObito,
+  tmcbReversao,
+  tmcbPorDecisaoJudicial,
+  tmcbCassacao,
+  tmcbTerminoDoPrazoDoBeneficio,
+  tmcbExtincaoDeQuota,
+  tmcbNaoHomologadoPeloTribunalDeContas,
+  tmcbRenunciaExpressa,
+  tmcbTransferenciaDeOrgaoAdministrador,
+  tmcbMudancaDeCPFDoBeneficiario,
   tmcbNaoRecadastramento
 };
 std::string MotCessBenefToStr(tpMotCessBenef value);
@@ -678,25 +893,34 @@ TtpValorPisPasep StrToTpValorPisPasep(std::string_view s);
 
 // Enumerations without code texts.
 enum TEmpregador : int {
-  tePessoaJuridica, teOrgaoPublico, tePessoaFisica, teOrgaoPublicoExecutivoFederal,
-  teOrgaoPublicoLegislativoFederal, teOrgaoPublicoJudiciarioFederal, teOrgaoPublicoAutonomoFederal
+  tePessoaJuridica,
+  teOrgaoPublico,
+  tePessoaFisica,
+  teOrgaoPublicoExecutivoFederal,
+  teOrgaoPublicoLegislativoFederal,
+  teOrgaoPublicoJudiciarioFederal,
+  teOrgaoPublicoAutonomoFederal
 };
-enum TStatusTrivoeSocial : int {
-  stIdle, stEnvLoteEventos, stConsultaLote, stConsultaIdentEvt, stDownloadEvt
-};
+enum TStatusTrivoeSocial : int { stIdle, stEnvLoteEventos, stConsultaLote, stConsultaIdentEvt, stDownloadEvt };
 enum TeSocialEventos : int {
-  eseEnvioLote, eseRetornoLote, eseEnvioConsulta, eseRetornoConsulta, eseEnvioConsultaIdentEvt,
-  eseRetornoConsultaIdentEvt, eseEnvioDownloadEvt, eseRetornoDownloadEvt
+  eseEnvioLote,
+  eseRetornoLote,
+  eseEnvioConsulta,
+  eseRetornoConsulta,
+  eseEnvioConsultaIdentEvt,
+  eseRetornoConsultaIdentEvt,
+  eseEnvioDownloadEvt,
+  eseRetornoDownloadEvt
 };
 enum tpConsulta : int { tcEmpregador, tcTabela, tcTrabalhador };
 enum tpIndSitBenef : int {
-  tpisbNenhum, tpisbBeneficioConcedidoPeloProprioOrgaoDeclarante,
-  tpisbBeneficioTransferidoDeOutroOrgao, tpisbMudandaDeCPFDoBeneficiario
+  tpisbNenhum,
+  tpisbBeneficioConcedidoPeloProprioOrgaoDeclarante,
+  tpisbBeneficioTransferidoDeOutroOrgao,
+  tpisbMudandaDeCPFDoBeneficiario
 };
 enum tpMtvAlt : int { maPromocao, maReadaptacao, maAproveitamento, maOutros };
-enum tpOrigemAltAfast : int {
-  oaaPorIniciativaDoEmpregador, oaaRevisaoAdministrativa, oaaDeterminacaoJudicial
-};
+enum tpOrigemAltAfast : int { oaaPorIniciativaDoEmpregador, oaaRevisaoAdministrativa, oaaDeterminacaoJudicial };
 
 // True for the worker categories that have no registration number.
 bool CodCategSemMatricula(int codCateg);

@@ -26,8 +26,8 @@ std::string Base64Encode(std::string_view bytes, bool url, bool pad) {
   out.reserve((bytes.size() + 2) / 3 * 4);
   std::size_t i = 0;
   for (; i + 2 < bytes.size(); i += 3) {
-    unsigned v = (static_cast<unsigned char>(bytes[i]) << 16) |
-                 (static_cast<unsigned char>(bytes[i + 1]) << 8) | static_cast<unsigned char>(bytes[i + 2]);
+    unsigned v = (static_cast<unsigned char>(bytes[i]) << 16) | (static_cast<unsigned char>(bytes[i + 1]) << 8) |
+                 static_cast<unsigned char>(bytes[i + 2]);
     out += alphabet[(v >> 18) & 63];
     out += alphabet[(v >> 12) & 63];
     out += alphabet[(v >> 6) & 63];

@@ -69,15 +69,19 @@ int RunDialog(const std::vector<std::string>& argv, std::string& output) {
 
 std::string ChooseCertificate(const std::string& title, const std::string& text,
                               const std::vector<CertificateRow>& rows) {
-  if (const char* serial = std::getenv("NEMBO_CERT_SERIAL"); serial != nullptr && *serial != '\0')
-    return serial;
+  if (const char* serial = std::getenv("NEMBO_CERT_SERIAL"); serial != nullptr && *serial != '\0') return serial;
   if (!HasDesktopSession()) return {};
 
-  std::vector<std::string> argv{"zenity",          "--list",
-                                "--title=" + title, "--text=" + text,
-                                "--width=720",      "--height=360",
-                                "--column=Número de série", "--column=Emitido para",
-                                "--column=Validade", "--print-column=1"};
+  std::vector<std::string> argv{"zenity",
+                                "--list",
+                                "--title=" + title,
+                                "--text=" + text,
+                                "--width=720",
+                                "--height=360",
+                                "--column=Número de série",
+                                "--column=Emitido para",
+                                "--column=Validade",
+                                "--print-column=1"};
   for (const auto& r : rows) {
     argv.push_back(r.serial);
     argv.push_back(r.holder);

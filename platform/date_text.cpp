@@ -20,14 +20,29 @@ TDateTime TextoParaDataHoraComFormato(std::string_view texto, std::string_view f
     int* target = nullptr;
     std::size_t width = run;
     switch (c) {
-      case 'y': target = &p.year; break;
-      case 'm': target = lastWasHour ? &p.minute : &p.month; break;
-      case 'd': target = &p.day; break;
-      case 'h': target = &p.hour; break;
-      case 'n': target = &p.minute; break;
-      case 's': target = &p.second; break;
-      case 'z': target = &p.millisecond; break;
-      default: break;
+      case 'y':
+        target = &p.year;
+        break;
+      case 'm':
+        target = lastWasHour ? &p.minute : &p.month;
+        break;
+      case 'd':
+        target = &p.day;
+        break;
+      case 'h':
+        target = &p.hour;
+        break;
+      case 'n':
+        target = &p.minute;
+        break;
+      case 's':
+        target = &p.second;
+        break;
+      case 'z':
+        target = &p.millisecond;
+        break;
+      default:
+        break;
     }
     if (target) {
       std::int64_t v = 0;
@@ -36,8 +51,10 @@ TDateTime TextoParaDataHoraComFormato(std::string_view texto, std::string_view f
       *target = static_cast<int>(v);
       if (c == 'y' && width <= 2) p.year += 2000;
     }
-    if (c == 'h') lastWasHour = true;
-    else if (c != ':' && c != ' ') lastWasHour = false;
+    if (c == 'h')
+      lastWasHour = true;
+    else if (c != ':' && c != ' ')
+      lastWasHour = false;
     i += run;
   }
   TDateTime out;

@@ -46,21 +46,20 @@ bool IsValidDate(int year, int month, int day) {
 }
 
 bool IsValidTime(int hour, int minute, int second, int millisecond) {
-  return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60 &&
-         millisecond >= 0 && millisecond < 1000;
+  return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60 && millisecond >= 0 &&
+         millisecond < 1000;
 }
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& out) {
   if (!IsValidDate(year, month, day)) return false;
-  out = static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-                            kEpochOffset);
+  out =
+      static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpochOffset);
   return true;
 }
 
 bool TryEncodeDateTime(const DateTimeParts& p, TDateTime& out) {
   TDateTime date;
-  if (!TryEncodeDate(p.year, p.month, p.day, date) ||
-      !IsValidTime(p.hour, p.minute, p.second, p.millisecond))
+  if (!TryEncodeDate(p.year, p.month, p.day, date) || !IsValidTime(p.hour, p.minute, p.second, p.millisecond))
     return false;
   double time = EncodeTime(p.hour, p.minute, p.second, p.millisecond);
   // Before the epoch the fraction counts away from zero, as the day number does.
@@ -114,8 +113,9 @@ TDateTime FromSystemClock(std::chrono::system_clock::time_point tp) {
   std::time_t t = system_clock::to_time_t(secs);
   std::tm tm{};
   localtime_r(&t, &tm);
-  DateTimeParts p{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-                  tm.tm_sec > 59 ? 59 : tm.tm_sec, static_cast<int>(ms)};
+  DateTimeParts p{tm.tm_year + 1900,   tm.tm_mon + 1, tm.tm_mday,
+                  tm.tm_hour,          tm.tm_min,     tm.tm_sec > 59 ? 59 : tm.tm_sec,
+                  static_cast<int>(ms)};
   return EncodeDateTime(p);
 }
 
@@ -164,25 +164,46 @@ std::string FormatDateTime(std::string_view f, TDateTime dt) {
         continue;
       }
       case 'y':
-        if (run >= 3) num(p.year, 4); else num(p.year % 100, 2);
+        if (run >= 3)
+          num(p.year, 4);
+        else
+          num(p.year % 100, 2);
         break;
       case 'm':
-        if (lastWasHour) num(p.minute, run >= 2 ? 2 : 1);
-        else num(p.month, run >= 2 ? 2 : 1);
+        if (lastWasHour)
+          num(p.minute, run >= 2 ? 2 : 1);
+        else
+          num(p.month, run >= 2 ? 2 : 1);
         break;
-      case 'd': num(p.day, run >= 2 ? 2 : 1); break;
-      case 'h': num(p.hour, run >= 2 ? 2 : 1); break;
-      case 'n': num(p.minute, run >= 2 ? 2 : 1); break;
-      case 's': num(p.second, run >= 2 ? 2 : 1); break;
+      case 'd':
+        num(p.day, run >= 2 ? 2 : 1);
+        break;
+      case 'h':
+        num(p.hour, run >= 2 ? 2 : 1);
+        break;
+      case 'n':
+        num(p.minute, run >= 2 ? 2 : 1);
+        break;
+      case 's':
+        num(p.second, run >= 2 ? 2 : 1);
+        break;
       case 'z':
-        if (run >= 3) { num(p.millisecond, 3); run = 3; } else { num(p.millisecond, 1); run = 1; }
+        if (run >= 3) {
+          num(p.millisecond, 3);
+          run = 3;
+        } else {
+          num(p.millisecond, 1);
+          run = 1;
+        }
         break;
       default:
         out.append(f.substr(i, run));
         break;
     }
-    if (c == 'h') lastWasHour = true;
-    else if (c != ':' && c != ' ') lastWasHour = false;
+    if (c == 'h')
+      lastWasHour = true;
+    else if (c != ':' && c != ' ')
+      lastWasHour = false;
     i += run;
   }
   return out;

@@ -32,8 +32,8 @@ TDateTime TimeOf(TDateTime dt);
 
 TDateTime Now();
 TDateTime Today();
-TDateTime FromTimeT(std::time_t t);   // local time
-std::time_t ToTimeT(TDateTime dt);    // local time
+TDateTime FromTimeT(std::time_t t);           // local time
+std::time_t ToTimeT(TDateTime dt);            // local time
 TDateTime FromUnixUtc(std::int64_t seconds);  // converted to local time
 TDateTime FromSystemClock(std::chrono::system_clock::time_point tp);
 

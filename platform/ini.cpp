@@ -126,8 +126,8 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   auto hasBreak = [](std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; };
   std::string name = Trim(section), k = Trim(key);
-  if (hasBreak(section) || hasBreak(key) || hasBreak(value) || name.find(']') != std::string::npos ||
-      k.empty() || k.find('=') != std::string::npos)
+  if (hasBreak(section) || hasBreak(key) || hasBreak(value) || name.find(']') != std::string::npos || k.empty() ||
+      k.find('=') != std::string::npos)
     throw std::invalid_argument("INI: seção, chave ou valor inválido: [" + std::string(section) + "] " +
                                 std::string(key));
   Section* s = find(name);

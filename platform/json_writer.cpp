@@ -9,13 +9,27 @@ std::string JsonEscape(std::string_view text) {
   for (char ch : text) {
     unsigned char c = static_cast<unsigned char>(ch);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case 8: out += "\\b"; break;
-      case 9: out += "\\t"; break;
-      case 10: out += "\\n"; break;
-      case 12: out += "\\f"; break;
-      case 13: out += "\\r"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case 8:
+        out += "\\b";
+        break;
+      case 9:
+        out += "\\t";
+        break;
+      case 10:
+        out += "\\n";
+        break;
+      case 12:
+        out += "\\f";
+        break;
+      case 13:
+        out += "\\r";
+        break;
       default:
         if (c < 32) {
           out += "\\u00";

@@ -25,8 +25,7 @@ void writeAll(std::string_view level, std::string_view value) {
 
 void TextFileLogOutput::Write(std::string_view level, std::string_view value, std::string_view type) {
   std::ofstream f(fileName_, std::ios::binary | std::ios::app);
-  f << FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", Now()) << " [" << level << "] " << value << " (" << type
-    << ")\n";
+  f << FormatDateTime("yyyy-mm-dd hh:nn:ss.zzz", Now()) << " [" << level << "] " << value << " (" << type << ")\n";
 }
 
 void Logger::Info(std::string_view value) { writeAll("Info", value); }

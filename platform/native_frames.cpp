@@ -75,8 +75,8 @@ FrameChannel::ReadResult FrameChannel::ReadLength(std::int32_t& length) {
     if (got == 0) return ReadResult::EndOfInput;
     have += static_cast<std::size_t>(got);
   }
-  std::uint32_t v = std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
-                    std::uint32_t(b[3]) << 24;
+  std::uint32_t v =
+      std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
   length = static_cast<std::int32_t>(v);
   return ReadResult::Ok;
 }

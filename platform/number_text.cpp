@@ -24,8 +24,10 @@ bool TryFormatFixed(double value, int decimals, char separator, std::string& out
   if (roundUp) {
     std::size_t i = digits.size();
     while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-    if (i == 0) digits.insert(digits.begin(), '1');
-    else ++digits[i - 1];
+    if (i == 0)
+      digits.insert(digits.begin(), '1');
+    else
+      ++digits[i - 1];
   }
   std::string intPart = digits.substr(0, digits.size() - n);
   std::string result = intPart;
@@ -49,8 +51,7 @@ bool TryTextToFloat(std::string_view text, double& out) {
   if (!s.empty() && s[0] == '+') s.erase(0, 1);
   if (s.empty()) return false;
   std::size_t start = s[0] == '-' ? 1 : 0;
-  if (start >= s.size() || !((s[start] >= '0' && s[start] <= '9') || s[start] == '.' || s[start] == ','))
-    return false;
+  if (start >= s.size() || !((s[start] >= '0' && s[start] <= '9') || s[start] == '.' || s[start] == ',')) return false;
   if (s.find('.') != std::string::npos && s.find(',') != std::string::npos) return false;
   for (char& c : s)
     if (c == ',') c = '.';

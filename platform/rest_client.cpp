@@ -87,8 +87,7 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
   curl_easy_setopt(c, CURLOPT_CAPATH, "/etc/ssl/certs");
-  if (const char* extra = std::getenv("SSL_CERT_FILE"); extra && *extra)
-    curl_easy_setopt(c, CURLOPT_CAINFO, extra);
+  if (const char* extra = std::getenv("SSL_CERT_FILE"); extra && *extra) curl_easy_setopt(c, CURLOPT_CAINFO, extra);
   curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, onBody);
   curl_easy_setopt(c, CURLOPT_WRITEDATA, &response);

@@ -16,8 +16,8 @@ struct HttpHeader {
 
 struct HttpRequest {
   std::string url;
-  std::vector<HttpHeader> headers;   // sent in this order, names as given
-  std::optional<std::string> body;   // no body: no content-type is sent either
+  std::vector<HttpHeader> headers;  // sent in this order, names as given
+  std::optional<std::string> body;  // no body: no content-type is sent either
   long timeoutMs = 60000;
   std::string userAgent;
 };

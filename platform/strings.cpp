@@ -73,8 +73,7 @@ bool ContainsText(std::string_view s, std::string_view sub) {
   return LowerCase(s).find(LowerCase(sub)) != std::string::npos;
 }
 
-std::string StringReplace(std::string_view s, std::string_view from, std::string_view to, bool all,
-                          bool ignoreCase) {
+std::string StringReplace(std::string_view s, std::string_view from, std::string_view to, bool all, bool ignoreCase) {
   if (from.empty()) return std::string(s);
   std::string hay = ignoreCase ? LowerCase(s) : std::string(s);
   std::string needle = ignoreCase ? LowerCase(from) : std::string(from);
@@ -136,8 +135,7 @@ std::int64_t StrToInt64Def(std::string_view s, std::int64_t def) {
 
 int StrToIntDef(std::string_view s, int def) {
   std::int64_t v;
-  if (!TryStrToInt64(s, v) || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
-    return def;
+  if (!TryStrToInt64(s, v) || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max()) return def;
   return static_cast<int>(v);
 }
 

@@ -24,8 +24,8 @@ bool EndsText(std::string_view suffix, std::string_view s);
 bool ContainsText(std::string_view s, std::string_view sub);
 
 // Replaces every occurrence (or only the first) of from by to; ignoreCase compares ASCII letters.
-std::string StringReplace(std::string_view s, std::string_view from, std::string_view to,
-                          bool all = true, bool ignoreCase = false);
+std::string StringReplace(std::string_view s, std::string_view from, std::string_view to, bool all = true,
+                          bool ignoreCase = false);
 std::vector<std::string> Split(std::string_view s, char sep);
 std::string Join(const std::vector<std::string>& parts, std::string_view sep);
 

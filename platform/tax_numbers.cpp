@@ -16,13 +16,15 @@ char checkDigit(std::string_view digits, const std::vector<int>& weights) {
   return static_cast<char>('0' + (r < 2 ? 0 : 11 - r));
 }
 
-std::string validate(std::string_view text, std::string_view name, std::size_t length,
-                     const std::vector<int>& first, const std::vector<int>& second) {
+std::string validate(std::string_view text, std::string_view name, std::size_t length, const std::vector<int>& first,
+                     const std::vector<int>& second) {
   std::string n(name);
   std::string digits;
   for (char c : text) {
-    if (c >= '0' && c <= '9') digits += c;
-    else if (c != '.' && c != '/' && c != '-' && c != ' ') return n + " deve conter apenas dígitos";
+    if (c >= '0' && c <= '9')
+      digits += c;
+    else if (c != '.' && c != '/' && c != '-' && c != ' ')
+      return n + " deve conter apenas dígitos";
   }
   if (digits.empty()) return n + " não informado";
   if (digits.size() != length) return n + " deve ter " + std::to_string(length) + " dígitos";

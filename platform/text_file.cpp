@@ -34,10 +34,14 @@ std::string utf16ToUtf8(std::string_view b, bool bigEndian) {
 
 std::string TextBytesToCrLfLines(std::string_view bytes) {
   std::string text;
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") text = EnsureUtf8(bytes.substr(3));
-  else if (bytes.substr(0, 2) == "\xFF\xFE") text = utf16ToUtf8(bytes.substr(2), false);
-  else if (bytes.substr(0, 2) == "\xFE\xFF") text = utf16ToUtf8(bytes.substr(2), true);
-  else text = EnsureUtf8(bytes);
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    text = EnsureUtf8(bytes.substr(3));
+  else if (bytes.substr(0, 2) == "\xFF\xFE")
+    text = utf16ToUtf8(bytes.substr(2), false);
+  else if (bytes.substr(0, 2) == "\xFE\xFF")
+    text = utf16ToUtf8(bytes.substr(2), true);
+  else
+    text = EnsureUtf8(bytes);
 
   std::string out;
   out.reserve(text.size() + text.size() / 16 + 2);
@@ -54,8 +58,6 @@ std::string TextBytesToCrLfLines(std::string_view bytes) {
   return out;
 }
 
-std::string LoadTextFileCrLf(const std::filesystem::path& path) {
-  return TextBytesToCrLfLines(ReadFileBytes(path));
-}
+std::string LoadTextFileCrLf(const std::filesystem::path& path) { return TextBytesToCrLfLines(ReadFileBytes(path)); }
 
 }  // namespace platform

@@ -52,11 +52,16 @@ bool tryTextToDateTime(std::string_view text, TDateTime& out) {
 
 std::string Variant::AsString() const {
   switch (kind()) {
-    case Kind::Empty: return {};
-    case Kind::Text: return std::get<std::string>(value_);
-    case Kind::Integer: return std::to_string(std::get<std::int64_t>(value_));
-    case Kind::Float: return FloatToText(std::get<double>(value_));
-    case Kind::Boolean: return std::get<bool>(value_) ? "True" : "False";
+    case Kind::Empty:
+      return {};
+    case Kind::Text:
+      return std::get<std::string>(value_);
+    case Kind::Integer:
+      return std::to_string(std::get<std::int64_t>(value_));
+    case Kind::Float:
+      return FloatToText(std::get<double>(value_));
+    case Kind::Boolean:
+      return std::get<bool>(value_) ? "True" : "False";
     case Kind::DateTime: {
       TDateTime dt = std::get<DateTimeValue>(value_).value;
       return TimeOf(dt) == 0 ? FormatDateTime("dd/mm/yyyy", dt) : FormatDateTime("dd/mm/yyyy hh:nn:ss", dt);
@@ -67,15 +72,18 @@ std::string Variant::AsString() const {
 
 std::int64_t Variant::AsInt64() const {
   switch (kind()) {
-    case Kind::Empty: return 0;
+    case Kind::Empty:
+      return 0;
     case Kind::Text: {
       const auto& s = std::get<std::string>(value_);
       std::int64_t v;
       if (!TryStrToInt64(Trim(s), v)) cannotConvert(s, "integer value");
       return v;
     }
-    case Kind::Integer: return std::get<std::int64_t>(value_);
-    case Kind::Boolean: return std::get<bool>(value_) ? 1 : 0;
+    case Kind::Integer:
+      return std::get<std::int64_t>(value_);
+    case Kind::Boolean:
+      return std::get<bool>(value_) ? 1 : 0;
     case Kind::Float:
     case Kind::DateTime: {
       double d = AsFloat();
@@ -95,17 +103,22 @@ int Variant::AsInteger() const {
 
 double Variant::AsFloat() const {
   switch (kind()) {
-    case Kind::Empty: return 0;
+    case Kind::Empty:
+      return 0;
     case Kind::Text: {
       const auto& s = std::get<std::string>(value_);
       double v;
       if (!TryTextToFloat(s, v)) cannotConvert(s, "floating point value");
       return v;
     }
-    case Kind::Integer: return static_cast<double>(std::get<std::int64_t>(value_));
-    case Kind::Float: return std::get<double>(value_);
-    case Kind::Boolean: return std::get<bool>(value_) ? 1 : 0;
-    case Kind::DateTime: return std::get<DateTimeValue>(value_).value;
+    case Kind::Integer:
+      return static_cast<double>(std::get<std::int64_t>(value_));
+    case Kind::Float:
+      return std::get<double>(value_);
+    case Kind::Boolean:
+      return std::get<bool>(value_) ? 1 : 0;
+    case Kind::DateTime:
+      return std::get<DateTimeValue>(value_).value;
   }
   return 0;
 }

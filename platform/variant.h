@@ -24,8 +24,7 @@ class Variant {
   Variant(char c) : value_(std::string(1, c)) {}  // a character is text, not a number
   Variant(bool v) : value_(v) {}
   template <std::integral T>
-    requires(!std::same_as<T, bool> && !std::same_as<T, char>)
-  Variant(T v) : value_(static_cast<std::int64_t>(v)) {}
+  requires(!std::same_as<T, bool> && !std::same_as<T, char>) Variant(T v) : value_(static_cast<std::int64_t>(v)) {}
   template <std::floating_point T>
   Variant(T v) : value_(static_cast<double>(v)) {}
   static Variant FromDateTime(TDateTime dt) {

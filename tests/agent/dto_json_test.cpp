@@ -1,8 +1,8 @@
+#include "agent/dto_json.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-
-#include "agent/dto_json.h"
 
 using namespace agent;
 

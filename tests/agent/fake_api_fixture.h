@@ -46,9 +46,7 @@ class FakeApi {
   std::string Script() const { return dir_ + "/script.json"; }
 
   // routes: {"/empresa/...": [reply, ...]} in the form fake_api.py reads.
-  void SetRoutes(const nlohmann::json& routes) {
-    WriteFile(Script(), nlohmann::json{{"routes", routes}}.dump());
-  }
+  void SetRoutes(const nlohmann::json& routes) { WriteFile(Script(), nlohmann::json{{"routes", routes}}.dump()); }
   void Route(const std::string& path, const nlohmann::json& reply) {
     routes_[path] = nlohmann::json::array({reply});
     SetRoutes(routes_);

@@ -116,7 +116,8 @@ TEST(CommandBase, UncaughtErrorsGiveTheGenericMessage) {
 
 TEST(CommandBase, RestClientCarriesTokenAndSlugOnEveryRequest) {
   testsupport::FakeApi api;
-  api.Route("/empresa/EsocialLoteService/GetLotesGerados/", {{"status", 200}, {"json", {{"value", nlohmann::json::array()}}}});
+  api.Route("/empresa/EsocialLoteService/GetLotesGerados/",
+            {{"status", 200}, {"json", {{"value", nlohmann::json::array()}}}});
   api.Route("/empresa/EsocialLoteService/GerarXmlEventosLote/", {{"status", 204}});
   std::string token = "x." + platform::Base64Encode(R"({"empresa":{"slug":"loja-1"}})", true, false) + ".y";
   Results r;
@@ -207,7 +208,8 @@ TEST_F(HostFixture, TheCommandsReplyEndsTheLoopWhileInputStaysOpen) {
   Send(R"({"command_id":"a1","command_type":"t","token":"k"})");
   host.Listen();
   host.WaitForCommands();
-  EXPECT_EQ(Output(), Frame(R"({"command_id":"a1","success":true,"message":"SUCCESS_TESTE","description":"ok \"1\""})"));
+  EXPECT_EQ(Output(),
+            Frame(R"({"command_id":"a1","success":true,"message":"SUCCESS_TESTE","description":"ok \"1\""})"));
 }
 
 TEST_F(HostFixture, ASecondRequestIsRefusedAndTheRunningCommandStillFinishesSilently) {
@@ -254,7 +256,8 @@ TEST_F(HostFixture, AFailedStartWritesTheErrorFileAndReplies) {
   Send(R"({"command_id":"a1","command_type":"tipo\\x"})");
   host.Listen();
   host.WaitForCommands();
-  EXPECT_EQ(Output(), Frame(R"({"command_id":"a1","success":false,"message":"Mensagem inválida","description":"sem memória"})"));
+  EXPECT_EQ(Output(),
+            Frame(R"({"command_id":"a1","success":false,"message":"Mensagem inválida","description":"sem memória"})"));
   auto it = std::filesystem::directory_iterator(docs);
   ASSERT_NE(it, std::filesystem::directory_iterator());
   EXPECT_EQ(it->path().filename().string().rfind("NemboAgenteError_tipo_x_", 0), 0u);

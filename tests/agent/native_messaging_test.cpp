@@ -1,7 +1,7 @@
 // The request and reply JSON forms on their own.
-#include <gtest/gtest.h>
-
 #include "agent/native_messaging.h"
+
+#include <gtest/gtest.h>
 
 using namespace agent;
 

@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 
 #include "agent/dto_json.h"
-#include "agent/xdata_client.h"
 #include "agent/fake_api_fixture.h"
+#include "agent/xdata_client.h"
 #include "platform/base64.h"
 
 using nlohmann::json;
@@ -92,21 +92,22 @@ TEST_F(RestContracts, EveryOperationRouteMethodHeadersAndBody) {
 }
 
 TEST_F(RestContracts, BatchesAreReadBackWithTheirEventsAndReferences) {
-  json event = {{"$id", 2},
-                {"@xdata.type", "Esocial.Entidades.DTO.TEventosPendentesXmlDTO"},
-                {"Id", "E1"},
-                {"Chave", "evtRemun"},
-                {"TipoEvento", "evtPeriodico"},
-                {"CodigoEvento", "ID1123456780000002024010112345600001"},
-                {"DataHora", "2024-01-05T10:30:15.250"},
-                {"TipoOperacao", nullptr},
-                {"Status", "ENVIADO"},
-                {"Xml", "<eSocial/>"},
-                {"Ocorrencias",
-                 json::array({{{"$id", 3}, {"Id", ""}, {"Tipo", 2}, {"Codigo", 609}, {"Descricao", "é"},
-                               {"Localizacao", "/x"}}})},
-                {"CreatedAt", "2024-01-05"},
-                {"StatusLote", "PROCESSADO_COM_ADVERTENCIA"}};
+  json event = {
+      {"$id", 2},
+      {"@xdata.type", "Esocial.Entidades.DTO.TEventosPendentesXmlDTO"},
+      {"Id", "E1"},
+      {"Chave", "evtRemun"},
+      {"TipoEvento", "evtPeriodico"},
+      {"CodigoEvento", "ID1123456780000002024010112345600001"},
+      {"DataHora", "2024-01-05T10:30:15.250"},
+      {"TipoOperacao", nullptr},
+      {"Status", "ENVIADO"},
+      {"Xml", "<eSocial/>"},
+      {"Ocorrencias",
+       json::array(
+           {{{"$id", 3}, {"Id", ""}, {"Tipo", 2}, {"Codigo", 609}, {"Descricao", "é"}, {"Localizacao", "/x"}}})},
+      {"CreatedAt", "2024-01-05"},
+      {"StatusLote", "PROCESSADO_COM_ADVERTENCIA"}};
   json batch = MinimalLote("L1");
   batch["EventosPendentesXmlDTO"] = json::array({event, {{"$ref", 2}}});
   batch["TempoEstimadoConclusao"] = "2024-01-05T10:31";
@@ -199,7 +200,8 @@ TEST_F(RestContracts, ErrorTextsFromEachReplyForm) {
 
 TEST_F(RestContracts, CompressedBodiesAreDecoded) {
   for (const char* encoding : {"gzip", "deflate"}) {
-    api.Route(kLote + "GetLotePorProtocolo/", {{"status", 200}, {"encoding", encoding}, {"json", MinimalLote(encoding)}});
+    api.Route(kLote + "GetLotePorProtocolo/",
+              {{"status", 200}, {"encoding", encoding}, {"json", MinimalLote(encoding)}});
     TEsocialLoteXmlDTO* b = lote.GetLotePorProtocolo("P");
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->Id, encoding);

@@ -14,8 +14,8 @@ std::string Token(const std::string& payload, bool url = false, bool pad = true)
 TEST(TokenHelper, ReadsTheSlugFromEitherAlphabet) {
   // "?>" and "~" encode to "+" and "/" in standard Base64, to "-" and "_" in Base64URL.
   const std::string payload = R"({"empresa":{"slug":"acme-rh","nome":"?>~"},"exp":1})";
-  for (const std::string& token : {Token(payload), Token(payload, true, false), Token(payload, true, true),
-                                   Token(payload, false, false)}) {
+  for (const std::string& token :
+       {Token(payload), Token(payload, true, false), Token(payload, true, true), Token(payload, false, false)}) {
     TTokenHelper t(token);
     EXPECT_EQ(t.Slug(), "acme-rh") << token;
     EXPECT_EQ(t.Token(), token);
@@ -28,20 +28,20 @@ TEST(TokenHelper, InvalidTokens) {
   const std::string parts = platform::Base64Encode(good);
   const std::string cases[] = {
       "",
-      "a." + parts,                                 // two parts
-      "a." + parts + ".b.c",                        // four parts
-      "a.!!!!.b",                                   // not Base64
-      Token("not json"),                            // not JSON
-      Token("[1,2]"),                               // not an object
-      Token(R"({"slug":"acme"})"),                  // no "empresa"
-      Token(R"({"empresa":"acme"})"),               // "empresa" not an object
-      Token(R"({"empresa":{"nome":"acme"}})"),      // no "slug"
-      Token(R"({"empresa":{"slug":7}})"),           // slug not a text
-      Token(R"({"empresa":{"slug":"ac\nme"}})"),    // control character in the slug
-      Token(R"({"empresa":{"slug":"a\u0000"}})"),   // NUL in the slug
-      Token(good) + "\r\nX-Injected: 1",            // control characters in the token
+      "a." + parts,                                // two parts
+      "a." + parts + ".b.c",                       // four parts
+      "a.!!!!.b",                                  // not Base64
+      Token("not json"),                           // not JSON
+      Token("[1,2]"),                              // not an object
+      Token(R"({"slug":"acme"})"),                 // no "empresa"
+      Token(R"({"empresa":"acme"})"),              // "empresa" not an object
+      Token(R"({"empresa":{"nome":"acme"}})"),     // no "slug"
+      Token(R"({"empresa":{"slug":7}})"),          // slug not a text
+      Token(R"({"empresa":{"slug":"ac\nme"}})"),   // control character in the slug
+      Token(R"({"empresa":{"slug":"a\u0000"}})"),  // NUL in the slug
+      Token(good) + "\r\nX-Injected: 1",           // control characters in the token
       "a.\t" + parts + ".b",
-      Token(std::string(100000, '[')),              // nesting without end
+      Token(std::string(100000, '[')),  // nesting without end
   };
   for (const auto& token : cases) {
     TTokenHelper t(token);

@@ -15,9 +15,9 @@ namespace fs = std::filesystem;
 using agent::TZipUtils;
 using testsupport::BuildZip;
 using testsupport::MTime;
+using testsupport::ReadFile;
 using testsupport::SomeTime;
 using testsupport::Tree;
-using testsupport::ReadFile;
 using testsupport::WriteFile;
 using testsupport::ZipEntry;
 
@@ -51,9 +51,9 @@ TEST(ZipUtils, ExtractsFoldersFilesAndTimesReplacingExistingFiles) {
 
   TZipUtils::ExtractFilesTo(zip, dir);
 
-  EXPECT_EQ(Tree(dir), (std::set<std::string>{"empty/", "sub/", "sub/deeper/", "sub/a.txt", "old.txt", "bin/",
-                                              "bin/data.bin", "win/", "win/style/", "win/style/c.txt", "dot/",
-                                              "dot/twice.txt"}));
+  EXPECT_EQ(Tree(dir),
+            (std::set<std::string>{"empty/", "sub/", "sub/deeper/", "sub/a.txt", "old.txt", "bin/", "bin/data.bin",
+                                   "win/", "win/style/", "win/style/c.txt", "dot/", "dot/twice.txt"}));
   EXPECT_EQ(ReadFile(dir + "/sub/a.txt"), "alpha");
   EXPECT_EQ(ReadFile(dir + "/old.txt"), "new");
   EXPECT_EQ(ReadFile(dir + "/bin/data.bin"), big);
@@ -75,7 +75,10 @@ TEST(ZipUtils, RefusesTheWholeArchiveForAnEntryThatCouldEscapeOrMislead) {
       {{"C:x", "x"}, "C:x"},
       {{"c:\\x", "x"}, "c:\\x"},
       {{"a#b.txt", "x"}, "a\\x00b.txt"},  // NUL
-      {{"a\x01" "b", "x"}, "a\\x01b"},
+      {{"a\x01"
+        "b",
+        "x"},
+       "a\\x01b"},
       {{"a\x7f", "x"}, "a\\x7F"},
       {{"a\n/b", "x"}, "a\\x0A/b"},
       {{"a\xc2\x85", "x"}, "a\xc2\x85"},  // U+0085
@@ -110,7 +113,9 @@ TEST(ZipUtils, RefusesPathsThatClashWithEachOtherOrWithTheFolder) {
       {"file, then a folder of the same name", {{"a", "x"}, {"a/", ""}}, nullptr, "\"a\" é arquivo e pasta"},
       {"file, then a file below it", {{"a", "x"}, {"a/b", "y"}}, nullptr, "\"a\" é arquivo e pasta"},
       {"folder, then a file of the same name", {{"a/b", "y"}, {"a", "x"}}, nullptr, "\"a\" é arquivo e pasta"},
-      {"letter case", {{"Sub/a.txt", "1"}, {"sub/b.txt", "2"}}, nullptr,
+      {"letter case",
+       {{"Sub/a.txt", "1"}, {"sub/b.txt", "2"}},
+       nullptr,
        "\"Sub\" e \"sub\" só diferem em maiúsculas ou acentos"},
       {"normalisation", {{"caf\xc3\xa9.txt", "1"}, {"cafe\xcc\x81.txt", "2"}}, nullptr, "só diferem"},
       {"compatibility form", {{"\xef\xac\x81le", "1"}, {"FILE", "2"}}, nullptr, "só diferem"},
@@ -124,11 +129,15 @@ TEST(ZipUtils, RefusesPathsThatClashWithEachOtherOrWithTheFolder) {
        "/out\" é um link simbólico"},
       {"symbolic link to a folder inside",
        {{"in/x.txt", "x"}},
-       [](auto& dir, auto&) { fs::create_directory(dir + "/real"), fs::create_directory_symlink(dir + "/real", dir + "/in"); },
+       [](auto& dir, auto&) {
+         fs::create_directory(dir + "/real"), fs::create_directory_symlink(dir + "/real", dir + "/in");
+       },
        "/in\" é um link simbólico"},
       {"symbolic link in place of a file",
        {{"f.txt", "x"}},
-       [](auto& dir, auto& outside) { WriteFile(outside + "/f.txt", "secret"), fs::create_symlink(outside + "/f.txt", dir + "/f.txt"); },
+       [](auto& dir, auto& outside) {
+         WriteFile(outside + "/f.txt", "secret"), fs::create_symlink(outside + "/f.txt", dir + "/f.txt");
+       },
        "/f.txt\" é um link simbólico"},
       {"dangling symbolic link",
        {{"d/x.txt", "x"}},
@@ -230,8 +239,8 @@ TEST(ZipUtils, ReadsArchivesWithZip64EndRecords) {
   std::string dir = testsupport::MakeTempDir("zip");
   std::string out;
   // Lowering the entry-count limit makes Python write the zip64 end records for two entries.
-  ASSERT_EQ(testsupport::RunCommand("cd " + dir +
-                                        " && " + testsupport::Python() + " -c \"import zipfile; zipfile.ZIP_FILECOUNT_LIMIT = 1\n"
+  ASSERT_EQ(testsupport::RunCommand("cd " + dir + " && " + testsupport::Python() +
+                                        " -c \"import zipfile; zipfile.ZIP_FILECOUNT_LIMIT = 1\n"
                                         "with zipfile.ZipFile('z.zip', 'w') as z:\n"
                                         "    z.writestr('a.txt', 'a'); z.writestr('b/c.txt', 'c')\"",
                                     &out),

@@ -1,11 +1,11 @@
 // Choosing a certificate: NEMBO_CERT_SERIAL, a zenity dialog (a stand-in on PATH), or nothing.
 #include <gtest/gtest.h>
+#include <pk11pub.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <pk11pub.h>
 
 #include "dfe/ssl.h"
 #include "nss_test_db.h"

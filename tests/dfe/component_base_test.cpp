@@ -1,3 +1,5 @@
+#include "dfe/component_base.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "dfe/component_base.h"
 #include "dfe/configuration.h"
 #include "dfe/exceptions.h"
 #include "dfe/services_ini.h"
@@ -65,13 +66,11 @@ TEST(ComponentBase, ServicesIniFromEmbeddedTextOrFile) {
     c.dfe->LerServicoDeParams("NFe", "SP", taHomologacao, "Consulta", v, url);
     EXPECT_EQ(url, "https://embedded/consulta");
     EXPECT_DOUBLE_EQ(v, 1.0);
-    EXPECT_EQ(c.dfe->LerURLDeParams("NFe", "SP", taProducao, "consulta", 0),
-              "https://embedded/producao");
+    EXPECT_EQ(c.dfe->LerURLDeParams("NFe", "SP", taProducao, "consulta", 0), "https://embedded/producao");
     EXPECT_DOUBLE_EQ(c.dfe->LerVersaoDeParams("NFe", "SP", taProducao, "Consulta", 2), 2);
     EXPECT_EQ(c.Msg([&] { c.dfe->LerServicoDeParams("", "SP", taProducao, "X", v, url); }),
               "ModeloDFe não pode ser vazio");
-    EXPECT_EQ(c.Msg([&] { c.dfe->LerServicoDeParams("NFe", "", taProducao, "X", v, url); }),
-              "UF não pode ser vazia");
+    EXPECT_EQ(c.Msg([&] { c.dfe->LerServicoDeParams("NFe", "", taProducao, "X", v, url); }), "UF não pode ser vazia");
     EXPECT_EQ(c.Msg([&] { c.dfe->LerServicoDeParams("NFe", "SP", taProducao, "Outro", v, url); }),
               "URL para o serviço \"Outro\" não encontrada na sessão \"NFe_SP_P\" no arquivo "
               "\"TrivoServicos\"");
@@ -81,8 +80,7 @@ TEST(ComponentBase, ServicesIniFromEmbeddedTextOrFile) {
     // embedded text.
     Componente e;
     WriteFile(e.dir + "/trivoservicos.INI", "");
-    EXPECT_EQ(e.dfe->LerURLDeParams("NFe", "SP", taProducao, "Consulta", 0),
-              "https://embedded/producao");
+    EXPECT_EQ(e.dfe->LerURLDeParams("NFe", "SP", taProducao, "Consulta", 0), "https://embedded/producao");
     Componente c;
     WriteFile(c.dir + "/trivoservicos.INI", "[NFe_SP_P]\nConsulta=https://file/producao\n");
     EXPECT_EQ(c.dfe->LerURLDeParams("NFe", "SP", taProducao, "Consulta", 0), "https://file/producao");
@@ -191,8 +189,7 @@ TEST(ComponentBase, GravarWritesWithTheDeclarationRule) {
       {"a.xml", "<a>\xC3\xA7</a>", true, decl + "<a>\xC3\xA7</a>"},
       {"b.xml", "<?xml version=\"1.0\" encoding=\"utf-8\"?><b/>", true,
        "<?xml version=\"1.0\" encoding=\"utf-8\"?><b/>"},
-      {"c.xml", "<?xml version='1.0' encoding='UTF-8'?><c/>", false,
-       "<?xml version='1.0' encoding='UTF-8'?><c/>"},
+      {"c.xml", "<?xml version='1.0' encoding='UTF-8'?><c/>", false, "<?xml version='1.0' encoding='UTF-8'?><c/>"},
       {"d.xml", "<d>\xE7<-><-></d>", false, decl + "<d>\xC3\xA7</d>"},
       // a declaration of another encoding is replaced, not doubled
       {"e.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><e/>", false, decl + "<e/>"},
@@ -224,8 +221,7 @@ TEST(ComponentBase, GravarFailuresRaiseOrReturnFalseWhenTheHookHandlesThem) {
   Componente c;
   WriteFile(c.dir + "/arquivo", "not a folder");
   c.Registrar(false);
-  EXPECT_EQ(c.Msg([&] { c.dfe->Gravar("", "<a/>", "", true); }),
-            "Erro ao salvar.\r\nNome de arquivo não informado");
+  EXPECT_EQ(c.Msg([&] { c.dfe->Gravar("", "<a/>", "", true); }), "Erro ao salvar.\r\nNome de arquivo não informado");
   std::string semPasta = c.Msg([&] { c.dfe->Gravar("a.xml", "<a/>", c.dir + "/arquivo/sub", true); });
   EXPECT_EQ(semPasta.rfind("Erro ao salvar.\r\n", 0), 0u) << semPasta;
   ASSERT_EQ(c.log.size(), 2u);

@@ -1,8 +1,9 @@
+#include "dfe/configuration.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "dfe/configuration.h"
 #include "platform/base64.h"
 #include "platform/files.h"
 #include "platform/xor_cipher.h"
@@ -204,7 +205,8 @@ TEST(Configuracoes, IniRoundTripWithAndWithoutSection) {
   semSecao.GravarIni(ini);
   EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"DFe", "Proxy"}));
   EXPECT_EQ(ini.ReadString("DFe", "Senha", ""), platform::Base64Encode("1234"));  // no key: plain Base64
-  EXPECT_EQ(ini.ReadString("Proxy", "Senha", ""), platform::Base64Encode(platform::XorComChaveCiclica("senha-proxy", "proxy.local")));
+  EXPECT_EQ(ini.ReadString("Proxy", "Senha", ""),
+            platform::Base64Encode(platform::XorComChaveCiclica("senha-proxy", "proxy.local")));
   {  // read back without a section: the shared keys arrive, the section's settings keep their values
     Componente outro;
     TConfiguracoes lido(&outro);
@@ -321,8 +323,8 @@ TEST(Configuracoes, DocumentFolders) {
       {true, false, false, false, false, "", "", "/2025"},
       {false, false, false, true, false, "/Down", "Down", "/Down"},  // the base already ends with it
       {false, false, false, true, false, "/x", "Down", "/x/Down"},
-      {false, false, false, false, true, "", "", "/NFe"},             // the owner's model name
-      {false, false, false, false, false, "/y/", "", "/y/"},           // nothing added: the base unchanged
+      {false, false, false, false, true, "", "", "/NFe"},     // the owner's model name
+      {false, false, false, false, false, "/y/", "", "/y/"},  // nothing added: the base unchanged
   };
   for (const auto& k : casos) {
     TConfiguracoes c(&comp);

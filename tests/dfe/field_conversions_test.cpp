@@ -1,9 +1,10 @@
+#include "dfe/field_conversions.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "dfe/enum_tables.h"
-#include "dfe/field_conversions.h"
 
 using namespace dfe;
 
@@ -15,8 +16,8 @@ TEST(FieldConversions, FieldFormatOrderIsFixed) {
   EXPECT_EQ(tcDe1, 22);
   EXPECT_EQ(tcDatBol, 23);
   EXPECT_EQ(kTiposCampo, 24);
-  const std::pair<TpcnTipoCampo, int> decimals[] = {{tcDe1, 1}, {tcDe2, 2}, {tcDe3, 3}, {tcDe4, 4}, {tcDe5, 5},
-                                                   {tcDe6, 6}, {tcDe7, 7}, {tcDe8, 8}, {tcDe10, 10}, {tcInt, 0}};
+  const std::pair<TpcnTipoCampo, int> decimals[] = {{tcDe1, 1}, {tcDe2, 2}, {tcDe3, 3}, {tcDe4, 4},   {tcDe5, 5},
+                                                    {tcDe6, 6}, {tcDe7, 7}, {tcDe8, 8}, {tcDe10, 10}, {tcInt, 0}};
   for (auto [t, n] : decimals) EXPECT_EQ(CasasDecimais(t), n) << t;
 }
 
@@ -47,10 +48,10 @@ TEST(FieldConversions, EventTypeNames) {
   EXPECT_EQ(TipoEventoDFeToStr(teCancSubst), "CancelamentoPorSubstituicao");
   EXPECT_EQ(TipoEventoDFeToStr(teautorizadoRedespIntermed), "AutorizadoRedespIntermed");
   EXPECT_EQ(TipoEventoDFeToStr(teautorizadoServMultimodal), "AutorizadoServMultimodal");
-  const std::set<TpcnTpEvento> unnamed = {
-      teComprEntrega, teCancComprEntrega, teInclusaoDFe, teAutorizadoSubstituicao,
-      teAutorizadoAjuste, teLiberacaoPrazoCancelado, tePagamentoOperacao, teConfirmaServMDFe,
-      teAlteracaoPagtoServMDFe, teInsucessoEntregaNFe, teCancInsucessoEntregaNFe};
+  const std::set<TpcnTpEvento> unnamed = {teComprEntrega,           teCancComprEntrega,       teInclusaoDFe,
+                                          teAutorizadoSubstituicao, teAutorizadoAjuste,       teLiberacaoPrazoCancelado,
+                                          tePagamentoOperacao,      teConfirmaServMDFe,       teAlteracaoPagtoServMDFe,
+                                          teInsucessoEntregaNFe,    teCancInsucessoEntregaNFe};
   std::set<std::string> names;
   for (int i = 0; i < kTiposEventoDFe; ++i) {
     auto t = static_cast<TpcnTpEvento>(i);

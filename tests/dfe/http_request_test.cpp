@@ -1,10 +1,11 @@
+#include "dfe/http_request.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
-#include "dfe/http_request.h"
 #include "https_peer.h"
 #include "platform/base64.h"
 #include "support/peer.h"
@@ -15,7 +16,9 @@ using testhttp::HttpsPeer;
 
 namespace {
 
-std::string Pkcs12(const std::string& name) { return testsupport::ReadFile(testsupport::PkiDir() + "/" + name + ".p12"); }
+std::string Pkcs12(const std::string& name) {
+  return testsupport::ReadFile(testsupport::PkiDir() + "/" + name + ".p12");
+}
 
 void UsePkcs12(TTrivoWinReqResp& r, const std::string& name = "client") {
   r.CertPFXData = Pkcs12(name);
@@ -97,14 +100,16 @@ TEST_F(HttpRequest, TheTwoClassesKeepTheirAgentAndTlsChoice) {
     const char* tls;
   };
   const Case cases[] = {
-      {false, LT_all, "WinHTTP Trivo/1.0", "TLSv1.2"},     // all: up to TLS 1.2, not 1.3
+      {false, LT_all, "WinHTTP Trivo/1.0", "TLSv1.2"},  // all: up to TLS 1.2, not 1.3
       {false, LT_TLSv1_3, "WinHTTP Trivo/1.0", "TLSv1.3"},
       {true, LT_TLSv1_2, "WinINet Trivo/1.0", "TLSv1.3"},  // WinINet leaves the versions to the library
   };
   for (const auto& c : cases) {
     std::unique_ptr<TTrivoWinReqResp> r;
-    if (c.winInet) r = std::make_unique<TTrivoWinINetReqResp>();
-    else r = std::make_unique<TTrivoWinHTTPReqResp>();
+    if (c.winInet)
+      r = std::make_unique<TTrivoWinINetReqResp>();
+    else
+      r = std::make_unique<TTrivoWinHTTPReqResp>();
     r->SetURL(peer.Url());
     r->SSLType = c.ssl;
     UsePkcs12(*r);
@@ -127,9 +132,9 @@ TEST_F(HttpRequest, RefusedHandshakesFailTheSend) {
     TSSLType ssl;
   };
   const Case cases[] = {
-      {peer.Url(), "", LT_TLSv1_2},      // no client certificate
-      {peer.Url(), "rogue", LT_TLSv1_2}, // a client certificate of another CA
-      {tls13, "client", LT_TLSv1_2},     // TLS 1.2 only against a TLS 1.3 only server
+      {peer.Url(), "", LT_TLSv1_2},       // no client certificate
+      {peer.Url(), "rogue", LT_TLSv1_2},  // a client certificate of another CA
+      {tls13, "client", LT_TLSv1_2},      // TLS 1.2 only against a TLS 1.3 only server
   };
   for (const auto& c : cases) {
     TTrivoWinHTTPReqResp r;
@@ -164,8 +169,10 @@ TEST_F(HttpRequest, RedirectionsGoToTheNewLocationWithTheMethodRules) {
   };
   nlohmann::json script = nlohmann::json::array();
   for (const auto& c : cases)
-    script.push_back({{"path", "/" + std::to_string(c.status)}, {"status", c.status},
-                      {"headers", {{"Location", HttpsPeer::UrlOn(target, "/novo/lugar") + "; x"}}}, {"body", std::string(100, 'r')}});
+    script.push_back({{"path", "/" + std::to_string(c.status)},
+                      {"status", c.status},
+                      {"headers", {{"Location", HttpsPeer::UrlOn(target, "/novo/lugar") + "; x"}}},
+                      {"body", std::string(100, 'r')}});
   peer.Script(script);
   for (const auto& c : cases) {
     std::size_t before = peer.Requests(target).size();
@@ -223,8 +230,9 @@ TEST_F(HttpRequest, StatusErrorsAreNoFailure) {
 
   // A body that breaks off is a failure, never a short reply taken as whole.
   r.SetURL(peer.Url("/cortado"));
-  EXPECT_EQ(ErrorOf(r), "Falha ao Ler Dados da Resposta. Erro: 12030 - A conexão com o servidor foi redefinida ou "
-                        "encerrada, ou um protocolo SSL incompatível foi encontrado");
+  EXPECT_EQ(ErrorOf(r),
+            "Falha ao Ler Dados da Resposta. Erro: 12030 - A conexão com o servidor foi redefinida ou "
+            "encerrada, ou um protocolo SSL incompatível foi encontrado");
 }
 
 TEST_F(HttpRequest, StallTimesOutAndAbortStopsTheExchange) {
@@ -295,7 +303,7 @@ struct Probe : TTrivoWinHTTPReqResp {
 TEST_F(HttpRequest, AddressSplittingAndHostLine) {
   struct Case {
     const char* url;
-    const char* host, *port, *uri, *hostLine;
+    const char *host, *port, *uri, *hostLine;
   };
   const Case cases[] = {
       {"https://h.gov.br/a/b?c=1", "h.gov.br", "443", "/a/b?c=1", "Host: h.gov.br"},

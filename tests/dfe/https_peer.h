@@ -1,10 +1,9 @@
 #pragma once
 // The HTTPS service stand-in for the transport tests: started with its record and script
 // files, read back as JSON.
-#include <nlohmann/json.hpp>
-
 #include <chrono>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <thread>
 #include <vector>

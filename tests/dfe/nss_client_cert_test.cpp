@@ -105,9 +105,11 @@ TEST(NssClientCertificate, HandshakesWithTheKeyWhereItLives) {
     ASSERT_NE(ctx, nullptr);
     ASSERT_NE(ctx->ChavePrivada, nullptr);
     // TLS 1.3 signs with PSS (raw RSA in NSS), TLS 1.2 here with PKCS#1 v1.5.
-    for (auto [version, sigalgs] : {std::pair<int, const char*>{TLS1_3_VERSION, nullptr}, {TLS1_2_VERSION, "RSA+SHA256"}}) {
+    for (auto [version, sigalgs] :
+         {std::pair<int, const char*>{TLS1_3_VERSION, nullptr}, {TLS1_2_VERSION, "RSA+SHA256"}}) {
       std::string error;
-      EXPECT_TRUE(Handshake(*ctx, version, sigalgs, error)) << k.name << (k.pfx ? " pfx " : " ") << version << " " << error;
+      EXPECT_TRUE(Handshake(*ctx, version, sigalgs, error))
+          << k.name << (k.pfx ? " pfx " : " ") << version << " " << error;
     }
   }
 }

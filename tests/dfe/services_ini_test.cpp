@@ -1,10 +1,11 @@
+#include "dfe/services_ini.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "dfe/exceptions.h"
 #include "dfe/safe_file_name.h"
-#include "dfe/services_ini.h"
 #include "platform/ini.h"
 
 using namespace dfe;
@@ -28,11 +29,11 @@ struct KeyCase {
 }  // namespace
 
 TEST(ServicesIni, VersionedKeys) {
-  auto ini = Ini(
-      "[Plain]\nEnviarLoteEventos=plain\n"
-      "[Many]\nX=plain\nX_1.00=one\nX_3.00=three\nx_2.00=two\nX_2,00=two-again\nX_1.75=\nXY_2.40=other\n"
-      "[Exact]\nX_2.50=exact\nX_2.00=two\n"
-      "[Odd]\nX_abc=bad\nX=plain\n");
+  auto ini =
+      Ini("[Plain]\nEnviarLoteEventos=plain\n"
+          "[Many]\nX=plain\nX_1.00=one\nX_3.00=three\nx_2.00=two\nX_2,00=two-again\nX_1.75=\nXY_2.40=other\n"
+          "[Exact]\nX_2.50=exact\nX_2.00=two\n"
+          "[Odd]\nX_abc=bad\nX=plain\n");
   const KeyCase cases[] = {
       // only the plain key: found, version becomes 0
       {"EnviarLoteEventos", "Plain", 1.0, "plain", 0},
@@ -58,11 +59,11 @@ TEST(ServicesIni, VersionedKeys) {
 }
 
 TEST(ServicesIni, RedirectionFollowsUsarAndFillsWsdlAndAction) {
-  auto ini = Ini(
-      "[NFe_SP_P]\nUsar=NFe_AN_P\n"
-      "[NFe_AN_P]\nWSDL=Wsdl\nSoapAction=Acoes\nConsulta_1.00=https://an/consulta\n"
-      "[Wsdl]\nConsulta_1.00=urn:ns\n"
-      "[Acoes]\nConsulta_1.00=urn:ns/Consultar\n");
+  auto ini =
+      Ini("[NFe_SP_P]\nUsar=NFe_AN_P\n"
+          "[NFe_AN_P]\nWSDL=Wsdl\nSoapAction=Acoes\nConsulta_1.00=https://an/consulta\n"
+          "[Wsdl]\nConsulta_1.00=urn:ns\n"
+          "[Acoes]\nConsulta_1.00=urn:ns/Consultar\n");
   auto r = LerServicoComRedirecionamento(ini, "NFe_SP_P", "Consulta", 1.0, "TrivoServicos");
   EXPECT_EQ(r.URL, "https://an/consulta");
   EXPECT_EQ(r.Servico, "urn:ns");
@@ -80,8 +81,7 @@ TEST(ServicesIni, RedirectionErrors) {
        "Redirecionamento circular detectado: Sessão \"a\" no arquivo \"Res\""},
       {"[A]\nUsar=A\n", "A", "Redirecionamento circular detectado: Sessão \"A\" no arquivo \"Res\""},
       {"[A]\nUsar=B\n", "A", "Sessão \"B\", não encontrada no arquivo \"Res\""},
-      {"[A]\nOutro=x\n", "A",
-       "URL para o serviço \"Srv\" não encontrada na sessão \"A\" no arquivo \"Res\""},
+      {"[A]\nOutro=x\n", "A", "URL para o serviço \"Srv\" não encontrada na sessão \"A\" no arquivo \"Res\""},
       {"", "A", "Sessão \"A\", não encontrada no arquivo \"Res\""},
   };
   for (const auto& c : cases) {
@@ -97,8 +97,7 @@ TEST(ServicesIni, RedirectionErrors) {
 
 TEST(ServicesIni, SectionsThatContainEachOthersNamesAreNotARevisit) {
   // "eSocial_P" occurs inside "eSocial_PR" and "X_eSocial_P" as text: still three sections.
-  auto ini = Ini(
-      "[eSocial_PR]\nUsar=X_eSocial_P\n[X_eSocial_P]\nUsar=eSocial_P\n[eSocial_P]\nSrv=https://ok\n");
+  auto ini = Ini("[eSocial_PR]\nUsar=X_eSocial_P\n[X_eSocial_P]\nUsar=eSocial_P\n[eSocial_P]\nSrv=https://ok\n");
   auto r = LerServicoComRedirecionamento(ini, "eSocial_PR", "Srv", 0, "Res");
   EXPECT_EQ(r.URL, "https://ok");
   auto back = Ini("[eSocial_P]\nUsar=eSocial_PR\n[eSocial_PR]\nSrv=https://pr\n");

@@ -27,19 +27,20 @@ TEST(SignatureUtils, TemplateText) {
   const std::string c14n = w3 + "/TR/2001/REC-xml-c14n-20010315";
   auto esperado = [&](const std::string& uri, const std::string& sig, const std::string& dig,
                       const std::string& keyInfo, const std::string& attrs, const std::string& attrsValue) {
-    return "<Signature xmlns=\"" + w3 + "/2000/09/xmldsig#\"" + attrs + "><SignedInfo><CanonicalizationMethod Algorithm=\"" +
-           c14n + "\" /><SignatureMethod Algorithm=\"" + w3 + sig + "\" /><Reference URI=\"" + uri +
-           "\"><Transforms><Transform Algorithm=\"" + w3 + "/2000/09/xmldsig#enveloped-signature\" /><Transform Algorithm=\"" +
-           c14n + "\" /></Transforms><DigestMethod Algorithm=\"" + w3 + dig +
+    return "<Signature xmlns=\"" + w3 + "/2000/09/xmldsig#\"" + attrs +
+           "><SignedInfo><CanonicalizationMethod Algorithm=\"" + c14n + "\" /><SignatureMethod Algorithm=\"" + w3 +
+           sig + "\" /><Reference URI=\"" + uri + "\"><Transforms><Transform Algorithm=\"" + w3 +
+           "/2000/09/xmldsig#enveloped-signature\" /><Transform Algorithm=\"" + c14n +
+           "\" /></Transforms><DigestMethod Algorithm=\"" + w3 + dig +
            "\" /><DigestValue></DigestValue></Reference></SignedInfo><SignatureValue" + attrsValue +
            "></SignatureValue><KeyInfo>" + keyInfo + "</KeyInfo></Signature>";
   };
   const std::string x509 = "<X509Data><X509Certificate></X509Certificate></X509Data>";
   EXPECT_EQ(MontarElementoAssinatura("", true, "", dgstSHA256, ""),
             esperado("", "/2001/04/xmldsig-more#rsa-sha256", "/2001/04/xmlenc#sha256", x509, "", ""));
-  EXPECT_EQ(MontarElementoAssinatura("ID123", false, " Id=\"S1\"", dgstSHA512, " Id=\"V1\""),
-            esperado("#ID123", "/2001/04/xmldsig-more#rsa-sha512", "/2001/04/xmlenc#sha512", "", " Id=\"S1\"",
-                     " Id=\"V1\""));
+  EXPECT_EQ(
+      MontarElementoAssinatura("ID123", false, " Id=\"S1\"", dgstSHA512, " Id=\"V1\""),
+      esperado("#ID123", "/2001/04/xmldsig-more#rsa-sha512", "/2001/04/xmlenc#sha512", "", " Id=\"S1\"", " Id=\"V1\""));
   // Every digest with and without certificate and reference.
   const std::tuple<TSSLDgst, const char*, const char*> metodos[] = {
       {dgstSHA1, "/2000/09/xmldsig#rsa-sha1", "/2000/09/xmldsig#sha1"},
@@ -76,8 +77,9 @@ TEST(SignatureUtils, ReferenceIdentifier) {
        }) {
     EXPECT_EQ(ExtrairURIReferencia(c.xml, c.docElement, c.idAttr), c.uri) << c.xml << " " << c.idAttr;
   }
-  for (auto [xml, msg] : {std::pair<std::string, std::string>{"<r Id=semaspas>", "Não encontrei inicio do URI: aspas inicial"},
-                          {"<r Id=\"aberto>", "Não encontrei inicio do URI: aspas final"}}) {
+  for (auto [xml, msg] :
+       {std::pair<std::string, std::string>{"<r Id=semaspas>", "Não encontrei inicio do URI: aspas inicial"},
+        {"<r Id=\"aberto>", "Não encontrei inicio do URI: aspas final"}}) {
     try {
       ExtrairURIReferencia(xml, "", "Id");
       ADD_FAILURE() << xml;

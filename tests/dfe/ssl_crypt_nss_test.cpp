@@ -1,4 +1,6 @@
 // The NSS back end against a real NSS database made at run time, with a SoftHSM2 token.
+#include "dfe/ssl_crypt_nss.h"
+
 #include <gtest/gtest.h>
 #include <openssl/evp.h>
 #include <openssl/pkcs12.h>
@@ -13,7 +15,6 @@
 
 #include "dfe/nss_store.h"
 #include "dfe/ssl.h"
-#include "dfe/ssl_crypt_nss.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
@@ -312,7 +313,8 @@ TEST_F(WinCryptTest, SignedEventIsAcceptedByXmlsec1WithDatabaseAndTokenKeys) {
     SCOPED_TRACE(name);
     ssl.SetNumeroSerie(nsstest::OpenSSLSerial(name));
     ssl.SetSenha(pin);
-    const std::string signed_ = ssl.Assinar(ssltest::EventoS1000(true), "eSocial", "evtInfoEmpregador", "", "", "", "ID");
+    const std::string signed_ =
+        ssl.Assinar(ssltest::EventoS1000(true), "eSocial", "evtInfoEmpregador", "", "", "", "ID");
     const std::string file = dir + "/" + name + ".xml";
     testsupport::WriteFile(file, signed_);
     std::string out;
@@ -332,14 +334,15 @@ TEST_F(WinCryptTest, TaxNumberSerialAndNamesOfIssuedCertificates) {
   } cases[] = {
       // No colon in the common name: the CNPJ comes from the 2.16.76.1.3.3 entry.
       {"/C=BR/O=Grupo\\, Filial/CN=EMPRESA SEM DOIS PONTOS", "otherName:2.16.76.1.3.3;OCTETSTRING:11222333000181",
-       "0x0A51", "C=BR, O=\"Grupo, Filial\", CN=EMPRESA SEM DOIS PONTOS", "EMPRESA SEM DOIS PONTOS",
-       "11222333000181", "0A51"},
+       "0x0A51", "C=BR, O=\"Grupo, Filial\", CN=EMPRESA SEM DOIS PONTOS", "EMPRESA SEM DOIS PONTOS", "11222333000181",
+       "0A51"},
       // A personal certificate: the CPF at characters 9 to 19 of the 2.16.76.1.3.1 entry,
       // whatever string type holds it.
-      {"/C=BR/CN=FULANO DE TAL", "otherName:2.16.76.1.3.1;PRINTABLESTRING:0101198012345678909000000000000000000000000000000SSPSP",
-       "0x80A1", "C=BR, CN=FULANO DE TAL", "FULANO DE TAL", "12345678909", "0080A1"},
-      {"/C=BR/CN=FULANO DE TAL", "otherName:2.16.76.1.3.1;UTF8:0101198012345678909",
-       "0x01", "C=BR, CN=FULANO DE TAL", "FULANO DE TAL", "12345678909", "01"},
+      {"/C=BR/CN=FULANO DE TAL",
+       "otherName:2.16.76.1.3.1;PRINTABLESTRING:0101198012345678909000000000000000000000000000000SSPSP", "0x80A1",
+       "C=BR, CN=FULANO DE TAL", "FULANO DE TAL", "12345678909", "0080A1"},
+      {"/C=BR/CN=FULANO DE TAL", "otherName:2.16.76.1.3.1;UTF8:0101198012345678909", "0x01", "C=BR, CN=FULANO DE TAL",
+       "FULANO DE TAL", "12345678909", "01"},
       // The common name wins over the extension.
       {"/CN=EMPRESA TESTE LTDA:12345678000195", "otherName:2.16.76.1.3.3;OCTETSTRING:11222333000181", "0x7F",
        "CN=EMPRESA TESTE LTDA:12345678000195", "EMPRESA TESTE LTDA", "12345678000195", "7F"},
@@ -381,8 +384,6 @@ TEST(NssDatabase, UserDatabaseLocation) {
   setenv("HOME", oldHome.c_str(), 1);
 }
 
-TEST_F(WinCryptTest, VersionNamesTheLibrary) {
-  EXPECT_EQ(ssl.SSLCryptClass().Versao().rfind("libnss3.so 3.", 0), 0u);
-}
+TEST_F(WinCryptTest, VersionNamesTheLibrary) { EXPECT_EQ(ssl.SSLCryptClass().Versao().rfind("libnss3.so 3.", 0), 0u); }
 
 }  // namespace

@@ -53,8 +53,8 @@ const std::string& CertificadosOutroNome() {
     std::string d = testsupport::MakeTempDir("nembo-othername");
     auto fazer = [&](const std::string& nome, const std::string& cn, const std::string& san) {
       std::string saida;
-      int rc = RunCommand("cd " + d + " && openssl req -x509 -newkey rsa:2048 -nodes -keyout " + nome +
-                              ".key -out " + nome + ".crt -days 30 -subj '/C=BR/O=ICP-Brasil/CN=" + cn +
+      int rc = RunCommand("cd " + d + " && openssl req -x509 -newkey rsa:2048 -nodes -keyout " + nome + ".key -out " +
+                              nome + ".crt -days 30 -subj '/C=BR/O=ICP-Brasil/CN=" + cn +
                               "' -addext 'subjectAltName=" + san + "' && openssl pkcs12 -export -inkey " + nome +
                               ".key -in " + nome + ".crt -out " + nome + ".p12 -passout pass:1234",
                           &saida);
@@ -131,9 +131,9 @@ TEST(OpenSSLBackEnd, ValidityInLocalTime) {
     const char* utc;
     platform::DateTimeParts local;
   };
-  for (const auto& c : {Caso{"250115235959Z", {2025, 1, 15, 20, 59, 59, 0}},
-                        Caso{"991231235959Z", {1999, 12, 31, 20, 59, 59, 0}},
-                        Caso{"500101030000Z", {1950, 1, 1, 0, 0, 0, 0}}}) {
+  for (const auto& c :
+       {Caso{"250115235959Z", {2025, 1, 15, 20, 59, 59, 0}}, Caso{"991231235959Z", {1999, 12, 31, 20, 59, 59, 0}},
+        Caso{"500101030000Z", {1950, 1, 1, 0, 0, 0, 0}}}) {
     EVP_PKEY* chave = EVP_RSA_gen(1024);
     X509* x = X509_new();
     ASN1_INTEGER_set(X509_get_serialNumber(x), 7);

@@ -1,7 +1,5 @@
 // The security facade: back-end switching, certificate sources, password, hashing, signing
 // hooks and the (timed) send path over a test double of the HTTP back end.
-#include "dfe/ssl.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -11,6 +9,7 @@
 #include <thread>
 
 #include "dfe/signature_utils.h"
+#include "dfe/ssl.h"
 #include "platform/hex.h"
 #include "platform/strings.h"
 #include "ssl_test_support.h"
@@ -45,10 +44,12 @@ TEST(SSLFacade, BackEndSwitchingAndItsRefusals) {
     std::string texto;
   };
   for (const auto& c : {Caso{xsMsXml, "Suporte a \"xsMsXml\" foi desativado por compilação {$DEFINE DFE_SEM_MSXML}"},
-                        Caso{xsXmlSec, "Suporte a \"xsXmlSec\" foi desativado por compilação {$DEFINE "
-                                       "DFE_SEM_OPENSSL} ou {$DEFINE DFE_SEM_XMLSEC}"},
-                        Caso{xsMsXmlCapicom, "Suporte a \"xsMsXmlCapicom\" disponível apenas em MSWINDOWS, e sem a "
-                                             "diretiva de compilação {$DEFINE DFE_SEM_MSXML}"}}) {
+                        Caso{xsXmlSec,
+                             "Suporte a \"xsXmlSec\" foi desativado por compilação {$DEFINE "
+                             "DFE_SEM_OPENSSL} ou {$DEFINE DFE_SEM_XMLSEC}"},
+                        Caso{xsMsXmlCapicom,
+                             "Suporte a \"xsMsXmlCapicom\" disponível apenas em MSWINDOWS, e sem a "
+                             "diretiva de compilação {$DEFINE DFE_SEM_MSXML}"}}) {
     EXPECT_EQ(MensagemDe([&] { ssl.SetSSLXmlSignLib(c.lib); }), c.texto);
     EXPECT_EQ(ssl.SSLXmlSignLib(), xsLibXml2);
     EXPECT_EQ(ssl.SSLXmlSignClass().ClassName(), "TDFeSSLXmlSignLibXml2");
@@ -195,13 +196,11 @@ TEST(SSLFacade, DocumentCnpjMustBelongToTheCertificateCompany) {
 TEST(SSLFacade, HandlerBeforeSigning) {
   auto ssl = ssltest::FacadeComCertificado();
   const std::string xml = ssltest::EventoS1000(false);
-  ssl->AntesDeAssinar = [](std::string&, const std::string&, const std::string&, const std::string&,
-                           const std::string&, const std::string&) {};
+  ssl->AntesDeAssinar = [](std::string&, const std::string&, const std::string&, const std::string&, const std::string&,
+                           const std::string&) {};
   EXPECT_TRUE(XmlContemAssinatura(ssl->Assinar(xml, "eSocial", "evtInfoEmpregador", "", "", "", "ID")));
-  ssl->AntesDeAssinar = [](std::string& texto, const std::string& docElement, const std::string&,
-                           const std::string&, const std::string&, const std::string&) {
-    texto = "<trocado de=\"" + docElement + "\"/>";
-  };
+  ssl->AntesDeAssinar = [](std::string& texto, const std::string& docElement, const std::string&, const std::string&,
+                           const std::string&, const std::string&) { texto = "<trocado de=\"" + docElement + "\"/>"; };
   EXPECT_EQ(ssl->Assinar(xml, "eSocial", "evtInfoEmpregador"), "<trocado de=\"eSocial\"/>");
 }
 
@@ -210,7 +209,8 @@ TEST(SSLFacade, DeclarationKeptAsTheCallerWroteIt) {
   std::string xml = ssltest::EventoS1000(false);
   xml = platform::StringReplace(xml, "encoding=\"UTF-8\"", "encoding='utf-8'");
   std::string assinado = ssl->Assinar(xml, "eSocial", "evtInfoEmpregador", "", "", "", "ID");
-  EXPECT_TRUE(platform::StartsText("<?xml version=\"1.0\" encoding='utf-8'?><eSocial", assinado)) << assinado.substr(0, 80);
+  EXPECT_TRUE(platform::StartsText("<?xml version=\"1.0\" encoding='utf-8'?><eSocial", assinado))
+      << assinado.substr(0, 80);
 }
 
 TEST(SSLFacade, SignatureAlgorithmOfASignedText) {
@@ -437,7 +437,8 @@ TEST_F(SSLFacadeEnvio, CertificateDownloadedFromAnAddressIsCachedInItsFile) {
   semCache.DefinirSSLHttpClass(&CriarBackEnd<HttpDuble, TDFeSSLHttpClass>);
   semCache.SetURLPFX("http://h/x.pfx");
   gDuble.status = 404;
-  EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }), "Http erro 404, baixando Certificado de http://h/x.pfx");
+  EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }),
+            "Http erro 404, baixando Certificado de http://h/x.pfx");
   gDuble.status = 200;
   gDuble.resposta = "lixo";
   EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }), "Certificado obtido de http://h/x.pfx é inválido");

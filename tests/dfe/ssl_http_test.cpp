@@ -73,9 +73,9 @@ TEST_F(SslHttp, StatusesOutside200To202GiveTheFacadeErrorText) {
   for (int s : {200, 201, 202, 203, 404, 500}) {
     std::string url = peer.Url("/" + std::to_string(s));
     std::string body = "<r" + std::to_string(s) + "/>";
-    std::string want = s >= 200 && s <= 202
-                           ? body
-                           : "ERRO Erro Interno: 0\r\nErro HTTP: " + std::to_string(s) + "\r\nURL: " + url + "\r\n\r\n" + body;
+    std::string want = s >= 200 && s <= 202 ? body
+                                            : "ERRO Erro Interno: 0\r\nErro HTTP: " + std::to_string(s) +
+                                                  "\r\nURL: " + url + "\r\n\r\n" + body;
     EXPECT_EQ(Send("<x/>", url), want) << s;
   }
   EXPECT_EQ(Send("<x/>", peer.Url("/500"), "", false), "<r500/>");
@@ -136,7 +136,6 @@ TEST_F(SslHttp, SoapRuntimeBackEndReportsTheRealStatus) {
   indy->PrepararRequisicao();
   EXPECT_EQ(indy->ProxyTexto(), "proxy.local:");
 }
-
 
 TEST_F(SslHttp, ClientCertificateFromPkcs12DataOnEveryBackEnd) {
   HttpsPeer peer;

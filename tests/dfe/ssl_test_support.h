@@ -32,7 +32,8 @@ inline std::string EventoS1000(bool formatado, const std::string& verProc = "NEM
          "<tpAmb>2</tpAmb><procEmi>1</procEmi><verProc>" + verProc + "</verProc></ideEvento>" + nl + ind + ind +
          "<ideEmpregador><tpInsc>1</tpInsc><nrInsc>12345678</nrInsc></ideEmpregador>" + nl + ind + ind +
          "<infoEmpregador><exclusao><idePeriodo><iniValid>2024-01</iniValid></idePeriodo></exclusao>"
-         "</infoEmpregador>" + nl + ind + "</evtInfoEmpregador>" + nl + "</eSocial>" + nl;
+         "</infoEmpregador>" +
+         nl + ind + "</evtInfoEmpregador>" + nl + "</eSocial>" + nl;
 }
 
 }  // namespace ssltest

@@ -1,3 +1,5 @@
+#include "dfe/web_service.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include "dfe/component_base.h"
 #include "dfe/configuration.h"
 #include "dfe/exceptions.h"
-#include "dfe/web_service.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "support/peer.h"
@@ -57,8 +58,7 @@ class TServicoTeste : public TDFeWebService {
     respostasVistas.push_back(FPRetornoWS);
     auto i = FPRetornoWS.find("<resultado>");
     auto f = FPRetornoWS.find("</resultado>");
-    if (i != std::string::npos && f != std::string::npos)
-      FPRetWS = FPRetornoWS.substr(i, f + 12 - i);
+    if (i != std::string::npos && f != std::string::npos) FPRetWS = FPRetornoWS.substr(i, f + 12 - i);
     auto c = FPRetWS.find("<codigo>");
     codigo = c == std::string::npos ? "" : FPRetWS.substr(c + 8, FPRetWS.find('<', c + 8) - c - 8);
     if (falharLeitura) throw ETrivoDFeException("Resposta ilegível");
@@ -66,9 +66,7 @@ class TServicoTeste : public TDFeWebService {
     return codigo == "100";
   }
   std::string TextoResumoResposta() override { return "Codigo: " + codigo; }
-  std::string TextoErroTransmissao(const std::exception&) override {
-    return "Falha no serviço de teste";
-  }
+  std::string TextoErroTransmissao(const std::exception&) override { return "Falha no serviço de teste"; }
 };
 
 const char kResposta[] =
@@ -176,8 +174,8 @@ TEST(WebService, ExecutarOverTlsWithAClientCertificate) {
   ASSERT_TRUE(corpo);
   EXPECT_EQ(*corpo, s.EnvelopeSoap());
 
-  EXPECT_EQ(a.Arquivos(), (std::vector<std::string>{"ped-teste-soap.xml", "ped-teste.xml",
-                                                    "resp-teste-soap.xml", "resp-teste.xml"}));
+  EXPECT_EQ(a.Arquivos(),
+            (std::vector<std::string>{"ped-teste-soap.xml", "ped-teste.xml", "resp-teste-soap.xml", "resp-teste.xml"}));
   EXPECT_EQ(a.Arquivo("ped-teste.xml"), kDecl + s.dados);
   EXPECT_EQ(a.Arquivo("ped-teste-soap.xml"), s.EnvelopeSoap());
   EXPECT_EQ(a.Arquivo("resp-teste.xml"), kDecl + s.RetWS());
@@ -189,8 +187,8 @@ TEST(WebService, ExpiredCertificateStopsTheCallAfterTheRequestFiles) {
   Ambiente a("expired.p12");
   // The transmission hook stands in for the network: the check comes before any way of sending.
   int envios = 0;
-  a.dfe->OnTransmit = [&](const std::string&, const std::string&, const std::string&,
-                          const std::string&, std::string& resposta, std::int32_t&, std::int32_t&) {
+  a.dfe->OnTransmit = [&](const std::string&, const std::string&, const std::string&, const std::string&,
+                          std::string& resposta, std::int32_t&, std::int32_t&) {
     ++envios;
     resposta = kResposta;
   };
@@ -233,9 +231,8 @@ struct Simulado : Ambiente {
   std::vector<std::string> envelopes, acoes;
   int falhasRestantes = 0;
   Simulado() {
-    dfe->OnTransmit = [this](const std::string& dados, const std::string&, const std::string& acao,
-                             const std::string&, std::string& resposta, std::int32_t& status,
-                             std::int32_t& interno) {
+    dfe->OnTransmit = [this](const std::string& dados, const std::string&, const std::string& acao, const std::string&,
+                             std::string& resposta, std::int32_t& status, std::int32_t& interno) {
       envelopes.push_back(dados);
       acoes.push_back(acao);
       if (falhasRestantes-- > 0) {
@@ -294,8 +291,8 @@ TEST(WebService, RetryHookDecidesAttempts) {
   Simulado a;
   a.falhasRestantes = 5;
   int chamadas = 0;
-  a.dfe->OnTransmitError = [&](std::int32_t, std::int32_t interno, const std::string&,
-                               const std::string&, const std::string&, bool& retentar, bool&) {
+  a.dfe->OnTransmitError = [&](std::int32_t, std::int32_t interno, const std::string&, const std::string&,
+                               const std::string&, bool& retentar, bool&) {
     EXPECT_EQ(interno, 12029);
     retentar = ++chamadas < 3;
   };
@@ -306,8 +303,8 @@ TEST(WebService, RetryHookDecidesAttempts) {
   // Retry twice, then succeed.
   Simulado b;
   b.falhasRestantes = 2;
-  b.dfe->OnTransmitError = [](std::int32_t, std::int32_t, const std::string&, const std::string&,
-                              const std::string&, bool& retentar, bool&) { retentar = true; };
+  b.dfe->OnTransmitError = [](std::int32_t, std::int32_t, const std::string&, const std::string&, const std::string&,
+                              bool& retentar, bool&) { retentar = true; };
   TServicoTeste t(b.dfe.get());
   EXPECT_TRUE(t.Executar());
   EXPECT_EQ(b.envelopes.size(), 3u);
@@ -317,18 +314,15 @@ TEST(WebService, RetryHookDecidesAttempts) {
 TEST(WebService, HandledTransmissionErrorGoesOnWithAnEmptyReply) {
   Simulado a;
   a.falhasRestantes = 1;
-  a.dfe->OnTransmitError = [](std::int32_t, std::int32_t, const std::string&, const std::string&,
-                              const std::string&, bool&, bool& tratado) { tratado = true; };
+  a.dfe->OnTransmitError = [](std::int32_t, std::int32_t, const std::string&, const std::string&, const std::string&,
+                              bool&, bool& tratado) { tratado = true; };
   TServicoTeste s(a.dfe.get());
-  EXPECT_EQ(Erro([&] { s.Executar(); }),
-            "Falha no serviço de teste\r\nErro ao obter resposta do webservice.");
+  EXPECT_EQ(Erro([&] { s.Executar(); }), "Falha no serviço de teste\r\nErro ao obter resposta do webservice.");
   EXPECT_EQ(s.respostasVistas, std::vector<std::string>{""});
 
   // A reply without the result part: the whole reply follows the text.
-  a.dfe->OnTransmit = [](const std::string&, const std::string&, const std::string&,
-                         const std::string&, std::string& resposta, std::int32_t&, std::int32_t&) {
-    resposta = "<outro/>";
-  };
+  a.dfe->OnTransmit = [](const std::string&, const std::string&, const std::string&, const std::string&,
+                         std::string& resposta, std::int32_t&, std::int32_t&) { resposta = "<outro/>"; };
   EXPECT_EQ(Erro([&] { s.Executar(); }),
             "Falha no serviço de teste\r\nErro ao obter resposta do webservice.\r\n<outro/>");
 }
@@ -350,14 +344,12 @@ TEST(WebService, SigningTheBodyPassesTheTextsOnAndWrapsItsError) {
   TServicoAssinado s(a.dfe.get());
   std::vector<std::string> vistos;
   a.dfe->SetOnAntesDeAssinar([&](std::string& xml, const std::string& doc, const std::string& inf,
-                                 const std::string& sig, const std::string& ns,
-                                 const std::string& id) {
+                                 const std::string& sig, const std::string& ns, const std::string& id) {
     vistos = {xml, doc, inf, sig, ns, id};
     xml = "<assinado/>";
   });
   s.Assinar("");
-  EXPECT_EQ(vistos, (std::vector<std::string>{"<evt/>", "eSocial", "evtX", "Signature", "xmlns:ds",
-                                              "IdSig"}));
+  EXPECT_EQ(vistos, (std::vector<std::string>{"<evt/>", "eSocial", "evtX", "Signature", "xmlns:ds", "IdSig"}));
   EXPECT_EQ(s.DadosMsg(), "<assinado/>");
 
   // No signing library configured: the caller's text, CR LF and the cause.
@@ -373,11 +365,10 @@ TEST(WebService, ReplyErrorStillSavesReplyFilesAndLogsTheSummary) {
   TServicoTeste s(a.dfe.get());
   s.falharLeitura = true;
   EXPECT_EQ(Erro([&] { s.Executar(); }), "Falha no serviço de teste\r\nResposta ilegível");
-  EXPECT_EQ(a.Arquivos(), (std::vector<std::string>{"ped-teste-soap.xml", "ped-teste.xml",
-                                                    "resp-teste-soap.xml", "resp-teste.xml"}));
-  EXPECT_EQ(a.log, (std::vector<std::string>{
-                       "Inicio TServicoTeste", "Codigo: 100",
-                       "ERRO: Falha no serviço de teste\r\nResposta ilegível"}));
+  EXPECT_EQ(a.Arquivos(),
+            (std::vector<std::string>{"ped-teste-soap.xml", "ped-teste.xml", "resp-teste-soap.xml", "resp-teste.xml"}));
+  EXPECT_EQ(a.log, (std::vector<std::string>{"Inicio TServicoTeste", "Codigo: 100",
+                                             "ERRO: Falha no serviço de teste\r\nResposta ilegível"}));
 
   // A hook that handles errors turns the failure into false.
   a.dfe->OnGerarLog = [](const std::string&, bool& tratado) { tratado = true; };
@@ -396,11 +387,9 @@ TEST(WebService, FileNamesStayInsideTheSaveFolder) {
   } s(a.dfe.get());
   ASSERT_TRUE(s.Executar());
   std::vector<std::string> nomes;
-  for (const auto& e : fs::directory_iterator(a.dir + "/Docs"))
-    nomes.push_back(e.path().filename().string());
+  for (const auto& e : fs::directory_iterator(a.dir + "/Docs")) nomes.push_back(e.path().filename().string());
   std::sort(nomes.begin(), nomes.end());
-  EXPECT_EQ(nomes, (std::vector<std::string>{".._20261211-.._.._fora-soap.xml",
-                                             ".._20261211-.._.._fora.xml",
+  EXPECT_EQ(nomes, (std::vector<std::string>{".._20261211-.._.._fora-soap.xml", ".._20261211-.._.._fora.xml",
                                              ".._20261211-a_b-soap.xml", ".._20261211-a_b.xml"}));
 
   Simulado b;

@@ -1,3 +1,5 @@
+#include "dfe/xml_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "dfe/exceptions.h"
-#include "dfe/xml_reader.h"
 #include "dfe/xml_writer.h"
 #include "platform/convert_error.h"
 #include "platform/files.h"
@@ -89,15 +90,25 @@ TEST(XmlReader, ConversionsByFormat) {
   auto read = [](TpcnTipoCampo t, const std::string& content) {
     return WithGroup("<g><f>" + content + "</f></g>").rCampo(t, "f");
   };
-  struct IntCase { TpcnTipoCampo t; const char* in; std::int64_t want; };
+  struct IntCase {
+    TpcnTipoCampo t;
+    const char* in;
+    std::int64_t want;
+  };
   const IntCase ints[] = {
-      {tcInt, "-15", -15}, {tcInt, "15", 15},    {tcInt, " 1.234 ", 1234},  {tcInt, "", 0},
-      {tcInt, "abc", 0},   {tcInt, "-", 0},      {tcInt, "3000000000", 0},  {tcInt64, "3000000000", 3000000000},
-      {tcInt64, "-9", -9}, {tcInt64, "99999999999999999999", 0},
+      {tcInt, "-15", -15},      {tcInt, "15", 15},
+      {tcInt, " 1.234 ", 1234}, {tcInt, "", 0},
+      {tcInt, "abc", 0},        {tcInt, "-", 0},
+      {tcInt, "3000000000", 0}, {tcInt64, "3000000000", 3000000000},
+      {tcInt64, "-9", -9},      {tcInt64, "99999999999999999999", 0},
   };
   for (const auto& c : ints) EXPECT_EQ(read(c.t, c.in).AsInt64(), c.want) << c.in;
 
-  struct DateCase { TpcnTipoCampo t; const char* in; platform::TDateTime want; };
+  struct DateCase {
+    TpcnTipoCampo t;
+    const char* in;
+    platform::TDateTime want;
+  };
   const DateCase dates[] = {
       {tcDat, "2024-03-05", At(2024, 3, 5)},
       {tcDat, "", 0},
@@ -116,16 +127,27 @@ TEST(XmlReader, ConversionsByFormat) {
       {tcHorCFe, "140709", platform::EncodeTime(14, 7, 9, 0)},
   };
   for (const auto& c : dates) EXPECT_DOUBLE_EQ(read(c.t, c.in).AsDateTime(), c.want) << c.in;
-  for (const char* bad : {"2024-02-30", "2024-3-5", "abcd-ef-gh"}) EXPECT_THROW(read(tcDat, bad), platform::EConvertError) << bad;
+  for (const char* bad : {"2024-02-30", "2024-3-5", "abcd-ef-gh"})
+    EXPECT_THROW(read(tcDat, bad), platform::EConvertError) << bad;
   for (const char* bad : {"2024-03-05", "2024-03-05T25:00:00", "05/03/2024"})
     EXPECT_THROW(read(tcDatHor, bad), platform::EConvertError) << bad;
   EXPECT_THROW(read(tcHor, "14h07"), platform::EConvertError);
 
-  struct DecCase { TpcnTipoCampo t; const char* in; double want; };
+  struct DecCase {
+    TpcnTipoCampo t;
+    const char* in;
+    double want;
+  };
   const DecCase decimals[] = {
-      {tcDe2, "1234.56", 1234.56}, {tcDe2, "1234,56", 1234.56}, {tcDe2, "1.234,56", 1234.56},
-      {tcDe2, "1,234.56", 1234.56}, {tcDe2, "-0,5", -0.5},      {tcDe2, "", 0},
-      {tcDe2, "abc", 0},           {tcDe1, "2.5", 2.5},         {tcDe10, "0.0000000001", 1e-10},
+      {tcDe2, "1234.56", 1234.56},
+      {tcDe2, "1234,56", 1234.56},
+      {tcDe2, "1.234,56", 1234.56},
+      {tcDe2, "1,234.56", 1234.56},
+      {tcDe2, "-0,5", -0.5},
+      {tcDe2, "", 0},
+      {tcDe2, "abc", 0},
+      {tcDe1, "2.5", 2.5},
+      {tcDe10, "0.0000000001", 1e-10},
   };
   for (const auto& c : decimals) EXPECT_DOUBLE_EQ(read(c.t, c.in).AsFloat(), c.want) << c.in;
 
@@ -139,9 +161,8 @@ TEST(XmlReader, ConversionsByFormat) {
   // Each decimal format puts the separator before its own number of digits.
   implied.Grupo = "<v>12345678901</v>";
   const std::pair<TpcnTipoCampo, double> implicit[] = {
-      {tcDe1, 1234567890.1}, {tcDe2, 123456789.01}, {tcDe3, 12345678.901}, {tcDe4, 1234567.8901},
-      {tcDe5, 123456.78901}, {tcDe6, 12345.678901}, {tcDe7, 1234.5678901}, {tcDe8, 123.45678901},
-      {tcDe10, 1.2345678901}};
+      {tcDe1, 1234567890.1}, {tcDe2, 123456789.01}, {tcDe3, 12345678.901}, {tcDe4, 1234567.8901}, {tcDe5, 123456.78901},
+      {tcDe6, 12345.678901}, {tcDe7, 1234.5678901}, {tcDe8, 123.45678901}, {tcDe10, 1.2345678901}};
   for (auto [t, want] : implicit) EXPECT_DOUBLE_EQ(implied.rCampo(t, "v").AsFloat(), want) << t;
 
   for (auto t : {tcBoolStr, tcStrOrig, tcNumStr}) {
@@ -155,7 +176,10 @@ TEST(XmlReader, ConversionsByFormat) {
 }
 
 TEST(XmlReader, EntitiesAndCData) {
-  struct Case { const char* in; const char* want; };
+  struct Case {
+    const char* in;
+    const char* want;
+  };
   const Case cases[] = {
       {"a &amp; b &lt;c&gt; &quot;d&quot; &#39;e&#39;", "a & b <c> \"d\" 'e'"},
       {"&amp;lt;", "<"},
@@ -236,9 +260,25 @@ TEST(XmlReader, TaxNumberGroupsAndFiles) {
 
 TEST(XmlReader, MalformedInputNeverReadsPastTheText) {
   const char* docs[] = {
-      "", "<", "</", "<a", "<a>", "<a></", "<a></a", "</a>", "<a>x</a><", "<a Id=\"", "<a Id='x",
-      "<a><![CDATA[x", "<a><![CDATA[x</a>", "<a>&#x", "<a>&#x4", "<a>&#x41</a", "<a:b>x</a:b",
-      "<a><a><a></a>", "<a>\xff\xfe</a>",
+      "",
+      "<",
+      "</",
+      "<a",
+      "<a>",
+      "<a></",
+      "<a></a",
+      "</a>",
+      "<a>x</a><",
+      "<a Id=\"",
+      "<a Id='x",
+      "<a><![CDATA[x",
+      "<a><![CDATA[x</a>",
+      "<a>&#x",
+      "<a>&#x4",
+      "<a>&#x41</a",
+      "<a:b>x</a:b",
+      "<a><a><a></a>",
+      "<a>\xff\xfe</a>",
   };
   for (const char* doc : docs) {
     TLeitor l;

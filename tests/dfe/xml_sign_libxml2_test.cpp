@@ -32,7 +32,9 @@ int Ocorrencias(const std::string& s, const std::string& sub) {
   return n;
 }
 
-std::string AssinarEvento(TDFeSSL& ssl, const std::string& xml) { return ssl.Assinar(xml, "eSocial", kEvento, "", "", "", "ID"); }
+std::string AssinarEvento(TDFeSSL& ssl, const std::string& xml) {
+  return ssl.Assinar(xml, "eSocial", kEvento, "", "", "", "ID");
+}
 
 TEST(XmlSignLibXml2, SignedEventIsAcceptedByXmlsec1CompactAndPrettyPrinted) {
   auto ssl = FacadeComCertificado();
@@ -86,7 +88,8 @@ TEST(XmlSignLibXml2, SigningASignedEventReplacesItsSignature) {
 TEST(XmlSignLibXml2, DeclarationAndLineBreaks) {
   auto ssl = FacadeComCertificado();
   // No declaration in: signed as UTF-8 and returned without one.
-  std::string semDeclaracao = EventoS1000(false).substr(std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>").size());
+  std::string semDeclaracao =
+      EventoS1000(false).substr(std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>").size());
   std::string assinado = AssinarEvento(*ssl, semDeclaracao);
   EXPECT_TRUE(platform::StartsText("<eSocial", assinado)) << assinado.substr(0, 60);
   EXPECT_TRUE(Xmlsec1Aceita(assinado));
@@ -99,8 +102,8 @@ TEST(XmlSignLibXml2, DeclarationAndLineBreaks) {
 
   // Pretty-printed with an attribute on a line of its own, a line feed written as a reference:
   // the tag keeps its attribute, the text loses the line feed, the output has none.
-  std::string formatado = platform::StringReplace(EventoS1000(true, "NEMBO&#10;1.0"), "<evtInfoEmpregador Id=",
-                                                  "<evtInfoEmpregador\nId=");
+  std::string formatado =
+      platform::StringReplace(EventoS1000(true, "NEMBO&#10;1.0"), "<evtInfoEmpregador Id=", "<evtInfoEmpregador\nId=");
   assinado = AssinarEvento(*ssl, formatado);
   EXPECT_NE(assinado.find("<evtInfoEmpregador Id=\"ID1"), std::string::npos) << assinado;
   EXPECT_NE(assinado.find("<verProc>NEMBO1.0</verProc>"), std::string::npos) << assinado;
@@ -123,8 +126,10 @@ TEST(XmlSignLibXml2, ReferenceToAnIdSignsThatElement) {
   std::string saida;
   const std::string dir = testsupport::MakeTempDir("nembo-ref");
   testsupport::WriteFile(dir + "/d.xml", assinado);
-  EXPECT_EQ(testsupport::RunCommand("xmlsec1 --verify --id-attr:Id inf --trusted-pem " + PkiDir() + "/ca.crt " +
-                                    dir + "/d.xml", &saida), 0) << saida;
+  EXPECT_EQ(testsupport::RunCommand(
+                "xmlsec1 --verify --id-attr:Id inf --trusted-pem " + PkiDir() + "/ca.crt " + dir + "/d.xml", &saida),
+            0)
+      << saida;
   std::string msg;
   EXPECT_TRUE(ssl->VerificarAssinatura(assinado, msg, "inf")) << msg;
 }
@@ -136,8 +141,8 @@ TEST(XmlSignLibXml2, ExternalEntitiesAndDtdsAreNeverLoaded) {
   testsupport::WriteFile(dir + "/ext.dtd", "<!ENTITY e \"DTD-EXTERNO\">");
   const std::string comEntidade = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><!DOCTYPE r [<!ENTITY s SYSTEM \"file://" +
                                   dir + "/segredo.txt\">]><r><v>&s;</v></r>";
-  const std::string comDtd = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><!DOCTYPE r SYSTEM \"file://" + dir +
-                             "/ext.dtd\"><r><v>&e;</v></r>";
+  const std::string comDtd =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><!DOCTYPE r SYSTEM \"file://" + dir + "/ext.dtd\"><r><v>&e;</v></r>";
   // The reference stays unresolved, so the document is refused instead of signed.
   for (const auto& xml : {comEntidade, comDtd}) {
     try {
@@ -151,9 +156,9 @@ TEST(XmlSignLibXml2, ExternalEntitiesAndDtdsAreNeverLoaded) {
     EXPECT_FALSE(ssl->Validar(xml, ssltest::Schemas() + "evtInfoEmpregador-v_S_01_03_00.xsd", msg));
   }
   // Internal entities are still replaced.
-  std::string interno = ssl->Assinar(
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><!DOCTYPE r [<!ENTITY i \"INTERNO\">]><r><v>&i;</v></r>", "r", "", "",
-      "", "", "ID");
+  std::string interno =
+      ssl->Assinar("<?xml version=\"1.0\" encoding=\"UTF-8\"?><!DOCTYPE r [<!ENTITY i \"INTERNO\">]><r><v>&i;</v></r>",
+                   "r", "", "", "", "", "ID");
   EXPECT_NE(interno.find("<v>INTERNO</v>"), std::string::npos);
   EXPECT_TRUE(Xmlsec1Aceita(interno));
 }
@@ -186,9 +191,12 @@ TEST(XmlSignLibXml2, SchemaValidationMessages) {
 
   std::string quebrado = platform::StringReplace(assinado, "<tpAmb>2</tpAmb>", "<tpAmb>5</tpAmb>");
   EXPECT_FALSE(ssl->Validar(quebrado, schema, msg));
-  EXPECT_TRUE(platform::StartsText(" --> 1840 - Element '{http://www.esocial.gov.br/schema/evt/evtInfoEmpregador/"
-                                   "v_S_01_03_00}tpAmb': [facet 'enumeration'] The value '5' is not an element of "
-                                   "the set {'1', '2', '7', '8', '9'}.", msg)) << msg;
+  EXPECT_TRUE(
+      platform::StartsText(" --> 1840 - Element '{http://www.esocial.gov.br/schema/evt/evtInfoEmpregador/"
+                           "v_S_01_03_00}tpAmb': [facet 'enumeration'] The value '5' is not an element of "
+                           "the set {'1', '2', '7', '8', '9'}.",
+                           msg))
+      << msg;
 
   EXPECT_FALSE(ssl->Validar("<eSocial>", schema, msg));
   EXPECT_TRUE(platform::StartsText("Erro: Falha ao interpretar o XML \"xmlParseDoc\" --> ", msg)) << msg;
@@ -226,8 +234,8 @@ TEST(XmlSignLibXml2, DocumentHoldingASignedEventGetsItsOwnSignature) {
   auto ssl = FacadeComCertificado();
   std::string evento = AssinarEvento(*ssl, EventoS1000(false));
   evento = evento.substr(evento.find("?>") + 2);
-  const std::string lote = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><lote xmlns=\"urn:lote\"><eventos>" + evento +
-                           "</eventos></lote>";
+  const std::string lote =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><lote xmlns=\"urn:lote\"><eventos>" + evento + "</eventos></lote>";
   std::string assinado = ssl->Assinar(lote, "lote", "", "", "", "", "ID");
   EXPECT_TRUE(platform::EndsText("</Signature></lote>", assinado));
   std::string msg;

@@ -1,9 +1,10 @@
+#include "dfe/xml_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "dfe/xml_writer.h"
 #include "platform/convert_error.h"
 #include "platform/files.h"
 #include "support/peer.h"
@@ -79,7 +80,8 @@ TEST(XmlWriter, EveryFieldFormat) {
       {"datcfe", tcDatCFe, 8, 8, 1, Date(At(2024, 3, 5)), "<f>20240305</f>", ""},
       {"datvcto", tcDatVcto, 10, 10, 1, Date(At(2024, 3, 5)), "<f>05/03/2024</f>", ""},
       {"datbol", tcDatBol, 8, 8, 1, Date(At(2024, 3, 5)), "<f>05032024</f>", ""},
-      {"dathor drops milliseconds", tcDatHor, 19, 19, 1, Date(At(2024, 3, 5, 14, 7, 9, 900)), "<f>2024-03-05T14:07:09</f>", ""},
+      {"dathor drops milliseconds", tcDatHor, 19, 19, 1, Date(At(2024, 3, 5, 14, 7, 9, 900)),
+       "<f>2024-03-05T14:07:09</f>", ""},
       {"dathor zero date", tcDatHor, 19, 19, 0, Date(platform::EncodeTime(10, 0, 0, 0)), "", ""},
       {"dathorcfe", tcDatHorCFe, 14, 14, 1, Date(At(2024, 3, 5, 14, 7, 9)), "<f>20240305140709</f>", ""},
       {"hor", tcHor, 8, 8, 1, Date(At(2024, 3, 5, 14, 7, 9)), "<f>14:07:09</f>", ""},
@@ -95,7 +97,8 @@ TEST(XmlWriter, EveryFieldFormat) {
       {"de2 optional zero", tcDe2, 1, 15, 0, 0.0, "", ""},
       {"de2 required zero", tcDe2, 1, 15, 1, 0, "<f>0.00</f>", ""},
       {"de2 padded to min + 1", tcDe2, 5, 15, 1, 2.5, "<f>002.50</f>", ""},
-      {"de2 separator counts", tcDe2, 1, 6, 1, 12345.5, "<f>12345.50</f>", "Tamanho maior que o máximo permitido [12345.5]"},
+      {"de2 separator counts", tcDe2, 1, 6, 1, 12345.5, "<f>12345.50</f>",
+       "Tamanho maior que o máximo permitido [12345.5]"},
       {"de3", tcDe3, 1, 9, 1, 1.2345, "<f>1.235</f>", ""},
       {"de4", tcDe4, 1, 9, 1, 0.1, "<f>0.1000</f>", ""},
       {"de5", tcDe5, 1, 9, 1, -1.5, "<f>-1.50000</f>", ""},
@@ -106,8 +109,10 @@ TEST(XmlWriter, EveryFieldFormat) {
   };
   for (const auto& c : cases) {
     auto w = Write(c.tipo, c.min, c.max, c.occ, c.v);
-    if (c.what != std::string("str too long")) EXPECT_EQ(w.xml, c.xml) << c.what;
-    else EXPECT_EQ(w.xml, "<f>" + longText + "</f>") << c.what;
+    if (c.what != std::string("str too long"))
+      EXPECT_EQ(w.xml, c.xml) << c.what;
+    else
+      EXPECT_EQ(w.xml, "<f>" + longText + "</f>") << c.what;
     EXPECT_EQ(w.alerts, c.alerts) << c.what;
   }
   EXPECT_THROW(Write(tcDat, 10, 10, 1, "not a date"), platform::EConvertError);
@@ -154,13 +159,17 @@ TEST(XmlWriter, EmptyElementForms) {
   indented.wCampo(tcStr, "", "b", 0, 5, 1, "");
   indented.wCampo(tcStr, "", "c", 0, 5, 1, "v", "", true, "z=\"3\"");
   indented.wGrupo("/g");
-  EXPECT_EQ(indented.ArquivoFormatoXML,
-            "<g>\r\n   <a/>\r\n   <b></b>\r\n   <c z=\"3\">v</c>\r\n</g>\r\n");
+  EXPECT_EQ(indented.ArquivoFormatoXML, "<g>\r\n   <a/>\r\n   <b></b>\r\n   <c z=\"3\">v</c>\r\n</g>\r\n");
   EXPECT_EQ(indented.Opcoes.NivelIdentacao, 0);
 }
 
 TEST(XmlWriter, TextFilter) {
-  struct Case { const char* in; bool espacos, acentos; const char* quebra; const char* out; };
+  struct Case {
+    const char* in;
+    bool espacos, acentos;
+    const char* quebra;
+    const char* out;
+  };
   const Case cases[] = {
       {"a  &  b", true, true, "", "a &amp; b"},
       {"a  &  b", false, true, "", "a  &amp;  b"},
@@ -260,7 +269,8 @@ TEST(XmlWriter, TaxNumberFields) {
       {"", false, true, "", ""},
       {"", true, false, "<CNPJ/>", ""},
       {"123456789012345", true, true, "<CNPJ>123456789012345</CNPJ>",
-       "CNPJ: Tamanho maior que o máximo permitido [123456789012345]|CNPJ: Conteúdo inválido|CNPJ-CPF: Conteúdo inválido"},
+       "CNPJ: Tamanho maior que o máximo permitido [123456789012345]|CNPJ: Conteúdo inválido|CNPJ-CPF: Conteúdo "
+       "inválido"},
   };
   for (const auto& c : cases) {
     TGerador g;
@@ -283,8 +293,8 @@ TEST(XmlWriter, TaxNumberFields) {
   EXPECT_EQ(g.ArquivoFormatoXML,
             "<CNPJ>11222333000181</CNPJ><CNPJ>11222333000182</CNPJ><CNPJ/><CPF>52998224725</CPF>"
             "<CPF>52998224724</CPF><CPF/>");
-  EXPECT_EQ(g.ListaDeAlertas, (std::vector<std::string>{"C2/CNPJ(CNPJ(MF)) Conteúdo inválido",
-                                                        "C5/CPF(CPF) Conteúdo inválido"}));
+  EXPECT_EQ(g.ListaDeAlertas,
+            (std::vector<std::string>{"C2/CNPJ(CNPJ(MF)) Conteúdo inválido", "C5/CPF(CPF) Conteúdo inválido"}));
 }
 
 TEST(XmlWriter, FixedLayoutTextOutput) {

@@ -71,7 +71,9 @@ TEST_F(HostE2E, EscapesInTheReplyAndASafeErrorFileName) {
   std::string name = files[0].filename().string();
   EXPECT_EQ(name.substr(0, 34), "NemboAgenteError_a_b_c_d_eé_.._f_") << name;
   // UTF-8, not a lossy code page.
-  EXPECT_EQ(testsupport::ReadFile(files[0].string()), "Comando inválido: a\"b\\c\td\x01" "eé/../f\r\n");
+  EXPECT_EQ(testsupport::ReadFile(files[0].string()),
+            "Comando inválido: a\"b\\c\td\x01"
+            "eé/../f\r\n");
 }
 
 TEST_F(HostE2E, AVeryLongCommandTypeStillLandsInTheDocumentsFolder) {
@@ -155,8 +157,7 @@ TEST_F(HostE2E, UnreadableRequestsGetTheParserText) {
     agent.Write(Frame(request));
     auto reply = agent.ReadFrame();
     ASSERT_TRUE(reply) << request;
-    EXPECT_EQ(reply->rfind(R"({"command_id":"","success":false,"message":"Mensagem inválida","description":")", 0),
-              0u)
+    EXPECT_EQ(reply->rfind(R"({"command_id":"","success":false,"message":"Mensagem inválida","description":")", 0), 0u)
         << *reply;
     EXPECT_NE(*reply, Invalid("", "")) << request;
     agent.CloseInput();

@@ -21,12 +21,15 @@ struct RestE2E : ::testing::Test {
                {{"status", 404}, {"content_type", "text/plain"}, {"body", "sem arquivo"}});
   }
   std::map<std::string, std::string> Env() {
-    return {{"XDG_DOCUMENTS_DIR", docs}, {"HOME", home}, {"NEMBO_DRIVE_C", home}, {"NEMBO_API_URL", api->Url()},
+    return {{"XDG_DOCUMENTS_DIR", docs},
+            {"HOME", home},
+            {"NEMBO_DRIVE_C", home},
+            {"NEMBO_API_URL", api->Url()},
             {"SSL_CERT_FILE", testsupport::PkiDir() + "/ca.crt"}};
   }
   static std::string Request(const std::string& id, const std::string& token) {
-    nlohmann::json j = {{"command_id", id}, {"command_type", kType + "1.7"}, {"token", token},
-                        {"protocolo", "2024/123-05"}};
+    nlohmann::json j = {
+        {"command_id", id}, {"command_type", kType + "1.7"}, {"token", token}, {"protocolo", "2024/123-05"}};
     return e2e::Frame(j.dump());
   }
 

@@ -21,9 +21,9 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using testsupport::BuildZip;
 using testsupport::MTime;
+using testsupport::ReadFile;
 using testsupport::SomeTime;
 using testsupport::Tree;
-using testsupport::ReadFile;
 using testsupport::WriteFile;
 
 namespace {
@@ -69,12 +69,12 @@ struct SagresE2E : ::testing::Test {
   // Each request through an agent of its own, all from one scripted browser (Python starts
   // slowly); the reply frame and the agent's exit line of each.
   std::vector<Reply> RunRequests(const std::vector<json>& requests) {
-    std::string command = "cd " + ShellQuote(work) + " && env" + " NEMBO_API_URL=https://127.0.0.1:" +
-                          std::to_string(api.port()) + " SSL_CERT_FILE=" + ShellQuote(testsupport::PkiDir() + "/ca.crt") +
-                          " NEMBO_DRIVE_C=" + ShellQuote(drive) + " HOME=" + ShellQuote(work) +
-                          " XDG_DOCUMENTS_DIR=" + ShellQuote(work + "/docs") + " " + testsupport::Python() + " " +
-                          ShellQuote(std::string(NEMBO_PEERS_DIR) + "/scripted_browser.py") + " " +
-                          ShellQuote(NEMBO_AGENT_BIN) + " --timeout 10";
+    std::string command =
+        "cd " + ShellQuote(work) + " && env" + " NEMBO_API_URL=https://127.0.0.1:" + std::to_string(api.port()) +
+        " SSL_CERT_FILE=" + ShellQuote(testsupport::PkiDir() + "/ca.crt") + " NEMBO_DRIVE_C=" + ShellQuote(drive) +
+        " HOME=" + ShellQuote(work) + " XDG_DOCUMENTS_DIR=" + ShellQuote(work + "/docs") + " " + testsupport::Python() +
+        " " + ShellQuote(std::string(NEMBO_PEERS_DIR) + "/scripted_browser.py") + " " + ShellQuote(NEMBO_AGENT_BIN) +
+        " --timeout 10";
     for (std::size_t i = 0; i < requests.size(); ++i)
       command += (i ? " --next" : "") + std::string(" --request ") + ShellQuote(requests[i].dump());
     std::string out;
@@ -191,9 +191,9 @@ TEST_F(SagresE2E, DownloadOrProtocoloFailuresAreUnzipErrors) {
       {"2024/123-x", "'x' não é um número inteiro válido"},
       {"2024/123-2147483648", "'2147483648' não é um número inteiro válido"},
   };
-  std::vector<json> requests{Request("2024/123-05"),
-                             json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", Token()}},
-                             json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", Token()}, {"protocolo", nullptr}}};
+  std::vector<json> requests{
+      Request("2024/123-05"), json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", Token()}},
+      json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", Token()}, {"protocolo", nullptr}}};
   for (const auto& c : cases) requests.push_back(Request(c.first));
 
   auto replies = RunRequests(requests);
@@ -259,7 +259,8 @@ TEST_F(SagresE2E, ArchivesThatCannotBeUnpackedSafelyWriteNothing) {
 TEST_F(SagresE2E, AnUnreadableTokenStopsBeforeTheDownload) {
   fs::create_directories(folder);
   ServeBody(BuildZip({{"a.txt", "a"}}));
-  Reply r = RunRequest(json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", "a.b"}, {"protocolo", "2024/123-05"}});
+  Reply r = RunRequest(
+      json{{"command_id", "arq-7"}, {"command_type", kType}, {"token", "a.b"}, {"protocolo", "2024/123-05"}});
   EXPECT_EQ(r.body, Expected("arq-7", false,
                              "Erro ao processar o comando. command_id: arq-7, command_type: " + std::string(kType),
                              "Invalid token"));

@@ -1,6 +1,7 @@
+#include "esocial/configuration_esocial.h"
+
 #include <gtest/gtest.h>
 
-#include "esocial/configuration_esocial.h"
 #include "platform/files.h"
 #include "support/peer.h"
 
@@ -45,7 +46,7 @@ TEST(ConfiguracoeseSocial, IniKeysAfterTheBaseOnes) {
   c.LerIni(ini);
   EXPECT_EQ(c.Geral->VersaoDF(), veS01_03_00);
   EXPECT_EQ(static_cast<int>(c.Geral->TipoEmpregador()), 99);  // kept as read
-  EXPECT_EQ(c.Geral->IdEmpregador(), "12345678");                // missing key: current value
+  EXPECT_EQ(c.Geral->IdEmpregador(), "12345678");              // missing key: current value
 
   c.Geral->SetTipoEmpregador(teOrgaoPublico);
   c.Geral->SetIdTransmissor("12345678000195");

@@ -19,9 +19,8 @@ constexpr TVersaoeSocial kVersoes[] = {ve02_04_01,  ve02_04_02,  ve02_05_00, veS
                                        veS01_01_00, veS01_02_00, veS01_03_00};
 
 std::string Documento(std::string_view elemento) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><eSocial xmlns=\"x\"><" +
-         std::string(elemento) + " Id=\"ID1234\"><ideEvento><tpAmb>2</tpAmb></ideEvento></" +
-         std::string(elemento) + "></eSocial>";
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><eSocial xmlns=\"x\"><" + std::string(elemento) +
+         " Id=\"ID1234\"><ideEvento><tpAmb>2</tpAmb></ideEvento></" + std::string(elemento) + "></eSocial>";
 }
 
 TTipoEvento Reconhece(std::string_view xml, TVersaoeSocial versao, bool* okOut = nullptr) {
@@ -52,12 +51,10 @@ TEST(EventTypes, TablesAgree) {
     // Value names: "teS" and the digits of the code text find the row by kind 0.
     std::string_view codigo = linha.TipoEventoString;
     if (codigo.size() == 6 && platform::StrToIntDef(codigo.substr(2), -1) > 0) {
-      auto porNome =
-          GetMatrixEventoInfo(0, "teS" + std::string(codigo.substr(2)), linha.VersaoeSocialAte);
+      auto porNome = GetMatrixEventoInfo(0, "teS" + std::string(codigo.substr(2)), linha.VersaoeSocialAte);
       EXPECT_EQ(porNome.TipoEvento, linha.TipoEvento);
     }
-    EXPECT_EQ(GetMatrixEventoInfo(1, linha.TipoEventoString, linha.VersaoeSocialDe).TipoEvento,
-              linha.TipoEvento);
+    EXPECT_EQ(GetMatrixEventoInfo(1, linha.TipoEventoString, linha.VersaoeSocialDe).TipoEvento, linha.TipoEvento);
     // The element to sign is looked up by the type's value name: every name, not only the
     // numbered ones, must lead back to this row.
     EXPECT_EQ(TipoEventoToEventoString(linha.TipoEvento, linha.VersaoeSocialDe),
@@ -70,8 +67,7 @@ TEST(EventTypes, TablesAgree) {
         bool ok = false;
         EXPECT_EQ(Reconhece(Documento(linha.EventoString), v, &ok), linha.TipoEvento);
         EXPECT_TRUE(ok);
-        EXPECT_EQ(GetMatrixEventoInfo(5, linha.StrEventoToTipoEvento, v).TipoEvento,
-                  linha.TipoEvento);
+        EXPECT_EQ(GetMatrixEventoInfo(5, linha.StrEventoToTipoEvento, v).TipoEvento, linha.TipoEvento);
       }
     }
 
@@ -86,9 +82,7 @@ TEST(EventTypes, TablesAgree) {
     // (message schemas); kind 4 finds the row by the schema's value name.
     if (linha.Schema != schNaoIdentificado) {
       std::string stem = eSocialSchemaToStr(linha.Schema);
-      EXPECT_TRUE(platform::SameText(stem, linha.EventoString) ||
-                  "evt" + stem == linha.EventoString)
-          << stem;
+      EXPECT_TRUE(platform::SameText(stem, linha.EventoString) || "evt" + stem == linha.EventoString) << stem;
       EXPECT_EQ(GetMatrixEventoInfo(4, "sch" + stem, linha.VersaoeSocialAte).Schema, linha.Schema);
     }
     bool linhaDeEvento = r < 40 || (r >= 63 && r < 76);
@@ -133,18 +127,16 @@ TEST(EventTypes, RecognitionByVersion) {
     }
     return tipos;
   };
-  const std::set<std::string> soV25 = {"S-1030", "S-1035", "S-1040", "S-1050", "S-1060",
-                                       "S-1080", "S-1250", "S-1295", "S-1300", "S-2245",
-                                       "S-2250", "S-2260", "S-5012"};
-  const std::set<std::string> nunca = {"S-1220", "S-2100", "S-2305", "S-4000",
-                                       "S-4999", "S-5501", "S-5503"};
+  const std::set<std::string> soV25 = {"S-1030", "S-1035", "S-1040", "S-1050", "S-1060", "S-1080", "S-1250",
+                                       "S-1295", "S-1300", "S-2245", "S-2250", "S-2260", "S-5012"};
+  const std::set<std::string> nunca = {"S-1220", "S-2100", "S-2305", "S-4000", "S-4999", "S-5501", "S-5503"};
   for (auto v : {veS01_00_00, veS01_01_00, veS01_02_00, veS01_03_00}) {
     SCOPED_TRACE(VersaoeSocialToStr(v));
     auto tipos = reconhecidos(v);
     for (const auto& t : soV25) EXPECT_EQ(tipos.count(t), 0u) << t;
     for (const auto& t : nunca) EXPECT_EQ(tipos.count(t), 0u) << t;
-    for (const char* t : {"S-1000", "S-1207", "S-1210", "S-2200", "S-2299", "S-3000", "S-5001",
-                          "S-5011", "S-8299", "S-EVTADESAO"})
+    for (const char* t :
+         {"S-1000", "S-1207", "S-1210", "S-2200", "S-2299", "S-3000", "S-5001", "S-5011", "S-8299", "S-EVTADESAO"})
       EXPECT_EQ(tipos.count(t), 1u) << t;
     EXPECT_EQ(tipos.count("S-2500"), v >= veS01_01_00 ? 1u : 0u);
     EXPECT_EQ(tipos.count("S-2221"), v >= veS01_02_00 ? 1u : 0u);
@@ -192,8 +184,7 @@ TEST(EventTypes, RecognitionOfDocumentShapes) {
        "<Reference URI=\"#ID1\"/><Object Id=\"o\"/></SignedInfo></Signature></eSocial>",
        teS1200, true},
       // Without the blank after Signature the whole text is searched.
-      {"<eSocial><evtRemun Id=\"ID1\"/><Signature><Object Id=\"o\"/></Signature></eSocial>", teErro,
-       true},
+      {"<eSocial><evtRemun Id=\"ID1\"/><Signature><Object Id=\"o\"/></Signature></eSocial>", teErro, true},
       {"<eSocial><evtRemun><x/></evtRemun></eSocial>", teNaoIdentificado, false},
       {"<eSocial><evtRemun Id='ID1'/></eSocial>", teNaoIdentificado, false},
       {"Id=\"ID1\"", teNaoIdentificado, false},
@@ -267,8 +258,8 @@ TEST(EventTypes, Schemas) {
   EXPECT_EQ(TipoEventoToeSocialSchema(teS1220, veS01_03_00), schevtInfoIR);
   EXPECT_EQ(TipoEventoToeSocialSchema(teS1030, veS01_03_00), schevtTabCargo);
   EXPECT_EQ(TipoEventoToeSocialSchema(teS2221, veS01_03_00), schEvtToxic);
-  for (auto t : {teS8299, teS5001, teS5002, teS5003, teS5011, teS5012, teS5013, teS5501, teS5503,
-                 teS2100, teS4000, teASO, teAdesao, teEnvioLoteEventos, teErro, teNaoIdentificado})
+  for (auto t : {teS8299, teS5001, teS5002, teS5003, teS5011, teS5012, teS5013, teS5501, teS5503, teS2100, teS4000,
+                 teASO, teAdesao, teEnvioLoteEventos, teErro, teNaoIdentificado})
     EXPECT_EQ(TipoEventoToeSocialSchema(t, veS01_03_00), schErro) << TipoEventoToStr(t);
 
   EXPECT_EQ(eSocialSchemaToStr(schEvtTreiCap), "EvtTreiCap");
@@ -298,8 +289,7 @@ TEST(EventTypes, SchemaFilesExistForNewestLayout) {
   EXPECT_EQ(stems.size(), 40u);
   for (const auto& stem : stems) {
     auto arquivo = pasta / (stem + "-" + VersaoeSocialToStr(veS01_03_00) + ".xsd");
-    EXPECT_TRUE(std::filesystem::is_regular_file(platform::FindFileIgnoringCase(arquivo)))
-        << arquivo;
+    EXPECT_TRUE(std::filesystem::is_regular_file(platform::FindFileIgnoringCase(arquivo))) << arquivo;
   }
   auto toxic = pasta / "EvtToxic-v_S_01_03_00.xsd";
   EXPECT_FALSE(std::filesystem::exists(toxic));
@@ -312,9 +302,8 @@ TEST(EventTypes, Versions) {
     const char* texto;
     double numero;
   } versoes[] = {
-      {ve02_04_01, "v02_04_01", 2.0401},   {ve02_04_02, "v02_04_02", 2.0402},
-      {ve02_05_00, "v02_05_00", 2.05},     {veS01_00_00, "v_S_01_00_00", 10.0},
-      {veS01_01_00, "v_S_01_01_00", 10.1}, {veS01_02_00, "v_S_01_02_00", 10.2},
+      {ve02_04_01, "v02_04_01", 2.0401},   {ve02_04_02, "v02_04_02", 2.0402},   {ve02_05_00, "v02_05_00", 2.05},
+      {veS01_00_00, "v_S_01_00_00", 10.0}, {veS01_01_00, "v_S_01_01_00", 10.1}, {veS01_02_00, "v_S_01_02_00", 10.2},
       {veS01_03_00, "v_S_01_03_00", 10.3},
   };
   for (const auto& v : versoes) {

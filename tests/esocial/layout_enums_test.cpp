@@ -24,11 +24,9 @@ struct ConversionPair {
 };
 
 template <typename E>
-ConversionPair Pair(E last, std::string (*toStr)(E), E (*strTo)(bool&, std::string_view),
-                    int uncovered = -1) {
-  return {std::to_string(static_cast<int>(last)) + " values ending at " + toStr(last),
-          static_cast<int>(last) + 1, uncovered < 0 ? static_cast<int>(last) + 1 : uncovered,
-          [toStr](int i) { return toStr(static_cast<E>(i)); },
+ConversionPair Pair(E last, std::string (*toStr)(E), E (*strTo)(bool&, std::string_view), int uncovered = -1) {
+  return {std::to_string(static_cast<int>(last)) + " values ending at " + toStr(last), static_cast<int>(last) + 1,
+          uncovered < 0 ? static_cast<int>(last) + 1 : uncovered, [toStr](int i) { return toStr(static_cast<E>(i)); },
           [strTo](bool& ok, std::string_view s) { return static_cast<int>(strTo(ok, s)); }};
 }
 
@@ -111,8 +109,7 @@ const std::vector<ConversionPair>& AllPairs() {
       Pair(nvMaeSocial, NivelEstagioToStr, StrToNivelEstagio),
       Pair(cpaAvisoprevioIndenizadoNaoExigivel, CumprParcialAvisoToStr, StrToCumprParcialAviso),
       Pair(tpatNao, TpAcidTransitoToStr, StrToTpAcidTransito),
-      Pair(mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022, MotivosAfastamentoToStr,
-           StrToMotivosAfastamento),
+      Pair(mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022, MotivosAfastamentoToStr, StrToMotivosAfastamento),
       Pair(ocCedenteCessionario, InfOnusToStr, StrToInfOnus),
       Pair(orEmpregadorSindicato, OnusRemunToStr, StrToOnusRemun),
       Pair(tpaQualitativo, TpAvalToStr, StrToTpAval),
@@ -182,8 +179,7 @@ TEST(LayoutEnums, CodesThatMatter) {
   EXPECT_FALSE(ok);
   EXPECT_EQ(TpInscToStr(tiCEI), "6");
 
-  EXPECT_EQ(StrToCodIncIRRF(ok, "9011"),
-            ciiRendimentoTributavelExigibilidadeSuspensaRemuneracaoMensal);
+  EXPECT_EQ(StrToCodIncIRRF(ok, "9011"), ciiRendimentoTributavelExigibilidadeSuspensaRemuneracaoMensal);
   EXPECT_EQ(static_cast<int>(ciiRendimentoTributavelExigibilidadeSuspensaRemuneracaoMensal), 53);
   EXPECT_EQ(CodIncIRRFToStr(ciiNaoeBasedeCalculo), "00");
   EXPECT_EQ(CodIncIRRFToStr(ciiRendimentoIsentoAuxilioMoradia), "700");
@@ -278,8 +274,8 @@ TEST(LayoutEnums, ExactFamily) {
        [](std::string_view s) { return static_cast<int>(StrToTpPenMorte(s)); }, pmTemporaria + 1,
        "Valor string inválido para tpTpPenMorte: x"},
       {[](int i) { return MotCessBenefToStr(static_cast<tpMotCessBenef>(i)); },
-       [](std::string_view s) { return static_cast<int>(StrToMotCessBenef(s)); },
-       tmcbNaoRecadastramento + 1, "Valor string inválido para tpMotCessBenef: x"},
+       [](std::string_view s) { return static_cast<int>(StrToMotCessBenef(s)); }, tmcbNaoRecadastramento + 1,
+       "Valor string inválido para tpMotCessBenef: x"},
       {[](int i) { return TpDescToStr(static_cast<TtpDesc>(i)); },
        [](std::string_view s) { return static_cast<int>(StrToTpDesc(s)); }, tpdeConsignado + 1,
        "Valor string inválido para TtpDesc: x"},

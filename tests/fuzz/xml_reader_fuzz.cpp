@@ -1,12 +1,12 @@
 // Feeds arbitrary text to the tag-scanning reader and to the text filters: nothing may
 // crash, read outside a text or raise anything but the reader's documented errors.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include "dfe/xml_reader.h"
 #include "dfe/xml_writer.h"

@@ -1,8 +1,8 @@
+#include "platform/date_time.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-
-#include "platform/date_time.h"
 
 using namespace platform;
 

@@ -1,8 +1,9 @@
+#include "platform/ini.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "platform/ini.h"
 #include "support/peer.h"
 
 using platform::TIniFile;

@@ -7,11 +7,14 @@
 using namespace platform;
 
 TEST(Strings, CopyClampsInsteadOfThrowing) {
-  struct Case { const char* s; long long index, count; const char* want; };
+  struct Case {
+    const char* s;
+    long long index, count;
+    const char* want;
+  };
   const Case cases[] = {
-      {"abcdef", 2, 3, "bcd"}, {"abcdef", 0, 2, "ab"}, {"abcdef", -5, 2, "ab"},
-      {"abcdef", 5, 99, "ef"}, {"abcdef", 7, 1, ""},   {"abcdef", 3, 0, ""},
-      {"abcdef", 3, -1, ""},   {"", 1, 1, ""},
+      {"abcdef", 2, 3, "bcd"}, {"abcdef", 0, 2, "ab"}, {"abcdef", -5, 2, "ab"}, {"abcdef", 5, 99, "ef"},
+      {"abcdef", 7, 1, ""},    {"abcdef", 3, 0, ""},   {"abcdef", 3, -1, ""},   {"", 1, 1, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(Copy(c.s, c.index, c.count), c.want) << c.s << " " << c.index;
 }

@@ -1,3 +1,5 @@
+#include "platform/text_utils.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -7,7 +9,6 @@
 #include "platform/number_text.h"
 #include "platform/tax_numbers.h"
 #include "platform/text_file.h"
-#include "platform/text_utils.h"
 #include "platform/variant.h"
 
 using namespace platform;
@@ -15,7 +16,9 @@ using namespace platform;
 TEST(TextUtils, RemoverAcentosKeepsAsciiAndLineBreaks) {
   EXPECT_EQ(RemoverAcentos("Ação Çãé ÜÑ àçñ"), "Acao Cae UN acn");
   EXPECT_EQ(RemoverAcentos("Nº 5, 1ª"), "No 5, 1a");
-  EXPECT_EQ(RemoverAcentos("a\tb\x01" "c\b\r\n€"), "a b c\b\r\n ");
+  EXPECT_EQ(RemoverAcentos("a\tb\x01"
+                           "c\b\r\n€"),
+            "a b c\b\r\n ");
   EXPECT_EQ(RemoverAcentos("caf\xe9"), "cafe");  // Windows-1252 byte
   EXPECT_EQ(RemoverAcentos("日本"), "  ");
   EXPECT_EQ(RemoverAcentos(""), "");
@@ -48,7 +51,11 @@ TEST(TextUtils, DigitsPaddingAndUtf8Declaration) {
 }
 
 TEST(TaxNumbers, CheckDigitsAndMessages) {
-  struct Case { const char* number; bool cnpj; const char* message; };
+  struct Case {
+    const char* number;
+    bool cnpj;
+    const char* message;
+  };
   const Case cases[] = {
       {"11222333000181", true, ""},
       {"11.222.333/0001-81", true, ""},
@@ -74,11 +81,21 @@ TEST(TaxNumbers, CheckDigitsAndMessages) {
 }
 
 TEST(NumberText, FixedRoundsHalvesAwayOnShortestForm) {
-  struct Case { double v; int n; char sep; const char* want; };
+  struct Case {
+    double v;
+    int n;
+    char sep;
+    const char* want;
+  };
   const Case cases[] = {
-      {1234.5, 2, '.', "1234.50"}, {2.675, 2, '.', "2.68"},  {-2.675, 2, '.', "-2.68"},
-      {0.125, 2, ',', "0,13"},     {9.995, 2, '.', "10.00"}, {-0.001, 2, '.', "0.00"},
-      {3, 0, '.', "3"},            {1e20, 1, '.', "100000000000000000000.0"},
+      {1234.5, 2, '.', "1234.50"},
+      {2.675, 2, '.', "2.68"},
+      {-2.675, 2, '.', "-2.68"},
+      {0.125, 2, ',', "0,13"},
+      {9.995, 2, '.', "10.00"},
+      {-0.001, 2, '.', "0.00"},
+      {3, 0, '.', "3"},
+      {1e20, 1, '.', "100000000000000000000.0"},
       {0.1, 10, '.', "0.1000000000"},
   };
   for (const auto& c : cases) {
@@ -141,8 +158,13 @@ TEST(VariantValue, ConvertsOnDemand) {
 
 TEST(TextFile, ByteOrderMarksAndCrLfLines) {
   EXPECT_EQ(TextBytesToCrLfLines("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd\r\n");
-  EXPECT_EQ(TextBytesToCrLfLines("\xEF\xBB\xBF" "é\n"), "é\r\n");
-  EXPECT_EQ(TextBytesToCrLfLines(std::string("\xFF\xFE" "a\0\xE9\0", 6)), "aé\r\n");
+  EXPECT_EQ(TextBytesToCrLfLines("\xEF\xBB\xBF"
+                                 "é\n"),
+            "é\r\n");
+  EXPECT_EQ(TextBytesToCrLfLines(std::string("\xFF\xFE"
+                                             "a\0\xE9\0",
+                                             6)),
+            "aé\r\n");
   EXPECT_EQ(TextBytesToCrLfLines(std::string("\xFE\xFF\0a\xD8\x3D\xDE\x00", 8)), "a\xF0\x9F\x98\x80\r\n");
   EXPECT_EQ(TextBytesToCrLfLines("caf\xe9"), "café\r\n");
   EXPECT_EQ(TextBytesToCrLfLines(""), "");

@@ -79,7 +79,10 @@ void removeTempDirs() {
 std::string MakeTempDir(const std::string& prefix) {
   static std::once_flag once;
   // The list must exist before the handler is registered, so that it outlives the handler.
-  std::call_once(once, [] { tempDirs(); std::atexit(removeTempDirs); });
+  std::call_once(once, [] {
+    tempDirs();
+    std::atexit(removeTempDirs);
+  });
   std::string templ = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
   if (!mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
   tempDirs().push_back(templ);

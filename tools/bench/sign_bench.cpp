@@ -25,11 +25,11 @@ const std::string kSchema = std::string(NEMBO_SHARED_DIR) + "/schemas/evtInfoEmp
 std::string Evento(int n) {
   char id[64];
   std::snprintf(id, sizeof id, "ID11234567800000020250101120000%05d", n);
-  return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-                     "<eSocial xmlns=\"http://www.esocial.gov.br/schema/evt/evtInfoEmpregador/v_S_01_03_00\">"
-                     "<evtInfoEmpregador Id=\"") +
-         id +
-         "\"><ideEvento><tpAmb>2</tpAmb><procEmi>1</procEmi><verProc>NEMBO " + std::to_string(n) +
+  return std::string(
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+             "<eSocial xmlns=\"http://www.esocial.gov.br/schema/evt/evtInfoEmpregador/v_S_01_03_00\">"
+             "<evtInfoEmpregador Id=\"") +
+         id + "\"><ideEvento><tpAmb>2</tpAmb><procEmi>1</procEmi><verProc>NEMBO " + std::to_string(n) +
          "</verProc></ideEvento><ideEmpregador><tpInsc>1</tpInsc><nrInsc>12345678</nrInsc></ideEmpregador>"
          "<infoEmpregador><exclusao><idePeriodo><iniValid>2024-01</iniValid></idePeriodo></exclusao>"
          "</infoEmpregador></evtInfoEmpregador></eSocial>";
@@ -140,8 +140,7 @@ class ReporterComPiso : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const auto& r : runs)
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-        FTempos[r.benchmark_name()] = r.GetAdjustedRealTime();
+      if (r.run_type == Run::RT_Iteration && r.iterations > 0) FTempos[r.benchmark_name()] = r.GetAdjustedRealTime();
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
@@ -151,8 +150,8 @@ class ReporterComPiso : public benchmark::ConsoleReporter {
       for (const char* nome : {"AssinarEValidar/", "Assinar/"}) {
         auto t = FTempos.find(nome + std::string(n));
         if (t == FTempos.end()) continue;
-        std::printf("%-20s %10.3f ms   floor %8.3f ms   ratio %6.1fx\n", t->first.c_str(), t->second,
-                    piso->second, t->second / piso->second);
+        std::printf("%-20s %10.3f ms   floor %8.3f ms   ratio %6.1fx\n", t->first.c_str(), t->second, piso->second,
+                    t->second / piso->second);
       }
     }
   }
