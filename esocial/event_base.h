@@ -110,6 +110,11 @@ class TeSocialEvento : public TeSocial {
   friend bool GerarDocumentoeSocial(TeSocialEvento&, std::string_view, std::string_view, const std::function<void()>&,
                                     const TOpcoesDocumento&);
   dfe::TDFeSSL& SSL() const;
+  // The period of an ideEvento: indApuracao when asked, perApur, indGuia when asked.
+  void GerarApuracao(tpIndApuracao IndApuracao, const std::string& perApur, const std::string& indGuia,
+                     bool GeraIndApuracao, bool GeraGuia);
+  // indGuia exists from the S-1 layouts on and is left out when empty.
+  void GerarIndGuia(const std::string& indGuia, bool GeraGuia);
   // A writer with no text, alerts or open groups; the caller's options stay.
   void RenovarGerador();
 

@@ -24,8 +24,7 @@ void TeSocialEvento::GerarIdeEvento2(const TIdeEvento2& pEvt, bool GeraGrupo, bo
   if (GeraGrupo) Gerador().wGrupo("ideEvento");
   if (GeraRetif) Gerador().wCampo(tcStr, "", "indRetif", 1, 1, 1, IndRetificacaoToStr(pEvt.indRetif));
   if (IndRetificacaoToStr(pEvt.indRetif) == "2") Gerador().wCampo(tcStr, "", "nrRecibo", 1, 40, 0, pEvt.NrRecibo);
-  if (GeraGuia && VersaoDF() >= veS01_00_00 && !pEvt.indGuia.empty())
-    Gerador().wCampo(tcStr, "", "indGuia", 1, 1, 0, pEvt.indGuia);
+  GerarIndGuia(pEvt.indGuia, GeraGuia);
   if (GeraGrupo) {
     GerarIdeEvento(pEvt, false);
     Gerador().wGrupo("/ideEvento");
@@ -35,22 +34,28 @@ void TeSocialEvento::GerarIdeEvento2(const TIdeEvento2& pEvt, bool GeraGrupo, bo
 void TeSocialEvento::GerarIdeEvento3(const TIdeEvento3& pEvt, bool GeraRetif, bool GeraIndApuracao, bool GeraGuia) {
   Gerador().wGrupo("ideEvento");
   GerarIdeEvento2(pEvt, false, GeraRetif, false);
-  if (GeraIndApuracao) Gerador().wCampo(tcStr, "", "indApuracao", 1, 1, 1, IndApuracaoToStr(pEvt.IndApuracao));
-  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, pEvt.perApur);
-  if (GeraGuia && VersaoDF() >= veS01_00_00 && !pEvt.indGuia.empty())
-    Gerador().wCampo(tcStr, "", "indGuia", 1, 1, 0, pEvt.indGuia);
+  GerarApuracao(pEvt.IndApuracao, pEvt.perApur, pEvt.indGuia, GeraIndApuracao, GeraGuia);
   GerarIdeEvento(pEvt, false);
   Gerador().wGrupo("/ideEvento");
 }
 
 void TeSocialEvento::GerarIdeEvento4(const TIdeEvento4& pEvt, bool GeraIndApuracao, bool GeraGuia) {
   Gerador().wGrupo("ideEvento");
-  if (GeraIndApuracao) Gerador().wCampo(tcStr, "", "indApuracao", 1, 1, 1, IndApuracaoToStr(pEvt.IndApuracao));
-  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, pEvt.perApur);
-  if (GeraGuia && VersaoDF() >= veS01_00_00 && !pEvt.indGuia.empty())
-    Gerador().wCampo(tcStr, "", "indGuia", 1, 1, 0, pEvt.indGuia);
+  GerarApuracao(pEvt.IndApuracao, pEvt.perApur, pEvt.indGuia, GeraIndApuracao, GeraGuia);
   GerarIdeEvento(pEvt, false);
   Gerador().wGrupo("/ideEvento");
+}
+
+void TeSocialEvento::GerarApuracao(tpIndApuracao IndApuracao, const std::string& perApur, const std::string& indGuia,
+                                   bool GeraIndApuracao, bool GeraGuia) {
+  if (GeraIndApuracao) Gerador().wCampo(tcStr, "", "indApuracao", 1, 1, 1, IndApuracaoToStr(IndApuracao));
+  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, perApur);
+  GerarIndGuia(indGuia, GeraGuia);
+}
+
+void TeSocialEvento::GerarIndGuia(const std::string& indGuia, bool GeraGuia) {
+  if (GeraGuia && VersaoDF() >= veS01_00_00 && !indGuia.empty())
+    Gerador().wCampo(tcStr, "", "indGuia", 1, 1, 0, indGuia);
 }
 
 void TeSocialEvento::GerarIdeEmpregador(const TIdeEmpregador& pEmp) {

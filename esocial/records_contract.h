@@ -112,17 +112,8 @@ class TLocalTrabDom {
   std::string Uf;
 };
 
-class TLocalTempDom {
- public:
-  std::string TpLograd;
-  std::string DscLograd;
-  std::string NrLograd;
-  std::string Complemento;
-  std::string Bairro;
-  std::string Cep;
-  int CodMunic = 0;
-  std::string Uf;
-};
+// The same fields as the domestic workplace.
+class TLocalTempDom : public TLocalTrabDom {};
 
 class TLocalTrabalho {
  public:
@@ -236,14 +227,11 @@ class TInfoContrato {
   TFiliacaoSindical FiliacaoSindical;
   TAlvaraJudicial AlvaraJudicial;
   TObservacoesCollection observacoes;
-  TtreiCapCollection& treiCap() {
-    if (!FtreiCap) FtreiCap = std::make_unique<TtreiCapCollection>();
-    return *FtreiCap;
-  }
-  bool treiCapInst() const { return FtreiCap != nullptr; }
+  TtreiCapCollection& treiCap() { return FtreiCap.Obter(); }
+  bool treiCapInst() const { return FtreiCap.Existe(); }
 
  private:
-  std::unique_ptr<TtreiCapCollection> FtreiCap;
+  platform::TObjetoOpcional<TtreiCapCollection> FtreiCap;
 };
 
 class TSucessaoVinc {

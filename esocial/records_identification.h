@@ -2,9 +2,10 @@
 // Shared records of the event model: identification and inscriptions. A record is a plain
 // class with public fields named as the layout names them; texts start empty, numbers and
 // dates 0 (the zero date, 30/12/1899), booleans false and enumerations at their first value.
-// Sub-records made with their owner are members; an optional group is made on first read of
-// its accessor, and its predicate (the name with "Inst") tells, without making it, whether it
-// exists. A field with two names is one member behind two accessors.
+// Sub-records made with their owner are members; an optional group (held by a
+// platform::TObjetoOpcional) is made on first read of its accessor, and its predicate (the
+// name with "Inst") tells, without making it, whether it exists. A field with two names is one member behind two
+// accessors.
 #include <memory>
 #include <string>
 

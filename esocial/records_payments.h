@@ -73,14 +73,11 @@ class TRemunPerCollectionItem {
  public:
   std::string matricula;
   TRubricaCollection itensRemun;
-  TInfoSaudeColet& infoSaudeColet() {
-    if (!FinfoSaudeColet) FinfoSaudeColet = std::make_unique<TInfoSaudeColet>();
-    return *FinfoSaudeColet;
-  }
-  bool infoSaudeColetInst() const { return FinfoSaudeColet != nullptr; }
+  TInfoSaudeColet& infoSaudeColet() { return FinfoSaudeColet.Obter(); }
+  bool infoSaudeColetInst() const { return FinfoSaudeColet.Existe(); }
 
  private:
-  std::unique_ptr<TInfoSaudeColet> FinfoSaudeColet;
+  platform::TObjetoOpcional<TInfoSaudeColet> FinfoSaudeColet;
 };
 
 class TInfoAgNocivo {
@@ -99,26 +96,17 @@ class TideEstabLotItem {
   std::string nrInsc;
   std::string codLotacao;
   TRubricaCollection detVerbas;
-  TInfoSaudeColet& infoSaudeColet() {
-    if (!FinfoSaudeColet) FinfoSaudeColet = std::make_unique<TInfoSaudeColet>();
-    return *FinfoSaudeColet;
-  }
-  bool infoSaudeColetInst() const { return FinfoSaudeColet != nullptr; }
-  TInfoAgNocivo& infoAgNocivo() {
-    if (!FinfoAgNocivo) FinfoAgNocivo = std::make_unique<TInfoAgNocivo>();
-    return *FinfoAgNocivo;
-  }
-  bool infoAgNocivoInst() const { return FinfoAgNocivo != nullptr; }
-  TinfoSimples& infoSimples() {
-    if (!FinfoSimples) FinfoSimples = std::make_unique<TinfoSimples>();
-    return *FinfoSimples;
-  }
-  bool infoSimplesInst() const { return FinfoSimples != nullptr; }
+  TInfoSaudeColet& infoSaudeColet() { return FinfoSaudeColet.Obter(); }
+  bool infoSaudeColetInst() const { return FinfoSaudeColet.Existe(); }
+  TInfoAgNocivo& infoAgNocivo() { return FinfoAgNocivo.Obter(); }
+  bool infoAgNocivoInst() const { return FinfoAgNocivo.Existe(); }
+  TinfoSimples& infoSimples() { return FinfoSimples.Obter(); }
+  bool infoSimplesInst() const { return FinfoSimples.Existe(); }
 
  private:
-  std::unique_ptr<TInfoSaudeColet> FinfoSaudeColet;
-  std::unique_ptr<TInfoAgNocivo> FinfoAgNocivo;
-  std::unique_ptr<TinfoSimples> FinfoSimples;
+  platform::TObjetoOpcional<TInfoSaudeColet> FinfoSaudeColet;
+  platform::TObjetoOpcional<TInfoAgNocivo> FinfoAgNocivo;
+  platform::TObjetoOpcional<TinfoSimples> FinfoSimples;
 };
 
 class TideEstabLotCollection : public platform::TTrivoObjectList<TideEstabLotItem> {
@@ -147,20 +135,14 @@ class TInfoMV {
 
 class TVerbasResc {
  public:
-  TProcJudTrabCollection& procJudTrab() {
-    if (!FprocJudTrab) FprocJudTrab = std::make_unique<TProcJudTrabCollection>();
-    return *FprocJudTrab;
-  }
-  bool procJudTrabInst() const { return FprocJudTrab != nullptr; }
-  TInfoMV& infoMV() {
-    if (!FinfoMV) FinfoMV = std::make_unique<TInfoMV>();
-    return *FinfoMV;
-  }
-  bool infoMVInst() const { return FinfoMV != nullptr; }
+  TProcJudTrabCollection& procJudTrab() { return FprocJudTrab.Obter(); }
+  bool procJudTrabInst() const { return FprocJudTrab.Existe(); }
+  TInfoMV& infoMV() { return FinfoMV.Obter(); }
+  bool infoMVInst() const { return FinfoMV.Existe(); }
 
  private:
-  std::unique_ptr<TProcJudTrabCollection> FprocJudTrab;
-  std::unique_ptr<TInfoMV> FinfoMV;
+  platform::TObjetoOpcional<TProcJudTrabCollection> FprocJudTrab;
+  platform::TObjetoOpcional<TInfoMV> FinfoMV;
 };
 
 class TPensaoAlimCollectionItem {
@@ -198,20 +180,14 @@ class TInfoRRA {
   std::string nrProcRRA;
   std::string descRRA;
   double qtdMesesRRA = 0;
-  TDespProcJud& despProcJud() {
-    if (!FdespProcJud) FdespProcJud = std::make_unique<TDespProcJud>();
-    return *FdespProcJud;
-  }
-  bool instDespProcJud() const { return FdespProcJud != nullptr; }
-  TIdeAdvCollection& ideAdv() {
-    if (!FideAdv) FideAdv = std::make_unique<TIdeAdvCollection>();
-    return *FideAdv;
-  }
-  bool instIdeAdv() const { return FideAdv != nullptr; }
+  TDespProcJud& despProcJud() { return FdespProcJud.Obter(); }
+  bool instDespProcJud() const { return FdespProcJud.Existe(); }
+  TIdeAdvCollection& ideAdv() { return FideAdv.Obter(); }
+  bool instIdeAdv() const { return FideAdv.Existe(); }
 
  private:
-  std::unique_ptr<TDespProcJud> FdespProcJud;
-  std::unique_ptr<TIdeAdvCollection> FideAdv;
+  platform::TObjetoOpcional<TDespProcJud> FdespProcJud;
+  platform::TObjetoOpcional<TIdeAdvCollection> FideAdv;
 };
 
 // ---- employer tables and processes ----
@@ -237,20 +213,14 @@ class TAliqGilRat {
   tpAliqRat AliqRat{};
   double Fap = 0;
   double AliqRatAjust = 0;
-  TProcAdmJudRat& ProcAdmJudRat() {
-    if (!FProcAdmJudRat) FProcAdmJudRat = std::make_unique<TProcAdmJudRat>();
-    return *FProcAdmJudRat;
-  }
-  bool procAdmJudRatInst() const { return FProcAdmJudRat != nullptr; }
-  TProcAdmJudFap& ProcAdmJudFap() {
-    if (!FProcAdmJudFap) FProcAdmJudFap = std::make_unique<TProcAdmJudFap>();
-    return *FProcAdmJudFap;
-  }
-  bool procAdmJudFapInst() const { return FProcAdmJudFap != nullptr; }
+  TProcAdmJudRat& ProcAdmJudRat() { return FProcAdmJudRat.Obter(); }
+  bool procAdmJudRatInst() const { return FProcAdmJudRat.Existe(); }
+  TProcAdmJudFap& ProcAdmJudFap() { return FProcAdmJudFap.Obter(); }
+  bool procAdmJudFapInst() const { return FProcAdmJudFap.Existe(); }
 
  private:
-  std::unique_ptr<TProcAdmJudRat> FProcAdmJudRat;
-  std::unique_ptr<TProcAdmJudFap> FProcAdmJudFap;
+  platform::TObjetoOpcional<TProcAdmJudRat> FProcAdmJudRat;
+  platform::TObjetoOpcional<TProcAdmJudFap> FProcAdmJudFap;
 };
 
 class TInfoProcJudItem {

@@ -1,7 +1,7 @@
 #pragma once
 // The pack's owning object list: it frees its items when they are removed, when it is
-// cleared and when it is destroyed. Indexes are 0-based; an index outside the list raises
-// std::out_of_range with the list's index text.
+// cleared and when it is destroyed; and the holder of an object made on first access. Indexes are 0-based; an index
+// outside the list raises std::out_of_range with the list's index text.
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -47,6 +47,20 @@ class TTrivoObjectList {
     return static_cast<std::size_t>(Index);
   }
   std::vector<std::unique_ptr<T>> FItems;
+};
+
+// An owned object made on its first access: the holder of an optional group.
+template <class T>
+class TObjetoOpcional {
+ public:
+  T& Obter() {
+    if (!FObjeto) FObjeto = std::make_unique<T>();
+    return *FObjeto;
+  }
+  bool Existe() const { return FObjeto != nullptr; }
+
+ private:
+  std::unique_ptr<T> FObjeto;
 };
 
 }  // namespace platform

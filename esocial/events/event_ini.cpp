@@ -91,15 +91,18 @@ void TLeitorIniEvento::LerIdeEvento2(TIdeEvento2& IdeEvento, bool LerIndGuia) co
 
 void TLeitorIniEvento::LerIdeEvento3(TIdeEvento3& IdeEvento, bool LerIndGuia) const {
   LerIdeEvento2(IdeEvento, LerIndGuia);
-  IdeEvento.IndApuracao = Codigo("ideEvento", "indApuracao", "1", StrToIndApuracao);
-  IdeEvento.perApur = Texto("ideEvento", "perApur");
+  LerApuracao(IdeEvento.IndApuracao, IdeEvento.perApur);
 }
 
 void TLeitorIniEvento::LerIdeEvento4(TIdeEvento4& IdeEvento, bool LerIndGuia) const {
-  IdeEvento.IndApuracao = Codigo("ideEvento", "indApuracao", "1", StrToIndApuracao);
-  IdeEvento.perApur = Texto("ideEvento", "perApur");
+  LerApuracao(IdeEvento.IndApuracao, IdeEvento.perApur);
   if (LerIndGuia) IdeEvento.indGuia = Texto("ideEvento", "indGuia");
   LerIdeEvento(IdeEvento);
+}
+
+void TLeitorIniEvento::LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const {
+  IndApuracao = Codigo("ideEvento", "indApuracao", "1", StrToIndApuracao);
+  perApur = Texto("ideEvento", "perApur");
 }
 
 void TLeitorIniEvento::LerIdeEmpregador(TIdeEmpregador& IdeEmpregador, const TeSocialEvento& Evento,

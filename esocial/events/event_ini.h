@@ -80,6 +80,8 @@ class TLeitorIniEvento {
   static std::string NomeSecao(std::string_view Prefixo, int Numero, int Largura);
 
  private:
+  void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
+
   platform::TIniFile FIni;
 };
 
