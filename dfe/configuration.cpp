@@ -20,9 +20,6 @@ namespace {
 
 constexpr const char* kFormatoAlertaPadrao = "TAG:%TAGNIVEL% ID:%ID%/%TAG%(%DESCRICAO%) - %MSG%.";
 
-constexpr int kCodigosUF[27] = {12, 27, 16, 13, 29, 23, 53, 32, 52, 21, 51, 50, 31, 15,
-                                25, 41, 26, 22, 33, 24, 43, 11, 14, 42, 35, 28, 17};
-
 struct TLinhaSSLLib {
   TSSLLib lib;
   TSSLCryptLib crypt;
@@ -168,11 +165,10 @@ void TGeralConf::LerIni(const TIniFile& AIni) {
 TWebServicesConf::TWebServicesConf(TConfiguracoes& AOwner) : TGrupoConf(AOwner) {}
 
 void TWebServicesConf::SetUF(const std::string& AValue) {
-  for (std::size_t i = 0; i < SiglasUF.size(); ++i)
-    if (SiglasUF[i] == AValue) {
-      FUF = AValue;
-      FUFCodigo = kCodigosUF[i];
-    }
+  int codigo = 0;
+  if (!CodigoDaSiglaUF(AValue, codigo)) return;
+  FUF = AValue;
+  FUFCodigo = codigo;
 }
 
 void TWebServicesConf::SetProxyHost(const std::string& AValue) {

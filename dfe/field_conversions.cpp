@@ -138,9 +138,9 @@ int CasasDecimais(TpcnTipoCampo t) {
 }
 
 bool CodigoDaSiglaUF(std::string_view sigla, int& codigo) {
-  for (std::size_t i = 0; i < SiglasUF.size(); ++i) {
-    if (SiglasUF[i] == sigla) {
-      codigo = CodigosUF[i];
+  for (const auto& uf : TabelaUF) {
+    if (uf.Sigla == sigla) {
+      codigo = uf.Codigo;
       return true;
     }
   }
