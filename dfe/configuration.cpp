@@ -34,9 +34,6 @@ constexpr TLinhaSSLLib kSSLLibs[] = {
     {libWinCrypt, cryWinCrypt, httpWinHttp, xsLibXml2},
 };
 
-// A new masking key: the time of day as nine digits (hours, minutes, seconds, milliseconds).
-std::string NovaChave() { return platform::FormatDateTime("hhnnsszzz", platform::Now()); }
-
 // An ordinal from the INI, kept only when it names a value of the enumeration.
 template <class E>
 E LerOrdinal(const TIniFile& ini, const std::string& secao, const char* chave, E atual, int ultimo) {
@@ -348,12 +345,10 @@ void TCertificadosConf::SetNumeroSerie(const std::string& AValue) {
   if (TDFeSSL* ssl = SSL()) ssl->SetNumeroSerie(v);
 }
 
-std::string TCertificadosConf::Senha() const { return platform::XorComChaveCiclica(FSenhaMascarada, FChave); }
+std::string TCertificadosConf::Senha() const { return FSenha.Valor(); }
 
 void TCertificadosConf::SetSenha(const std::string& AValue) {
-  if (!FChave.empty() && platform::XorComChaveCiclica(AValue, FChave) == FSenhaMascarada) return;
-  FChave = NovaChave();
-  FSenhaMascarada = platform::XorComChaveCiclica(AValue, FChave);
+  if (!FSenha.Definir(AValue)) return;
   if (TDFeSSL* ssl = SSL()) ssl->SetSenha(AValue);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dfe/field_conversions.h"
+#include "dfe/masked_password.h"
 #include "dfe/ssl.h"
 #include "platform/date_time.h"
 #include "platform/ini.h"
@@ -216,7 +217,7 @@ class TCertificadosConf : public TGrupoConf {
 
  private:
   std::string FURLPFX, FArquivoPFX, FDadosPFX, FNumeroSerie;
-  std::string FSenhaMascarada, FChave;
+  TSenhaMascarada FSenha;
   bool FVerificarValidade = true;
 };
 

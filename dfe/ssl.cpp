@@ -17,7 +17,6 @@
 #include "platform/strings.h"
 #include "platform/tax_numbers.h"
 #include "platform/text_utils.h"
-#include "platform/xor_cipher.h"
 
 namespace dfe {
 
@@ -46,13 +45,6 @@ namespace {
 std::string DeclaracaoInicial(const std::string& xml) {
   if (xml.compare(0, 5, "<?xml") != 0) return {};
   return detail::ObterDeclaracaoXML(xml);
-}
-
-std::string HoraComoChave() {
-  auto p = platform::DecodeDateTime(platform::Now());
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d%02d%02d%03d", p.hour, p.minute, p.second, p.millisecond);
-  return buf;
 }
 
 std::size_t TamanhoStream(std::istream& s) {
@@ -105,8 +97,7 @@ void TDFeSSL::Clear() {
   FArquivoPFX.clear();
   FDadosPFX.clear();
   FNumeroSerie.clear();
-  FSenhaMascarada.clear();
-  FChaveSenha.clear();
+  FSenha.Clear();
   ProxyHost.clear();
   ProxyPort.clear();
   ProxyUser.clear();
@@ -203,13 +194,10 @@ void TDFeSSL::SetNumeroSerie(const std::string& value) {
   DescarregarCertificado();
 }
 
-std::string TDFeSSL::Senha() const { return platform::XorComChaveCiclica(FSenhaMascarada, FChaveSenha); }
+std::string TDFeSSL::Senha() const { return FSenha.Valor(); }
 
 void TDFeSSL::SetSenha(const std::string& value) {
-  if (!FChaveSenha.empty() && platform::XorComChaveCiclica(value, FChaveSenha) == FSenhaMascarada) return;
-  FChaveSenha = HoraComoChave();
-  FSenhaMascarada = platform::XorComChaveCiclica(value, FChaveSenha);
-  DescarregarCertificado();
+  if (FSenha.Definir(value)) DescarregarCertificado();
 }
 
 bool TDFeSSL::CertificadoLido() const { return FSSLCryptClass && FSSLCryptClass->CertificadoLido(); }

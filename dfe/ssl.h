@@ -15,6 +15,7 @@
 
 #include "dfe/exceptions.h"
 #include "dfe/http_header.h"
+#include "dfe/masked_password.h"
 #include "platform/date_time.h"
 
 namespace dfe {
@@ -357,7 +358,7 @@ class TDFeSSL {
   TSSLStoreLocation FStoreLocation = slCurrentUser;
   std::string FStoreName = "My";
   std::string FURLPFX, FArquivoPFX, FDadosPFX, FNumeroSerie;
-  std::string FSenhaMascarada, FChaveSenha;
+  TSenhaMascarada FSenha;
 
   // Shared with every send thread, which may outlive a timed call that abandoned it.
   std::shared_ptr<std::mutex> FSendLock;
