@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "dfe/ssl_internal.h"
 #include "dfe/ssl_send_thread.h"
+#include "dfe/xml_declaration.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "platform/files.h"
@@ -20,32 +20,7 @@
 
 namespace dfe {
 
-namespace detail {
-
-std::string ObterDeclaracaoXML(std::string_view xml) {
-  auto ini = xml.find("<?");
-  if (ini == std::string_view::npos) return {};
-  auto fim = xml.find("?>", ini);
-  if (fim == std::string_view::npos) return {};
-  return std::string(xml.substr(ini, fim + 2 - ini));
-}
-
-std::string RemoverDeclaracaoXML(std::string_view xml) {
-  std::string decl = ObterDeclaracaoXML(xml);
-  std::string out(xml);
-  if (!decl.empty()) out.erase(out.find(decl), decl.size());
-  return out;
-}
-
-}  // namespace detail
-
 namespace {
-
-// The text's own XML declaration, when it starts with one.
-std::string DeclaracaoInicial(const std::string& xml) {
-  if (xml.compare(0, 5, "<?xml") != 0) return {};
-  return detail::ObterDeclaracaoXML(xml);
-}
 
 std::size_t TamanhoStream(std::istream& s) {
   auto atual = s.tellg();
@@ -317,7 +292,7 @@ std::string TDFeSSL::Assinar(const std::string& conteudoXML, const std::string& 
                              const std::string& selectionNamespaces, const std::string& idSignature,
                              const std::string& idAttr, const std::string& idSignatureValue) {
   std::string declaracao;
-  if (platform::DeclaraUTF8(conteudoXML)) declaracao = detail::ObterDeclaracaoXML(conteudoXML);
+  if (platform::DeclaraUTF8(conteudoXML)) declaracao = ObterDeclaracaoXML(conteudoXML);
 
   if (AntesDeAssinar) {
     std::string copia = conteudoXML;

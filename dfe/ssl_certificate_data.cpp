@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "dfe/ssl.h"
-#include "dfe/ssl_internal.h"
 #include "platform/strings.h"
 #include "platform/tax_numbers.h"
 #include "platform/text_utils.h"
