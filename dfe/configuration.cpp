@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "dfe/exceptions.h"
+#include "dfe/xml_writer.h"
 #include "platform/base64.h"
 #include "platform/files.h"
 #include "platform/strings.h"
@@ -17,8 +18,6 @@ namespace dfe {
 using platform::TIniFile;
 
 namespace {
-
-constexpr const char* kFormatoAlertaPadrao = "TAG:%TAGNIVEL% ID:%ID%/%TAG%(%DESCRICAO%) - %MSG%.";
 
 struct TLinhaSSLLib {
   TSSLLib lib;

@@ -13,6 +13,9 @@ namespace dfe {
 
 enum TpcnFormatoGravacao : int { fgXML, fgTXT };
 
+// The default pattern of an alert line; the configuration falls back to it too.
+inline constexpr char kFormatoAlertaPadrao[] = "TAG:%TAGNIVEL% ID:%ID%/%TAG%(%DESCRICAO%) - %MSG%.";
+
 struct TGeradorOpcoes {
   char DecimalChar = '.';
   bool SomenteValidar = false;  // run the checks and alerts but write nothing
@@ -23,7 +26,7 @@ struct TGeradorOpcoes {
   int TamanhoIdentacao = 3;
   bool SuprimirDecimais = false;
   bool TagVaziaNoFormatoResumido = true;
-  std::string FormatoAlerta = "TAG:%TAGNIVEL% ID:%ID%/%TAG%(%DESCRICAO%) - %MSG%.";
+  std::string FormatoAlerta = kFormatoAlertaPadrao;
   std::string QuebraLinha;  // what a line break inside filtered text becomes
 };
 
