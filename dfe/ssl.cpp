@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "dfe/ssl_backends.h"
 #include "dfe/ssl_send_thread.h"
 #include "dfe/xml_declaration.h"
 #include "platform/base64.h"
@@ -174,6 +175,11 @@ std::string TDFeSSL::Senha() const { return FSenha.Valor(); }
 void TDFeSSL::SetSenha(const std::string& value) {
   if (FSenha.Definir(value)) DescarregarCertificado();
 }
+
+TDadosCertificado& TDFeSSL::DadosCertificado() { return FSSLCryptClass->DadosCertificado(); }
+TListaCertificados& TDFeSSL::ListaCertificados() { return FSSLCryptClass->ListaCertificados(); }
+int TDFeSSL::HTTPResultCode() const { return FSSLHttpClass->HTTPResultCode; }
+int TDFeSSL::InternalErrorCode() const { return FSSLHttpClass->InternalErrorCode; }
 
 bool TDFeSSL::CertificadoLido() const { return FSSLCryptClass && FSSLCryptClass->CertificadoLido(); }
 

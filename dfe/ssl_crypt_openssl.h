@@ -3,7 +3,7 @@
 // signatures of streams.
 #include <string>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 
 namespace dfe {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 
 namespace dfe {
 

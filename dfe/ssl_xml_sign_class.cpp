@@ -1,5 +1,5 @@
 // The abstract XML signer.
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 #include "platform/strings.h"
 
 namespace dfe {

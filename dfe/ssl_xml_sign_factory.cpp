@@ -1,5 +1,5 @@
 // XML signers by library choice: one line per back end.
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 #include "dfe/xml_sign_libxml2.h"
 
 namespace dfe {

@@ -10,6 +10,7 @@
 
 #include "dfe/signature_utils.h"
 #include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 #include "platform/hex.h"
 #include "platform/strings.h"
 #include "ssl_test_support.h"
