@@ -17,8 +17,8 @@
 #include <mutex>
 #include <vector>
 
-#include "dfe/nss_openssl_key.h"
-#include "dfe/nss_store.h"
+#include "dfe/ssl_crypt_nss_key.h"
+#include "dfe/ssl_crypt_nss_store.h"
 #include "platform/base64.h"
 #include "platform/cert_dialog.h"
 #include "platform/date_time.h"

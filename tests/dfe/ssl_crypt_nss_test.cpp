@@ -13,8 +13,8 @@
 #include <fstream>
 #include <set>
 
-#include "dfe/nss_store.h"
 #include "dfe/ssl.h"
+#include "dfe/ssl_crypt_nss_store.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"

@@ -1,4 +1,4 @@
-#include "dfe/nss_store.h"
+#include "dfe/ssl_crypt_nss_store.h"
 
 #include <nss.h>
 #include <openssl/err.h>

@@ -1,4 +1,4 @@
-#include "dfe/xml_sign_libxml2.h"
+#include "dfe/ssl_xml_sign_libxml2.h"
 
 #include <libxml/SAX2.h>
 #include <libxml/c14n.h>
