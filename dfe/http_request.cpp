@@ -4,6 +4,7 @@
 #include <fstream>
 #include <vector>
 
+#include "dfe/ssl_backends.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
 #include "platform/text_encoding.h"
@@ -401,6 +402,29 @@ void TTrivoWinReqResp::AdjustForRedirection() {
   FHeaderResp.Clear();
   MimeType = "text/html";
   if ((FMethod != "GET" && status == 303) || (FMethod == "POST" && (status == 301 || status == 302))) FMethod = "GET";
+}
+
+void AplicarCertificadoCliente(TDFeSSL& ssl, TTrivoWinReqResp& req) {
+  req.CertContext = ssl.CertContextWinApi();
+  if (!req.CertContext) {
+    req.CertPFXData = ssl.SSLCryptClass().CertPFXData();
+    req.CertPFXPassword = ssl.Senha();
+  }
+}
+
+void ExecutarTroca(TDFeSSLHttpClass& backEnd, TTrivoWinReqResp& req, const std::function<void()>& troca) {
+  auto copiarResultados = [&] {
+    backEnd.HTTPResultCode = req.HttpResultCode();
+    backEnd.InternalErrorCode = req.InternalErrorCode();
+  };
+  try {
+    troca();
+  } catch (...) {
+    copiarResultados();
+    throw;
+  }
+  copiarResultados();
+  backEnd.HeaderResp.SetText(req.HeaderResp().Text());
 }
 
 }  // namespace dfe
