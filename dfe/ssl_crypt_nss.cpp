@@ -19,6 +19,7 @@
 
 #include "dfe/ssl_crypt_nss_key.h"
 #include "dfe/ssl_crypt_nss_store.h"
+#include "dfe/ssl_digests.h"
 #include "platform/base64.h"
 #include "platform/cert_dialog.h"
 #include "platform/date_time.h"
@@ -94,24 +95,11 @@ ETrivoDFeException ErroDeProvedor(ErroProvedor e, const std::string& code) {
   }
 }
 
-const char* NomeDigest(TSSLDgst d) {
-  switch (d) {
-    case dgstMD2:
-      return "MD2";
-    case dgstMD4:
-      return "MD4";
-    case dgstMD5:
-      return "MD5";
-    case dgstSHA:
-    case dgstSHA1:
-      return "SHA1";
-    case dgstSHA256:
-      return "SHA256";
-    case dgstSHA512:
-      return "SHA512";
-    default:
-      return nullptr;
-  }
+// The digests the Windows crypto providers offer, where SHA is SHA-1 and RIPEMD-160 is
+// missing; null for the others.
+const TLinhaDigest* DigestDoProvedor(TSSLDgst d) {
+  if (d == dgstRMD160) return nullptr;
+  return LinhaDigest(d == dgstSHA ? dgstSHA1 : d);
 }
 
 struct MdDeleter {
@@ -121,7 +109,7 @@ using MdPtr = std::unique_ptr<EVP_MD, MdDeleter>;
 
 MdPtr BuscarDigest(TSSLDgst d) {
   CarregarProvedoresOpenSSL();
-  MdPtr md(EVP_MD_fetch(nullptr, NomeDigest(d), nullptr));
+  MdPtr md(EVP_MD_fetch(nullptr, std::string(DigestDoProvedor(d)->NomeOpenSSL).c_str(), nullptr));
   if (!md) throw Falha{"O Provedor de Criptografia não suporta o algoritmo: " + SSLDgstToStr(d), kNteBadAlgid};
   return md;
 }
@@ -510,7 +498,7 @@ void TDFeWinCrypt::DefinirPINCertificado(const std::string& pin, bool raiseGener
 std::string TDFeWinCrypt::Versao() { return std::string("libnss3.so ") + NSS_GetVersion(); }
 
 std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool assina) {
-  if (NomeDigest(digest) == nullptr)
+  if (DigestDoProvedor(digest) == nullptr)
     throw ETrivoDFeException("Digest " + SSLDgstToStr(digest) + " não suportado em " + ClassName());
   try {
     EVP_PKEY* key = nullptr;
@@ -549,7 +537,7 @@ std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool 
 }
 
 bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado) {
-  if (NomeDigest(digest) == nullptr)
+  if (DigestDoProvedor(digest) == nullptr)
     throw ETrivoDFeException("Digest " + SSLDgstToStr(digest) + " não suportado em " + ClassName());
   try {
     if (assinado && !FCarregado) CarregarCertificadoSeNecessario();

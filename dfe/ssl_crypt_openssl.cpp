@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "dfe/ssl_digests.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "platform/hex.h"
@@ -23,8 +24,6 @@
 namespace dfe {
 
 namespace {
-
-constexpr const char* kNomesDigest[] = {"md2", "md4", "md5", "rmd160", "sha", "sha1", "sha256", "sha512"};
 
 struct BioFree {
   void operator()(BIO* b) const { BIO_free(b); }
@@ -234,17 +233,17 @@ const TCertContext* TDFeOpenSSL::CertContextWinApi() {
   return &FCertContext;
 }
 
-EVP_MD_CTX* TDFeOpenSSL::IniciarDigest(std::istream& aStream, TSSLDgst digest, const char*& name) {
-  name = kNomesDigest[digest];
+EVP_MD_CTX* TDFeOpenSSL::IniciarDigest(std::istream& aStream, TSSLDgst digest) {
+  const TLinhaDigest* linha = LinhaDigest(digest);
+  const std::string name = linha ? std::string(linha->NomeOpenSSL) : SSLDgstToStr(digest);
   aStream.clear();
   aStream.seekg(0);
-  const EVP_MD* md = EVP_get_digestbyname(name);
-  if (md == nullptr)
-    throw ETrivoDFeException(std::string("Erro ao carregar Digest: ") + name + "\r\n" + TextoErroOpenSSL());
+  const EVP_MD* md = EVP_get_digestbyname(name.c_str());
+  if (md == nullptr) throw ETrivoDFeException("Erro ao carregar Digest: " + name + "\r\n" + TextoErroOpenSSL());
   EVP_MD_CTX* ctx = EVP_MD_CTX_new();
   if (EVP_DigestInit(ctx, md) != 1) {
     EVP_MD_CTX_free(ctx);
-    throw ETrivoDFeException(std::string("Erro ao carregar Digest: ") + name + "\r\n" + TextoErroOpenSSL());
+    throw ETrivoDFeException("Erro ao carregar Digest: " + name + "\r\n" + TextoErroOpenSSL());
   }
   std::vector<char> buffer(32768);
   while (aStream) {
@@ -258,8 +257,7 @@ EVP_MD_CTX* TDFeOpenSSL::IniciarDigest(std::istream& aStream, TSSLDgst digest, c
 
 std::string TDFeOpenSSL::CalcHash(std::istream& aStream, TSSLDgst digest, bool assina) {
   if (assina && FPrivKey == nullptr) CarregarCertificado();
-  const char* name = nullptr;
-  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name), &EVP_MD_CTX_free);
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest), &EVP_MD_CTX_free);
   std::string out;
   if (assina) {
     if (FPrivKey == nullptr) throw ETrivoDFeException("Certificado sem chave privada");
@@ -280,8 +278,7 @@ std::string TDFeOpenSSL::CalcHash(std::istream& aStream, TSSLDgst digest, bool a
 
 bool TDFeOpenSSL::ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado) {
   if (assinado && FCert == nullptr) CarregarCertificado();
-  const char* name = nullptr;
-  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name), &EVP_MD_CTX_free);
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest), &EVP_MD_CTX_free);
   if (assinado) {
     EVP_PKEY* pub = X509_get_pubkey(FCert);
     int r = EVP_VerifyFinal(ctx.get(), reinterpret_cast<const unsigned char*>(hash.data()),
