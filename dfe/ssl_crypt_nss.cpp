@@ -12,7 +12,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <istream>
 #include <mutex>
 #include <vector>
@@ -20,6 +19,7 @@
 #include "dfe/ssl_crypt_nss_key.h"
 #include "dfe/ssl_crypt_nss_store.h"
 #include "dfe/ssl_digests.h"
+#include "dfe/ssl_x509.h"
 #include "platform/base64.h"
 #include "platform/cert_dialog.h"
 #include "platform/date_time.h"
@@ -132,28 +132,9 @@ std::string Digerir(std::istream& s, const EVP_MD* md) {
   return std::string(reinterpret_cast<const char*>(out), len);
 }
 
-X509* X509DeDER(const unsigned char* data, std::size_t len) {
-  const unsigned char* p = data;
-  return d2i_X509(nullptr, &p, static_cast<long>(len));
-}
-
-std::string DER(X509* cert) {
-  unsigned char* buf = nullptr;
-  int len = i2d_X509(cert, &buf);
-  if (len <= 0) return {};
-  std::string out(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
-  OPENSSL_free(buf);
-  return out;
-}
-
-// Size of the tag and length in front of a DER value's content; 0 when malformed.
-std::size_t CabecalhoDER(const std::string& der) {
-  if (der.size() < 2) return 0;
-  const auto b1 = static_cast<unsigned char>(der[1]);
-  if (b1 < 0x80) return 2;
-  std::size_t n = b1 & 0x7F;
-  if (n == 0 || n > 4 || der.size() < 2 + n) return 0;
-  return 2 + n;
+// The DER bytes NSS holds for a certificate.
+std::string_view DerDe(const CERTCertificate* c) {
+  return {reinterpret_cast<const char*>(c->derCert.data), c->derCert.len};
 }
 
 struct NomeAtributo {
@@ -219,55 +200,6 @@ std::string NomeX500(const X509_NAME* name) {
   return out;
 }
 
-// The text of the first other-name entry with that identifier: its string value without the
-// tag and length in front (whatever string type the issuer chose), trimmed.
-std::string OutroNome(const GENERAL_NAMES* nomes, const char* oid) {
-  for (int i = 0; i < sk_GENERAL_NAME_num(nomes); ++i) {
-    const GENERAL_NAME* gn = sk_GENERAL_NAME_value(nomes, i);
-    if (gn->type != GEN_OTHERNAME) continue;
-    char texto[64];
-    OBJ_obj2txt(texto, sizeof texto, gn->d.otherName->type_id, 1);
-    if (std::string_view(texto) != oid) continue;
-    unsigned char* buf = nullptr;
-    int len = i2d_ASN1_TYPE(gn->d.otherName->value, &buf);
-    if (len <= 0) return {};
-    std::string der(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
-    OPENSSL_free(buf);
-    switch (static_cast<unsigned char>(der[0])) {
-      case V_ASN1_OCTET_STRING:
-      case V_ASN1_UTF8STRING:
-      case V_ASN1_PRINTABLESTRING:
-      case V_ASN1_T61STRING:
-      case V_ASN1_IA5STRING:
-      case V_ASN1_VISIBLESTRING:
-        der.erase(0, CabecalhoDER(der));
-        break;
-      default:
-        break;
-    }
-    return platform::Trim(der);
-  }
-  return {};
-}
-
-std::string CNPJDaExtensao(X509* cert) {
-  const int idx = X509_get_ext_by_NID(cert, NID_subject_alt_name, -1);
-  if (idx < 0) return {};
-  auto* nomes = static_cast<GENERAL_NAMES*>(X509V3_EXT_d2i(X509_get_ext(cert, idx)));
-  if (nomes == nullptr)
-    throw ETrivoDFeException("GetCertExtensionName: Falha ao executar \"CryptDecodeObject\". Erro:" + CodigoOpenSSL());
-  std::string cnpj = platform::Copy(OutroNome(nomes, "2.16.76.1.3.3"), 1, 14);
-  if (cnpj.empty()) cnpj = platform::Copy(OutroNome(nomes, "2.16.76.1.3.1"), 9, 11);
-  GENERAL_NAMES_free(nomes);
-  return cnpj;
-}
-
-platform::TDateTime DataLocal(const ASN1_TIME* t) {
-  std::tm tm{};
-  if (t == nullptr || ASN1_TIME_to_tm(t, &tm) != 1) return 0;
-  return platform::FromUnixUtc(static_cast<std::int64_t>(timegm(&tm)));
-}
-
 // The serial text on which the PIN list is keyed; each entry is followed by ",".
 std::mutex& ListaPINLock() {
   static std::mutex m;
@@ -303,26 +235,20 @@ std::string SerialCertificado(X509* cert) {
   if (len <= 0) return {};
   std::string der(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
   OPENSSL_free(buf);
-  der.erase(0, CabecalhoDER(der));
+  der.erase(0, x509::CabecalhoDER(der));
   return platform::Trim(platform::BytesToHex(der));
 }
 
-// Serial text, thumbprint, subject and issuer in X.500 string form, tax number (common name,
-// else the subject alternative name), validity in local time, DER in Base64, and the key type.
+[[noreturn]] void ExtensaoIlegivel() {
+  throw ETrivoDFeException("GetCertExtensionName: Falha ao executar \"CryptDecodeObject\". Erro:" + CodigoOpenSSL());
+}
+
+// Names in X.500 string form, the serial with its sign byte.
+constexpr x509::TFormaBackEnd kFormaWinCrypt{&NomeX500, &SerialCertificado, &ExtensaoIlegivel};
+
+// The record of a certificate; the type says where its key is.
 void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertificado tipo) {
-  dados.Clear();
-  dados.Tipo = tipo;
-  dados.NumeroSerie = SerialCertificado(cert);
-  unsigned char sha1[EVP_MAX_MD_SIZE];
-  unsigned int len = 0;
-  if (X509_digest(cert, EVP_sha1(), sha1, &len) == 1)
-    dados.ThumbPrint = platform::BytesToHex(std::string(reinterpret_cast<const char*>(sha1), len));
-  dados.SetSubjectName(NomeX500(X509_get_subject_name(cert)));
-  if (dados.CNPJ.empty()) dados.CNPJ = CNPJDaExtensao(cert);
-  dados.DataVenc = DataLocal(X509_get0_notAfter(cert));
-  dados.DataInicioValidade = DataLocal(X509_get0_notBefore(cert));
-  dados.SetIssuerName(NomeX500(X509_get_issuer_name(cert)));
-  dados.DERBase64 = platform::Base64Encode(DER(cert));
+  x509::LerDadosCertificado(cert, kFormaWinCrypt, tipo, dados);
 }
 
 }  // namespace
@@ -397,7 +323,7 @@ std::string TDFeWinCrypt::ExportarPFX() {
 
   STACK_OF(X509)* cadeia = sk_X509_new_null();
   for (const auto& der : nss::IssuerChain(FCarregado->nssCert.get()))
-    if (X509* c = X509DeDER(reinterpret_cast<const unsigned char*>(der.data()), der.size())) sk_X509_push(cadeia, c);
+    if (X509* c = x509::DeDER(der)) sk_X509_push(cadeia, c);
   CarregarProvedoresOpenSSL();
   const std::string senha = FpDFeSSL.Senha();
   PKCS12* p12 = PKCS12_create(senha.c_str(), nullptr, evp, FCarregado->cert, cadeia, 0, 0, 0, 0, 0);
@@ -454,7 +380,7 @@ void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
   AbrirStore();
   const std::string serie = FpDFeSSL.NumeroSerie();
   for (auto& c : FStore->UserCertificates()) {
-    X509* x = X509DeDER(c->derCert.data, c->derCert.len);
+    X509* x = x509::DeDER(DerDe(c.get()));
     if (x == nullptr) continue;
     if (SerialCertificado(x) != serie) {
       X509_free(x);
@@ -588,7 +514,7 @@ std::string TDFeWinCrypt::SelecionarCertificado() {
   AbrirStore();
   std::vector<platform::CertificateRow> linhas;
   for (auto& c : FStore->UserCertificates()) {
-    X509* x = X509DeDER(c->derCert.data, c->derCert.len);
+    X509* x = x509::DeDER(DerDe(c.get()));
     if (x == nullptr) continue;
     TDadosCertificado dados;
     LerDadosCertificado(x, dados, tpcDesconhecido);
@@ -610,7 +536,7 @@ void TDFeWinCrypt::LerCertificadosStore() {
   const bool abriu = FStore == nullptr;
   AbrirStore();
   for (auto& c : FStore->UserCertificates()) {
-    if (X509* x = X509DeDER(c->derCert.data, c->derCert.len)) {
+    if (X509* x = x509::DeDER(DerDe(c.get()))) {
       LerDadosCertificado(x, FpListaCertificados->New(), tpcDesconhecido);
       X509_free(x);
     }
@@ -622,7 +548,7 @@ bool TDFeWinCrypt::CarregarCertificadoPublico(const std::string& dadosX509Base64
   DescarregarCertificado();
   const auto der = platform::Base64Decode(dadosX509Base64);
   if (!der || der->empty()) return false;
-  X509* x = X509DeDER(reinterpret_cast<const unsigned char*>(der->data()), der->size());
+  X509* x = x509::DeDER(*der);
   if (x == nullptr) {
     ERR_clear_error();
     return false;
