@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "dfe/configuration_fields.h"
 #include "dfe/exceptions.h"
 #include "dfe/xml_writer.h"
 #include "platform/base64.h"
@@ -32,13 +33,6 @@ constexpr TLinhaSSLLib kSSLLibs[] = {
     {libCapicomSoap, cryCapicom, httpIndy, xsMsXmlCapicom},
     {libWinCrypt, cryWinCrypt, httpWinHttp, xsLibXml2},
 };
-
-// An ordinal from the INI, kept only when it names a value of the enumeration.
-template <class E>
-E LerOrdinal(const TIniFile& ini, const std::string& secao, const char* chave, E atual, int ultimo) {
-  std::int64_t v = ini.ReadInteger(secao, chave, static_cast<int>(atual));
-  return v >= 0 && v <= ultimo ? static_cast<E>(v) : atual;
-}
 
 // The lines of a services INI's bytes (LF or CR LF; bytes that are not UTF-8 read as
 // Windows-1252), without the empty item a final line break would leave.
@@ -111,51 +105,37 @@ void TGeralConf::SetSSLXmlSignLib(TSSLXmlSignLib AValue) {
   AtualizarSSLLib();
 }
 
+template <class V>
+void TGeralConf::Campos(V& v) {
+  using G = TGeralConf;
+  using enum campos::TSecao;
+  v(DFe, "SSLCryptLib", campos::Ordinal(cryWinCrypt), &G::FSSLCryptLib, &G::SetSSLCryptLib);
+  v(DFe, "SSLHttpLib", campos::Ordinal(httpIndy), &G::FSSLHttpLib, &G::SetSSLHttpLib);
+  v(DFe, "SSLXmlSignLib", campos::Ordinal(xsLibXml2), &G::FSSLXmlSignLib, &G::SetSSLXmlSignLib);
+  v.Copia(&G::FSSLLib, nullptr);  // after the three, which recompute it
+  v(Sessao, "FormaEmissao", campos::Ordinal(teOffLine), &G::FFormaEmissao, &G::SetFormaEmissao);
+  v(Sessao, "SalvarGer", campos::Bool, &G::FSalvar, &G::SetSalvar);
+  v(Sessao, "ExibirErroSchema", campos::Bool, &G::FExibirErroSchema, &G::SetExibirErroSchema);
+  v(Sessao, "RetirarAcentos", campos::Bool, &G::FRetirarAcentos, &G::SetRetirarAcentos);
+  v(Sessao, "RetirarEspacos", campos::Bool, &G::FRetirarEspacos, &G::SetRetirarEspacos);
+  v(Sessao, "IdentarXML", campos::Bool, &G::FIdentarXML, &G::SetIdentarXML);
+  v(Sessao, "ValidarDigest", campos::Bool, &G::FValidarDigest, &G::SetValidarDigest);
+  v(Sessao, "FormatoAlerta", campos::Texto, &G::FFormatoAlerta, &G::SetFormatoAlerta, &G::FormatoAlerta);
+}
+
 void TGeralConf::Assign(const TGeralConf& o) {
-  SetSSLCryptLib(o.FSSLCryptLib);
-  SetSSLHttpLib(o.FSSLHttpLib);
-  SetSSLXmlSignLib(o.FSSLXmlSignLib);
-  FSSLLib = o.FSSLLib;
-  SetFormaEmissao(o.FFormaEmissao);
-  SetSalvar(o.FSalvar);
-  SetExibirErroSchema(o.FExibirErroSchema);
-  SetFormatoAlerta(o.FFormatoAlerta);
-  SetRetirarAcentos(o.FRetirarAcentos);
-  SetRetirarEspacos(o.FRetirarEspacos);
-  SetIdentarXML(o.FIdentarXML);
-  SetValidarDigest(o.FValidarDigest);
+  campos::TCopia copia(*this, o);
+  Campos(copia);
 }
 
 void TGeralConf::GravarIni(TIniFile& AIni) const {
-  AIni.WriteInteger("DFe", "SSLCryptLib", FSSLCryptLib);
-  AIni.WriteInteger("DFe", "SSLHttpLib", FSSLHttpLib);
-  AIni.WriteInteger("DFe", "SSLXmlSignLib", FSSLXmlSignLib);
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteInteger(s, "FormaEmissao", FFormaEmissao);
-  AIni.WriteBool(s, "SalvarGer", FSalvar);
-  AIni.WriteBool(s, "ExibirErroSchema", FExibirErroSchema);
-  AIni.WriteBool(s, "RetirarAcentos", FRetirarAcentos);
-  AIni.WriteBool(s, "RetirarEspacos", FRetirarEspacos);
-  AIni.WriteBool(s, "IdentarXML", FIdentarXML);
-  AIni.WriteBool(s, "ValidarDigest", FValidarDigest);
-  AIni.WriteString(s, "FormatoAlerta", FormatoAlerta());
+  campos::TGravacao gravacao(*this, AIni);
+  Campos(gravacao);
 }
 
 void TGeralConf::LerIni(const TIniFile& AIni) {
-  SetSSLCryptLib(LerOrdinal(AIni, "DFe", "SSLCryptLib", FSSLCryptLib, cryWinCrypt));
-  SetSSLHttpLib(LerOrdinal(AIni, "DFe", "SSLHttpLib", FSSLHttpLib, httpIndy));
-  SetSSLXmlSignLib(LerOrdinal(AIni, "DFe", "SSLXmlSignLib", FSSLXmlSignLib, xsLibXml2));
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  FFormaEmissao = LerOrdinal(AIni, s, "FormaEmissao", FFormaEmissao, teOffLine);
-  FSalvar = AIni.ReadBool(s, "SalvarGer", FSalvar);
-  FExibirErroSchema = AIni.ReadBool(s, "ExibirErroSchema", FExibirErroSchema);
-  FRetirarAcentos = AIni.ReadBool(s, "RetirarAcentos", FRetirarAcentos);
-  FRetirarEspacos = AIni.ReadBool(s, "RetirarEspacos", FRetirarEspacos);
-  FIdentarXML = AIni.ReadBool(s, "IdentarXML", FIdentarXML);
-  FValidarDigest = AIni.ReadBool(s, "ValidarDigest", FValidarDigest);
-  FFormatoAlerta = AIni.ReadString(s, "FormatoAlerta", FormatoAlerta());
+  campos::TLeitura leitura(*this, AIni);
+  Campos(leitura);
 }
 
 TWebServicesConf::TWebServicesConf(TConfiguracoes& AOwner) : TGrupoConf(AOwner) {}
@@ -238,28 +218,6 @@ void TWebServicesConf::LerParams() {
   Params = LinhasDoTexto(texto);
 }
 
-void TWebServicesConf::Assign(const TWebServicesConf& o) {
-  SetUF(o.FUF);
-  SetAmbiente(o.FAmbiente);
-  SetVisualizar(o.FVisualizar);
-  SetProxyHost(o.FProxyHost);
-  SetProxyPort(o.FProxyPort);
-  SetProxyUser(o.FProxyUser);
-  SetProxyPass(o.FProxyPass);
-  SetAguardarConsultaRet(o.FAguardarConsultaRet);
-  SetTentativas(o.FTentativas);
-  SetIntervaloTentativas(o.FIntervaloTentativas);
-  SetAjustaAguardaConsultaRet(o.FAjustaAguardaConsultaRet);
-  SetSalvar(o.FSalvar);
-  Params = o.Params;
-  SetTimeOut(o.FTimeOut);
-  SetTimeOutPorThread(o.FTimeOutPorThread);
-  SetQuebradeLinha(o.FQuebradeLinha);
-  TimeZoneConf.Assign(o.TimeZoneConf);
-  SetSSLType(o.FSSLType);
-  SetResourceName(o.FResourceName);
-}
-
 namespace {
 // The proxy password is masked with ChaveCryptINI, or with the proxy host when there is none.
 std::string ChaveProxy(const TConfiguracoes& c, const std::string& host) {
@@ -267,54 +225,50 @@ std::string ChaveProxy(const TConfiguracoes& c, const std::string& host) {
 }
 }  // namespace
 
+template <class V>
+void TWebServicesConf::Campos(V& v) {
+  using G = TWebServicesConf;
+  using enum campos::TSecao;
+  v(DFe, "UF", campos::Texto, &G::FUF, &G::SetUF);
+  v(
+      DFe, "TimeZone.Modo", campos::Ordinal(tzManual), [](auto& g) -> auto& { return g.TimeZoneConf.ModoDeteccao; },
+      nullptr);
+  v(
+      DFe, "TimeZone.Str", campos::Texto, [](auto& g) -> auto& { return g.TimeZoneConf.TimeZoneStr; }, nullptr);
+  v(Proxy, "Servidor", campos::Texto, &G::FProxyHost, &G::SetProxyHost);
+  v(Proxy, "Porta", campos::Texto, &G::FProxyPort, &G::SetProxyPort);
+  v(Proxy, "Usuario", campos::Texto, &G::FProxyUser, &G::SetProxyUser);
+  // Read after the host, whose value masks it when there is no INI key.
+  v(Proxy, "Senha", campos::Base64([](const G& g) { return ChaveProxy(g.FConfiguracoes, g.FProxyHost); }),
+    &G::FProxyPass, &G::SetProxyPass);
+  v(Sessao, "Ambiente", campos::Ordinal(taHomologacao), &G::FAmbiente, &G::SetAmbiente);
+  v(Sessao, "SalvarWS", campos::Bool, &G::FSalvar, &G::SetSalvar);
+  v(Sessao, "Timeout", campos::Inteiro, &G::FTimeOut, &G::SetTimeOut);
+  v(Sessao, "TimeoutPorThread", campos::Bool, &G::FTimeOutPorThread, &G::SetTimeOutPorThread);
+  v(Sessao, "Visualizar", campos::Bool, &G::FVisualizar, &G::SetVisualizar);
+  v(Sessao, "AjustaAguardaConsultaRet", campos::Bool, &G::FAjustaAguardaConsultaRet, &G::SetAjustaAguardaConsultaRet);
+  v(Sessao, "AguardarConsultaRet", campos::Inteiro, &G::FAguardarConsultaRet, &G::SetAguardarConsultaRet);
+  v(Sessao, "IntervaloTentativas", campos::Inteiro, &G::FIntervaloTentativas, &G::SetIntervaloTentativas);
+  v(Sessao, "Tentativas", campos::Inteiro, &G::FTentativas, &G::SetTentativas);
+  v(Sessao, "SSLType", campos::Ordinal(LT_SSHv2), &G::FSSLType, &G::SetSSLType);
+  v(Sessao, "QuebradeLinha", campos::Texto, &G::FQuebradeLinha, &G::SetQuebradeLinha);
+  v.Copia(&G::Params, nullptr);
+  v.Copia(&G::FResourceName, &G::SetResourceName);
+}
+
+void TWebServicesConf::Assign(const TWebServicesConf& o) {
+  campos::TCopia copia(*this, o);
+  Campos(copia);
+}
+
 void TWebServicesConf::GravarIni(TIniFile& AIni) const {
-  AIni.WriteString("DFe", "UF", FUF);
-  AIni.WriteInteger("DFe", "TimeZone.Modo", TimeZoneConf.ModoDeteccao);
-  AIni.WriteString("DFe", "TimeZone.Str", TimeZoneConf.TimeZoneStr);
-  AIni.WriteString("Proxy", "Servidor", FProxyHost);
-  AIni.WriteString("Proxy", "Porta", FProxyPort);
-  AIni.WriteString("Proxy", "Usuario", FProxyUser);
-  AIni.WriteString(
-      "Proxy", "Senha",
-      platform::Base64Encode(platform::XorComChaveCiclica(FProxyPass, ChaveProxy(FConfiguracoes, FProxyHost))));
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteInteger(s, "Ambiente", FAmbiente);
-  AIni.WriteBool(s, "SalvarWS", FSalvar);
-  AIni.WriteInteger(s, "Timeout", FTimeOut);
-  AIni.WriteBool(s, "TimeoutPorThread", FTimeOutPorThread);
-  AIni.WriteBool(s, "Visualizar", FVisualizar);
-  AIni.WriteBool(s, "AjustaAguardaConsultaRet", FAjustaAguardaConsultaRet);
-  AIni.WriteInteger(s, "AguardarConsultaRet", FAguardarConsultaRet);
-  AIni.WriteInteger(s, "IntervaloTentativas", FIntervaloTentativas);
-  AIni.WriteInteger(s, "Tentativas", FTentativas);
-  AIni.WriteInteger(s, "SSLType", FSSLType);
-  AIni.WriteString(s, "QuebradeLinha", FQuebradeLinha);
+  campos::TGravacao gravacao(*this, AIni);
+  Campos(gravacao);
 }
 
 void TWebServicesConf::LerIni(const TIniFile& AIni) {
-  SetUF(AIni.ReadString("DFe", "UF", FUF));
-  TimeZoneConf.ModoDeteccao = LerOrdinal(AIni, "DFe", "TimeZone.Modo", TimeZoneConf.ModoDeteccao, tzManual);
-  TimeZoneConf.TimeZoneStr = AIni.ReadString("DFe", "TimeZone.Str", TimeZoneConf.TimeZoneStr);
-  SetProxyHost(AIni.ReadString("Proxy", "Servidor", FProxyHost));
-  SetProxyPort(AIni.ReadString("Proxy", "Porta", FProxyPort));
-  SetProxyUser(AIni.ReadString("Proxy", "Usuario", FProxyUser));
-  if (AIni.ValueExists("Proxy", "Senha"))
-    if (auto b = platform::Base64Decode(AIni.ReadString("Proxy", "Senha", "")))
-      SetProxyPass(platform::XorComChaveCiclica(*b, ChaveProxy(FConfiguracoes, FProxyHost)));
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  SetAmbiente(LerOrdinal(AIni, s, "Ambiente", FAmbiente, taHomologacao));
-  SetSalvar(AIni.ReadBool(s, "SalvarWS", FSalvar));
-  SetTimeOut(static_cast<int>(AIni.ReadInteger(s, "Timeout", FTimeOut)));
-  SetTimeOutPorThread(AIni.ReadBool(s, "TimeoutPorThread", FTimeOutPorThread));
-  SetVisualizar(AIni.ReadBool(s, "Visualizar", FVisualizar));
-  SetAjustaAguardaConsultaRet(AIni.ReadBool(s, "AjustaAguardaConsultaRet", FAjustaAguardaConsultaRet));
-  SetAguardarConsultaRet(static_cast<std::uint32_t>(AIni.ReadInteger(s, "AguardarConsultaRet", FAguardarConsultaRet)));
-  SetIntervaloTentativas(static_cast<std::uint32_t>(AIni.ReadInteger(s, "IntervaloTentativas", FIntervaloTentativas)));
-  SetTentativas(static_cast<int>(AIni.ReadInteger(s, "Tentativas", FTentativas)));
-  SetSSLType(LerOrdinal(AIni, s, "SSLType", FSSLType, LT_SSHv2));
-  SetQuebradeLinha(AIni.ReadString(s, "QuebradeLinha", FQuebradeLinha));
+  campos::TLeitura leitura(*this, AIni);
+  Campos(leitura);
 }
 
 TCertificadosConf::TCertificadosConf(TConfiguracoes& AOwner) : TGrupoConf(AOwner) {}
@@ -351,35 +305,31 @@ void TCertificadosConf::SetSenha(const std::string& AValue) {
   if (TDFeSSL* ssl = SSL()) ssl->SetSenha(AValue);
 }
 
+template <class V>
+void TCertificadosConf::Campos(V& v) {
+  using G = TCertificadosConf;
+  using enum campos::TSecao;
+  v(DFe, "URLPFX", campos::Texto, &G::FURLPFX, &G::SetURLPFX);
+  v(DFe, "ArquivoPFX", campos::Texto, &G::FArquivoPFX, &G::SetArquivoPFX);
+  v(DFe, "NumeroSerie", campos::Texto, &G::FNumeroSerie, &G::SetNumeroSerie);
+  v(DFe, "VerificarValidade", campos::Bool, &G::FVerificarValidade, &G::SetVerificarValidade);
+  v(DFe, "DadosPFX", campos::Base64([](const G&) { return std::string(); }), &G::FDadosPFX, &G::SetDadosPFX);
+  v(DFe, "Senha", campos::Base64([](const G& g) { return g.FConfiguracoes.ChaveCryptINI; }), &G::Senha, &G::SetSenha);
+}
+
 void TCertificadosConf::Assign(const TCertificadosConf& o) {
-  SetURLPFX(o.FURLPFX);
-  SetArquivoPFX(o.FArquivoPFX);
-  SetDadosPFX(o.FDadosPFX);
-  SetNumeroSerie(o.FNumeroSerie);
-  SetSenha(o.Senha());
-  SetVerificarValidade(o.FVerificarValidade);
+  campos::TCopia copia(*this, o);
+  Campos(copia);
 }
 
 void TCertificadosConf::GravarIni(TIniFile& AIni) const {
-  AIni.WriteString("DFe", "URLPFX", FURLPFX);
-  AIni.WriteString("DFe", "ArquivoPFX", FArquivoPFX);
-  AIni.WriteString("DFe", "NumeroSerie", FNumeroSerie);
-  AIni.WriteBool("DFe", "VerificarValidade", FVerificarValidade);
-  AIni.WriteString("DFe", "DadosPFX", platform::Base64Encode(FDadosPFX));
-  AIni.WriteString("DFe", "Senha",
-                   platform::Base64Encode(platform::XorComChaveCiclica(Senha(), FConfiguracoes.ChaveCryptINI)));
+  campos::TGravacao gravacao(*this, AIni);
+  Campos(gravacao);
 }
 
 void TCertificadosConf::LerIni(const TIniFile& AIni) {
-  SetURLPFX(AIni.ReadString("DFe", "URLPFX", FURLPFX));
-  SetArquivoPFX(AIni.ReadString("DFe", "ArquivoPFX", FArquivoPFX));
-  SetNumeroSerie(AIni.ReadString("DFe", "NumeroSerie", FNumeroSerie));
-  SetVerificarValidade(AIni.ReadBool("DFe", "VerificarValidade", FVerificarValidade));
-  if (AIni.ValueExists("DFe", "DadosPFX"))
-    if (auto b = platform::Base64Decode(AIni.ReadString("DFe", "DadosPFX", ""))) SetDadosPFX(*b);
-  if (AIni.ValueExists("DFe", "Senha"))
-    if (auto b = platform::Base64Decode(AIni.ReadString("DFe", "Senha", "")))
-      SetSenha(platform::XorComChaveCiclica(*b, FConfiguracoes.ChaveCryptINI));
+  campos::TLeitura leitura(*this, AIni);
+  Campos(leitura);
 }
 
 std::string TOrdenacaoPathItem::GetDisplayName() const {
@@ -436,57 +386,47 @@ std::string TArquivosConf::IniServicos() {
   return Padrao(FIniServicos, platform::ProgramFolder() + FConfiguracoes.WebServices->ResourceName() + ".ini", false);
 }
 
+template <class V>
+void TArquivosConf::Campos(V& v) {
+  using G = TArquivosConf;
+  using enum campos::TSecao;
+  // The paths go to the INI as read, so with their defaults.
+  v(Sessao, "PathSalvar", campos::Texto, &G::FPathSalvar, &G::SetPathSalvar, &G::PathSalvar);
+  v(Sessao, "PathSchemas", campos::Texto, &G::FPathSchemas, &G::SetPathSchemas, &G::PathSchemas);
+  v(Sessao, "IniServicos", campos::Texto, &G::FIniServicos, &G::SetIniServicos, &G::IniServicos);
+  v(Sessao, "SalvarArq", campos::Bool, &G::FSalvar, &G::SetSalvar);
+  v(Sessao, "AdicionarLiteral", campos::Bool, &G::FAdicionarLiteral, &G::SetAdicionarLiteral);
+  v(Sessao, "SepararPorCNPJ", campos::Bool, &G::FSepararPorCNPJ, &G::SetSepararPorCNPJ);
+  v(Sessao, "SepararPorIE", campos::Bool, &G::FSepararPorIE, &G::SetSepararPorIE);
+  v(Sessao, "SepararPorModelo", campos::Bool, &G::FSepararPorModelo, &G::SetSepararPorModelo);
+  v(Sessao, "SepararPorAno", campos::Bool, &G::FSepararPorAno, &G::SetSepararPorAno);
+  v(Sessao, "SepararPorMes", campos::Bool, &G::FSepararPorMes, &G::SetSepararPorMes);
+  v(Sessao, "SepararPorDia", campos::Bool, &G::FSepararPorDia, &G::SetSepararPorDia);
+  v(
+      Sessao, "Download.PathDownload", campos::Texto, [](auto& g) -> auto& { return g.DownloadDFe.PathDownload; },
+      nullptr);
+  v(
+      Sessao, "Download.SepararPorNome", campos::Bool, [](auto& g) -> auto& { return g.DownloadDFe.SepararPorNome; },
+      nullptr);
+  v.Copia(&G::OrdenacaoPath, [](G& g, const TOrdenacaoPath& outra) {
+    g.OrdenacaoPath.Clear();
+    for (int i = 0; i < outra.Count(); ++i) g.OrdenacaoPath.Add().Assign(outra.Items(i));
+  });
+}
+
 void TArquivosConf::Assign(const TArquivosConf& o) {
-  SetPathSalvar(o.FPathSalvar);
-  SetPathSchemas(o.FPathSchemas);
-  SetIniServicos(o.FIniServicos);
-  SetSalvar(o.FSalvar);
-  SetAdicionarLiteral(o.FAdicionarLiteral);
-  SetSepararPorCNPJ(o.FSepararPorCNPJ);
-  SetSepararPorIE(o.FSepararPorIE);
-  SetSepararPorModelo(o.FSepararPorModelo);
-  SetSepararPorAno(o.FSepararPorAno);
-  SetSepararPorMes(o.FSepararPorMes);
-  SetSepararPorDia(o.FSepararPorDia);
-  OrdenacaoPath.Clear();
-  for (int i = 0; i < o.OrdenacaoPath.Count(); ++i) OrdenacaoPath.Add().Assign(o.OrdenacaoPath.Items(i));
-  DownloadDFe.Assign(o.DownloadDFe);
+  campos::TCopia copia(*this, o);
+  Campos(copia);
 }
 
 void TArquivosConf::GravarIni(TIniFile& AIni) {
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteString(s, "PathSalvar", PathSalvar());
-  AIni.WriteString(s, "PathSchemas", PathSchemas());
-  AIni.WriteString(s, "IniServicos", IniServicos());
-  AIni.WriteBool(s, "SalvarArq", FSalvar);
-  AIni.WriteBool(s, "AdicionarLiteral", FAdicionarLiteral);
-  AIni.WriteBool(s, "SepararPorCNPJ", FSepararPorCNPJ);
-  AIni.WriteBool(s, "SepararPorIE", FSepararPorIE);
-  AIni.WriteBool(s, "SepararPorModelo", FSepararPorModelo);
-  AIni.WriteBool(s, "SepararPorAno", FSepararPorAno);
-  AIni.WriteBool(s, "SepararPorMes", FSepararPorMes);
-  AIni.WriteBool(s, "SepararPorDia", FSepararPorDia);
-  AIni.WriteString(s, "Download.PathDownload", DownloadDFe.PathDownload);
-  AIni.WriteBool(s, "Download.SepararPorNome", DownloadDFe.SepararPorNome);
+  campos::TGravacao gravacao(*this, AIni);
+  Campos(gravacao);
 }
 
 void TArquivosConf::LerIni(const TIniFile& AIni) {
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  SetPathSalvar(AIni.ReadString(s, "PathSalvar", PathSalvar()));
-  SetPathSchemas(AIni.ReadString(s, "PathSchemas", PathSchemas()));
-  SetIniServicos(AIni.ReadString(s, "IniServicos", IniServicos()));
-  SetSalvar(AIni.ReadBool(s, "SalvarArq", FSalvar));
-  SetAdicionarLiteral(AIni.ReadBool(s, "AdicionarLiteral", FAdicionarLiteral));
-  SetSepararPorCNPJ(AIni.ReadBool(s, "SepararPorCNPJ", FSepararPorCNPJ));
-  SetSepararPorIE(AIni.ReadBool(s, "SepararPorIE", FSepararPorIE));
-  SetSepararPorModelo(AIni.ReadBool(s, "SepararPorModelo", FSepararPorModelo));
-  SetSepararPorAno(AIni.ReadBool(s, "SepararPorAno", FSepararPorAno));
-  SetSepararPorMes(AIni.ReadBool(s, "SepararPorMes", FSepararPorMes));
-  SetSepararPorDia(AIni.ReadBool(s, "SepararPorDia", FSepararPorDia));
-  DownloadDFe.PathDownload = AIni.ReadString(s, "Download.PathDownload", DownloadDFe.PathDownload);
-  DownloadDFe.SepararPorNome = AIni.ReadBool(s, "Download.SepararPorNome", DownloadDFe.SepararPorNome);
+  campos::TLeitura leitura(*this, AIni);
+  Campos(leitura);
 }
 
 std::string TArquivosConf::GetPath(const std::string& APath, const std::string& ALiteral, const std::string& CNPJ,
@@ -574,23 +514,27 @@ std::string TArquivosConf::GetPathDownloadEvento(TpcnTpEvento tipoEvento, const 
   return dir;
 }
 
+template <class V>
+void TRespTecConf::Campos(V& v) {
+  using G = TRespTecConf;
+  using enum campos::TSecao;
+  v(Sessao, "IdCSRT", campos::Inteiro, &G::IdCSRT, nullptr);
+  v(Sessao, "CSRT", campos::Texto, &G::CSRT, nullptr);
+}
+
 void TRespTecConf::Assign(const TRespTecConf& o) {
-  IdCSRT = o.IdCSRT;
-  CSRT = o.CSRT;
+  campos::TCopia copia(*this, o);
+  Campos(copia);
 }
 
 void TRespTecConf::GravarIni(TIniFile& AIni) const {
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteInteger(s, "IdCSRT", IdCSRT);
-  AIni.WriteString(s, "CSRT", CSRT);
+  campos::TGravacao gravacao(*this, AIni);
+  Campos(gravacao);
 }
 
 void TRespTecConf::LerIni(const TIniFile& AIni) {
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  IdCSRT = static_cast<int>(AIni.ReadInteger(s, "IdCSRT", IdCSRT));
-  CSRT = AIni.ReadString(s, "CSRT", CSRT);
+  campos::TLeitura leitura(*this, AIni);
+  Campos(leitura);
 }
 
 // ---- root --------------------------------------------------------------------------------

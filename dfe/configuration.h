@@ -89,6 +89,10 @@ class TGeralConf : public TGrupoConf {
   void SetValidarDigest(bool AValue) { FValidarDigest = AValue; }
 
  private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V& v);
+
   void AtualizarSSLLib();
 
   TSSLLib FSSLLib = libNone;
@@ -175,6 +179,10 @@ class TWebServicesConf : public TGrupoConf {
   TTimeZoneConf TimeZoneConf;
 
  private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V& v);
+
   std::string FUF = "SP";
   int FUFCodigo = 35;
   TpcnTipoAmbiente FAmbiente = taHomologacao;
@@ -216,6 +224,10 @@ class TCertificadosConf : public TGrupoConf {
   void SetVerificarValidade(bool AValue) { FVerificarValidade = AValue; }
 
  private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V& v);
+
   std::string FURLPFX, FArquivoPFX, FDadosPFX, FNumeroSerie;
   TSenhaMascarada FSenha;
   bool FVerificarValidade = true;
@@ -299,6 +311,10 @@ class TArquivosConf : public TGrupoConf {
   TDownloadConf DownloadDFe;
 
  private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V& v);
+
   std::string Padrao(std::string& valor, const std::string& padrao, bool pasta);
   // PathDownload (the save folder when empty), then the name's letters and digits when the
   // download folders are divided by name.
@@ -321,6 +337,11 @@ class TRespTecConf : public TGrupoConf {
 
   int IdCSRT = 0;
   std::string CSRT;
+
+ private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V& v);
 };
 
 class TConfiguracoes {
