@@ -259,6 +259,10 @@ TEST(Configuracoes, IniRoundTripWithAndWithoutSection) {
     EXPECT_EQ(b.Arquivos->DownloadDFe.PathDownload, "/tmp/down");
     EXPECT_EQ(b.RespTec->IdCSRT, 3);
     EXPECT_EQ(b.RespTec->CSRT, "abc");
+    // What was read writes back key for key, in the same order.
+    TIniFile deNovo;
+    b.GravarIni(deNovo);
+    EXPECT_EQ(deNovo.ToText(), f.ToText());
     if (*chave) {
       EXPECT_NE(f.ReadString("DFe", "Senha", ""), platform::Base64Encode("1234"));
     }
