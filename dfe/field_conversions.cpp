@@ -100,6 +100,17 @@ constexpr auto kEventoValores = [] {
   return a;
 }();
 
+constexpr TFormatoDataHora kFormatosDataHora[] = {
+    {tcDat, "yyyy-mm-dd", false},
+    {tcDatCFe, "yyyymmdd", false},
+    {tcDatVcto, "dd/mm/yyyy", false},
+    {tcDatBol, "ddmmyyyy", false},
+    {tcDatHor, "yyyy-mm-dd\"T\"hh:nn:ss", false},
+    {tcDatHorCFe, "yyyymmddhhnnss", false},
+    {tcHor, "hh:nn:ss", true},
+    {tcHorCFe, "hhnnss", true},
+};
+
 }  // namespace
 
 std::string TipoEmissaoToStr(TpcnTipoEmissao t) { return EnumToStr(t, kCodigos1a9, kEmissoes); }
@@ -135,6 +146,12 @@ int CasasDecimais(TpcnTipoCampo t) {
     default:
       return 0;
   }
+}
+
+const TFormatoDataHora* FormatoDataHora(TpcnTipoCampo t) {
+  for (const auto& f : kFormatosDataHora)
+    if (f.Tipo == t) return &f;
+  return nullptr;
 }
 
 bool CodigoDaSiglaUF(std::string_view sigla, int& codigo) {

@@ -133,6 +133,16 @@ std::string TipoEventoDFeToStr(TpcnTpEvento t);
 // Number of decimals of a decimal field format; 0 for the other formats.
 int CasasDecimais(TpcnTipoCampo t);
 
+// A date or time field format: the pattern its fields are written and read with, and whether
+// it holds a time of day only (empty at midnight) or a date (empty on day zero).
+struct TFormatoDataHora {
+  TpcnTipoCampo Tipo;
+  std::string_view Formato;
+  bool SomenteHora;
+};
+// The row of a date or time format; null for the other formats.
+const TFormatoDataHora* FormatoDataHora(TpcnTipoCampo t);
+
 // A Brazilian federative unit: its abbreviation and its numeric code.
 struct TLinhaUF {
   std::string_view Sigla;

@@ -209,24 +209,11 @@ Variant TLeitor::rCampo(TpcnTipoCampo Tipo, std::string_view TAG, std::string_vi
     case tcHor:
     case tcHorCFe: {
       if (content.empty()) return 0;
-      switch (Tipo) {
-        case tcDat:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "yyyy-mm-dd"));
-        case tcDatCFe:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "yyyymmdd"));
-        case tcDatVcto:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "dd/mm/yyyy"));
-        case tcDatBol:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "ddmmyyyy"));
-        case tcDatHor:
-          return readDataHora(content);
-        case tcDatHorCFe:
-          return platform::TextoParaDataHoraComFormato(content, "yyyymmddhhnnss");
-        case tcHor:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "hh:nn:ss"));
-        default:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "hhnnss"));
-      }
+      // The two date-and-time formats come back as plain numbers; tcDatHor is read in any of
+      // its layouts, the others by their pattern.
+      if (Tipo == tcDatHor) return readDataHora(content);
+      const platform::TDateTime lido = platform::TextoParaDataHoraComFormato(content, FormatoDataHora(Tipo)->Formato);
+      return Tipo == tcDatHorCFe ? Variant(lido) : Variant::FromDateTime(lido);
     }
     case tcDe1:
     case tcDe2:

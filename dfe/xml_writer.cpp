@@ -114,80 +114,88 @@ void TGerador::wGrupo(std::string_view TAG, std::string_view ID, bool Identar) {
   if (Identar && !closing) ++Opcoes.NivelIdentacao;
 }
 
+// A field's content as formatted, whether it counts as empty, and the size limits it is checked
+// against (a decimal's grow by its separator).
+struct TGerador::TCampoFormatado {
+  std::string Conteudo;
+  bool Vazio = false;
+  int Min = 0, Max = 0;
+};
+
+namespace {
+
+void FormatarDataHora(const TFormatoDataHora& formato, const platform::Variant& valor, std::string& conteudo,
+                      bool& vazio) {
+  const platform::TDateTime dataHora = valor.AsDateTime();
+  conteudo = platform::FormatDateTime(formato.Formato, dataHora);
+  if (formato.SomenteHora) {
+    auto p = platform::DecodeDateTime(dataHora);
+    vazio = p.hour == 0 && p.minute == 0 && p.second == 0;
+  } else {
+    vazio = std::trunc(dataHora) == 0;
+  }
+}
+
+}  // namespace
+
 void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max, int ocorrencias,
                       const platform::Variant& valor, std::string_view Descricao, bool ParseTextoXML,
                       std::string_view Atributo) {
   if (ocorrencias < 0) return;
-  std::string id = Trim(ID);
-  std::string atributo = Trim(Atributo);
-  std::string tag = Prefixo + Trim(TAG);
-  bool E = false;
-  std::string C;
+  const std::string id = Trim(ID);
+  const std::string tag = Prefixo + Trim(TAG);
+  TCampoFormatado campo;
+  campo.Min = min;
+  campo.Max = max;
+  FormatarCampo(Tipo, id, tag, ocorrencias, valor, Descricao, campo);
+  wAlerta(id, tag, Descricao, AlertaDeTamanho(campo, ocorrencias, valor));
+  if (Opcoes.SomenteValidar) return;
+  gtCampo(tag, campo.Vazio ? std::string() : campo.Conteudo);
+  EscreverCampo(tag, Trim(Atributo), campo, ocorrencias, ParseTextoXML);
+}
 
-  auto dateField = [&](const char* pattern, bool timeOnly) {
-    platform::TDateTime dt = valor.AsDateTime();
-    C = platform::FormatDateTime(pattern, dt);
-    if (timeOnly) {
-      auto p = platform::DecodeDateTime(dt);
-      E = p.hour == 0 && p.minute == 0 && p.second == 0;
-    } else {
-      E = std::trunc(dt) == 0;
-    }
-  };
-
+void TGerador::FormatarCampo(TpcnTipoCampo Tipo, const std::string& id, const std::string& tag, int ocorrencias,
+                             const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo) {
+  std::string& conteudo = campo.Conteudo;
   switch (Tipo) {
     case tcStr:
-      C = Trim(valor.AsString());
-      E = C.empty();
+      conteudo = Trim(valor.AsString());
+      campo.Vazio = conteudo.empty();
       break;
     case tcStrOrig:
-      C = valor.AsString();
-      E = C.empty();
+      conteudo = valor.AsString();
+      campo.Vazio = conteudo.empty();
       break;
     case tcNumStr:
-      C = Trim(valor.AsString());
-      E = C.empty();
-      if (min > 0) C = platform::PadLeft(C, static_cast<std::size_t>(min));
+      conteudo = Trim(valor.AsString());
+      campo.Vazio = conteudo.empty();
+      if (campo.Min > 0) conteudo = platform::PadLeft(conteudo, static_cast<std::size_t>(campo.Min));
       break;
     case tcEsp:
-      C = Trim(valor.AsString());
-      if (!platform::TemSomenteDigitos(C)) wAlerta(id, tag, Descricao, "Conteúdo inválido");
-      E = C.empty();
+      conteudo = Trim(valor.AsString());
+      if (!platform::TemSomenteDigitos(conteudo)) wAlerta(id, tag, Descricao, "Conteúdo inválido");
+      campo.Vazio = conteudo.empty();
       break;
     case tcInt:
     case tcInt64: {
-      std::int64_t v;
-      C = readInteger(valor.AsString(), Tipo == tcInt64, v) ? std::to_string(v) : "0";
-      E = C == "0" && ocorrencias == 0;
-      C = padNumber(C, min);
+      std::int64_t numero;
+      conteudo = readInteger(valor.AsString(), Tipo == tcInt64, numero) ? std::to_string(numero) : "0";
+      campo.Vazio = conteudo == "0" && ocorrencias == 0;
+      conteudo = padNumber(conteudo, campo.Min);
       break;
     }
     case tcDat:
-      dateField("yyyy-mm-dd", false);
-      break;
     case tcDatCFe:
-      dateField("yyyymmdd", false);
-      break;
     case tcDatVcto:
-      dateField("dd/mm/yyyy", false);
-      break;
     case tcDatBol:
-      dateField("ddmmyyyy", false);
-      break;
     case tcDatHor:
-      dateField("yyyy-mm-dd\"T\"hh:nn:ss", false);
-      break;
     case tcDatHorCFe:
-      dateField("yyyymmddhhnnss", false);
-      break;
     case tcHor:
-      dateField("hh:nn:ss", true);
-      break;
     case tcHorCFe:
-      dateField("hhnnss", true);
+      FormatarDataHora(*FormatoDataHora(Tipo), valor, conteudo, campo.Vazio);
       break;
     case tcBoolStr:
-      C = valor.AsBoolean() ? "true" : "false";
+      conteudo = valor.AsBoolean() ? "true" : "false";
       break;
     case tcDe1:
     case tcDe2:
@@ -197,67 +205,79 @@ void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view 
     case tcDe6:
     case tcDe7:
     case tcDe8:
-    case tcDe10: {
-      const int N = CasasDecimais(Tipo);
-      const char sep = Opcoes.DecimalChar;
-      if (!Opcoes.SuprimirDecimais) {
-        ++min;
-        ++max;
-      }
-      double number = 0;
-      bool ok = true;
-      try {
-        number = valor.AsFloat();
-      } catch (const platform::EConvertError&) {
-        ok = false;
-      }
-      if (!ok || !platform::TryFormatFixed(number, N, sep, C)) {
-        number = 0;
-        C = "0.00";
-      }
-      std::size_t p = Pos(std::string_view(&sep, 1), C);
-      if (platform::StrToInt64Def(Copy(C, static_cast<long long>(p) + N + 1, 10), 0) > 0)
-        wAlerta(id, tag, Descricao, "Numero máximo de casas decimais permitidas " + std::to_string(N));
-      if (Opcoes.SuprimirDecimais) {
-        if (number == std::trunc(number))
-          platform::TryFormatFixed(number, 0, sep, C);
-        else
-          C = dropZeroDecimals(C, sep);
-      }
-      E = number == 0 && ocorrencias == 0;
-      C = padNumber(C, min);
+    case tcDe10:
+      FormatarDecimal(CasasDecimais(Tipo), id, tag, ocorrencias, valor, Descricao, campo);
       break;
-    }
   }
+}
 
-  std::string A;
-  const auto len = static_cast<long long>(platform::Utf8Length(C));
-  if (ocorrencias == 1 && E && min > 0)
-    A = "Nenhum valor informado";
-  else if (len < min && len > 0)
-    A = "Tamanho menor que o mínimo permitido";
-  if (len > max) A = "Tamanho maior que o máximo permitido";
-  if (!A.empty() && A.find("Nenhum valor informado") == std::string::npos && !E) A += " [" + valor.AsString() + "]";
-  wAlerta(id, tag, Descricao, A);
+void TGerador::FormatarDecimal(int casas, const std::string& id, const std::string& tag, int ocorrencias,
+                               const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo) {
+  std::string& conteudo = campo.Conteudo;
+  const char separador = Opcoes.DecimalChar;
+  if (!Opcoes.SuprimirDecimais) {
+    ++campo.Min;
+    ++campo.Max;
+  }
+  double numero = 0;
+  bool ok = true;
+  try {
+    numero = valor.AsFloat();
+  } catch (const platform::EConvertError&) {
+    ok = false;
+  }
+  if (!ok || !platform::TryFormatFixed(numero, casas, separador, conteudo)) {
+    numero = 0;
+    conteudo = "0.00";
+  }
+  std::size_t p = Pos(std::string_view(&separador, 1), conteudo);
+  if (platform::StrToInt64Def(Copy(conteudo, static_cast<long long>(p) + casas + 1, 10), 0) > 0)
+    wAlerta(id, tag, Descricao, "Numero máximo de casas decimais permitidas " + std::to_string(casas));
+  if (Opcoes.SuprimirDecimais) {
+    if (numero == std::trunc(numero))
+      platform::TryFormatFixed(numero, 0, separador, conteudo);
+    else
+      conteudo = dropZeroDecimals(conteudo, separador);
+  }
+  campo.Vazio = numero == 0 && ocorrencias == 0;
+  conteudo = padNumber(conteudo, campo.Min);
+}
 
-  if (Opcoes.SomenteValidar) return;
-  gtCampo(tag, E ? std::string() : C);
-  if (!atributo.empty()) atributo = " " + atributo;
+std::string TGerador::AlertaDeTamanho(const TCampoFormatado& campo, int ocorrencias,
+                                      const platform::Variant& valor) const {
+  std::string alerta;
+  const auto tamanho = static_cast<long long>(platform::Utf8Length(campo.Conteudo));
+  if (ocorrencias == 1 && campo.Vazio && campo.Min > 0)
+    alerta = "Nenhum valor informado";
+  else if (tamanho < campo.Min && tamanho > 0)
+    alerta = "Tamanho menor que o mínimo permitido";
+  if (tamanho > campo.Max) alerta = "Tamanho maior que o máximo permitido";
+  // A size alert shows the value given.
+  if (!alerta.empty() && alerta.find("Nenhum valor informado") == std::string::npos && !campo.Vazio)
+    alerta += " [" + valor.AsString() + "]";
+  return alerta;
+}
 
+void TGerador::EscreverCampo(const std::string& tag, const std::string& atributo, const TCampoFormatado& campo,
+                             int ocorrencias, bool ParseTextoXML) {
+  const std::string atributos = atributo.empty() ? std::string() : " " + atributo;
   std::string& out = ArquivoFormatoXML;
-  if (ocorrencias == 1 && E) {
+  if (ocorrencias == 1 && campo.Vazio) {
+    // A required field goes out empty.
     if (Opcoes.IdentarXML) {
       out += spaces();
       out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + "/>" : "<" + tag + "></" + tag + ">";
       out += kCRLF;
     } else {
-      out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + atributo + "/>" : "<" + tag + atributo + "></" + tag + ">";
+      out +=
+          Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + atributos + "/>" : "<" + tag + atributos + "></" + tag + ">";
     }
-  } else if (!E) {
-    std::string content =
-        ParseTextoXML ? PrepararTextoParaXml(C, Opcoes.RetirarEspacos, Opcoes.RetirarAcentos, Opcoes.QuebraLinha) : C;
+  } else if (!campo.Vazio) {
+    std::string texto = ParseTextoXML ? PrepararTextoParaXml(campo.Conteudo, Opcoes.RetirarEspacos,
+                                                             Opcoes.RetirarAcentos, Opcoes.QuebraLinha)
+                                      : campo.Conteudo;
     if (Opcoes.IdentarXML) out += spaces();
-    out += "<" + tag + atributo + ">" + content + "</" + tag + ">";
+    out += "<" + tag + atributos + ">" + texto + "</" + tag + ">";
     if (Opcoes.IdentarXML) out += kCRLF;
   }
 }

@@ -65,7 +65,17 @@ class TGerador {
   const std::string& TagNivel() const { return TagNivel_; }
 
  private:
+  struct TCampoFormatado;
+
   std::string spaces() const;
+  // The steps of wCampo: format (alerting on bad content), check sizes and occurrence, write.
+  void FormatarCampo(TpcnTipoCampo Tipo, const std::string& id, const std::string& tag, int ocorrencias,
+                     const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo);
+  void FormatarDecimal(int casas, const std::string& id, const std::string& tag, int ocorrencias,
+                       const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo);
+  std::string AlertaDeTamanho(const TCampoFormatado& campo, int ocorrencias, const platform::Variant& valor) const;
+  void EscreverCampo(const std::string& tag, const std::string& atributo, const TCampoFormatado& campo, int ocorrencias,
+                     bool ParseTextoXML);
   // A Brazilian tax number of fixed size; other countries get an empty required element.
   void wCampoDocumento(std::string_view ID, std::string_view TAG, int tamanho, std::string_view Descricao,
                        std::string_view numero, int cPais, bool obrigatorio, bool (*valido)(std::string_view));
