@@ -229,16 +229,15 @@ template <class V>
 void TWebServicesConf::Campos(V& v) {
   using G = TWebServicesConf;
   using enum campos::TSecao;
+  auto modoFuso = [](auto& g) -> auto& { return g.TimeZoneConf.ModoDeteccao; };
+  auto textoFuso = [](auto& g) -> auto& { return g.TimeZoneConf.TimeZoneStr; };
   v(DFe, "UF", campos::Texto, &G::FUF, &G::SetUF);
-  v(
-      DFe, "TimeZone.Modo", campos::Ordinal(tzManual), [](auto& g) -> auto& { return g.TimeZoneConf.ModoDeteccao; },
-      nullptr);
-  v(
-      DFe, "TimeZone.Str", campos::Texto, [](auto& g) -> auto& { return g.TimeZoneConf.TimeZoneStr; }, nullptr);
+  v(DFe, "TimeZone.Modo", campos::Ordinal(tzManual), modoFuso, nullptr);
+  v(DFe, "TimeZone.Str", campos::Texto, textoFuso, nullptr);
   v(Proxy, "Servidor", campos::Texto, &G::FProxyHost, &G::SetProxyHost);
   v(Proxy, "Porta", campos::Texto, &G::FProxyPort, &G::SetProxyPort);
   v(Proxy, "Usuario", campos::Texto, &G::FProxyUser, &G::SetProxyUser);
-  // Read after the host, whose value masks it when there is no INI key.
+  // After the host: without ChaveCryptINI the host just read is its mask.
   v(Proxy, "Senha", campos::Base64([](const G& g) { return ChaveProxy(g.FConfiguracoes, g.FProxyHost); }),
     &G::FProxyPass, &G::SetProxyPass);
   v(Sessao, "Ambiente", campos::Ordinal(taHomologacao), &G::FAmbiente, &G::SetAmbiente);
@@ -390,6 +389,8 @@ template <class V>
 void TArquivosConf::Campos(V& v) {
   using G = TArquivosConf;
   using enum campos::TSecao;
+  auto pastaDownload = [](auto& g) -> auto& { return g.DownloadDFe.PathDownload; };
+  auto separarDownload = [](auto& g) -> auto& { return g.DownloadDFe.SepararPorNome; };
   // The paths go to the INI as read, so with their defaults.
   v(Sessao, "PathSalvar", campos::Texto, &G::FPathSalvar, &G::SetPathSalvar, &G::PathSalvar);
   v(Sessao, "PathSchemas", campos::Texto, &G::FPathSchemas, &G::SetPathSchemas, &G::PathSchemas);
@@ -402,12 +403,8 @@ void TArquivosConf::Campos(V& v) {
   v(Sessao, "SepararPorAno", campos::Bool, &G::FSepararPorAno, &G::SetSepararPorAno);
   v(Sessao, "SepararPorMes", campos::Bool, &G::FSepararPorMes, &G::SetSepararPorMes);
   v(Sessao, "SepararPorDia", campos::Bool, &G::FSepararPorDia, &G::SetSepararPorDia);
-  v(
-      Sessao, "Download.PathDownload", campos::Texto, [](auto& g) -> auto& { return g.DownloadDFe.PathDownload; },
-      nullptr);
-  v(
-      Sessao, "Download.SepararPorNome", campos::Bool, [](auto& g) -> auto& { return g.DownloadDFe.SepararPorNome; },
-      nullptr);
+  v(Sessao, "Download.PathDownload", campos::Texto, pastaDownload, nullptr);
+  v(Sessao, "Download.SepararPorNome", campos::Bool, separarDownload, nullptr);
   v.Copia(&G::OrdenacaoPath, [](G& g, const TOrdenacaoPath& outra) {
     g.OrdenacaoPath.Clear();
     for (int i = 0; i < outra.Count(); ++i) g.OrdenacaoPath.Add().Assign(outra.Items(i));
