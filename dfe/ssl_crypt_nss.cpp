@@ -29,23 +29,23 @@
 namespace dfe {
 
 struct TDFeWinCrypt::TCarregado {
-  X509* cert = nullptr;
-  EVP_PKEY* key = nullptr;  // null until needed; always null for a public certificate
-  nss::CertPtr nssCert;     // certificates of the store
-  nss::SlotPtr token;       // the token of a store certificate whose key is in hardware
-  bool deDadosPFX = false;
-  TCertContext ctx;
+  X509* Cert = nullptr;
+  EVP_PKEY* Key = nullptr;  // null until needed; always null for a public certificate
+  nss::CertPtr NssCert;     // certificates of the store
+  nss::SlotPtr Token;       // the token of a store certificate whose key is in hardware
+  bool DeDadosPFX = false;
+  TCertContext Ctx;
 
   TCarregado() = default;
   TCarregado(const TCarregado&) = delete;
   TCarregado& operator=(const TCarregado&) = delete;
   ~TCarregado() {
-    EVP_PKEY_free(key);
-    X509_free(cert);
+    EVP_PKEY_free(Key);
+    X509_free(Cert);
   }
   void SetKey(EVP_PKEY* k) {
-    key = k;
-    ctx.ChavePrivada = k;
+    Key = k;
+    Ctx.ChavePrivada = k;
   }
 };
 
@@ -257,7 +257,7 @@ TDFeWinCrypt::TDFeWinCrypt(TDFeSSL& aDFeSSL) : TDFeSSLCryptClass(aDFeSSL) { Clea
 
 TDFeWinCrypt::~TDFeWinCrypt() { DescarregarCertificado(); }
 
-const TCertContext* TDFeWinCrypt::Certificado() const { return FCarregado ? &FCarregado->ctx : nullptr; }
+const TCertContext* TDFeWinCrypt::Certificado() const { return FCarregado ? &FCarregado->Ctx : nullptr; }
 
 void TDFeWinCrypt::AbrirStore() {
   if (FStore != nullptr) return;
@@ -275,24 +275,24 @@ void TDFeWinCrypt::AbrirStore() {
 const TCertContext* TDFeWinCrypt::CertContextWinApi() {
   if (!FCarregado) CarregarCertificadoSeNecessario();
   if (!FCarregado) return nullptr;
-  if (FCarregado->key == nullptr && (FCarregado->nssCert || FCarregado->deDadosPFX)) ChavePrivada();
-  return &FCarregado->ctx;
+  if (FCarregado->Key == nullptr && (FCarregado->NssCert || FCarregado->DeDadosPFX)) ChavePrivada();
+  return &FCarregado->Ctx;
 }
 
 EVP_PKEY* TDFeWinCrypt::ChavePrivada() {
-  if (FCarregado->key != nullptr) return FCarregado->key;
-  if (!FCarregado->nssCert) throw ErroDeProvedor(ErroProvedor::SemChave, {});
-  if (FCarregado->token && !PK11_IsPresent(FCarregado->token.get()))
+  if (FCarregado->Key != nullptr) return FCarregado->Key;
+  if (!FCarregado->NssCert) throw ErroDeProvedor(ErroProvedor::SemChave, {});
+  if (FCarregado->Token && !PK11_IsPresent(FCarregado->Token.get()))
     throw ErroDeProvedor(ErroProvedor::NaoEncontrado, {});
   nss::PinArg pin{FpDFeSSL.Senha(), true};
-  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
+  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->NssCert.get(), &pin);
   if (!key) {
     const int erro = PORT_GetError();
-    if (erro == SEC_ERROR_LOCKED_PASSWORD || (pin.presented && erro == SEC_ERROR_BAD_PASSWORD))
+    if (erro == SEC_ERROR_LOCKED_PASSWORD || (pin.Presented && erro == SEC_ERROR_BAD_PASSWORD))
       nss::CheckPinError(erro, false);
     throw ErroDeProvedor(ErroProvedor::SemChave, {});
   }
-  EVP_PKEY* evp = nss::OpenSSLKeyOverNss(key.get(), FCarregado->cert);
+  EVP_PKEY* evp = nss::OpenSSLKeyOverNss(key.get(), FCarregado->Cert);
   if (evp == nullptr) throw ErroDeProvedor(ErroProvedor::Outro, nss::LastErrorCode());
   FCarregado->SetKey(evp);
   return evp;
@@ -309,9 +309,9 @@ std::string TDFeWinCrypt::ExportarPFX() {
   if (!FCarregado) throw ETrivoDFeException("Certificado Digital não Carregado!");
   const ETrivoDFeExceptionNoPrivateKey semChave("Certificado não permite Exportar Chave Privada.");
   // A token never lets its key out; a public certificate has none.
-  if (FCarregado->token || !FCarregado->nssCert) throw semChave;
+  if (FCarregado->Token || !FCarregado->NssCert) throw semChave;
   nss::PinArg pin{FpDFeSSL.Senha(), true};
-  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
+  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->NssCert.get(), &pin);
   const std::string pkcs8 = key ? nss::ExportPrivateKey(key.get(), &pin) : std::string();
   if (pkcs8.empty()) throw semChave;
 
@@ -322,11 +322,11 @@ std::string TDFeWinCrypt::ExportarPFX() {
   if (evp == nullptr) throw semChave;
 
   STACK_OF(X509)* cadeia = sk_X509_new_null();
-  for (const auto& der : nss::IssuerChain(FCarregado->nssCert.get()))
+  for (const auto& der : nss::IssuerChain(FCarregado->NssCert.get()))
     if (X509* c = x509::DeDER(der)) sk_X509_push(cadeia, c);
   CarregarProvedoresOpenSSL();
   const std::string senha = FpDFeSSL.Senha();
-  PKCS12* p12 = PKCS12_create(senha.c_str(), nullptr, evp, FCarregado->cert, cadeia, 0, 0, 0, 0, 0);
+  PKCS12* p12 = PKCS12_create(senha.c_str(), nullptr, evp, FCarregado->Cert, cadeia, 0, 0, 0, 0, 0);
   const std::string codigo = CodigoOpenSSL();
   EVP_PKEY_free(evp);
   sk_X509_pop_free(cadeia, X509_free);
@@ -370,10 +370,10 @@ void TDFeWinCrypt::CarregarCertificadoDeDadosPFX() {
     throw ETrivoDFeException("PFXDataToCertContextWinApi: Falha ao localizar o Certificado com a Chave Privada.");
   }
   FCarregado = std::make_unique<TCarregado>();
-  FCarregado->cert = cert;
-  FCarregado->ctx.Certificado = cert;
+  FCarregado->Cert = cert;
+  FCarregado->Ctx.Certificado = cert;
   FCarregado->SetKey(key);
-  FCarregado->deDadosPFX = true;
+  FCarregado->DeDadosPFX = true;
 }
 
 void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
@@ -387,19 +387,19 @@ void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
       continue;
     }
     FCarregado = std::make_unique<TCarregado>();
-    FCarregado->cert = x;
-    FCarregado->ctx.Certificado = x;
-    FCarregado->token = nss::TokenSlot(c.get());
-    FCarregado->nssCert = std::move(c);
+    FCarregado->Cert = x;
+    FCarregado->Ctx.Certificado = x;
+    FCarregado->Token = nss::TokenSlot(c.get());
+    FCarregado->NssCert = std::move(c);
     return;
   }
   throw ETrivoDFeException("Certificado Série: \"" + serie + "\", não encontrado!");
 }
 
 void TDFeWinCrypt::AposCarregarCertificado() {
-  if (!FCarregado || FCarregado->cert == nullptr) throw ETrivoDFeException("Certificado Digital não Carregado!");
+  if (!FCarregado || FCarregado->Cert == nullptr) throw ETrivoDFeException("Certificado Digital não Carregado!");
   // A1: the key is in the software database or in PKCS#12 data; A3: on a token.
-  LerDadosCertificado(FCarregado->cert, *FpDadosCertificado, FCarregado->token ? tpcA3 : tpcA1);
+  LerDadosCertificado(FCarregado->Cert, *FpDadosCertificado, FCarregado->Token ? tpcA3 : tpcA1);
   FpCertificadoLido = true;
 
   if (FpDadosCertificado->Tipo != tpcA3) return;
@@ -417,8 +417,8 @@ void TDFeWinCrypt::AposCarregarCertificado() {
 }
 
 void TDFeWinCrypt::DefinirPINCertificado(const std::string& pin, bool raiseGeneral) {
-  if (!FCarregado || !FCarregado->token) return;
-  nss::SetTokenPin(FCarregado->token.get(), pin, raiseGeneral);
+  if (!FCarregado || !FCarregado->Token) return;
+  nss::SetTokenPin(FCarregado->Token.get(), pin, raiseGeneral);
 }
 
 std::string TDFeWinCrypt::Versao() { return std::string("libnss3.so ") + NSS_GetVersion(); }
@@ -430,7 +430,7 @@ std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool 
     EVP_PKEY* key = nullptr;
     if (assina) {
       CarregarCertificadoSeNecessario();
-      if (!FCarregado || FCarregado->cert == nullptr)
+      if (!FCarregado || FCarregado->Cert == nullptr)
         throw Falha{"Certificado não pode ser carregado po MS CryptoAPI", nss::LastErrorCode()};
       key = ChavePrivada();
     }
@@ -471,7 +471,7 @@ bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std
     const std::string calculado = Digerir(aStream, md.get());
     if (!assinado) return hash.find(calculado) != std::string::npos;
 
-    EVP_PKEY* pub = FCarregado ? X509_get0_pubkey(FCarregado->cert) : nullptr;
+    EVP_PKEY* pub = FCarregado ? X509_get0_pubkey(FCarregado->Cert) : nullptr;
     if (pub == nullptr) throw Falha{"CryptImportPublicKeyInfo", CodigoOpenSSL()};
     // A signature that lost leading zero bytes is whole again with them.
     std::string sig = hash;
@@ -554,8 +554,8 @@ bool TDFeWinCrypt::CarregarCertificadoPublico(const std::string& dadosX509Base64
     return false;
   }
   FCarregado = std::make_unique<TCarregado>();
-  FCarregado->cert = x;
-  FCarregado->ctx.Certificado = x;
+  FCarregado->Cert = x;
+  FCarregado->Ctx.Certificado = x;
   LerDadosCertificado(x, *FpDadosCertificado, tpcDesconhecido);
   return !FpDadosCertificado->SubjectName().empty();
 }

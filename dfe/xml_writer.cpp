@@ -27,7 +27,7 @@ constexpr std::string_view kCRLF = "\r\n";
 constexpr std::string_view kDiaeresis = "\xC2\xA8";  // closes a field marker of the text layout
 
 // Zero padding that keeps a minus sign in front.
-std::string padNumber(const std::string& text, int min) {
+std::string PadNumber(const std::string& text, int min) {
   if (min <= 0) return text;
   if (!text.empty() && text[0] == '-')
     return "-" + platform::PadLeft(text.substr(1), static_cast<std::size_t>(std::max(min - 1, 0)));
@@ -35,7 +35,7 @@ std::string padNumber(const std::string& text, int min) {
 }
 
 // The lines of a text whose lines end in CR, LF or CR LF.
-std::vector<std::string> splitLines(std::string_view text) {
+std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
   std::string cur;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -52,19 +52,19 @@ std::vector<std::string> splitLines(std::string_view text) {
   return lines;
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
+std::string JoinLines(const std::vector<std::string>& lines) {
   std::string out;
   for (const auto& l : lines) out += l + "\r";
   return out;
 }
 
-bool readInteger(const std::string& text, bool is64, std::int64_t& v) {
+bool ReadInteger(const std::string& text, bool is64, std::int64_t& v) {
   if (!platform::TryStrToInt64(platform::TrimLeft(text), v)) return false;
   return is64 || (v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max());
 }
 
 // With suppressed decimals a value keeps only the decimals it needs: 2.50 gives 2.5, 3.00 gives 3.
-std::string dropZeroDecimals(std::string c, char sep) {
+std::string DropZeroDecimals(std::string c, char sep) {
   auto p = c.find(sep);
   if (p == std::string::npos) return c;
   while (c.size() > p + 1 && c.back() == '0') c.pop_back();
@@ -74,7 +74,7 @@ std::string dropZeroDecimals(std::string c, char sep) {
 
 }  // namespace
 
-std::string TGerador::spaces() const {
+std::string TGerador::Espacos() const {
   long long n = static_cast<long long>(Opcoes.TamanhoIdentacao) * Opcoes.NivelIdentacao;
   return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string();
 }
@@ -96,19 +96,19 @@ void TGerador::wGrupo(std::string_view TAG, std::string_view ID, bool Identar) {
   }
 
   if (!closing) {
-    TagNivel_ += "<" + T + ">";
+    FTagNivel += "<" + T + ">";
   } else {
     std::string rest = T.substr(1);
     if (rest.compare(0, 3, "det") == 0) {
-      if (auto p = TagNivel_.find("<det"); p != std::string::npos) TagNivel_.erase(p);
+      if (auto p = FTagNivel.find("<det"); p != std::string::npos) FTagNivel.erase(p);
     } else {
-      TagNivel_ = StringReplace(TagNivel_, "<" + rest + ">", "", false);
+      FTagNivel = StringReplace(FTagNivel, "<" + rest + ">", "", false);
     }
   }
 
   if (Identar && closing) --Opcoes.NivelIdentacao;
   if (Opcoes.IdentarXML)
-    ArquivoFormatoXML += spaces() + "<" + T + ">" + std::string(kCRLF);
+    ArquivoFormatoXML += Espacos() + "<" + T + ">" + std::string(kCRLF);
   else
     ArquivoFormatoXML += "<" + T + ">";
   if (Identar && !closing) ++Opcoes.NivelIdentacao;
@@ -179,9 +179,9 @@ void TGerador::FormatarCampo(TpcnTipoCampo Tipo, const std::string& id, const st
     case tcInt:
     case tcInt64: {
       std::int64_t numero;
-      conteudo = readInteger(valor.AsString(), Tipo == tcInt64, numero) ? std::to_string(numero) : "0";
+      conteudo = ReadInteger(valor.AsString(), Tipo == tcInt64, numero) ? std::to_string(numero) : "0";
       campo.Vazio = conteudo == "0" && ocorrencias == 0;
-      conteudo = padNumber(conteudo, campo.Min);
+      conteudo = PadNumber(conteudo, campo.Min);
       break;
     }
     case tcDat:
@@ -237,10 +237,10 @@ void TGerador::FormatarDecimal(int casas, const std::string& id, const std::stri
     if (numero == std::trunc(numero))
       platform::TryFormatFixed(numero, 0, separador, conteudo);
     else
-      conteudo = dropZeroDecimals(conteudo, separador);
+      conteudo = DropZeroDecimals(conteudo, separador);
   }
   campo.Vazio = numero == 0 && ocorrencias == 0;
-  conteudo = padNumber(conteudo, campo.Min);
+  conteudo = PadNumber(conteudo, campo.Min);
 }
 
 std::string TGerador::AlertaDeTamanho(const TCampoFormatado& campo, int ocorrencias,
@@ -265,7 +265,7 @@ void TGerador::EscreverCampo(const std::string& tag, const std::string& atributo
   if (ocorrencias == 1 && campo.Vazio) {
     // A required field goes out empty.
     if (Opcoes.IdentarXML) {
-      out += spaces();
+      out += Espacos();
       out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + "/>" : "<" + tag + "></" + tag + ">";
       out += kCRLF;
     } else {
@@ -276,7 +276,7 @@ void TGerador::EscreverCampo(const std::string& tag, const std::string& atributo
     std::string texto = ParseTextoXML ? PrepararTextoParaXml(campo.Conteudo, Opcoes.RetirarEspacos,
                                                              Opcoes.RetirarAcentos, Opcoes.QuebraLinha)
                                       : campo.Conteudo;
-    if (Opcoes.IdentarXML) out += spaces();
+    if (Opcoes.IdentarXML) out += Espacos();
     out += "<" + tag + atributos + ">" + texto + "</" + tag + ">";
     if (Opcoes.IdentarXML) out += kCRLF;
   }
@@ -324,7 +324,7 @@ void TGerador::wCampoDocumento(std::string_view ID, std::string_view TAG, int ta
 void TGerador::wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao, std::string_view Alerta) {
   if (Trim(Alerta).empty()) return;
   std::string line = Opcoes.FormatoAlerta;
-  line = StringReplace(line, "%TAGNIVEL%", TagNivel_);
+  line = StringReplace(line, "%TAGNIVEL%", FTagNivel);
   line = StringReplace(line, "%TAG%", TAG);
   line = StringReplace(line, "%ID%", ID);
   line = StringReplace(line, "%MSG%", Alerta);
@@ -345,20 +345,20 @@ void TGerador::gtCampo(std::string_view Tag, std::string_view ConteudoProcessado
   const std::string record = "<" + IDNivel + ">";
   const std::string wanted = "|" + UpperCase(Tag) + std::string(kDiaeresis);
   const std::string marker = "|" + UpperCase(Trim(Tag)) + std::string(kDiaeresis);
-  auto lines = splitLines(ArquivoFormatoTXT);
+  auto lines = SplitLines(ArquivoFormatoTXT);
   for (auto& line : lines) {
     std::string upper = UpperCase(line);
     if (upper.find(record) != std::string::npos && upper.find(wanted) != std::string::npos)
       line = StringReplace(line, marker, "|" + std::string(ConteudoProcessado), false);
   }
-  ArquivoFormatoTXT = joinLines(lines);
+  ArquivoFormatoTXT = JoinLines(lines);
 }
 
 void TGerador::gtAjustarRegistros(std::string_view ID) {
   if (LayoutArquivoTXT.empty()) return;
   std::set<std::string> layout(LayoutArquivoTXT.begin(), LayoutArquivoTXT.end());
   std::vector<std::string> lines;
-  for (auto& line : splitLines(ArquivoFormatoTXT))
+  for (auto& line : SplitLines(ArquivoFormatoTXT))
     if (!(layout.count(line) && line.find(kDiaeresis) != std::string::npos)) lines.push_back(line);
 
   std::vector<std::string> markers;
@@ -386,7 +386,7 @@ void TGerador::gtAjustarRegistros(std::string_view ID) {
       if (c >= 'A' && c <= 'Z') line[line.find(c)] = static_cast<char>(c - 'A' + 'a');
     }
   }
-  ArquivoFormatoTXT = joinLines(lines);
+  ArquivoFormatoTXT = JoinLines(lines);
 }
 
 bool TGerador::SalvarArquivo(const std::string& CaminhoArquivo, TpcnFormatoGravacao FormatoGravacao) {

@@ -62,12 +62,12 @@ class TGerador {
   bool SalvarArquivo(const std::string& CaminhoArquivo, TpcnFormatoGravacao FormatoGravacao = fgXML);
 
   // The path of open groups that alerts show.
-  const std::string& TagNivel() const { return TagNivel_; }
+  const std::string& TagNivel() const { return FTagNivel; }
 
  private:
   struct TCampoFormatado;
 
-  std::string spaces() const;
+  std::string Espacos() const;
   // The steps of wCampo: format (alerting on bad content), check sizes and occurrence, write.
   void FormatarCampo(TpcnTipoCampo Tipo, const std::string& id, const std::string& tag, int ocorrencias,
                      const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo);
@@ -79,7 +79,7 @@ class TGerador {
   // A Brazilian tax number of fixed size; other countries get an empty required element.
   void wCampoDocumento(std::string_view ID, std::string_view TAG, int tamanho, std::string_view Descricao,
                        std::string_view numero, int cPais, bool obrigatorio, bool (*valido)(std::string_view));
-  std::string TagNivel_;
+  std::string FTagNivel;
 };
 
 // The text filter of field contents: accents, entities, blanks, line breaks, trim.

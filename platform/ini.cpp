@@ -28,7 +28,7 @@ void TIniFile::LoadFromText(std::string_view text) {
     if (line[0] == '[') {
       std::size_t close = line.find(']');
       std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-      current = find(name);
+      current = Find(name);
       if (!current) {
         FSections.push_back({name, {}});
         current = &FSections.back();
@@ -73,28 +73,28 @@ void TIniFile::UpdateFile() const {
   SaveToFile(FFileName);
 }
 
-const TIniFile::Section* TIniFile::find(std::string_view section) const {
+const TIniFile::Section* TIniFile::Find(std::string_view section) const {
   for (const auto& s : FSections)
     if (SameText(s.name, section)) return &s;
   return nullptr;
 }
 
-TIniFile::Section* TIniFile::find(std::string_view section) {
-  return const_cast<Section*>(static_cast<const TIniFile*>(this)->find(section));
+TIniFile::Section* TIniFile::Find(std::string_view section) {
+  return const_cast<Section*>(static_cast<const TIniFile*>(this)->Find(section));
 }
 
-const TIniFile::Entry* TIniFile::findEntry(std::string_view section, std::string_view key) const {
-  const Section* s = find(section);
+const TIniFile::Entry* TIniFile::FindEntry(std::string_view section, std::string_view key) const {
+  const Section* s = Find(section);
   if (!s) return nullptr;
   for (const auto& e : s->entries)
     if (SameText(e.key, key)) return &e;
   return nullptr;
 }
 
-bool TIniFile::SectionExists(std::string_view section) const { return find(section) != nullptr; }
+bool TIniFile::SectionExists(std::string_view section) const { return Find(section) != nullptr; }
 
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
-  return findEntry(section, key) != nullptr;
+  return FindEntry(section, key) != nullptr;
 }
 
 std::vector<std::string> TIniFile::ReadSections() const {
@@ -105,7 +105,7 @@ std::vector<std::string> TIniFile::ReadSections() const {
 
 std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
   std::vector<std::string> keys;
-  if (const Section* s = find(section))
+  if (const Section* s = Find(section))
     for (const auto& e : s->entries) keys.push_back(e.key);
   return keys;
 }
@@ -115,11 +115,11 @@ void TIniFile::EraseSection(std::string_view section) {
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  if (Section* s = find(section)) std::erase_if(s->entries, [&](const Entry& e) { return SameText(e.key, key); });
+  if (Section* s = Find(section)) std::erase_if(s->entries, [&](const Entry& e) { return SameText(e.key, key); });
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
-  const Entry* e = findEntry(section, key);
+  const Entry* e = FindEntry(section, key);
   return e ? e->value : std::string(def);
 }
 
@@ -130,7 +130,7 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
       k.find('=') != std::string::npos)
     throw std::invalid_argument("INI: seção, chave ou valor inválido: [" + std::string(section) + "] " +
                                 std::string(key));
-  Section* s = find(name);
+  Section* s = Find(name);
   if (!s) {
     FSections.push_back({name, {}});
     s = &FSections.back();
@@ -146,7 +146,7 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
 }
 
 std::int64_t TIniFile::ReadInteger(std::string_view section, std::string_view key, std::int64_t def) const {
-  const Entry* e = findEntry(section, key);
+  const Entry* e = FindEntry(section, key);
   return e ? StrToInt64Def(e->value, def) : def;
 }
 
@@ -155,7 +155,7 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view key, std:
 }
 
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
-  const Entry* e = findEntry(section, key);
+  const Entry* e = FindEntry(section, key);
   if (!e) return def;
   if (SameText(e->value, "true")) return true;
   if (SameText(e->value, "false")) return false;
@@ -168,7 +168,7 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
 }
 
 double TIniFile::ReadFloat(std::string_view section, std::string_view key, double def) const {
-  const Entry* e = findEntry(section, key);
+  const Entry* e = FindEntry(section, key);
   if (!e || e->value.empty()) return def;
   std::string v = StringReplace(e->value, ",", ".");
   double d = 0;

@@ -61,9 +61,9 @@ class TIniFile {
     std::string name;
     std::vector<Entry> entries;
   };
-  const Section* find(std::string_view section) const;
-  Section* find(std::string_view section);
-  const Entry* findEntry(std::string_view section, std::string_view key) const;
+  const Section* Find(std::string_view section) const;
+  Section* Find(std::string_view section);
+  const Entry* FindEntry(std::string_view section, std::string_view key) const;
 
   std::string FFileName;
   std::vector<Section> FSections;

@@ -150,7 +150,7 @@ TEST(WebService, ExecutarOverTlsWithAClientCertificate) {
   WriteFile(roteiro, nlohmann::json::array({{{"status", 200}, {"body", kResposta}}}).dump());
   testsupport::Peer servidor("tls_server.py", {PkiDir(), registro, "--script", roteiro});
   TServicoTeste s(a.dfe.get());
-  s.url = "https://127.0.0.1:" + std::to_string(servidor.port()) + "/ws/consulta";
+  s.url = "https://127.0.0.1:" + std::to_string(servidor.Port()) + "/ws/consulta";
 
   ASSERT_TRUE(s.Executar());
   EXPECT_EQ(s.RetornoWS(), kResposta);
