@@ -106,7 +106,7 @@ void TGeralConf::SetSSLXmlSignLib(TSSLXmlSignLib AValue) {
 }
 
 template <class V>
-void TGeralConf::Campos(V& v) {
+void TGeralConf::Campos(V&& v) {
   using G = TGeralConf;
   using enum campos::TSecao;
   v(DFe, "SSLCryptLib", campos::Ordinal(cryWinCrypt), &G::FSSLCryptLib, &G::SetSSLCryptLib);
@@ -123,20 +123,11 @@ void TGeralConf::Campos(V& v) {
   v(Sessao, "FormatoAlerta", campos::Texto, &G::FFormatoAlerta, &G::SetFormatoAlerta, &G::FormatoAlerta);
 }
 
-void TGeralConf::Assign(const TGeralConf& o) {
-  campos::TCopia copia(*this, o);
-  Campos(copia);
-}
+void TGeralConf::Assign(const TGeralConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TGeralConf::GravarIni(TIniFile& AIni) const {
-  campos::TGravacao gravacao(*this, AIni);
-  Campos(gravacao);
-}
+void TGeralConf::GravarIni(TIniFile& AIni) const { Campos(campos::TGravacao(*this, AIni)); }
 
-void TGeralConf::LerIni(const TIniFile& AIni) {
-  campos::TLeitura leitura(*this, AIni);
-  Campos(leitura);
-}
+void TGeralConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 TWebServicesConf::TWebServicesConf(TConfiguracoes& AOwner) : TGrupoConf(AOwner) {}
 
@@ -148,45 +139,31 @@ void TWebServicesConf::SetUF(const std::string& AValue) {
 }
 
 void TWebServicesConf::SetProxyHost(const std::string& AValue) {
-  if (AValue == FProxyHost) return;
-  FProxyHost = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->ProxyHost = AValue;
+  Atualizar(FProxyHost, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.ProxyHost = valor; });
 }
 
 void TWebServicesConf::SetProxyPort(const std::string& AValue) {
-  if (AValue == FProxyPort) return;
-  FProxyPort = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->ProxyPort = AValue;
+  Atualizar(FProxyPort, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.ProxyPort = valor; });
 }
 
 void TWebServicesConf::SetProxyUser(const std::string& AValue) {
-  if (AValue == FProxyUser) return;
-  FProxyUser = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->ProxyUser = AValue;
+  Atualizar(FProxyUser, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.ProxyUser = valor; });
 }
 
 void TWebServicesConf::SetProxyPass(const std::string& AValue) {
-  if (AValue == FProxyPass) return;
-  FProxyPass = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->ProxyPass = AValue;
+  Atualizar(FProxyPass, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.ProxyPass = valor; });
 }
 
 void TWebServicesConf::SetTimeOut(int AValue) {
-  if (AValue == FTimeOut) return;
-  FTimeOut = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->TimeOut = AValue;
+  Atualizar(FTimeOut, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.TimeOut = valor; });
 }
 
 void TWebServicesConf::SetTimeOutPorThread(bool AValue) {
-  if (AValue == FTimeOutPorThread) return;
-  FTimeOutPorThread = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->TimeOutPorThread = AValue;
+  Atualizar(FTimeOutPorThread, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.TimeOutPorThread = valor; });
 }
 
 void TWebServicesConf::SetSSLType(TSSLType AValue) {
-  if (AValue == FSSLType) return;
-  FSSLType = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->SetSSLType(AValue);
+  Atualizar(FSSLType, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.SetSSLType(valor); });
 }
 
 std::string TWebServicesConf::LerArquivoParams() {
@@ -226,7 +203,7 @@ std::string ChaveProxy(const TConfiguracoes& c, const std::string& host) {
 }  // namespace
 
 template <class V>
-void TWebServicesConf::Campos(V& v) {
+void TWebServicesConf::Campos(V&& v) {
   using G = TWebServicesConf;
   using enum campos::TSecao;
   auto modoFuso = [](auto& g) -> auto& { return g.TimeZoneConf.ModoDeteccao; };
@@ -255,39 +232,24 @@ void TWebServicesConf::Campos(V& v) {
   v.Copia(&G::FResourceName, &G::SetResourceName);
 }
 
-void TWebServicesConf::Assign(const TWebServicesConf& o) {
-  campos::TCopia copia(*this, o);
-  Campos(copia);
-}
+void TWebServicesConf::Assign(const TWebServicesConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TWebServicesConf::GravarIni(TIniFile& AIni) const {
-  campos::TGravacao gravacao(*this, AIni);
-  Campos(gravacao);
-}
+void TWebServicesConf::GravarIni(TIniFile& AIni) const { Campos(campos::TGravacao(*this, AIni)); }
 
-void TWebServicesConf::LerIni(const TIniFile& AIni) {
-  campos::TLeitura leitura(*this, AIni);
-  Campos(leitura);
-}
+void TWebServicesConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 TCertificadosConf::TCertificadosConf(TConfiguracoes& AOwner) : TGrupoConf(AOwner) {}
 
 void TCertificadosConf::SetURLPFX(const std::string& AValue) {
-  if (AValue == FURLPFX) return;
-  FURLPFX = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->SetURLPFX(AValue);
+  Atualizar(FURLPFX, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.SetURLPFX(valor); });
 }
 
 void TCertificadosConf::SetArquivoPFX(const std::string& AValue) {
-  if (AValue == FArquivoPFX) return;
-  FArquivoPFX = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->SetArquivoPFX(AValue);
+  Atualizar(FArquivoPFX, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.SetArquivoPFX(valor); });
 }
 
 void TCertificadosConf::SetDadosPFX(const std::string& AValue) {
-  if (AValue == FDadosPFX) return;
-  FDadosPFX = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->SetDadosPFX(AValue);
+  Atualizar(FDadosPFX, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.SetDadosPFX(valor); });
 }
 
 void TCertificadosConf::SetNumeroSerie(const std::string& AValue) {
@@ -305,7 +267,7 @@ void TCertificadosConf::SetSenha(const std::string& AValue) {
 }
 
 template <class V>
-void TCertificadosConf::Campos(V& v) {
+void TCertificadosConf::Campos(V&& v) {
   using G = TCertificadosConf;
   using enum campos::TSecao;
   v(DFe, "URLPFX", campos::Texto, &G::FURLPFX, &G::SetURLPFX);
@@ -316,20 +278,11 @@ void TCertificadosConf::Campos(V& v) {
   v(DFe, "Senha", campos::Base64([](const G& g) { return g.FConfiguracoes.ChaveCryptINI; }), &G::Senha, &G::SetSenha);
 }
 
-void TCertificadosConf::Assign(const TCertificadosConf& o) {
-  campos::TCopia copia(*this, o);
-  Campos(copia);
-}
+void TCertificadosConf::Assign(const TCertificadosConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TCertificadosConf::GravarIni(TIniFile& AIni) const {
-  campos::TGravacao gravacao(*this, AIni);
-  Campos(gravacao);
-}
+void TCertificadosConf::GravarIni(TIniFile& AIni) const { Campos(campos::TGravacao(*this, AIni)); }
 
-void TCertificadosConf::LerIni(const TIniFile& AIni) {
-  campos::TLeitura leitura(*this, AIni);
-  Campos(leitura);
-}
+void TCertificadosConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 std::string TOrdenacaoPathItem::GetDisplayName() const {
   switch (Item) {
@@ -386,7 +339,7 @@ std::string TArquivosConf::IniServicos() {
 }
 
 template <class V>
-void TArquivosConf::Campos(V& v) {
+void TArquivosConf::Campos(V&& v) {
   using G = TArquivosConf;
   using enum campos::TSecao;
   auto pastaDownload = [](auto& g) -> auto& { return g.DownloadDFe.PathDownload; };
@@ -411,20 +364,11 @@ void TArquivosConf::Campos(V& v) {
   });
 }
 
-void TArquivosConf::Assign(const TArquivosConf& o) {
-  campos::TCopia copia(*this, o);
-  Campos(copia);
-}
+void TArquivosConf::Assign(const TArquivosConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TArquivosConf::GravarIni(TIniFile& AIni) {
-  campos::TGravacao gravacao(*this, AIni);
-  Campos(gravacao);
-}
+void TArquivosConf::GravarIni(TIniFile& AIni) { Campos(campos::TGravacao(*this, AIni)); }
 
-void TArquivosConf::LerIni(const TIniFile& AIni) {
-  campos::TLeitura leitura(*this, AIni);
-  Campos(leitura);
-}
+void TArquivosConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 std::string TArquivosConf::GetPath(const std::string& APath, const std::string& ALiteral, const std::string& CNPJ,
                                    const std::string& IE, platform::TDateTime Data, const std::string& ModeloDescr) {
@@ -512,27 +456,18 @@ std::string TArquivosConf::GetPathDownloadEvento(TpcnTpEvento tipoEvento, const 
 }
 
 template <class V>
-void TRespTecConf::Campos(V& v) {
+void TRespTecConf::Campos(V&& v) {
   using G = TRespTecConf;
   using enum campos::TSecao;
   v(Sessao, "IdCSRT", campos::Inteiro, &G::IdCSRT, nullptr);
   v(Sessao, "CSRT", campos::Texto, &G::CSRT, nullptr);
 }
 
-void TRespTecConf::Assign(const TRespTecConf& o) {
-  campos::TCopia copia(*this, o);
-  Campos(copia);
-}
+void TRespTecConf::Assign(const TRespTecConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TRespTecConf::GravarIni(TIniFile& AIni) const {
-  campos::TGravacao gravacao(*this, AIni);
-  Campos(gravacao);
-}
+void TRespTecConf::GravarIni(TIniFile& AIni) const { Campos(campos::TGravacao(*this, AIni)); }
 
-void TRespTecConf::LerIni(const TIniFile& AIni) {
-  campos::TLeitura leitura(*this, AIni);
-  Campos(leitura);
-}
+void TRespTecConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 // ---- root --------------------------------------------------------------------------------
 

@@ -48,6 +48,13 @@ class TGrupoConf {
  protected:
   // The owner's facade, or null when the configuration has no owner.
   TDFeSSL* SSL() const;
+  // Stores a changed value and pushes it into the owner's facade.
+  template <class T, class Empurrar>
+  void Atualizar(T& campo, const T& valor, Empurrar empurrar) {
+    if (valor == campo) return;
+    campo = valor;
+    if (TDFeSSL* ssl = SSL()) empurrar(*ssl, valor);
+  }
   TConfiguracoes& FConfiguracoes;
   std::string FName;
 };
@@ -91,7 +98,7 @@ class TGeralConf : public TGrupoConf {
  private:
   // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
   template <class V>
-  static void Campos(V& v);
+  static void Campos(V&& v);
 
   void AtualizarSSLLib();
 
@@ -181,7 +188,7 @@ class TWebServicesConf : public TGrupoConf {
  private:
   // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
   template <class V>
-  static void Campos(V& v);
+  static void Campos(V&& v);
 
   std::string FUF = "SP";
   int FUFCodigo = 35;
@@ -226,7 +233,7 @@ class TCertificadosConf : public TGrupoConf {
  private:
   // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
   template <class V>
-  static void Campos(V& v);
+  static void Campos(V&& v);
 
   std::string FURLPFX, FArquivoPFX, FDadosPFX, FNumeroSerie;
   TSenhaMascarada FSenha;
@@ -313,7 +320,7 @@ class TArquivosConf : public TGrupoConf {
  private:
   // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
   template <class V>
-  static void Campos(V& v);
+  static void Campos(V&& v);
 
   std::string Padrao(std::string& valor, const std::string& padrao, bool pasta);
   // PathDownload (the save folder when empty), then the name's letters and digits when the
@@ -341,7 +348,7 @@ class TRespTecConf : public TGrupoConf {
  private:
   // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
   template <class V>
-  static void Campos(V& v);
+  static void Campos(V&& v);
 };
 
 class TConfiguracoes {

@@ -125,35 +125,21 @@ void TDFeSSL::SetSSLXmlSignLib(TSSLXmlSignLib value) {
   FSSLXmlSignLib = value;
 }
 
-void TDFeSSL::SetURLPFX(const std::string& value) {
-  if (value == FURLPFX) return;
-  FURLPFX = value;
-  if (!FURLPFX.empty()) {
-    FNumeroSerie.clear();
-    FDadosPFX.clear();
-  }
+void TDFeSSL::DefinirFonte(std::string& fonte, const std::string& valor,
+                           std::initializer_list<std::string*> excluidas) {
+  if (valor == fonte) return;
+  fonte = valor;
+  if (!fonte.empty())
+    for (std::string* outra : excluidas) outra->clear();
   DescarregarCertificado();
 }
 
-void TDFeSSL::SetArquivoPFX(const std::string& value) {
-  if (value == FArquivoPFX) return;
-  FArquivoPFX = value;
-  if (!FArquivoPFX.empty()) {
-    FNumeroSerie.clear();
-    FDadosPFX.clear();
-  }
-  DescarregarCertificado();
-}
+void TDFeSSL::SetURLPFX(const std::string& value) { DefinirFonte(FURLPFX, value, {&FNumeroSerie, &FDadosPFX}); }
+
+void TDFeSSL::SetArquivoPFX(const std::string& value) { DefinirFonte(FArquivoPFX, value, {&FNumeroSerie, &FDadosPFX}); }
 
 void TDFeSSL::SetDadosPFX(const std::string& value) {
-  if (value == FDadosPFX) return;
-  FDadosPFX = value;
-  if (!FDadosPFX.empty()) {
-    FArquivoPFX.clear();
-    FURLPFX.clear();
-    FNumeroSerie.clear();
-  }
-  DescarregarCertificado();
+  DefinirFonte(FDadosPFX, value, {&FArquivoPFX, &FURLPFX, &FNumeroSerie});
 }
 
 void TDFeSSL::SetNumeroSerie(const std::string& value) {

@@ -5,6 +5,7 @@
 #include <openssl/types.h>
 
 #include <functional>
+#include <initializer_list>
 #include <iosfwd>
 #include <list>
 #include <memory>
@@ -219,6 +220,9 @@ class TDFeSSL {
 
  private:
   void ReapSendThreads(bool abortAll);
+  // Sets a certificate source: a non-empty one empties the sources it excludes; any change
+  // unloads the certificate.
+  void DefinirFonte(std::string& fonte, const std::string& valor, std::initializer_list<std::string*> excluidas);
 
   TSSLCryptLib FSSLCryptLib = cryNone;
   TSSLHttpLib FSSLHttpLib = httpNone;

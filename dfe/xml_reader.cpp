@@ -183,6 +183,15 @@ Variant TLeitor::rCampo(TpcnTipoCampo Tipo, std::string_view TAG, std::string_vi
     content = Trim(Copy(G, Signed(start), Signed(end) - Signed(start)));
   }
 
+  if (const int casas = CasasDecimais(Tipo); casas > 0) return ReadDecimal(content, casas, FloatIsIntString);
+  if (const TFormatoDataHora* formato = FormatoDataHora(Tipo)) {
+    if (content.empty()) return 0;
+    // The two date-and-time formats come back as plain numbers; tcDatHor is read in any of
+    // its layouts, the others by their pattern.
+    if (Tipo == tcDatHor) return ReadDataHora(content);
+    const platform::TDateTime lido = platform::TextoParaDataHoraComFormato(content, formato->Formato);
+    return Tipo == tcDatHorCFe ? Variant(lido) : Variant::FromDateTime(lido);
+  }
   switch (Tipo) {
     case tcStr:
       return DecodificarConteudoXml(content);
@@ -200,34 +209,7 @@ Variant TLeitor::rCampo(TpcnTipoCampo Tipo, std::string_view TAG, std::string_vi
         v = 0;
       return v;
     }
-    case tcDat:
-    case tcDatCFe:
-    case tcDatVcto:
-    case tcDatBol:
-    case tcDatHor:
-    case tcDatHorCFe:
-    case tcHor:
-    case tcHorCFe: {
-      if (content.empty()) return 0;
-      // The two date-and-time formats come back as plain numbers; tcDatHor is read in any of
-      // its layouts, the others by their pattern.
-      if (Tipo == tcDatHor) return ReadDataHora(content);
-      const platform::TDateTime lido = platform::TextoParaDataHoraComFormato(content, FormatoDataHora(Tipo)->Formato);
-      return Tipo == tcDatHorCFe ? Variant(lido) : Variant::FromDateTime(lido);
-    }
-    case tcDe1:
-    case tcDe2:
-    case tcDe3:
-    case tcDe4:
-    case tcDe5:
-    case tcDe6:
-    case tcDe7:
-    case tcDe8:
-    case tcDe10:
-      return ReadDecimal(content, CasasDecimais(Tipo), FloatIsIntString);
-    case tcBoolStr:
-    case tcStrOrig:
-    case tcNumStr:
+    default:
       break;
   }
   throw std::runtime_error("Tag <" + T + "> com conteúdo inválido. " + content);

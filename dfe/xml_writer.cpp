@@ -157,6 +157,10 @@ void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view 
 void TGerador::FormatarCampo(TpcnTipoCampo Tipo, const std::string& id, const std::string& tag, int ocorrencias,
                              const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo) {
   std::string& conteudo = campo.Conteudo;
+  if (const int casas = CasasDecimais(Tipo); casas > 0)
+    return FormatarDecimal(casas, id, tag, ocorrencias, valor, Descricao, campo);
+  if (const TFormatoDataHora* formato = FormatoDataHora(Tipo))
+    return FormatarDataHora(*formato, valor, conteudo, campo.Vazio);
   switch (Tipo) {
     case tcStr:
       conteudo = Trim(valor.AsString());
@@ -184,29 +188,10 @@ void TGerador::FormatarCampo(TpcnTipoCampo Tipo, const std::string& id, const st
       conteudo = PadNumber(conteudo, campo.Min);
       break;
     }
-    case tcDat:
-    case tcDatCFe:
-    case tcDatVcto:
-    case tcDatBol:
-    case tcDatHor:
-    case tcDatHorCFe:
-    case tcHor:
-    case tcHorCFe:
-      FormatarDataHora(*FormatoDataHora(Tipo), valor, conteudo, campo.Vazio);
-      break;
     case tcBoolStr:
       conteudo = valor.AsBoolean() ? "true" : "false";
       break;
-    case tcDe1:
-    case tcDe2:
-    case tcDe3:
-    case tcDe4:
-    case tcDe5:
-    case tcDe6:
-    case tcDe7:
-    case tcDe8:
-    case tcDe10:
-      FormatarDecimal(CasasDecimais(Tipo), id, tag, ocorrencias, valor, Descricao, campo);
+    default:
       break;
   }
 }

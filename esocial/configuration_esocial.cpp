@@ -9,7 +9,7 @@ using platform::TIniFile;
 TGeralConfeSocial::TGeralConfeSocial(dfe::TConfiguracoes& AOwner) : dfe::TGeralConf(AOwner) {}
 
 template <class V>
-void TGeralConfeSocial::Campos(V& v) {
+void TGeralConfeSocial::Campos(V&& v) {
   using G = TGeralConfeSocial;
   using enum dfe::campos::TSecao;
   // The numbers are kept as read, even outside their enumerations.
@@ -21,26 +21,23 @@ void TGeralConfeSocial::Campos(V& v) {
 
 void TGeralConfeSocial::Assign(const TGeralConfeSocial& o) {
   dfe::TGeralConf::Assign(o);
-  dfe::campos::TCopia copia(*this, o);
-  Campos(copia);
+  Campos(dfe::campos::TCopia(*this, o));
 }
 
 void TGeralConfeSocial::GravarIni(TIniFile& AIni) const {
   dfe::TGeralConf::GravarIni(AIni);
-  dfe::campos::TGravacao gravacao(*this, AIni);
-  Campos(gravacao);
+  Campos(dfe::campos::TGravacao(*this, AIni));
 }
 
 void TGeralConfeSocial::LerIni(const TIniFile& AIni) {
   dfe::TGeralConf::LerIni(AIni);
-  dfe::campos::TLeitura leitura(*this, AIni);
-  Campos(leitura);
+  Campos(dfe::campos::TLeitura(*this, AIni));
 }
 
 TArquivosConfeSocial::TArquivosConfeSocial(dfe::TConfiguracoes& AOwner) : dfe::TArquivosConf(AOwner) {}
 
 template <class V>
-void TArquivosConfeSocial::Campos(V& v) {
+void TArquivosConfeSocial::Campos(V&& v) {
   using G = TArquivosConfeSocial;
   using enum dfe::campos::TSecao;
   v(Sessao, "EmissaoPatheSocial", dfe::campos::Bool, &G::FEmissaoPatheSocial, &G::SetEmissaoPatheSocial);
@@ -49,20 +46,17 @@ void TArquivosConfeSocial::Campos(V& v) {
 
 void TArquivosConfeSocial::Assign(const TArquivosConfeSocial& o) {
   dfe::TArquivosConf::Assign(o);
-  dfe::campos::TCopia copia(*this, o);
-  Campos(copia);
+  Campos(dfe::campos::TCopia(*this, o));
 }
 
 void TArquivosConfeSocial::GravarIni(TIniFile& AIni) {
   dfe::TArquivosConf::GravarIni(AIni);
-  dfe::campos::TGravacao gravacao(*this, AIni);
-  Campos(gravacao);
+  Campos(dfe::campos::TGravacao(*this, AIni));
 }
 
 void TArquivosConfeSocial::LerIni(const TIniFile& AIni) {
   dfe::TArquivosConf::LerIni(AIni);
-  dfe::campos::TLeitura leitura(*this, AIni);
-  Campos(leitura);
+  Campos(dfe::campos::TLeitura(*this, AIni));
 }
 
 std::string TArquivosConfeSocial::GetPatheSocial(platform::TDateTime Data, const std::string& CNPJ) {

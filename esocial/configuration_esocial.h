@@ -31,7 +31,7 @@ class TGeralConfeSocial : public dfe::TGeralConf {
  private:
   // The settings this group adds, each once (dfe/configuration_fields.h).
   template <class V>
-  static void Campos(V& v);
+  static void Campos(V&& v);
 
   TVersaoeSocial FVersaoDF = veS01_02_00;
   std::string FIdEmpregador, FIdTransmissor;
@@ -58,7 +58,7 @@ class TArquivosConfeSocial : public dfe::TArquivosConf {
  private:
   // The settings this group adds, each once (dfe/configuration_fields.h).
   template <class V>
-  static void Campos(V& v);
+  static void Campos(V&& v);
 
   bool FEmissaoPatheSocial = false;
   std::string FPatheSocial;
