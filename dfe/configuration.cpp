@@ -21,10 +21,10 @@ using platform::TIniFile;
 namespace {
 
 struct TLinhaSSLLib {
-  TSSLLib lib;
-  TSSLCryptLib crypt;
-  TSSLHttpLib http;
-  TSSLXmlSignLib sign;
+  TSSLLib Lib;
+  TSSLCryptLib Crypt;
+  TSSLHttpLib Http;
+  TSSLXmlSignLib Sign;
 };
 constexpr TLinhaSSLLib kSSLLibs[] = {
     {libNone, cryNone, httpNone, xsNone},
@@ -64,15 +64,15 @@ std::string TGeralConf::FormatoAlerta() const {
 
 void TGeralConf::SetSSLLib(TSSLLib AValue) {
   struct TGuarda {
-    bool& flag;
-    ~TGuarda() { flag = false; }
+    bool& FFlag;
+    ~TGuarda() { FFlag = false; }
   } guarda{FDefinindoSSLLib};
   FDefinindoSSLLib = true;
   for (const auto& l : kSSLLibs)
-    if (l.lib == AValue) {
-      SetSSLCryptLib(l.crypt);
-      SetSSLHttpLib(l.http);
-      SetSSLXmlSignLib(l.sign);
+    if (l.Lib == AValue) {
+      SetSSLCryptLib(l.Crypt);
+      SetSSLHttpLib(l.Http);
+      SetSSLXmlSignLib(l.Sign);
     }
   FSSLLib = AValue;
 }
@@ -81,7 +81,7 @@ void TGeralConf::AtualizarSSLLib() {
   if (FDefinindoSSLLib) return;
   FSSLLib = libCustom;
   for (const auto& l : kSSLLibs)
-    if (l.crypt == FSSLCryptLib && l.http == FSSLHttpLib && l.sign == FSSLXmlSignLib) FSSLLib = l.lib;
+    if (l.Crypt == FSSLCryptLib && l.Http == FSSLHttpLib && l.Sign == FSSLXmlSignLib) FSSLLib = l.Lib;
 }
 
 void TGeralConf::SetSSLCryptLib(TSSLCryptLib AValue) {

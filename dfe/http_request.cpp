@@ -17,8 +17,8 @@ using platform::UpperCase;
 namespace {
 
 struct TErrorText {
-  std::uint32_t code;
-  const char* text;
+  std::uint32_t Code;
+  const char* Text;
 };
 
 // Texts of the codes this layer reports; the platform's message table, where the Windows
@@ -138,7 +138,7 @@ bool TTrivoWinReqResp::UseCertificate() const { return UseSSL() && (CertContext 
 std::string TTrivoWinReqResp::GetWinInetError(std::uint32_t errorCode) const {
   std::string text;
   for (const auto& e : kErrorTexts)
-    if (e.code == errorCode) text = e.text;
+    if (e.Code == errorCode) text = e.Text;
   if (errorCode != 0) text = std::to_string(errorCode) + " - " + text;
   if (!text.empty()) text = "Erro: " + text;
   return text;

@@ -52,9 +52,9 @@ struct TDFeWinCrypt::TCarregado {
 namespace {
 
 // A failure inside digest or signature work, raised at the end with its code.
-struct Falha {
-  std::string msg;
-  std::string code;
+struct TFalha {
+  std::string Msg;
+  std::string Code;
 };
 
 constexpr const char* kNteBadAlgid = "80090008";
@@ -110,13 +110,13 @@ using MdPtr = std::unique_ptr<EVP_MD, MdDeleter>;
 MdPtr BuscarDigest(TSSLDgst d) {
   CarregarProvedoresOpenSSL();
   MdPtr md(EVP_MD_fetch(nullptr, std::string(DigestDoProvedor(d)->NomeOpenSSL).c_str(), nullptr));
-  if (!md) throw Falha{"O Provedor de Criptografia não suporta o algoritmo: " + SSLDgstToStr(d), kNteBadAlgid};
+  if (!md) throw TFalha{"O Provedor de Criptografia não suporta o algoritmo: " + SSLDgstToStr(d), kNteBadAlgid};
   return md;
 }
 
 std::string Digerir(std::istream& s, const EVP_MD* md) {
   std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-  if (!ctx || EVP_DigestInit_ex(ctx.get(), md, nullptr) != 1) throw Falha{"CryptCreateHash", CodigoOpenSSL()};
+  if (!ctx || EVP_DigestInit_ex(ctx.get(), md, nullptr) != 1) throw TFalha{"CryptCreateHash", CodigoOpenSSL()};
   s.clear();
   s.seekg(0, std::ios::beg);
   std::vector<char> bloco(32768);
@@ -124,11 +124,11 @@ std::string Digerir(std::istream& s, const EVP_MD* md) {
     s.read(bloco.data(), static_cast<std::streamsize>(bloco.size()));
     std::streamsize n = s.gcount();
     if (n > 0 && EVP_DigestUpdate(ctx.get(), bloco.data(), static_cast<std::size_t>(n)) != 1)
-      throw Falha{"CryptHashData", CodigoOpenSSL()};
+      throw TFalha{"CryptHashData", CodigoOpenSSL()};
   }
   unsigned char out[EVP_MAX_MD_SIZE];
   unsigned int len = 0;
-  if (EVP_DigestFinal_ex(ctx.get(), out, &len) != 1) throw Falha{"CryptGetHashParam", CodigoOpenSSL()};
+  if (EVP_DigestFinal_ex(ctx.get(), out, &len) != 1) throw TFalha{"CryptGetHashParam", CodigoOpenSSL()};
   return std::string(reinterpret_cast<const char*>(out), len);
 }
 
@@ -137,12 +137,12 @@ std::string_view DerDe(const CERTCertificate* c) {
   return {reinterpret_cast<const char*>(c->derCert.data), c->derCert.len};
 }
 
-struct NomeAtributo {
-  int nid;
-  const char* nome;
+struct TNomeAtributo {
+  int Nid;
+  const char* Nome;
 };
 // The short names of the X.500 string form that the facade's derivations read.
-constexpr NomeAtributo kNomesAtributos[] = {
+constexpr TNomeAtributo kNomesAtributos[] = {
     {NID_commonName, "CN"},
     {NID_surname, "SN"},
     {NID_serialNumber, "SERIALNUMBER"},
@@ -164,7 +164,7 @@ constexpr NomeAtributo kNomesAtributos[] = {
 std::string NomeDoAtributo(const ASN1_OBJECT* obj) {
   const int nid = OBJ_obj2nid(obj);
   for (const auto& a : kNomesAtributos)
-    if (a.nid == nid) return a.nome;
+    if (a.Nid == nid) return a.Nome;
   char oid[128];
   OBJ_obj2txt(oid, sizeof oid, obj, 1);
   return std::string("OID.") + oid;
@@ -431,7 +431,7 @@ std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool 
     if (assina) {
       CarregarCertificadoSeNecessario();
       if (!FCarregado || FCarregado->Cert == nullptr)
-        throw Falha{"Certificado não pode ser carregado po MS CryptoAPI", nss::LastErrorCode()};
+        throw TFalha{"Certificado não pode ser carregado po MS CryptoAPI", nss::LastErrorCode()};
       key = ChavePrivada();
     }
     MdPtr md = BuscarDigest(digest);
@@ -444,19 +444,19 @@ std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool 
     if (!ctx || EVP_PKEY_sign_init(ctx.get()) != 1 || EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING) != 1 ||
         EVP_PKEY_CTX_set_signature_md(ctx.get(), md.get()) != 1 ||
         EVP_PKEY_sign(ctx.get(), nullptr, &len, h, hash.size()) != 1)
-      throw Falha{"CryptSignHash", CodigoOpenSSL()};
+      throw TFalha{"CryptSignHash", CodigoOpenSSL()};
     std::string sig(len, '\0');
     if (EVP_PKEY_sign(ctx.get(), reinterpret_cast<unsigned char*>(sig.data()), &len, h, hash.size()) != 1) {
       const int nssErr = PORT_GetError();
       ERR_clear_error();
-      throw Falha{"CryptSignHash", nss::ErrorCode(nssErr)};
+      throw TFalha{"CryptSignHash", nss::ErrorCode(nssErr)};
     }
     // As long as the modulus, leading zero bytes included: shorter ones fail verification
     // at every receiver that checks the length (RFC 8017).
     sig.resize(len);
     return sig;
-  } catch (const Falha& f) {
-    throw ETrivoDFeException(f.msg + " , erro: $" + f.code);
+  } catch (const TFalha& f) {
+    throw ETrivoDFeException(f.Msg + " , erro: $" + f.Code);
   } catch (const ETrivoDFeException& e) {
     throw ETrivoDFeException(std::string(e.what()) + " , erro: $" + nss::LastErrorCode());
   }
@@ -472,7 +472,7 @@ bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std
     if (!assinado) return hash.find(calculado) != std::string::npos;
 
     EVP_PKEY* pub = FCarregado ? X509_get0_pubkey(FCarregado->Cert) : nullptr;
-    if (pub == nullptr) throw Falha{"CryptImportPublicKeyInfo", CodigoOpenSSL()};
+    if (pub == nullptr) throw TFalha{"CryptImportPublicKeyInfo", CodigoOpenSSL()};
     // A signature that lost leading zero bytes is whole again with them.
     std::string sig = hash;
     const auto tamanho = static_cast<std::size_t>(EVP_PKEY_get_size(pub));
@@ -481,13 +481,13 @@ bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std
     if (!ctx || EVP_PKEY_verify_init(ctx.get()) != 1 ||
         EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING) != 1 ||
         EVP_PKEY_CTX_set_signature_md(ctx.get(), md.get()) != 1)
-      throw Falha{"CryptVerifySignature", CodigoOpenSSL()};
+      throw TFalha{"CryptVerifySignature", CodigoOpenSSL()};
     const bool ok = EVP_PKEY_verify(ctx.get(), reinterpret_cast<const unsigned char*>(sig.data()), sig.size(),
                                     reinterpret_cast<const unsigned char*>(calculado.data()), calculado.size()) == 1;
     ERR_clear_error();
     return ok;
-  } catch (const Falha& f) {
-    throw ETrivoDFeException(f.msg + " , erro: $" + f.code);
+  } catch (const TFalha& f) {
+    throw ETrivoDFeException(f.Msg + " , erro: $" + f.Code);
   } catch (const ETrivoDFeException& e) {
     throw ETrivoDFeException(std::string(e.what()) + " , erro: $" + nss::LastErrorCode());
   }

@@ -55,11 +55,11 @@ class TIniFile {
 
  private:
   struct Entry {
-    std::string key, value;
+    std::string Key, Value;
   };
   struct Section {
-    std::string name;
-    std::vector<Entry> entries;
+    std::string Name;
+    std::vector<Entry> Entries;
   };
   const Section* Find(std::string_view section) const;
   Section* Find(std::string_view section);

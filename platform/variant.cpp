@@ -63,7 +63,7 @@ std::string Variant::AsString() const {
     case Kind::Boolean:
       return std::get<bool>(FValue) ? "True" : "False";
     case Kind::DateTime: {
-      TDateTime dt = std::get<DateTimeValue>(FValue).value;
+      TDateTime dt = std::get<DateTimeValue>(FValue).Value;
       return TimeOf(dt) == 0 ? FormatDateTime("dd/mm/yyyy", dt) : FormatDateTime("dd/mm/yyyy hh:nn:ss", dt);
     }
   }
@@ -118,7 +118,7 @@ double Variant::AsFloat() const {
     case Kind::Boolean:
       return std::get<bool>(FValue) ? 1 : 0;
     case Kind::DateTime:
-      return std::get<DateTimeValue>(FValue).value;
+      return std::get<DateTimeValue>(FValue).Value;
   }
   return 0;
 }

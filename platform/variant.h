@@ -52,7 +52,7 @@ class Variant {
 
  private:
   struct DateTimeValue {
-    TDateTime value;
+    TDateTime Value;
   };
   std::variant<std::monostate, std::string, std::int64_t, double, bool, DateTimeValue> FValue;
 };
