@@ -1,5 +1,7 @@
 // The security facade: back-end switching, certificate sources, password, hashing, signing
 // hooks and the (timed) send path over a test double of the HTTP back end.
+#include "dfe/ssl.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -9,7 +11,6 @@
 #include <thread>
 
 #include "dfe/signature_utils.h"
-#include "dfe/ssl.h"
 #include "dfe/ssl_backends.h"
 #include "platform/hex.h"
 #include "platform/strings.h"
