@@ -24,6 +24,16 @@ void Campo(TeSocialEvento& e, const std::string& tag, const std::string& valor) 
   e.Gerador().wCampo(dfe::tcStr, "", tag, 1, 100, 1, valor);
 }
 
+// The document Corpo writes, expected free of alerts and valid against the schema of Raiz.
+std::string DocumentoValido(const std::string& raiz, const std::function<void(TeSocialEvento&)>& corpo) {
+  TEscritor escritor;
+  std::vector<std::string> alertas;
+  const std::string xml = escritor.Documento(raiz, corpo, alertas);
+  EXPECT_THAT(alertas, IsEmpty()) << raiz;
+  EXPECT_EQ(escritor.ErroDeSchema(xml, raiz), "") << xml;
+  return xml;
+}
+
 TIdeEvento2 IdeEventoTrabalhador() {
   TIdeEvento2 ide;
   ide.indRetif = ireOriginal;
@@ -219,25 +229,18 @@ void PreencherInfoRRA(TInfoRRA& rra) {
 }  // namespace
 
 TEST(EventWritersDocuments, AdmissionWithEveryOptionalGroupIsValid) {
-  TEscritor escritor;
   const TIdeEvento2 ideEvento = IdeEventoTrabalhador();
   const TIdeEmpregador emp = Empregador();
   TTrabalhador trabalhador;
   PreencherTrabalhador(trabalhador);
   TVinculo vinculo;
   PreencherVinculo(vinculo);
-  std::vector<std::string> alertas;
-  const std::string xml = escritor.Documento(
-      "evtAdmissao",
-      [&](TeSocialEvento& e) {
-        e.GerarIdeEvento2(ideEvento, true, true, false);
-        e.GerarIdeEmpregador(emp);
-        e.GerarTrabalhador(trabalhador, vinculo.cadIni, "trabalhador", 2, 0);
-        e.GerarVinculo(vinculo, 2);
-      },
-      alertas);
-  EXPECT_THAT(alertas, IsEmpty());
-  EXPECT_EQ(escritor.ErroDeSchema(xml, "evtAdmissao"), "") << xml;
+  const std::string xml = DocumentoValido("evtAdmissao", [&](TeSocialEvento& e) {
+    e.GerarIdeEvento2(ideEvento, true, true, false);
+    e.GerarIdeEmpregador(emp);
+    e.GerarTrabalhador(trabalhador, vinculo.cadIni, "trabalhador", 2, 0);
+    e.GerarVinculo(vinculo, 2);
+  });
   for (const char* grupo :
        {"trabImig",     "infoDeficiencia",    "contato",        "infoCeletista", "FGTS",    "trabTemporario",
         "ideEstabVinc", "ideTrabSubstituido", "aprend",         "remuneracao",   "duracao", "localTrabGeral",
@@ -251,32 +254,24 @@ TEST(EventWritersDocuments, AdmissionWithEveryOptionalGroupIsValid) {
 }
 
 TEST(EventWritersDocuments, RegistrationChangeWritesPaisNacInTheWorkerGroup) {
-  TEscritor escritor;
   TTrabalhador trabalhador;
   PreencherTrabalhador(trabalhador);
   TideTrabalhador ideTrabalhador;
   ideTrabalhador.cpfTrab = trabalhador.CpfTrab;
-  std::vector<std::string> alertas;
-  const std::string xml = escritor.Documento(
-      "evtAltCadastral",
-      [&](TeSocialEvento& e) {
-        e.GerarIdeEvento2(IdeEventoTrabalhador(), true, true, false);
-        e.GerarIdeEmpregador(Empregador());
-        e.GerarIdeTrabalhador(ideTrabalhador, true);
-        e.Gerador().wGrupo("alteracao");
-        Campo(e, "dtAlteracao", "2024-03-01");
-        e.GerarTrabalhador(trabalhador, tpSim, "dadosTrabalhador", 1, 101);
-        e.Gerador().wGrupo("/alteracao");
-      },
-      alertas);
-  EXPECT_THAT(alertas, IsEmpty());
-  EXPECT_EQ(escritor.ErroDeSchema(xml, "evtAltCadastral"), "") << xml;
+  const std::string xml = DocumentoValido("evtAltCadastral", [&](TeSocialEvento& e) {
+    e.GerarIdeEvento2(IdeEventoTrabalhador(), true, true, false);
+    e.GerarIdeEmpregador(Empregador());
+    e.GerarIdeTrabalhador(ideTrabalhador, true);
+    e.Gerador().wGrupo("alteracao");
+    Campo(e, "dtAlteracao", "2024-03-01");
+    e.GerarTrabalhador(trabalhador, tpSim, "dadosTrabalhador", 1, 101);
+    e.Gerador().wGrupo("/alteracao");
+  });
   EXPECT_TRUE(Contem(xml, "<nmSoc>Maria</nmSoc><paisNac>105</paisNac><endereco>"));
   EXPECT_FALSE(Contem(xml, "<nascimento>"));
 }
 
 TEST(EventWritersDocuments, WorkerWithoutBondLeavesTheDependentsSexOut) {
-  TEscritor escritor;
   TTrabalhador trabalhador;
   PreencherTrabalhador(trabalhador);
   TMudancaCPF2 mudanca;
@@ -287,31 +282,24 @@ TEST(EventWritersDocuments, WorkerWithoutBondLeavesTheDependentsSexOut) {
   TAfastamento afastamento;
   afastamento.DtIniAfast = Data(2024, 2, 1);
   afastamento.codMotAfast = mtvLicencaNaoRemunerada;
-  std::vector<std::string> alertas;
-  const std::string xml = escritor.Documento(
-      "evtTSVInicio",
-      [&](TeSocialEvento& e) {
-        e.GerarIdeEvento2(IdeEventoTrabalhador(), true, true, false);
-        e.GerarIdeEmpregador(Empregador());
-        e.GerarTrabalhador(trabalhador, tpNao, "trabalhador", 3, 721);
-        e.Gerador().wGrupo("infoTSVInicio");
-        Campo(e, "cadIni", "N");
-        Campo(e, "codCateg", "721");
-        Campo(e, "dtInicio", "2024-01-02");
-        e.GerarMudancaCPF2(mudanca);
-        e.GerarAfastamento(afastamento);
-        e.Gerador().wGrupo("/infoTSVInicio");
-      },
-      alertas);
-  EXPECT_THAT(alertas, IsEmpty());
-  EXPECT_EQ(escritor.ErroDeSchema(xml, "evtTSVInicio"), "") << xml;
+  const std::string xml = DocumentoValido("evtTSVInicio", [&](TeSocialEvento& e) {
+    e.GerarIdeEvento2(IdeEventoTrabalhador(), true, true, false);
+    e.GerarIdeEmpregador(Empregador());
+    e.GerarTrabalhador(trabalhador, tpNao, "trabalhador", 3, 721);
+    e.Gerador().wGrupo("infoTSVInicio");
+    Campo(e, "cadIni", "N");
+    Campo(e, "codCateg", "721");
+    Campo(e, "dtInicio", "2024-01-02");
+    e.GerarMudancaCPF2(mudanca);
+    e.GerarAfastamento(afastamento);
+    e.Gerador().wGrupo("/infoTSVInicio");
+  });
   EXPECT_FALSE(Contem(xml, "<sexoDep>"));
   EXPECT_FALSE(Contem(xml, "<infoCota>"));
   EXPECT_TRUE(Contem(xml, "<matricAnt>A123</matricAnt>"));
 }
 
 TEST(EventWritersDocuments, RemunerationWithEveryGroupIsValid) {
-  TEscritor escritor;
   TIdeEvento3 ideEvento;
   ideEvento.indRetif = ireOriginal;
   ideEvento.IndApuracao = iapuMensal;
@@ -334,59 +322,53 @@ TEST(EventWritersDocuments, RemunerationWithEveryGroupIsValid) {
   NovaRubrica(itensRemunAnt, true);  // left out: the earlier periods' rubrics have no discount
   TInfoAgNocivo agNocivo;
   agNocivo.grauExp = ge1;
-  std::vector<std::string> alertas;
-  const std::string xml = escritor.Documento(
-      "evtRemun",
-      [&](TeSocialEvento& e) {
-        dfe::TGerador& g = e.Gerador();
-        e.GerarIdeEvento3(ideEvento, true, true, false);
-        e.GerarIdeEmpregador(Empregador());
-        g.wGrupo("ideTrabalhador");
-        Campo(e, "cpfTrab", "12345678909");
-        e.GerarInfoMV(infoMV);
-        e.GerarProcJudTrab(procJudTrab, true);
-        e.GerarInfoInterm(infoInterm);
-        g.wGrupo("/ideTrabalhador");
-        g.wGrupo("dmDev");
-        Campo(e, "ideDmDev", "DM1");
-        Campo(e, "codCateg", "101");
-        Campo(e, "indRRA", "S");
-        e.GerarInfoRRA(infoRRA);
-        g.wGrupo("infoPerApur");
-        g.wGrupo("ideEstabLot");
-        Campo(e, "tpInsc", "1");
-        Campo(e, "nrInsc", kCnpjEstab);
-        Campo(e, "codLotacao", "LOT01");
-        g.wGrupo("remunPerApur");
-        Campo(e, "matricula", "MAT-0001");
-        e.GerarItensRemun(itensRemun, "itensRemun");
-        e.GerarInfoAgNocivo(agNocivo);
-        g.wGrupo("/remunPerApur");
-        g.wGrupo("/ideEstabLot");
-        g.wGrupo("/infoPerApur");
-        g.wGrupo("infoPerAnt");
-        g.wGrupo("ideADC");
-        Campo(e, "tpAcConv", "A");
-        Campo(e, "dsc", "Acordo coletivo");
-        Campo(e, "remunSuc", "N");
-        g.wGrupo("idePeriodo");
-        Campo(e, "perRef", "2024-01");
-        g.wGrupo("ideEstabLot");
-        Campo(e, "tpInsc", "1");
-        Campo(e, "nrInsc", kCnpjEstab);
-        Campo(e, "codLotacao", "LOT01");
-        g.wGrupo("remunPerAnt");
-        e.GerarItensRemun(itensRemunAnt, "itensRemun", false);
-        g.wGrupo("/remunPerAnt");
-        g.wGrupo("/ideEstabLot");
-        g.wGrupo("/idePeriodo");
-        g.wGrupo("/ideADC");
-        g.wGrupo("/infoPerAnt");
-        g.wGrupo("/dmDev");
-      },
-      alertas);
-  EXPECT_THAT(alertas, IsEmpty());
-  EXPECT_EQ(escritor.ErroDeSchema(xml, "evtRemun"), "") << xml;
+  const std::string xml = DocumentoValido("evtRemun", [&](TeSocialEvento& e) {
+    dfe::TGerador& g = e.Gerador();
+    e.GerarIdeEvento3(ideEvento, true, true, false);
+    e.GerarIdeEmpregador(Empregador());
+    g.wGrupo("ideTrabalhador");
+    Campo(e, "cpfTrab", "12345678909");
+    e.GerarInfoMV(infoMV);
+    e.GerarProcJudTrab(procJudTrab, true);
+    e.GerarInfoInterm(infoInterm);
+    g.wGrupo("/ideTrabalhador");
+    g.wGrupo("dmDev");
+    Campo(e, "ideDmDev", "DM1");
+    Campo(e, "codCateg", "101");
+    Campo(e, "indRRA", "S");
+    e.GerarInfoRRA(infoRRA);
+    g.wGrupo("infoPerApur");
+    g.wGrupo("ideEstabLot");
+    Campo(e, "tpInsc", "1");
+    Campo(e, "nrInsc", kCnpjEstab);
+    Campo(e, "codLotacao", "LOT01");
+    g.wGrupo("remunPerApur");
+    Campo(e, "matricula", "MAT-0001");
+    e.GerarItensRemun(itensRemun, "itensRemun");
+    e.GerarInfoAgNocivo(agNocivo);
+    g.wGrupo("/remunPerApur");
+    g.wGrupo("/ideEstabLot");
+    g.wGrupo("/infoPerApur");
+    g.wGrupo("infoPerAnt");
+    g.wGrupo("ideADC");
+    Campo(e, "tpAcConv", "A");
+    Campo(e, "dsc", "Acordo coletivo");
+    Campo(e, "remunSuc", "N");
+    g.wGrupo("idePeriodo");
+    Campo(e, "perRef", "2024-01");
+    g.wGrupo("ideEstabLot");
+    Campo(e, "tpInsc", "1");
+    Campo(e, "nrInsc", kCnpjEstab);
+    Campo(e, "codLotacao", "LOT01");
+    g.wGrupo("remunPerAnt");
+    e.GerarItensRemun(itensRemunAnt, "itensRemun", false);
+    g.wGrupo("/remunPerAnt");
+    g.wGrupo("/ideEstabLot");
+    g.wGrupo("/idePeriodo");
+    g.wGrupo("/ideADC");
+    g.wGrupo("/infoPerAnt");
+    g.wGrupo("/dmDev");
+  });
   EXPECT_TRUE(Contem(xml, "<despProcJud><vlrDespCustas>0.00</vlrDespCustas><vlrDespAdvogados>0.00</vlrDespAdvogados>"));
   EXPECT_TRUE(Contem(xml, "<infoInterm><dia>4</dia><hrsTrab>0800</hrsTrab></infoInterm>"));
   EXPECT_EQ(xml.find("<descFolha>"), xml.rfind("<descFolha>")) << "only the current period's rubric";
@@ -401,7 +383,6 @@ TEST(EventWritersDocuments, TerminationsWriteTheirEstablishments) {
   };
   for (const Caso& caso : {Caso{"evtDeslig", teS2299, true}, Caso{"evtTSVTermino", teS2399, false}}) {
     SCOPED_TRACE(caso.raiz);
-    TEscritor escritor;
     TideEstabLotCollection estabLot, estabLotAnt;
     NovoEstabLot(estabLot, true);
     NovoEstabLot(estabLotAnt, true);
@@ -414,64 +395,58 @@ TEST(EventWritersDocuments, TerminationsWriteTheirEstablishments) {
     mudanca.novoCPF = "11144477735";
     TObservacoesCollection observacoes;
     observacoes.New().observacao = "Termino do contrato";
-    std::vector<std::string> alertas;
     const bool deslig = caso.tipo == teS2299;
-    const std::string xml = escritor.Documento(
-        caso.raiz,
-        [&](TeSocialEvento& e) {
-          dfe::TGerador& g = e.Gerador();
-          e.GerarIdeEvento2(IdeEventoTrabalhador(), true, true, true);
-          e.GerarIdeEmpregador(Empregador());
-          if (deslig) {
-            TIdeVinculo ideVinculo;
-            ideVinculo.cpfTrab = "12345678909";
-            ideVinculo.matricula = "MAT-0001";
-            e.GerarIdeVinculo(ideVinculo, false, false);
-            g.wGrupo("infoDeslig");
-            Campo(e, "mtvDeslig", "02");
-            Campo(e, "dtDeslig", "2024-12-31");
-            Campo(e, "indPagtoAPI", "N");
-            e.GerarObservacoes(observacoes);
-          } else {
-            g.wGrupo("ideTrabSemVinculo");
-            Campo(e, "cpfTrab", "12345678909");
-            Campo(e, "codCateg", "721");
-            g.wGrupo("/ideTrabSemVinculo");
-            g.wGrupo("infoTSVTermino");
-            Campo(e, "dtTerm", "2024-12-31");
-          }
-          e.GerarMudancaCPF3(mudanca);
-          g.wGrupo("verbasResc");
-          g.wGrupo("dmDev");
-          Campo(e, "ideDmDev", "DM1");
-          Campo(e, "indRRA", "S");
-          e.GerarInfoRRA(infoRRA);
-          if (deslig) {
-            g.wGrupo("infoPerApur");
-            e.GerarIdeEstabLot(estabLot, caso.tipo);
-            g.wGrupo("/infoPerApur");
-            g.wGrupo("infoPerAnt");
-            g.wGrupo("ideADC");
-            Campo(e, "tpAcConv", "A");
-            Campo(e, "dsc", "Acordo coletivo");
-            g.wGrupo("idePeriodo");
-            Campo(e, "perRef", "2024-01");
-            e.GerarIdeEstabLot(estabLotAnt, caso.tipo, false);
-            g.wGrupo("/idePeriodo");
-            g.wGrupo("/ideADC");
-            g.wGrupo("/infoPerAnt");
-          } else {
-            e.GerarIdeEstabLot(estabLot, caso.tipo);
-          }
-          g.wGrupo("/dmDev");
-          e.GerarProcJudTrab(verbas.procJudTrab(), true);
-          e.GerarInfoMV(verbas.infoMV());
-          g.wGrupo("/verbasResc");
-          g.wGrupo(deslig ? "/infoDeslig" : "/infoTSVTermino");
-        },
-        alertas);
-    EXPECT_THAT(alertas, IsEmpty());
-    EXPECT_EQ(escritor.ErroDeSchema(xml, caso.raiz), "") << xml;
+    const std::string xml = DocumentoValido(caso.raiz, [&](TeSocialEvento& e) {
+      dfe::TGerador& g = e.Gerador();
+      e.GerarIdeEvento2(IdeEventoTrabalhador(), true, true, true);
+      e.GerarIdeEmpregador(Empregador());
+      if (deslig) {
+        TIdeVinculo ideVinculo;
+        ideVinculo.cpfTrab = "12345678909";
+        ideVinculo.matricula = "MAT-0001";
+        e.GerarIdeVinculo(ideVinculo, false, false);
+        g.wGrupo("infoDeslig");
+        Campo(e, "mtvDeslig", "02");
+        Campo(e, "dtDeslig", "2024-12-31");
+        Campo(e, "indPagtoAPI", "N");
+        e.GerarObservacoes(observacoes);
+      } else {
+        g.wGrupo("ideTrabSemVinculo");
+        Campo(e, "cpfTrab", "12345678909");
+        Campo(e, "codCateg", "721");
+        g.wGrupo("/ideTrabSemVinculo");
+        g.wGrupo("infoTSVTermino");
+        Campo(e, "dtTerm", "2024-12-31");
+      }
+      e.GerarMudancaCPF3(mudanca);
+      g.wGrupo("verbasResc");
+      g.wGrupo("dmDev");
+      Campo(e, "ideDmDev", "DM1");
+      Campo(e, "indRRA", "S");
+      e.GerarInfoRRA(infoRRA);
+      if (deslig) {
+        g.wGrupo("infoPerApur");
+        e.GerarIdeEstabLot(estabLot, caso.tipo);
+        g.wGrupo("/infoPerApur");
+        g.wGrupo("infoPerAnt");
+        g.wGrupo("ideADC");
+        Campo(e, "tpAcConv", "A");
+        Campo(e, "dsc", "Acordo coletivo");
+        g.wGrupo("idePeriodo");
+        Campo(e, "perRef", "2024-01");
+        e.GerarIdeEstabLot(estabLotAnt, caso.tipo, false);
+        g.wGrupo("/idePeriodo");
+        g.wGrupo("/ideADC");
+        g.wGrupo("/infoPerAnt");
+      } else {
+        e.GerarIdeEstabLot(estabLot, caso.tipo);
+      }
+      g.wGrupo("/dmDev");
+      e.GerarProcJudTrab(verbas.procJudTrab(), true);
+      e.GerarInfoMV(verbas.infoMV());
+      g.wGrupo("/verbasResc");
+      g.wGrupo(deslig ? "/infoDeslig" : "/infoTSVTermino");
+    });
     EXPECT_EQ(Contem(xml, "<infoAgNocivo>"), caso.agNocivo);
     EXPECT_TRUE(Contem(xml, "<infoSimples><indSimples>1</indSimples></infoSimples>"));
     EXPECT_EQ(xml.find("<descFolha>"), xml.rfind("<descFolha>")) << "only the current period's rubric";
@@ -486,7 +461,6 @@ TEST(EventWritersDocuments, EstablishmentRatesWithAndWithoutProcesses) {
   };
   for (const Caso& caso : {Caso{"fap only", 1.2345, false}, Caso{"both processes", 0, true}}) {
     SCOPED_TRACE(caso.nome);
-    TEscritor escritor;
     TAliqGilRat aliq;
     aliq.AliqRat = arat2;
     aliq.Fap = caso.fap;
@@ -501,39 +475,32 @@ TEST(EventWritersDocuments, EstablishmentRatesWithAndWithoutProcesses) {
     TIdeEvento ideEvento;
     ideEvento.VerProc = "NEMBO 1.0";
     const TIdeEmpregador emp = Empregador();
-    std::vector<std::string> alertas;
-    const std::string xml = escritor.Documento(
-        "evtTabEstab",
-        [&](TeSocialEvento& e) {
-          e.GerarIdeEvento(ideEvento);
-          e.GerarIdeEmpregador(emp);
-          GerarCorpoTabela(
-              e, "infoEstab", mlInclusao,
-              [&] {
-                e.Gerador().wGrupo("ideEstab");
-                Campo(e, "tpInsc", "1");
-                Campo(e, "nrInsc", kCnpjEstab);
-                Campo(e, "iniValid", "2024-01");
-                e.Gerador().wGrupo("/ideEstab");
-              },
-              [&] {
-                e.Gerador().wGrupo("dadosEstab");
-                Campo(e, "cnaePrep", "6201501");
-                e.GerarAliqGilRat(emp, tiCNPJ, aliq, "aliqGilrat");
-                e.Gerador().wGrupo("/dadosEstab");
-              },
-              nullptr);
-        },
-        alertas);
-    EXPECT_THAT(alertas, IsEmpty());
-    EXPECT_EQ(escritor.ErroDeSchema(xml, "evtTabEstab"), "") << xml;
+    const std::string xml = DocumentoValido("evtTabEstab", [&](TeSocialEvento& e) {
+      e.GerarIdeEvento(ideEvento);
+      e.GerarIdeEmpregador(emp);
+      GerarCorpoTabela(
+          e, "infoEstab", mlInclusao,
+          [&] {
+            e.Gerador().wGrupo("ideEstab");
+            Campo(e, "tpInsc", "1");
+            Campo(e, "nrInsc", kCnpjEstab);
+            Campo(e, "iniValid", "2024-01");
+            e.Gerador().wGrupo("/ideEstab");
+          },
+          [&] {
+            e.Gerador().wGrupo("dadosEstab");
+            Campo(e, "cnaePrep", "6201501");
+            e.GerarAliqGilRat(emp, tiCNPJ, aliq, "aliqGilrat");
+            e.Gerador().wGrupo("/dadosEstab");
+          },
+          nullptr);
+    });
     EXPECT_EQ(Contem(xml, "<aliqRat>2</aliqRat>"), caso.processos);
     EXPECT_EQ(Contem(xml, "<fap>1.2345</fap>"), !caso.processos);
   }
 }
 
 TEST(EventWritersDocuments, RubricProcessGroupsAreValid) {
-  TEscritor escritor;
   TIdeEvento ideEvento;
   ideEvento.VerProc = "NEMBO 1.0";
   TProcesso irrf, fgts, pis;
@@ -542,38 +509,32 @@ TEST(EventWritersDocuments, RubricProcessGroupsAreValid) {
   fgts.nrProc = "00000000000000000007";  // no suspension code
   pis.nrProc = "00000000000000000008";
   pis.codSusp = "4";
-  std::vector<std::string> alertas;
-  const std::string xml = escritor.Documento(
-      "evtTabRubrica",
-      [&](TeSocialEvento& e) {
-        e.GerarIdeEvento(ideEvento);
-        e.GerarIdeEmpregador(Empregador());
-        GerarCorpoTabela(
-            e, "infoRubrica", mlInclusao,
-            [&] {
-              e.Gerador().wGrupo("ideRubrica");
-              Campo(e, "codRubr", "R001");
-              Campo(e, "ideTabRubr", "T1");
-              Campo(e, "iniValid", "2024-01");
-              e.Gerador().wGrupo("/ideRubrica");
-            },
-            [&] {
-              e.Gerador().wGrupo("dadosRubrica");
-              Campo(e, "dscRubr", "Salario");
-              Campo(e, "natRubr", "1000");
-              Campo(e, "tpRubr", "1");
-              Campo(e, "codIncCP", "11");
-              Campo(e, "codIncIRRF", "11");
-              Campo(e, "codIncFGTS", "11");
-              e.GerarProcesso("ideProcessoIRRF", irrf);
-              e.GerarProcesso("ideProcessoFGTS", fgts);
-              e.GerarProcesso("ideProcessoPisPasep", pis);
-              e.Gerador().wGrupo("/dadosRubrica");
-            },
-            nullptr);
-      },
-      alertas);
-  EXPECT_THAT(alertas, IsEmpty());
-  EXPECT_EQ(escritor.ErroDeSchema(xml, "evtTabRubrica"), "") << xml;
+  const std::string xml = DocumentoValido("evtTabRubrica", [&](TeSocialEvento& e) {
+    e.GerarIdeEvento(ideEvento);
+    e.GerarIdeEmpregador(Empregador());
+    GerarCorpoTabela(
+        e, "infoRubrica", mlInclusao,
+        [&] {
+          e.Gerador().wGrupo("ideRubrica");
+          Campo(e, "codRubr", "R001");
+          Campo(e, "ideTabRubr", "T1");
+          Campo(e, "iniValid", "2024-01");
+          e.Gerador().wGrupo("/ideRubrica");
+        },
+        [&] {
+          e.Gerador().wGrupo("dadosRubrica");
+          Campo(e, "dscRubr", "Salario");
+          Campo(e, "natRubr", "1000");
+          Campo(e, "tpRubr", "1");
+          Campo(e, "codIncCP", "11");
+          Campo(e, "codIncIRRF", "11");
+          Campo(e, "codIncFGTS", "11");
+          e.GerarProcesso("ideProcessoIRRF", irrf);
+          e.GerarProcesso("ideProcessoFGTS", fgts);
+          e.GerarProcesso("ideProcessoPisPasep", pis);
+          e.Gerador().wGrupo("/dadosRubrica");
+        },
+        nullptr);
+  });
   EXPECT_TRUE(Contem(xml, "<ideProcessoFGTS><nrProc>00000000000000000007</nrProc></ideProcessoFGTS>"));
 }

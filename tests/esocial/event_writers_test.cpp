@@ -195,6 +195,17 @@ TEST(EventWriters, ListLimits) {
     bool ultimoIgnorado = false;                         // the item past the maximum is skipped
   };
   const auto cpf = "12345678909";
+  const auto estabLot = [](TTipoEvento tipo) {
+    return [tipo](TeSocialEvento& e, int n) {
+      TideEstabLotCollection l;
+      for (int i = 0; i < n; ++i) {
+        TideEstabLotItem& item = l.New();
+        item.nrInsc = "11222333000181";
+        item.codLotacao = "L1";
+      }
+      e.GerarIdeEstabLot(l, tipo);
+    };
+  };
   const std::vector<Lista> listas = {
       {"dependente", "Lista de Dependentes", 99,
        [&](TeSocialEvento& e, int n) {
@@ -217,26 +228,8 @@ TEST(EventWriters, ListLimits) {
          }
          e.GerarItensRemun(l, "itensRemun");
        }},
-      {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 24,
-       [&](TeSocialEvento& e, int n) {
-         TideEstabLotCollection l;
-         for (int i = 0; i < n; ++i) {
-           TideEstabLotItem& item = l.New();
-           item.nrInsc = "11222333000181";
-           item.codLotacao = "L1";
-         }
-         e.GerarIdeEstabLot(l, teS2299);
-       }},
-      {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 99,
-       [&](TeSocialEvento& e, int n) {
-         TideEstabLotCollection l;
-         for (int i = 0; i < n; ++i) {
-           TideEstabLotItem& item = l.New();
-           item.nrInsc = "11222333000181";
-           item.codLotacao = "L1";
-         }
-         e.GerarIdeEstabLot(l, teS2399);
-       }},
+      {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 24, estabLot(teS2299)},
+      {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 99, estabLot(teS2399)},
       {"detOper", "Lista de Detalhamento de valores", 99,
        [&](TeSocialEvento& e, int n) {
          TDetOperCollection l;
