@@ -170,11 +170,17 @@ void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {
       // The date goes through the field conversion, so a value that is no date raises as
       // it does in a date element.
       const platform::TDateTime emissao = platform::Variant(nfs.dtEmisNF).AsDateTime();
-      const dfe::TGerador& g = Gerador();
-      Gerador().wGrupo("nfs" + AtributoNfs(g, "serie", nfs.serie) + AtributoNfs(g, "nrDocto", nfs.nrDocto) +
-                       AtributoNfs(g, "dtEmisNF", platform::FormatDateTime("yyyy-mm-dd", emissao)) +
-                       AtributoNfs(g, "vlrBruto", nfs.vlrBruto) + AtributoNfs(g, "vrCPDescPR", nfs.vrCPDescPR) +
-                       AtributoNfs(g, "vrRatDescPR", nfs.vrRatDescPR) + AtributoNfs(g, "vrSenarDesc", nfs.vrSenarDesc));
+      dfe::TGerador& g = Gerador();
+      const std::string atributos =
+          AtributoNfs(g, "serie", nfs.serie) + AtributoNfs(g, "nrDocto", nfs.nrDocto) +
+          AtributoNfs(g, "dtEmisNF", platform::FormatDateTime("yyyy-mm-dd", emissao)) +
+          AtributoNfs(g, "vlrBruto", nfs.vlrBruto) + AtributoNfs(g, "vrCPDescPR", nfs.vrCPDescPR) +
+          AtributoNfs(g, "vrRatDescPR", nfs.vrRatDescPR) + AtributoNfs(g, "vrSenarDesc", nfs.vrSenarDesc);
+      // Opened by its name, so that the chain of open groups the alerts show holds "<nfs>"
+      // and its closing removes it (a whole start tag would stay in it, one per invoice);
+      // the attributes then go into the start tag just written.
+      g.wGrupo("nfs");
+      g.ArquivoFormatoXML.insert(g.ArquivoFormatoXML.rfind('>'), atributos);
     }
     Gerador().wGrupo("/nfs");
   }

@@ -174,16 +174,24 @@ TEST(EventWriters, InvoiceAttributesParseBackIntact) {
   TEscritor escritor;
   TNfsColecao nfs;
   UmaNota(nfs, "A&\"<B>'", Data(2024, 1, 15));
-  const std::string xml = escritor.Saida(veS01_03_00, [&](TeSocialEvento& e) { e.GerarNfs(nfs); });
-  std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> doc(
-      xmlReadMemory(xml.data(), static_cast<int>(xml.size()), nullptr, nullptr, XML_PARSE_NONET), xmlFreeDoc);
-  ASSERT_NE(doc, nullptr) << xml;
-  xmlNode* raiz = xmlDocGetRootElement(doc.get());
-  ASSERT_EQ(xmlChildElementCount(raiz), 0u) << "no attribute leaks into content: " << xml;
-  std::unique_ptr<xmlChar, decltype(xmlFree)> serie(xmlGetProp(raiz, BAD_CAST "serie"), xmlFree);
-  std::unique_ptr<xmlChar, decltype(xmlFree)> nrDocto(xmlGetProp(raiz, BAD_CAST "nrDocto"), xmlFree);
-  EXPECT_STREQ(reinterpret_cast<const char*>(serie.get()), "A&\"<B>'");
-  EXPECT_STREQ(reinterpret_cast<const char*>(nrDocto.get()), "123");
+  for (bool identado : {false, true}) {
+    std::string cadeia = "?";
+    const std::string xml = escritor.Saida(veS01_03_00, [&](TeSocialEvento& e) {
+      e.Gerador().Opcoes.IdentarXML = identado;
+      e.GerarNfs(nfs);
+      cadeia = e.Gerador().TagNivel();
+    });
+    EXPECT_EQ(cadeia, "") << "the invoice's group is closed in the chain the alerts show";
+    std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> doc(
+        xmlReadMemory(xml.data(), static_cast<int>(xml.size()), nullptr, nullptr, XML_PARSE_NONET), xmlFreeDoc);
+    ASSERT_NE(doc, nullptr) << xml;
+    xmlNode* raiz = xmlDocGetRootElement(doc.get());
+    ASSERT_EQ(xmlChildElementCount(raiz), 0u) << "no attribute leaks into content: " << xml;
+    std::unique_ptr<xmlChar, decltype(xmlFree)> serie(xmlGetProp(raiz, BAD_CAST "serie"), xmlFree);
+    std::unique_ptr<xmlChar, decltype(xmlFree)> vlrBruto(xmlGetProp(raiz, BAD_CAST "vlrBruto"), xmlFree);
+    EXPECT_STREQ(reinterpret_cast<const char*>(serie.get()), "A&\"<B>'");
+    EXPECT_STREQ(reinterpret_cast<const char*>(vlrBruto.get()), "1234.50");
+  }
 }
 
 TEST(EventWriters, ListLimits) {
