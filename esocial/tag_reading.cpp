@@ -1,8 +1,18 @@
 #include "esocial/tag_reading.h"
 
+#include <exception>
+
 #include "dfe/field_conversions.h"
 
 namespace esocial {
+
+bool LerSemExcecao(const std::function<bool()>& Ler) {
+  try {
+    return Ler();
+  } catch (const std::exception&) {
+    return false;
+  }
+}
 
 bool TLeituraTags::Grupo(int Nivel, std::string_view Tag) const { return !FLeitor.rExtrai(Nivel, Tag).empty(); }
 

@@ -20,6 +20,10 @@
 
 namespace esocial {
 
+// Runs a whole reading: its result, or false when any step raises (what was read before the
+// error stays). Readers report failure this way and never raise.
+bool LerSemExcecao(const std::function<bool()>& Ler);
+
 class TLeituraTags {
  public:
   explicit TLeituraTags(dfe::TLeitor& Leitor) : FLeitor(Leitor) {}

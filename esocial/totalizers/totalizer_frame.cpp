@@ -1,7 +1,5 @@
 #include "esocial/totalizers/totalizer_frame.h"
 
-#include <exception>
-
 namespace esocial::totalizers {
 
 namespace {
@@ -24,7 +22,7 @@ TConteudoTotalizador::TConteudoTotalizador(std::string_view Raiz, bool Resultado
     : FRaiz(Raiz), FResultadoSemRaiz(ResultadoSemRaiz) {}
 
 bool TConteudoTotalizador::LerXML() {
-  try {
+  return LerSemExcecao([&] {
     FXML = FLeitor.Arquivo;
     FVersaoDF = StrToVersaoeSocial(TextoVersao(FXML, "/evt/" + FRaiz + "/"));
     TLeituraTags x(FLeitor);
@@ -32,9 +30,7 @@ bool TConteudoTotalizador::LerXML() {
     FId = x.Atributo("Id=");
     LerGrupos(x);
     return true;
-  } catch (const std::exception&) {
-    return false;
-  }
+  });
 }
 
 void AtribuirXml(TConteudoTotalizador& Conteudo, const std::string& Value) {
