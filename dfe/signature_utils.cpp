@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "dfe/ssl_digests.h"
 #include "platform/strings.h"
 
 namespace dfe {
@@ -27,33 +28,21 @@ bool XmlContemAssinatura(const std::string& conteudoXML) {
 
 std::string MontarElementoAssinatura(const std::string& URI, bool comX509, const std::string& atributosSignature,
                                      TSSLDgst digest, const std::string& atributosSignatureValue) {
-  std::string metodoAssinatura, metodoDigest;
-  switch (digest) {
-    case dgstSHA256:
-      metodoAssinatura = "/2001/04/xmldsig-more#rsa-sha256";
-      metodoDigest = "/2001/04/xmlenc#sha256";
-      break;
-    case dgstSHA512:
-      metodoAssinatura = "/2001/04/xmldsig-more#rsa-sha512";
-      metodoDigest = "/2001/04/xmlenc#sha512";
-      break;
-    default:
-      metodoAssinatura = "/2000/09/xmldsig#rsa-sha1";
-      metodoDigest = "/2000/09/xmldsig#sha1";
-      break;
-  }
+  // A digest without an XML-DSig algorithm is written as SHA-1.
+  const TLinhaDigest* metodos = LinhaDigest(digest);
+  if (metodos == nullptr || metodos->MetodoAssinatura.empty()) metodos = LinhaDigest(dgstSHA1);
   const std::string w3 = kW3;
   std::string s;
   s += "<Signature xmlns=\"" + w3 + "/2000/09/xmldsig#\"" + atributosSignature + ">";
   s += "<SignedInfo>";
   s += "<CanonicalizationMethod Algorithm=\"" + std::string(kC14N) + "\" />";
-  s += "<SignatureMethod Algorithm=\"" + w3 + metodoAssinatura + "\" />";
+  s += "<SignatureMethod Algorithm=\"" + std::string(metodos->MetodoAssinatura) + "\" />";
   s += "<Reference URI=\"" + (URI.empty() ? std::string() : "#" + URI) + "\">";
   s += "<Transforms>";
   s += "<Transform Algorithm=\"" + w3 + "/2000/09/xmldsig#enveloped-signature\" />";
   s += "<Transform Algorithm=\"" + std::string(kC14N) + "\" />";
   s += "</Transforms>";
-  s += "<DigestMethod Algorithm=\"" + w3 + metodoDigest + "\" />";
+  s += "<DigestMethod Algorithm=\"" + std::string(metodos->MetodoDigest) + "\" />";
   s += "<DigestValue></DigestValue>";
   s += "</Reference>";
   s += "</SignedInfo>";

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
 #include "support/peer.h"

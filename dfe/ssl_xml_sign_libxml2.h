@@ -3,7 +3,7 @@
 // canonical XML 1.0 without comments.
 #include <string>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 
 namespace dfe {
 

@@ -1,8 +1,8 @@
+#include "platform/strings.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/base64.h"
-#include "platform/strings.h"
-#include "platform/text_encoding.h"
+#include <cstdint>
 
 using namespace platform;
 
@@ -42,23 +42,4 @@ TEST(Strings, WholeTextIntegers) {
   for (const char* bad : {"", "+", "-", "+-1", "1x", " 1", "99999999999999999999"})
     EXPECT_FALSE(TryStrToInt64(bad, v)) << bad;
   EXPECT_EQ(StrToIntDef("3000000000", -1), -1);
-}
-
-TEST(Base64, BothAlphabetsAndPadding) {
-  EXPECT_EQ(Base64Encode("\xfb\xff"), "+/8=");
-  EXPECT_EQ(Base64Encode("\xfb\xff", true, false), "-_8");
-  EXPECT_EQ(Base64Decode("+/8=").value(), "\xfb\xff");
-  EXPECT_EQ(Base64Decode("-_8").value(), "\xfb\xff");
-  EXPECT_EQ(Base64Decode("aGVs\r\nbG8").value(), "hello");
-  EXPECT_FALSE(Base64Decode("a").has_value());
-  EXPECT_FALSE(Base64Decode("ab=c").has_value());
-  EXPECT_FALSE(Base64Decode("a*bc").has_value());
-}
-
-TEST(TextEncoding, InvalidBytesReadAsWindows1252) {
-  EXPECT_TRUE(IsValidUtf8("a\xc3\xa9"));
-  EXPECT_FALSE(IsValidUtf8("a\xe9"));
-  EXPECT_EQ(EnsureUtf8("caf\xe9 \x80"), "caf\xc3\xa9 \xe2\x82\xac");
-  EXPECT_EQ(EnsureUtf8("ok \xc3\xa9"), "ok \xc3\xa9");
-  EXPECT_FALSE(IsValidUtf8("\xed\xa0\x80"));  // a lone surrogate
 }

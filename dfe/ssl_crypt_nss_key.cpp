@@ -1,7 +1,7 @@
 // RSA_METHOD is the OpenSSL 3 way to keep a key's private half outside OpenSSL without a
 // provider of our own; the key counts as "foreign", so OpenSSL calls it for every signature.
 #define OPENSSL_SUPPRESS_DEPRECATED
-#include "dfe/nss_openssl_key.h"
+#include "dfe/ssl_crypt_nss_key.h"
 
 #include <openssl/evp.h>
 #include <openssl/rsa.h>

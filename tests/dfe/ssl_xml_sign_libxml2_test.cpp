@@ -1,5 +1,5 @@
 // The libxml2 signer and validator, checked against xmlsec1 and the official schemas.
-#include "dfe/xml_sign_libxml2.h"
+#include "dfe/ssl_xml_sign_libxml2.h"
 
 #include <gtest/gtest.h>
 

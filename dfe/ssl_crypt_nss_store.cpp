@@ -1,4 +1,4 @@
-#include "dfe/nss_store.h"
+#include "dfe/ssl_crypt_nss_store.h"
 
 #include <nss.h>
 #include <openssl/err.h>
@@ -32,16 +32,16 @@ char* PasswordCallback(PK11SlotInfo* slot, PRBool retry, void* arg) {
   auto* p = static_cast<PinArg*>(arg);
   if (p == nullptr) return nullptr;
   std::string pin;
-  if (!p->pin.empty()) {
+  if (!p->Pin.empty()) {
     if (retry) return nullptr;
-    pin = p->pin;
-  } else if (p->ask && p->asked < 3) {
+    pin = p->Pin;
+  } else if (p->Ask && p->Asked < 3) {
     // Cards block after a few wrong PINs: the user gets three tries per operation.
-    ++p->asked;
+    ++p->Asked;
     pin = platform::AskTokenPin(PK11_GetTokenName(slot), retry);
   }
   if (pin.empty()) return nullptr;
-  p->presented = true;
+  p->Presented = true;
   return PORT_Strdup(pin.c_str());
 }
 
@@ -81,12 +81,12 @@ std::string UserDatabaseLocation() {
 std::string LocalMachineDatabaseLocation() { return "sql:/etc/pki/nssdb"; }
 
 Database::Database(const std::string& location, NSSInitContext* ctx, std::vector<SlotPtr> slots)
-    : location_(location), ctx_(ctx), slots_(std::move(slots)) {}
+    : FLocation(location), FCtx(ctx), FSlots(std::move(slots)) {}
 
 Database* Database::Open(const std::string& location) {
   std::lock_guard<std::mutex> lock(RegistryLock());
   for (auto& db : Registry())
-    if (db->location_ == location) return db.get();
+    if (db->FLocation == location) return db.get();
 
   // The first database initialises NSS with its modules (tokens included); a later one
   // only adds its own software slot, which is how its certificates are told apart.
@@ -112,12 +112,12 @@ std::vector<CertPtr> Database::UserCertificates() const {
   CERTCertList* list = PK11_ListCerts(PK11CertListUser, nullptr);
   if (list == nullptr) return out;
   for (CERTCertListNode* n = CERT_LIST_HEAD(list); !CERT_LIST_END(n, list); n = CERT_LIST_NEXT(n)) {
-    bool mine = slots_.empty();
+    bool mine = FSlots.empty();
     if (!mine) {
       if (PK11SlotList* where = PK11_GetAllSlotsForCert(n->cert, nullptr)) {
         for (PK11SlotListElement* e = PK11_GetFirstSafe(where); e != nullptr && !mine;
              e = PK11_GetNextSafe(where, e, PR_FALSE))
-          mine = std::any_of(slots_.begin(), slots_.end(), [&](const SlotPtr& s) { return s.get() == e->slot; });
+          mine = std::any_of(FSlots.begin(), FSlots.end(), [&](const SlotPtr& s) { return s.get() == e->slot; });
         PK11_FreeSlotList(where);
       }
     }

@@ -34,12 +34,12 @@ std::string LocalMachineDatabaseLocation();
 
 // What NSS's password callback answers when a token asks for its PIN (or the database for
 // its password): the given PIN once (a retry after a wrong one gets none); without one, and
-// when ask is set, the user is asked in a desktop session, at most three times.
+// when Ask is set, the user is asked in a desktop session, at most three times.
 struct PinArg {
-  std::string pin;
-  bool ask = false;
-  bool presented = false;  // set when a PIN was handed to the token
-  int asked = 0;
+  std::string Pin;
+  bool Ask = false;
+  bool Presented = false;  // set when a PIN was handed to the token
+  int Asked = 0;
 };
 
 class Database {
@@ -48,16 +48,16 @@ class Database {
   // opened (no database there).
   static Database* Open(const std::string& location);
 
-  const std::string& Location() const { return location_; }
+  const std::string& Location() const { return FLocation; }
   // Certificates that have a private key, in the database's own slot or on its tokens.
   std::vector<CertPtr> UserCertificates() const;
 
   Database(const std::string& location, NSSInitContext* ctx, std::vector<SlotPtr> slots);
 
  private:
-  std::string location_;
-  NSSInitContext* ctx_;
-  std::vector<SlotPtr> slots_;
+  std::string FLocation;
+  NSSInitContext* FCtx;
+  std::vector<SlotPtr> FSlots;
 };
 
 // The token where the certificate lives, when that is not NSS's own software database.

@@ -1,4 +1,4 @@
-#include "dfe/xml_sign_libxml2.h"
+#include "dfe/ssl_xml_sign_libxml2.h"
 
 #include <libxml/SAX2.h>
 #include <libxml/c14n.h>
@@ -12,7 +12,7 @@
 #include <string>
 
 #include "dfe/signature_utils.h"
-#include "dfe/ssl_internal.h"
+#include "dfe/xml_declaration.h"
 #include "platform/base64.h"
 #include "platform/strings.h"
 #include "platform/text_utils.h"
@@ -297,9 +297,7 @@ std::string TDFeSSLXmlSignLibXml2::Assinar(const std::string& conteudoXML, const
                                            const std::string& idAttr, const std::string& idSignatureValue) {
   InicializarLibXml2();
   const bool declaraUTF8 = platform::DeclaraUTF8(conteudoXML);
-  std::string texto = declaraUTF8
-                          ? conteudoXML
-                          : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + detail::RemoverDeclaracaoXML(conteudoXML);
+  std::string texto = declaraUTF8 ? conteudoXML : kDeclaracaoUTF8 + RemoverDeclaracaoXML(conteudoXML);
   const std::string uri = ExtrairURIReferencia(texto, docElement, idAttr);
 
   DocPtr doc(InterpretarXML(texto));

@@ -1,5 +1,7 @@
 // The security facade: back-end switching, certificate sources, password, hashing, signing
 // hooks and the (timed) send path over a test double of the HTTP back end.
+#include "dfe/ssl.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -9,34 +11,28 @@
 #include <thread>
 
 #include "dfe/signature_utils.h"
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 #include "platform/hex.h"
 #include "platform/strings.h"
 #include "ssl_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 namespace {
 
 using namespace dfe;
-
-std::string MensagemDe(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "<nada>";
-}
+using testsupport::kNoError;
+using testsupport::MessageOf;
 
 TEST(SSLFacade, BackEndSwitchingAndItsRefusals) {
   TDFeSSL ssl;
   EXPECT_EQ(ssl.SSLCryptLib(), cryNone);
   EXPECT_EQ(ssl.SSLCryptClass().ClassName(), "TDFeSSLCryptClass");
-  EXPECT_EQ(MensagemDe([&] { ssl.CertCNPJ(); }), "DadosPFX, ArquivoPFX, URLPFX ou NumeroSerie não especificados !");
+  EXPECT_EQ(MessageOf([&] { ssl.CertCNPJ(); }), "DadosPFX, ArquivoPFX, URLPFX ou NumeroSerie não especificados !");
   ssl.SetNumeroSerie("01");
-  EXPECT_EQ(MensagemDe([&] { ssl.CertCNPJ(); }),
+  EXPECT_EQ(MessageOf([&] { ssl.CertCNPJ(); }),
             "\"CarregarCertificadoDeNumeroSerie\" não suportado em: TDFeSSLCryptClass");
-  EXPECT_EQ(MensagemDe([&] { ssl.Assinar("<a/>", "", ""); }), "TDFeSSLXmlSignClass.Assinar, não implementado");
+  EXPECT_EQ(MessageOf([&] { ssl.Assinar("<a/>", "", ""); }), "TDFeSSLXmlSignClass.Assinar, não implementado");
 
   ssl.SetSSLXmlSignLib(xsLibXml2);
   struct Caso {
@@ -50,11 +46,11 @@ TEST(SSLFacade, BackEndSwitchingAndItsRefusals) {
                         Caso{xsMsXmlCapicom,
                              "Suporte a \"xsMsXmlCapicom\" disponível apenas em MSWINDOWS, e sem a "
                              "diretiva de compilação {$DEFINE DFE_SEM_MSXML}"}}) {
-    EXPECT_EQ(MensagemDe([&] { ssl.SetSSLXmlSignLib(c.lib); }), c.texto);
+    EXPECT_EQ(MessageOf([&] { ssl.SetSSLXmlSignLib(c.lib); }), c.texto);
     EXPECT_EQ(ssl.SSLXmlSignLib(), xsLibXml2);
     EXPECT_EQ(ssl.SSLXmlSignClass().ClassName(), "TDFeSSLXmlSignLibXml2");
   }
-  EXPECT_EQ(MensagemDe([&] { ssl.SetSSLCryptLib(cryCapicom); }),
+  EXPECT_EQ(MessageOf([&] { ssl.SetSSLCryptLib(cryCapicom); }),
             "Suporte a libCapicom foi desativado por compilação {$DEFINE DFE_SEM_CAPICOM}");
   EXPECT_EQ(ssl.SSLCryptLib(), cryNone);
 
@@ -107,7 +103,7 @@ TEST(SSLFacade, PasswordIsMaskedAndReloadsOnlyWhenChanged) {
   EXPECT_FALSE(ssl->CertificadoLido());
   EXPECT_EQ(ssl->Senha(), "errada");
   EXPECT_TRUE(platform::StartsText("Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\n",
-                                   MensagemDe([&] { ssl->CarregarCertificado(); })));
+                                   MessageOf([&] { ssl->CarregarCertificado(); })));
   EXPECT_FALSE(ssl->CertificadoLido());
 }
 
@@ -121,11 +117,11 @@ TEST(SSLFacade, DigestsInTheirThreeForms) {
             "A9993E364706816ABA3E25717850C26C9CD0D89D");
   EXPECT_EQ(ssl->CalcHash(std::vector<std::string>{"a", "b"}, dgstMD5),
             ssl->CalcHash(std::string_view("a\r\nb\r\n"), dgstMD5));
-  EXPECT_EQ(MensagemDe([&] { ssl->CalcHash(std::string_view(""), dgstSHA256); }), "Stream vazio");
-  EXPECT_EQ(MensagemDe([&] { ssl->CalcHash(static_cast<std::istream*>(nullptr), dgstSHA256); }), "Stream inválido");
-  EXPECT_EQ(MensagemDe([&] { ssl->ValidarHash(std::string_view("abc"), dgstSHA256, ""); }), "Hash vazio");
+  EXPECT_EQ(MessageOf([&] { ssl->CalcHash(std::string_view(""), dgstSHA256); }), "Stream vazio");
+  EXPECT_EQ(MessageOf([&] { ssl->CalcHash(static_cast<std::istream*>(nullptr), dgstSHA256); }), "Stream inválido");
+  EXPECT_EQ(MessageOf([&] { ssl->ValidarHash(std::string_view("abc"), dgstSHA256, ""); }), "Hash vazio");
   EXPECT_TRUE(platform::StartsText("Erro ao carregar Digest: sha\r\n",
-                                   MensagemDe([&] { ssl->CalcHash(std::string_view("abc"), dgstSHA); })));
+                                   MessageOf([&] { ssl->CalcHash(std::string_view("abc"), dgstSHA); })));
 
   // A digest check passes when the digest lies anywhere within the bytes given.
   std::string digest = ssl->CalcHash(std::string_view("abc"), dgstSHA256, outBinary);
@@ -187,9 +183,9 @@ TEST(SSLFacade, DocumentCnpjMustBelongToTheCertificateCompany) {
   auto ssl = ssltest::FacadeComCertificado();  // CNPJ 12345678000195
   EXPECT_NO_THROW(ssl->ValidarCNPJCertificado("12.345.678/0002-76"));
   EXPECT_NO_THROW(ssl->ValidarCNPJCertificado("123456789"));  // other lengths pass unchecked
-  EXPECT_EQ(MensagemDe([&] { ssl->ValidarCNPJCertificado("11222333000181"); }),
+  EXPECT_EQ(MessageOf([&] { ssl->ValidarCNPJCertificado("11222333000181"); }),
             "O CNPJ do Documento é diferente do CNPJ do Certificado Digital");
-  EXPECT_EQ(MensagemDe([&] { ssl->ValidarCNPJCertificado("12345678000100"); }),
+  EXPECT_EQ(MessageOf([&] { ssl->ValidarCNPJCertificado("12345678000100"); }),
             "Erro CNPJ Documento: Dígito verificador do CNPJ inválido");
 }
 
@@ -224,9 +220,9 @@ TEST(SSLFacade, SignatureAlgorithmOfASignedText) {
   EXPECT_EQ(signer.DigestDaAssinatura(texto("http://www.w3.org/2001/04/xmldsig-more#rsa-sha256")), dgstSHA256);
   EXPECT_EQ(signer.DigestDaAssinatura(texto("http://www.w3.org/2000/09/xmldsig#rsa-sha1")), dgstSHA1);
   EXPECT_EQ(signer.DigestDaAssinatura(texto("http://www.w3.org/2001/04/xmldsig-more#RSA-SHA512")), dgstSHA512);
-  EXPECT_EQ(MensagemDe([&] { signer.DigestDaAssinatura(texto("http://www.w3.org/2001/04/xmldsig-more#rsa-md5")); }),
+  EXPECT_EQ(MessageOf([&] { signer.DigestDaAssinatura(texto("http://www.w3.org/2001/04/xmldsig-more#rsa-md5")); }),
             "Digest Algorithm, \"rsa-md5\" não suportado");
-  EXPECT_EQ(MensagemDe([&] { signer.DigestDaAssinatura("<a/>"); }),
+  EXPECT_EQ(MessageOf([&] { signer.DigestDaAssinatura("<a/>"); }),
             "Não foi possivel recuperar o \"Digest Algorithm\" do XML");
 }
 
@@ -320,9 +316,9 @@ TEST_F(SSLFacadeEnvio, DirectSendChecksTheStatusWhenAsked) {
     gDuble.status = status;
     gDuble.resposta = "corpo";
     const bool passa = status >= 200 && status <= 202;
-    std::string msg = MensagemDe([&] { ssl.Enviar("<env/>", "https://h/ws", ""); });
+    std::string msg = MessageOf([&] { ssl.Enviar("<env/>", "https://h/ws", ""); });
     if (passa)
-      EXPECT_EQ(msg, "<nada>") << status;
+      EXPECT_EQ(msg, kNoError) << status;
     else
       EXPECT_EQ(msg, "Erro Interno: 0\r\nErro HTTP: " + std::to_string(status) + "\r\nURL: https://h/ws\r\n\r\ncorpo");
     EXPECT_NO_THROW(ssl.Enviar("<env/>", "https://h/ws", "", "", "", false));
@@ -337,9 +333,9 @@ TEST_F(SSLFacadeEnvio, TimedSendAnswersFromItsThread) {
   EXPECT_EQ(gDuble.ultimosCabecalhos, "");  // never an Authorization header on this path
   EXPECT_EQ(gDuble.ultimoMime, "text/xml");
   gDuble.status = 500;
-  EXPECT_EQ(MensagemDe([&] { ssl.Enviar("<env/>", "https://h/ws", "", "", "", false); }),
+  EXPECT_EQ(MessageOf([&] { ssl.Enviar("<env/>", "https://h/ws", "", "", "", false); }),
             "Erro na thread de envio: Erro Interno: 0\r\nErro HTTP: 500\r\nURL: https://h/ws\r\n\r\n<ok/>");
-  EXPECT_EQ(MensagemDe([&] { ssl.Enviar("", "https://h/ws", ""); }), "TDFeSendThread, parâmetros inválidos");
+  EXPECT_EQ(MessageOf([&] { ssl.Enviar("", "https://h/ws", ""); }), "TDFeSendThread, parâmetros inválidos");
 }
 
 TEST_F(SSLFacadeEnvio, AbandonedTimedSendIsAbortedAndOutlivedSafely) {
@@ -347,7 +343,7 @@ TEST_F(SSLFacadeEnvio, AbandonedTimedSendIsAbortedAndOutlivedSafely) {
   ssl.TimeOut = 999;  // no whole second to wait
   gDuble.bloquear = true;
   auto inicio = std::chrono::steady_clock::now();
-  EXPECT_EQ(MensagemDe([&] { ssl.Enviar("<env/>", "https://h/ws", ""); }),
+  EXPECT_EQ(MessageOf([&] { ssl.Enviar("<env/>", "https://h/ws", ""); }),
             "Timeout - Não foi possível obter a resposta do servidor");
   EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(1));
   // Abandoned while running, the exchange was asked to stop; the next send goes through.
@@ -364,7 +360,7 @@ TEST_F(SSLFacadeEnvio, AbandonedSendStillHoldsTheLockAndTheFacadeWaitsForIt) {
   ssl.TimeOut = 1000;  // one second: the exchange has surely started when it is abandoned
   gDuble.bloquear = true;
   gDuble.ignorarAbort = true;  // a back end that cannot stop at once
-  EXPECT_EQ(MensagemDe([&] { ssl.Enviar("<env/>", "https://h/ws", ""); }),
+  EXPECT_EQ(MessageOf([&] { ssl.Enviar("<env/>", "https://h/ws", ""); }),
             "Timeout - Não foi possível obter a resposta do servidor");
   ASSERT_TRUE(gDuble.EsperarExecucoes(1));
 
@@ -395,7 +391,7 @@ TEST(SSLFacadeEnvioFim, FacadeDestroyedWhileAnAbandonedSendRuns) {
     ssl.DefinirSSLHttpClass(&CriarBackEnd<HttpDuble, TDFeSSLHttpClass>);
     ssl.TimeOutPorThread = true;
     ssl.TimeOut = 0;
-    EXPECT_EQ(MensagemDe([&] { ssl.Enviar("<env/>", "https://h/ws", ""); }),
+    EXPECT_EQ(MessageOf([&] { ssl.Enviar("<env/>", "https://h/ws", ""); }),
               "Timeout - Não foi possível obter a resposta do servidor");
   }
   gDuble.Liberar();
@@ -437,11 +433,11 @@ TEST_F(SSLFacadeEnvio, CertificateDownloadedFromAnAddressIsCachedInItsFile) {
   semCache.DefinirSSLHttpClass(&CriarBackEnd<HttpDuble, TDFeSSLHttpClass>);
   semCache.SetURLPFX("http://h/x.pfx");
   gDuble.status = 404;
-  EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }),
+  EXPECT_EQ(MessageOf([&] { semCache.CarregarCertificado(); }),
             "Http erro 404, baixando Certificado de http://h/x.pfx");
   gDuble.status = 200;
   gDuble.resposta = "lixo";
-  EXPECT_EQ(MensagemDe([&] { semCache.CarregarCertificado(); }), "Certificado obtido de http://h/x.pfx é inválido");
+  EXPECT_EQ(MessageOf([&] { semCache.CarregarCertificado(); }), "Certificado obtido de http://h/x.pfx é inválido");
 }
 
 }  // namespace
