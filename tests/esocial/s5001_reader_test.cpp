@@ -9,11 +9,12 @@
 #include "esocial_test_support.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
+#include "support/message_of.h"
 
 using namespace esocial;
 using esocial::s5001::TEvtBasesTrab;
 using esocial::s5001::TS5001;
-using esocialtest::MensagemDe;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -205,8 +206,7 @@ TEST(S5001Reader, FailuresReturnFalseAndKeepWhatWasRead) {
     leitor.SetXml(Documento("v02_05_00"));
     ASSERT_EQ(e.VersaoDF(), ve02_05_00);
     e.Leitor().Arquivo = caso.xml;
-    std::string erro = MensagemDe([&] { EXPECT_FALSE(e.LerXML()) << caso.nome; });
-    EXPECT_EQ(erro, "") << caso.nome;
+    EXPECT_EQ(MessageOf([&] { EXPECT_FALSE(e.LerXML()) << caso.nome; }), testsupport::kNoError) << caso.nome;
     EXPECT_EQ(e.XML(), caso.xml) << caso.nome;
     EXPECT_EQ(e.VersaoDF(), caso.versao) << caso.nome;
     // The first reading's lists grow only when the groups were read again.
@@ -220,7 +220,7 @@ TEST(S5001Reader, FailuresReturnFalseAndKeepWhatWasRead) {
     }
   }
   // The conversion's own message, which the reading swallows.
-  EXPECT_EQ(MensagemDe([] { StrToTpValorPisPasep("12"); }), "Valor string inválido para TtpValorPisPasep: 12");
+  EXPECT_EQ(MessageOf([] { StrToTpValorPisPasep("12"); }), "Valor string inválido para TtpValorPisPasep: 12");
 }
 
 TEST(S5001Reader, TheSameTextIsReadOnce) {
