@@ -118,9 +118,7 @@ void LerTotalizadores(const TLeituraTags& x, TtotCollection& tot) {
 }  // namespace
 
 bool TRetConsultaLote::LerXml() {
-  return LerSemExcecao([&] {
-    TLeituraTags x(Leitor);
-    if (!x.Grupo(1, "retornoProcessamentoLoteEventos")) return false;
+  return LerRetorno(Leitor, "retornoProcessamentoLoteEventos", [&](const TLeituraTags& x) {
     if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, IdeEmpregador);
     if (x.Grupo(2, "ideTransmissor")) LerInscricao(x, IdeTransmissor);
     if (x.Grupo(2, "status")) {
@@ -141,7 +139,6 @@ bool TRetConsultaLote::LerXml() {
         LerTotalizadores(x, evento.tot);
       });
     }
-    return true;
   });
 }
 

@@ -5,9 +5,7 @@
 namespace esocial {
 
 bool TRetEnvioLote::LerXml() {
-  return LerSemExcecao([&] {
-    TLeituraTags x(Leitor);
-    if (!x.Grupo(1, "retornoEnvioLoteEventos")) return false;
+  return LerRetorno(Leitor, "retornoEnvioLoteEventos", [&](const TLeituraTags& x) {
     if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, IdeEmpregador);
     if (x.Grupo(2, "ideTransmissor")) LerInscricao(x, IdeTransmissor);
     if (x.Grupo(2, "status")) {
@@ -15,7 +13,6 @@ bool TRetEnvioLote::LerXml() {
       LerOcorrencias(x, 3, Status.Ocorrencias);
     }
     if (x.Grupo(2, "dadosRecepcaoLote")) LerDadosRecepcaoLote(x, DadosRecLote);
-    return true;
   });
 }
 

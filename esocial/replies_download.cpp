@@ -5,9 +5,7 @@
 namespace esocial {
 
 bool TRetDownloadEvt::LerXml() {
-  return LerSemExcecao([&] {
-    TLeituraTags x(Leitor);
-    if (!x.Grupo(1, "download")) return false;
+  return LerRetorno(Leitor, "download", [&](const TLeituraTags& x) {
     if (x.Grupo(2, "status")) LerStatus(x, Status);
     if (x.Grupo(2, "retornoSolicDownloadEvts") && x.Grupo(3, "arquivos")) {
       x.Lista(4, "arquivo", [&] {
@@ -24,7 +22,6 @@ bool TRetDownloadEvt::LerXml() {
         }
       });
     }
-    return true;
   });
 }
 

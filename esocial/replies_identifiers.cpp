@@ -5,9 +5,7 @@
 namespace esocial {
 
 bool TRetConsultaIdentEvt::LerXml() {
-  return LerSemExcecao([&] {
-    TLeituraTags x(Leitor);
-    if (!x.Grupo(1, "retornoConsultaIdentificadoresEvts")) return false;
+  return LerRetorno(Leitor, "retornoConsultaIdentificadoresEvts", [&](const TLeituraTags& x) {
     if (x.Grupo(2, "status")) LerStatus(x, Status);
     if (x.Grupo(2, "retornoIdentificadoresEvts")) {
       RetIdentEvts.qtdeTotEvtsConsulta = x.Inteiro("qtdeTotEvtsConsulta");
@@ -20,7 +18,6 @@ bool TRetConsultaIdentEvt::LerXml() {
         });
       }
     }
-    return true;
   });
 }
 

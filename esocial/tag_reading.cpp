@@ -14,6 +14,15 @@ bool LerSemExcecao(const std::function<bool()>& Ler) {
   }
 }
 
+bool LerRetorno(dfe::TLeitor& Leitor, std::string_view Raiz, const std::function<void(const TLeituraTags&)>& Ler) {
+  return LerSemExcecao([&] {
+    TLeituraTags x(Leitor);
+    if (!x.Grupo(1, Raiz)) return false;
+    Ler(x);
+    return true;
+  });
+}
+
 bool TLeituraTags::Grupo(int Nivel, std::string_view Tag) const { return !FLeitor.rExtrai(Nivel, Tag).empty(); }
 
 void TLeituraTags::Lista(int Nivel, std::string_view Tag, const std::function<void()>& Ler) const {

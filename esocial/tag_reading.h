@@ -2,12 +2,12 @@
 // The steps every reader of an eSocial document (the replies of the services, the totalizers)
 // takes with the tag reader, so that each reader is a straight list of its elements and fields:
 //
-//   TLeituraTags x(Leitor);
-//   if (!x.Grupo(1, "retornoEnvioLoteEventos")) return false;
-//   if (x.Grupo(2, "status")) {
-//     Status.cdResposta = x.Inteiro("cdResposta");
-//     x.Lista(4, "ocorrencia", [&] { ... });   // after x.Grupo(3, "ocorrencias")
-//   }
+//   return LerRetorno(Leitor, "retornoEnvioLoteEventos", [&](const TLeituraTags& x) {
+//     if (x.Grupo(2, "status")) {
+//       Status.cdResposta = x.Inteiro("cdResposta");
+//       if (x.Grupo(3, "ocorrencias")) x.Lista(4, "ocorrencia", [&] { ... });
+//     }
+//   });
 //
 // A group is read only when it is found: the tag reader leaves the text of an earlier
 // occurrence at a level whose element is missing, and nothing may be read out of it.
@@ -19,10 +19,6 @@
 #include "platform/date_time.h"
 
 namespace esocial {
-
-// Runs a whole reading: its result, or false when any step raises (what was read before the
-// error stays). Readers report failure this way and never raise.
-bool LerSemExcecao(const std::function<bool()>& Ler);
 
 class TLeituraTags {
  public:
@@ -64,5 +60,14 @@ class TLeituraTags {
  private:
   dfe::TLeitor& FLeitor;
 };
+
+// Runs a whole reading: its result, or false when any step raises (what was read before the
+// error stays). Readers report failure this way and never raise.
+bool LerSemExcecao(const std::function<bool()>& Ler);
+
+// The whole reading of a reply whose root element is Raiz: false when the text has none;
+// otherwise Ler reads it (the root is the current group and level 1) and the result is true.
+// An error on the way gives false, as LerSemExcecao.
+bool LerRetorno(dfe::TLeitor& Leitor, std::string_view Raiz, const std::function<void(const TLeituraTags&)>& Ler);
 
 }  // namespace esocial

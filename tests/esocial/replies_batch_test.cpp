@@ -213,25 +213,22 @@ std::string Evento(const std::string& id, const std::string& retorno, const std:
 TEST(BatchReplies, TheGovernmentRepliesReadIntoTheirValues) {
   for (const auto& a : kAmostras) {
     SCOPED_TRACE(a.arquivo);
-    TStatus status;
-    std::string protocolo;
+    // What both replies hold.
+    auto lerComum = [&a](auto& r) {
+      r.Leitor.Arquivo = Amostra(a.arquivo);
+      EXPECT_TRUE(r.LerXml());
+      EXPECT_EQ(r.Status.cdResposta, a.cdResposta);
+      EXPECT_EQ(r.Status.descResposta, a.descResposta);
+      EXPECT_EQ(Codigos(r.Status.Ocorrencias), a.ocorrencias);
+      EXPECT_EQ(r.DadosRecLote.Protocolo, a.protocolo);
+    };
     if (a.envio) {
       TRetEnvioLote r;
-      r.Leitor.Arquivo = Amostra(a.arquivo);
-      ASSERT_TRUE(r.LerXml());
-      status.cdResposta = r.Status.cdResposta;
-      status.descResposta = r.Status.descResposta;
-      for (int i = 0; i < r.Status.Ocorrencias.Count(); ++i) status.Ocorrencias.New() = r.Status.Ocorrencias.GetItem(i);
-      protocolo = r.DadosRecLote.Protocolo;
+      lerComum(r);
       EXPECT_EQ(r.Status.tempoEstimadoConclusao, 0);
     } else {
       TRetConsultaLote r;
-      r.Leitor.Arquivo = Amostra(a.arquivo);
-      ASSERT_TRUE(r.LerXml());
-      status.cdResposta = r.Status.cdResposta;
-      status.descResposta = r.Status.descResposta;
-      for (int i = 0; i < r.Status.Ocorrencias.Count(); ++i) status.Ocorrencias.New() = r.Status.Ocorrencias.GetItem(i);
-      protocolo = r.DadosRecLote.Protocolo;
+      lerComum(r);
       ASSERT_EQ(r.RetEventos.Count(), static_cast<int>(a.eventos.size()));
       for (std::size_t i = 0; i < a.eventos.size(); ++i) {
         const EventoEsperado& e = a.eventos[i];
@@ -260,10 +257,6 @@ TEST(BatchReplies, TheGovernmentRepliesReadIntoTheirValues) {
         }
       }
     }
-    EXPECT_EQ(status.cdResposta, a.cdResposta);
-    EXPECT_EQ(status.descResposta, a.descResposta);
-    EXPECT_EQ(Codigos(status.Ocorrencias), a.ocorrencias);
-    EXPECT_EQ(protocolo, a.protocolo);
   }
 }
 
