@@ -238,3 +238,7 @@ class TS5001 : public totalizers::TLeitorTotalizador<TEvtBasesTrab, teS5001> {
 };
 
 }  // namespace esocial::s5001
+
+namespace esocial {
+using s5001::TS5001;
+}  // namespace esocial
