@@ -13,6 +13,18 @@
 
 namespace esocial {
 
+std::vector<std::string> CortarDocumentoseSocial(std::string_view Texto) {
+  constexpr std::string_view kFim = "</eSocial>";
+  std::vector<std::string> documentos;
+  std::string texto(Texto);
+  for (std::size_t fim = texto.find(kFim); fim != std::string::npos; fim = texto.find(kFim)) {
+    const std::size_t depois = fim + kFim.size();
+    documentos.push_back(texto.substr(0, depois));
+    texto = platform::Trim(std::string_view(texto).substr(depois));
+  }
+  return documentos;
+}
+
 TEventos::TEventos(TTrivoeSocial& AOwner)
     : FTrivoeSocial(AOwner),
       FIniciais(std::make_unique<TIniciais>(FTrivoeSocial)),
@@ -68,13 +80,8 @@ bool TEventos::LoadFromString(const std::string& AXMLString) {
       result = CarregarDocumento(carregarXML(documento));
     }
   } else {
-    std::string texto = AXMLString;
-    for (std::size_t fim = texto.find("</eSocial>"); fim != std::string::npos; fim = texto.find("</eSocial>")) {
-      const std::size_t depois = fim + std::string_view("</eSocial>").size();
-      const std::string documento = texto.substr(0, depois);
-      texto = platform::Trim(std::string_view(texto).substr(depois));
+    for (const std::string& documento : CortarDocumentoseSocial(AXMLString))
       result = CarregarDocumento(carregarXML(documento));
-    }
   }
   return result;
 }
