@@ -1,6 +1,5 @@
 #include "esocial/batch.h"
 
-#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -10,7 +9,6 @@
 #include "esocial/event_container.h"
 #include "esocial/trivo_esocial.h"
 #include "platform/strings.h"
-#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "platform/text_utils.h"
 #include "platform/xml_text.h"
@@ -77,10 +75,7 @@ bool TLoteEventos::LoadFromString(const std::string& AXMLString) {
 }
 
 bool TLoteEventos::LoadFromStream(std::istream& AStream) {
-  AStream.clear();
-  AStream.seekg(0);
-  std::string bytes{std::istreambuf_iterator<char>(AStream), std::istreambuf_iterator<char>()};
-  return LoadFromString(platform::EnsureUtf8(bytes));
+  return LoadFromString(platform::StreamTextFromStart(AStream));
 }
 
 bool TLoteEventos::LoadFromFile(const std::string& CaminhoArquivo) {

@@ -1,13 +1,11 @@
 #include "esocial/event_container.h"
 
 #include <filesystem>
-#include <iterator>
 #include <system_error>
 
 #include "esocial/event_base.h"
 #include "esocial/trivo_esocial.h"
 #include "platform/strings.h"
-#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "platform/xml_text.h"
 
@@ -50,12 +48,7 @@ void TEventos::Clear() {
   FGerados->Clear();
 }
 
-bool TEventos::LoadFromStream(std::istream& AStream) {
-  AStream.clear();
-  AStream.seekg(0);
-  std::string bytes{std::istreambuf_iterator<char>(AStream), std::istreambuf_iterator<char>()};
-  return LoadFromString(platform::EnsureUtf8(bytes));
-}
+bool TEventos::LoadFromStream(std::istream& AStream) { return LoadFromString(platform::StreamTextFromStart(AStream)); }
 
 bool TEventos::LoadFromString(const std::string& AXMLString) {
   auto carregarXML = [](const std::string& documento) {

@@ -18,11 +18,44 @@ namespace esocial {
 namespace {
 
 const std::string kRaiz(kNameSpaceRaizeSocial);
-const std::string kNameSpaceEnvio = kRaiz + "/servicos/empregador/lote/eventos/envio/v1_1_0";
-const std::string kNameSpaceConsulta =
-    kRaiz + "/servicos/empregador/lote/eventos/envio/consulta/retornoProcessamento/v1_1_0";
-const std::string kNameSpaceIdentificadores = kRaiz + "/servicos/empregador/consulta/identificadores-eventos/v1_0_0";
-const std::string kNameSpaceDownload = kRaiz + "/servicos/empregador/download/solicitacao/v1_0_0";
+
+constexpr TDescricaoServico kEnvioLote{LayEnvioLoteEventos,
+                                       stEnvLoteEventos,
+                                       "env-lot",
+                                       "rec",
+                                       "/servicos/empregador/lote/eventos/envio/v1_1_0",
+                                       "EnviarLoteEventos",
+                                       "loteEventos",
+                                       eseEnvioLote,
+                                       eseRetornoLote};
+constexpr TDescricaoServico kConsultaLote{
+    LayConsultaLoteEventos,
+    stConsultaLote,
+    "ped-sit",
+    "sit",
+    "/servicos/empregador/lote/eventos/envio/consulta/retornoProcessamento/v1_1_0",
+    "ConsultarLoteEventos",
+    "consulta",
+    eseEnvioConsulta,
+    eseRetornoConsulta};
+constexpr TDescricaoServico kConsultaIdentEventos{LayConsultaIdentEventos,
+                                                  stConsultaIdentEvt,
+                                                  "ped-con",
+                                                  "con",
+                                                  "/servicos/empregador/consulta/identificadores-eventos/v1_0_0",
+                                                  "ConsultarIdentificadoresEventos",
+                                                  "consultaEventos",
+                                                  eseEnvioConsultaIdentEvt,
+                                                  eseRetornoConsultaIdentEvt};
+constexpr TDescricaoServico kDownloadEventos{LayDownloadEventos,
+                                             stDownloadEvt,
+                                             "ped-dow",
+                                             "dow",
+                                             "/servicos/empregador/download/solicitacao/v1_0_0",
+                                             "SolicitarDownloadEventos",
+                                             "solicitacao",
+                                             eseEnvioDownloadEvt,
+                                             eseRetornoDownloadEvt};
 
 // The escapes a reply's escaped content is freed of, in this order: "&amp;" first, so that a
 // value escaped twice ("&amp;lt;") also comes back as its character.
@@ -79,21 +112,43 @@ std::string MesAno(platform::TDateTime Data) { return platform::FormatDateTime("
 
 // ---- common steps ---------------------------------------------------------------------------
 
-TeSocialWebService::TeSocialWebService(TTrivoeSocial& AOwner)
-    : dfe::TDFeWebService(&AOwner), FTrivoeSocial(AOwner), FPConfiguracoeseSocial(AOwner.Configuracoes()) {
+TeSocialWebService::TeSocialWebService(TTrivoeSocial& AOwner, const TDescricaoServico& ADescricao)
+    : dfe::TDFeWebService(&AOwner),
+      FTrivoeSocial(AOwner),
+      FPConfiguracoeseSocial(AOwner.Configuracoes()),
+      FDescricao(ADescricao) {
   FPSoapVersion = "soap";
   FPHeaderElement = "Header";
   FPBodyElement = "Body";
   FPMimeType = "text/xml";
-  FPSoapEnvelopeAtributtes = AtributosEnvelope(kNameSpaceEnvio);
+  FPSoapEnvelopeAtributtes = AtributosEnvelope(kRaiz + kEnvioLote.NameSpace);
   TeSocialWebService::Clear();
 }
 
 void TeSocialWebService::Clear() {
   dfe::TDFeWebService::Clear();
   FPathNome.clear();
-  FPStatus = stIdle;
   FTrivoeSocial.SSL().UseCertificateHTTP = true;
+  FPLayout = FDescricao.Layout;
+  FPStatus = FDescricao.Status;
+  FPArqEnv = FDescricao.ArqEnv;
+  FPArqResp = FDescricao.ArqResp;
+}
+
+std::string TeSocialWebService::NameSpaceServico() const { return kRaiz + FDescricao.NameSpace; }
+
+void TeSocialWebService::DefinirServicoEAction() {
+  FPServico = NameSpaceServico() + "/Servico" + FDescricao.Servico + "/" + Operacao();
+  FPSoapAction = platform::Trim(FPServico);
+}
+
+void TeSocialWebService::MontarEnvelopeSoap() {
+  FPSoapEnvelopeAtributtes = AtributosEnvelope(kRaiz + FDescricao.NameSpace);
+  const std::string& v = FPSoapVersion;
+  const std::string operacao = Operacao(), involucro = Involucro();
+  FPEnvelopeSoap = "<" + v + ":Envelope " + FPSoapEnvelopeAtributtes + "><" + v + ":Body><v1:" + operacao +
+                   "><v1:" + involucro + ">" + FPDadosMsg + "</v1:" + involucro + "></v1:" + operacao + "></" + v +
+                   ":Body></" + v + ":Envelope>";
 }
 
 void TeSocialWebService::PrepararServico() {
@@ -143,25 +198,18 @@ std::string TeSocialWebService::PrefixoLivre(const std::string& Prefixo) const {
   return prefixo;
 }
 
-void TeSocialWebService::MontarEnvelope(const std::string& NameSpace, const std::string& Operacao,
-                                        const std::string& Involucro) {
-  FPSoapEnvelopeAtributtes = AtributosEnvelope(NameSpace);
-  const std::string& v = FPSoapVersion;
-  FPEnvelopeSoap = "<" + v + ":Envelope " + FPSoapEnvelopeAtributtes + "><" + v + ":Body><v1:" + Operacao +
-                   "><v1:" + Involucro + ">" + FPDadosMsg + "</v1:" + Involucro + "></v1:" + Operacao + "></" + v +
-                   ":Body></" + v + ":Envelope>";
-}
-
-void TeSocialWebService::LerResposta(const std::string& Elemento, dfe::TLeitor& Leitor,
-                                     const std::function<bool()>& LerXml, TeSocialEventos Tipo) {
-  FPRetWS = platform::ExtrairConteudoTag(FPRetornoWS, Elemento);
-  if (FPRetWS.empty()) FPRetWS = ConteudoComPrefixo(FPRetornoWS, Elemento);
+void TeSocialWebService::LerResposta(dfe::TLeitor& Leitor, const std::function<bool()>& LerXml) {
+  const std::string elemento = Operacao() + "Result";
+  FPRetWS = platform::ExtrairConteudoTag(FPRetornoWS, elemento);
+  if (FPRetWS.empty()) FPRetWS = ConteudoComPrefixo(FPRetornoWS, elemento);
   Leitor.Arquivo = DocumentoDaResposta(FPRetWS);
   const bool lida = LerXml();
-  Notificar(FPRetWS, Tipo);
+  Notificar(FPRetWS, FDescricao.Retorno);
   // A reply the reader cannot take is no answer: empty records must not pass for one.
   if (!lida) throw dfe::ETrivoDFeException(TextoSemResposta());
 }
+
+void TeSocialWebService::NotificarEnvio() const { Notificar(FPDadosMsg, FDescricao.Envio); }
 
 void TeSocialWebService::Notificar(const std::string& AXML, TeSocialEventos ATipo) const {
   if (FTrivoeSocial.OnTransmissaoEventos) FTrivoeSocial.OnTransmissaoEventos(AXML, ATipo);
@@ -195,24 +243,17 @@ std::string TeSocialWebService::Resumo(const TStatus& Status, const std::string*
 // ---- batch send -----------------------------------------------------------------------------
 
 TEnvioLote::TEnvioLote(TTrivoeSocial& AOwner)
-    : TeSocialWebService(AOwner), FLote(std::make_unique<TLoteEventos>(AOwner)) {
+    : TeSocialWebService(AOwner, kEnvioLote), FLote(std::make_unique<TLoteEventos>(AOwner)) {
   TEnvioLote::Clear();
 }
 
 void TEnvioLote::Clear() {
   TeSocialWebService::Clear();
-  FPLayout = LayEnvioLoteEventos;
-  FPStatus = stEnvLoteEventos;
-  FPArqEnv = "env-lot";
-  FPArqResp = "rec";
   FVersao.clear();
   FRetEnvioLote = std::make_unique<TRetEnvioLote>();
 }
 
-void TEnvioLote::DefinirServicoEAction() {
-  FPServico = FTrivoeSocial.GetNameSpaceURI() + "/ServicoEnviarLoteEventos/EnviarLoteEventos";
-  FPSoapAction = platform::Trim(FPServico);
-}
+std::string TEnvioLote::NameSpaceServico() const { return FTrivoeSocial.GetNameSpaceURI(); }
 
 void TEnvioLote::DefinirDadosMsg() {
   const TGeralConfeSocial& geral = *FPConfiguracoeseSocial.Geral;
@@ -226,14 +267,11 @@ void TEnvioLote::DefinirDadosMsg() {
   FLote->IdeTransmissor.NrInsc = geral.IdTransmissor();
   FLote->GerarXML(FGrupo);
   FPDadosMsg = FLote->XML();
-  Notificar(FPDadosMsg, eseEnvioLote);
+  NotificarEnvio();
 }
 
-void TEnvioLote::MontarEnvelopeSoap() { MontarEnvelope(kNameSpaceEnvio, "EnviarLoteEventos", "loteEventos"); }
-
 bool TEnvioLote::TratarResposta() {
-  LerResposta(
-      "EnviarLoteEventosResult", FRetEnvioLote->Leitor, [this] { return FRetEnvioLote->LerXml(); }, eseRetornoLote);
+  LerResposta(FRetEnvioLote->Leitor, [this] { return FRetEnvioLote->LerXml(); });
   return true;
 }
 
@@ -262,20 +300,13 @@ bool TEnvioLote::GerarLote(std::uint8_t AGrupo, bool ASalvar) {
 
 // ---- batch query ----------------------------------------------------------------------------
 
-TConsultaLote::TConsultaLote(TTrivoeSocial& AOwner) : TeSocialWebService(AOwner) { TConsultaLote::Clear(); }
+TConsultaLote::TConsultaLote(TTrivoeSocial& AOwner) : TeSocialWebService(AOwner, kConsultaLote) {
+  TConsultaLote::Clear();
+}
 
 void TConsultaLote::Clear() {
   TeSocialWebService::Clear();
-  FPLayout = LayConsultaLoteEventos;
-  FPStatus = stConsultaLote;
-  FPArqEnv = "ped-sit";
-  FPArqResp = "sit";
   FRetConsultaLote = std::make_unique<TRetConsultaLote>();
-}
-
-void TConsultaLote::DefinirServicoEAction() {
-  FPServico = kNameSpaceConsulta + "/ServicoConsultarLoteEventos/ConsultarLoteEventos";
-  FPSoapAction = platform::Trim(FPServico);
 }
 
 void TConsultaLote::DefinirDadosMsg() {
@@ -283,15 +314,11 @@ void TConsultaLote::DefinirDadosMsg() {
       "<eSocial xmlns=\"" + kRaiz +
       "/schema/lote/eventos/envio/consulta/retornoProcessamento/v1_0_0\"><consultaLoteEventos><protocoloEnvio>" +
       platform::EscaparTextoXml(FProtocolo) + "</protocoloEnvio></consultaLoteEventos></eSocial>";
-  Notificar(FPDadosMsg, eseEnvioConsulta);
+  NotificarEnvio();
 }
 
-void TConsultaLote::MontarEnvelopeSoap() { MontarEnvelope(kNameSpaceConsulta, "ConsultarLoteEventos", "consulta"); }
-
 bool TConsultaLote::TratarResposta() {
-  LerResposta(
-      "ConsultarLoteEventosResult", FRetConsultaLote->Leitor, [this] { return FRetConsultaLote->LerXml(); },
-      eseRetornoConsulta);
+  LerResposta(FRetConsultaLote->Leitor, [this] { return FRetConsultaLote->LerXml(); });
   const TRetEventosCollection& eventos = FRetConsultaLote->RetEventos;
   for (int i = 0; i < eventos.Count(); ++i) {
     const TRetEventosCollectionItem& evento = eventos.GetItem(i);
@@ -312,23 +339,14 @@ std::string TConsultaLote::NovoPrefixo() { return FProtocolo.empty() ? TeSocialW
 
 // ---- identifier query -----------------------------------------------------------------------
 
-TConsultaIdentEventos::TConsultaIdentEventos(TTrivoeSocial& AOwner) : TeSocialWebService(AOwner) {
+TConsultaIdentEventos::TConsultaIdentEventos(TTrivoeSocial& AOwner)
+    : TeSocialWebService(AOwner, kConsultaIdentEventos) {
   TConsultaIdentEventos::Clear();
 }
 
 void TConsultaIdentEventos::Clear() {
   TeSocialWebService::Clear();
-  FPLayout = LayConsultaIdentEventos;
-  FPStatus = stConsultaIdentEvt;
-  FPArqEnv = "ped-con";
-  FPArqResp = "con";
   FRetConsultaIdentEvt = std::make_unique<TRetConsultaIdentEvt>();
-}
-
-void TConsultaIdentEventos::DefinirServicoEAction() {
-  FPServico = kNameSpaceIdentificadores + "/ServicoConsultarIdentificadoresEventos/ConsultarIdentificadoresEventos" +
-              FmetodoConsulta;
-  FPSoapAction = platform::Trim(FPServico);
 }
 
 void TConsultaIdentEventos::DefinirDadosMsg() {
@@ -348,18 +366,11 @@ void TConsultaIdentEventos::DefinirDadosMsg() {
   pedido.GerarXML();
   FPDadosMsg = pedido.Gerador.ArquivoFormatoXML;
   AssinarEValidar("consultaIdentificadoresEvts", "ConsultaIdentificadoresEventos" + FmetodoConsulta + "-v1_0_0.xsd");
-  Notificar(FPDadosMsg, eseEnvioConsultaIdentEvt);
-}
-
-void TConsultaIdentEventos::MontarEnvelopeSoap() {
-  MontarEnvelope(kNameSpaceIdentificadores, "ConsultarIdentificadoresEventos" + FmetodoConsulta,
-                 "consultaEventos" + FmetodoConsulta);
+  NotificarEnvio();
 }
 
 bool TConsultaIdentEventos::TratarResposta() {
-  LerResposta(
-      "ConsultarIdentificadoresEventos" + FmetodoConsulta + "Result", FRetConsultaIdentEvt->Leitor,
-      [this] { return FRetConsultaIdentEvt->LerXml(); }, eseRetornoConsultaIdentEvt);
+  LerResposta(FRetConsultaIdentEvt->Leitor, [this] { return FRetConsultaIdentEvt->LerXml(); });
   const TRetIdentEvtsCollection& ids = FRetConsultaIdentEvt->RetIdentEvts;
   for (int i = 0; i < ids.Count(); ++i)
     GravarDocumentoResposta(ids.GetItem(i).Id + "-" + TipoEventoToStr(Evento) + Cnpj + MesAno(PerApur) + ".xml",
@@ -376,20 +387,13 @@ std::string TConsultaIdentEventos::NovoPrefixo() {
 
 // ---- event download -------------------------------------------------------------------------
 
-TDownloadEventos::TDownloadEventos(TTrivoeSocial& AOwner) : TeSocialWebService(AOwner) { TDownloadEventos::Clear(); }
+TDownloadEventos::TDownloadEventos(TTrivoeSocial& AOwner) : TeSocialWebService(AOwner, kDownloadEventos) {
+  TDownloadEventos::Clear();
+}
 
 void TDownloadEventos::Clear() {
   TeSocialWebService::Clear();
-  FPLayout = LayDownloadEventos;
-  FPStatus = stDownloadEvt;
-  FPArqEnv = "ped-dow";
-  FPArqResp = "dow";
   FRetDownloadEvt = std::make_unique<TRetDownloadEvt>();
-}
-
-void TDownloadEventos::DefinirServicoEAction() {
-  FPServico = kNameSpaceDownload + "/ServicoSolicitarDownloadEventos/SolicitarDownloadEventos" + TipoDownload;
-  FPSoapAction = platform::Trim(FPServico);
 }
 
 void TDownloadEventos::DefinirDadosMsg() {
@@ -407,17 +411,11 @@ void TDownloadEventos::DefinirDadosMsg() {
                "</download></eSocial>";
   AssinarEValidar("eSocial", porId ? "SolicitacaoDownloadEventosPorId-v1_0_0.xsd"
                                    : "SolicitacaoDownloadEventosPorNrRecibo-v1_0_0.xsd");
-  Notificar(FPDadosMsg, eseEnvioDownloadEvt);
-}
-
-void TDownloadEventos::MontarEnvelopeSoap() {
-  MontarEnvelope(kNameSpaceDownload, "SolicitarDownloadEventos" + TipoDownload, "solicitacao");
+  NotificarEnvio();
 }
 
 bool TDownloadEventos::TratarResposta() {
-  LerResposta(
-      "SolicitarDownloadEventos" + TipoDownload + "Result", FRetDownloadEvt->Leitor,
-      [this] { return FRetDownloadEvt->LerXml(); }, eseRetornoDownloadEvt);
+  LerResposta(FRetDownloadEvt->Leitor, [this] { return FRetDownloadEvt->LerXml(); });
   const TArquivoCollection& arquivos = FRetDownloadEvt->Arquivo;
   for (int i = 0; i < arquivos.Count(); ++i) {
     const TArquivoCollectionItem& a = arquivos.GetItem(i);

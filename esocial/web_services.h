@@ -25,9 +25,22 @@
 
 namespace esocial {
 
+// What tells the four services apart: their place in the layout and status, the name parts of
+// their files, their WSDL's namespace and operation, and their kinds of notification.
+struct TDescricaoServico {
+  TLayOut Layout;
+  TStatusTrivoeSocial Status;
+  const char* ArqEnv;
+  const char* ArqResp;
+  const char* NameSpace;  // the path that follows the namespace root
+  const char* Servico;    // the operation, before a complement (ConsultarIdentificadoresEventos...)
+  const char* Involucro;  // the element of the operation that holds the request
+  TeSocialEventos Envio, Retorno;
+};
+
 class TeSocialWebService : public dfe::TDFeWebService {
  public:
-  explicit TeSocialWebService(TTrivoeSocial& AOwner);
+  TeSocialWebService(TTrivoeSocial& AOwner, const TDescricaoServico& ADescricao);
 
   void Clear() override;
 
@@ -40,6 +53,11 @@ class TeSocialWebService : public dfe::TDFeWebService {
  protected:
   void PrepararServico() override;
   void DefinirURL() override;
+  // The SOAP action: the namespace, "/Servico" and the operation's name, then the operation.
+  void DefinirServicoEAction() override;
+  // No header; the body holds the operation (in the namespace, prefix v1) and in it the
+  // request element with DadosMsg.
+  void MontarEnvelopeSoap() override;
   void EncerrarServico() override;
   std::string GerarVersaoDadosSoap() override;
   // One prefix per call, shared by its request and reply files.
@@ -50,15 +68,19 @@ class TeSocialWebService : public dfe::TDFeWebService {
   // else Prefixo with "_2", "_3", ...: a call never replaces an earlier call's files.
   std::string PrefixoLivre(const std::string& Prefixo) const;
 
-  // The envelope: no header, the body holding Operacao (in NameSpace, prefix v1) and in it
-  // Involucro with DadosMsg.
-  void MontarEnvelope(const std::string& NameSpace, const std::string& Operacao, const std::string& Involucro);
-  // RetWS := the content of the result element Elemento; the reader gets it (decoded when it
-  // is escaped) and reads it; the reply goes to OnTransmissaoEventos as Tipo. Raises when
-  // there is no result element or the reader finds no reply in it.
-  void LerResposta(const std::string& Elemento, dfe::TLeitor& Leitor, const std::function<bool()>& LerXml,
-                   TeSocialEventos Tipo);
-  void Notificar(const std::string& AXML, TeSocialEventos ATipo) const;
+  // The service's namespace as the SOAP action begins with it.
+  virtual std::string NameSpaceServico() const;
+  // What follows the operation's name for this call ("Empregador", "PorId"); empty by default.
+  virtual std::string Complemento() const { return {}; }
+  virtual std::string Involucro() const { return FDescricao.Involucro; }
+  std::string Operacao() const { return FDescricao.Servico + Complemento(); }
+
+  // RetWS := the content of the operation's result element; the reader gets it (decoded when
+  // it is escaped) and reads it; the reply goes to OnTransmissaoEventos. Raises when there is
+  // no result element or the reader finds no reply in it.
+  void LerResposta(dfe::TLeitor& Leitor, const std::function<bool()>& LerXml);
+  // Hands DadosMsg to OnTransmissaoEventos as the service's request.
+  void NotificarEnvio() const;
   // Saves one document of the reply into the save folder when the file settings' Salvar is on.
   void GravarDocumentoResposta(const std::string& NomeArquivo, const std::string& XML) const;
   // Signs DadosMsg under the eSocial root with infElement signed, then validates it against
@@ -73,6 +95,10 @@ class TeSocialWebService : public dfe::TDFeWebService {
   TStatusTrivoeSocial FPStatus = stIdle;
   TLayOut FPLayout = LayEnvioLoteEventos;
   std::string FPathNome;
+
+ private:
+  void Notificar(const std::string& AXML, TeSocialEventos ATipo) const;
+  const TDescricaoServico& FDescricao;
 };
 
 class TEnvioLote : public TeSocialWebService {
@@ -88,12 +114,12 @@ class TEnvioLote : public TeSocialWebService {
   bool GerarLote(std::uint8_t AGrupo, bool ASalvar);
 
  protected:
-  void DefinirServicoEAction() override;
   void DefinirDadosMsg() override;
-  void MontarEnvelopeSoap() override;
   bool TratarResposta() override;
   std::string TextoResumoResposta() override;
   std::string TextoErroTransmissao(const std::exception& E) override;
+  // The component's namespace, which begins with a blank.
+  std::string NameSpaceServico() const override;
 
  private:
   std::uint8_t FGrupo = 0;
@@ -112,9 +138,7 @@ class TConsultaLote : public TeSocialWebService {
   TRetConsultaLote& RetConsultaLote() const { return *FRetConsultaLote; }
 
  protected:
-  void DefinirServicoEAction() override;
   void DefinirDadosMsg() override;
-  void MontarEnvelopeSoap() override;
   bool TratarResposta() override;
   std::string TextoResumoResposta() override;
   // The protocol names the files (a time stamp without one).
@@ -143,13 +167,13 @@ class TConsultaIdentEventos : public TeSocialWebService {
 
  protected:
   friend class TWebServices;
-  void DefinirServicoEAction() override;
   void DefinirDadosMsg() override;
-  void MontarEnvelopeSoap() override;
   bool TratarResposta() override;
   std::string TextoResumoResposta() override;
   // The event type, the CNPJ, the period as mm-yyyy and the time stamp.
   std::string NovoPrefixo() override;
+  std::string Complemento() const override { return FmetodoConsulta; }
+  std::string Involucro() const override { return "consultaEventos" + FmetodoConsulta; }
 
  private:
   std::string FmetodoConsulta;  // "Empregador", "Tabela" or "Trabalhador"
@@ -169,11 +193,10 @@ class TDownloadEventos : public TeSocialWebService {
   std::string PorNrRecibo;
 
  protected:
-  void DefinirServicoEAction() override;
   void DefinirDadosMsg() override;
-  void MontarEnvelopeSoap() override;
   bool TratarResposta() override;
   std::string TextoResumoResposta() override;
+  std::string Complemento() const override { return TipoDownload; }
 
  private:
   std::unique_ptr<TRetDownloadEvt> FRetDownloadEvt;
