@@ -401,7 +401,8 @@ T* TDtoJsonReader::Read(const json& value) {
   FieldReader r{*this, value};
   fields(*dto, r);
   if (r.matched + meta != value.size()) {
-    for (const auto& [key, member] : value.items()) {
+    for (const auto& member : value.items()) {
+      const std::string& key = member.key();
       if (key == "$id" || key == "@xdata.type") continue;
       bool known = false;
       auto probe = [&](const char* n, auto&) { known = known || key == n; };
