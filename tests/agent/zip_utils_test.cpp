@@ -227,7 +227,7 @@ TEST(ZipUtils, LimitsOnWhatAnArchiveMayWrite) {
   const std::string longest(agent::kMaxZipTargetPath - dir.size() - 1, 'n');
   std::string deep;
   while (deep.size() < 65533) deep += "a/";
-  std::vector<testsupport::ZerosEntry> manyEntries;
+  std::vector<testsupport::RawEntry> manyEntries;
   for (int i = 0; i <= 65535; ++i) manyEntries.push_back({std::to_string(i), 0});
   struct Case {
     const char* what;
@@ -239,13 +239,13 @@ TEST(ZipUtils, LimitsOnWhatAnArchiveMayWrite) {
       // The length is checked first: it bounds what every other check costs.
       {"too long and climbing", BuildZip({{"ok.txt", "1"}, {"../" + deep.substr(3), "x"}}), "longo demais"},
       {"a character that takes two UTF-16 units", BuildZip({{longest.substr(1) + "😀", "x"}}), "longo demais"},
-      {"more entries than a plain archive holds", testsupport::BuildZerosZip(manyEntries), "mais de 65535 entradas"},
-      {"an entry over its limit", testsupport::BuildZerosZip({{"a", 1}, {"big", 513}}),
+      {"more entries than a plain archive holds", testsupport::BuildRawZip(manyEntries), "mais de 65535 entradas"},
+      {"an entry over its limit", testsupport::BuildRawZip({{"a", 1}, {"big", 513}}),
        "Entrada \"big\" maior que o limite de 512 MiB"},
-      {"all entries over the total", testsupport::BuildZerosZip({{"a", 400}, {"b", 400}, {"c", 400}}),
+      {"all entries over the total", testsupport::BuildRawZip({{"a", 400}, {"b", 400}, {"c", 400}}),
        "maior que o limite de 1024 MiB: 1258291200 bytes"},
       // libzip reads on past a size that lies; the unpacking does not.
-      {"more data than declared", testsupport::BuildZerosZip({{"a", 1}, {"b", 64, 1000}}),
+      {"more data than declared", testsupport::BuildRawZip({{"a", 1}, {"b", 64, 1000}}),
        "Entrada \"b\" maior que o tamanho declarado"},
   };
   for (const auto& c : cases) {

@@ -1,8 +1,8 @@
 #pragma once
 // Builds zip archives in tests with libzip, including entries no well-behaved tool writes:
 // symbolic links, climbing or rooted names, and (by patching the bytes) names holding NUL or
-// a Unicode path field that names the entry otherwise; archives of zeros of any declared
-// size; and looks at what unpacking left behind.
+// a Unicode path field that names the entry otherwise; archives written byte by byte (names
+// of any bytes, zeros of any declared size); and looks at what unpacking left behind.
 #include <sys/stat.h>
 #include <zip.h>
 #include <zlib.h>
@@ -83,44 +83,50 @@ inline std::string BuildZip(const std::vector<ZipEntry>& entries) {
   return bytes;
 }
 
-struct ZerosEntry {
-  std::string name;
-  std::uint32_t mebibytes = 0;                           // of zeros
+struct RawEntry {
+  std::string name;                                      // as stored, any bytes
+  std::uint32_t mebibytes = 0;                           // of zeros, deflated; with none, stored holds the data
   std::optional<std::uint32_t> declared = std::nullopt;  // the size the headers give, when not the true one
+  std::string stored = "";
 };
 
-// An archive of entries of zeros. One deflated MiB of zeros is a few hundred bytes that can be
-// repeated, so an entry of GiBs takes a few MiB and no time to build.
-inline std::string BuildZerosZip(const std::vector<ZerosEntry>& entries) {
+// An archive written byte by byte, without libzip: names of any bytes, stored data, or zeros of
+// any size. One deflated MiB of zeros is a few hundred bytes that can be repeated, so an entry
+// of GiBs takes a few MiB and no time to build.
+inline std::string BuildRawZip(const std::vector<RawEntry>& entries) {
   static const std::string mib(1 << 20, '\0');
-  z_stream z{};
-  deflateInit2(&z, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-  std::string chunk(4096, '\0');
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(mib.data()));
-  z.avail_in = static_cast<uInt>(mib.size());
-  z.next_out = reinterpret_cast<Bytef*>(chunk.data());
-  z.avail_out = static_cast<uInt>(chunk.size());
-  deflate(&z, Z_FULL_FLUSH);  // after a full flush nothing refers back: the bytes can repeat
-  chunk.resize(chunk.size() - z.avail_out);
-  deflateEnd(&z);
-  const uLong mibCrc = crc32(0, reinterpret_cast<const Bytef*>(mib.data()), static_cast<uInt>(mib.size()));
+  static const std::string chunk = [] {
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+    std::string out(4096, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(mib.data()));
+    z.avail_in = static_cast<uInt>(mib.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, Z_FULL_FLUSH);  // after a full flush nothing refers back: the bytes can repeat
+    out.resize(out.size() - z.avail_out);
+    deflateEnd(&z);
+    return out;
+  }();
+  static const uLong mibCrc = crc32(0, reinterpret_cast<const Bytef*>(mib.data()), static_cast<uInt>(mib.size()));
 
   auto le = [](std::string& out, std::uint64_t v, int n) {
     for (int i = 0; i < n; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
   };
   std::string body, central;
   for (const auto& e : entries) {
-    uLong crc = 0;
+    const bool zeros = e.mebibytes > 0;
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(e.stored.data()), static_cast<uInt>(e.stored.size()));
     for (std::uint32_t i = 0; i < e.mebibytes; ++i) crc = crc32_combine(crc, mibCrc, 1 << 20);
-    std::uint64_t size = std::uint64_t{e.mebibytes} << 20;
+    std::uint64_t size = zeros ? std::uint64_t{e.mebibytes} << 20 : e.stored.size();
     std::uint32_t declared = e.declared ? *e.declared : static_cast<std::uint32_t>(size);
-    std::uint64_t packed = chunk.size() * e.mebibytes + 2;
+    std::uint64_t packed = zeros ? chunk.size() * e.mebibytes + 2 : e.stored.size();
     auto header = [&](std::string& out, bool local, std::uint64_t offset) {
       le(out, local ? 0x04034b50 : 0x02014b50, 4);
       if (!local) le(out, 20, 2);  // made by
       le(out, 20, 2);              // needed
       le(out, 0, 2);               // flags
-      le(out, 8, 2);               // deflated
+      le(out, zeros ? 8 : 0, 2);   // deflated or stored
       le(out, 0, 2);               // time
       le(out, 0x21, 2);            // 1980-01-01
       le(out, crc, 4);
@@ -136,8 +142,12 @@ inline std::string BuildZerosZip(const std::vector<ZerosEntry>& entries) {
     };
     header(central, false, body.size());
     header(body, true, 0);
-    for (std::uint32_t i = 0; i < e.mebibytes; ++i) body += chunk;
-    body += std::string("\x03\x00", 2);  // the last, empty block
+    if (zeros) {
+      for (std::uint32_t i = 0; i < e.mebibytes; ++i) body += chunk;
+      body += std::string("\x03\x00", 2);  // the last, empty block
+    } else {
+      body += e.stored;
+    }
   }
   std::string end;
   const bool zip64 = entries.size() >= 0xFFFF;  // the count no longer fits the plain end record
