@@ -9,6 +9,7 @@
 #include "dfe/safe_file_name.h"
 #include "dfe/services_ini.h"
 #include "dfe/ssl.h"
+#include "dfe/xml_declaration.h"
 #include "platform/files.h"
 #include "platform/strings.h"
 #include "platform/text_encoding.h"
@@ -316,18 +317,6 @@ std::string TTrivoDFe::LocalizarArquivoSchema(const std::string& NomeSchema, dou
 
 // ---- files, log and errors ---------------------------------------------------------------
 
-namespace {
-
-const char kDeclaracaoUTF8[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
-
-std::string SemDeclaracao(const std::string& texto) {
-  if (texto.compare(0, 5, "<?xml") != 0) return texto;
-  std::size_t fim = texto.find("?>");
-  return fim == std::string::npos ? texto : texto.substr(fim + 2);
-}
-
-}  // namespace
-
 bool TTrivoDFe::Gravar(const std::string& NomeArquivo, const std::string& ConteudoXML, const std::string& aPath,
                        bool ConteudoEhUTF8) {
   try {
@@ -352,7 +341,7 @@ bool TTrivoDFe::Gravar(const std::string& NomeArquivo, const std::string& Conteu
       if (!platform::DeclaraUTF8(conteudo)) conteudo = kDeclaracaoUTF8 + conteudo;
     } else if (!platform::DeclaraUTF8(conteudo)) {
       // A declaration naming another encoding would be a second, contradicting one.
-      conteudo = kDeclaracaoUTF8 + platform::EnsureUtf8(SemDeclaracao(conteudo));
+      conteudo = kDeclaracaoUTF8 + platform::EnsureUtf8(SemDeclaracaoInicial(conteudo));
     }
 
     fs::create_directories(pasta);

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "dfe/configuration_fields.h"
 #include "dfe/exceptions.h"
+#include "dfe/xml_writer.h"
 #include "platform/base64.h"
 #include "platform/files.h"
 #include "platform/strings.h"
@@ -18,16 +20,11 @@ using platform::TIniFile;
 
 namespace {
 
-constexpr const char* kFormatoAlertaPadrao = "TAG:%TAGNIVEL% ID:%ID%/%TAG%(%DESCRICAO%) - %MSG%.";
-
-constexpr int kCodigosUF[27] = {12, 27, 16, 13, 29, 23, 53, 32, 52, 21, 51, 50, 31, 15,
-                                25, 41, 26, 22, 33, 24, 43, 11, 14, 42, 35, 28, 17};
-
 struct TLinhaSSLLib {
-  TSSLLib lib;
-  TSSLCryptLib crypt;
-  TSSLHttpLib http;
-  TSSLXmlSignLib sign;
+  TSSLLib Lib;
+  TSSLCryptLib Crypt;
+  TSSLHttpLib Http;
+  TSSLXmlSignLib Sign;
 };
 constexpr TLinhaSSLLib kSSLLibs[] = {
     {libNone, cryNone, httpNone, xsNone},
@@ -36,16 +33,6 @@ constexpr TLinhaSSLLib kSSLLibs[] = {
     {libCapicomSoap, cryCapicom, httpIndy, xsMsXmlCapicom},
     {libWinCrypt, cryWinCrypt, httpWinHttp, xsLibXml2},
 };
-
-// A new masking key: the time of day as nine digits (hours, minutes, seconds, milliseconds).
-std::string NovaChave() { return platform::FormatDateTime("hhnnsszzz", platform::Now()); }
-
-// An ordinal from the INI, kept only when it names a value of the enumeration.
-template <class E>
-E LerOrdinal(const TIniFile& ini, const std::string& secao, const char* chave, E atual, int ultimo) {
-  std::int64_t v = ini.ReadInteger(secao, chave, static_cast<int>(atual));
-  return v >= 0 && v <= ultimo ? static_cast<E>(v) : atual;
-}
 
 // The lines of a services INI's bytes (LF or CR LF; bytes that are not UTF-8 read as
 // Windows-1252), without the empty item a final line break would leave.
@@ -77,15 +64,15 @@ std::string TGeralConf::FormatoAlerta() const {
 
 void TGeralConf::SetSSLLib(TSSLLib AValue) {
   struct TGuarda {
-    bool& flag;
-    ~TGuarda() { flag = false; }
+    bool& FFlag;
+    ~TGuarda() { FFlag = false; }
   } guarda{FDefinindoSSLLib};
   FDefinindoSSLLib = true;
   for (const auto& l : kSSLLibs)
-    if (l.lib == AValue) {
-      SetSSLCryptLib(l.crypt);
-      SetSSLHttpLib(l.http);
-      SetSSLXmlSignLib(l.sign);
+    if (l.Lib == AValue) {
+      SetSSLCryptLib(l.Crypt);
+      SetSSLHttpLib(l.Http);
+      SetSSLXmlSignLib(l.Sign);
     }
   FSSLLib = AValue;
 }
@@ -94,7 +81,7 @@ void TGeralConf::AtualizarSSLLib() {
   if (FDefinindoSSLLib) return;
   FSSLLib = libCustom;
   for (const auto& l : kSSLLibs)
-    if (l.crypt == FSSLCryptLib && l.http == FSSLHttpLib && l.sign == FSSLXmlSignLib) FSSLLib = l.lib;
+    if (l.Crypt == FSSLCryptLib && l.Http == FSSLHttpLib && l.Sign == FSSLXmlSignLib) FSSLLib = l.Lib;
 }
 
 void TGeralConf::SetSSLCryptLib(TSSLCryptLib AValue) {
@@ -118,103 +105,65 @@ void TGeralConf::SetSSLXmlSignLib(TSSLXmlSignLib AValue) {
   AtualizarSSLLib();
 }
 
-void TGeralConf::Assign(const TGeralConf& o) {
-  SetSSLCryptLib(o.FSSLCryptLib);
-  SetSSLHttpLib(o.FSSLHttpLib);
-  SetSSLXmlSignLib(o.FSSLXmlSignLib);
-  FSSLLib = o.FSSLLib;
-  SetFormaEmissao(o.FFormaEmissao);
-  SetSalvar(o.FSalvar);
-  SetExibirErroSchema(o.FExibirErroSchema);
-  SetFormatoAlerta(o.FFormatoAlerta);
-  SetRetirarAcentos(o.FRetirarAcentos);
-  SetRetirarEspacos(o.FRetirarEspacos);
-  SetIdentarXML(o.FIdentarXML);
-  SetValidarDigest(o.FValidarDigest);
+template <class V>
+void TGeralConf::Campos(V&& v) {
+  using G = TGeralConf;
+  using enum campos::TSecao;
+  v(DFe, "SSLCryptLib", campos::Ordinal(cryWinCrypt), &G::FSSLCryptLib, &G::SetSSLCryptLib);
+  v(DFe, "SSLHttpLib", campos::Ordinal(httpIndy), &G::FSSLHttpLib, &G::SetSSLHttpLib);
+  v(DFe, "SSLXmlSignLib", campos::Ordinal(xsLibXml2), &G::FSSLXmlSignLib, &G::SetSSLXmlSignLib);
+  v.Copia(&G::FSSLLib, nullptr);  // after the three, which recompute it
+  v(Sessao, "FormaEmissao", campos::Ordinal(teOffLine), &G::FFormaEmissao, &G::SetFormaEmissao);
+  v(Sessao, "SalvarGer", campos::Bool, &G::FSalvar, &G::SetSalvar);
+  v(Sessao, "ExibirErroSchema", campos::Bool, &G::FExibirErroSchema, &G::SetExibirErroSchema);
+  v(Sessao, "RetirarAcentos", campos::Bool, &G::FRetirarAcentos, &G::SetRetirarAcentos);
+  v(Sessao, "RetirarEspacos", campos::Bool, &G::FRetirarEspacos, &G::SetRetirarEspacos);
+  v(Sessao, "IdentarXML", campos::Bool, &G::FIdentarXML, &G::SetIdentarXML);
+  v(Sessao, "ValidarDigest", campos::Bool, &G::FValidarDigest, &G::SetValidarDigest);
+  v(Sessao, "FormatoAlerta", campos::Texto, &G::FFormatoAlerta, &G::SetFormatoAlerta, &G::FormatoAlerta);
 }
 
-void TGeralConf::GravarIni(TIniFile& AIni) const {
-  AIni.WriteInteger("DFe", "SSLCryptLib", FSSLCryptLib);
-  AIni.WriteInteger("DFe", "SSLHttpLib", FSSLHttpLib);
-  AIni.WriteInteger("DFe", "SSLXmlSignLib", FSSLXmlSignLib);
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteInteger(s, "FormaEmissao", FFormaEmissao);
-  AIni.WriteBool(s, "SalvarGer", FSalvar);
-  AIni.WriteBool(s, "ExibirErroSchema", FExibirErroSchema);
-  AIni.WriteBool(s, "RetirarAcentos", FRetirarAcentos);
-  AIni.WriteBool(s, "RetirarEspacos", FRetirarEspacos);
-  AIni.WriteBool(s, "IdentarXML", FIdentarXML);
-  AIni.WriteBool(s, "ValidarDigest", FValidarDigest);
-  AIni.WriteString(s, "FormatoAlerta", FormatoAlerta());
-}
+void TGeralConf::Assign(const TGeralConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TGeralConf::LerIni(const TIniFile& AIni) {
-  SetSSLCryptLib(LerOrdinal(AIni, "DFe", "SSLCryptLib", FSSLCryptLib, cryWinCrypt));
-  SetSSLHttpLib(LerOrdinal(AIni, "DFe", "SSLHttpLib", FSSLHttpLib, httpIndy));
-  SetSSLXmlSignLib(LerOrdinal(AIni, "DFe", "SSLXmlSignLib", FSSLXmlSignLib, xsLibXml2));
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  FFormaEmissao = LerOrdinal(AIni, s, "FormaEmissao", FFormaEmissao, teOffLine);
-  FSalvar = AIni.ReadBool(s, "SalvarGer", FSalvar);
-  FExibirErroSchema = AIni.ReadBool(s, "ExibirErroSchema", FExibirErroSchema);
-  FRetirarAcentos = AIni.ReadBool(s, "RetirarAcentos", FRetirarAcentos);
-  FRetirarEspacos = AIni.ReadBool(s, "RetirarEspacos", FRetirarEspacos);
-  FIdentarXML = AIni.ReadBool(s, "IdentarXML", FIdentarXML);
-  FValidarDigest = AIni.ReadBool(s, "ValidarDigest", FValidarDigest);
-  FFormatoAlerta = AIni.ReadString(s, "FormatoAlerta", FormatoAlerta());
-}
+void TGeralConf::GravarIni(TIniFile& AIni) const { Campos(campos::TGravacao(*this, AIni)); }
+
+void TGeralConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 TWebServicesConf::TWebServicesConf(TConfiguracoes& AOwner) : TGrupoConf(AOwner) {}
 
 void TWebServicesConf::SetUF(const std::string& AValue) {
-  for (std::size_t i = 0; i < SiglasUF.size(); ++i)
-    if (SiglasUF[i] == AValue) {
-      FUF = AValue;
-      FUFCodigo = kCodigosUF[i];
-    }
+  int codigo = 0;
+  if (!CodigoDaSiglaUF(AValue, codigo)) return;
+  FUF = AValue;
+  FUFCodigo = codigo;
 }
 
 void TWebServicesConf::SetProxyHost(const std::string& AValue) {
-  if (AValue == FProxyHost) return;
-  FProxyHost = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->ProxyHost = AValue;
+  Atualizar(FProxyHost, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.ProxyHost = valor; });
 }
 
 void TWebServicesConf::SetProxyPort(const std::string& AValue) {
-  if (AValue == FProxyPort) return;
-  FProxyPort = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->ProxyPort = AValue;
+  Atualizar(FProxyPort, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.ProxyPort = valor; });
 }
 
 void TWebServicesConf::SetProxyUser(const std::string& AValue) {
-  if (AValue == FProxyUser) return;
-  FProxyUser = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->ProxyUser = AValue;
+  Atualizar(FProxyUser, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.ProxyUser = valor; });
 }
 
 void TWebServicesConf::SetProxyPass(const std::string& AValue) {
-  if (AValue == FProxyPass) return;
-  FProxyPass = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->ProxyPass = AValue;
+  Atualizar(FProxyPass, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.ProxyPass = valor; });
 }
 
 void TWebServicesConf::SetTimeOut(int AValue) {
-  if (AValue == FTimeOut) return;
-  FTimeOut = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->TimeOut = AValue;
+  Atualizar(FTimeOut, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.TimeOut = valor; });
 }
 
 void TWebServicesConf::SetTimeOutPorThread(bool AValue) {
-  if (AValue == FTimeOutPorThread) return;
-  FTimeOutPorThread = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->TimeOutPorThread = AValue;
+  Atualizar(FTimeOutPorThread, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.TimeOutPorThread = valor; });
 }
 
 void TWebServicesConf::SetSSLType(TSSLType AValue) {
-  if (AValue == FSSLType) return;
-  FSSLType = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->SetSSLType(AValue);
+  Atualizar(FSSLType, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.SetSSLType(valor); });
 }
 
 std::string TWebServicesConf::LerArquivoParams() {
@@ -246,28 +195,6 @@ void TWebServicesConf::LerParams() {
   Params = LinhasDoTexto(texto);
 }
 
-void TWebServicesConf::Assign(const TWebServicesConf& o) {
-  SetUF(o.FUF);
-  SetAmbiente(o.FAmbiente);
-  SetVisualizar(o.FVisualizar);
-  SetProxyHost(o.FProxyHost);
-  SetProxyPort(o.FProxyPort);
-  SetProxyUser(o.FProxyUser);
-  SetProxyPass(o.FProxyPass);
-  SetAguardarConsultaRet(o.FAguardarConsultaRet);
-  SetTentativas(o.FTentativas);
-  SetIntervaloTentativas(o.FIntervaloTentativas);
-  SetAjustaAguardaConsultaRet(o.FAjustaAguardaConsultaRet);
-  SetSalvar(o.FSalvar);
-  Params = o.Params;
-  SetTimeOut(o.FTimeOut);
-  SetTimeOutPorThread(o.FTimeOutPorThread);
-  SetQuebradeLinha(o.FQuebradeLinha);
-  TimeZoneConf.Assign(o.TimeZoneConf);
-  SetSSLType(o.FSSLType);
-  SetResourceName(o.FResourceName);
-}
-
 namespace {
 // The proxy password is masked with ChaveCryptINI, or with the proxy host when there is none.
 std::string ChaveProxy(const TConfiguracoes& c, const std::string& host) {
@@ -275,74 +202,54 @@ std::string ChaveProxy(const TConfiguracoes& c, const std::string& host) {
 }
 }  // namespace
 
-void TWebServicesConf::GravarIni(TIniFile& AIni) const {
-  AIni.WriteString("DFe", "UF", FUF);
-  AIni.WriteInteger("DFe", "TimeZone.Modo", TimeZoneConf.ModoDeteccao);
-  AIni.WriteString("DFe", "TimeZone.Str", TimeZoneConf.TimeZoneStr);
-  AIni.WriteString("Proxy", "Servidor", FProxyHost);
-  AIni.WriteString("Proxy", "Porta", FProxyPort);
-  AIni.WriteString("Proxy", "Usuario", FProxyUser);
-  AIni.WriteString(
-      "Proxy", "Senha",
-      platform::Base64Encode(platform::XorComChaveCiclica(FProxyPass, ChaveProxy(FConfiguracoes, FProxyHost))));
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteInteger(s, "Ambiente", FAmbiente);
-  AIni.WriteBool(s, "SalvarWS", FSalvar);
-  AIni.WriteInteger(s, "Timeout", FTimeOut);
-  AIni.WriteBool(s, "TimeoutPorThread", FTimeOutPorThread);
-  AIni.WriteBool(s, "Visualizar", FVisualizar);
-  AIni.WriteBool(s, "AjustaAguardaConsultaRet", FAjustaAguardaConsultaRet);
-  AIni.WriteInteger(s, "AguardarConsultaRet", FAguardarConsultaRet);
-  AIni.WriteInteger(s, "IntervaloTentativas", FIntervaloTentativas);
-  AIni.WriteInteger(s, "Tentativas", FTentativas);
-  AIni.WriteInteger(s, "SSLType", FSSLType);
-  AIni.WriteString(s, "QuebradeLinha", FQuebradeLinha);
+template <class V>
+void TWebServicesConf::Campos(V&& v) {
+  using G = TWebServicesConf;
+  using enum campos::TSecao;
+  auto modoFuso = [](auto& g) -> auto& { return g.TimeZoneConf.ModoDeteccao; };
+  auto textoFuso = [](auto& g) -> auto& { return g.TimeZoneConf.TimeZoneStr; };
+  v(DFe, "UF", campos::Texto, &G::FUF, &G::SetUF);
+  v(DFe, "TimeZone.Modo", campos::Ordinal(tzManual), modoFuso, nullptr);
+  v(DFe, "TimeZone.Str", campos::Texto, textoFuso, nullptr);
+  v(Proxy, "Servidor", campos::Texto, &G::FProxyHost, &G::SetProxyHost);
+  v(Proxy, "Porta", campos::Texto, &G::FProxyPort, &G::SetProxyPort);
+  v(Proxy, "Usuario", campos::Texto, &G::FProxyUser, &G::SetProxyUser);
+  // After the host: without ChaveCryptINI the host just read is its mask.
+  v(Proxy, "Senha", campos::Base64([](const G& g) { return ChaveProxy(g.FConfiguracoes, g.FProxyHost); }),
+    &G::FProxyPass, &G::SetProxyPass);
+  v(Sessao, "Ambiente", campos::Ordinal(taHomologacao), &G::FAmbiente, &G::SetAmbiente);
+  v(Sessao, "SalvarWS", campos::Bool, &G::FSalvar, &G::SetSalvar);
+  v(Sessao, "Timeout", campos::Inteiro, &G::FTimeOut, &G::SetTimeOut);
+  v(Sessao, "TimeoutPorThread", campos::Bool, &G::FTimeOutPorThread, &G::SetTimeOutPorThread);
+  v(Sessao, "Visualizar", campos::Bool, &G::FVisualizar, &G::SetVisualizar);
+  v(Sessao, "AjustaAguardaConsultaRet", campos::Bool, &G::FAjustaAguardaConsultaRet, &G::SetAjustaAguardaConsultaRet);
+  v(Sessao, "AguardarConsultaRet", campos::Inteiro, &G::FAguardarConsultaRet, &G::SetAguardarConsultaRet);
+  v(Sessao, "IntervaloTentativas", campos::Inteiro, &G::FIntervaloTentativas, &G::SetIntervaloTentativas);
+  v(Sessao, "Tentativas", campos::Inteiro, &G::FTentativas, &G::SetTentativas);
+  v(Sessao, "SSLType", campos::Ordinal(LT_SSHv2), &G::FSSLType, &G::SetSSLType);
+  v(Sessao, "QuebradeLinha", campos::Texto, &G::FQuebradeLinha, &G::SetQuebradeLinha);
+  v.Copia(&G::Params, nullptr);
+  v.Copia(&G::FResourceName, &G::SetResourceName);
 }
 
-void TWebServicesConf::LerIni(const TIniFile& AIni) {
-  SetUF(AIni.ReadString("DFe", "UF", FUF));
-  TimeZoneConf.ModoDeteccao = LerOrdinal(AIni, "DFe", "TimeZone.Modo", TimeZoneConf.ModoDeteccao, tzManual);
-  TimeZoneConf.TimeZoneStr = AIni.ReadString("DFe", "TimeZone.Str", TimeZoneConf.TimeZoneStr);
-  SetProxyHost(AIni.ReadString("Proxy", "Servidor", FProxyHost));
-  SetProxyPort(AIni.ReadString("Proxy", "Porta", FProxyPort));
-  SetProxyUser(AIni.ReadString("Proxy", "Usuario", FProxyUser));
-  if (AIni.ValueExists("Proxy", "Senha"))
-    if (auto b = platform::Base64Decode(AIni.ReadString("Proxy", "Senha", "")))
-      SetProxyPass(platform::XorComChaveCiclica(*b, ChaveProxy(FConfiguracoes, FProxyHost)));
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  SetAmbiente(LerOrdinal(AIni, s, "Ambiente", FAmbiente, taHomologacao));
-  SetSalvar(AIni.ReadBool(s, "SalvarWS", FSalvar));
-  SetTimeOut(static_cast<int>(AIni.ReadInteger(s, "Timeout", FTimeOut)));
-  SetTimeOutPorThread(AIni.ReadBool(s, "TimeoutPorThread", FTimeOutPorThread));
-  SetVisualizar(AIni.ReadBool(s, "Visualizar", FVisualizar));
-  SetAjustaAguardaConsultaRet(AIni.ReadBool(s, "AjustaAguardaConsultaRet", FAjustaAguardaConsultaRet));
-  SetAguardarConsultaRet(static_cast<std::uint32_t>(AIni.ReadInteger(s, "AguardarConsultaRet", FAguardarConsultaRet)));
-  SetIntervaloTentativas(static_cast<std::uint32_t>(AIni.ReadInteger(s, "IntervaloTentativas", FIntervaloTentativas)));
-  SetTentativas(static_cast<int>(AIni.ReadInteger(s, "Tentativas", FTentativas)));
-  SetSSLType(LerOrdinal(AIni, s, "SSLType", FSSLType, LT_SSHv2));
-  SetQuebradeLinha(AIni.ReadString(s, "QuebradeLinha", FQuebradeLinha));
-}
+void TWebServicesConf::Assign(const TWebServicesConf& o) { Campos(campos::TCopia(*this, o)); }
+
+void TWebServicesConf::GravarIni(TIniFile& AIni) const { Campos(campos::TGravacao(*this, AIni)); }
+
+void TWebServicesConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 TCertificadosConf::TCertificadosConf(TConfiguracoes& AOwner) : TGrupoConf(AOwner) {}
 
 void TCertificadosConf::SetURLPFX(const std::string& AValue) {
-  if (AValue == FURLPFX) return;
-  FURLPFX = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->SetURLPFX(AValue);
+  Atualizar(FURLPFX, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.SetURLPFX(valor); });
 }
 
 void TCertificadosConf::SetArquivoPFX(const std::string& AValue) {
-  if (AValue == FArquivoPFX) return;
-  FArquivoPFX = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->SetArquivoPFX(AValue);
+  Atualizar(FArquivoPFX, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.SetArquivoPFX(valor); });
 }
 
 void TCertificadosConf::SetDadosPFX(const std::string& AValue) {
-  if (AValue == FDadosPFX) return;
-  FDadosPFX = AValue;
-  if (TDFeSSL* ssl = SSL()) ssl->SetDadosPFX(AValue);
+  Atualizar(FDadosPFX, AValue, [](TDFeSSL& ssl, const auto& valor) { ssl.SetDadosPFX(valor); });
 }
 
 void TCertificadosConf::SetNumeroSerie(const std::string& AValue) {
@@ -352,45 +259,30 @@ void TCertificadosConf::SetNumeroSerie(const std::string& AValue) {
   if (TDFeSSL* ssl = SSL()) ssl->SetNumeroSerie(v);
 }
 
-std::string TCertificadosConf::Senha() const { return platform::XorComChaveCiclica(FSenhaMascarada, FChave); }
+std::string TCertificadosConf::Senha() const { return FSenha.Valor(); }
 
 void TCertificadosConf::SetSenha(const std::string& AValue) {
-  if (!FChave.empty() && platform::XorComChaveCiclica(AValue, FChave) == FSenhaMascarada) return;
-  FChave = NovaChave();
-  FSenhaMascarada = platform::XorComChaveCiclica(AValue, FChave);
+  if (!FSenha.Definir(AValue)) return;
   if (TDFeSSL* ssl = SSL()) ssl->SetSenha(AValue);
 }
 
-void TCertificadosConf::Assign(const TCertificadosConf& o) {
-  SetURLPFX(o.FURLPFX);
-  SetArquivoPFX(o.FArquivoPFX);
-  SetDadosPFX(o.FDadosPFX);
-  SetNumeroSerie(o.FNumeroSerie);
-  SetSenha(o.Senha());
-  SetVerificarValidade(o.FVerificarValidade);
+template <class V>
+void TCertificadosConf::Campos(V&& v) {
+  using G = TCertificadosConf;
+  using enum campos::TSecao;
+  v(DFe, "URLPFX", campos::Texto, &G::FURLPFX, &G::SetURLPFX);
+  v(DFe, "ArquivoPFX", campos::Texto, &G::FArquivoPFX, &G::SetArquivoPFX);
+  v(DFe, "NumeroSerie", campos::Texto, &G::FNumeroSerie, &G::SetNumeroSerie);
+  v(DFe, "VerificarValidade", campos::Bool, &G::FVerificarValidade, &G::SetVerificarValidade);
+  v(DFe, "DadosPFX", campos::Base64([](const G&) { return std::string(); }), &G::FDadosPFX, &G::SetDadosPFX);
+  v(DFe, "Senha", campos::Base64([](const G& g) { return g.FConfiguracoes.ChaveCryptINI; }), &G::Senha, &G::SetSenha);
 }
 
-void TCertificadosConf::GravarIni(TIniFile& AIni) const {
-  AIni.WriteString("DFe", "URLPFX", FURLPFX);
-  AIni.WriteString("DFe", "ArquivoPFX", FArquivoPFX);
-  AIni.WriteString("DFe", "NumeroSerie", FNumeroSerie);
-  AIni.WriteBool("DFe", "VerificarValidade", FVerificarValidade);
-  AIni.WriteString("DFe", "DadosPFX", platform::Base64Encode(FDadosPFX));
-  AIni.WriteString("DFe", "Senha",
-                   platform::Base64Encode(platform::XorComChaveCiclica(Senha(), FConfiguracoes.ChaveCryptINI)));
-}
+void TCertificadosConf::Assign(const TCertificadosConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TCertificadosConf::LerIni(const TIniFile& AIni) {
-  SetURLPFX(AIni.ReadString("DFe", "URLPFX", FURLPFX));
-  SetArquivoPFX(AIni.ReadString("DFe", "ArquivoPFX", FArquivoPFX));
-  SetNumeroSerie(AIni.ReadString("DFe", "NumeroSerie", FNumeroSerie));
-  SetVerificarValidade(AIni.ReadBool("DFe", "VerificarValidade", FVerificarValidade));
-  if (AIni.ValueExists("DFe", "DadosPFX"))
-    if (auto b = platform::Base64Decode(AIni.ReadString("DFe", "DadosPFX", ""))) SetDadosPFX(*b);
-  if (AIni.ValueExists("DFe", "Senha"))
-    if (auto b = platform::Base64Decode(AIni.ReadString("DFe", "Senha", "")))
-      SetSenha(platform::XorComChaveCiclica(*b, FConfiguracoes.ChaveCryptINI));
-}
+void TCertificadosConf::GravarIni(TIniFile& AIni) const { Campos(campos::TGravacao(*this, AIni)); }
+
+void TCertificadosConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 std::string TOrdenacaoPathItem::GetDisplayName() const {
   switch (Item) {
@@ -446,58 +338,37 @@ std::string TArquivosConf::IniServicos() {
   return Padrao(FIniServicos, platform::ProgramFolder() + FConfiguracoes.WebServices->ResourceName() + ".ini", false);
 }
 
-void TArquivosConf::Assign(const TArquivosConf& o) {
-  SetPathSalvar(o.FPathSalvar);
-  SetPathSchemas(o.FPathSchemas);
-  SetIniServicos(o.FIniServicos);
-  SetSalvar(o.FSalvar);
-  SetAdicionarLiteral(o.FAdicionarLiteral);
-  SetSepararPorCNPJ(o.FSepararPorCNPJ);
-  SetSepararPorIE(o.FSepararPorIE);
-  SetSepararPorModelo(o.FSepararPorModelo);
-  SetSepararPorAno(o.FSepararPorAno);
-  SetSepararPorMes(o.FSepararPorMes);
-  SetSepararPorDia(o.FSepararPorDia);
-  OrdenacaoPath.Clear();
-  for (int i = 0; i < o.OrdenacaoPath.Count(); ++i) OrdenacaoPath.Add().Assign(o.OrdenacaoPath.Items(i));
-  DownloadDFe.Assign(o.DownloadDFe);
+template <class V>
+void TArquivosConf::Campos(V&& v) {
+  using G = TArquivosConf;
+  using enum campos::TSecao;
+  auto pastaDownload = [](auto& g) -> auto& { return g.DownloadDFe.PathDownload; };
+  auto separarDownload = [](auto& g) -> auto& { return g.DownloadDFe.SepararPorNome; };
+  // The paths go to the INI as read, so with their defaults.
+  v(Sessao, "PathSalvar", campos::Texto, &G::FPathSalvar, &G::SetPathSalvar, &G::PathSalvar);
+  v(Sessao, "PathSchemas", campos::Texto, &G::FPathSchemas, &G::SetPathSchemas, &G::PathSchemas);
+  v(Sessao, "IniServicos", campos::Texto, &G::FIniServicos, &G::SetIniServicos, &G::IniServicos);
+  v(Sessao, "SalvarArq", campos::Bool, &G::FSalvar, &G::SetSalvar);
+  v(Sessao, "AdicionarLiteral", campos::Bool, &G::FAdicionarLiteral, &G::SetAdicionarLiteral);
+  v(Sessao, "SepararPorCNPJ", campos::Bool, &G::FSepararPorCNPJ, &G::SetSepararPorCNPJ);
+  v(Sessao, "SepararPorIE", campos::Bool, &G::FSepararPorIE, &G::SetSepararPorIE);
+  v(Sessao, "SepararPorModelo", campos::Bool, &G::FSepararPorModelo, &G::SetSepararPorModelo);
+  v(Sessao, "SepararPorAno", campos::Bool, &G::FSepararPorAno, &G::SetSepararPorAno);
+  v(Sessao, "SepararPorMes", campos::Bool, &G::FSepararPorMes, &G::SetSepararPorMes);
+  v(Sessao, "SepararPorDia", campos::Bool, &G::FSepararPorDia, &G::SetSepararPorDia);
+  v(Sessao, "Download.PathDownload", campos::Texto, pastaDownload, nullptr);
+  v(Sessao, "Download.SepararPorNome", campos::Bool, separarDownload, nullptr);
+  v.Copia(&G::OrdenacaoPath, [](G& g, const TOrdenacaoPath& outra) {
+    g.OrdenacaoPath.Clear();
+    for (int i = 0; i < outra.Count(); ++i) g.OrdenacaoPath.Add().Assign(outra.Items(i));
+  });
 }
 
-void TArquivosConf::GravarIni(TIniFile& AIni) {
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteString(s, "PathSalvar", PathSalvar());
-  AIni.WriteString(s, "PathSchemas", PathSchemas());
-  AIni.WriteString(s, "IniServicos", IniServicos());
-  AIni.WriteBool(s, "SalvarArq", FSalvar);
-  AIni.WriteBool(s, "AdicionarLiteral", FAdicionarLiteral);
-  AIni.WriteBool(s, "SepararPorCNPJ", FSepararPorCNPJ);
-  AIni.WriteBool(s, "SepararPorIE", FSepararPorIE);
-  AIni.WriteBool(s, "SepararPorModelo", FSepararPorModelo);
-  AIni.WriteBool(s, "SepararPorAno", FSepararPorAno);
-  AIni.WriteBool(s, "SepararPorMes", FSepararPorMes);
-  AIni.WriteBool(s, "SepararPorDia", FSepararPorDia);
-  AIni.WriteString(s, "Download.PathDownload", DownloadDFe.PathDownload);
-  AIni.WriteBool(s, "Download.SepararPorNome", DownloadDFe.SepararPorNome);
-}
+void TArquivosConf::Assign(const TArquivosConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TArquivosConf::LerIni(const TIniFile& AIni) {
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  SetPathSalvar(AIni.ReadString(s, "PathSalvar", PathSalvar()));
-  SetPathSchemas(AIni.ReadString(s, "PathSchemas", PathSchemas()));
-  SetIniServicos(AIni.ReadString(s, "IniServicos", IniServicos()));
-  SetSalvar(AIni.ReadBool(s, "SalvarArq", FSalvar));
-  SetAdicionarLiteral(AIni.ReadBool(s, "AdicionarLiteral", FAdicionarLiteral));
-  SetSepararPorCNPJ(AIni.ReadBool(s, "SepararPorCNPJ", FSepararPorCNPJ));
-  SetSepararPorIE(AIni.ReadBool(s, "SepararPorIE", FSepararPorIE));
-  SetSepararPorModelo(AIni.ReadBool(s, "SepararPorModelo", FSepararPorModelo));
-  SetSepararPorAno(AIni.ReadBool(s, "SepararPorAno", FSepararPorAno));
-  SetSepararPorMes(AIni.ReadBool(s, "SepararPorMes", FSepararPorMes));
-  SetSepararPorDia(AIni.ReadBool(s, "SepararPorDia", FSepararPorDia));
-  DownloadDFe.PathDownload = AIni.ReadString(s, "Download.PathDownload", DownloadDFe.PathDownload);
-  DownloadDFe.SepararPorNome = AIni.ReadBool(s, "Download.SepararPorNome", DownloadDFe.SepararPorNome);
-}
+void TArquivosConf::GravarIni(TIniFile& AIni) { Campos(campos::TGravacao(*this, AIni)); }
+
+void TArquivosConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 std::string TArquivosConf::GetPath(const std::string& APath, const std::string& ALiteral, const std::string& CNPJ,
                                    const std::string& IE, platform::TDateTime Data, const std::string& ModeloDescr) {
@@ -584,24 +455,19 @@ std::string TArquivosConf::GetPathDownloadEvento(TpcnTpEvento tipoEvento, const 
   return dir;
 }
 
-void TRespTecConf::Assign(const TRespTecConf& o) {
-  IdCSRT = o.IdCSRT;
-  CSRT = o.CSRT;
+template <class V>
+void TRespTecConf::Campos(V&& v) {
+  using G = TRespTecConf;
+  using enum campos::TSecao;
+  v(Sessao, "IdCSRT", campos::Inteiro, &G::IdCSRT, nullptr);
+  v(Sessao, "CSRT", campos::Texto, &G::CSRT, nullptr);
 }
 
-void TRespTecConf::GravarIni(TIniFile& AIni) const {
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteInteger(s, "IdCSRT", IdCSRT);
-  AIni.WriteString(s, "CSRT", CSRT);
-}
+void TRespTecConf::Assign(const TRespTecConf& o) { Campos(campos::TCopia(*this, o)); }
 
-void TRespTecConf::LerIni(const TIniFile& AIni) {
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  IdCSRT = static_cast<int>(AIni.ReadInteger(s, "IdCSRT", IdCSRT));
-  CSRT = AIni.ReadString(s, "CSRT", CSRT);
-}
+void TRespTecConf::GravarIni(TIniFile& AIni) const { Campos(campos::TGravacao(*this, AIni)); }
+
+void TRespTecConf::LerIni(const TIniFile& AIni) { Campos(campos::TLeitura(*this, AIni)); }
 
 // ---- root --------------------------------------------------------------------------------
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dfe/field_conversions.h"
+#include "dfe/masked_password.h"
 #include "dfe/ssl.h"
 #include "platform/date_time.h"
 #include "platform/ini.h"
@@ -47,6 +48,13 @@ class TGrupoConf {
  protected:
   // The owner's facade, or null when the configuration has no owner.
   TDFeSSL* SSL() const;
+  // Stores a changed value and pushes it into the owner's facade.
+  template <class T, class Empurrar>
+  void Atualizar(T& campo, const T& valor, Empurrar empurrar) {
+    if (valor == campo) return;
+    campo = valor;
+    if (TDFeSSL* ssl = SSL()) empurrar(*ssl, valor);
+  }
   TConfiguracoes& FConfiguracoes;
   std::string FName;
 };
@@ -88,6 +96,10 @@ class TGeralConf : public TGrupoConf {
   void SetValidarDigest(bool AValue) { FValidarDigest = AValue; }
 
  private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V&& v);
+
   void AtualizarSSLLib();
 
   TSSLLib FSSLLib = libNone;
@@ -174,6 +186,10 @@ class TWebServicesConf : public TGrupoConf {
   TTimeZoneConf TimeZoneConf;
 
  private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V&& v);
+
   std::string FUF = "SP";
   int FUFCodigo = 35;
   TpcnTipoAmbiente FAmbiente = taHomologacao;
@@ -215,8 +231,12 @@ class TCertificadosConf : public TGrupoConf {
   void SetVerificarValidade(bool AValue) { FVerificarValidade = AValue; }
 
  private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V&& v);
+
   std::string FURLPFX, FArquivoPFX, FDadosPFX, FNumeroSerie;
-  std::string FSenhaMascarada, FChave;
+  TSenhaMascarada FSenha;
   bool FVerificarValidade = true;
 };
 
@@ -298,6 +318,10 @@ class TArquivosConf : public TGrupoConf {
   TDownloadConf DownloadDFe;
 
  private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V&& v);
+
   std::string Padrao(std::string& valor, const std::string& padrao, bool pasta);
   // PathDownload (the save folder when empty), then the name's letters and digits when the
   // download folders are divided by name.
@@ -320,6 +344,11 @@ class TRespTecConf : public TGrupoConf {
 
   int IdCSRT = 0;
   std::string CSRT;
+
+ private:
+  // The settings, each once, for Assign, GravarIni and LerIni (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V&& v);
 };
 
 class TConfiguracoes {

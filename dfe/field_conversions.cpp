@@ -10,13 +10,13 @@ constexpr std::string_view kCodigos1a9[] = {"1", "2", "3", "4", "5", "6", "7", "
 constexpr int kEmissoes[] = {teNormal, teContingencia, teSCAN, teDPEC, teFSDA, teSVCAN, teSVCRS, teSVCSP, teOffLine};
 constexpr int kAmbientes[] = {taProducao, taHomologacao};
 
-struct EventoDFeRow {
-  TpcnTpEvento tipo;
-  std::string_view nome;
+struct TLinhaEventoDFe {
+  TpcnTpEvento Tipo;
+  std::string_view Nome;
 };
 
 // Types missing here have no name.
-constexpr EventoDFeRow kEventosDFe[] = {
+constexpr TLinhaEventoDFe kEventosDFe[] = {
     {teNaoMapeado, "NaoMapeado"},
     {teCCe, "CCe"},
     {teCancelamento, "Cancelamento"},
@@ -91,14 +91,25 @@ static_assert(kEventosDFeRows == 68);
 
 constexpr auto kEventoNomes = [] {
   std::array<std::string_view, kEventosDFeRows> a{};
-  for (std::size_t i = 0; i < kEventosDFeRows; ++i) a[i] = kEventosDFe[i].nome;
+  for (std::size_t i = 0; i < kEventosDFeRows; ++i) a[i] = kEventosDFe[i].Nome;
   return a;
 }();
 constexpr auto kEventoValores = [] {
   std::array<int, kEventosDFeRows> a{};
-  for (std::size_t i = 0; i < kEventosDFeRows; ++i) a[i] = kEventosDFe[i].tipo;
+  for (std::size_t i = 0; i < kEventosDFeRows; ++i) a[i] = kEventosDFe[i].Tipo;
   return a;
 }();
+
+constexpr TFormatoDataHora kFormatosDataHora[] = {
+    {tcDat, "yyyy-mm-dd", false},
+    {tcDatCFe, "yyyymmdd", false},
+    {tcDatVcto, "dd/mm/yyyy", false},
+    {tcDatBol, "ddmmyyyy", false},
+    {tcDatHor, "yyyy-mm-dd\"T\"hh:nn:ss", false},
+    {tcDatHorCFe, "yyyymmddhhnnss", false},
+    {tcHor, "hh:nn:ss", true},
+    {tcHorCFe, "hhnnss", true},
+};
 
 }  // namespace
 
@@ -137,10 +148,16 @@ int CasasDecimais(TpcnTipoCampo t) {
   }
 }
 
+const TFormatoDataHora* FormatoDataHora(TpcnTipoCampo t) {
+  for (const auto& f : kFormatosDataHora)
+    if (f.Tipo == t) return &f;
+  return nullptr;
+}
+
 bool CodigoDaSiglaUF(std::string_view sigla, int& codigo) {
-  for (std::size_t i = 0; i < SiglasUF.size(); ++i) {
-    if (SiglasUF[i] == sigla) {
-      codigo = CodigosUF[i];
+  for (const auto& uf : TabelaUF) {
+    if (uf.Sigla == sigla) {
+      codigo = uf.Codigo;
       return true;
     }
   }

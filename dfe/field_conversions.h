@@ -133,12 +133,36 @@ std::string TipoEventoDFeToStr(TpcnTpEvento t);
 // Number of decimals of a decimal field format; 0 for the other formats.
 int CasasDecimais(TpcnTipoCampo t);
 
-// The Brazilian federative units and their numeric codes, in parallel.
-inline constexpr std::array<std::string_view, 27> SiglasUF = {"AC", "AL", "AP", "AM", "BA", "CE", "DF", "ES", "GO",
-                                                              "MA", "MT", "MS", "MG", "PA", "PB", "PR", "PE", "PI",
-                                                              "RJ", "RN", "RS", "RO", "RR", "SC", "SP", "SE", "TO"};
-inline constexpr std::array<int, 27> CodigosUF = {12, 27, 16, 13, 29, 23, 53, 32, 52, 21, 51, 50, 31, 15,
-                                                  25, 41, 26, 22, 33, 24, 43, 11, 14, 42, 35, 28, 17};
+// A date or time field format: the pattern its fields are written and read with, and whether
+// it holds a time of day only (empty at midnight) or a date (empty on day zero).
+struct TFormatoDataHora {
+  TpcnTipoCampo Tipo;
+  std::string_view Formato;
+  bool SomenteHora;
+};
+// The row of a date or time format; null for the other formats.
+const TFormatoDataHora* FormatoDataHora(TpcnTipoCampo t);
+
+// A Brazilian federative unit: its abbreviation and its numeric code.
+struct TLinhaUF {
+  std::string_view Sigla;
+  int Codigo;
+};
+inline constexpr TLinhaUF TabelaUF[] = {
+    {"AC", 12}, {"AL", 27}, {"AP", 16}, {"AM", 13}, {"BA", 29}, {"CE", 23}, {"DF", 53}, {"ES", 32}, {"GO", 52},
+    {"MA", 21}, {"MT", 51}, {"MS", 50}, {"MG", 31}, {"PA", 15}, {"PB", 25}, {"PR", 41}, {"PE", 26}, {"PI", 22},
+    {"RJ", 33}, {"RN", 24}, {"RS", 43}, {"RO", 11}, {"RR", 14}, {"SC", 42}, {"SP", 35}, {"SE", 28}, {"TO", 17}};
+// The abbreviations and the codes of the table, each in table order.
+inline constexpr auto SiglasUF = [] {
+  std::array<std::string_view, std::size(TabelaUF)> a{};
+  for (std::size_t i = 0; i < a.size(); ++i) a[i] = TabelaUF[i].Sigla;
+  return a;
+}();
+inline constexpr auto CodigosUF = [] {
+  std::array<int, std::size(TabelaUF)> a{};
+  for (std::size_t i = 0; i < a.size(); ++i) a[i] = TabelaUF[i].Codigo;
+  return a;
+}();
 // Code of the first unit whose abbreviation equals `sigla` exactly; false when none does.
 bool CodigoDaSiglaUF(std::string_view sigla, int& codigo);
 

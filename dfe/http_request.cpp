@@ -4,6 +4,7 @@
 #include <fstream>
 #include <vector>
 
+#include "dfe/ssl_backends.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
 #include "platform/text_encoding.h"
@@ -16,8 +17,8 @@ using platform::UpperCase;
 namespace {
 
 struct TErrorText {
-  std::uint32_t code;
-  const char* text;
+  std::uint32_t Code;
+  const char* Text;
 };
 
 // Texts of the codes this layer reports; the platform's message table, where the Windows
@@ -137,7 +138,7 @@ bool TTrivoWinReqResp::UseCertificate() const { return UseSSL() && (CertContext 
 std::string TTrivoWinReqResp::GetWinInetError(std::uint32_t errorCode) const {
   std::string text;
   for (const auto& e : kErrorTexts)
-    if (e.code == errorCode) text = e.text;
+    if (e.Code == errorCode) text = e.Text;
   if (errorCode != 0) text = std::to_string(errorCode) + " - " + text;
   if (!text.empty()) text = "Erro: " + text;
   return text;
@@ -401,6 +402,29 @@ void TTrivoWinReqResp::AdjustForRedirection() {
   FHeaderResp.Clear();
   MimeType = "text/html";
   if ((FMethod != "GET" && status == 303) || (FMethod == "POST" && (status == 301 || status == 302))) FMethod = "GET";
+}
+
+void AplicarCertificadoCliente(TDFeSSL& ssl, TTrivoWinReqResp& req) {
+  req.CertContext = ssl.CertContextWinApi();
+  if (!req.CertContext) {
+    req.CertPFXData = ssl.SSLCryptClass().CertPFXData();
+    req.CertPFXPassword = ssl.Senha();
+  }
+}
+
+void ExecutarTroca(TDFeSSLHttpClass& backEnd, TTrivoWinReqResp& req, const std::function<void()>& troca) {
+  auto copiarResultados = [&] {
+    backEnd.HTTPResultCode = req.HttpResultCode();
+    backEnd.InternalErrorCode = req.InternalErrorCode();
+  };
+  try {
+    troca();
+  } catch (...) {
+    copiarResultados();
+    throw;
+  }
+  copiarResultados();
+  backEnd.HeaderResp.SetText(req.HeaderResp().Text());
 }
 
 }  // namespace dfe

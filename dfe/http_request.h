@@ -7,6 +7,7 @@
 // Windows interfaces they are named after.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -184,5 +185,17 @@ class TTrivoWinINetReqResp : public TTrivoCurlReqResp {
  public:
   TTrivoWinINetReqResp();
 };
+
+// ---- for the facade's HTTP back ends that run over the request classes ----
+
+class TDFeSSLHttpClass;
+
+// The facade's client certificate on a request: the loaded certificate's context, or its
+// PKCS#12 data and password when the cryptography back end has no context to give.
+void AplicarCertificadoCliente(TDFeSSL& ssl, TTrivoWinReqResp& req);
+
+// Runs one exchange of the request object for a back end: its status and error code reach the
+// back end whether the exchange succeeds or fails, its response headers after a success.
+void ExecutarTroca(TDFeSSLHttpClass& backEnd, TTrivoWinReqResp& req, const std::function<void()>& troca);
 
 }  // namespace dfe

@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "dfe/http_request.h"
+#include "platform/curl_handles.h"
 #include "platform/strings.h"
 
 namespace dfe {
@@ -64,11 +65,6 @@ std::uint32_t MapCurlError(CURLcode rc, const char* detail, bool timedOut) {
   }
 }
 
-void GlobalInit() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 // The TLS versions a choice allows; 0 for a protocol the TLS library no longer offers.
 long CurlSSLVersion(TSSLType t) {
   switch (t) {
@@ -102,15 +98,11 @@ CURLcode UseCertContext(CURL*, void* sslctx, void* parm) {
 // One request: the easy handle and what came back.
 class TCurlRequest {
  public:
-  TCurlRequest() : Easy(curl_easy_init()) { ErrorBuffer[0] = 0; }
-  ~TCurlRequest() {
-    if (Easy) curl_easy_cleanup(Easy);
-    if (Headers) curl_slist_free_all(Headers);
-  }
+  TCurlRequest() : Easy(platform::NewCurlEasy()) { ErrorBuffer[0] = 0; }
 
   template <class T>
   bool Set(CURLoption opt, T value) {
-    Result = curl_easy_setopt(Easy, opt, value);
+    Result = curl_easy_setopt(Easy.get(), opt, value);
     return Result == CURLE_OK;
   }
 
@@ -149,8 +141,8 @@ class TCurlRequest {
     return 0;
   }
 
-  CURL* Easy;
-  curl_slist* Headers = nullptr;
+  platform::CurlEasy Easy;
+  platform::CurlHeaderList Headers;
   char ErrorBuffer[CURL_ERROR_SIZE];
   CURLcode Result = CURLE_OK;
   bool Performed = false;
@@ -167,7 +159,7 @@ class TCurlRequest {
   long SSLVersion = 0;
 };
 
-TTrivoCurlReqResp::TTrivoCurlReqResp(const TSabor& sabor) : FSabor(sabor) { GlobalInit(); }
+TTrivoCurlReqResp::TTrivoCurlReqResp(const TSabor& sabor) : FSabor(sabor) {}
 
 TTrivoCurlReqResp::~TTrivoCurlReqResp() { CloseHandles(); }
 
@@ -177,7 +169,7 @@ int TTrivoCurlReqResp::QueryHttpResultCode() {
   std::lock_guard lock(FLock);
   if (!FRequest || !FRequest->Performed) return 0;
   long code = 0;
-  if (curl_easy_getinfo(FRequest->Easy, CURLINFO_RESPONSE_CODE, &code) != CURLE_OK) return 0;
+  if (curl_easy_getinfo(FRequest->Easy.get(), CURLINFO_RESPONSE_CODE, &code) != CURLE_OK) return 0;
   return static_cast<int>(code);
 }
 
@@ -321,12 +313,12 @@ bool TTrivoCurlReqResp::SendData(const std::string& body) {
       if (l.empty()) continue;
       for (int i = 0; i < 3; ++i)
         if (platform::StartsText(own[i], l)) has[i] = true;
-      r->Headers = curl_slist_append(r->Headers, l.c_str());
+      r->Headers.Append(l);
     }
     // libcurl's own Accept, Expect: 100-continue and form Content-Type are not ours to send.
     for (int i = 0; i < 3; ++i)
-      if (!has[i]) r->Headers = curl_slist_append(r->Headers, own[i]);
-    bool ok = r->Set(CURLOPT_HTTPHEADER, r->Headers);
+      if (!has[i]) r->Headers.Append(own[i]);
+    bool ok = r->Set(CURLOPT_HTTPHEADER, r->Headers.get());
     const std::string& m = Method();
     if (ok && m == "GET" && body.empty()) {
       ok = r->Set(CURLOPT_HTTPGET, 1L);
@@ -346,7 +338,7 @@ bool TTrivoCurlReqResp::SendData(const std::string& body) {
     r->LastActivity = Clock::now();
     r->Busy = true;
   }
-  CURLcode rc = curl_easy_perform(r->Easy);
+  CURLcode rc = curl_easy_perform(r->Easy.get());
   std::lock_guard lock(FLock);
   r->Busy = false;
   r->Performed = true;
@@ -358,8 +350,8 @@ bool TTrivoCurlReqResp::SendData(const std::string& body) {
   }
   if (rc == CURLE_OK) return true;
   curl_off_t connected = 0, tls = 0;
-  curl_easy_getinfo(r->Easy, CURLINFO_CONNECT_TIME_T, &connected);
-  curl_easy_getinfo(r->Easy, CURLINFO_APPCONNECT_TIME_T, &tls);
+  curl_easy_getinfo(r->Easy.get(), CURLINFO_CONNECT_TIME_T, &connected);
+  curl_easy_getinfo(r->Easy.get(), CURLINFO_APPCONNECT_TIME_T, &tls);
   bool sent = connected > 0 && (!UseSSL() || tls > 0) && static_cast<std::size_t>(r->Up) >= r->BodySize;
   if (sent || r->HeadersDone || !r->RawHeaders.empty()) return true;  // the failure belongs to a later step
   FLastError = MapCurlError(rc, r->ErrorBuffer, r->TimedOut);

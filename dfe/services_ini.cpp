@@ -111,13 +111,13 @@ TServicoLocalizado LerServicoComRedirecionamento(const platform::TIniFile& ini, 
 
 namespace {
 
-struct EmbeddedTexts {
-  std::mutex lock;
-  std::map<std::string, std::string> texts;  // keyed by upper-case name
+struct TTextosEmbutidos {
+  std::mutex Lock;
+  std::map<std::string, std::string> Textos;  // keyed by upper-case name
 };
 
-EmbeddedTexts& Embedded() {
-  static EmbeddedTexts e;
+TTextosEmbutidos& Embedded() {
+  static TTextosEmbutidos e;
   return e;
 }
 
@@ -125,15 +125,15 @@ EmbeddedTexts& Embedded() {
 
 void RegisterEmbeddedServicesIni(std::string_view name, std::string_view text) {
   auto& e = Embedded();
-  std::lock_guard<std::mutex> g(e.lock);
-  e.texts[platform::UpperCase(name)] = std::string(text);
+  std::lock_guard<std::mutex> g(e.Lock);
+  e.Textos[platform::UpperCase(name)] = std::string(text);
 }
 
 std::string EmbeddedServicesIni(std::string_view name) {
   auto& e = Embedded();
-  std::lock_guard<std::mutex> g(e.lock);
-  auto it = e.texts.find(platform::UpperCase(name));
-  if (it == e.texts.end()) throw ETrivoDFeException("Recurso " + std::string(name) + " não encontrado");
+  std::lock_guard<std::mutex> g(e.Lock);
+  auto it = e.Textos.find(platform::UpperCase(name));
+  if (it == e.Textos.end()) throw ETrivoDFeException("Recurso " + std::string(name) + " não encontrado");
   return it->second;
 }
 

@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <string_view>
 
+#include "dfe/ssl_digests.h"
 #include "platform/strings.h"
 
 namespace dfe {
@@ -26,33 +28,21 @@ bool XmlContemAssinatura(const std::string& conteudoXML) {
 
 std::string MontarElementoAssinatura(const std::string& URI, bool comX509, const std::string& atributosSignature,
                                      TSSLDgst digest, const std::string& atributosSignatureValue) {
-  std::string metodoAssinatura, metodoDigest;
-  switch (digest) {
-    case dgstSHA256:
-      metodoAssinatura = "/2001/04/xmldsig-more#rsa-sha256";
-      metodoDigest = "/2001/04/xmlenc#sha256";
-      break;
-    case dgstSHA512:
-      metodoAssinatura = "/2001/04/xmldsig-more#rsa-sha512";
-      metodoDigest = "/2001/04/xmlenc#sha512";
-      break;
-    default:
-      metodoAssinatura = "/2000/09/xmldsig#rsa-sha1";
-      metodoDigest = "/2000/09/xmldsig#sha1";
-      break;
-  }
+  // A digest without an XML-DSig algorithm is written as SHA-1.
+  const TLinhaDigest* metodos = LinhaDigest(digest);
+  if (metodos == nullptr || metodos->MetodoAssinatura.empty()) metodos = LinhaDigest(dgstSHA1);
   const std::string w3 = kW3;
   std::string s;
   s += "<Signature xmlns=\"" + w3 + "/2000/09/xmldsig#\"" + atributosSignature + ">";
   s += "<SignedInfo>";
   s += "<CanonicalizationMethod Algorithm=\"" + std::string(kC14N) + "\" />";
-  s += "<SignatureMethod Algorithm=\"" + w3 + metodoAssinatura + "\" />";
+  s += "<SignatureMethod Algorithm=\"" + std::string(metodos->MetodoAssinatura) + "\" />";
   s += "<Reference URI=\"" + (URI.empty() ? std::string() : "#" + URI) + "\">";
   s += "<Transforms>";
   s += "<Transform Algorithm=\"" + w3 + "/2000/09/xmldsig#enveloped-signature\" />";
   s += "<Transform Algorithm=\"" + std::string(kC14N) + "\" />";
   s += "</Transforms>";
-  s += "<DigestMethod Algorithm=\"" + w3 + metodoDigest + "\" />";
+  s += "<DigestMethod Algorithm=\"" + std::string(metodos->MetodoDigest) + "\" />";
   s += "<DigestValue></DigestValue>";
   s += "</Reference>";
   s += "</SignedInfo>";
@@ -72,7 +62,41 @@ std::string ExtrairURIReferencia(const std::string& conteudoXML, const std::stri
     inicio = conteudoXML.find("<" + docElement);
     if (inicio == std::string::npos) return {};
   }
-  auto achado = conteudoXML.find(atributo, inicio);
+  // The identifier is an attribute: "ID=" in text content, a comment or a quoted value names
+  // nothing, so only the inside of start tags is searched.
+  const auto procurarEmTagDeAbertura = [&]() -> std::size_t {
+    const std::size_t n = conteudoXML.size();
+    const auto pular = [&](std::size_t de, std::string_view ate) {
+      const std::size_t p = conteudoXML.find(ate, de);
+      return p == std::string::npos ? n : p + ate.size();
+    };
+    std::size_t i = 0;
+    while (i < n) {
+      if (conteudoXML[i] != '<') {
+        ++i;
+      } else if (conteudoXML.compare(i, 4, "<!--") == 0) {
+        i = pular(i + 4, "-->");
+      } else if (conteudoXML.compare(i, 9, "<![CDATA[") == 0) {
+        i = pular(i + 9, "]]>");
+      } else if (conteudoXML.compare(i, 2, "<?") == 0) {
+        i = pular(i + 2, "?>");
+      } else if (i + 1 < n && (conteudoXML[i + 1] == '/' || conteudoXML[i + 1] == '!')) {
+        i = pular(i + 2, ">");
+      } else {
+        for (++i; i < n && conteudoXML[i] != '>'; ++i) {
+          const char c = conteudoXML[i];
+          if (c == '"' || c == '\'') {
+            const std::size_t fecha = conteudoXML.find(c, i + 1);
+            i = fecha == std::string::npos ? n : fecha;
+          } else if (i >= inicio && conteudoXML.compare(i, atributo.size(), atributo) == 0) {
+            return i;
+          }
+        }
+      }
+    }
+    return std::string::npos;
+  };
+  auto achado = procurarEmTagDeAbertura();
   if (achado == std::string::npos) return {};
   auto aspas1 = conteudoXML.find('"', achado + 2);
   if (aspas1 == std::string::npos) throw ETrivoDFeException("Não encontrei inicio do URI: aspas inicial");

@@ -14,7 +14,8 @@ bool XmlContemAssinatura(const std::string& conteudoXML);
 std::string MontarElementoAssinatura(const std::string& URI, bool comX509, const std::string& atributosSignature,
                                      TSSLDgst digest, const std::string& atributosSignatureValue);
 
-// Value of the first IdAttr="..." at or after the start tag of docElement (plain text search).
+// Value of the first IdAttr="..." inside a start tag at or after the start tag of docElement
+// (text search; text content, comments and quoted values are skipped).
 std::string ExtrairURIReferencia(const std::string& conteudoXML, const std::string& docElement,
                                  const std::string& idAttr);
 

@@ -8,8 +8,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "dfe/ssl_internal.h"
+#include "dfe/ssl_backends.h"
 #include "dfe/ssl_send_thread.h"
+#include "dfe/xml_declaration.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "platform/files.h"
@@ -17,43 +18,10 @@
 #include "platform/strings.h"
 #include "platform/tax_numbers.h"
 #include "platform/text_utils.h"
-#include "platform/xor_cipher.h"
 
 namespace dfe {
 
-namespace detail {
-
-std::string ObterDeclaracaoXML(std::string_view xml) {
-  auto ini = xml.find("<?");
-  if (ini == std::string_view::npos) return {};
-  auto fim = xml.find("?>", ini);
-  if (fim == std::string_view::npos) return {};
-  return std::string(xml.substr(ini, fim + 2 - ini));
-}
-
-std::string RemoverDeclaracaoXML(std::string_view xml) {
-  std::string decl = ObterDeclaracaoXML(xml);
-  std::string out(xml);
-  if (!decl.empty()) out.erase(out.find(decl), decl.size());
-  return out;
-}
-
-}  // namespace detail
-
 namespace {
-
-// The text's own XML declaration, when it starts with one.
-std::string DeclaracaoInicial(const std::string& xml) {
-  if (xml.compare(0, 5, "<?xml") != 0) return {};
-  return detail::ObterDeclaracaoXML(xml);
-}
-
-std::string HoraComoChave() {
-  auto p = platform::DecodeDateTime(platform::Now());
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d%02d%02d%03d", p.hour, p.minute, p.second, p.millisecond);
-  return buf;
-}
 
 std::size_t TamanhoStream(std::istream& s) {
   auto atual = s.tellg();
@@ -105,8 +73,7 @@ void TDFeSSL::Clear() {
   FArquivoPFX.clear();
   FDadosPFX.clear();
   FNumeroSerie.clear();
-  FSenhaMascarada.clear();
-  FChaveSenha.clear();
+  FSenha.Clear();
   ProxyHost.clear();
   ProxyPort.clear();
   ProxyUser.clear();
@@ -158,35 +125,21 @@ void TDFeSSL::SetSSLXmlSignLib(TSSLXmlSignLib value) {
   FSSLXmlSignLib = value;
 }
 
-void TDFeSSL::SetURLPFX(const std::string& value) {
-  if (value == FURLPFX) return;
-  FURLPFX = value;
-  if (!FURLPFX.empty()) {
-    FNumeroSerie.clear();
-    FDadosPFX.clear();
-  }
+void TDFeSSL::DefinirFonte(std::string& fonte, const std::string& valor,
+                           std::initializer_list<std::string*> excluidas) {
+  if (valor == fonte) return;
+  fonte = valor;
+  if (!fonte.empty())
+    for (std::string* outra : excluidas) outra->clear();
   DescarregarCertificado();
 }
 
-void TDFeSSL::SetArquivoPFX(const std::string& value) {
-  if (value == FArquivoPFX) return;
-  FArquivoPFX = value;
-  if (!FArquivoPFX.empty()) {
-    FNumeroSerie.clear();
-    FDadosPFX.clear();
-  }
-  DescarregarCertificado();
-}
+void TDFeSSL::SetURLPFX(const std::string& value) { DefinirFonte(FURLPFX, value, {&FNumeroSerie, &FDadosPFX}); }
+
+void TDFeSSL::SetArquivoPFX(const std::string& value) { DefinirFonte(FArquivoPFX, value, {&FNumeroSerie, &FDadosPFX}); }
 
 void TDFeSSL::SetDadosPFX(const std::string& value) {
-  if (value == FDadosPFX) return;
-  FDadosPFX = value;
-  if (!FDadosPFX.empty()) {
-    FArquivoPFX.clear();
-    FURLPFX.clear();
-    FNumeroSerie.clear();
-  }
-  DescarregarCertificado();
+  DefinirFonte(FDadosPFX, value, {&FArquivoPFX, &FURLPFX, &FNumeroSerie});
 }
 
 void TDFeSSL::SetNumeroSerie(const std::string& value) {
@@ -203,14 +156,16 @@ void TDFeSSL::SetNumeroSerie(const std::string& value) {
   DescarregarCertificado();
 }
 
-std::string TDFeSSL::Senha() const { return platform::XorComChaveCiclica(FSenhaMascarada, FChaveSenha); }
+std::string TDFeSSL::Senha() const { return FSenha.Valor(); }
 
 void TDFeSSL::SetSenha(const std::string& value) {
-  if (!FChaveSenha.empty() && platform::XorComChaveCiclica(value, FChaveSenha) == FSenhaMascarada) return;
-  FChaveSenha = HoraComoChave();
-  FSenhaMascarada = platform::XorComChaveCiclica(value, FChaveSenha);
-  DescarregarCertificado();
+  if (FSenha.Definir(value)) DescarregarCertificado();
 }
+
+TDadosCertificado& TDFeSSL::DadosCertificado() { return FSSLCryptClass->DadosCertificado(); }
+TListaCertificados& TDFeSSL::ListaCertificados() { return FSSLCryptClass->ListaCertificados(); }
+int TDFeSSL::HTTPResultCode() const { return FSSLHttpClass->HTTPResultCode; }
+int TDFeSSL::InternalErrorCode() const { return FSSLHttpClass->InternalErrorCode; }
 
 bool TDFeSSL::CertificadoLido() const { return FSSLCryptClass && FSSLCryptClass->CertificadoLido(); }
 
@@ -329,7 +284,7 @@ std::string TDFeSSL::Assinar(const std::string& conteudoXML, const std::string& 
                              const std::string& selectionNamespaces, const std::string& idSignature,
                              const std::string& idAttr, const std::string& idSignatureValue) {
   std::string declaracao;
-  if (platform::DeclaraUTF8(conteudoXML)) declaracao = detail::ObterDeclaracaoXML(conteudoXML);
+  if (platform::DeclaraUTF8(conteudoXML)) declaracao = ObterDeclaracaoXML(conteudoXML);
 
   if (AntesDeAssinar) {
     std::string copia = conteudoXML;

@@ -1,10 +1,11 @@
 #pragma once
 // The security facade: certificates, digests and RSA signatures, XML signing and schema
-// validation, HTTPS sending. Each service is delegated to a back end chosen by a setting;
-// the abstract back-end classes below are what every back end derives from.
+// validation, HTTPS sending. Each service is delegated to a back end chosen by a setting
+// (dfe/ssl_backends.h).
 #include <openssl/types.h>
 
 #include <functional>
+#include <initializer_list>
 #include <iosfwd>
 #include <list>
 #include <memory>
@@ -14,7 +15,7 @@
 #include <vector>
 
 #include "dfe/exceptions.h"
-#include "dfe/http_header.h"
+#include "dfe/masked_password.h"
 #include "platform/date_time.h"
 
 namespace dfe {
@@ -91,145 +92,16 @@ struct TCertContext {
   EVP_PKEY* ChavePrivada = nullptr;
 };
 
-// Abstract cryptography back end. Its operations raise "não suportado"/"não implementado"
-// texts naming the actual class, so a facade still on cryNone fails on first use.
-class TDFeSSLCryptClass {
- public:
-  explicit TDFeSSLCryptClass(TDFeSSL& aDFeSSL);
-  virtual ~TDFeSSLCryptClass();
-  TDFeSSLCryptClass(const TDFeSSLCryptClass&) = delete;
-  TDFeSSLCryptClass& operator=(const TDFeSSLCryptClass&) = delete;
-
-  // Name of the actual class, for messages.
-  virtual std::string ClassName() const { return "TDFeSSLCryptClass"; }
-
-  virtual const TCertContext* CertContextWinApi();
-  virtual std::string CertPFXData();
-  virtual void LerArquivoPFX();
-  virtual void BaixarCertificadoURL();
-  virtual void CarregarCertificadoDeDadosPFX();
-  virtual void CarregarCertificadoDeNumeroSerie();
-  virtual void AposCarregarCertificado();
-  virtual void Clear();
-  virtual std::string Versao();
-  // Binary digest of the stream, or the RSA signature of that digest with the private key.
-  virtual std::string CalcHash(std::istream& aStream, TSSLDgst digest, bool assina);
-  // Without assinado: the digest occurs within hash; with it: hash verifies as signature.
-  virtual bool ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado);
-  virtual void DescarregarCertificado();
-  virtual std::string SelecionarCertificado();
-  virtual void LerCertificadosStore();
-  virtual bool CarregarCertificadoPublico(const std::string& dadosX509Base64);
-
-  void CarregarCertificado();
-  void CarregarCertificadoSeNecessario();
-  void GarantirDadosCertificado();
-
-  std::string CertNumeroSerie();
-  platform::TDateTime CertDataVenc();
-  std::string CertSubjectName();
-  std::string CertIssuerName();
-  std::string CertCertificadora();
-  std::string CertRazaoSocial();
-  std::string CertCNPJ();
-  TSSLTipoCertificado CertTipo();
-
-  TDadosCertificado& DadosCertificado() { return *FpDadosCertificado; }
-  TListaCertificados& ListaCertificados() { return *FpListaCertificados; }
-  bool CertificadoLido() const { return FpCertificadoLido; }
-  TDFeSSL& DFeSSL() const { return FpDFeSSL; }
-
- protected:
-  TDFeSSL& FpDFeSSL;
-  std::unique_ptr<TDadosCertificado> FpDadosCertificado;
-  std::unique_ptr<TListaCertificados> FpListaCertificados;
-  bool FpCertificadoLido = false;
-};
-
-// Abstract HTTP back end: performs no transfer.
-class TDFeSSLHttpClass {
- public:
-  explicit TDFeSSLHttpClass(TDFeSSL& aDFeSSL);
-  virtual ~TDFeSSLHttpClass();
-  TDFeSSLHttpClass(const TDFeSSLHttpClass&) = delete;
-  TDFeSSLHttpClass& operator=(const TDFeSSLHttpClass&) = delete;
-
-  virtual std::string ClassName() const { return "TDFeSSLHttpClass"; }
-
-  virtual void PrepararRequisicao();  // empties DataResp, both codes 0
-  virtual std::string LastErrorDesc();
-  virtual void Execute();  // PrepararRequisicao only
-  // May be called from another thread while Execute runs.
-  virtual void Abortar();
-
-  void Clear();
-  void HTTPMethod(const std::string& aMethod, const std::string& aURL);
-  // One exchange; raises the facade's "Erro Interno: ..." text on failure or, with
-  // aValidateReturnCode, on a status outside 200..202.
-  std::string Enviar(const std::string& conteudoXML, const std::string& aURL, bool aValidateReturnCode,
-                     const std::string& aAuthorizationHeader, const std::string& aMimeType,
-                     const std::string& aSoapAction);
-
-  TDFeSSL& DFeSSL() const { return FpDFeSSL; }
-
-  std::string DataReq;   // request body
-  std::string DataResp;  // response body
-  THttpHeader HeaderReq;
-  THttpHeader HeaderResp;
-  std::string URL;
-  std::string Method;
-  std::string MimeType;
-  std::string SoapAction;
-  int HTTPResultCode = 0;
-  int InternalErrorCode = 0;
-
- protected:
-  TDFeSSL& FpDFeSSL;
-};
-
-// Abstract XML signer.
-class TDFeSSLXmlSignClass {
- public:
-  explicit TDFeSSLXmlSignClass(TDFeSSL& aDFeSSL);
-  virtual ~TDFeSSLXmlSignClass();
-  TDFeSSLXmlSignClass(const TDFeSSLXmlSignClass&) = delete;
-  TDFeSSLXmlSignClass& operator=(const TDFeSSLXmlSignClass&) = delete;
-
-  virtual std::string ClassName() const { return "TDFeSSLXmlSignClass"; }
-
-  virtual std::string Assinar(const std::string& conteudoXML, const std::string& docElement,
-                              const std::string& infElement, const std::string& signatureNode,
-                              const std::string& selectionNamespaces, const std::string& idSignature,
-                              const std::string& idAttr, const std::string& idSignatureValue);
-  virtual bool Validar(const std::string& conteudoXML, const std::string& arqSchema, std::string& msgErro);
-  virtual bool VerificarAssinatura(const std::string& conteudoXML, std::string& msgErro, const std::string& infElement,
-                                   const std::string& signatureNode, const std::string& selectionNamespaces,
-                                   const std::string& idSignature, const std::string& idAttr);
-
-  // Digest choice of a signed text, from its SignatureMethod algorithm.
-  TSSLDgst DigestDaAssinatura(const std::string& conteudoXML) const;
-
-  TDFeSSL& DFeSSL() const { return FpDFeSSL; }
-
- protected:
-  TDFeSSL& FpDFeSSL;
-};
+// The back ends, declared in dfe/ssl_backends.h: code that only signs, validates or sends
+// does not see them.
+class TDFeSSLCryptClass;
+class TDFeSSLHttpClass;
+class TDFeSSLXmlSignClass;
 
 // Class references: make a back end of one class for a facade.
 using TDFeSSLCryptClassClass = std::unique_ptr<TDFeSSLCryptClass> (*)(TDFeSSL&);
 using TDFeSSLHttpClassClass = std::unique_ptr<TDFeSSLHttpClass> (*)(TDFeSSL&);
 using TDFeSSLXmlSignClassClass = std::unique_ptr<TDFeSSLXmlSignClass> (*)(TDFeSSL&);
-
-template <class T, class Base>
-std::unique_ptr<Base> CriarBackEnd(TDFeSSL& owner) {
-  return std::make_unique<T>(owner);
-}
-
-// The back-end selection points, one per kind (ssl_*_factory.cpp): the class for a library
-// choice, or ETrivoDFeException with the refusal text when that choice is not available.
-TDFeSSLCryptClassClass ClasseSSLCrypt(TSSLCryptLib lib);
-TDFeSSLHttpClassClass ClasseSSLHttp(TSSLHttpLib lib);
-TDFeSSLXmlSignClassClass ClasseSSLXmlSign(TSSLXmlSignLib lib);
 
 using TDFeSSLAntesDeAssinar = std::function<void(
     std::string& conteudoXML, const std::string& docElement, const std::string& infElement,
@@ -338,16 +210,19 @@ class TDFeSSL {
   std::string CertRazaoSocial();
   std::string CertCNPJ();
   TSSLTipoCertificado CertTipo();
-  TDadosCertificado& DadosCertificado() { return FSSLCryptClass->DadosCertificado(); }
-  TListaCertificados& ListaCertificados() { return FSSLCryptClass->ListaCertificados(); }
-  int HTTPResultCode() const { return FSSLHttpClass->HTTPResultCode; }
-  int InternalErrorCode() const { return FSSLHttpClass->InternalErrorCode; }
+  TDadosCertificado& DadosCertificado();
+  TListaCertificados& ListaCertificados();
+  int HTTPResultCode() const;
+  int InternalErrorCode() const;
   TDFeSSLCryptClass& SSLCryptClass() { return *FSSLCryptClass; }
   TDFeSSLHttpClass& SSLHttpClass() { return *FSSLHttpClass; }
   TDFeSSLXmlSignClass& SSLXmlSignClass() { return *FSSLXmlSignClass; }
 
  private:
   void ReapSendThreads(bool abortAll);
+  // Sets a certificate source: a non-empty one empties the sources it excludes; any change
+  // unloads the certificate.
+  void DefinirFonte(std::string& fonte, const std::string& valor, std::initializer_list<std::string*> excluidas);
 
   TSSLCryptLib FSSLCryptLib = cryNone;
   TSSLHttpLib FSSLHttpLib = httpNone;
@@ -357,7 +232,7 @@ class TDFeSSL {
   TSSLStoreLocation FStoreLocation = slCurrentUser;
   std::string FStoreName = "My";
   std::string FURLPFX, FArquivoPFX, FDadosPFX, FNumeroSerie;
-  std::string FSenhaMascarada, FChaveSenha;
+  TSenhaMascarada FSenha;
 
   // Shared with every send thread, which may outlive a timed call that abandoned it.
   std::shared_ptr<std::mutex> FSendLock;

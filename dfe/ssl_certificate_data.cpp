@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "dfe/ssl.h"
-#include "dfe/ssl_internal.h"
+#include "dfe/ssl_digests.h"
 #include "platform/strings.h"
 #include "platform/tax_numbers.h"
 #include "platform/text_utils.h"
@@ -24,8 +24,6 @@ constexpr std::array<std::string_view, 6> kLib{"libNone",        "libOpenSSL",  
 constexpr std::array<std::string_view, 4> kCrypt{"cryNone", "cryOpenSSL", "cryCapicom", "cryWinCrypt"};
 constexpr std::array<std::string_view, 5> kHttp{"httpNone", "httpWinINet", "httpWinHttp", "httpOpenSSL", "httpIndy"};
 constexpr std::array<std::string_view, 5> kXmlSign{"xsNone", "xsXmlSec", "xsMsXml", "xsMsXmlCapicom", "xsLibXml2"};
-constexpr std::array<std::string_view, 8> kDgst{"dgstMD2", "dgstMD4",  "dgstMD5",    "dgstRMD160",
-                                                "dgstSHA", "dgstSHA1", "dgstSHA256", "dgstSHA512"};
 constexpr std::array<std::string_view, 8> kType{"LT_all",     "LT_SSLv2",   "LT_SSLv3",   "LT_TLSv1",
                                                 "LT_TLSv1_1", "LT_TLSv1_2", "LT_TLSv1_3", "LT_SSHv2"};
 
@@ -35,7 +33,10 @@ std::string SSLLibToStr(TSSLLib v) { return NameOf(v, kLib); }
 std::string SSLCryptLibToStr(TSSLCryptLib v) { return NameOf(v, kCrypt); }
 std::string SSLHttpLibToStr(TSSLHttpLib v) { return NameOf(v, kHttp); }
 std::string SSLXmlSignLibToStr(TSSLXmlSignLib v) { return NameOf(v, kXmlSign); }
-std::string SSLDgstToStr(TSSLDgst v) { return NameOf(v, kDgst); }
+std::string SSLDgstToStr(TSSLDgst v) {
+  const TLinhaDigest* linha = LinhaDigest(v);
+  return linha ? std::string(linha->Nome) : std::to_string(v);
+}
 std::string SSLTypeToStr(TSSLType v) { return NameOf(v, kType); }
 
 void TDadosCertificado::Clear() {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 #include "platform/date_time.h"
 #include "platform/files.h"
 

@@ -1,5 +1,5 @@
 // Cryptography back ends by library choice: one line per back end.
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 #include "dfe/ssl_crypt_nss.h"
 #include "dfe/ssl_crypt_openssl.h"
 

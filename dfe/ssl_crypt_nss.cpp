@@ -12,13 +12,14 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <istream>
 #include <mutex>
 #include <vector>
 
-#include "dfe/nss_openssl_key.h"
-#include "dfe/nss_store.h"
+#include "dfe/ssl_crypt_nss_key.h"
+#include "dfe/ssl_crypt_nss_store.h"
+#include "dfe/ssl_digests.h"
+#include "dfe/ssl_x509.h"
 #include "platform/base64.h"
 #include "platform/cert_dialog.h"
 #include "platform/date_time.h"
@@ -28,32 +29,32 @@
 namespace dfe {
 
 struct TDFeWinCrypt::TCarregado {
-  X509* cert = nullptr;
-  EVP_PKEY* key = nullptr;  // null until needed; always null for a public certificate
-  nss::CertPtr nssCert;     // certificates of the store
-  nss::SlotPtr token;       // the token of a store certificate whose key is in hardware
-  bool deDadosPFX = false;
-  TCertContext ctx;
+  X509* Cert = nullptr;
+  EVP_PKEY* Key = nullptr;  // null until needed; always null for a public certificate
+  nss::CertPtr NssCert;     // certificates of the store
+  nss::SlotPtr Token;       // the token of a store certificate whose key is in hardware
+  bool DeDadosPFX = false;
+  TCertContext Ctx;
 
   TCarregado() = default;
   TCarregado(const TCarregado&) = delete;
   TCarregado& operator=(const TCarregado&) = delete;
   ~TCarregado() {
-    EVP_PKEY_free(key);
-    X509_free(cert);
+    EVP_PKEY_free(Key);
+    X509_free(Cert);
   }
   void SetKey(EVP_PKEY* k) {
-    key = k;
-    ctx.ChavePrivada = k;
+    Key = k;
+    Ctx.ChavePrivada = k;
   }
 };
 
 namespace {
 
 // A failure inside digest or signature work, raised at the end with its code.
-struct Falha {
-  std::string msg;
-  std::string code;
+struct TFalha {
+  std::string Msg;
+  std::string Code;
 };
 
 constexpr const char* kNteBadAlgid = "80090008";
@@ -94,24 +95,11 @@ ETrivoDFeException ErroDeProvedor(ErroProvedor e, const std::string& code) {
   }
 }
 
-const char* NomeDigest(TSSLDgst d) {
-  switch (d) {
-    case dgstMD2:
-      return "MD2";
-    case dgstMD4:
-      return "MD4";
-    case dgstMD5:
-      return "MD5";
-    case dgstSHA:
-    case dgstSHA1:
-      return "SHA1";
-    case dgstSHA256:
-      return "SHA256";
-    case dgstSHA512:
-      return "SHA512";
-    default:
-      return nullptr;
-  }
+// The digests the Windows crypto providers offer, where SHA is SHA-1 and RIPEMD-160 is
+// missing; null for the others.
+const TLinhaDigest* DigestDoProvedor(TSSLDgst d) {
+  if (d == dgstRMD160) return nullptr;
+  return LinhaDigest(d == dgstSHA ? dgstSHA1 : d);
 }
 
 struct MdDeleter {
@@ -121,14 +109,14 @@ using MdPtr = std::unique_ptr<EVP_MD, MdDeleter>;
 
 MdPtr BuscarDigest(TSSLDgst d) {
   CarregarProvedoresOpenSSL();
-  MdPtr md(EVP_MD_fetch(nullptr, NomeDigest(d), nullptr));
-  if (!md) throw Falha{"O Provedor de Criptografia não suporta o algoritmo: " + SSLDgstToStr(d), kNteBadAlgid};
+  MdPtr md(EVP_MD_fetch(nullptr, std::string(DigestDoProvedor(d)->NomeOpenSSL).c_str(), nullptr));
+  if (!md) throw TFalha{"O Provedor de Criptografia não suporta o algoritmo: " + SSLDgstToStr(d), kNteBadAlgid};
   return md;
 }
 
 std::string Digerir(std::istream& s, const EVP_MD* md) {
   std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-  if (!ctx || EVP_DigestInit_ex(ctx.get(), md, nullptr) != 1) throw Falha{"CryptCreateHash", CodigoOpenSSL()};
+  if (!ctx || EVP_DigestInit_ex(ctx.get(), md, nullptr) != 1) throw TFalha{"CryptCreateHash", CodigoOpenSSL()};
   s.clear();
   s.seekg(0, std::ios::beg);
   std::vector<char> bloco(32768);
@@ -136,44 +124,25 @@ std::string Digerir(std::istream& s, const EVP_MD* md) {
     s.read(bloco.data(), static_cast<std::streamsize>(bloco.size()));
     std::streamsize n = s.gcount();
     if (n > 0 && EVP_DigestUpdate(ctx.get(), bloco.data(), static_cast<std::size_t>(n)) != 1)
-      throw Falha{"CryptHashData", CodigoOpenSSL()};
+      throw TFalha{"CryptHashData", CodigoOpenSSL()};
   }
   unsigned char out[EVP_MAX_MD_SIZE];
   unsigned int len = 0;
-  if (EVP_DigestFinal_ex(ctx.get(), out, &len) != 1) throw Falha{"CryptGetHashParam", CodigoOpenSSL()};
+  if (EVP_DigestFinal_ex(ctx.get(), out, &len) != 1) throw TFalha{"CryptGetHashParam", CodigoOpenSSL()};
   return std::string(reinterpret_cast<const char*>(out), len);
 }
 
-X509* X509DeDER(const unsigned char* data, std::size_t len) {
-  const unsigned char* p = data;
-  return d2i_X509(nullptr, &p, static_cast<long>(len));
+// The DER bytes NSS holds for a certificate.
+std::string_view DerDe(const CERTCertificate* c) {
+  return {reinterpret_cast<const char*>(c->derCert.data), c->derCert.len};
 }
 
-std::string DER(X509* cert) {
-  unsigned char* buf = nullptr;
-  int len = i2d_X509(cert, &buf);
-  if (len <= 0) return {};
-  std::string out(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
-  OPENSSL_free(buf);
-  return out;
-}
-
-// Size of the tag and length in front of a DER value's content; 0 when malformed.
-std::size_t CabecalhoDER(const std::string& der) {
-  if (der.size() < 2) return 0;
-  const auto b1 = static_cast<unsigned char>(der[1]);
-  if (b1 < 0x80) return 2;
-  std::size_t n = b1 & 0x7F;
-  if (n == 0 || n > 4 || der.size() < 2 + n) return 0;
-  return 2 + n;
-}
-
-struct NomeAtributo {
-  int nid;
-  const char* nome;
+struct TNomeAtributo {
+  int Nid;
+  const char* Nome;
 };
 // The short names of the X.500 string form that the facade's derivations read.
-constexpr NomeAtributo kNomesAtributos[] = {
+constexpr TNomeAtributo kNomesAtributos[] = {
     {NID_commonName, "CN"},
     {NID_surname, "SN"},
     {NID_serialNumber, "SERIALNUMBER"},
@@ -195,7 +164,7 @@ constexpr NomeAtributo kNomesAtributos[] = {
 std::string NomeDoAtributo(const ASN1_OBJECT* obj) {
   const int nid = OBJ_obj2nid(obj);
   for (const auto& a : kNomesAtributos)
-    if (a.nid == nid) return a.nome;
+    if (a.Nid == nid) return a.Nome;
   char oid[128];
   OBJ_obj2txt(oid, sizeof oid, obj, 1);
   return std::string("OID.") + oid;
@@ -229,55 +198,6 @@ std::string NomeX500(const X509_NAME* name) {
     out += NomeDoAtributo(X509_NAME_ENTRY_get_object(e)) + "=" + ValorDoAtributo(X509_NAME_ENTRY_get_data(e));
   }
   return out;
-}
-
-// The text of the first other-name entry with that identifier: its string value without the
-// tag and length in front (whatever string type the issuer chose), trimmed.
-std::string OutroNome(const GENERAL_NAMES* nomes, const char* oid) {
-  for (int i = 0; i < sk_GENERAL_NAME_num(nomes); ++i) {
-    const GENERAL_NAME* gn = sk_GENERAL_NAME_value(nomes, i);
-    if (gn->type != GEN_OTHERNAME) continue;
-    char texto[64];
-    OBJ_obj2txt(texto, sizeof texto, gn->d.otherName->type_id, 1);
-    if (std::string_view(texto) != oid) continue;
-    unsigned char* buf = nullptr;
-    int len = i2d_ASN1_TYPE(gn->d.otherName->value, &buf);
-    if (len <= 0) return {};
-    std::string der(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
-    OPENSSL_free(buf);
-    switch (static_cast<unsigned char>(der[0])) {
-      case V_ASN1_OCTET_STRING:
-      case V_ASN1_UTF8STRING:
-      case V_ASN1_PRINTABLESTRING:
-      case V_ASN1_T61STRING:
-      case V_ASN1_IA5STRING:
-      case V_ASN1_VISIBLESTRING:
-        der.erase(0, CabecalhoDER(der));
-        break;
-      default:
-        break;
-    }
-    return platform::Trim(der);
-  }
-  return {};
-}
-
-std::string CNPJDaExtensao(X509* cert) {
-  const int idx = X509_get_ext_by_NID(cert, NID_subject_alt_name, -1);
-  if (idx < 0) return {};
-  auto* nomes = static_cast<GENERAL_NAMES*>(X509V3_EXT_d2i(X509_get_ext(cert, idx)));
-  if (nomes == nullptr)
-    throw ETrivoDFeException("GetCertExtensionName: Falha ao executar \"CryptDecodeObject\". Erro:" + CodigoOpenSSL());
-  std::string cnpj = platform::Copy(OutroNome(nomes, "2.16.76.1.3.3"), 1, 14);
-  if (cnpj.empty()) cnpj = platform::Copy(OutroNome(nomes, "2.16.76.1.3.1"), 9, 11);
-  GENERAL_NAMES_free(nomes);
-  return cnpj;
-}
-
-platform::TDateTime DataLocal(const ASN1_TIME* t) {
-  std::tm tm{};
-  if (t == nullptr || ASN1_TIME_to_tm(t, &tm) != 1) return 0;
-  return platform::FromUnixUtc(static_cast<std::int64_t>(timegm(&tm)));
 }
 
 // The serial text on which the PIN list is keyed; each entry is followed by ",".
@@ -315,26 +235,20 @@ std::string SerialCertificado(X509* cert) {
   if (len <= 0) return {};
   std::string der(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(len));
   OPENSSL_free(buf);
-  der.erase(0, CabecalhoDER(der));
+  der.erase(0, x509::CabecalhoDER(der));
   return platform::Trim(platform::BytesToHex(der));
 }
 
-// Serial text, thumbprint, subject and issuer in X.500 string form, tax number (common name,
-// else the subject alternative name), validity in local time, DER in Base64, and the key type.
+[[noreturn]] void ExtensaoIlegivel() {
+  throw ETrivoDFeException("GetCertExtensionName: Falha ao executar \"CryptDecodeObject\". Erro:" + CodigoOpenSSL());
+}
+
+// Names in X.500 string form, the serial with its sign byte.
+constexpr x509::TFormaBackEnd kFormaWinCrypt{&NomeX500, &SerialCertificado, &ExtensaoIlegivel};
+
+// The record of a certificate; the type says where its key is.
 void LerDadosCertificado(X509* cert, TDadosCertificado& dados, TSSLTipoCertificado tipo) {
-  dados.Clear();
-  dados.Tipo = tipo;
-  dados.NumeroSerie = SerialCertificado(cert);
-  unsigned char sha1[EVP_MAX_MD_SIZE];
-  unsigned int len = 0;
-  if (X509_digest(cert, EVP_sha1(), sha1, &len) == 1)
-    dados.ThumbPrint = platform::BytesToHex(std::string(reinterpret_cast<const char*>(sha1), len));
-  dados.SetSubjectName(NomeX500(X509_get_subject_name(cert)));
-  if (dados.CNPJ.empty()) dados.CNPJ = CNPJDaExtensao(cert);
-  dados.DataVenc = DataLocal(X509_get0_notAfter(cert));
-  dados.DataInicioValidade = DataLocal(X509_get0_notBefore(cert));
-  dados.SetIssuerName(NomeX500(X509_get_issuer_name(cert)));
-  dados.DERBase64 = platform::Base64Encode(DER(cert));
+  x509::LerDadosCertificado(cert, kFormaWinCrypt, tipo, dados);
 }
 
 }  // namespace
@@ -343,7 +257,7 @@ TDFeWinCrypt::TDFeWinCrypt(TDFeSSL& aDFeSSL) : TDFeSSLCryptClass(aDFeSSL) { Clea
 
 TDFeWinCrypt::~TDFeWinCrypt() { DescarregarCertificado(); }
 
-const TCertContext* TDFeWinCrypt::Certificado() const { return FCarregado ? &FCarregado->ctx : nullptr; }
+const TCertContext* TDFeWinCrypt::Certificado() const { return FCarregado ? &FCarregado->Ctx : nullptr; }
 
 void TDFeWinCrypt::AbrirStore() {
   if (FStore != nullptr) return;
@@ -361,24 +275,24 @@ void TDFeWinCrypt::AbrirStore() {
 const TCertContext* TDFeWinCrypt::CertContextWinApi() {
   if (!FCarregado) CarregarCertificadoSeNecessario();
   if (!FCarregado) return nullptr;
-  if (FCarregado->key == nullptr && (FCarregado->nssCert || FCarregado->deDadosPFX)) ChavePrivada();
-  return &FCarregado->ctx;
+  if (FCarregado->Key == nullptr && (FCarregado->NssCert || FCarregado->DeDadosPFX)) ChavePrivada();
+  return &FCarregado->Ctx;
 }
 
 EVP_PKEY* TDFeWinCrypt::ChavePrivada() {
-  if (FCarregado->key != nullptr) return FCarregado->key;
-  if (!FCarregado->nssCert) throw ErroDeProvedor(ErroProvedor::SemChave, {});
-  if (FCarregado->token && !PK11_IsPresent(FCarregado->token.get()))
+  if (FCarregado->Key != nullptr) return FCarregado->Key;
+  if (!FCarregado->NssCert) throw ErroDeProvedor(ErroProvedor::SemChave, {});
+  if (FCarregado->Token && !PK11_IsPresent(FCarregado->Token.get()))
     throw ErroDeProvedor(ErroProvedor::NaoEncontrado, {});
   nss::PinArg pin{FpDFeSSL.Senha(), true};
-  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
+  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->NssCert.get(), &pin);
   if (!key) {
     const int erro = PORT_GetError();
-    if (erro == SEC_ERROR_LOCKED_PASSWORD || (pin.presented && erro == SEC_ERROR_BAD_PASSWORD))
+    if (erro == SEC_ERROR_LOCKED_PASSWORD || (pin.Presented && erro == SEC_ERROR_BAD_PASSWORD))
       nss::CheckPinError(erro, false);
     throw ErroDeProvedor(ErroProvedor::SemChave, {});
   }
-  EVP_PKEY* evp = nss::OpenSSLKeyOverNss(key.get(), FCarregado->cert);
+  EVP_PKEY* evp = nss::OpenSSLKeyOverNss(key.get(), FCarregado->Cert);
   if (evp == nullptr) throw ErroDeProvedor(ErroProvedor::Outro, nss::LastErrorCode());
   FCarregado->SetKey(evp);
   return evp;
@@ -395,9 +309,9 @@ std::string TDFeWinCrypt::ExportarPFX() {
   if (!FCarregado) throw ETrivoDFeException("Certificado Digital não Carregado!");
   const ETrivoDFeExceptionNoPrivateKey semChave("Certificado não permite Exportar Chave Privada.");
   // A token never lets its key out; a public certificate has none.
-  if (FCarregado->token || !FCarregado->nssCert) throw semChave;
+  if (FCarregado->Token || !FCarregado->NssCert) throw semChave;
   nss::PinArg pin{FpDFeSSL.Senha(), true};
-  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->nssCert.get(), &pin);
+  nss::KeyPtr key = nss::FindPrivateKey(FCarregado->NssCert.get(), &pin);
   const std::string pkcs8 = key ? nss::ExportPrivateKey(key.get(), &pin) : std::string();
   if (pkcs8.empty()) throw semChave;
 
@@ -408,11 +322,11 @@ std::string TDFeWinCrypt::ExportarPFX() {
   if (evp == nullptr) throw semChave;
 
   STACK_OF(X509)* cadeia = sk_X509_new_null();
-  for (const auto& der : nss::IssuerChain(FCarregado->nssCert.get()))
-    if (X509* c = X509DeDER(reinterpret_cast<const unsigned char*>(der.data()), der.size())) sk_X509_push(cadeia, c);
+  for (const auto& der : nss::IssuerChain(FCarregado->NssCert.get()))
+    if (X509* c = x509::DeDER(der)) sk_X509_push(cadeia, c);
   CarregarProvedoresOpenSSL();
   const std::string senha = FpDFeSSL.Senha();
-  PKCS12* p12 = PKCS12_create(senha.c_str(), nullptr, evp, FCarregado->cert, cadeia, 0, 0, 0, 0, 0);
+  PKCS12* p12 = PKCS12_create(senha.c_str(), nullptr, evp, FCarregado->Cert, cadeia, 0, 0, 0, 0, 0);
   const std::string codigo = CodigoOpenSSL();
   EVP_PKEY_free(evp);
   sk_X509_pop_free(cadeia, X509_free);
@@ -456,36 +370,36 @@ void TDFeWinCrypt::CarregarCertificadoDeDadosPFX() {
     throw ETrivoDFeException("PFXDataToCertContextWinApi: Falha ao localizar o Certificado com a Chave Privada.");
   }
   FCarregado = std::make_unique<TCarregado>();
-  FCarregado->cert = cert;
-  FCarregado->ctx.Certificado = cert;
+  FCarregado->Cert = cert;
+  FCarregado->Ctx.Certificado = cert;
   FCarregado->SetKey(key);
-  FCarregado->deDadosPFX = true;
+  FCarregado->DeDadosPFX = true;
 }
 
 void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
   AbrirStore();
   const std::string serie = FpDFeSSL.NumeroSerie();
   for (auto& c : FStore->UserCertificates()) {
-    X509* x = X509DeDER(c->derCert.data, c->derCert.len);
+    X509* x = x509::DeDER(DerDe(c.get()));
     if (x == nullptr) continue;
     if (SerialCertificado(x) != serie) {
       X509_free(x);
       continue;
     }
     FCarregado = std::make_unique<TCarregado>();
-    FCarregado->cert = x;
-    FCarregado->ctx.Certificado = x;
-    FCarregado->token = nss::TokenSlot(c.get());
-    FCarregado->nssCert = std::move(c);
+    FCarregado->Cert = x;
+    FCarregado->Ctx.Certificado = x;
+    FCarregado->Token = nss::TokenSlot(c.get());
+    FCarregado->NssCert = std::move(c);
     return;
   }
   throw ETrivoDFeException("Certificado Série: \"" + serie + "\", não encontrado!");
 }
 
 void TDFeWinCrypt::AposCarregarCertificado() {
-  if (!FCarregado || FCarregado->cert == nullptr) throw ETrivoDFeException("Certificado Digital não Carregado!");
+  if (!FCarregado || FCarregado->Cert == nullptr) throw ETrivoDFeException("Certificado Digital não Carregado!");
   // A1: the key is in the software database or in PKCS#12 data; A3: on a token.
-  LerDadosCertificado(FCarregado->cert, *FpDadosCertificado, FCarregado->token ? tpcA3 : tpcA1);
+  LerDadosCertificado(FCarregado->Cert, *FpDadosCertificado, FCarregado->Token ? tpcA3 : tpcA1);
   FpCertificadoLido = true;
 
   if (FpDadosCertificado->Tipo != tpcA3) return;
@@ -503,21 +417,21 @@ void TDFeWinCrypt::AposCarregarCertificado() {
 }
 
 void TDFeWinCrypt::DefinirPINCertificado(const std::string& pin, bool raiseGeneral) {
-  if (!FCarregado || !FCarregado->token) return;
-  nss::SetTokenPin(FCarregado->token.get(), pin, raiseGeneral);
+  if (!FCarregado || !FCarregado->Token) return;
+  nss::SetTokenPin(FCarregado->Token.get(), pin, raiseGeneral);
 }
 
 std::string TDFeWinCrypt::Versao() { return std::string("libnss3.so ") + NSS_GetVersion(); }
 
 std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool assina) {
-  if (NomeDigest(digest) == nullptr)
+  if (DigestDoProvedor(digest) == nullptr)
     throw ETrivoDFeException("Digest " + SSLDgstToStr(digest) + " não suportado em " + ClassName());
   try {
     EVP_PKEY* key = nullptr;
     if (assina) {
       CarregarCertificadoSeNecessario();
-      if (!FCarregado || FCarregado->cert == nullptr)
-        throw Falha{"Certificado não pode ser carregado po MS CryptoAPI", nss::LastErrorCode()};
+      if (!FCarregado || FCarregado->Cert == nullptr)
+        throw TFalha{"Certificado não pode ser carregado po MS CryptoAPI", nss::LastErrorCode()};
       key = ChavePrivada();
     }
     MdPtr md = BuscarDigest(digest);
@@ -530,26 +444,26 @@ std::string TDFeWinCrypt::CalcHash(std::istream& aStream, TSSLDgst digest, bool 
     if (!ctx || EVP_PKEY_sign_init(ctx.get()) != 1 || EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING) != 1 ||
         EVP_PKEY_CTX_set_signature_md(ctx.get(), md.get()) != 1 ||
         EVP_PKEY_sign(ctx.get(), nullptr, &len, h, hash.size()) != 1)
-      throw Falha{"CryptSignHash", CodigoOpenSSL()};
+      throw TFalha{"CryptSignHash", CodigoOpenSSL()};
     std::string sig(len, '\0');
     if (EVP_PKEY_sign(ctx.get(), reinterpret_cast<unsigned char*>(sig.data()), &len, h, hash.size()) != 1) {
       const int nssErr = PORT_GetError();
       ERR_clear_error();
-      throw Falha{"CryptSignHash", nss::ErrorCode(nssErr)};
+      throw TFalha{"CryptSignHash", nss::ErrorCode(nssErr)};
     }
     // As long as the modulus, leading zero bytes included: shorter ones fail verification
     // at every receiver that checks the length (RFC 8017).
     sig.resize(len);
     return sig;
-  } catch (const Falha& f) {
-    throw ETrivoDFeException(f.msg + " , erro: $" + f.code);
+  } catch (const TFalha& f) {
+    throw ETrivoDFeException(f.Msg + " , erro: $" + f.Code);
   } catch (const ETrivoDFeException& e) {
     throw ETrivoDFeException(std::string(e.what()) + " , erro: $" + nss::LastErrorCode());
   }
 }
 
 bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado) {
-  if (NomeDigest(digest) == nullptr)
+  if (DigestDoProvedor(digest) == nullptr)
     throw ETrivoDFeException("Digest " + SSLDgstToStr(digest) + " não suportado em " + ClassName());
   try {
     if (assinado && !FCarregado) CarregarCertificadoSeNecessario();
@@ -557,8 +471,8 @@ bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std
     const std::string calculado = Digerir(aStream, md.get());
     if (!assinado) return hash.find(calculado) != std::string::npos;
 
-    EVP_PKEY* pub = FCarregado ? X509_get0_pubkey(FCarregado->cert) : nullptr;
-    if (pub == nullptr) throw Falha{"CryptImportPublicKeyInfo", CodigoOpenSSL()};
+    EVP_PKEY* pub = FCarregado ? X509_get0_pubkey(FCarregado->Cert) : nullptr;
+    if (pub == nullptr) throw TFalha{"CryptImportPublicKeyInfo", CodigoOpenSSL()};
     // A signature that lost leading zero bytes is whole again with them.
     std::string sig = hash;
     const auto tamanho = static_cast<std::size_t>(EVP_PKEY_get_size(pub));
@@ -567,13 +481,13 @@ bool TDFeWinCrypt::ValidarHash(std::istream& aStream, TSSLDgst digest, const std
     if (!ctx || EVP_PKEY_verify_init(ctx.get()) != 1 ||
         EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING) != 1 ||
         EVP_PKEY_CTX_set_signature_md(ctx.get(), md.get()) != 1)
-      throw Falha{"CryptVerifySignature", CodigoOpenSSL()};
+      throw TFalha{"CryptVerifySignature", CodigoOpenSSL()};
     const bool ok = EVP_PKEY_verify(ctx.get(), reinterpret_cast<const unsigned char*>(sig.data()), sig.size(),
                                     reinterpret_cast<const unsigned char*>(calculado.data()), calculado.size()) == 1;
     ERR_clear_error();
     return ok;
-  } catch (const Falha& f) {
-    throw ETrivoDFeException(f.msg + " , erro: $" + f.code);
+  } catch (const TFalha& f) {
+    throw ETrivoDFeException(f.Msg + " , erro: $" + f.Code);
   } catch (const ETrivoDFeException& e) {
     throw ETrivoDFeException(std::string(e.what()) + " , erro: $" + nss::LastErrorCode());
   }
@@ -600,7 +514,7 @@ std::string TDFeWinCrypt::SelecionarCertificado() {
   AbrirStore();
   std::vector<platform::CertificateRow> linhas;
   for (auto& c : FStore->UserCertificates()) {
-    X509* x = X509DeDER(c->derCert.data, c->derCert.len);
+    X509* x = x509::DeDER(DerDe(c.get()));
     if (x == nullptr) continue;
     TDadosCertificado dados;
     LerDadosCertificado(x, dados, tpcDesconhecido);
@@ -622,7 +536,7 @@ void TDFeWinCrypt::LerCertificadosStore() {
   const bool abriu = FStore == nullptr;
   AbrirStore();
   for (auto& c : FStore->UserCertificates()) {
-    if (X509* x = X509DeDER(c->derCert.data, c->derCert.len)) {
+    if (X509* x = x509::DeDER(DerDe(c.get()))) {
       LerDadosCertificado(x, FpListaCertificados->New(), tpcDesconhecido);
       X509_free(x);
     }
@@ -634,14 +548,14 @@ bool TDFeWinCrypt::CarregarCertificadoPublico(const std::string& dadosX509Base64
   DescarregarCertificado();
   const auto der = platform::Base64Decode(dadosX509Base64);
   if (!der || der->empty()) return false;
-  X509* x = X509DeDER(reinterpret_cast<const unsigned char*>(der->data()), der->size());
+  X509* x = x509::DeDER(*der);
   if (x == nullptr) {
     ERR_clear_error();
     return false;
   }
   FCarregado = std::make_unique<TCarregado>();
-  FCarregado->cert = x;
-  FCarregado->ctx.Certificado = x;
+  FCarregado->Cert = x;
+  FCarregado->Ctx.Certificado = x;
   LerDadosCertificado(x, *FpDadosCertificado, tpcDesconhecido);
   return !FpDadosCertificado->SubjectName().empty();
 }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 
 namespace dfe {
 

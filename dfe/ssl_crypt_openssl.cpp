@@ -10,11 +10,12 @@
 #include <openssl/x509v3.h>
 
 #include <cstdio>
-#include <ctime>
 #include <istream>
 #include <memory>
 #include <vector>
 
+#include "dfe/ssl_digests.h"
+#include "dfe/ssl_x509.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "platform/hex.h"
@@ -24,14 +25,12 @@ namespace dfe {
 
 namespace {
 
-constexpr const char* kNomesDigest[] = {"md2", "md4", "md5", "rmd160", "sha", "sha1", "sha256", "sha512"};
-
 struct BioFree {
   void operator()(BIO* b) const { BIO_free(b); }
 };
 using BioPtr = std::unique_ptr<BIO, BioFree>;
 
-std::string ImprimirNome(X509_NAME* nome) {
+std::string ImprimirNome(const X509_NAME* nome) {
   // Parts joined by ", ", "+" within one entry; text as UTF-8.
   BioPtr bio(BIO_new(BIO_s_mem()));
   X509_NAME_print_ex(bio.get(), nome, 0, XN_FLAG_SEP_CPLUS_SPC | ASN1_STRFLGS_UTF8_CONVERT);
@@ -42,33 +41,14 @@ std::string ImprimirNome(X509_NAME* nome) {
   return out;
 }
 
-// Local date and time of an ASN.1 time; two-digit years follow RFC 5280 (50..99 is 19xx).
-platform::TDateTime DataDoAsn1(const ASN1_TIME* t) {
-  if (t == nullptr) return 0;
-  std::tm tm{};
-  if (ASN1_TIME_to_tm(t, &tm) != 1) return 0;
-  return platform::FromUnixUtc(static_cast<std::int64_t>(timegm(&tm)));
+// The serial number's content bytes in hexadecimal, without the sign byte of the encoding.
+std::string SerialSemSinal(X509* cert) {
+  const ASN1_INTEGER* serial = X509_get0_serialNumber(cert);
+  return platform::BytesToHex(
+      std::string(reinterpret_cast<const char*>(ASN1_STRING_get0_data(serial)), ASN1_STRING_length(serial)));
 }
 
-// Value of an ICP-Brasil otherName found by the end of its identifier and the explicit tag
-// that follows it: the content, unwrapped once more when it is an octet string or a text string.
-std::string ValorOutroNome(const std::string& dados, const std::string& marcador) {
-  auto p = dados.find(marcador);
-  if (p == std::string::npos) return {};
-  std::size_t i = p + marcador.size();
-  if (i >= dados.size()) return {};
-  std::size_t len = static_cast<unsigned char>(dados[i++]);
-  std::string conteudo = dados.substr(i, len);
-  if (conteudo.size() >= 2) {
-    unsigned char tag = static_cast<unsigned char>(conteudo[0]);
-    // 04 octet string; 0C UTF8String, 13 PrintableString, 16 IA5String carry the same text.
-    if (tag == 0x04 || tag == 0x0C || tag == 0x13 || tag == 0x16) {
-      std::size_t len2 = static_cast<unsigned char>(conteudo[1]);
-      conteudo = conteudo.substr(2, len2);
-    }
-  }
-  return conteudo;
-}
+constexpr x509::TFormaBackEnd kFormaOpenSSL{&ImprimirNome, &SerialSemSinal, nullptr};
 
 // Linked directly: "loading" is the library's initialisation.
 bool OpenSSLCarregado() { return OPENSSL_init_crypto(0, nullptr) == 1; }
@@ -165,8 +145,7 @@ bool TDFeOpenSSL::CarregarCertificadoPublico(const std::string& dadosX509Base64)
   DescarregarCertificado();
   auto der = platform::Base64Decode(dadosX509Base64);
   if (!der || der->empty()) return false;
-  BioPtr bio(BIO_new_mem_buf(der->data(), static_cast<int>(der->size())));
-  FCert = d2i_X509_bio(bio.get(), nullptr);
+  FCert = x509::DeDER(*der);
   if (FCert == nullptr) {
     ERR_clear_error();
     return false;
@@ -175,47 +154,7 @@ bool TDFeOpenSSL::CarregarCertificadoPublico(const std::string& dadosX509Base64)
   return true;
 }
 
-void TDFeOpenSSL::LerDadosCertificado() {
-  TDadosCertificado& dados = *FpDadosCertificado;
-  dados.Clear();
-
-  const ASN1_INTEGER* serial = X509_get0_serialNumber(FCert);
-  dados.NumeroSerie = platform::BytesToHex(
-      std::string(reinterpret_cast<const char*>(ASN1_STRING_get0_data(serial)), ASN1_STRING_length(serial)));
-
-  unsigned char md[EVP_MAX_MD_SIZE];
-  unsigned int mdLen = 0;
-  X509_digest(FCert, EVP_sha1(), md, &mdLen);
-  dados.ThumbPrint = platform::BytesToHex(std::string(reinterpret_cast<char*>(md), mdLen));
-
-  dados.SetSubjectName(ImprimirNome(X509_get_subject_name(FCert)));
-
-  if (dados.CNPJ.empty()) {
-    const std::string marcadorCNPJ("\x01\x03\x03\xA0", 4);
-    const std::string marcadorCPF("\x01\x03\x01\xA0", 4);
-    std::string cnpj, cpf;
-    for (int i = 0; i < X509_get_ext_count(FCert); ++i) {
-      const ASN1_OCTET_STRING* d = X509_EXTENSION_get_data(X509_get_ext(FCert, i));
-      std::string bytes(reinterpret_cast<const char*>(ASN1_STRING_get0_data(d)), ASN1_STRING_length(d));
-      if (cnpj.empty() && bytes.find(marcadorCNPJ) != std::string::npos)
-        cnpj = platform::Trim(platform::Copy(ValorOutroNome(bytes, marcadorCNPJ), 1, 14));
-      if (cpf.empty() && bytes.find(marcadorCPF) != std::string::npos)
-        cpf = platform::Copy(platform::Trim(ValorOutroNome(bytes, marcadorCPF)), 9, 11);
-    }
-    dados.CNPJ = !cnpj.empty() ? cnpj : cpf;
-  }
-
-  dados.DataVenc = DataDoAsn1(X509_get0_notAfter(FCert));
-  dados.DataInicioValidade = DataDoAsn1(X509_get0_notBefore(FCert));
-  dados.SetIssuerName(ImprimirNome(X509_get_issuer_name(FCert)));
-
-  int derLen = i2d_X509(FCert, nullptr);
-  std::string der(static_cast<std::size_t>(derLen > 0 ? derLen : 0), '\0');
-  unsigned char* p = reinterpret_cast<unsigned char*>(der.data());
-  if (derLen > 0) i2d_X509(FCert, &p);
-  dados.DERBase64 = platform::Base64Encode(der);
-  dados.Tipo = tpcA1;
-}
+void TDFeOpenSSL::LerDadosCertificado() { x509::LerDadosCertificado(FCert, kFormaOpenSSL, tpcA1, *FpDadosCertificado); }
 
 void TDFeOpenSSL::DescarregarCertificado() {
   EVP_PKEY_free(FPrivKey);
@@ -234,17 +173,17 @@ const TCertContext* TDFeOpenSSL::CertContextWinApi() {
   return &FCertContext;
 }
 
-EVP_MD_CTX* TDFeOpenSSL::IniciarDigest(std::istream& aStream, TSSLDgst digest, const char*& name) {
-  name = kNomesDigest[digest];
+EVP_MD_CTX* TDFeOpenSSL::IniciarDigest(std::istream& aStream, TSSLDgst digest) {
+  const TLinhaDigest* linha = LinhaDigest(digest);
+  const std::string name = linha ? std::string(linha->NomeOpenSSL) : SSLDgstToStr(digest);
   aStream.clear();
   aStream.seekg(0);
-  const EVP_MD* md = EVP_get_digestbyname(name);
-  if (md == nullptr)
-    throw ETrivoDFeException(std::string("Erro ao carregar Digest: ") + name + "\r\n" + TextoErroOpenSSL());
+  const EVP_MD* md = EVP_get_digestbyname(name.c_str());
+  if (md == nullptr) throw ETrivoDFeException("Erro ao carregar Digest: " + name + "\r\n" + TextoErroOpenSSL());
   EVP_MD_CTX* ctx = EVP_MD_CTX_new();
   if (EVP_DigestInit(ctx, md) != 1) {
     EVP_MD_CTX_free(ctx);
-    throw ETrivoDFeException(std::string("Erro ao carregar Digest: ") + name + "\r\n" + TextoErroOpenSSL());
+    throw ETrivoDFeException("Erro ao carregar Digest: " + name + "\r\n" + TextoErroOpenSSL());
   }
   std::vector<char> buffer(32768);
   while (aStream) {
@@ -258,8 +197,7 @@ EVP_MD_CTX* TDFeOpenSSL::IniciarDigest(std::istream& aStream, TSSLDgst digest, c
 
 std::string TDFeOpenSSL::CalcHash(std::istream& aStream, TSSLDgst digest, bool assina) {
   if (assina && FPrivKey == nullptr) CarregarCertificado();
-  const char* name = nullptr;
-  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name), &EVP_MD_CTX_free);
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest), &EVP_MD_CTX_free);
   std::string out;
   if (assina) {
     if (FPrivKey == nullptr) throw ETrivoDFeException("Certificado sem chave privada");
@@ -280,8 +218,7 @@ std::string TDFeOpenSSL::CalcHash(std::istream& aStream, TSSLDgst digest, bool a
 
 bool TDFeOpenSSL::ValidarHash(std::istream& aStream, TSSLDgst digest, const std::string& hash, bool assinado) {
   if (assinado && FCert == nullptr) CarregarCertificado();
-  const char* name = nullptr;
-  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest, name), &EVP_MD_CTX_free);
+  std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(IniciarDigest(aStream, digest), &EVP_MD_CTX_free);
   if (assinado) {
     EVP_PKEY* pub = X509_get_pubkey(FCert);
     int r = EVP_VerifyFinal(ctx.get(), reinterpret_cast<const unsigned char*>(hash.data()),

@@ -3,7 +3,7 @@
 // signatures of streams.
 #include <string>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 
 namespace dfe {
 
@@ -33,7 +33,7 @@ class TDFeOpenSSL : public TDFeSSLCryptClass {
  private:
   bool CarregarPFX(const std::string& dadosPFX);
   void LerDadosCertificado();
-  EVP_MD_CTX* IniciarDigest(std::istream& aStream, TSSLDgst digest, const char*& name);
+  EVP_MD_CTX* IniciarDigest(std::istream& aStream, TSSLDgst digest);
 
   TCertContext FCertContext;
   EVP_PKEY* FPrivKey = nullptr;

@@ -1,7 +1,7 @@
 // The abstract HTTP back end and the one exchange every back end shares.
 #include <cstdio>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 
 namespace dfe {
 

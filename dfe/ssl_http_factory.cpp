@@ -1,5 +1,5 @@
 // HTTP back ends by library choice: one line per back end.
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 #include "dfe/ssl_http_openssl.h"
 #include "dfe/ssl_http_soap.h"
 #include "dfe/ssl_http_winhttp.h"

@@ -5,7 +5,6 @@
 #include <openssl/opensslconf.h>
 
 #include <cstdio>
-#include <mutex>
 
 #include "platform/strings.h"
 
@@ -45,35 +44,41 @@ long VersaoTLS(TSSLType t) {
   }
 }
 
-struct TRecepcao {
-  std::string* Corpo;
-  std::string Cabecalhos;
-  const std::atomic<bool>* Abortado;
-};
-
-size_t AoReceberCorpo(char* data, size_t size, size_t n, void* p) {
-  static_cast<TRecepcao*>(p)->Corpo->append(data, size * n);
-  return size * n;
-}
-
-size_t AoReceberCabecalho(char* data, size_t size, size_t n, void* p) {
-  auto* r = static_cast<TRecepcao*>(p);
-  std::string line(data, size * n);
-  if (line.rfind("HTTP/", 0) == 0) r->Cabecalhos.clear();
-  r->Cabecalhos += line;
-  return size * n;
-}
-
-int AoProgredir(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-  return static_cast<TRecepcao*>(p)->Abortado->load() ? 1 : 0;
+// The host the client names in its Host header: the address's host without its port.
+std::string HostDaURL(const std::string& url) {
+  std::string host = url.substr(url.find("://") == std::string::npos ? 0 : url.find("://") + 3);
+  host = host.substr(0, host.find_first_of("/?#"));
+  if (host.find('@') != std::string::npos) host = host.substr(host.rfind('@') + 1);
+  if (host.rfind('[', 0) != 0) return host.substr(0, host.find(':'));
+  return host.substr(0, host.find(']') + 1);
 }
 
 }  // namespace
 
-TDFeHttpOpenSSL::TDFeHttpOpenSSL(TDFeSSL& aDFeSSL) : TDFeSSLHttpClass(aDFeSSL) {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+// What the transfer receives: the body into DataResp, the headers of the last response; an
+// abort asked for stops it at its next progress check.
+struct TDFeHttpOpenSSL::TRecepcao {
+  std::string* Corpo;
+  std::string Cabecalhos;
+  const std::atomic<bool>* Abortado;
+
+  static size_t AoReceberCorpo(char* data, size_t size, size_t n, void* p) {
+    static_cast<TRecepcao*>(p)->Corpo->append(data, size * n);
+    return size * n;
+  }
+  static size_t AoReceberCabecalho(char* data, size_t size, size_t n, void* p) {
+    auto* r = static_cast<TRecepcao*>(p);
+    std::string line(data, size * n);
+    if (line.rfind("HTTP/", 0) == 0) r->Cabecalhos.clear();
+    r->Cabecalhos += line;
+    return size * n;
+  }
+  static int AoProgredir(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<TRecepcao*>(p)->Abortado->load() ? 1 : 0;
+  }
+};
+
+TDFeHttpOpenSSL::TDFeHttpOpenSSL(TDFeSSL& aDFeSSL) : TDFeSSLHttpClass(aDFeSSL) {}
 
 TDFeHttpOpenSSL::~TDFeHttpOpenSSL() = default;
 
@@ -108,64 +113,82 @@ std::string TDFeHttpOpenSSL::LastErrorDesc() { return FSocketErrorDesc.empty() ?
 void TDFeHttpOpenSSL::Execute() {
   PrepararRequisicao();
   FAbortado = false;
-  CURL* curl = curl_easy_init();
+  platform::CurlEasy curl = platform::NewCurlEasy();
   if (!curl) Falhar("Erro Interno: 0\r\nErro HTTP: 0\r\nURL: " + URL);
   char erro[CURL_ERROR_SIZE] = "";
   TRecepcao recepcao{&DataResp, {}, &FAbortado};
-  curl_slist* headers = nullptr;
-  // The client names the host without its port.
-  std::string host = URL.substr(URL.find("://") == std::string::npos ? 0 : URL.find("://") + 3);
-  host = host.substr(0, host.find_first_of("/?#"));
-  if (host.find('@') != std::string::npos) host = host.substr(host.rfind('@') + 1);
-  if (host.rfind('[', 0) != 0)
-    host = host.substr(0, host.find(':'));
-  else
-    host = host.substr(0, host.find(']') + 1);
-  headers = curl_slist_append(headers, ("Host: " + host).c_str());
-  if (!MimeType.empty()) headers = curl_slist_append(headers, ("Content-Type: " + MimeType).c_str());
-  for (const auto& h : FHeaders) headers = curl_slist_append(headers, h.c_str());
-  for (const char* own : {"Accept:", "Expect:"}) headers = curl_slist_append(headers, own);
-  if (MimeType.empty()) headers = curl_slist_append(headers, "Content-Type:");
+  const platform::CurlHeaderList cabecalhos = Cabecalhos();
+  DefinirTransferencia(curl.get(), cabecalhos.get(), recepcao, erro);
+  DefinirProxy(curl.get());
+  DefinirTLS(curl.get());
+  DefinirTempoLimite(curl.get());
+  DefinirMetodo(curl.get());
+  Transferir(curl.get(), erro);
+  HeaderResp.SetText(recepcao.Cabecalhos);
+}
 
-  std::string proxy;
-  if (!FpDFeSSL.ProxyHost.empty())
-    proxy = "http://" + FpDFeSSL.ProxyHost + (FpDFeSSL.ProxyPort.empty() ? "" : ":" + FpDFeSSL.ProxyPort);
+platform::CurlHeaderList TDFeHttpOpenSSL::Cabecalhos() const {
+  platform::CurlHeaderList lista;
+  lista.Append("Host: " + HostDaURL(URL));
+  if (!MimeType.empty()) lista.Append("Content-Type: " + MimeType);
+  for (const auto& h : FHeaders) lista.Append(h);
+  // libcurl's own Accept and Expect: 100-continue are not ours to send, nor a form content type.
+  for (const char* own : {"Accept:", "Expect:"}) lista.Append(own);
+  if (MimeType.empty()) lista.Append("Content-Type:");
+  return lista;
+}
+
+void TDFeHttpOpenSSL::DefinirTransferencia(CURL* curl, curl_slist* cabecalhos, TRecepcao& recepcao, char* erro) {
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, erro);
   curl_easy_setopt(curl, CURLOPT_URL, URL.c_str());
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
   curl_easy_setopt(curl, CURLOPT_USERAGENT, FUserAgent.c_str());
-  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &AoReceberCorpo);
+  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, cabecalhos);
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &TRecepcao::AoReceberCorpo);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &recepcao);
-  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &AoReceberCabecalho);
+  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &TRecepcao::AoReceberCabecalho);
   curl_easy_setopt(curl, CURLOPT_HEADERDATA, &recepcao);
   curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &AoProgredir);
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &TRecepcao::AoProgredir);
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &recepcao);
   curl_easy_setopt(curl, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+}
+
+void TDFeHttpOpenSSL::DefinirProxy(CURL* curl) {
+  std::string proxy;
+  if (!FpDFeSSL.ProxyHost.empty())
+    proxy = "http://" + FpDFeSSL.ProxyHost + (FpDFeSSL.ProxyPort.empty() ? "" : ":" + FpDFeSSL.ProxyPort);
+  // Set even when empty: never a proxy from the environment behind the settings' back.
   curl_easy_setopt(curl, CURLOPT_PROXY, proxy.c_str());
   if (!proxy.empty() && !FpDFeSSL.ProxyUser.empty()) {
     curl_easy_setopt(curl, CURLOPT_PROXYUSERNAME, FpDFeSSL.ProxyUser.c_str());
     curl_easy_setopt(curl, CURLOPT_PROXYPASSWORD, FpDFeSSL.ProxyPass.c_str());
     curl_easy_setopt(curl, CURLOPT_PROXYAUTH, CURLAUTH_ANY);
   }
+}
+
+void TDFeHttpOpenSSL::DefinirTLS(CURL* curl) {
   // As with the other back ends, the server's certificate is not verified.
   curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
   curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
   curl_easy_setopt(curl, CURLOPT_SSLVERSION, FSSLVersion);
+  if (FCertPFX.empty()) return;
   curl_blob blob{FCertPFX.data(), FCertPFX.size(), CURL_BLOB_COPY};
-  if (!FCertPFX.empty()) {
-    curl_easy_setopt(curl, CURLOPT_SSLCERT_BLOB, &blob);
-    curl_easy_setopt(curl, CURLOPT_SSLCERTTYPE, "P12");
-    curl_easy_setopt(curl, CURLOPT_KEYPASSWD, FCertPassword.c_str());
-  }
-  if (FTimeOut > 0) {
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(FTimeOut));
-    // No progress for the whole time-out ends the exchange.
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>((FTimeOut + 999) / 1000));
-  }
+  curl_easy_setopt(curl, CURLOPT_SSLCERT_BLOB, &blob);
+  curl_easy_setopt(curl, CURLOPT_SSLCERTTYPE, "P12");
+  curl_easy_setopt(curl, CURLOPT_KEYPASSWD, FCertPassword.c_str());
+}
+
+void TDFeHttpOpenSSL::DefinirTempoLimite(CURL* curl) {
+  if (FTimeOut <= 0) return;
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(FTimeOut));
+  // No progress for the whole time-out ends the exchange.
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>((FTimeOut + 999) / 1000));
+}
+
+void TDFeHttpOpenSSL::DefinirMetodo(CURL* curl) {
   const std::string& m = Method;
   if (m == "GET" && DataReq.empty()) {
     curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
@@ -178,22 +201,20 @@ void TDFeHttpOpenSSL::Execute() {
   } else {
     curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, m.c_str());
   }
+}
 
+void TDFeHttpOpenSSL::Transferir(CURL* curl, const char* erro) {
   CURLcode rc = curl_easy_perform(curl);
   long status = 0, osErrno = 0;
   curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
   curl_easy_getinfo(curl, CURLINFO_OS_ERRNO, &osErrno);
-  curl_easy_cleanup(curl);
-  curl_slist_free_all(headers);
   HTTPResultCode = static_cast<int>(status);
   InternalErrorCode = rc == CURLE_OK ? 0 : static_cast<int>(osErrno != 0 ? osErrno : static_cast<long>(rc));
-  if (rc != CURLE_OK) {
-    FSocketErrorDesc = FAbortado ? "Conexão foi abortada" : (*erro ? erro : curl_easy_strerror(rc));
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "Erro Interno: %d\r\nErro HTTP: %d\r\nURL: ", InternalErrorCode, HTTPResultCode);
-    Falhar(buf + URL + "\r\n" + LastErrorDesc());
-  }
-  HeaderResp.SetText(recepcao.Cabecalhos);
+  if (rc == CURLE_OK) return;
+  FSocketErrorDesc = FAbortado ? "Conexão foi abortada" : (*erro ? erro : curl_easy_strerror(rc));
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "Erro Interno: %d\r\nErro HTTP: %d\r\nURL: ", InternalErrorCode, HTTPResultCode);
+  Falhar(buf + URL + "\r\n" + LastErrorDesc());
 }
 
 void TDFeHttpOpenSSL::Abortar() { FAbortado = true; }

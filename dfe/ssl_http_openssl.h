@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
+#include "platform/curl_handles.h"
 
 namespace dfe {
 
@@ -22,7 +23,17 @@ class TDFeHttpOpenSSL : public TDFeSSLHttpClass {
   void Abortar() override;
 
  private:
+  struct TRecepcao;
+
   [[noreturn]] void Falhar(const std::string& msg);
+  // The steps of one exchange.
+  platform::CurlHeaderList Cabecalhos() const;
+  void DefinirTransferencia(CURL* curl, curl_slist* cabecalhos, TRecepcao& recepcao, char* erro);
+  void DefinirProxy(CURL* curl);
+  void DefinirTLS(CURL* curl);
+  void DefinirTempoLimite(CURL* curl);
+  void DefinirMetodo(CURL* curl);
+  void Transferir(CURL* curl, const char* erro);
 
   // The client's settings, made by PrepararRequisicao.
   std::string FUserAgent, FProtocol, FCertPFX, FCertPassword;

@@ -1,6 +1,6 @@
 #include "dfe/ssl_http_soap.h"
 
-#include "dfe/ssl_http_winhttp.h"
+#include "dfe/http_request.h"
 #include "platform/strings.h"
 
 namespace dfe {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "dfe/http_request.h"
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 
 namespace dfe {
 

@@ -2,14 +2,6 @@
 
 namespace dfe {
 
-void AplicarCertificadoCliente(TDFeSSL& ssl, TTrivoWinReqResp& req) {
-  req.CertContext = ssl.CertContextWinApi();
-  if (!req.CertContext) {
-    req.CertPFXData = ssl.SSLCryptClass().CertPFXData();
-    req.CertPFXPassword = ssl.Senha();
-  }
-}
-
 TDFeHttpWinHttp::TDFeHttpWinHttp(TDFeSSL& aDFeSSL) : TDFeSSLHttpClass(aDFeSSL) {
   if (aDFeSSL.SSLHttpLib() == httpWinINet)
     FWinHTTPReqResp = std::make_unique<TTrivoWinINetReqResp>();
@@ -40,21 +32,6 @@ void TDFeHttpWinHttp::PrepararRequisicao() {
 
 std::string TDFeHttpWinHttp::LastErrorDesc() {
   return FWinHTTPReqResp->GetWinInetError(static_cast<std::uint32_t>(InternalErrorCode));
-}
-
-void ExecutarTroca(TDFeSSLHttpClass& backEnd, TTrivoWinReqResp& req, const std::function<void()>& troca) {
-  auto copiarResultados = [&] {
-    backEnd.HTTPResultCode = req.HttpResultCode();
-    backEnd.InternalErrorCode = req.InternalErrorCode();
-  };
-  try {
-    troca();
-  } catch (...) {
-    copiarResultados();
-    throw;
-  }
-  copiarResultados();
-  backEnd.HeaderResp.SetText(req.HeaderResp().Text());
 }
 
 void TDFeHttpWinHttp::Execute() {

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
 
 namespace dfe {
 

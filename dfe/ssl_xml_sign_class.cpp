@@ -1,5 +1,6 @@
 // The abstract XML signer.
-#include "dfe/ssl.h"
+#include "dfe/ssl_backends.h"
+#include "dfe/ssl_digests.h"
 #include "platform/strings.h"
 
 namespace dfe {
@@ -23,13 +24,24 @@ bool TDFeSSLXmlSignClass::VerificarAssinatura(const std::string&, std::string&, 
   throw ETrivoDFeException("\"ValidarAssinatura\" não suportado em: " + ClassName());
 }
 
+namespace {
+
+// The parts of a SignatureMethod algorithm: its namespace (up to "#") and its name.
+std::string_view NamespaceDoMetodo(std::string_view uri) { return uri.substr(0, uri.find('#') + 1); }
+std::string_view NomeDoMetodo(std::string_view uri) { return uri.substr(uri.find('#') + 1); }
+
+}  // namespace
+
 TSSLDgst TDFeSSLXmlSignClass::DigestDaAssinatura(const std::string& conteudoXML) const {
   std::string algoritmo;
   auto metodo = conteudoXML.find("SignatureMethod");
   auto fimTag = metodo == std::string::npos ? std::string::npos : conteudoXML.find('>', metodo);
   if (fimTag != std::string::npos) {
     const std::string tag = conteudoXML.substr(metodo, fimTag - metodo);
-    for (std::string_view ns : {"http://www.w3.org/2000/09/xmldsig#", "http://www.w3.org/2001/04/xmldsig-more#"}) {
+    // The name that follows the first algorithm namespace found, whichever digest it names.
+    for (const auto& linha : TabelaDigests()) {
+      if (linha.MetodoAssinatura.empty()) continue;
+      std::string_view ns = NamespaceDoMetodo(linha.MetodoAssinatura);
       auto p = tag.find(ns);
       if (p == std::string::npos) continue;
       p += ns.size();
@@ -40,9 +52,8 @@ TSSLDgst TDFeSSLXmlSignClass::DigestDaAssinatura(const std::string& conteudoXML)
     }
   }
   if (algoritmo.empty()) throw ETrivoDFeException("Não foi possivel recuperar o \"Digest Algorithm\" do XML");
-  if (algoritmo == "rsa-sha1") return dgstSHA1;
-  if (algoritmo == "rsa-sha256") return dgstSHA256;
-  if (algoritmo == "rsa-sha512") return dgstSHA512;
+  for (const auto& linha : TabelaDigests())
+    if (!linha.MetodoAssinatura.empty() && NomeDoMetodo(linha.MetodoAssinatura) == algoritmo) return linha.Digest;
   throw ETrivoDFeException("Digest Algorithm, \"" + algoritmo + "\" não suportado");
 }
 

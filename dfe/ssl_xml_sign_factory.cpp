@@ -1,6 +1,6 @@
 // XML signers by library choice: one line per back end.
-#include "dfe/ssl.h"
-#include "dfe/xml_sign_libxml2.h"
+#include "dfe/ssl_backends.h"
+#include "dfe/ssl_xml_sign_libxml2.h"
 
 namespace dfe {
 

@@ -10,7 +10,9 @@
 
 #include "dfe/exceptions.h"
 #include "dfe/safe_file_name.h"
+#include "dfe/signature_utils.h"
 #include "dfe/ssl.h"
+#include "dfe/xml_declaration.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
@@ -18,16 +20,6 @@
 #include "platform/text_utils.h"
 
 namespace dfe {
-
-namespace {
-
-const char kDeclaracaoUTF8[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
-
-bool TemAssinatura(const std::string& texto) {
-  return platform::LowerCase(texto).find("<signature") != std::string::npos;
-}
-
-}  // namespace
 
 namespace {
 
@@ -193,10 +185,10 @@ void TDFeWebService::GravarArquivosEnvio() {
   if (FPArqEnv.empty()) return;
   std::string prefixo = PrefixoNomeArquivo();
   if (FPConfiguracoes->Geral->Salvar())
-    FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqEnv, ".xml"), FPDadosMsg, "", TemAssinatura(FPDadosMsg));
+    FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqEnv, ".xml"), FPDadosMsg, "", XmlContemAssinatura(FPDadosMsg));
   if (FPConfiguracoes->WebServices->Salvar())
     FPDFeOwner->Gravar(NomeArquivoServico(prefixo, FPArqEnv, "-soap.xml"), FPEnvelopeSoap, "",
-                       TemAssinatura(FPEnvelopeSoap));
+                       XmlContemAssinatura(FPEnvelopeSoap));
 }
 
 void TDFeWebService::GravarArquivosResposta() {
@@ -223,7 +215,7 @@ void TDFeWebService::TransmitirEnvelope() {
   }
 
   if ((FPMimeType.empty() || platform::ContainsText(FPMimeType, "xml")) && !FPEnvelopeSoap.empty() &&
-      !TemAssinatura(FPEnvelopeSoap) && !platform::DeclaraUTF8(FPEnvelopeSoap))
+      !XmlContemAssinatura(FPEnvelopeSoap) && !platform::DeclaraUTF8(FPEnvelopeSoap))
     FPEnvelopeSoap = kDeclaracaoUTF8 + platform::EnsureUtf8(FPEnvelopeSoap);
 
   bool retentar = true;

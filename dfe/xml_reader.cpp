@@ -26,16 +26,16 @@ namespace {
 
 constexpr long long kRest = std::numeric_limits<long long>::max();
 
-long long ll(std::size_t v) { return static_cast<long long>(v); }
+long long Signed(std::size_t v) { return static_cast<long long>(v); }
 
 // Position of the first of the texts that occurs in s, 0 when none does.
-std::size_t firstOf(std::string_view s, std::initializer_list<std::string> texts) {
+std::size_t FirstOf(std::string_view s, std::initializer_list<std::string> texts) {
   for (const auto& t : texts)
     if (auto p = Pos(t, s)) return p;
   return 0;
 }
 
-int datePart(const std::string& c, long long pos, long long len) {
+int DatePart(const std::string& c, long long pos, long long len) {
   std::int64_t v;
   if (!platform::TryStrToInt64(Copy(c, pos, len), v) || v < 0 || v > 9999)
     throw platform::EConvertError("'" + c + "' is not a valid date and time");
@@ -44,26 +44,26 @@ int datePart(const std::string& c, long long pos, long long len) {
 
 // Three layouts: yyyy-mm-ddThh:nn:ss (anything after the seconds is ignored),
 // dd/mm/yyyy hh:nn:ss and dd/mm/yyyyhh:nn:ss; missing seconds are 0.
-double readDataHora(const std::string& c) {
+double ReadDataHora(const std::string& c) {
   platform::DateTimeParts p;
   long long h, n, s;
   if (c.find('/') == std::string::npos) {
-    p.year = datePart(c, 1, 4);
-    p.month = datePart(c, 6, 2);
-    p.day = datePart(c, 9, 2);
+    p.year = DatePart(c, 1, 4);
+    p.month = DatePart(c, 6, 2);
+    p.day = DatePart(c, 9, 2);
     h = 12, n = 15, s = 18;
   } else {
-    p.day = datePart(c, 1, 2);
-    p.month = datePart(c, 4, 2);
-    p.year = datePart(c, 7, 4);
+    p.day = DatePart(c, 1, 2);
+    p.month = DatePart(c, 4, 2);
+    p.year = DatePart(c, 7, 4);
     char at11 = c.size() >= 11 ? c[10] : '\0';
     if (at11 == 'T' || at11 == ' ')
       h = 12, n = 15, s = 18;
     else
       h = 11, n = 14, s = 17;
   }
-  p.hour = datePart(c, h, 2);
-  p.minute = datePart(c, n, 2);
+  p.hour = DatePart(c, h, 2);
+  p.minute = DatePart(c, n, 2);
   std::int64_t sec;
   p.second = platform::TryStrToInt64(Copy(c, s, 2), sec) && sec >= 0 && sec < 100 ? static_cast<int>(sec) : 0;
   double out;
@@ -71,7 +71,7 @@ double readDataHora(const std::string& c) {
   return out;
 }
 
-double readDecimal(const std::string& c, int decimals, bool intString) {
+double ReadDecimal(const std::string& c, int decimals, bool intString) {
   if (!intString) {
     // All separators but the last are digit grouping.
     std::string s = c;
@@ -124,32 +124,32 @@ std::string TLeitor::rExtrai(int nivel, std::string_view TagInicio, std::string_
                           std::to_string(kNiveis - 1) + ")");
   const std::string inicio = Trim(TagInicio);
   std::string fim = Trim(TagFim);
-  Nivel_[0] = Arquivo;
+  FNivel[0] = Arquivo;
   if (fim.empty()) fim = inicio;
 
-  std::string S = Nivel_[static_cast<std::size_t>(nivel - 1)];
+  std::string S = FNivel[static_cast<std::size_t>(nivel - 1)];
   std::string result;
   Grupo.clear();
 
   const std::string endTag = "</" + fim + ">";
   const std::string endTagNs = "</" + fim + ":";
-  const long long lenFim = ll(fim.size());
+  const long long lenFim = Signed(fim.size());
   for (int i = 1; i < item && !S.empty(); ++i) {
     std::size_t p = Pos(endTag, S);
-    S = Copy(S, ll(p) + lenFim + 3, kRest);
+    S = Copy(S, Signed(p) + lenFim + 3, kRest);
   }
 
-  std::size_t p = firstOf(S, {endTag, endTagNs});
-  S = Copy(S, 1, ll(p) + lenFim + 3);
+  std::size_t p = FirstOf(S, {endTag, endTagNs});
+  S = Copy(S, 1, Signed(p) + lenFim + 3);
 
-  std::size_t q = firstOf(S, {"<" + inicio + ">", "<" + inicio + " ", "<" + inicio + ":"});
+  std::size_t q = FirstOf(S, {"<" + inicio + ">", "<" + inicio + " ", "<" + inicio + ":"});
   if (q == 0) return result;
 
-  S = Copy(S, ll(q), kRest);
-  p = firstOf(S, {endTag, endTagNs});
-  result = platform::TrimRight(Copy(S, 1, ll(p) + lenFim + 2));
+  S = Copy(S, Signed(q), kRest);
+  p = FirstOf(S, {endTag, endTagNs});
+  result = platform::TrimRight(Copy(S, 1, Signed(p) + lenFim + 2));
 
-  Nivel_[static_cast<std::size_t>(nivel)] = result;
+  FNivel[static_cast<std::size_t>(nivel)] = result;
   Grupo = result;
   return result;
 }
@@ -174,15 +174,24 @@ Variant TLeitor::rCampo(TpcnTipoCampo Tipo, std::string_view TAG, std::string_vi
   if (fim >= ini) {
     std::size_t start;
     if (ini == 0) {
-      std::size_t gt = PosLast(">", Copy(G, 1, ll(fim)));
+      std::size_t gt = PosLast(">", Copy(G, 1, Signed(fim)));
       start = gt + 1;
     } else {
       start = ini + T.size() + 2;
     }
     std::size_t end = Pos(endTag, GU);
-    content = Trim(Copy(G, ll(start), ll(end) - ll(start)));
+    content = Trim(Copy(G, Signed(start), Signed(end) - Signed(start)));
   }
 
+  if (const int casas = CasasDecimais(Tipo); casas > 0) return ReadDecimal(content, casas, FloatIsIntString);
+  if (const TFormatoDataHora* formato = FormatoDataHora(Tipo)) {
+    if (content.empty()) return 0;
+    // The two date-and-time formats come back as plain numbers; tcDatHor is read in any of
+    // its layouts, the others by their pattern.
+    if (Tipo == tcDatHor) return ReadDataHora(content);
+    const platform::TDateTime lido = platform::TextoParaDataHoraComFormato(content, formato->Formato);
+    return Tipo == tcDatHorCFe ? Variant(lido) : Variant::FromDateTime(lido);
+  }
   switch (Tipo) {
     case tcStr:
       return DecodificarConteudoXml(content);
@@ -200,47 +209,7 @@ Variant TLeitor::rCampo(TpcnTipoCampo Tipo, std::string_view TAG, std::string_vi
         v = 0;
       return v;
     }
-    case tcDat:
-    case tcDatCFe:
-    case tcDatVcto:
-    case tcDatBol:
-    case tcDatHor:
-    case tcDatHorCFe:
-    case tcHor:
-    case tcHorCFe: {
-      if (content.empty()) return 0;
-      switch (Tipo) {
-        case tcDat:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "yyyy-mm-dd"));
-        case tcDatCFe:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "yyyymmdd"));
-        case tcDatVcto:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "dd/mm/yyyy"));
-        case tcDatBol:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "ddmmyyyy"));
-        case tcDatHor:
-          return readDataHora(content);
-        case tcDatHorCFe:
-          return platform::TextoParaDataHoraComFormato(content, "yyyymmddhhnnss");
-        case tcHor:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "hh:nn:ss"));
-        default:
-          return Variant::FromDateTime(platform::TextoParaDataHoraComFormato(content, "hhnnss"));
-      }
-    }
-    case tcDe1:
-    case tcDe2:
-    case tcDe3:
-    case tcDe4:
-    case tcDe5:
-    case tcDe6:
-    case tcDe7:
-    case tcDe8:
-    case tcDe10:
-      return readDecimal(content, CasasDecimais(Tipo), FloatIsIntString);
-    case tcBoolStr:
-    case tcStrOrig:
-    case tcNumStr:
+    default:
       break;
   }
   throw std::runtime_error("Tag <" + T + "> com conteúdo inválido. " + content);
@@ -268,16 +237,16 @@ Variant TLeitor::rAtributo(std::string_view Atributo, std::string_view Tag) {
   if (t > 0 && t > a) a = attributeAt(t);
   if (a == 0) return std::string();
 
-  std::string R = Trim(Copy(G, ll(a + atributo.size()), kRest));
+  std::string R = Trim(Copy(G, Signed(a + atributo.size()), kRest));
   std::size_t dq = Pos("\"", R);
   std::size_t ap = Pos("'", R);
   const char* quote = (ap > 0 && (dq == 0 || ap < dq)) || dq == 0 ? "'" : "\"";
   std::size_t q1 = Pos(quote, R);
   if (q1 == 0) return std::string();
-  R = Trim(Copy(R, ll(q1) + 1, kRest));
+  R = Trim(Copy(R, Signed(q1) + 1, kRest));
   std::size_t q2 = Pos(quote, R);
   if (q2 <= 1) return std::string();
-  return DecodificarConteudoXml(Copy(R, 1, ll(q2) - 1));
+  return DecodificarConteudoXml(Copy(R, 1, Signed(q2) - 1));
 }
 
 std::size_t TLeitor::PosLast(std::string_view SubStr, std::string_view S) const {
@@ -286,15 +255,15 @@ std::size_t TLeitor::PosLast(std::string_view SubStr, std::string_view S) const 
   return p == std::string_view::npos ? 0 : p + 1;
 }
 
-void TLeitor::GroupStore() { Group_.push_back(Grupo); }
+void TLeitor::GroupStore() { FGroup.push_back(Grupo); }
 
 void TLeitor::GroupRestore(bool ARemoveLast) {
-  if (Group_.empty()) {
+  if (FGroup.empty()) {
     Grupo = Arquivo;
     return;
   }
-  Grupo = Group_.back();
-  if (ARemoveLast) Group_.pop_back();
+  Grupo = FGroup.back();
+  if (ARemoveLast) FGroup.pop_back();
 }
 
 }  // namespace dfe

@@ -46,8 +46,8 @@ class TLeitor {
   void GroupRestore(bool ARemoveLast = true);
 
  private:
-  std::array<std::string, kNiveis> Nivel_;
-  std::vector<std::string> Group_;
+  std::array<std::string, kNiveis> FNivel;
+  std::vector<std::string> FGroup;
 };
 
 }  // namespace dfe

@@ -27,7 +27,7 @@ constexpr std::string_view kCRLF = "\r\n";
 constexpr std::string_view kDiaeresis = "\xC2\xA8";  // closes a field marker of the text layout
 
 // Zero padding that keeps a minus sign in front.
-std::string padNumber(const std::string& text, int min) {
+std::string PadNumber(const std::string& text, int min) {
   if (min <= 0) return text;
   if (!text.empty() && text[0] == '-')
     return "-" + platform::PadLeft(text.substr(1), static_cast<std::size_t>(std::max(min - 1, 0)));
@@ -35,7 +35,7 @@ std::string padNumber(const std::string& text, int min) {
 }
 
 // The lines of a text whose lines end in CR, LF or CR LF.
-std::vector<std::string> splitLines(std::string_view text) {
+std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
   std::string cur;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -52,19 +52,19 @@ std::vector<std::string> splitLines(std::string_view text) {
   return lines;
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
+std::string JoinLines(const std::vector<std::string>& lines) {
   std::string out;
   for (const auto& l : lines) out += l + "\r";
   return out;
 }
 
-bool readInteger(const std::string& text, bool is64, std::int64_t& v) {
+bool ReadInteger(const std::string& text, bool is64, std::int64_t& v) {
   if (!platform::TryStrToInt64(platform::TrimLeft(text), v)) return false;
   return is64 || (v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max());
 }
 
 // With suppressed decimals a value keeps only the decimals it needs: 2.50 gives 2.5, 3.00 gives 3.
-std::string dropZeroDecimals(std::string c, char sep) {
+std::string DropZeroDecimals(std::string c, char sep) {
   auto p = c.find(sep);
   if (p == std::string::npos) return c;
   while (c.size() > p + 1 && c.back() == '0') c.pop_back();
@@ -74,7 +74,7 @@ std::string dropZeroDecimals(std::string c, char sep) {
 
 }  // namespace
 
-std::string TGerador::spaces() const {
+std::string TGerador::Espacos() const {
   long long n = static_cast<long long>(Opcoes.TamanhoIdentacao) * Opcoes.NivelIdentacao;
   return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string();
 }
@@ -96,168 +96,173 @@ void TGerador::wGrupo(std::string_view TAG, std::string_view ID, bool Identar) {
   }
 
   if (!closing) {
-    TagNivel_ += "<" + T + ">";
+    FTagNivel += "<" + T + ">";
   } else {
     std::string rest = T.substr(1);
     if (rest.compare(0, 3, "det") == 0) {
-      if (auto p = TagNivel_.find("<det"); p != std::string::npos) TagNivel_.erase(p);
+      if (auto p = FTagNivel.find("<det"); p != std::string::npos) FTagNivel.erase(p);
     } else {
-      TagNivel_ = StringReplace(TagNivel_, "<" + rest + ">", "", false);
+      FTagNivel = StringReplace(FTagNivel, "<" + rest + ">", "", false);
     }
   }
 
   if (Identar && closing) --Opcoes.NivelIdentacao;
   if (Opcoes.IdentarXML)
-    ArquivoFormatoXML += spaces() + "<" + T + ">" + std::string(kCRLF);
+    ArquivoFormatoXML += Espacos() + "<" + T + ">" + std::string(kCRLF);
   else
     ArquivoFormatoXML += "<" + T + ">";
   if (Identar && !closing) ++Opcoes.NivelIdentacao;
 }
 
+// A field's content as formatted, whether it counts as empty, and the size limits it is checked
+// against (a decimal's grow by its separator).
+struct TGerador::TCampoFormatado {
+  std::string Conteudo;
+  bool Vazio = false;
+  int Min = 0, Max = 0;
+};
+
+namespace {
+
+void FormatarDataHora(const TFormatoDataHora& formato, const platform::Variant& valor, std::string& conteudo,
+                      bool& vazio) {
+  const platform::TDateTime dataHora = valor.AsDateTime();
+  conteudo = platform::FormatDateTime(formato.Formato, dataHora);
+  if (formato.SomenteHora) {
+    auto p = platform::DecodeDateTime(dataHora);
+    vazio = p.hour == 0 && p.minute == 0 && p.second == 0;
+  } else {
+    vazio = std::trunc(dataHora) == 0;
+  }
+}
+
+}  // namespace
+
 void TGerador::wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max, int ocorrencias,
                       const platform::Variant& valor, std::string_view Descricao, bool ParseTextoXML,
                       std::string_view Atributo) {
   if (ocorrencias < 0) return;
-  std::string id = Trim(ID);
-  std::string atributo = Trim(Atributo);
-  std::string tag = Prefixo + Trim(TAG);
-  bool E = false;
-  std::string C;
+  const std::string id = Trim(ID);
+  const std::string tag = Prefixo + Trim(TAG);
+  TCampoFormatado campo;
+  campo.Min = min;
+  campo.Max = max;
+  FormatarCampo(Tipo, id, tag, ocorrencias, valor, Descricao, campo);
+  wAlerta(id, tag, Descricao, AlertaDeTamanho(campo, ocorrencias, valor));
+  if (Opcoes.SomenteValidar) return;
+  gtCampo(tag, campo.Vazio ? std::string() : campo.Conteudo);
+  EscreverCampo(tag, Trim(Atributo), campo, ocorrencias, ParseTextoXML);
+}
 
-  auto dateField = [&](const char* pattern, bool timeOnly) {
-    platform::TDateTime dt = valor.AsDateTime();
-    C = platform::FormatDateTime(pattern, dt);
-    if (timeOnly) {
-      auto p = platform::DecodeDateTime(dt);
-      E = p.hour == 0 && p.minute == 0 && p.second == 0;
-    } else {
-      E = std::trunc(dt) == 0;
-    }
-  };
-
+void TGerador::FormatarCampo(TpcnTipoCampo Tipo, const std::string& id, const std::string& tag, int ocorrencias,
+                             const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo) {
+  std::string& conteudo = campo.Conteudo;
+  if (const int casas = CasasDecimais(Tipo); casas > 0)
+    return FormatarDecimal(casas, id, tag, ocorrencias, valor, Descricao, campo);
+  if (const TFormatoDataHora* formato = FormatoDataHora(Tipo))
+    return FormatarDataHora(*formato, valor, conteudo, campo.Vazio);
   switch (Tipo) {
     case tcStr:
-      C = Trim(valor.AsString());
-      E = C.empty();
+      conteudo = Trim(valor.AsString());
+      campo.Vazio = conteudo.empty();
       break;
     case tcStrOrig:
-      C = valor.AsString();
-      E = C.empty();
+      conteudo = valor.AsString();
+      campo.Vazio = conteudo.empty();
       break;
     case tcNumStr:
-      C = Trim(valor.AsString());
-      E = C.empty();
-      if (min > 0) C = platform::PadLeft(C, static_cast<std::size_t>(min));
+      conteudo = Trim(valor.AsString());
+      campo.Vazio = conteudo.empty();
+      if (campo.Min > 0) conteudo = platform::PadLeft(conteudo, static_cast<std::size_t>(campo.Min));
       break;
     case tcEsp:
-      C = Trim(valor.AsString());
-      if (!platform::TemSomenteDigitos(C)) wAlerta(id, tag, Descricao, "Conteúdo inválido");
-      E = C.empty();
+      conteudo = Trim(valor.AsString());
+      if (!platform::TemSomenteDigitos(conteudo)) wAlerta(id, tag, Descricao, "Conteúdo inválido");
+      campo.Vazio = conteudo.empty();
       break;
     case tcInt:
     case tcInt64: {
-      std::int64_t v;
-      C = readInteger(valor.AsString(), Tipo == tcInt64, v) ? std::to_string(v) : "0";
-      E = C == "0" && ocorrencias == 0;
-      C = padNumber(C, min);
+      std::int64_t numero;
+      conteudo = ReadInteger(valor.AsString(), Tipo == tcInt64, numero) ? std::to_string(numero) : "0";
+      campo.Vazio = conteudo == "0" && ocorrencias == 0;
+      conteudo = PadNumber(conteudo, campo.Min);
       break;
     }
-    case tcDat:
-      dateField("yyyy-mm-dd", false);
-      break;
-    case tcDatCFe:
-      dateField("yyyymmdd", false);
-      break;
-    case tcDatVcto:
-      dateField("dd/mm/yyyy", false);
-      break;
-    case tcDatBol:
-      dateField("ddmmyyyy", false);
-      break;
-    case tcDatHor:
-      dateField("yyyy-mm-dd\"T\"hh:nn:ss", false);
-      break;
-    case tcDatHorCFe:
-      dateField("yyyymmddhhnnss", false);
-      break;
-    case tcHor:
-      dateField("hh:nn:ss", true);
-      break;
-    case tcHorCFe:
-      dateField("hhnnss", true);
-      break;
     case tcBoolStr:
-      C = valor.AsBoolean() ? "true" : "false";
+      conteudo = valor.AsBoolean() ? "true" : "false";
       break;
-    case tcDe1:
-    case tcDe2:
-    case tcDe3:
-    case tcDe4:
-    case tcDe5:
-    case tcDe6:
-    case tcDe7:
-    case tcDe8:
-    case tcDe10: {
-      const int N = CasasDecimais(Tipo);
-      const char sep = Opcoes.DecimalChar;
-      if (!Opcoes.SuprimirDecimais) {
-        ++min;
-        ++max;
-      }
-      double number = 0;
-      bool ok = true;
-      try {
-        number = valor.AsFloat();
-      } catch (const platform::EConvertError&) {
-        ok = false;
-      }
-      if (!ok || !platform::TryFormatFixed(number, N, sep, C)) {
-        number = 0;
-        C = "0.00";
-      }
-      std::size_t p = Pos(std::string_view(&sep, 1), C);
-      if (platform::StrToInt64Def(Copy(C, static_cast<long long>(p) + N + 1, 10), 0) > 0)
-        wAlerta(id, tag, Descricao, "Numero máximo de casas decimais permitidas " + std::to_string(N));
-      if (Opcoes.SuprimirDecimais) {
-        if (number == std::trunc(number))
-          platform::TryFormatFixed(number, 0, sep, C);
-        else
-          C = dropZeroDecimals(C, sep);
-      }
-      E = number == 0 && ocorrencias == 0;
-      C = padNumber(C, min);
+    default:
       break;
-    }
   }
+}
 
-  std::string A;
-  const auto len = static_cast<long long>(platform::Utf8Length(C));
-  if (ocorrencias == 1 && E && min > 0)
-    A = "Nenhum valor informado";
-  else if (len < min && len > 0)
-    A = "Tamanho menor que o mínimo permitido";
-  if (len > max) A = "Tamanho maior que o máximo permitido";
-  if (!A.empty() && A.find("Nenhum valor informado") == std::string::npos && !E) A += " [" + valor.AsString() + "]";
-  wAlerta(id, tag, Descricao, A);
+void TGerador::FormatarDecimal(int casas, const std::string& id, const std::string& tag, int ocorrencias,
+                               const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo) {
+  std::string& conteudo = campo.Conteudo;
+  const char separador = Opcoes.DecimalChar;
+  if (!Opcoes.SuprimirDecimais) {
+    ++campo.Min;
+    ++campo.Max;
+  }
+  double numero = 0;
+  bool ok = true;
+  try {
+    numero = valor.AsFloat();
+  } catch (const platform::EConvertError&) {
+    ok = false;
+  }
+  if (!ok || !platform::TryFormatFixed(numero, casas, separador, conteudo)) {
+    numero = 0;
+    conteudo = "0.00";
+  }
+  std::size_t p = Pos(std::string_view(&separador, 1), conteudo);
+  if (platform::StrToInt64Def(Copy(conteudo, static_cast<long long>(p) + casas + 1, 10), 0) > 0)
+    wAlerta(id, tag, Descricao, "Numero máximo de casas decimais permitidas " + std::to_string(casas));
+  if (Opcoes.SuprimirDecimais) {
+    if (numero == std::trunc(numero))
+      platform::TryFormatFixed(numero, 0, separador, conteudo);
+    else
+      conteudo = DropZeroDecimals(conteudo, separador);
+  }
+  campo.Vazio = numero == 0 && ocorrencias == 0;
+  conteudo = PadNumber(conteudo, campo.Min);
+}
 
-  if (Opcoes.SomenteValidar) return;
-  gtCampo(tag, E ? std::string() : C);
-  if (!atributo.empty()) atributo = " " + atributo;
+std::string TGerador::AlertaDeTamanho(const TCampoFormatado& campo, int ocorrencias,
+                                      const platform::Variant& valor) const {
+  std::string alerta;
+  const auto tamanho = static_cast<long long>(platform::Utf8Length(campo.Conteudo));
+  if (ocorrencias == 1 && campo.Vazio && campo.Min > 0)
+    alerta = "Nenhum valor informado";
+  else if (tamanho < campo.Min && tamanho > 0)
+    alerta = "Tamanho menor que o mínimo permitido";
+  if (tamanho > campo.Max) alerta = "Tamanho maior que o máximo permitido";
+  // A size alert shows the value given.
+  if (!alerta.empty() && alerta.find("Nenhum valor informado") == std::string::npos && !campo.Vazio)
+    alerta += " [" + valor.AsString() + "]";
+  return alerta;
+}
 
+void TGerador::EscreverCampo(const std::string& tag, const std::string& atributo, const TCampoFormatado& campo,
+                             int ocorrencias, bool ParseTextoXML) {
+  const std::string atributos = atributo.empty() ? std::string() : " " + atributo;
   std::string& out = ArquivoFormatoXML;
-  if (ocorrencias == 1 && E) {
+  if (ocorrencias == 1 && campo.Vazio) {
+    // A required field goes out empty.
     if (Opcoes.IdentarXML) {
-      out += spaces();
+      out += Espacos();
       out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + "/>" : "<" + tag + "></" + tag + ">";
       out += kCRLF;
     } else {
-      out += Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + atributo + "/>" : "<" + tag + atributo + "></" + tag + ">";
+      out +=
+          Opcoes.TagVaziaNoFormatoResumido ? "<" + tag + atributos + "/>" : "<" + tag + atributos + "></" + tag + ">";
     }
-  } else if (!E) {
-    std::string content =
-        ParseTextoXML ? PrepararTextoParaXml(C, Opcoes.RetirarEspacos, Opcoes.RetirarAcentos, Opcoes.QuebraLinha) : C;
-    if (Opcoes.IdentarXML) out += spaces();
-    out += "<" + tag + atributo + ">" + content + "</" + tag + ">";
+  } else if (!campo.Vazio) {
+    std::string texto = ParseTextoXML ? PrepararTextoParaXml(campo.Conteudo, Opcoes.RetirarEspacos,
+                                                             Opcoes.RetirarAcentos, Opcoes.QuebraLinha)
+                                      : campo.Conteudo;
+    if (Opcoes.IdentarXML) out += Espacos();
+    out += "<" + tag + atributos + ">" + texto + "</" + tag + ">";
     if (Opcoes.IdentarXML) out += kCRLF;
   }
 }
@@ -304,7 +309,7 @@ void TGerador::wCampoDocumento(std::string_view ID, std::string_view TAG, int ta
 void TGerador::wAlerta(std::string_view ID, std::string_view TAG, std::string_view Descricao, std::string_view Alerta) {
   if (Trim(Alerta).empty()) return;
   std::string line = Opcoes.FormatoAlerta;
-  line = StringReplace(line, "%TAGNIVEL%", TagNivel_);
+  line = StringReplace(line, "%TAGNIVEL%", FTagNivel);
   line = StringReplace(line, "%TAG%", TAG);
   line = StringReplace(line, "%ID%", ID);
   line = StringReplace(line, "%MSG%", Alerta);
@@ -325,20 +330,20 @@ void TGerador::gtCampo(std::string_view Tag, std::string_view ConteudoProcessado
   const std::string record = "<" + IDNivel + ">";
   const std::string wanted = "|" + UpperCase(Tag) + std::string(kDiaeresis);
   const std::string marker = "|" + UpperCase(Trim(Tag)) + std::string(kDiaeresis);
-  auto lines = splitLines(ArquivoFormatoTXT);
+  auto lines = SplitLines(ArquivoFormatoTXT);
   for (auto& line : lines) {
     std::string upper = UpperCase(line);
     if (upper.find(record) != std::string::npos && upper.find(wanted) != std::string::npos)
       line = StringReplace(line, marker, "|" + std::string(ConteudoProcessado), false);
   }
-  ArquivoFormatoTXT = joinLines(lines);
+  ArquivoFormatoTXT = JoinLines(lines);
 }
 
 void TGerador::gtAjustarRegistros(std::string_view ID) {
   if (LayoutArquivoTXT.empty()) return;
   std::set<std::string> layout(LayoutArquivoTXT.begin(), LayoutArquivoTXT.end());
   std::vector<std::string> lines;
-  for (auto& line : splitLines(ArquivoFormatoTXT))
+  for (auto& line : SplitLines(ArquivoFormatoTXT))
     if (!(layout.count(line) && line.find(kDiaeresis) != std::string::npos)) lines.push_back(line);
 
   std::vector<std::string> markers;
@@ -366,7 +371,7 @@ void TGerador::gtAjustarRegistros(std::string_view ID) {
       if (c >= 'A' && c <= 'Z') line[line.find(c)] = static_cast<char>(c - 'A' + 'a');
     }
   }
-  ArquivoFormatoTXT = joinLines(lines);
+  ArquivoFormatoTXT = JoinLines(lines);
 }
 
 bool TGerador::SalvarArquivo(const std::string& CaminhoArquivo, TpcnFormatoGravacao FormatoGravacao) {

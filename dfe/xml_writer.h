@@ -13,6 +13,9 @@ namespace dfe {
 
 enum TpcnFormatoGravacao : int { fgXML, fgTXT };
 
+// The default pattern of an alert line; the configuration falls back to it too.
+inline constexpr char kFormatoAlertaPadrao[] = "TAG:%TAGNIVEL% ID:%ID%/%TAG%(%DESCRICAO%) - %MSG%.";
+
 struct TGeradorOpcoes {
   char DecimalChar = '.';
   bool SomenteValidar = false;  // run the checks and alerts but write nothing
@@ -23,7 +26,7 @@ struct TGeradorOpcoes {
   int TamanhoIdentacao = 3;
   bool SuprimirDecimais = false;
   bool TagVaziaNoFormatoResumido = true;
-  std::string FormatoAlerta = "TAG:%TAGNIVEL% ID:%ID%/%TAG%(%DESCRICAO%) - %MSG%.";
+  std::string FormatoAlerta = kFormatoAlertaPadrao;
   std::string QuebraLinha;  // what a line break inside filtered text becomes
 };
 
@@ -59,14 +62,24 @@ class TGerador {
   bool SalvarArquivo(const std::string& CaminhoArquivo, TpcnFormatoGravacao FormatoGravacao = fgXML);
 
   // The path of open groups that alerts show.
-  const std::string& TagNivel() const { return TagNivel_; }
+  const std::string& TagNivel() const { return FTagNivel; }
 
  private:
-  std::string spaces() const;
+  struct TCampoFormatado;
+
+  std::string Espacos() const;
+  // The steps of wCampo: format (alerting on bad content), check sizes and occurrence, write.
+  void FormatarCampo(TpcnTipoCampo Tipo, const std::string& id, const std::string& tag, int ocorrencias,
+                     const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo);
+  void FormatarDecimal(int casas, const std::string& id, const std::string& tag, int ocorrencias,
+                       const platform::Variant& valor, std::string_view Descricao, TCampoFormatado& campo);
+  std::string AlertaDeTamanho(const TCampoFormatado& campo, int ocorrencias, const platform::Variant& valor) const;
+  void EscreverCampo(const std::string& tag, const std::string& atributo, const TCampoFormatado& campo, int ocorrencias,
+                     bool ParseTextoXML);
   // A Brazilian tax number of fixed size; other countries get an empty required element.
   void wCampoDocumento(std::string_view ID, std::string_view TAG, int tamanho, std::string_view Descricao,
                        std::string_view numero, int cPais, bool obrigatorio, bool (*valido)(std::string_view));
-  std::string TagNivel_;
+  std::string FTagNivel;
 };
 
 // The text filter of field contents: accents, entities, blanks, line breaks, trim.

@@ -1,62 +1,62 @@
 #include "esocial/configuration_esocial.h"
 
+#include "dfe/configuration_fields.h"
+
 namespace esocial {
 
 using platform::TIniFile;
 
 TGeralConfeSocial::TGeralConfeSocial(dfe::TConfiguracoes& AOwner) : dfe::TGeralConf(AOwner) {}
 
+template <class V>
+void TGeralConfeSocial::Campos(V&& v) {
+  using G = TGeralConfeSocial;
+  using enum dfe::campos::TSecao;
+  // The numbers are kept as read, even outside their enumerations.
+  v(Sessao, "VersaoDF", dfe::campos::Inteiro, &G::FVersaoDF, &G::SetVersaoDF);
+  v(Sessao, "IdTransmissor", dfe::campos::Texto, &G::FIdTransmissor, &G::SetIdTransmissor);
+  v(Sessao, "IdEmpregador", dfe::campos::Texto, &G::FIdEmpregador, &G::SetIdEmpregador);
+  v(Sessao, "TipoEmpregador", dfe::campos::Inteiro, &G::FTipoEmpregador, &G::SetTipoEmpregador);
+}
+
 void TGeralConfeSocial::Assign(const TGeralConfeSocial& o) {
   dfe::TGeralConf::Assign(o);
-  SetVersaoDF(o.FVersaoDF);
-  SetIdTransmissor(o.FIdTransmissor);
-  SetIdEmpregador(o.FIdEmpregador);
-  SetTipoEmpregador(o.FTipoEmpregador);
+  Campos(dfe::campos::TCopia(*this, o));
 }
 
 void TGeralConfeSocial::GravarIni(TIniFile& AIni) const {
   dfe::TGeralConf::GravarIni(AIni);
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteInteger(s, "VersaoDF", FVersaoDF);
-  AIni.WriteString(s, "IdTransmissor", FIdTransmissor);
-  AIni.WriteString(s, "IdEmpregador", FIdEmpregador);
-  AIni.WriteInteger(s, "TipoEmpregador", FTipoEmpregador);
+  Campos(dfe::campos::TGravacao(*this, AIni));
 }
 
 void TGeralConfeSocial::LerIni(const TIniFile& AIni) {
   dfe::TGeralConf::LerIni(AIni);
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  // An ordinal outside the enumeration is kept as read.
-  SetVersaoDF(static_cast<TVersaoeSocial>(AIni.ReadInteger(s, "VersaoDF", FVersaoDF)));
-  FIdTransmissor = AIni.ReadString(s, "IdTransmissor", FIdTransmissor);
-  FIdEmpregador = AIni.ReadString(s, "IdEmpregador", FIdEmpregador);
-  SetTipoEmpregador(static_cast<TEmpregador>(AIni.ReadInteger(s, "TipoEmpregador", FTipoEmpregador)));
+  Campos(dfe::campos::TLeitura(*this, AIni));
 }
 
 TArquivosConfeSocial::TArquivosConfeSocial(dfe::TConfiguracoes& AOwner) : dfe::TArquivosConf(AOwner) {}
 
+template <class V>
+void TArquivosConfeSocial::Campos(V&& v) {
+  using G = TArquivosConfeSocial;
+  using enum dfe::campos::TSecao;
+  v(Sessao, "EmissaoPatheSocial", dfe::campos::Bool, &G::FEmissaoPatheSocial, &G::SetEmissaoPatheSocial);
+  v(Sessao, "PatheSocial", dfe::campos::Texto, &G::FPatheSocial, &G::SetPatheSocial);
+}
+
 void TArquivosConfeSocial::Assign(const TArquivosConfeSocial& o) {
   dfe::TArquivosConf::Assign(o);
-  SetEmissaoPatheSocial(o.FEmissaoPatheSocial);
-  SetPatheSocial(o.FPatheSocial);
+  Campos(dfe::campos::TCopia(*this, o));
 }
 
 void TArquivosConfeSocial::GravarIni(TIniFile& AIni) {
   dfe::TArquivosConf::GravarIni(AIni);
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  AIni.WriteBool(s, "EmissaoPatheSocial", FEmissaoPatheSocial);
-  AIni.WriteString(s, "PatheSocial", FPatheSocial);
+  Campos(dfe::campos::TGravacao(*this, AIni));
 }
 
 void TArquivosConfeSocial::LerIni(const TIniFile& AIni) {
   dfe::TArquivosConf::LerIni(AIni);
-  const std::string& s = FConfiguracoes.SessaoIni;
-  if (s.empty()) return;
-  FEmissaoPatheSocial = AIni.ReadBool(s, "EmissaoPatheSocial", FEmissaoPatheSocial);
-  FPatheSocial = AIni.ReadString(s, "PatheSocial", FPatheSocial);
+  Campos(dfe::campos::TLeitura(*this, AIni));
 }
 
 std::string TArquivosConfeSocial::GetPatheSocial(platform::TDateTime Data, const std::string& CNPJ) {

@@ -29,6 +29,10 @@ class TGeralConfeSocial : public dfe::TGeralConf {
   void SetTipoEmpregador(TEmpregador AValue) { FTipoEmpregador = AValue; }
 
  private:
+  // The settings this group adds, each once (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V&& v);
+
   TVersaoeSocial FVersaoDF = veS01_02_00;
   std::string FIdEmpregador, FIdTransmissor;
   TEmpregador FTipoEmpregador = tePessoaJuridica;
@@ -52,6 +56,10 @@ class TArquivosConfeSocial : public dfe::TArquivosConf {
   void SetPatheSocial(const std::string& AValue) { FPatheSocial = AValue; }
 
  private:
+  // The settings this group adds, each once (dfe/configuration_fields.h).
+  template <class V>
+  static void Campos(V&& v);
+
   bool FEmissaoPatheSocial = false;
   std::string FPatheSocial;
 };

@@ -11,88 +11,88 @@ namespace {
 // Searched from the first row: where two rows could answer, the earlier one wins.
 // clang-format off
 constexpr TRecMatrixEventoInfo kMatrix[] = {
-    {teS2555, "S-2555", veS01_03_00, veS01_03_00, "", "evtConsolidContProc", schEvtConsolidContProc, "evtConsolidContProc", ""},
-    {teS2221, "S-2221", veS01_02_00, veS01_03_00, "", "evtToxic", schEvtToxic, "evtToxic", ""},
-    {teS2500, "S-2500", veS01_01_00, veS01_03_00, "", "evtProcTrab", schevtProcTrab, "evtProcTrab", ""},
-    {teS2501, "S-2501", veS01_01_00, veS01_03_00, "", "evtContProc", schevtContProc, "evtContProc", ""},
-    {teS3500, "S-3500", veS01_01_00, veS01_03_00, "", "evtExcProcTrab", schevtExcProcTrab, "evtExcProcTrab", ""},
-    {teS1000, "S-1000", veS01_00_00, veS01_03_00, "", "evtInfoEmpregador", schevtInfoEmpregador, "evtInfoEmpregador", ""},
-    {teS1005, "S-1005", veS01_00_00, veS01_03_00, "", "evtTabEstab", schevtTabEstab, "evtTabEstab", ""},
-    {teS1010, "S-1010", veS01_00_00, veS01_03_00, "", "evtTabRubrica", schevtTabRubrica, "evtTabRubrica", ""},
-    {teS1020, "S-1020", veS01_00_00, veS01_03_00, "", "evtTabLotacao", schevtTabLotacao, "evtTabLotacao", ""},
-    {teS1070, "S-1070", veS01_00_00, veS01_03_00, "", "evtTabProcesso", schevtTabProcesso, "evtTabProcesso", ""},
-    {teS1200, "S-1200", veS01_00_00, veS01_03_00, "", "evtRemun", schevtRemun, "evtRemun", ""},
-    {teS1202, "S-1202", veS01_00_00, veS01_03_00, "", "evtRmnRPPS", schevtRmnRPPS, "evtRmnRPPS", ""},
-    {teS1207, "S-1207", veS01_00_00, veS01_03_00, "", "evtBenPrRP", schevtBenPrRP, "evtBenPrRP", "Até a v2.5 a tag era evtCdBenPrRP"},
-    {teS1210, "S-1210", veS01_00_00, veS01_03_00, "", "evtPgtos", schevtPgtos, "evtPgtos", ""},
-    {teS1260, "S-1260", veS01_00_00, veS01_03_00, "", "evtComProd", schevtComProd, "evtComProd", ""},
-    {teS1270, "S-1270", veS01_00_00, veS01_03_00, "", "evtContratAvNP", schevtContratAvNP, "evtContratAvNP", ""},
-    {teS1280, "S-1280", veS01_00_00, veS01_03_00, "", "evtInfoComplPer", schevtInfoComplPer, "evtInfoComplPer", ""},
-    {teS1298, "S-1298", veS01_00_00, veS01_03_00, "", "evtReabreEvPer", schevtReabreEvper, "evtReabreEvPer", ""},
-    {teS1299, "S-1299", veS01_00_00, veS01_03_00, "", "evtFechaEvPer", schevtFechaEvPer, "evtFechaEvPer", ""},
-    {teS2190, "S-2190", veS01_00_00, veS01_03_00, "", "evtAdmPrelim", schevtAdmPrelim, "evtAdmPrelim", ""},
-    {teS2200, "S-2200", veS01_00_00, veS01_03_00, "", "evtAdmissao", schevtAdmissao, "evtAdmissao", ""},
-    {teS2205, "S-2205", veS01_00_00, veS01_03_00, "", "evtAltCadastral", schevtAltCadastral, "evtAltCadastral", ""},
-    {teS2206, "S-2206", veS01_00_00, veS01_03_00, "", "evtAltContratual", schevtAltContratual, "evtAltContratual", ""},
-    {teS2210, "S-2210", veS01_00_00, veS01_03_00, "", "evtCAT", schevtCAT, "evtCAT", ""},
-    {teS2220, "S-2220", veS01_00_00, veS01_03_00, "", "evtMonit", schevtMonit, "evtMonit", ""},
-    {teS2230, "S-2230", veS01_00_00, veS01_03_00, "", "evtAfastTemp", schevtAfastTemp, "evtAfastTemp", ""},
-    {teS2231, "S-2231", veS01_00_00, veS01_03_00, "", "evtCessao", schevtCessao, "evtCessao", ""},
-    {teS2240, "S-2240", veS01_00_00, veS01_03_00, "", "evtExpRisco", schevtExpRisco, "evtExpRisco", ""},
-    {teS2298, "S-2298", veS01_00_00, veS01_03_00, "", "evtReintegr", schevtReintegr, "evtReintegr", ""},
-    {teS2299, "S-2299", veS01_00_00, veS01_03_00, "", "evtDeslig", schevtDeslig, "evtDeslig", ""},
-    {teS2300, "S-2300", veS01_00_00, veS01_03_00, "", "evtTSVInicio", schevtTSVInicio, "evtTSVInicio", ""},
-    {teS2306, "S-2306", veS01_00_00, veS01_03_00, "", "evtTSVAltContr", schevtTSVAltContr, "evtTSVAltContr", ""},
-    {teS2399, "S-2399", veS01_00_00, veS01_03_00, "", "evtTSVTermino", schevtTSVTermino, "evtTSVTermino", ""},
-    {teS2400, "S-2400", veS01_00_00, veS01_03_00, "", "evtCdBenefIn", schevtCdBenefIn, "evtCdBenefIn", ""},
-    {teS2405, "S-2405", veS01_00_00, veS01_03_00, "", "evtCdBenefAlt", schevtCdBenefAlt, "evtCdBenefAlt", ""},
-    {teS2410, "S-2410", veS01_00_00, veS01_03_00, "", "evtCdBenIn", schevtCdBenIn, "evtCdBenIn", ""},
-    {teS2416, "S-2416", veS01_00_00, veS01_03_00, "", "evtCdBenAlt", schevtCdBenAlt, "evtCdBenAlt", ""},
-    {teS2418, "S-2418", veS01_00_00, veS01_03_00, "", "evtReativBen", schevtReativBen, "evtReativBen", ""},
-    {teS2420, "S-2420", veS01_00_00, veS01_03_00, "", "evtCdBenTerm", schevtCdBenTerm, "evtCdBenTerm", ""},
-    {teS3000, "S-3000", veS01_00_00, veS01_03_00, "", "evtExclusao", schevtExclusao, "evtExclusao", ""},
-    {teS8299, "S-8299", veS01_00_00, veS01_03_00, "", "evtBaixa", schNaoIdentificado, "evtBaixa", ""},
-    {teS1220, "S-1220", veS01_00_00, veS01_03_00, "", "S-1220", schNaoIdentificado, "S-1220", "Evento não identificado"},
-    {teS2100, "S-2100", veS01_00_00, veS01_03_00, "", "S-2100", schNaoIdentificado, "S-2100", "Evento não identificado"},
-    {teS2305, "S-2305", veS01_00_00, veS01_03_00, "", "S-2305", schNaoIdentificado, "S-2305", "Evento não identificado"},
-    {teS4000, "S-4000", veS01_00_00, veS01_03_00, "", "NI", schNaoIdentificado, "S-4000", "Evento não identificado"},
-    {teS4999, "S-4999", veS01_00_00, veS01_03_00, "", "NI", schNaoIdentificado, "S-4999", "Evento não identificado"},
-    {teS5001, "S-5001", veS01_00_00, veS01_03_00, "", "evtBasesTrab", schevtBasesTrab, "S-5001", "TeventoString <> StrEventoToTipoEvento"},
-    {teS5002, "S-5002", veS01_00_00, veS01_03_00, "", "evtIrrfBenef", schevtIrrfBenef, "S-5002", "TeventoString <> StrEventoToTipoEvento"},
-    {teS5003, "S-5003", veS01_00_00, veS01_03_00, "", "evtBasesFGTS", schNaoIdentificado, "S-5003", "TeventoString <> StrEventoToTipoEvento"},
-    {teS5011, "S-5011", veS01_00_00, veS01_03_00, "", "evtCS", schevtCS, "S-5011", "TeventoString <> StrEventoToTipoEvento"},
-    {teS5013, "S-5013", veS01_00_00, veS01_03_00, "", "evtFGTS", schNaoIdentificado, "S-5013", "TeventoString <> StrEventoToTipoEvento"},
-    {teASO, "S-EVTASO", veS01_00_00, veS01_03_00, "", "evtASO", schNaoIdentificado, "evtASO", "Evento não identificado"},
-    {teAdesao, "S-EVTADESAO", veS01_00_00, veS01_03_00, "", "evtAdesao", schevtAdesao, "evtAdesao", "Evento não identificado"},
-    {teCadInicial, "S-EVTCADINICIAL", veS01_00_00, veS01_03_00, "", "evtCadInicial", schevtCadInicial, "evtCadInicial", "Evento não identificado"},
-    {teConsultaIdentEventos, "S-CONSULTAIDENTEVENTOS", veS01_00_00, veS01_03_00, "", "evtConsultaIdentEventos", schConsultaIdentEventos, "evtConsultaIdentEventos", "Evento operacional"},
-    {teConsultaLoteEventos, "S-CONSULTALOTEEVENTOS", veS01_00_00, veS01_03_00, "", "evtConsultaLoteEventos", schConsultaLoteEventos, "evtConsultaLoteEventos", "Evento operacional"},
-    {teDownloadEventos, "S-DOWNLOADEVENTOS", veS01_00_00, veS01_03_00, "", "evtDownloadEventos", schDownloadEventos, "evtDownloadEventos", "Evento operacional"},
-    {teEnvioLoteEventos, "S-ENVIOLOTEEVENTOS", veS01_00_00, veS01_03_00, "", "evtEnvioLoteEventos", schEnvioLoteEventos, "evtEnvioLoteEventos", "Evento operacional"},
-    {teErro, "S-ERRO", veS01_00_00, veS01_03_00, "", "evtErro", schErro, "evtErro", "Evento operacional"},
-    {teInsApo, "S-EVTINSAPO", veS01_00_00, veS01_03_00, "", "evtInsApo", schevtInsApo, "evtInsApo", "Evento não identificado"},
-    {teRetornoEnvioLoteEventos, "S-RETORNOENVIOLOTEEVENTOS", veS01_00_00, veS01_03_00, "", "evtRetornoEnvioLoteEventos", schRetornoEnvioLoteEventos, "evtRetornoEnvioLoteEventos", "Evento operacional"},
-    {teRetornoEvento, "S-RETORNOEVENTO", veS01_00_00, veS01_03_00, "", "evtRetornoEvento", schRetornoEvento, "evtRetornoEvento", "Evento operacional"},
-    {teRetornoProcessamentoLote, "S-RETORNOPROCESSAMENTOLOTE", veS01_00_00, veS01_03_00, "", "evtRetornoProcessamentoLote", schRetornoProcessamentoLote, "evtRetornoProcessamentoLote", "Evento operacional"},
-    {teS1030, "S-1030", ve02_05_00, ve02_05_00, "", "evtTabCargo", schevtTabCargo, "evtTabCargo", ""},
-    {teS1035, "S-1035", ve02_05_00, ve02_05_00, "", "evtTabCarreira", schevtTabCarreira, "evtTabCarreira", ""},
-    {teS1040, "S-1040", ve02_05_00, ve02_05_00, "", "evtTabFuncao", schevtTabFuncao, "evtTabFuncao", ""},
-    {teS1050, "S-1050", ve02_05_00, ve02_05_00, "", "evtTabHorTur", schevtTabHorTur, "evtTabHorContratual", "TeventoString <> StrEventoToTipoEvento"},
-    {teS1060, "S-1060", ve02_05_00, ve02_05_00, "", "evtTabAmbiente", schevtTabAmbiente, "evtTabAmbiente", ""},
-    {teS1080, "S-1080", ve02_05_00, ve02_05_00, "", "evtTabOperPort", schevtTabOperPort, "evtTabOperPortuario", "TeventoString <> StrEventoToTipoEvento"},
-    {teS1207, "S-1207", ve02_05_00, ve02_05_00, "", "evtCdBenPrRP", schevtCdBenPrRP, "evtCdBenPrRP", ""},
-    {teS1250, "S-1250", ve02_05_00, ve02_05_00, "", "evtAqProd", schevtAqProd, "evtAqProd", ""},
-    {teS1295, "S-1295", ve02_05_00, ve02_05_00, "", "evtTotConting", schevtTotConting, "evtTotConting", ""},
-    {teS1300, "S-1300", ve02_05_00, ve02_05_00, "", "evtContrSindPatr", schevtContrSindPatr, "evtContrSindPatr", ""},
-    {teS2245, "S-2245", ve02_05_00, ve02_05_00, "", "evtTreiCap", schEvtTreiCap, "evtTreiCap", ""},
-    {teS2250, "S-2250", ve02_05_00, ve02_05_00, "", "evtAvPrevio", schevtAvPrevio, "evtAvPrevio", ""},
-    {teS2260, "S-2260", ve02_05_00, ve02_05_00, "", "evtConvInterm", schevtConvInterm, "evtConvInterm", ""},
-    {teS5012, "S-5012", ve02_05_00, ve02_05_00, "", "evtIRRF", schevtIrrf, "S-5012", "TeventoString <> StrEventoToTipoEvento"},
+    {teS2555, "S-2555", veS01_03_00, veS01_03_00, "", "evtConsolidContProc", schEvtConsolidContProc, "evtConsolidContProc", "", true},
+    {teS2221, "S-2221", veS01_02_00, veS01_03_00, "", "evtToxic", schEvtToxic, "evtToxic", "", true},
+    {teS2500, "S-2500", veS01_01_00, veS01_03_00, "", "evtProcTrab", schevtProcTrab, "evtProcTrab", "", true},
+    {teS2501, "S-2501", veS01_01_00, veS01_03_00, "", "evtContProc", schevtContProc, "evtContProc", "", true},
+    {teS3500, "S-3500", veS01_01_00, veS01_03_00, "", "evtExcProcTrab", schevtExcProcTrab, "evtExcProcTrab", "", true},
+    {teS1000, "S-1000", veS01_00_00, veS01_03_00, "", "evtInfoEmpregador", schevtInfoEmpregador, "evtInfoEmpregador", "", true},
+    {teS1005, "S-1005", veS01_00_00, veS01_03_00, "", "evtTabEstab", schevtTabEstab, "evtTabEstab", "", true},
+    {teS1010, "S-1010", veS01_00_00, veS01_03_00, "", "evtTabRubrica", schevtTabRubrica, "evtTabRubrica", "", true},
+    {teS1020, "S-1020", veS01_00_00, veS01_03_00, "", "evtTabLotacao", schevtTabLotacao, "evtTabLotacao", "", true},
+    {teS1070, "S-1070", veS01_00_00, veS01_03_00, "", "evtTabProcesso", schevtTabProcesso, "evtTabProcesso", "", true},
+    {teS1200, "S-1200", veS01_00_00, veS01_03_00, "", "evtRemun", schevtRemun, "evtRemun", "", true},
+    {teS1202, "S-1202", veS01_00_00, veS01_03_00, "", "evtRmnRPPS", schevtRmnRPPS, "evtRmnRPPS", "", true},
+    {teS1207, "S-1207", veS01_00_00, veS01_03_00, "", "evtBenPrRP", schevtBenPrRP, "evtBenPrRP", "Até a v2.5 a tag era evtCdBenPrRP", true},
+    {teS1210, "S-1210", veS01_00_00, veS01_03_00, "", "evtPgtos", schevtPgtos, "evtPgtos", "", true},
+    {teS1260, "S-1260", veS01_00_00, veS01_03_00, "", "evtComProd", schevtComProd, "evtComProd", "", true},
+    {teS1270, "S-1270", veS01_00_00, veS01_03_00, "", "evtContratAvNP", schevtContratAvNP, "evtContratAvNP", "", true},
+    {teS1280, "S-1280", veS01_00_00, veS01_03_00, "", "evtInfoComplPer", schevtInfoComplPer, "evtInfoComplPer", "", true},
+    {teS1298, "S-1298", veS01_00_00, veS01_03_00, "", "evtReabreEvPer", schevtReabreEvper, "evtReabreEvPer", "", true},
+    {teS1299, "S-1299", veS01_00_00, veS01_03_00, "", "evtFechaEvPer", schevtFechaEvPer, "evtFechaEvPer", "", true},
+    {teS2190, "S-2190", veS01_00_00, veS01_03_00, "", "evtAdmPrelim", schevtAdmPrelim, "evtAdmPrelim", "", true},
+    {teS2200, "S-2200", veS01_00_00, veS01_03_00, "", "evtAdmissao", schevtAdmissao, "evtAdmissao", "", true},
+    {teS2205, "S-2205", veS01_00_00, veS01_03_00, "", "evtAltCadastral", schevtAltCadastral, "evtAltCadastral", "", true},
+    {teS2206, "S-2206", veS01_00_00, veS01_03_00, "", "evtAltContratual", schevtAltContratual, "evtAltContratual", "", true},
+    {teS2210, "S-2210", veS01_00_00, veS01_03_00, "", "evtCAT", schevtCAT, "evtCAT", "", true},
+    {teS2220, "S-2220", veS01_00_00, veS01_03_00, "", "evtMonit", schevtMonit, "evtMonit", "", true},
+    {teS2230, "S-2230", veS01_00_00, veS01_03_00, "", "evtAfastTemp", schevtAfastTemp, "evtAfastTemp", "", true},
+    {teS2231, "S-2231", veS01_00_00, veS01_03_00, "", "evtCessao", schevtCessao, "evtCessao", "", true},
+    {teS2240, "S-2240", veS01_00_00, veS01_03_00, "", "evtExpRisco", schevtExpRisco, "evtExpRisco", "", true},
+    {teS2298, "S-2298", veS01_00_00, veS01_03_00, "", "evtReintegr", schevtReintegr, "evtReintegr", "", true},
+    {teS2299, "S-2299", veS01_00_00, veS01_03_00, "", "evtDeslig", schevtDeslig, "evtDeslig", "", true},
+    {teS2300, "S-2300", veS01_00_00, veS01_03_00, "", "evtTSVInicio", schevtTSVInicio, "evtTSVInicio", "", true},
+    {teS2306, "S-2306", veS01_00_00, veS01_03_00, "", "evtTSVAltContr", schevtTSVAltContr, "evtTSVAltContr", "", true},
+    {teS2399, "S-2399", veS01_00_00, veS01_03_00, "", "evtTSVTermino", schevtTSVTermino, "evtTSVTermino", "", true},
+    {teS2400, "S-2400", veS01_00_00, veS01_03_00, "", "evtCdBenefIn", schevtCdBenefIn, "evtCdBenefIn", "", true},
+    {teS2405, "S-2405", veS01_00_00, veS01_03_00, "", "evtCdBenefAlt", schevtCdBenefAlt, "evtCdBenefAlt", "", true},
+    {teS2410, "S-2410", veS01_00_00, veS01_03_00, "", "evtCdBenIn", schevtCdBenIn, "evtCdBenIn", "", true},
+    {teS2416, "S-2416", veS01_00_00, veS01_03_00, "", "evtCdBenAlt", schevtCdBenAlt, "evtCdBenAlt", "", true},
+    {teS2418, "S-2418", veS01_00_00, veS01_03_00, "", "evtReativBen", schevtReativBen, "evtReativBen", "", true},
+    {teS2420, "S-2420", veS01_00_00, veS01_03_00, "", "evtCdBenTerm", schevtCdBenTerm, "evtCdBenTerm", "", true},
+    {teS3000, "S-3000", veS01_00_00, veS01_03_00, "", "evtExclusao", schevtExclusao, "evtExclusao", "", true},
+    {teS8299, "S-8299", veS01_00_00, veS01_03_00, "", "evtBaixa", schNaoIdentificado, "evtBaixa", "", false},
+    {teS1220, "S-1220", veS01_00_00, veS01_03_00, "", "S-1220", schNaoIdentificado, "S-1220", "Evento não identificado", false},
+    {teS2100, "S-2100", veS01_00_00, veS01_03_00, "", "S-2100", schNaoIdentificado, "S-2100", "Evento não identificado", false},
+    {teS2305, "S-2305", veS01_00_00, veS01_03_00, "", "S-2305", schNaoIdentificado, "S-2305", "Evento não identificado", false},
+    {teS4000, "S-4000", veS01_00_00, veS01_03_00, "", "NI", schNaoIdentificado, "S-4000", "Evento não identificado", false},
+    {teS4999, "S-4999", veS01_00_00, veS01_03_00, "", "NI", schNaoIdentificado, "S-4999", "Evento não identificado", false},
+    {teS5001, "S-5001", veS01_00_00, veS01_03_00, "", "evtBasesTrab", schevtBasesTrab, "S-5001", "TeventoString <> StrEventoToTipoEvento", false},
+    {teS5002, "S-5002", veS01_00_00, veS01_03_00, "", "evtIrrfBenef", schevtIrrfBenef, "S-5002", "TeventoString <> StrEventoToTipoEvento", false},
+    {teS5003, "S-5003", veS01_00_00, veS01_03_00, "", "evtBasesFGTS", schNaoIdentificado, "S-5003", "TeventoString <> StrEventoToTipoEvento", false},
+    {teS5011, "S-5011", veS01_00_00, veS01_03_00, "", "evtCS", schevtCS, "S-5011", "TeventoString <> StrEventoToTipoEvento", false},
+    {teS5013, "S-5013", veS01_00_00, veS01_03_00, "", "evtFGTS", schNaoIdentificado, "S-5013", "TeventoString <> StrEventoToTipoEvento", false},
+    {teASO, "S-EVTASO", veS01_00_00, veS01_03_00, "", "evtASO", schNaoIdentificado, "evtASO", "Evento não identificado", false},
+    {teAdesao, "S-EVTADESAO", veS01_00_00, veS01_03_00, "", "evtAdesao", schevtAdesao, "evtAdesao", "Evento não identificado", false},
+    {teCadInicial, "S-EVTCADINICIAL", veS01_00_00, veS01_03_00, "", "evtCadInicial", schevtCadInicial, "evtCadInicial", "Evento não identificado", false},
+    {teConsultaIdentEventos, "S-CONSULTAIDENTEVENTOS", veS01_00_00, veS01_03_00, "", "evtConsultaIdentEventos", schConsultaIdentEventos, "evtConsultaIdentEventos", "Evento operacional", false},
+    {teConsultaLoteEventos, "S-CONSULTALOTEEVENTOS", veS01_00_00, veS01_03_00, "", "evtConsultaLoteEventos", schConsultaLoteEventos, "evtConsultaLoteEventos", "Evento operacional", false},
+    {teDownloadEventos, "S-DOWNLOADEVENTOS", veS01_00_00, veS01_03_00, "", "evtDownloadEventos", schDownloadEventos, "evtDownloadEventos", "Evento operacional", false},
+    {teEnvioLoteEventos, "S-ENVIOLOTEEVENTOS", veS01_00_00, veS01_03_00, "", "evtEnvioLoteEventos", schEnvioLoteEventos, "evtEnvioLoteEventos", "Evento operacional", false},
+    {teErro, "S-ERRO", veS01_00_00, veS01_03_00, "", "evtErro", schErro, "evtErro", "Evento operacional", false},
+    {teInsApo, "S-EVTINSAPO", veS01_00_00, veS01_03_00, "", "evtInsApo", schevtInsApo, "evtInsApo", "Evento não identificado", false},
+    {teRetornoEnvioLoteEventos, "S-RETORNOENVIOLOTEEVENTOS", veS01_00_00, veS01_03_00, "", "evtRetornoEnvioLoteEventos", schRetornoEnvioLoteEventos, "evtRetornoEnvioLoteEventos", "Evento operacional", false},
+    {teRetornoEvento, "S-RETORNOEVENTO", veS01_00_00, veS01_03_00, "", "evtRetornoEvento", schRetornoEvento, "evtRetornoEvento", "Evento operacional", false},
+    {teRetornoProcessamentoLote, "S-RETORNOPROCESSAMENTOLOTE", veS01_00_00, veS01_03_00, "", "evtRetornoProcessamentoLote", schRetornoProcessamentoLote, "evtRetornoProcessamentoLote", "Evento operacional", false},
+    {teS1030, "S-1030", ve02_05_00, ve02_05_00, "", "evtTabCargo", schevtTabCargo, "evtTabCargo", "", true},
+    {teS1035, "S-1035", ve02_05_00, ve02_05_00, "", "evtTabCarreira", schevtTabCarreira, "evtTabCarreira", "", true},
+    {teS1040, "S-1040", ve02_05_00, ve02_05_00, "", "evtTabFuncao", schevtTabFuncao, "evtTabFuncao", "", true},
+    {teS1050, "S-1050", ve02_05_00, ve02_05_00, "", "evtTabHorTur", schevtTabHorTur, "evtTabHorContratual", "TeventoString <> StrEventoToTipoEvento", true},
+    {teS1060, "S-1060", ve02_05_00, ve02_05_00, "", "evtTabAmbiente", schevtTabAmbiente, "evtTabAmbiente", "", true},
+    {teS1080, "S-1080", ve02_05_00, ve02_05_00, "", "evtTabOperPort", schevtTabOperPort, "evtTabOperPortuario", "TeventoString <> StrEventoToTipoEvento", true},
+    {teS1207, "S-1207", ve02_05_00, ve02_05_00, "", "evtCdBenPrRP", schevtCdBenPrRP, "evtCdBenPrRP", "", true},
+    {teS1250, "S-1250", ve02_05_00, ve02_05_00, "", "evtAqProd", schevtAqProd, "evtAqProd", "", true},
+    {teS1295, "S-1295", ve02_05_00, ve02_05_00, "", "evtTotConting", schevtTotConting, "evtTotConting", "", true},
+    {teS1300, "S-1300", ve02_05_00, ve02_05_00, "", "evtContrSindPatr", schevtContrSindPatr, "evtContrSindPatr", "", true},
+    {teS2245, "S-2245", ve02_05_00, ve02_05_00, "", "evtTreiCap", schEvtTreiCap, "evtTreiCap", "", true},
+    {teS2250, "S-2250", ve02_05_00, ve02_05_00, "", "evtAvPrevio", schevtAvPrevio, "evtAvPrevio", "", true},
+    {teS2260, "S-2260", ve02_05_00, ve02_05_00, "", "evtConvInterm", schevtConvInterm, "evtConvInterm", "", true},
+    {teS5012, "S-5012", ve02_05_00, ve02_05_00, "", "evtIRRF", schevtIrrf, "S-5012", "TeventoString <> StrEventoToTipoEvento", false},
 };
 // clang-format on
 static_assert(std::size(kMatrix) == 77);
 
-constexpr TRecMatrixEventoInfo kLinhaPadrao{teErro, "", veS01_00_00, veS01_00_00, "", "", schErro, "", ""};
+constexpr TRecMatrixEventoInfo kLinhaPadrao{teErro, "", veS01_00_00, veS01_00_00, "", "", schErro, "", "", false};
 
 // Value names, for the key kinds that name an enumeration value and for the schema stems.
 constexpr std::string_view kNomesTipoEvento[] = {"teS1000",
@@ -262,23 +262,23 @@ TRecMatrixEventoInfo GetMatrixEventoInfo(int tipoChave, std::string_view chave, 
   for (const auto& linha : kMatrix) {
     bool chaveIgual = false;
     switch (tipoChave) {
-      case 0:
+      case chTipoEvento:
         chaveIgual = NomeIgual(kNomesTipoEvento, linha.TipoEvento, chave);
         break;
-      case 1:
+      case chTipoEventoString:
         chaveIgual = linha.TipoEventoString == chave;
         break;
-      case 2:
+      case chVersao:
         chaveIgual = linha.Versao == chave;
         break;
-      case 3:
+      case chEventoString:
         chaveIgual = linha.EventoString == chave;
         break;
-      case 4:
+      case chSchema:
         chaveIgual = NomeIgual(kNomesSchema, linha.Schema, chave);
         break;
-      case 5:
-      case 6:
+      case chStrEventoToTipoEvento:
+      case chStrEventoToTipoEvento2:
         chaveIgual = linha.StrEventoToTipoEvento == chave;
         break;
       default:
@@ -292,7 +292,7 @@ TRecMatrixEventoInfo GetMatrixEventoInfo(int tipoChave, std::string_view chave, 
 std::string TipoEventoToEventoString(TTipoEvento tipo, TVersaoeSocial versao) {
   auto i = static_cast<std::size_t>(tipo);
   if (i >= std::size(kNomesTipoEvento)) return {};
-  return std::string(GetMatrixEventoInfo(0, kNomesTipoEvento[i], versao).EventoString);
+  return std::string(GetMatrixEventoInfo(chTipoEvento, kNomesTipoEvento[i], versao).EventoString);
 }
 
 namespace {
@@ -307,7 +307,7 @@ TTipoEvento TipoDoNome(bool& ok, TVersaoeSocial versao, ExtrairNome extrairNome)
     std::string nome = extrairNome();
     if (nome.empty()) return result;
     ok = true;
-    result = GetMatrixEventoInfo(3, nome, versao).TipoEvento;
+    result = GetMatrixEventoInfo(chEventoString, nome, versao).TipoEvento;
   } catch (...) {
     ok = false;
   }
@@ -344,11 +344,8 @@ TeSocialSchema TipoEventoToeSocialSchema(TTipoEvento tipo, TVersaoeSocial versao
   if (tipo == teS1207) return versao >= veS01_00_00 ? schevtBenPrRP : schevtCdBenPrRP;
   // S-1220 has a schema although its rows are placeholders.
   if (tipo == teS1220) return schevtInfoIR;
-  // The event rows; the rows between them are placeholders, totalizers and non-events.
-  constexpr std::size_t kFaixas[][2] = {{0, 40}, {63, 76}};
-  for (const auto& faixa : kFaixas)
-    for (std::size_t i = faixa[0]; i < faixa[1]; ++i)
-      if (kMatrix[i].TipoEvento == tipo) return kMatrix[i].Schema;
+  for (const auto& linha : kMatrix)
+    if (linha.LinhaDeEvento && linha.TipoEvento == tipo) return linha.Schema;
   return schErro;
 }
 

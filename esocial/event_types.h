@@ -182,15 +182,28 @@ struct TRecMatrixEventoInfo {
   TeSocialSchema Schema;
   std::string_view StrEventoToTipoEvento;
   std::string_view Observacao;
+  // An event's own row, where TipoEventoToeSocialSchema takes the type's schema from; the
+  // placeholders, totalizers and messages are not.
+  bool LinhaDeEvento;
 };
 
 // The matrix rows in search order.
 std::span<const TRecMatrixEventoInfo> MatrixEventos();
 
+// What the key of GetMatrixEventoInfo is compared with.
+enum TTipoChaveMatrix : int {
+  chTipoEvento,             // the TTipoEvento value name
+  chTipoEventoString,       // TipoEventoString
+  chVersao,                 // Versao
+  chEventoString,           // EventoString
+  chSchema,                 // the TeSocialSchema value name
+  chStrEventoToTipoEvento,  // StrEventoToTipoEvento
+  chStrEventoToTipoEvento2  // StrEventoToTipoEvento too
+};
+
 // First row whose key matches and whose version range holds `versao`; the default row
-// (teErro, schErro, empty texts) when none does. Key kinds: 0 the TTipoEvento value name,
-// 1 TipoEventoString, 2 Versao, 3 EventoString, 4 the TeSocialSchema value name,
-// 5 and 6 StrEventoToTipoEvento; any other kind matches nothing. Comparisons are exact.
+// (teErro, schErro, empty texts) when none does. A kind outside TTipoChaveMatrix matches
+// nothing. Comparisons are exact.
 TRecMatrixEventoInfo GetMatrixEventoInfo(int tipoChave, std::string_view chave, TVersaoeSocial versao);
 
 // The element to sign; empty when the type has no row for the version.

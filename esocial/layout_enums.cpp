@@ -351,6 +351,7 @@ tpCumprParcialAviso StrToCumprParcialAviso(bool& ok, std::string_view s) {
 
 constexpr std::string_view kModoLancamento[] = {"inclusao", "alteracao", "exclusao"};
 static_assert(std::size(kModoLancamento) == mlExclusao + 1);
+std::string ModoLancamentoToStr(TModoLancamento value) { return dfe::EnumToStr(value, kModoLancamento); }
 TModoLancamento StrToModoLancamento(bool& ok, std::string_view s) {
   return dfe::StrToEnum<TModoLancamento>(ok, s, kModoLancamento);
 }

@@ -641,6 +641,7 @@ std::string CumprParcialAvisoToStr(tpCumprParcialAviso value);
 tpCumprParcialAviso StrToCumprParcialAviso(bool& ok, std::string_view s);
 
 enum TModoLancamento : int { mlInclusao, mlAlteracao, mlExclusao };
+std::string ModoLancamentoToStr(TModoLancamento value);
 TModoLancamento StrToModoLancamento(bool& ok, std::string_view s);
 
 enum tpTpAcidTransito : int { tpatAtropelamento, tpatColisao, tpatOutros, tpatNao };

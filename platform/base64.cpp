@@ -8,7 +8,7 @@ namespace {
 constexpr char kStd[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 constexpr char kUrl[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
-constexpr std::array<signed char, 256> makeReverse() {
+constexpr std::array<signed char, 256> MakeReverse() {
   std::array<signed char, 256> r{};
   for (auto& v : r) v = -1;
   for (int i = 0; i < 64; ++i) {
@@ -17,7 +17,7 @@ constexpr std::array<signed char, 256> makeReverse() {
   }
   return r;
 }
-constexpr auto kReverse = makeReverse();
+constexpr auto kReverse = MakeReverse();
 }  // namespace
 
 std::string Base64Encode(std::string_view bytes, bool url, bool pad) {

@@ -83,9 +83,9 @@ std::string ChooseCertificate(const std::string& title, const std::string& text,
                                 "--column=Validade",
                                 "--print-column=1"};
   for (const auto& r : rows) {
-    argv.push_back(r.serial);
-    argv.push_back(r.holder);
-    argv.push_back(r.expiry);
+    argv.push_back(r.Serial);
+    argv.push_back(r.Holder);
+    argv.push_back(r.Expiry);
   }
   std::string output;
   if (RunDialog(argv, output) != 0) return {};

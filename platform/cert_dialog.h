@@ -9,9 +9,9 @@ namespace platform {
 
 // One row of the dialog.
 struct CertificateRow {
-  std::string serial;  // returned when the row is chosen
-  std::string holder;
-  std::string expiry;
+  std::string Serial;  // returned when the row is chosen
+  std::string Holder;
+  std::string Expiry;
 };
 
 // DISPLAY or WAYLAND_DISPLAY is set and not empty.

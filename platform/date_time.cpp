@@ -9,7 +9,7 @@ namespace platform {
 namespace {
 
 // Days from 1970-01-01 for a proleptic Gregorian date (H. Hinnant's algorithm).
-std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
   y -= m <= 2;
   const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
   const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -18,7 +18,7 @@ std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
   return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
-void civilFromDays(std::int64_t z, int& y, int& m, int& d) {
+void CivilFromDays(std::int64_t z, int& y, int& m, int& d) {
   z += 719468;
   const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
   const unsigned doe = static_cast<unsigned>(z - era * 146097);
@@ -53,7 +53,7 @@ bool IsValidTime(int hour, int minute, int second, int millisecond) {
 bool TryEncodeDate(int year, int month, int day, TDateTime& out) {
   if (!IsValidDate(year, month, day)) return false;
   out =
-      static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpochOffset);
+      static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpochOffset);
   return true;
 }
 
@@ -94,7 +94,7 @@ DateTimeParts DecodeDateTime(TDateTime dt) {
     ms -= static_cast<std::int64_t>(kMsPerDay);
     days += dt < 0 ? -1 : 1;
   }
-  civilFromDays(days + kEpochOffset, p.year, p.month, p.day);
+  CivilFromDays(days + kEpochOffset, p.year, p.month, p.day);
   p.hour = static_cast<int>(ms / 3600000);
   p.minute = static_cast<int>(ms / 60000 % 60);
   p.second = static_cast<int>(ms / 1000 % 60);

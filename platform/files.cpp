@@ -23,15 +23,15 @@ std::string ProgramFolder() {
 
 namespace {
 
-std::string homeFolder() {
+std::string HomeFolder() {
   const char* home = std::getenv("HOME");
   return home && *home ? home : "/tmp";
 }
 
 // DOCUMENTS entry of user-dirs.dirs: XDG_DOCUMENTS_DIR="$HOME/Documentos".
-std::string documentsFromUserDirs() {
+std::string DocumentsFromUserDirs() {
   const char* cfg = std::getenv("XDG_CONFIG_HOME");
-  fs::path file = (cfg && *cfg ? fs::path(cfg) : fs::path(homeFolder()) / ".config") / "user-dirs.dirs";
+  fs::path file = (cfg && *cfg ? fs::path(cfg) : fs::path(HomeFolder()) / ".config") / "user-dirs.dirs";
   std::ifstream in(file);
   std::string line;
   while (std::getline(in, line)) {
@@ -39,7 +39,7 @@ std::string documentsFromUserDirs() {
     if (!StartsText("XDG_DOCUMENTS_DIR=", line)) continue;
     std::string value = line.substr(18);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
-    if (StartsText("$HOME", value)) value = homeFolder() + value.substr(5);
+    if (StartsText("$HOME", value)) value = HomeFolder() + value.substr(5);
     return value;
   }
   return {};
@@ -50,8 +50,8 @@ std::string documentsFromUserDirs() {
 fs::path DocumentsFolder() {
   std::string dir;
   if (const char* env = std::getenv("XDG_DOCUMENTS_DIR"); env && *env) dir = env;
-  if (dir.empty()) dir = documentsFromUserDirs();
-  if (dir.empty()) dir = homeFolder() + "/Documents";
+  if (dir.empty()) dir = DocumentsFromUserDirs();
+  if (dir.empty()) dir = HomeFolder() + "/Documents";
   std::error_code ec;
   fs::create_directories(dir, ec);
   return fs::path(dir);

@@ -28,7 +28,7 @@ void TIniFile::LoadFromText(std::string_view text) {
     if (line[0] == '[') {
       std::size_t close = line.find(']');
       std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-      current = find(name);
+      current = Find(name);
       if (!current) {
         FSections.push_back({name, {}});
         current = &FSections.back();
@@ -41,13 +41,13 @@ void TIniFile::LoadFromText(std::string_view text) {
     std::string value = eq == std::string::npos ? std::string() : Trim(line.substr(eq + 1));
     if (key.empty()) continue;
     bool replaced = false;
-    for (auto& e : current->entries)
-      if (SameText(e.key, key)) {
-        e.value = value;
+    for (auto& e : current->Entries)
+      if (SameText(e.Key, key)) {
+        e.Value = value;
         replaced = true;
         break;
       }
-    if (!replaced) current->entries.push_back({key, value});
+    if (!replaced) current->Entries.push_back({key, value});
   }
 }
 
@@ -60,8 +60,8 @@ std::string TIniFile::ToText() const {
   std::string out;
   for (const auto& s : FSections) {
     if (!out.empty()) out += '\n';
-    out += '[' + s.name + "]\n";
-    for (const auto& e : s.entries) out += e.key + '=' + e.value + '\n';
+    out += '[' + s.Name + "]\n";
+    for (const auto& e : s.Entries) out += e.Key + '=' + e.Value + '\n';
   }
   return out;
 }
@@ -73,54 +73,54 @@ void TIniFile::UpdateFile() const {
   SaveToFile(FFileName);
 }
 
-const TIniFile::Section* TIniFile::find(std::string_view section) const {
+const TIniFile::Section* TIniFile::Find(std::string_view section) const {
   for (const auto& s : FSections)
-    if (SameText(s.name, section)) return &s;
+    if (SameText(s.Name, section)) return &s;
   return nullptr;
 }
 
-TIniFile::Section* TIniFile::find(std::string_view section) {
-  return const_cast<Section*>(static_cast<const TIniFile*>(this)->find(section));
+TIniFile::Section* TIniFile::Find(std::string_view section) {
+  return const_cast<Section*>(static_cast<const TIniFile*>(this)->Find(section));
 }
 
-const TIniFile::Entry* TIniFile::findEntry(std::string_view section, std::string_view key) const {
-  const Section* s = find(section);
+const TIniFile::Entry* TIniFile::FindEntry(std::string_view section, std::string_view key) const {
+  const Section* s = Find(section);
   if (!s) return nullptr;
-  for (const auto& e : s->entries)
-    if (SameText(e.key, key)) return &e;
+  for (const auto& e : s->Entries)
+    if (SameText(e.Key, key)) return &e;
   return nullptr;
 }
 
-bool TIniFile::SectionExists(std::string_view section) const { return find(section) != nullptr; }
+bool TIniFile::SectionExists(std::string_view section) const { return Find(section) != nullptr; }
 
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
-  return findEntry(section, key) != nullptr;
+  return FindEntry(section, key) != nullptr;
 }
 
 std::vector<std::string> TIniFile::ReadSections() const {
   std::vector<std::string> names;
-  for (const auto& s : FSections) names.push_back(s.name);
+  for (const auto& s : FSections) names.push_back(s.Name);
   return names;
 }
 
 std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
   std::vector<std::string> keys;
-  if (const Section* s = find(section))
-    for (const auto& e : s->entries) keys.push_back(e.key);
+  if (const Section* s = Find(section))
+    for (const auto& e : s->Entries) keys.push_back(e.Key);
   return keys;
 }
 
 void TIniFile::EraseSection(std::string_view section) {
-  std::erase_if(FSections, [&](const Section& s) { return SameText(s.name, section); });
+  std::erase_if(FSections, [&](const Section& s) { return SameText(s.Name, section); });
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  if (Section* s = find(section)) std::erase_if(s->entries, [&](const Entry& e) { return SameText(e.key, key); });
+  if (Section* s = Find(section)) std::erase_if(s->Entries, [&](const Entry& e) { return SameText(e.Key, key); });
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
-  const Entry* e = findEntry(section, key);
-  return e ? e->value : std::string(def);
+  const Entry* e = FindEntry(section, key);
+  return e ? e->Value : std::string(def);
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -130,24 +130,24 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
       k.find('=') != std::string::npos)
     throw std::invalid_argument("INI: seção, chave ou valor inválido: [" + std::string(section) + "] " +
                                 std::string(key));
-  Section* s = find(name);
+  Section* s = Find(name);
   if (!s) {
     FSections.push_back({name, {}});
     s = &FSections.back();
   }
   // Values are trimmed on reading, so the stored form is trimmed too.
   std::string v = Trim(value);
-  for (auto& e : s->entries)
-    if (SameText(e.key, k)) {
-      e.value = v;
+  for (auto& e : s->Entries)
+    if (SameText(e.Key, k)) {
+      e.Value = v;
       return;
     }
-  s->entries.push_back({k, v});
+  s->Entries.push_back({k, v});
 }
 
 std::int64_t TIniFile::ReadInteger(std::string_view section, std::string_view key, std::int64_t def) const {
-  const Entry* e = findEntry(section, key);
-  return e ? StrToInt64Def(e->value, def) : def;
+  const Entry* e = FindEntry(section, key);
+  return e ? StrToInt64Def(e->Value, def) : def;
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int64_t value) {
@@ -155,12 +155,12 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view key, std:
 }
 
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
-  const Entry* e = findEntry(section, key);
+  const Entry* e = FindEntry(section, key);
   if (!e) return def;
-  if (SameText(e->value, "true")) return true;
-  if (SameText(e->value, "false")) return false;
+  if (SameText(e->Value, "true")) return true;
+  if (SameText(e->Value, "false")) return false;
   std::int64_t n = 0;
-  return TryStrToInt64(e->value, n) ? n != 0 : def;
+  return TryStrToInt64(e->Value, n) ? n != 0 : def;
 }
 
 void TIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
@@ -168,9 +168,9 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
 }
 
 double TIniFile::ReadFloat(std::string_view section, std::string_view key, double def) const {
-  const Entry* e = findEntry(section, key);
-  if (!e || e->value.empty()) return def;
-  std::string v = StringReplace(e->value, ",", ".");
+  const Entry* e = FindEntry(section, key);
+  if (!e || e->Value.empty()) return def;
+  std::string v = StringReplace(e->Value, ",", ".");
   double d = 0;
   auto [ptr, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
   return ec == std::errc() && ptr == v.data() + v.size() ? d : def;

@@ -55,15 +55,15 @@ class TIniFile {
 
  private:
   struct Entry {
-    std::string key, value;
+    std::string Key, Value;
   };
   struct Section {
-    std::string name;
-    std::vector<Entry> entries;
+    std::string Name;
+    std::vector<Entry> Entries;
   };
-  const Section* find(std::string_view section) const;
-  Section* find(std::string_view section);
-  const Entry* findEntry(std::string_view section, std::string_view key) const;
+  const Section* Find(std::string_view section) const;
+  Section* Find(std::string_view section);
+  const Entry* FindEntry(std::string_view section, std::string_view key) const;
 
   std::string FFileName;
   std::vector<Section> FSections;

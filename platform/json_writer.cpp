@@ -44,74 +44,74 @@ std::string JsonEscape(std::string_view text) {
 }
 
 void JsonWriter::BeforeValue() {
-  if (afterKey_) {
-    afterKey_ = false;
+  if (FAfterKey) {
+    FAfterKey = false;
     return;
   }
-  if (!filled_.empty()) {
-    if (filled_.back()) out_ += ',';
-    filled_.back() = true;
+  if (!FFilled.empty()) {
+    if (FFilled.back()) FOut += ',';
+    FFilled.back() = true;
   }
 }
 
 JsonWriter& JsonWriter::BeginObject() {
   BeforeValue();
-  out_ += '{';
-  filled_.push_back(false);
+  FOut += '{';
+  FFilled.push_back(false);
   return *this;
 }
 
 JsonWriter& JsonWriter::EndObject() {
-  out_ += '}';
-  filled_.pop_back();
+  FOut += '}';
+  FFilled.pop_back();
   return *this;
 }
 
 JsonWriter& JsonWriter::BeginArray() {
   BeforeValue();
-  out_ += '[';
-  filled_.push_back(false);
+  FOut += '[';
+  FFilled.push_back(false);
   return *this;
 }
 
 JsonWriter& JsonWriter::EndArray() {
-  out_ += ']';
-  filled_.pop_back();
+  FOut += ']';
+  FFilled.pop_back();
   return *this;
 }
 
 JsonWriter& JsonWriter::Key(std::string_view name) {
   BeforeValue();
-  out_ += '"';
-  out_ += JsonEscape(name);
-  out_ += "\":";
-  afterKey_ = true;
+  FOut += '"';
+  FOut += JsonEscape(name);
+  FOut += "\":";
+  FAfterKey = true;
   return *this;
 }
 
 JsonWriter& JsonWriter::String(std::string_view value) {
   BeforeValue();
-  out_ += '"';
-  out_ += JsonEscape(value);
-  out_ += '"';
+  FOut += '"';
+  FOut += JsonEscape(value);
+  FOut += '"';
   return *this;
 }
 
 JsonWriter& JsonWriter::Int(std::int64_t value) {
   BeforeValue();
-  out_ += std::to_string(value);
+  FOut += std::to_string(value);
   return *this;
 }
 
 JsonWriter& JsonWriter::Bool(bool value) {
   BeforeValue();
-  out_ += value ? "true" : "false";
+  FOut += value ? "true" : "false";
   return *this;
 }
 
 JsonWriter& JsonWriter::Null() {
   BeforeValue();
-  out_ += "null";
+  FOut += "null";
   return *this;
 }
 

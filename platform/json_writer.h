@@ -23,15 +23,15 @@ class JsonWriter {
   JsonWriter& Bool(bool value);
   JsonWriter& Null();
 
-  const std::string& Text() const { return out_; }
+  const std::string& Text() const { return FOut; }
 
  private:
   void BeforeValue();
 
-  std::string out_;
+  std::string FOut;
   // One entry per open container: whether it already holds an element.
-  std::vector<bool> filled_;
-  bool afterKey_ = false;
+  std::vector<bool> FFilled;
+  bool FAfterKey = false;
 };
 
 }  // namespace platform

@@ -16,12 +16,12 @@ class LogOutput {
 
 class TextFileLogOutput : public LogOutput {
  public:
-  explicit TextFileLogOutput(std::string fileName) : fileName_(std::move(fileName)) {}
+  explicit TextFileLogOutput(std::string fileName) : FFileName(std::move(fileName)) {}
   void Write(std::string_view level, std::string_view value, std::string_view type) override;
-  const std::string& FileName() const { return fileName_; }
+  const std::string& FileName() const { return FFileName; }
 
  private:
-  std::string fileName_;
+  std::string FFileName;
 };
 
 class Logger {

@@ -6,16 +6,12 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/curl_handles.h"
 #include "platform/strings.h"
 
 namespace platform {
 
 namespace {
-
-void globalInit() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // The body as libcurl hands it over, decoded, so that a small compressed body that inflates
 // without end is stopped too.
@@ -50,27 +46,16 @@ std::size_t onHeader(char* data, std::size_t size, std::size_t n, void* user) {
   return size * n;
 }
 
-struct CurlDeleter {
-  void operator()(CURL* c) const { curl_easy_cleanup(c); }
-};
-struct ListDeleter {
-  void operator()(curl_slist* l) const { curl_slist_free_all(l); }
-};
-
 }  // namespace
 
 HttpResponse HttpsPost(const HttpRequest& request) {
-  globalInit();
-  std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+  CurlEasy curl = NewCurlEasy();
   if (!curl) throw EHttpTransport("HTTP client could not be created");
   CURL* c = curl.get();
 
-  std::unique_ptr<curl_slist, ListDeleter> headers;
+  CurlHeaderList headers;
   auto add = [&headers](const std::string& line) {
-    curl_slist* next = curl_slist_append(headers.get(), line.c_str());
-    if (!next) throw EHttpTransport("out of memory building HTTP headers");
-    headers.release();
-    headers.reset(next);
+    if (!headers.Append(line)) throw EHttpTransport("out of memory building HTTP headers");
   };
   for (const auto& h : request.headers) {
     // "Name;" is how libcurl sends a header with an empty value.

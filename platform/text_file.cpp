@@ -7,7 +7,7 @@ namespace platform {
 
 namespace {
 
-std::string utf16ToUtf8(std::string_view b, bool bigEndian) {
+std::string Utf16ToUtf8(std::string_view b, bool bigEndian) {
   std::string out;
   auto unit = [&](std::size_t i) -> std::uint32_t {
     auto hi = static_cast<unsigned char>(b[bigEndian ? i : i + 1]);
@@ -37,9 +37,9 @@ std::string TextBytesToCrLfLines(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
     text = EnsureUtf8(bytes.substr(3));
   else if (bytes.substr(0, 2) == "\xFF\xFE")
-    text = utf16ToUtf8(bytes.substr(2), false);
+    text = Utf16ToUtf8(bytes.substr(2), false);
   else if (bytes.substr(0, 2) == "\xFE\xFF")
-    text = utf16ToUtf8(bytes.substr(2), true);
+    text = Utf16ToUtf8(bytes.substr(2), true);
   else
     text = EnsureUtf8(bytes);
 

@@ -18,23 +18,23 @@ class Variant {
   enum class Kind { Empty, Text, Integer, Float, Boolean, DateTime };
 
   Variant() = default;
-  Variant(std::string v) : value_(std::move(v)) {}
-  Variant(std::string_view v) : value_(std::string(v)) {}
-  Variant(const char* v) : value_(std::string(v ? v : "")) {}
-  Variant(char c) : value_(std::string(1, c)) {}  // a character is text, not a number
-  Variant(bool v) : value_(v) {}
+  Variant(std::string v) : FValue(std::move(v)) {}
+  Variant(std::string_view v) : FValue(std::string(v)) {}
+  Variant(const char* v) : FValue(std::string(v ? v : "")) {}
+  Variant(char c) : FValue(std::string(1, c)) {}  // a character is text, not a number
+  Variant(bool v) : FValue(v) {}
   template <std::integral T>
-  requires(!std::same_as<T, bool> && !std::same_as<T, char>) Variant(T v) : value_(static_cast<std::int64_t>(v)) {}
+  requires(!std::same_as<T, bool> && !std::same_as<T, char>) Variant(T v) : FValue(static_cast<std::int64_t>(v)) {}
   template <std::floating_point T>
-  Variant(T v) : value_(static_cast<double>(v)) {}
+  Variant(T v) : FValue(static_cast<double>(v)) {}
   static Variant FromDateTime(TDateTime dt) {
     Variant v;
-    v.value_ = DateTimeValue{dt};
+    v.FValue = DateTimeValue{dt};
     return v;
   }
 
-  Kind kind() const { return static_cast<Kind>(value_.index()); }
-  bool IsEmpty() const { return kind() == Kind::Empty; }
+  Kind ValueKind() const { return static_cast<Kind>(FValue.index()); }
+  bool IsEmpty() const { return ValueKind() == Kind::Empty; }
 
   // Empty gives ""; numbers in the shortest form with "."; booleans "True"/"False";
   // date-times dd/mm/yyyy, followed by hh:nn:ss when the time is not midnight.
@@ -52,9 +52,9 @@ class Variant {
 
  private:
   struct DateTimeValue {
-    TDateTime value;
+    TDateTime Value;
   };
-  std::variant<std::monostate, std::string, std::int64_t, double, bool, DateTimeValue> value_;
+  std::variant<std::monostate, std::string, std::int64_t, double, bool, DateTimeValue> FValue;
 };
 
 }  // namespace platform

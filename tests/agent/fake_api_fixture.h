@@ -42,7 +42,7 @@ class FakeApi {
     setenv("SSL_CERT_FILE", (PkiDir() + "/ca.crt").c_str(), 1);
   }
 
-  std::string Url() const { return "https://127.0.0.1:" + std::to_string(peer_->port()); }
+  std::string Url() const { return "https://127.0.0.1:" + std::to_string(peer_->Port()); }
   std::string Script() const { return dir_ + "/script.json"; }
 
   // routes: {"/empresa/...": [reply, ...]} in the form fake_api.py reads.

@@ -12,11 +12,13 @@
 #include "dfe/services_ini.h"
 #include "platform/files.h"
 #include "platform/strings.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace dfe;
 namespace fs = std::filesystem;
 using testsupport::MakeTempDir;
+using testsupport::MessageOf;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 
@@ -40,14 +42,6 @@ struct Componente {
       tratado = tratar;
     };
   }
-  std::string Msg(const std::function<void()>& f) {
-    try {
-      f();
-    } catch (const ETrivoDFeException& e) {
-      return e.what();
-    }
-    return "(no error)";
-  }
 };
 
 const char kEmbedded[] =
@@ -68,12 +62,14 @@ TEST(ComponentBase, ServicesIniFromEmbeddedTextOrFile) {
     EXPECT_DOUBLE_EQ(v, 1.0);
     EXPECT_EQ(c.dfe->LerURLDeParams("NFe", "SP", taProducao, "consulta", 0), "https://embedded/producao");
     EXPECT_DOUBLE_EQ(c.dfe->LerVersaoDeParams("NFe", "SP", taProducao, "Consulta", 2), 2);
-    EXPECT_EQ(c.Msg([&] { c.dfe->LerServicoDeParams("", "SP", taProducao, "X", v, url); }),
+    EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { c.dfe->LerServicoDeParams("", "SP", taProducao, "X", v, url); }),
               "ModeloDFe não pode ser vazio");
-    EXPECT_EQ(c.Msg([&] { c.dfe->LerServicoDeParams("NFe", "", taProducao, "X", v, url); }), "UF não pode ser vazia");
-    EXPECT_EQ(c.Msg([&] { c.dfe->LerServicoDeParams("NFe", "SP", taProducao, "Outro", v, url); }),
-              "URL para o serviço \"Outro\" não encontrada na sessão \"NFe_SP_P\" no arquivo "
-              "\"TrivoServicos\"");
+    EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { c.dfe->LerServicoDeParams("NFe", "", taProducao, "X", v, url); }),
+              "UF não pode ser vazia");
+    EXPECT_EQ(
+        MessageOf<ETrivoDFeException>([&] { c.dfe->LerServicoDeParams("NFe", "SP", taProducao, "Outro", v, url); }),
+        "URL para o serviço \"Outro\" não encontrada na sessão \"NFe_SP_P\" no arquivo "
+        "\"TrivoServicos\"");
   }
   {
     // An empty file is ignored; a file of another letter case in the folder replaces the
@@ -108,7 +104,7 @@ TEST(ComponentBase, SchemaFileLookup) {
   Componente c;
   const std::string schemas = c.dir + "/Schemas/";
   double v = 1.5;
-  EXPECT_EQ(c.Msg([&] { c.dfe->LocalizarArquivoSchema("evtX", v); }),
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { c.dfe->LocalizarArquivoSchema("evtX", v); }),
             "Nenhum arquivo de Schema encontrado na pasta: \r\n" + schemas);
   fs::create_directories(schemas);
   for (const char* f : {"evtX_v1.00.xsd", "evtX_v2.00.xsd", "EvtY_v1.00.XSD", "evtZ.xsd", "note.txt"})
@@ -221,8 +217,10 @@ TEST(ComponentBase, GravarFailuresRaiseOrReturnFalseWhenTheHookHandlesThem) {
   Componente c;
   WriteFile(c.dir + "/arquivo", "not a folder");
   c.Registrar(false);
-  EXPECT_EQ(c.Msg([&] { c.dfe->Gravar("", "<a/>", "", true); }), "Erro ao salvar.\r\nNome de arquivo não informado");
-  std::string semPasta = c.Msg([&] { c.dfe->Gravar("a.xml", "<a/>", c.dir + "/arquivo/sub", true); });
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { c.dfe->Gravar("", "<a/>", "", true); }),
+            "Erro ao salvar.\r\nNome de arquivo não informado");
+  std::string semPasta =
+      MessageOf<ETrivoDFeException>([&] { c.dfe->Gravar("a.xml", "<a/>", c.dir + "/arquivo/sub", true); });
   EXPECT_EQ(semPasta.rfind("Erro ao salvar.\r\n", 0), 0u) << semPasta;
   ASSERT_EQ(c.log.size(), 2u);
   EXPECT_EQ(c.log[0], "ERRO: Erro ao salvar.\r\nNome de arquivo não informado");
@@ -244,7 +242,8 @@ struct MailGravado : TTrivoMail {
 
 TEST(ComponentBase, MailNeedsAnAttachedComponentAndForgetsItWhenItGoes) {
   Componente c;
-  EXPECT_EQ(c.Msg([&] { c.dfe->EnviarEmail("a@b", "s"); }), "Componente TrivoMail não associado");
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { c.dfe->EnviarEmail("a@b", "s"); }),
+            "Componente TrivoMail não associado");
   {
     MailGravado mail;
     c.dfe->SetMAIL(&mail);
@@ -259,5 +258,6 @@ TEST(ComponentBase, MailNeedsAnAttachedComponentAndForgetsItWhenItGoes) {
     EXPECT_EQ(mail.Anexos[0].Nome, "doc.xml");
   }
   EXPECT_EQ(c.dfe->MAIL(), nullptr);
-  EXPECT_EQ(c.Msg([&] { c.dfe->EnviarEmail("a@b", "s"); }), "Componente TrivoMail não associado");
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { c.dfe->EnviarEmail("a@b", "s"); }),
+            "Componente TrivoMail não associado");
 }

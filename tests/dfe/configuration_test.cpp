@@ -7,10 +7,13 @@
 #include "platform/base64.h"
 #include "platform/files.h"
 #include "platform/xor_cipher.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace dfe;
 using platform::TIniFile;
+using testsupport::kNoError;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -21,15 +24,6 @@ struct Componente {
   TDFeSSL& SSL() { return ssl; }
   std::string GetNomeModeloDFe() { return modelo; }
 };
-
-std::string Erro(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "no error";
-}
 
 }  // namespace
 
@@ -156,9 +150,9 @@ TEST(Configuracoes, SettingsArePushedIntoTheFacade) {
   EXPECT_EQ(ssl.SSLHttpLib(), httpNone);
 
   // A library the facade refuses leaves the configuration as it was.
-  EXPECT_NE(Erro([&] { g.SetSSLXmlSignLib(xsMsXml); }), "no error");
+  EXPECT_NE(MessageOf([&] { g.SetSSLXmlSignLib(xsMsXml); }), kNoError);
   EXPECT_EQ(g.SSLXmlSignLib(), xsNone);
-  EXPECT_NE(Erro([&] { g.SetSSLLib(libCapicom); }), "no error");
+  EXPECT_NE(MessageOf([&] { g.SetSSLLib(libCapicom); }), kNoError);
   EXPECT_EQ(g.SSLLib(), libNone);
   EXPECT_EQ(g.SSLCryptLib(), cryNone);
 }
@@ -265,6 +259,10 @@ TEST(Configuracoes, IniRoundTripWithAndWithoutSection) {
     EXPECT_EQ(b.Arquivos->DownloadDFe.PathDownload, "/tmp/down");
     EXPECT_EQ(b.RespTec->IdCSRT, 3);
     EXPECT_EQ(b.RespTec->CSRT, "abc");
+    // What was read writes back key for key, in the same order.
+    TIniFile deNovo;
+    b.GravarIni(deNovo);
+    EXPECT_EQ(deNovo.ToText(), f.ToText());
     if (*chave) {
       EXPECT_NE(f.ReadString("DFe", "Senha", ""), platform::Base64Encode("1234"));
     }
@@ -353,7 +351,8 @@ TEST(Configuracoes, ServicesParams) {
   std::string dir = testsupport::MakeTempDir("params");
   Componente comp;
   TConfiguracoes c(&comp);
-  EXPECT_EQ(Erro([&] { c.LerParams(dir + "/nada.ini"); }), "Arquivo de Parâmetro não encontrado: " + dir + "/nada.ini");
+  EXPECT_EQ(MessageOf([&] { c.LerParams(dir + "/nada.ini"); }),
+            "Arquivo de Parâmetro não encontrado: " + dir + "/nada.ini");
   testsupport::WriteFile(dir + "/p.ini", "[A]\r\nx=1\r\n");
   c.LerParams(dir + "/p.ini");
   EXPECT_EQ(c.WebServices->Params, (std::vector<std::string>{"[A]", "x=1"}));

@@ -80,7 +80,7 @@ TEST_F(HttpRequest, PostsExactHeadersAndBodyWithPkcs12ClientCertificate) {
   for (const auto& h : q["headers"]) names.push_back(h[0]);
   EXPECT_EQ(names, (std::vector<std::string>{"Host", "User-Agent", "Authorization", "Content-Type", "Accept-Charset",
                                              "SOAPAction", "Content-Length"}));
-  EXPECT_EQ(HeaderValues(q, "Host"), std::vector<std::string>{"127.0.0.1:" + std::to_string(peer.peer->port())});
+  EXPECT_EQ(HeaderValues(q, "Host"), std::vector<std::string>{"127.0.0.1:" + std::to_string(peer.peer->Port())});
   EXPECT_EQ(HeaderValues(q, "Content-Type"), std::vector<std::string>{"text/xml; charset=utf-8"});
   EXPECT_EQ(HeaderValues(q, "Accept-Charset"), std::vector<std::string>{"utf-8"});
   EXPECT_EQ(HeaderValues(q, "SOAPAction"), std::vector<std::string>{"\"urn:a\"\"b\""});
@@ -270,7 +270,7 @@ TEST_F(HttpRequest, ProxyWithBasicAuthenticationCarriesTheRequest) {
   EXPECT_EQ(resp, "<ok/>");
   ASSERT_EQ(peer.Requests().size(), 1u);
   std::string record = peer.ProxyRecord();
-  EXPECT_NE(record.find("\"target\": \"127.0.0.1:" + std::to_string(peer.peer->port()) + "\", \"authorized\": true"),
+  EXPECT_NE(record.find("\"target\": \"127.0.0.1:" + std::to_string(peer.peer->Port()) + "\", \"authorized\": true"),
             std::string::npos)
       << record;
 
@@ -334,7 +334,7 @@ TEST_F(HttpRequest, AddressSplittingAndHostLine) {
 TEST_F(HttpRequest, SystemProxyIsUsedWhenNoneIsConfiguredLocalhostBypassed) {
   HttpsPeer peer({"--proxy"});
   setenv("https_proxy", ("http://127.0.0.1:" + std::to_string(peer.ProxyPort()) + "/").c_str(), 1);
-  std::string port = std::to_string(peer.peer->port());
+  std::string port = std::to_string(peer.peer->Port());
   for (const char* host : {"127.0.0.1", "localhost"}) {
     TTrivoWinHTTPReqResp r;
     r.SetURL(std::string("https://") + host + ":" + port + "/ws");

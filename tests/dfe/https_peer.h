@@ -22,7 +22,7 @@ struct HttpsPeer {
     peer = std::make_unique<testsupport::Peer>("tls_server.py", args);
     ports = nlohmann::json::parse(testsupport::ReadFile(record + ".ports"));
   }
-  std::string Url(const std::string& path = "/ws") const { return UrlOn(peer->port(), path); }
+  std::string Url(const std::string& path = "/ws") const { return UrlOn(peer->Port(), path); }
   static std::string UrlOn(int port, const std::string& path) {
     return "https://127.0.0.1:" + std::to_string(port) + path;
   }

@@ -74,6 +74,9 @@ TEST(SignatureUtils, ReferenceIdentifier) {
            Caso{"<outro><e Id=\"ID1\"/></outro>", "eSocial", "Id", ""},
            Caso{"<r><e evtId=\"X9\"/></r>", "r", "Id", "X9"},
            Caso{"<r><e Id='simples' b=\"duplas\"/></r>", "r", "Id", "duplas"},
+           // Only attributes name the identifier: text content, comments and values do not.
+           Caso{"<r><obs>Ref ID=\"X9\"</obs><e ID=\"A1\"/></r>", "r", "ID", "A1"},
+           Caso{"<r><obs>Ref ID=7</obs><!-- ID=\"C\" --><e b=\"ID=\" c=\"d\"/></r>", "r", "ID", ""},
        }) {
     EXPECT_EQ(ExtrairURIReferencia(c.xml, c.docElement, c.idAttr), c.uri) << c.xml << " " << c.idAttr;
   }

@@ -13,8 +13,8 @@
 #include <fstream>
 #include <set>
 
-#include "dfe/nss_store.h"
 #include "dfe/ssl.h"
+#include "dfe/ssl_crypt_nss_store.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
@@ -125,6 +125,8 @@ TEST_F(WinCryptTest, SignsWithTheDatabaseKeyAndVerifies) {
   // Digests alone, and a digest found inside the expected bytes.
   EXPECT_EQ(ssl.CalcHash(std::string_view("abc"), dgstSHA256, outHexa),
             "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD");
+  // The providers know SHA as SHA-1.
+  EXPECT_EQ(ssl.CalcHash(std::string_view("abc"), dgstSHA, outHexa), "A9993E364706816ABA3E25717850C26C9CD0D89D");
   EXPECT_TRUE(ssl.ValidarHash(std::string_view("abc"), dgstMD5,
                               "xx" + ssl.CalcHash(std::string_view("abc"), dgstMD5, outBinary) + "yy"));
   try {

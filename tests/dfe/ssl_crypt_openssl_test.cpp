@@ -15,11 +15,13 @@
 #include "platform/date_time.h"
 #include "platform/strings.h"
 #include "ssl_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 namespace {
 
 using namespace dfe;
+using testsupport::MessageOf;
 using testsupport::PkiDir;
 using testsupport::RunCommand;
 
@@ -74,15 +76,6 @@ std::unique_ptr<TDFeSSL> Facade(const std::string& caminhoP12, const std::string
   ssl->SetDadosPFX(testsupport::ReadFile(caminhoP12));
   ssl->SetSenha(senha);
   return ssl;
-}
-
-std::string Mensagem(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "<nada>";
 }
 
 TEST(OpenSSLBackEnd, CertificateDataFromPkcs12) {
@@ -161,13 +154,13 @@ TEST(OpenSSLBackEnd, ValidityInLocalTime) {
 
 TEST(OpenSSLBackEnd, Pkcs12Failures) {
   const std::string prefixo = "Erro ao ler informações do Certificado.\r\nProvavelmente a senha está errada\r\nError: ";
-  std::string senhaErrada = Mensagem([] { Facade(PkiDir() + "/client.p12", "errada")->CarregarCertificado(); });
+  std::string senhaErrada = MessageOf([] { Facade(PkiDir() + "/client.p12", "errada")->CarregarCertificado(); });
   EXPECT_TRUE(platform::StartsText(prefixo, senhaErrada)) << senhaErrada;
   EXPECT_NE(senhaErrada.find("mac verify failure"), std::string::npos) << senhaErrada;
   TDFeSSL ssl;
   ssl.SetSSLCryptLib(cryOpenSSL);
   ssl.SetDadosPFX("isto não é PKCS#12");
-  std::string naoPkcs12 = Mensagem([&] { ssl.CarregarCertificado(); });
+  std::string naoPkcs12 = MessageOf([&] { ssl.CarregarCertificado(); });
   EXPECT_TRUE(platform::StartsText(prefixo, naoPkcs12)) << naoPkcs12;
   EXPECT_NE(naoPkcs12.find("asn1"), std::string::npos) << naoPkcs12;
   EXPECT_FALSE(ssl.CertificadoLido());
@@ -175,7 +168,7 @@ TEST(OpenSSLBackEnd, Pkcs12Failures) {
   EXPECT_FALSE(ssl.CarregarCertificadoPublico(""));
 
   ssl.SetArquivoPFX("/nao/existe.p12");
-  EXPECT_EQ(Mensagem([&] { ssl.CarregarCertificado(); }), "Arquivo: /nao/existe.p12 não encontrado");
+  EXPECT_EQ(MessageOf([&] { ssl.CarregarCertificado(); }), "Arquivo: /nao/existe.p12 não encontrado");
   ssl.SetArquivoPFX(PkiDir() + "/client.p12");
   ssl.SetSenha("1234");
   EXPECT_EQ(ssl.CertCNPJ(), "12345678000195");

@@ -15,11 +15,13 @@
 #include "dfe/exceptions.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace dfe;
 namespace fs = std::filesystem;
 using testsupport::MakeTempDir;
+using testsupport::MessageOf;
 using testsupport::PkiDir;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
@@ -126,15 +128,6 @@ struct Ambiente {
   }
 };
 
-std::string Erro(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const ETrivoDFeException& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
-
 std::vector<nlohmann::json> Registros(const std::string& arquivo) {
   std::vector<nlohmann::json> r;
   std::istringstream in(fs::exists(arquivo) ? ReadFile(arquivo) : "");
@@ -157,7 +150,7 @@ TEST(WebService, ExecutarOverTlsWithAClientCertificate) {
   WriteFile(roteiro, nlohmann::json::array({{{"status", 200}, {"body", kResposta}}}).dump());
   testsupport::Peer servidor("tls_server.py", {PkiDir(), registro, "--script", roteiro});
   TServicoTeste s(a.dfe.get());
-  s.url = "https://127.0.0.1:" + std::to_string(servidor.port()) + "/ws/consulta";
+  s.url = "https://127.0.0.1:" + std::to_string(servidor.Port()) + "/ws/consulta";
 
   ASSERT_TRUE(s.Executar());
   EXPECT_EQ(s.RetornoWS(), kResposta);
@@ -196,7 +189,7 @@ TEST(WebService, ExpiredCertificateStopsTheCallAfterTheRequestFiles) {
 
   // 2021-01-01T00:00:00Z, shown in local time
   std::string venc = platform::FormatDateTime("dd/mm/yyyy", platform::FromTimeT(1609459200));
-  EXPECT_EQ(Erro([&] { s.Executar(); }),
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Executar(); }),
             "Falha no serviço de teste\r\nData de Validade do Certificado já expirou: " + venc);
   EXPECT_EQ(envios, 0);
   EXPECT_EQ(a.Arquivos(), (std::vector<std::string>{"ped-teste-soap.xml", "ped-teste.xml"}));
@@ -217,7 +210,7 @@ TEST(WebService, TransportFailureReachesTheCallerWithTheServiceText) {
   Ambiente a("client.p12");
   TServicoTeste s(a.dfe.get());
   s.url = "https://127.0.0.1:1/ws";  // nothing listens there
-  std::string msg = Erro([&] { s.Executar(); });
+  std::string msg = MessageOf<ETrivoDFeException>([&] { s.Executar(); });
   const std::string inicio = "Falha no serviço de teste\r\n";
   ASSERT_EQ(msg.compare(0, inicio.size(), inicio), 0) << msg;
   EXPECT_GT(msg.size(), inicio.size());
@@ -276,15 +269,16 @@ TEST(WebService, PreparationErrorsComeBeforeAnyFile) {
   Simulado a;
   TServicoTeste s(a.dfe.get());
   s.acao = "";
-  EXPECT_EQ(Erro([&] { s.Executar(); }), "SoapAction não definido para: TServicoTeste");
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Executar(); }), "SoapAction não definido para: TServicoTeste");
   s.acao = "urn:a";
   s.url = "";
-  EXPECT_EQ(Erro([&] { s.Executar(); }), "URL não definida para: TServicoTeste");
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Executar(); }), "URL não definida para: TServicoTeste");
   EXPECT_TRUE(a.Arquivos().empty());
   EXPECT_TRUE(a.envelopes.empty());
 
   TDFeWebService base(a.dfe.get());
-  EXPECT_EQ(Erro([&] { base.Executar(); }), "DefinirURL não implementado para: TDFeWebService");
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { base.Executar(); }),
+            "DefinirURL não implementado para: TDFeWebService");
 }
 
 TEST(WebService, RetryHookDecidesAttempts) {
@@ -297,7 +291,7 @@ TEST(WebService, RetryHookDecidesAttempts) {
     retentar = ++chamadas < 3;
   };
   TServicoTeste s(a.dfe.get());
-  EXPECT_EQ(Erro([&] { s.Executar(); }), "Falha no serviço de teste\r\nErro ao Transmitir");
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Executar(); }), "Falha no serviço de teste\r\nErro ao Transmitir");
   EXPECT_EQ(a.envelopes.size(), 3u);
 
   // Retry twice, then succeed.
@@ -317,13 +311,14 @@ TEST(WebService, HandledTransmissionErrorGoesOnWithAnEmptyReply) {
   a.dfe->OnTransmitError = [](std::int32_t, std::int32_t, const std::string&, const std::string&, const std::string&,
                               bool&, bool& tratado) { tratado = true; };
   TServicoTeste s(a.dfe.get());
-  EXPECT_EQ(Erro([&] { s.Executar(); }), "Falha no serviço de teste\r\nErro ao obter resposta do webservice.");
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Executar(); }),
+            "Falha no serviço de teste\r\nErro ao obter resposta do webservice.");
   EXPECT_EQ(s.respostasVistas, std::vector<std::string>{""});
 
   // A reply without the result part: the whole reply follows the text.
   a.dfe->OnTransmit = [](const std::string&, const std::string&, const std::string&, const std::string&,
                          std::string& resposta, std::int32_t&, std::int32_t&) { resposta = "<outro/>"; };
-  EXPECT_EQ(Erro([&] { s.Executar(); }),
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Executar(); }),
             "Falha no serviço de teste\r\nErro ao obter resposta do webservice.\r\n<outro/>");
 }
 
@@ -355,16 +350,16 @@ TEST(WebService, SigningTheBodyPassesTheTextsOnAndWrapsItsError) {
   // No signing library configured: the caller's text, CR LF and the cause.
   a.dfe->SetOnAntesDeAssinar(nullptr);
   const std::string causa = "TDFeSSLXmlSignClass.Assinar, não implementado";
-  EXPECT_EQ(Erro([&] { s.Assinar("Falha ao assinar"); }), "Falha ao assinar\r\n" + causa);
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Assinar("Falha ao assinar"); }), "Falha ao assinar\r\n" + causa);
   EXPECT_EQ(a.log.back(), "ERRO: Falha ao assinar\r\n" + causa);
-  EXPECT_EQ(Erro([&] { s.Assinar(""); }), causa);
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Assinar(""); }), causa);
 }
 
 TEST(WebService, ReplyErrorStillSavesReplyFilesAndLogsTheSummary) {
   Simulado a;
   TServicoTeste s(a.dfe.get());
   s.falharLeitura = true;
-  EXPECT_EQ(Erro([&] { s.Executar(); }), "Falha no serviço de teste\r\nResposta ilegível");
+  EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Executar(); }), "Falha no serviço de teste\r\nResposta ilegível");
   EXPECT_EQ(a.Arquivos(),
             (std::vector<std::string>{"ped-teste-soap.xml", "ped-teste.xml", "resp-teste-soap.xml", "resp-teste.xml"}));
   EXPECT_EQ(a.log, (std::vector<std::string>{"Inicio TServicoTeste", "Codigo: 100",
@@ -430,7 +425,7 @@ TEST(WebService, IntegratorCarriesTheEnvelopeAndItsAnswerIsTheReply) {
     a.dfe->SetIntegrador(&integrador);
     TServicoTeste s(a.dfe.get());
     if (k.erro) {
-      EXPECT_EQ(Erro([&] { s.Executar(); }), k.erro);
+      EXPECT_EQ(MessageOf<ETrivoDFeException>([&] { s.Executar(); }), k.erro);
     } else {
       EXPECT_TRUE(s.Executar());
       EXPECT_EQ(s.RetornoWS(), resultado);

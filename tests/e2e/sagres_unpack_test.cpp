@@ -70,7 +70,7 @@ struct SagresE2E : ::testing::Test {
   // slowly); the reply frame and the agent's exit line of each.
   std::vector<Reply> RunRequests(const std::vector<json>& requests) {
     std::string command =
-        "cd " + ShellQuote(work) + " && env" + " NEMBO_API_URL=https://127.0.0.1:" + std::to_string(api.port()) +
+        "cd " + ShellQuote(work) + " && env" + " NEMBO_API_URL=https://127.0.0.1:" + std::to_string(api.Port()) +
         " SSL_CERT_FILE=" + ShellQuote(testsupport::PkiDir() + "/ca.crt") + " NEMBO_DRIVE_C=" + ShellQuote(drive) +
         " HOME=" + ShellQuote(work) + " XDG_DOCUMENTS_DIR=" + ShellQuote(work + "/docs") + " " + testsupport::Python() +
         " " + ShellQuote(std::string(NEMBO_PEERS_DIR) + "/scripted_browser.py") + " " + ShellQuote(NEMBO_AGENT_BIN) +

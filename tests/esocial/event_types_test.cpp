@@ -51,14 +51,15 @@ TEST(EventTypes, TablesAgree) {
     // Value names: "teS" and the digits of the code text find the row by kind 0.
     std::string_view codigo = linha.TipoEventoString;
     if (codigo.size() == 6 && platform::StrToIntDef(codigo.substr(2), -1) > 0) {
-      auto porNome = GetMatrixEventoInfo(0, "teS" + std::string(codigo.substr(2)), linha.VersaoeSocialAte);
+      auto porNome = GetMatrixEventoInfo(chTipoEvento, "teS" + std::string(codigo.substr(2)), linha.VersaoeSocialAte);
       EXPECT_EQ(porNome.TipoEvento, linha.TipoEvento);
     }
-    EXPECT_EQ(GetMatrixEventoInfo(1, linha.TipoEventoString, linha.VersaoeSocialDe).TipoEvento, linha.TipoEvento);
+    EXPECT_EQ(GetMatrixEventoInfo(chTipoEventoString, linha.TipoEventoString, linha.VersaoeSocialDe).TipoEvento,
+              linha.TipoEvento);
     // The element to sign is looked up by the type's value name: every name, not only the
     // numbered ones, must lead back to this row.
     EXPECT_EQ(TipoEventoToEventoString(linha.TipoEvento, linha.VersaoeSocialDe),
-              GetMatrixEventoInfo(1, linha.TipoEventoString, linha.VersaoeSocialDe).EventoString);
+              GetMatrixEventoInfo(chTipoEventoString, linha.TipoEventoString, linha.VersaoeSocialDe).EventoString);
 
     // The element recognises its own row under every version of the row's range.
     if (!Placeholder(linha)) {
@@ -67,7 +68,8 @@ TEST(EventTypes, TablesAgree) {
         bool ok = false;
         EXPECT_EQ(Reconhece(Documento(linha.EventoString), v, &ok), linha.TipoEvento);
         EXPECT_TRUE(ok);
-        EXPECT_EQ(GetMatrixEventoInfo(5, linha.StrEventoToTipoEvento, v).TipoEvento, linha.TipoEvento);
+        EXPECT_EQ(GetMatrixEventoInfo(chStrEventoToTipoEvento, linha.StrEventoToTipoEvento, v).TipoEvento,
+                  linha.TipoEvento);
       }
     }
 
@@ -83,10 +85,9 @@ TEST(EventTypes, TablesAgree) {
     if (linha.Schema != schNaoIdentificado) {
       std::string stem = eSocialSchemaToStr(linha.Schema);
       EXPECT_TRUE(platform::SameText(stem, linha.EventoString) || "evt" + stem == linha.EventoString) << stem;
-      EXPECT_EQ(GetMatrixEventoInfo(4, "sch" + stem, linha.VersaoeSocialAte).Schema, linha.Schema);
+      EXPECT_EQ(GetMatrixEventoInfo(chSchema, "sch" + stem, linha.VersaoeSocialAte).Schema, linha.Schema);
     }
-    bool linhaDeEvento = r < 40 || (r >= 63 && r < 76);
-    if (linhaDeEvento) {
+    if (linha.LinhaDeEvento) {
       EXPECT_EQ(TipoEventoToeSocialSchema(linha.TipoEvento, linha.VersaoeSocialAte), linha.Schema);
     }
   }
@@ -240,15 +241,15 @@ TEST(EventTypes, MatrixLookup) {
   EXPECT_EQ(padrao.VersaoeSocialAte, veS01_00_00);
   EXPECT_EQ(padrao.EventoString, "");
   EXPECT_EQ(padrao.TipoEventoString, "");
-  EXPECT_EQ(GetMatrixEventoInfo(0, "teS9999", veS01_03_00).TipoEvento, teErro);
-  EXPECT_EQ(GetMatrixEventoInfo(0, "tes1000", veS01_03_00).TipoEvento, teErro);
-  EXPECT_EQ(GetMatrixEventoInfo(4, "schEvtToxic", veS01_03_00).TipoEvento, teS2221);
-  EXPECT_EQ(GetMatrixEventoInfo(4, "schevtToxic", veS01_03_00).TipoEvento, teErro);
-  EXPECT_EQ(GetMatrixEventoInfo(6, "S-5001", veS01_03_00).EventoString, "evtBasesTrab");
+  EXPECT_EQ(GetMatrixEventoInfo(chTipoEvento, "teS9999", veS01_03_00).TipoEvento, teErro);
+  EXPECT_EQ(GetMatrixEventoInfo(chTipoEvento, "tes1000", veS01_03_00).TipoEvento, teErro);
+  EXPECT_EQ(GetMatrixEventoInfo(chSchema, "schEvtToxic", veS01_03_00).TipoEvento, teS2221);
+  EXPECT_EQ(GetMatrixEventoInfo(chSchema, "schevtToxic", veS01_03_00).TipoEvento, teErro);
+  EXPECT_EQ(GetMatrixEventoInfo(chStrEventoToTipoEvento2, "S-5001", veS01_03_00).EventoString, "evtBasesTrab");
   // The first row that matches answers: S-4000 and S-4999 share the element "NI".
-  EXPECT_EQ(GetMatrixEventoInfo(3, "NI", veS01_03_00).TipoEvento, teS4000);
-  EXPECT_EQ(GetMatrixEventoInfo(3, "evtBaixa", veS01_03_00).Observacao, "");
-  EXPECT_EQ(GetMatrixEventoInfo(1, "S-1220", veS01_00_00).Observacao, "Evento não identificado");
+  EXPECT_EQ(GetMatrixEventoInfo(chEventoString, "NI", veS01_03_00).TipoEvento, teS4000);
+  EXPECT_EQ(GetMatrixEventoInfo(chEventoString, "evtBaixa", veS01_03_00).Observacao, "");
+  EXPECT_EQ(GetMatrixEventoInfo(chTipoEventoString, "S-1220", veS01_00_00).Observacao, "Evento não identificado");
 }
 
 TEST(EventTypes, Schemas) {

@@ -22,9 +22,9 @@ Peer::Peer(const std::string& script, const std::vector<std::string>& args, std:
   int out[2];
   if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   std::string path = std::string(NEMBO_PEERS_DIR) + "/" + script;
-  pid_ = fork();
-  if (pid_ < 0) throw std::runtime_error("fork failed");
-  if (pid_ == 0) {
+  FPid = fork();
+  if (FPid < 0) throw std::runtime_error("fork failed");
+  if (FPid == 0) {
     dup2(out[1], 1);
     std::vector<std::string> all{Python(), "-u", path};
     all.insert(all.end(), args.begin(), args.end());
@@ -47,20 +47,20 @@ Peer::Peer(const std::string& script, const std::vector<std::string>& args, std:
   }
   close(out[0]);
   if (line.rfind("READY ", 0) != 0) {
-    stop();
+    Stop();
     throw std::runtime_error("stand-in " + script + " did not start: " + line);
   }
-  port_ = std::atoi(line.c_str() + 6);
+  FPort = std::atoi(line.c_str() + 6);
 }
 
-Peer::~Peer() { stop(); }
+Peer::~Peer() { Stop(); }
 
-int Peer::stop() {
-  if (pid_ <= 0) return 0;
-  kill(pid_, SIGTERM);
+int Peer::Stop() {
+  if (FPid <= 0) return 0;
+  kill(FPid, SIGTERM);
   int status = 0;
-  waitpid(pid_, &status, 0);
-  pid_ = -1;
+  waitpid(FPid, &status, 0);
+  FPid = -1;
   return status;
 }
 

@@ -16,13 +16,13 @@ class Peer {
   Peer(const Peer&) = delete;
   Peer& operator=(const Peer&) = delete;
 
-  int port() const { return port_; }
+  int Port() const { return FPort; }
   // Sends SIGTERM and waits; returns the exit status (as from waitpid).
-  int stop();
+  int Stop();
 
  private:
-  int pid_ = -1;
-  int port_ = 0;
+  int FPid = -1;
+  int FPort = 0;
 };
 
 // The Debian interpreter when present: a version-manager shim on PATH costs a second a start.

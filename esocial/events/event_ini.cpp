@@ -1,0 +1,140 @@
+#include "esocial/events/event_ini.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+#include <vector>
+
+#include "esocial/event_base.h"
+#include "esocial/trivo_esocial.h"
+#include "platform/convert_error.h"
+#include "platform/number_text.h"
+#include "platform/strings.h"
+#include "platform/text_file.h"
+#include "platform/text_utils.h"
+
+namespace esocial {
+
+TLeitorIniEvento::TLeitorIniEvento(const std::string& AIniString) {
+  const auto tem = [&](char c) { return AIniString.find(c) != std::string::npos; };
+  if (tem('[') && tem(']') && tem('=')) {
+    FIni.LoadFromText(AIniString);
+    return;
+  }
+  if (platform::Trim(AIniString).empty()) throw std::runtime_error("String INI informada não é válida.");
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(AIniString, ec))
+    throw std::runtime_error("Arquivo: " + AIniString + " não encontrado.");
+  FIni.LoadFromText(platform::LoadTextFileCrLf(AIniString));
+}
+
+std::string TLeitorIniEvento::Texto(std::string_view Secao, std::string_view Chave, std::string_view Padrao) const {
+  return FIni.ReadString(Secao, Chave, Padrao);
+}
+
+int TLeitorIniEvento::Inteiro(std::string_view Secao, std::string_view Chave, int Padrao) const {
+  const std::int64_t valor = FIni.ReadInteger(Secao, Chave, Padrao);
+  return valor < INT32_MIN || valor > INT32_MAX ? Padrao : static_cast<int>(valor);
+}
+
+double TLeitorIniEvento::Decimal(std::string_view Secao, std::string_view Chave) const {
+  double valor = 0;
+  return platform::TryTextToFloat(Texto(Secao, Chave), valor) ? valor : 0;
+}
+
+platform::TDateTime TLeitorIniEvento::Data(std::string_view Secao, std::string_view Chave) const {
+  const std::string texto = platform::Trim(Texto(Secao, Chave, "0"));
+  if (texto.empty() || texto == "0") return 0;
+  std::vector<std::string> partes(1);
+  for (char c : texto) {
+    if (c == '/' || c == '-' || c == '.')
+      partes.emplace_back();
+    else
+      partes.back() += c;
+  }
+  int dia = 0, mes = 0, ano = 0;
+  platform::TDateTime data = 0;
+  const bool lida = partes.size() == 3 && platform::TemSomenteDigitos(partes[0]) &&
+                    platform::TemSomenteDigitos(partes[1]) && platform::TemSomenteDigitos(partes[2]) &&
+                    (partes[2].size() == 2 || partes[2].size() == 4) && partes[0].size() <= 2 && partes[1].size() <= 2;
+  if (lida) {
+    dia = platform::StrToIntDef(partes[0], 0);
+    mes = platform::StrToIntDef(partes[1], 0);
+    ano = platform::StrToIntDef(partes[2], 0) + (partes[2].size() == 2 ? 2000 : 0);
+  }
+  if (!lida || !platform::TryEncodeDate(ano, mes, dia, data))
+    throw platform::EConvertError("'" + texto + "' is not a valid date");
+  return data;
+}
+
+void TLeitorIniEvento::LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const {
+  Evento.Id = Texto(Raiz, "Id");
+  Evento.Sequencial = Inteiro(Raiz, "Sequencial");
+}
+
+TModoLancamento TLeitorIniEvento::ModoLancamento(std::string_view Raiz) const {
+  return Codigo(Raiz, "ModoLancamento", "inclusao", StrToModoLancamento);
+}
+
+void TLeitorIniEvento::LerIdeEvento(TIdeEvento& IdeEvento) const {
+  IdeEvento.ProcEmi = Codigo("ideEvento", "procEmi", "1", StrToProcEmi);
+  IdeEvento.VerProc = Texto("ideEvento", "verProc");
+}
+
+void TLeitorIniEvento::LerIdeEvento2(TIdeEvento2& IdeEvento, bool LerIndGuia) const {
+  IdeEvento.indRetif = Codigo("ideEvento", "indRetif", "1", StrToIndRetificacao);
+  IdeEvento.NrRecibo = Texto("ideEvento", "nrRecibo");
+  if (LerIndGuia) IdeEvento.indGuia = Texto("ideEvento", "indGuia");
+  LerIdeEvento(IdeEvento);
+}
+
+void TLeitorIniEvento::LerIdeEvento3(TIdeEvento3& IdeEvento, bool LerIndGuia) const {
+  LerIdeEvento2(IdeEvento, LerIndGuia);
+  LerApuracao(IdeEvento.IndApuracao, IdeEvento.perApur);
+}
+
+void TLeitorIniEvento::LerIdeEvento4(TIdeEvento4& IdeEvento, bool LerIndGuia) const {
+  LerApuracao(IdeEvento.IndApuracao, IdeEvento.perApur);
+  if (LerIndGuia) IdeEvento.indGuia = Texto("ideEvento", "indGuia");
+  LerIdeEvento(IdeEvento);
+}
+
+void TLeitorIniEvento::LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const {
+  IndApuracao = Codigo("ideEvento", "indApuracao", "1", StrToIndApuracao);
+  perApur = Texto("ideEvento", "perApur");
+}
+
+void TLeitorIniEvento::LerIdeEmpregador(TIdeEmpregador& IdeEmpregador, const TeSocialEvento& Evento,
+                                        bool DefinirOrgaoPublico) const {
+  if (DefinirOrgaoPublico)
+    IdeEmpregador.OrgaoPublico = Evento.Configuracoes().Geral->TipoEmpregador() == teOrgaoPublico;
+  IdeEmpregador.TpInsc = Codigo("ideEmpregador", "tpInsc", "1", StrToTpInsc);
+  IdeEmpregador.NrInsc = Texto("ideEmpregador", "nrInsc");
+}
+
+std::string TLeitorIniEvento::NomeSecao(std::string_view Prefixo, int Numero, int Largura) {
+  return std::string(Prefixo) + platform::InteiroComZeros(Numero, Largura);
+}
+
+void TLeitorIniEvento::LerLista(
+    std::string_view Prefixo, int Largura, std::string_view Chave,
+    const std::function<void(int Numero, const std::string& Secao, const std::string& Valor)>& Item) const {
+  // A longer number would be cut to its first digits and name an earlier section again.
+  int ultimo = 0;
+  for (int i = 0; i < Largura && ultimo < 100000; ++i) ultimo = ultimo * 10 + 9;
+  for (int numero = 1; numero <= ultimo; ++numero) {
+    const std::string secao = NomeSecao(Prefixo, numero, Largura);
+    const std::string valor = Texto(secao, Chave, "FIM");
+    if (valor == "FIM" || valor.empty()) break;
+    Item(numero, secao, valor);
+  }
+}
+
+bool GerarEAtribuirXML(TeSocialEvento& Evento) {
+  Evento.GerarXML();
+  Evento.SetXML(Evento.XML());
+  return true;
+}
+
+}  // namespace esocial

@@ -1,0 +1,92 @@
+#pragma once
+// The reader under every unit's LerArqIni: event INI input, one section per XML group named
+// as the group's element, one key per field named as the element, section and key names
+// matched without regard to letter case. A unit reads its own sections and keys with the typed
+// reads; the steps all units share are here:
+//
+//   bool TEvtTabRubrica::LerArqIni(const std::string& AIniString) {
+//     TLeitorIniEvento ini(AIniString);
+//     ini.LerIdentificacao(*this, "evtTabRubrica");
+//     ModoLancamento = ini.ModoLancamento("evtTabRubrica");
+//     ini.LerIdeEvento(IdeEvento);
+//     ini.LerIdeEmpregador(IdeEmpregador, *this);
+//     ... the unit's sections ...
+//     return GerarEAtribuirXML(*this);
+//   }
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "esocial/layout_enums.h"
+#include "esocial/records_identification.h"
+#include "platform/date_time.h"
+#include "platform/ini.h"
+
+namespace esocial {
+
+class TeSocialEvento;
+
+class TLeitorIniEvento {
+ public:
+  // A text that holds "[", "]" and "=" is INI text; any other text names an INI file. An empty
+  // text raises std::runtime_error "String INI informada não é válida.", a missing file
+  // "Arquivo: <name> não encontrado.".
+  explicit TLeitorIniEvento(const std::string& AIniString);
+
+  const platform::TIniFile& Ini() const { return FIni; }
+  bool SecaoExiste(std::string_view Secao) const { return FIni.SectionExists(Secao); }
+
+  std::string Texto(std::string_view Secao, std::string_view Chave, std::string_view Padrao = "") const;
+  int Inteiro(std::string_view Secao, std::string_view Chave, int Padrao = 0) const;
+  // "." or "," as decimal separator; 0 when empty or not a number.
+  double Decimal(std::string_view Secao, std::string_view Chave) const;
+  // Day, month and year (4 or 2 digits) separated by "/", "-" or "."; "0" or empty is the zero
+  // date; any other text raises platform::EConvertError.
+  platform::TDateTime Data(std::string_view Secao, std::string_view Chave) const;
+  // A layout code read with its default and converted by a StrTo... routine (a code outside
+  // its list gives the first value).
+  template <class E>
+  E Codigo(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+           E (*Converter)(bool&, std::string_view)) const {
+    bool ok = false;
+    return Converter(ok, Texto(Secao, Chave, Padrao));
+  }
+
+  // The root section: Id (default empty) and Sequencial (default 0).
+  void LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const;
+  // A table event's mode in the root section: default "inclusao".
+  TModoLancamento ModoLancamento(std::string_view Raiz) const;
+  // Section ideEvento: procEmi (default "1") and verProc.
+  void LerIdeEvento(TIdeEvento& IdeEvento) const;
+  // indRetif (default "1") and nrRecibo, indGuia when asked, then the common keys.
+  void LerIdeEvento2(TIdeEvento2& IdeEvento, bool LerIndGuia = false) const;
+  // indRetif (default "1"), nrRecibo, indApuracao (default "1"), perApur, indGuia when asked,
+  // then the common keys.
+  void LerIdeEvento3(TIdeEvento3& IdeEvento, bool LerIndGuia) const;
+  // indApuracao (default "1"), perApur, indGuia when asked, then the common keys.
+  void LerIdeEvento4(TIdeEvento4& IdeEvento, bool LerIndGuia) const;
+  // Section ideEmpregador: tpInsc (default "1") and nrInsc; OrgaoPublico, unless the unit
+  // keeps it, from the configured employer kind (not from the INI).
+  void LerIdeEmpregador(TIdeEmpregador& IdeEmpregador, const TeSocialEvento& Evento,
+                        bool DefinirOrgaoPublico = true) const;
+
+  // The sections of a list: Prefixo followed by 1, 2, 3 ... padded with zeros to Largura
+  // digits. For each, the first key Chave is read with the default "FIM"; the list ends at
+  // "FIM" or an empty value, or after the last number Largura digits can name. Item receives
+  // the number, the section's name and the first key's value. A list inside a list item
+  // passes its own group name plus the outer number (NomeSecao) as Prefixo.
+  void LerLista(std::string_view Prefixo, int Largura, std::string_view Chave,
+                const std::function<void(int Numero, const std::string& Secao, const std::string& Valor)>& Item) const;
+  static std::string NomeSecao(std::string_view Prefixo, int Numero, int Largura);
+
+ private:
+  void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
+
+  platform::TIniFile FIni;
+};
+
+// The last steps of every LerArqIni: GerarXML, then the written text assigned to XML (which
+// signs and validates it). Returns true.
+bool GerarEAtribuirXML(TeSocialEvento& Evento);
+
+}  // namespace esocial

@@ -1,0 +1,31 @@
+#pragma once
+// S-2555, consolidation of labour process taxes: the event unit. The event's model, writer and INI reader belong here;
+// until they are, the event holds, signs and validates its document only.
+#include "esocial/events/event_unit.h"
+
+namespace esocial::s2555 {
+
+class TEvtConsolidContProc : public TeSocialEvento {
+ public:
+  using TeSocialEvento::TeSocialEvento;
+};
+
+class TS2555CollectionItem : public TItemEvento<TEvtConsolidContProc, teS2555> {
+ public:
+  using TItemEvento::TItemEvento;
+  TEvtConsolidContProc& evtConsolidContProc() const { return Evento(); }
+};
+
+class TS2555Collection : public TColecaoEventos<TS2555CollectionItem> {
+ public:
+  using TColecaoEventos::TColecaoEventos;
+  TS2555CollectionItem& Add() { return New(); }
+};
+
+}  // namespace esocial::s2555
+
+namespace esocial {
+using s2555::TEvtConsolidContProc;
+using s2555::TS2555Collection;
+using s2555::TS2555CollectionItem;
+}  // namespace esocial

@@ -1,0 +1,54 @@
+#pragma once
+// Shared by the eSocial tests: a component set up as the agent sets it (layout S-1.03.00, files
+// by employer) with the OpenSSL back end, the libxml2 signer, a PKCS#12 certificate of the test
+// PKI and the official schemas; small event documents; and the checks every test file needs.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "esocial/trivo_esocial.h"
+
+namespace esocialtest {
+
+// The employer of the test documents and of the test certificate.
+inline constexpr const char* kEmpregador = "12345678000195";
+
+std::string Schemas();
+
+// The message of what f raises; empty when it raises nothing.
+std::string MensagemDe(const std::function<void()>& f);
+
+struct TComponente {
+  std::unique_ptr<esocial::TTrivoeSocial> eSocial;
+  std::string pastaSalvar;  // a fresh folder per component
+  // Where the employer's event files go.
+  std::string PastaEmpregador() const { return pastaSalvar + "/" + kEmpregador; }
+  esocial::TEventos& Eventos() const { return eSocial->Eventos(); }
+};
+
+// Without the certificate only signed documents can be loaded.
+TComponente NovoComponente(bool comCertificado = true);
+
+// An event document under layout S-1.03.00: the XML declaration, the eSocial root with the
+// element's namespace, the element with its Id holding the groups. Formatted puts each group
+// on an indented line of its own; otherwise the document is one line.
+std::string Evento(const std::string& elemento, const std::string& id, const std::vector<std::string>& grupos,
+                   bool formatado = false);
+// The same with an element that the schema does not check: enough for recognition, carrying a
+// Signature element (not a real signature), so that assigning it neither signs nor validates.
+std::string EventoComAssinatura(const std::string& elemento, const std::string& id);
+
+// Unsigned documents valid against their official schemas once signed.
+std::string EventoS1000(bool formatado = false, const std::string& verProc = "NEMBO 1.0");
+std::string EventoS1010(bool formatado = false);
+std::string EventoS3000(bool formatado = false);
+std::string EventoS1299(bool formatado = false);
+
+// True when xmlsec1 accepts the document's signature, trusting only the test CA.
+bool Xmlsec1Aceita(const std::string& xml, std::string* saida = nullptr);
+
+// The names of a folder's files, sorted.
+std::vector<std::string> Arquivos(const std::string& pasta);
+
+}  // namespace esocialtest
