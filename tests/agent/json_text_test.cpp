@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "support/message_of.h"
+
 using agent::kMaxJsonValues;
 using agent::ParseJsonText;
 
@@ -15,15 +17,6 @@ std::string Repeat(const std::string& s, std::size_t n) {
   out.reserve(s.size() * n);
   for (std::size_t i = 0; i < n; ++i) out += s;
   return out;
-}
-
-std::string ErrorOf(const std::string& text) {
-  try {
-    ParseJsonText(text);
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "";
 }
 
 TEST(JsonText, ShapeBoundsAndWhatTheyDoNotCount) {
@@ -44,9 +37,9 @@ TEST(JsonText, ShapeBoundsAndWhatTheyDoNotCount) {
        "more than " + std::to_string(kMaxJsonValues) + " values"},
   };
   for (const auto& c : cases) {
-    std::string error = ErrorOf(c.text);
+    std::string error = testsupport::MessageOf([&] { ParseJsonText(c.text); });
     if (c.error.empty())
-      EXPECT_EQ(error, "") << c.what;
+      EXPECT_EQ(error, testsupport::kNoError) << c.what;
     else
       EXPECT_NE(error.find(c.error), std::string::npos) << c.what << ": " << error;
   }
