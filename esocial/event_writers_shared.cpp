@@ -176,11 +176,7 @@ void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {
           AtributoNfs(g, "dtEmisNF", platform::FormatDateTime("yyyy-mm-dd", emissao)) +
           AtributoNfs(g, "vlrBruto", nfs.vlrBruto) + AtributoNfs(g, "vrCPDescPR", nfs.vrCPDescPR) +
           AtributoNfs(g, "vrRatDescPR", nfs.vrRatDescPR) + AtributoNfs(g, "vrSenarDesc", nfs.vrSenarDesc);
-      // Opened by its name, so that the chain of open groups the alerts show holds "<nfs>"
-      // and its closing removes it (a whole start tag would stay in it, one per invoice);
-      // the attributes then go into the start tag just written.
-      g.wGrupo("nfs");
-      g.ArquivoFormatoXML.insert(g.ArquivoFormatoXML.rfind('>'), atributos);
+      g.wGrupo("nfs" + atributos);
     }
     Gerador().wGrupo("/nfs");
   }
