@@ -3,6 +3,7 @@
 
 #include "dfe/xml_writer.h"
 #include "esocial/event_base.h"
+#include "esocial/event_writers_internal.h"
 
 namespace esocial {
 
@@ -19,10 +20,10 @@ void EscreverLocalDomestico(TeSocialEvento& Evento, const std::string& Grupo, co
   dfe::TGerador& g = Evento.Gerador();
   g.wGrupo(Grupo);
   g.wCampo(tcStr, "", "tpLograd", 1, 4, OcorrenciaTpLograd, pLocal.TpLograd);
-  g.wCampo(tcStr, "", "dscLograd", 1, 80, 1, pLocal.DscLograd);
+  g.wCampo(tcStr, "", "dscLograd", 1, MaximoDscLograd(Evento.VersaoDF()), 1, pLocal.DscLograd);
   g.wCampo(tcStr, "", "nrLograd", 1, 10, 1, pLocal.NrLograd);
   g.wCampo(tcStr, "", "complemento", 0, 30, 0, pLocal.Complemento);
-  g.wCampo(tcStr, "", "bairro", 0, 60, 0, pLocal.Bairro);
+  g.wCampo(tcStr, "", "bairro", 0, MaximoBairro(Evento.VersaoDF()), 0, pLocal.Bairro);
   g.wCampo(tcStr, "", "cep", 1, 8, 1, pLocal.Cep);
   g.wCampo(tcInt, "", "codMunic", 7, 7, 1, pLocal.CodMunic);
   g.wCampo(tcStr, "", "uf", 2, 2, 1, pLocal.Uf);
@@ -223,7 +224,7 @@ void TeSocialEvento::GerarRemuneracao(const TRemuneracao& pRemuneracao) {
   Gerador().wGrupo("remuneracao");
   Gerador().wCampo(tcDe2, "", "vrSalFx", 1, 14, 1, pRemuneracao.VrSalFx);
   Gerador().wCampo(tcStr, "", "undSalFixo", 1, 1, 1, UndSalFixoToStr(pRemuneracao.UndSalFixo));
-  Gerador().wCampo(tcStr, "", "dscSalVar", 0, 255, 0, pRemuneracao.DscSalVar);
+  Gerador().wCampo(tcStr, "", "dscSalVar", 0, VersaoDF() >= veS01_00_00 ? 999 : 255, 0, pRemuneracao.DscSalVar);
   Gerador().wGrupo("/remuneracao");
 }
 

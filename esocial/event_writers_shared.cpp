@@ -74,14 +74,14 @@ void TeSocialEvento::GerarIdeFolhaPagto(const TIdeFolhaPagto& pIdeFolhaPagto) {
   if (pIdeFolhaPagto.perApur.empty()) return;
   Gerador().wGrupo("ideFolhaPagto");
   Gerador().wCampo(tcStr, "", "indApuracao", 1, 1, 1, IndApuracaoToStr(pIdeFolhaPagto.indApuracao));
-  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, pIdeFolhaPagto.perApur);
+  Gerador().wCampo(tcStr, "", "perApur", MinimoPerApur(VersaoDF()), 7, 1, pIdeFolhaPagto.perApur);
   Gerador().wGrupo("/ideFolhaPagto");
 }
 
 void TeSocialEvento::GerarIdeFolhaPagtoPerApur(const TIdeFolhaPagto& pIdeFolhaPagto) {
   if (pIdeFolhaPagto.perApur.empty()) return;
   Gerador().wGrupo("ideFolhaPagto");
-  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, pIdeFolhaPagto.perApur);
+  Gerador().wCampo(tcStr, "", "perApur", MinimoPerApur(VersaoDF()), 7, 1, pIdeFolhaPagto.perApur);
   Gerador().wGrupo("/ideFolhaPagto");
 }
 

@@ -370,6 +370,97 @@ TEST(EventWriters, ListLimits) {
   }
 }
 
+// Values at the edge of the sizes the S-1 schemas allow raise no alert there; the 2.x layouts
+// keep their narrower sizes.
+TEST(EventWriters, SizesFollowTheLayout) {
+  const std::string dscLograd(100, 'D'), bairro(90, 'B');
+  TBrasil brasil;
+  brasil.DscLograd = dscLograd;
+  brasil.NrLograd = "1";
+  brasil.Bairro = bairro;
+  brasil.Cep = "01001000";
+  brasil.CodMunic = 3550308;
+  brasil.UF = "SP";
+  TExterior exterior;
+  exterior.PaisResid = "239";
+  exterior.DscLograd = dscLograd;
+  exterior.NrLograd = "1";
+  exterior.Bairro = bairro;
+  exterior.NmCid = "Lisboa";
+  TLocalTempDom localTempDom;
+  localTempDom.DscLograd = dscLograd;
+  localTempDom.NrLograd = "1";
+  localTempDom.Bairro = bairro;
+  localTempDom.Cep = "01001000";
+  localTempDom.CodMunic = 3550308;
+  localTempDom.Uf = "SP";
+  TRemuneracao remuneracao;
+  remuneracao.VrSalFx = 1;
+  remuneracao.DscSalVar = std::string(999, 'V');
+  TRubricaCollection rubricas;
+  TRubricaCollectionItem& rubrica = rubricas.New();
+  rubrica.codRubr = "R1";
+  rubrica.ideTabRubr = "T1";
+  rubrica.qtdRubr = 9999999999.99;
+  rubrica.vrRubr = 1;
+  // An annual period is the year alone where the event writes indApuracao.
+  TIdeEvento3 anual3;
+  anual3.IndApuracao = ipaAnual;
+  anual3.perApur = "2024";
+  anual3.VerProc = "1";
+  TIdeEvento4 anual4;
+  anual4.IndApuracao = ipaAnual;
+  anual4.perApur = "2024";
+  anual4.VerProc = "1";
+  TIdeFolhaPagto folhaAnual;
+  folhaAnual.indApuracao = ipaAnual;
+  folhaAnual.perApur = "2024";
+
+  struct Caso {
+    std::string nome;
+    TVersaoeSocial versao;
+    Escrita escrever;
+    std::vector<std::string> alertas;  // the tags alerted
+  };
+  const auto ambas = [](const std::string& nome, const Escrita& escrever, const std::vector<std::string>& alertas2x) {
+    return std::vector<Caso>{{nome, veS01_03_00, escrever, {}}, {nome, ve02_05_00, escrever, alertas2x}};
+  };
+  std::vector<Caso> casos;
+  for (const auto& par : {
+           ambas("brasil", [&](TeSocialEvento& e) { e.GerarEnderecoBrasil(brasil); }, {"dscLograd", "bairro"}),
+           ambas("exterior", [&](TeSocialEvento& e) { e.GerarEnderecoExterior(exterior); }, {"dscLograd", "bairro"}),
+           ambas("localTempDom", [&](TeSocialEvento& e) { e.GerarLocalTempDom(localTempDom); },
+                 {"dscLograd", "bairro"}),
+           ambas("dscSalVar", [&](TeSocialEvento& e) { e.GerarRemuneracao(remuneracao); }, {"dscSalVar"}),
+           ambas("qtdRubr", [&](TeSocialEvento& e) { e.GerarItensRemun(rubricas, "itensRemun"); }, {"qtdRubr"}),
+           ambas("annual ideEvento3", [&](TeSocialEvento& e) { e.GerarIdeEvento3(anual3, true, true, false); },
+                 {"perApur"}),
+           ambas("annual ideEvento4", [&](TeSocialEvento& e) { e.GerarIdeEvento4(anual4, true, false); }, {"perApur"}),
+           ambas("annual ideFolhaPagto", [&](TeSocialEvento& e) { e.GerarIdeFolhaPagto(folhaAnual); }, {"perApur"}),
+           ambas("annual ideFolhaPagto perApur", [&](TeSocialEvento& e) { e.GerarIdeFolhaPagtoPerApur(folhaAnual); },
+                 {"perApur"}),
+       })
+    casos.insert(casos.end(), par.begin(), par.end());
+  // Without indApuracao the period is a month under every layout.
+  casos.push_back({"monthly ideEvento3",
+                   veS01_03_00,
+                   [&](TeSocialEvento& e) { e.GerarIdeEvento3(anual3, true, false, false); },
+                   {"perApur"}});
+
+  TEscritor escritor;
+  for (const Caso& caso : casos) {
+    std::vector<std::string> alertas;
+    escritor.Saida(
+        caso.versao,
+        [&](TeSocialEvento& e) {
+          e.Gerador().Opcoes.FormatoAlerta = "%TAG%";
+          caso.escrever(e);
+        },
+        &alertas);
+    EXPECT_EQ(alertas, caso.alertas) << caso.nome << " under " << VersaoeSocialToStr(caso.versao);
+  }
+}
+
 TEST(EventWriters, EmployerInscriptionFollowsTheEmployerKind) {
   struct Caso {
     TEmpregador tipo;
