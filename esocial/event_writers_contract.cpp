@@ -30,6 +30,15 @@ void EscreverLocalDomestico(TeSocialEvento& Evento, const std::string& Grupo, co
   g.wGrupo("/" + Grupo);
 }
 
+// ideEstabVinc without its presence test: the temporary work of the S-1 layouts requires it.
+void EscreverIdeEstabVinc(TeSocialEvento& Evento, const TIdeEstabVinc& pIdeEstabVinc) {
+  dfe::TGerador& g = Evento.Gerador();
+  g.wGrupo("ideEstabVinc");
+  g.wCampo(tcStr, "", "tpInsc", 1, 1, 1, TpInscToStr(pIdeEstabVinc.TpInsc));
+  g.wCampo(tcStr, "", "nrInsc", 1, 15, 1, pIdeEstabVinc.NrInsc);
+  g.wGrupo("/ideEstabVinc");
+}
+
 // The training codes the layout accepts.
 bool CodTreiCapValido(int Codigo) { return Codigo == 1006 || Codigo == 1207 || (Codigo >= 3701 && Codigo <= 3719); }
 
@@ -90,7 +99,10 @@ void TeSocialEvento::GerarInfoCeletista(const TInfoCeletista& pInfoCeletista) {
 void TeSocialEvento::GerarFGTS(const TFGTS& pFGTS) {
   Gerador().wGrupo("FGTS");
   if (VersaoDF() <= ve02_05_00) Gerador().wCampo(tcStr, "", "opcFGTS", 1, 1, 1, OpcFGTSToStr(pFGTS.OpcFGTS));
-  Gerador().wCampo(tcDat, "", "dtOpcFGTS", 0, 10, 0, pFGTS.DtOpcFGTS);
+  if (VersaoDF() >= veS01_00_00)
+    Gerador().wCampo(tcDat, "", "dtOpcFGTS", 10, 10, 1, pFGTS.DtOpcFGTS);
+  else
+    Gerador().wCampo(tcDat, "", "dtOpcFGTS", 0, 10, 0, pFGTS.DtOpcFGTS);
   Gerador().wGrupo("/FGTS");
 }
 
@@ -100,7 +112,7 @@ void TeSocialEvento::GerarTrabTemporario(const TTrabTemporario& pTrabTemporario)
   Gerador().wCampo(tcInt, "", "hipLeg", 1, 1, 1, pTrabTemporario.hipLeg);
   Gerador().wCampo(tcStr, "", "justContr", 1, 999, 1, pTrabTemporario.justContr);
   if (VersaoDF() >= veS01_00_00)
-    GerarIdeEstabVinc(pTrabTemporario.IdeEstabVinc);
+    EscreverIdeEstabVinc(*this, pTrabTemporario.IdeEstabVinc);
   else
     GerarIdeTomadorServ(pTrabTemporario.IdeTomadorServ);
   GerarIdeTrabSubstituido(pTrabTemporario.IdeTrabSubstituido);
@@ -120,11 +132,7 @@ void TeSocialEvento::GerarIdeTomadorServ(const TIdeTomadorServ& pIdeTomadorServ)
 }
 
 void TeSocialEvento::GerarIdeEstabVinc(const TIdeEstabVinc& pIdeEstabVinc) {
-  if (pIdeEstabVinc.NrInsc.empty()) return;
-  Gerador().wGrupo("ideEstabVinc");
-  Gerador().wCampo(tcStr, "", "tpInsc", 1, 1, 1, TpInscToStr(pIdeEstabVinc.TpInsc));
-  Gerador().wCampo(tcStr, "", "nrInsc", 1, 15, 1, pIdeEstabVinc.NrInsc);
-  Gerador().wGrupo("/ideEstabVinc");
+  if (!pIdeEstabVinc.NrInsc.empty()) EscreverIdeEstabVinc(*this, pIdeEstabVinc);
 }
 
 void TeSocialEvento::GerarIdeTrabSubstituido(const TIdeTrabSubstituidoCollection& pIdeTrabSubstituido) {
@@ -284,7 +292,7 @@ void TeSocialEvento::GerarHorContratual(const THorContratual& pHorContratual) {
   Gerador().wCampo(tcStr, "", "tmpParc", 1, 1, 1, TmpParcToStr(h.tmpParc));
   if (!ate25) {
     Gerador().wCampo(tcStr, "", "horNoturno", 0, 1, 0, SimNaoToStr(h.horNoturno));
-    Gerador().wCampo(tcStr, "", "dscJorn", 0, 999, 0, h.dscJorn);
+    Gerador().wCampo(tcStr, "", "dscJorn", 1, 999, 1, h.dscJorn);
   } else {
     GerarHorario(h.horario);
   }

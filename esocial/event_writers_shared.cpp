@@ -25,8 +25,16 @@ void EscreverIdeVinculo(TeSocialEvento& Evento, const TIdeVinculo& pIdeVinculo, 
   g.wCampo(tcStr, "", "cpfTrab", 11, 11, 1, pIdeVinculo.cpfTrab);
   if (!Reduzido && Evento.VersaoDF() <= ve02_05_00)
     g.wCampo(tcStr, "", "nisTrab", 1, 11, OcorrenciaNisTrab(pIdeVinculo.codCateg), pIdeVinculo.nisTrab);
-  if (GeraMatricula) g.wCampo(tcStr, "", "matricula", MinMatricula, 30, 0, pIdeVinculo.matricula);
-  if (GeraCodCateg && !Reduzido) g.wCampo(tcInt, "", "codCateg", 3, 3, 0, pIdeVinculo.codCateg);
+  const bool comCodCateg = GeraCodCateg && !Reduzido;
+  // In the S-1 layouts an ideVinculo without the category is that of an event about the bond
+  // itself, whose registration number is required.
+  if (GeraMatricula) {
+    if (Evento.VersaoDF() >= veS01_00_00)
+      g.wCampo(tcStr, "", "matricula", 1, 30, comCodCateg ? 0 : 1, pIdeVinculo.matricula);
+    else
+      g.wCampo(tcStr, "", "matricula", MinMatricula, 30, 0, pIdeVinculo.matricula);
+  }
+  if (comCodCateg) g.wCampo(tcInt, "", "codCateg", 3, 3, 0, pIdeVinculo.codCateg);
   g.wGrupo("/ideVinculo");
 }
 
@@ -36,7 +44,7 @@ void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpPr
   g.wGrupo(Grupo);
   g.wCampo(tcStr, "", "tpProc", 1, 1, 1, TpProcToStr(tpProc));
   g.wCampo(tcStr, "", "nrProc", 1, 21, 1, pProc.nrProc);
-  g.wCampo(tcStr, "", "codSusp", 1, 14, 0, pProc.codSusp);
+  g.wCampo(tcStr, "", "codSusp", 1, 14, Evento.VersaoDF() >= veS01_00_00 ? 1 : 0, pProc.codSusp);
   g.wGrupo("/" + Grupo);
 }
 
@@ -123,7 +131,11 @@ void TeSocialEvento::GerarLocalTrabInterm(const TBrasil& pLocal) {
 void TeSocialEvento::GerarProcesso(const std::string& GroupName, const TProcesso& pProcesso) {
   Gerador().wGrupo(GroupName);
   Gerador().wCampo(tcStr, "", "nrProc", 1, 21, 1, pProcesso.nrProc);
-  Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 0, pProcesso.codSusp);
+  // The S-1 layouts require the suspension code, but the FGTS process has none.
+  if (VersaoDF() <= ve02_05_00)
+    Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 0, pProcesso.codSusp);
+  else if (GroupName != "ideProcessoFGTS")
+    Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 1, pProcesso.codSusp);
   Gerador().wGrupo("/" + GroupName);
 }
 

@@ -461,6 +461,148 @@ TEST(EventWriters, SizesFollowTheLayout) {
   }
 }
 
+// What the S-1 schemas require is written even when the data leaves it empty: an empty element
+// and an alert, where the 2.x layouts leave it out.
+TEST(EventWriters, FieldsTheS1LayoutsRequire) {
+  THorContratual horContratual;
+  horContratual.tpJornada = tjDemaisTiposJornada;
+  TAliqGilRat processos;  // both processes without a suspension code
+  processos.ProcAdmJudRat().nrProc = "00000000000000000001";
+  processos.ProcAdmJudFap().nrProc = "00000000000000000002";
+  TIdeEmpregador cnpj;
+  TTrabTemporario temporario;  // no establishment
+  temporario.hipLeg = 1;
+  temporario.justContr = "Ferias";
+  TIdeVinculo semMatricula;
+  semMatricula.cpfTrab = "12345678909";
+  semMatricula.codCateg = 901;
+  TIdeVinculo empregado = semMatricula;
+  empregado.codCateg = 101;
+  TProcesso processo;
+  processo.nrProc = "00000000000000000003";
+  TProcesso fgts = processo;
+  fgts.codSusp = "5";
+  TFGTS semData;
+
+  const std::string vazio = "|Nenhum valor informado";
+  struct Caso {
+    std::string nome;
+    TVersaoeSocial versao;
+    Escrita escrever;
+    std::string trecho;
+    bool presente;
+    std::vector<std::string> alertas;
+  };
+  const std::vector<Caso> casos = {
+      {"dscJorn",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarHorContratual(horContratual); },
+       "<dscJorn/>",
+       true,
+       {"dscJorn" + vazio}},
+      {"dscJorn", ve02_05_00, [&](TeSocialEvento& e) { e.GerarHorContratual(horContratual); }, "dscJorn", false, {}},
+      {"codSusp of the rate processes",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarAliqGilRat(cnpj, tiCNPJ, processos, "aliqGilrat"); },
+       "<codSusp/></procAdmJudRat><procAdmJudFap><tpProc>1</tpProc><nrProc>00000000000000000002</nrProc><codSusp/>",
+       true,
+       {"codSusp" + vazio, "codSusp" + vazio}},
+      {"codSusp of the rate processes",
+       ve02_05_00,
+       [&](TeSocialEvento& e) { e.GerarAliqGilRat(cnpj, tiCNPJ, processos, "aliqGilrat"); },
+       "codSusp",
+       false,
+       {}},
+      {"ideEstabVinc",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarTrabTemporario(temporario); },
+       "<ideEstabVinc><tpInsc>1</tpInsc><nrInsc/></ideEstabVinc>",
+       true,
+       {"nrInsc" + vazio}},
+      {"ideTomadorServ",
+       ve02_05_00,
+       [&](TeSocialEvento& e) { e.GerarTrabTemporario(temporario); },
+       "<ideEstabVinc>",
+       false,
+       {"nrInsc" + vazio}},
+      {"matricula without codCateg",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, false, false); },
+       "<matricula/>",
+       true,
+       {"matricula" + vazio}},
+      {"matricula of the reduced form",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, true, true); },
+       "<matricula/>",
+       true,
+       {"matricula" + vazio}},
+      {"matricula beside codCateg",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, true, false); },
+       "matricula",
+       false,
+       {}},
+      {"matricula by category",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarIdeVinculoPorCategoria(empregado, false, false); },
+       "<matricula/>",
+       true,
+       {"matricula" + vazio}},
+      {"no matricula for the category",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarIdeVinculoPorCategoria(semMatricula, false, false); },
+       "matricula",
+       false,
+       {}},
+      {"2.x matricula",
+       ve02_05_00,
+       [&](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, false, false); },
+       "matricula",
+       false,
+       {}},
+      {"codSusp of IRRF",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarProcesso("ideProcessoIRRF", processo); },
+       "<codSusp/>",
+       true,
+       {"codSusp" + vazio}},
+      {"no codSusp in FGTS",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarProcesso("ideProcessoFGTS", fgts); },
+       "codSusp",
+       false,
+       {}},
+      {"2.x codSusp",
+       ve02_05_00,
+       [&](TeSocialEvento& e) { e.GerarProcesso("ideProcessoIRRF", processo); },
+       "codSusp",
+       false,
+       {}},
+      {"dtOpcFGTS",
+       veS01_03_00,
+       [&](TeSocialEvento& e) { e.GerarFGTS(semData); },
+       "<FGTS><dtOpcFGTS/></FGTS>",
+       true,
+       {"dtOpcFGTS" + vazio}},
+      {"dtOpcFGTS", ve02_05_00, [&](TeSocialEvento& e) { e.GerarFGTS(semData); }, "dtOpcFGTS", false, {}},
+  };
+  TEscritor escritor;
+  for (const Caso& caso : casos) {
+    std::vector<std::string> alertas;
+    const std::string xml = escritor.Saida(
+        caso.versao,
+        [&](TeSocialEvento& e) {
+          e.Gerador().Opcoes.FormatoAlerta = "%TAG%|%MSG%";
+          caso.escrever(e);
+        },
+        &alertas);
+    const std::string onde = caso.nome + " under " + VersaoeSocialToStr(caso.versao);
+    EXPECT_EQ(xml.find(caso.trecho) != std::string::npos, caso.presente) << onde << ":\n" << xml;
+    EXPECT_EQ(alertas, caso.alertas) << onde;
+  }
+}
+
 TEST(EventWriters, EmployerInscriptionFollowsTheEmployerKind) {
   struct Caso {
     TEmpregador tipo;
