@@ -201,6 +201,7 @@ TEST(EventWriters, ListLimits) {
     int maximo;
     std::function<void(TeSocialEvento&, int)> escrever;  // writes a list of that many items
     bool ultimoIgnorado = false;                         // the item past the maximum is skipped
+    TVersaoeSocial versao = veS01_03_00;
   };
   const auto cpf = "12345678909";
   const auto estabLot = [](TTipoEvento tipo) {
@@ -212,6 +213,19 @@ TEST(EventWriters, ListLimits) {
         item.codLotacao = "L1";
       }
       e.GerarIdeEstabLot(l, tipo);
+    };
+  };
+  // The items past Maximo have a zero amount: skipped, but counted.
+  const auto remunOutrEmpr = [](int maximo) {
+    return [maximo](TeSocialEvento& e, int n) {
+      TRemunOutrEmprCollection l;
+      for (int i = 0; i < n; ++i) {
+        TRemunOutrEmprCollectionItem& o = l.New();
+        o.nrInsc = "11222333000181";
+        o.codCateg = 101;
+        o.vlrRemunOE = i < maximo ? 1 : 0;
+      }
+      e.GerarRemunOutrEmpr(l);
     };
   };
   const std::vector<Lista> listas = {
@@ -238,6 +252,7 @@ TEST(EventWriters, ListLimits) {
        }},
       {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 24, estabLot(teS2299)},
       {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 99, estabLot(teS2399)},
+      {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 24, estabLot(teS2399), false, ve02_05_00},
       {"detOper", "Lista de Detalhamento de valores", 99,
        [&](TeSocialEvento& e, int n) {
          TDetOperCollection l;
@@ -260,18 +275,8 @@ TEST(EventWriters, ListLimits) {
          }
          e.GerarDetPlano(l);
        }},
-      {"remunOutrEmpr", "Lista de Informações de Remuneração", 999,
-       [&](TeSocialEvento& e, int n) {
-         TRemunOutrEmprCollection l;
-         for (int i = 0; i < n; ++i) {
-           TRemunOutrEmprCollectionItem& o = l.New();
-           o.nrInsc = "11222333000181";
-           o.codCateg = 101;
-           o.vlrRemunOE = i < 999 ? 1 : 0;  // a zero amount is skipped but counted
-         }
-         e.GerarRemunOutrEmpr(l);
-       },
-       true},
+      {"remunOutrEmpr", "Lista de Informações de Remuneração", 999, remunOutrEmpr(999), true},
+      {"remunOutrEmpr", "Lista de Informações de Remuneração", 10, remunOutrEmpr(10), true, ve02_05_00},
       {"procJudTrab", "Lista de Processos Judiciais", 99,
        [&](TeSocialEvento& e, int n) {
          TProcJudTrabCollection l;
@@ -349,10 +354,10 @@ TEST(EventWriters, ListLimits) {
   TEscritor escritor;
   for (const Lista& lista : listas) {
     for (int quantidade : {lista.maximo, lista.maximo + 1}) {
-      SCOPED_TRACE(lista.tag + " " + std::to_string(quantidade));
+      SCOPED_TRACE(lista.tag + " " + std::to_string(quantidade) + " under " + VersaoeSocialToStr(lista.versao));
       std::vector<std::string> alertas;
       const std::string xml = escritor.Saida(
-          veS01_03_00,
+          lista.versao,
           [&](TeSocialEvento& e) {
             e.Gerador().Opcoes.FormatoAlerta = "%TAG%|%DESCRICAO%|%MSG%";
             lista.escrever(e, quantidade);
