@@ -347,9 +347,10 @@ TEST(EventWriters, ListLimits) {
       {"treiCap", "Treinamentos, capacitações, exercícios simulados, autorizações ou outras anotações", 99,
        [&](TeSocialEvento& e, int n) {
          TtreiCapCollection l;
-         for (int i = 0; i < n; ++i) l.New().codTreiCap = 1006;
+         for (int i = 0; i < n; ++i) l.New().codTreiCap = i < 99 ? 1006 : 3720;  // 3720 skipped, but counted
          e.GerarTreiCap(l);
-       }},
+       },
+       true},
   };
   TEscritor escritor;
   for (const Lista& lista : listas) {
