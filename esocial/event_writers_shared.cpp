@@ -43,8 +43,9 @@ void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpPr
   dfe::TGerador& g = Evento.Gerador();
   g.wGrupo(Grupo);
   g.wCampo(tcStr, "", "tpProc", 1, 1, 1, TpProcToStr(tpProc));
-  g.wCampo(tcStr, "", "nrProc", 1, 21, 1, pProc.nrProc);
-  g.wCampo(tcStr, "", "codSusp", 1, 14, Evento.VersaoDF() >= veS01_00_00 ? 1 : 0, pProc.codSusp);
+  const bool s1 = Evento.VersaoDF() >= veS01_00_00;
+  g.wCampo(tcStr, "", "nrProc", 1, s1 ? 21 : 20, 1, pProc.nrProc);
+  g.wCampo(tcStr, "", "codSusp", 1, 14, s1 ? 1 : 0, pProc.codSusp);
   g.wGrupo("/" + Grupo);
 }
 

@@ -418,6 +418,9 @@ TEST(EventWriters, SizesFollowTheLayout) {
   anual4.IndApuracao = ipaAnual;
   anual4.perApur = "2024";
   anual4.VerProc = "1";
+  TAliqGilRat processo21;
+  processo21.ProcAdmJudRat().nrProc = std::string(21, '1');
+  processo21.ProcAdmJudRat().codSusp = "1";
   TIdeFolhaPagto folhaAnual;
   folhaAnual.indApuracao = ipaAnual;
   folhaAnual.perApur = "2024";
@@ -438,6 +441,8 @@ TEST(EventWriters, SizesFollowTheLayout) {
            ambas("localTempDom", [&](TeSocialEvento& e) { e.GerarLocalTempDom(localTempDom); },
                  {"dscLograd", "bairro"}),
            ambas("dscSalVar", [&](TeSocialEvento& e) { e.GerarRemuneracao(remuneracao); }, {"dscSalVar"}),
+           ambas("procAdmJudRat nrProc", [&](TeSocialEvento& e) { e.GerarProcAdmJudRat(processo21.ProcAdmJudRat()); },
+                 {"nrProc"}),
            ambas("qtdRubr", [&](TeSocialEvento& e) { e.GerarItensRemun(rubricas, "itensRemun"); }, {"qtdRubr"}),
            ambas("annual ideEvento3", [&](TeSocialEvento& e) { e.GerarIdeEvento3(anual3, true, true, false); },
                  {"perApur"}),
