@@ -20,6 +20,18 @@ namespace {
 
 using Escrita = std::function<void(TeSocialEvento&)>;
 
+// What Escrever writes under Versao; Alertas receives its alerts in the pattern Formato.
+std::string SaidaComAlertas(TEscritor& escritor, TVersaoeSocial versao, const Escrita& escrever,
+                            const std::string& formato, std::vector<std::string>& alertas) {
+  return escritor.Saida(
+      versao,
+      [&](TeSocialEvento& e) {
+        e.Gerador().Opcoes.FormatoAlerta = formato;
+        escrever(e);
+      },
+      &alertas);
+}
+
 int Ocorrencias(const std::string& xml, const std::string& trecho) {
   int n = 0;
   for (auto p = xml.find(trecho); p != std::string::npos; p = xml.find(trecho, p + 1)) ++n;
@@ -357,13 +369,9 @@ TEST(EventWriters, ListLimits) {
     for (int quantidade : {lista.maximo, lista.maximo + 1}) {
       SCOPED_TRACE(lista.tag + " " + std::to_string(quantidade) + " under " + VersaoeSocialToStr(lista.versao));
       std::vector<std::string> alertas;
-      const std::string xml = escritor.Saida(
-          lista.versao,
-          [&](TeSocialEvento& e) {
-            e.Gerador().Opcoes.FormatoAlerta = "%TAG%|%DESCRICAO%|%MSG%";
-            lista.escrever(e, quantidade);
-          },
-          &alertas);
+      const std::string xml = SaidaComAlertas(
+          escritor, lista.versao, [&](TeSocialEvento& e) { lista.escrever(e, quantidade); }, "%TAG%|%DESCRICAO%|%MSG%",
+          alertas);
       const int escritos = lista.ultimoIgnorado ? lista.maximo : quantidade;
       EXPECT_EQ(Ocorrencias(xml, "<" + lista.tag + ">") + Ocorrencias(xml, "<" + lista.tag + " "), escritos);
       if (quantidade == lista.maximo)
@@ -380,25 +388,26 @@ TEST(EventWriters, ListLimits) {
 // keep their narrower sizes.
 TEST(EventWriters, SizesFollowTheLayout) {
   const std::string dscLograd(100, 'D'), bairro(90, 'B');
+  const auto rua = [&](auto& endereco) {
+    endereco.DscLograd = dscLograd;
+    endereco.NrLograd = "1";
+    endereco.Bairro = bairro;
+  };
+  const auto municipio = [](auto& endereco) {
+    endereco.Cep = "01001000";
+    endereco.CodMunic = 3550308;
+  };
   TBrasil brasil;
-  brasil.DscLograd = dscLograd;
-  brasil.NrLograd = "1";
-  brasil.Bairro = bairro;
-  brasil.Cep = "01001000";
-  brasil.CodMunic = 3550308;
+  rua(brasil);
+  municipio(brasil);
   brasil.UF = "SP";
   TExterior exterior;
+  rua(exterior);
   exterior.PaisResid = "239";
-  exterior.DscLograd = dscLograd;
-  exterior.NrLograd = "1";
-  exterior.Bairro = bairro;
   exterior.NmCid = "Lisboa";
   TLocalTempDom localTempDom;
-  localTempDom.DscLograd = dscLograd;
-  localTempDom.NrLograd = "1";
-  localTempDom.Bairro = bairro;
-  localTempDom.Cep = "01001000";
-  localTempDom.CodMunic = 3550308;
+  rua(localTempDom);
+  municipio(localTempDom);
   localTempDom.Uf = "SP";
   TRemuneracao remuneracao;
   remuneracao.VrSalFx = 1;
@@ -461,13 +470,7 @@ TEST(EventWriters, SizesFollowTheLayout) {
   TEscritor escritor;
   for (const Caso& caso : casos) {
     std::vector<std::string> alertas;
-    escritor.Saida(
-        caso.versao,
-        [&](TeSocialEvento& e) {
-          e.Gerador().Opcoes.FormatoAlerta = "%TAG%";
-          caso.escrever(e);
-        },
-        &alertas);
+    SaidaComAlertas(escritor, caso.versao, caso.escrever, "%TAG%", alertas);
     EXPECT_EQ(alertas, caso.alertas) << caso.nome << " under " << VersaoeSocialToStr(caso.versao);
   }
 }
@@ -504,110 +507,45 @@ TEST(EventWriters, FieldsTheS1LayoutsRequire) {
     bool presente;
     std::vector<std::string> alertas;
   };
+  const Escrita jornada = [&](TeSocialEvento& e) { e.GerarHorContratual(horContratual); };
+  const Escrita rat = [&](TeSocialEvento& e) { e.GerarAliqGilRat(cnpj, tiCNPJ, processos, "aliqGilrat"); };
+  const Escrita trabTemporario = [&](TeSocialEvento& e) { e.GerarTrabTemporario(temporario); };
+  const auto ideVinculo = [&](bool codCateg, bool reduzido) {
+    return [&, codCateg, reduzido](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, codCateg, reduzido); };
+  };
+  const auto porCategoria = [&](const TIdeVinculo& v) {
+    return [&](TeSocialEvento& e) { e.GerarIdeVinculoPorCategoria(v, false, false); };
+  };
+  const auto ideProcesso = [&](const std::string& grupo, const TProcesso& p) {
+    return [&, grupo](TeSocialEvento& e) { e.GerarProcesso(grupo, p); };
+  };
+  const Escrita opcaoFgts = [&](TeSocialEvento& e) { e.GerarFGTS(semData); };
+  const std::string codSuspRat =
+      "<codSusp/></procAdmJudRat><procAdmJudFap><tpProc>1</tpProc><nrProc>00000000000000000002</nrProc><codSusp/>";
+  const std::string estabVazio = "<ideEstabVinc><tpInsc>1</tpInsc><nrInsc/></ideEstabVinc>";
   const std::vector<Caso> casos = {
-      {"dscJorn",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarHorContratual(horContratual); },
-       "<dscJorn/>",
-       true,
-       {"dscJorn" + vazio}},
-      {"dscJorn", ve02_05_00, [&](TeSocialEvento& e) { e.GerarHorContratual(horContratual); }, "dscJorn", false, {}},
-      {"codSusp of the rate processes",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarAliqGilRat(cnpj, tiCNPJ, processos, "aliqGilrat"); },
-       "<codSusp/></procAdmJudRat><procAdmJudFap><tpProc>1</tpProc><nrProc>00000000000000000002</nrProc><codSusp/>",
-       true,
-       {"codSusp" + vazio, "codSusp" + vazio}},
-      {"codSusp of the rate processes",
-       ve02_05_00,
-       [&](TeSocialEvento& e) { e.GerarAliqGilRat(cnpj, tiCNPJ, processos, "aliqGilrat"); },
-       "codSusp",
-       false,
-       {}},
-      {"ideEstabVinc",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarTrabTemporario(temporario); },
-       "<ideEstabVinc><tpInsc>1</tpInsc><nrInsc/></ideEstabVinc>",
-       true,
-       {"nrInsc" + vazio}},
-      {"ideTomadorServ",
-       ve02_05_00,
-       [&](TeSocialEvento& e) { e.GerarTrabTemporario(temporario); },
-       "<ideEstabVinc>",
-       false,
-       {"nrInsc" + vazio}},
-      {"matricula without codCateg",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, false, false); },
-       "<matricula/>",
-       true,
-       {"matricula" + vazio}},
-      {"matricula of the reduced form",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, true, true); },
-       "<matricula/>",
-       true,
-       {"matricula" + vazio}},
-      {"matricula beside codCateg",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, true, false); },
-       "matricula",
-       false,
-       {}},
-      {"matricula by category",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarIdeVinculoPorCategoria(empregado, false, false); },
-       "<matricula/>",
-       true,
-       {"matricula" + vazio}},
-      {"no matricula for the category",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarIdeVinculoPorCategoria(semMatricula, false, false); },
-       "matricula",
-       false,
-       {}},
-      {"2.x matricula",
-       ve02_05_00,
-       [&](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, false, false); },
-       "matricula",
-       false,
-       {}},
-      {"codSusp of IRRF",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarProcesso("ideProcessoIRRF", processo); },
-       "<codSusp/>",
-       true,
-       {"codSusp" + vazio}},
-      {"no codSusp in FGTS",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarProcesso("ideProcessoFGTS", fgts); },
-       "codSusp",
-       false,
-       {}},
-      {"2.x codSusp",
-       ve02_05_00,
-       [&](TeSocialEvento& e) { e.GerarProcesso("ideProcessoIRRF", processo); },
-       "codSusp",
-       false,
-       {}},
-      {"dtOpcFGTS",
-       veS01_03_00,
-       [&](TeSocialEvento& e) { e.GerarFGTS(semData); },
-       "<FGTS><dtOpcFGTS/></FGTS>",
-       true,
-       {"dtOpcFGTS" + vazio}},
-      {"dtOpcFGTS", ve02_05_00, [&](TeSocialEvento& e) { e.GerarFGTS(semData); }, "dtOpcFGTS", false, {}},
+      {"dscJorn", veS01_03_00, jornada, "<dscJorn/>", true, {"dscJorn" + vazio}},
+      {"dscJorn", ve02_05_00, jornada, "dscJorn", false, {}},
+      {"rate processes", veS01_03_00, rat, codSuspRat, true, {"codSusp" + vazio, "codSusp" + vazio}},
+      {"rate processes", ve02_05_00, rat, "codSusp", false, {}},
+      {"ideEstabVinc", veS01_03_00, trabTemporario, estabVazio, true, {"nrInsc" + vazio}},
+      {"ideTomadorServ", ve02_05_00, trabTemporario, "<ideEstabVinc>", false, {"nrInsc" + vazio}},
+      {"matricula alone", veS01_03_00, ideVinculo(false, false), "<matricula/>", true, {"matricula" + vazio}},
+      {"matricula, reduced", veS01_03_00, ideVinculo(true, true), "<matricula/>", true, {"matricula" + vazio}},
+      {"matricula, codCateg", veS01_03_00, ideVinculo(true, false), "matricula", false, {}},
+      {"matricula alone", ve02_05_00, ideVinculo(false, false), "matricula", false, {}},
+      {"by category", veS01_03_00, porCategoria(empregado), "<matricula/>", true, {"matricula" + vazio}},
+      {"category without one", veS01_03_00, porCategoria(semMatricula), "matricula", false, {}},
+      {"IRRF", veS01_03_00, ideProcesso("ideProcessoIRRF", processo), "<codSusp/>", true, {"codSusp" + vazio}},
+      {"FGTS has none", veS01_03_00, ideProcesso("ideProcessoFGTS", fgts), "codSusp", false, {}},
+      {"IRRF", ve02_05_00, ideProcesso("ideProcessoIRRF", processo), "codSusp", false, {}},
+      {"dtOpcFGTS", veS01_03_00, opcaoFgts, "<FGTS><dtOpcFGTS/></FGTS>", true, {"dtOpcFGTS" + vazio}},
+      {"dtOpcFGTS", ve02_05_00, opcaoFgts, "dtOpcFGTS", false, {}},
   };
   TEscritor escritor;
   for (const Caso& caso : casos) {
     std::vector<std::string> alertas;
-    const std::string xml = escritor.Saida(
-        caso.versao,
-        [&](TeSocialEvento& e) {
-          e.Gerador().Opcoes.FormatoAlerta = "%TAG%|%MSG%";
-          caso.escrever(e);
-        },
-        &alertas);
+    const std::string xml = SaidaComAlertas(escritor, caso.versao, caso.escrever, "%TAG%|%MSG%", alertas);
     const std::string onde = caso.nome + " under " + VersaoeSocialToStr(caso.versao);
     EXPECT_EQ(xml.find(caso.trecho) != std::string::npos, caso.presente) << onde << ":\n" << xml;
     EXPECT_EQ(alertas, caso.alertas) << onde;
@@ -796,13 +734,8 @@ TEST(EventWriters, WorkingHoursTypeMissingFromTheVersionIsAlertedAndWritten) {
     h.dscJorn = "Livre";
     h.horNoturno = tpNao;
     std::vector<std::string> alertas;
-    const std::string xml = escritor.Saida(
-        caso.versao,
-        [&](TeSocialEvento& e) {
-          e.Gerador().Opcoes.FormatoAlerta = "%TAG%|%MSG%";
-          e.GerarHorContratual(h);
-        },
-        &alertas);
+    const std::string xml = SaidaComAlertas(
+        escritor, caso.versao, [&](TeSocialEvento& e) { e.GerarHorContratual(h); }, "%TAG%|%MSG%", alertas);
     EXPECT_NE(xml.find(caso.campo), std::string::npos) << xml;
     if (caso.alerta.empty())
       EXPECT_THAT(alertas, IsEmpty());
