@@ -4,15 +4,6 @@
 
 namespace esocialtest {
 
-std::string GerarEAssinar(esocial::TeSocialEvento& Evento) {
-  Evento.GerarXML();
-  const std::string escrito = Evento.XML();
-  Evento.SetXML(escrito);
-  std::string saida;
-  EXPECT_TRUE(Xmlsec1Aceita(Evento.XML(), &saida)) << saida;
-  return escrito;
-}
-
 esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEvento Tipo) {
   const esocial::TEventos& eventos = C.Eventos();
   const esocial::TGrupoEventos* grupos[] = {&eventos.Iniciais(), &eventos.Tabelas(), &eventos.NaoPeriodicos(),

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "esocial/event_base.h"
 #include "esocial/event_collection.h"
@@ -21,10 +22,6 @@ namespace esocialtest {
 
 // The Id the tests give their events, so that documents of the same fields are equal.
 inline constexpr const char* kIdEvento = "ID1123456780000002023031012000000001";
-
-// GerarXML, then the written text assigned to XML (signed and validated); the test fails when
-// xmlsec1 rejects the signature. Returns the written, unsigned text.
-std::string GerarEAssinar(esocial::TeSocialEvento& Evento);
 
 // The list of a type in the component's container.
 esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEvento Tipo);
@@ -57,6 +54,39 @@ void Identificar(TEvento& Evento) {
 }
 // The same as the INI sections of an event whose root is Raiz.
 TIni IniIdentificacao(const std::string& Raiz);
+
+// One valid document of the list's event, the whole road: written from the fields Preencher
+// sets (raising the alerts that hold Alertas, one each, in order), signed, valid against its
+// schema and accepted by xmlsec1; Ini, the same fields as INI input, writes it again; loaded
+// through a container as the agent loads it, it reads back (LerXML) into an event that writes
+// it again.
+template <class TLista>
+void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher, const TIni& Ini,
+                              const std::vector<std::string>& Alertas = {}) {
+  TComponente c = NovoComponente();
+  auto& lista = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista));
+  auto& campos = lista.New().Evento();
+  Preencher(campos);
+  campos.GerarXML();
+  const std::string escrito = campos.XML();
+  campos.SetXML(escrito);
+  std::string saida;
+  EXPECT_TRUE(Xmlsec1Aceita(campos.XML(), &saida)) << saida;
+  const std::vector<std::string>& alertas = campos.Gerador().ListaDeAlertas;
+  EXPECT_EQ(alertas.size(), Alertas.size());
+  for (std::size_t i = 0; i < alertas.size() && i < Alertas.size(); ++i)
+    EXPECT_THAT(alertas[i], ::testing::HasSubstr(Alertas[i]));
+
+  auto& doIni = lista.New().Evento();
+  EXPECT_TRUE(doIni.LerArqIni(TextoIni(Ini)));
+  doIni.GerarXML();
+  EXPECT_EQ(doIni.XML(), escrito);
+
+  TComponente outro = NovoComponente(false);
+  auto& lido = Carregar<TLista>(outro, campos.XML());
+  lido.GerarXML();
+  EXPECT_EQ(lido.XML(), escrito);
+}
 
 // What every bond event's LerXML does, on Xml, a valid document of the event with the body
 // group Corpo holding the date element whose start tag is TagData: without the root it returns false and reads
