@@ -116,51 +116,36 @@ void MaisPartesEAgentes(TEvtCAT& e) {
 // Each valid document on the whole road: from fields, from INI input, back from the container.
 TEST(S2210WorkAccident, ValidDocuments) {
   const std::string kMaximo1 = " - Número de ocorrências maior que o máximo permitido - Máximo 1.";
-  struct TDocumento {
-    const char* nome;
-    std::function<void(TEvtCAT&)> campos;
-    std::function<void(TIni&)> ini;
-    std::vector<std::string> alertas;
-  };
-  const std::vector<TDocumento> documentos = {
-      {"no place inscription, origin or death", [](TEvtCAT&) {}, [](TIni&) {}, {}},
-      {"place inscription, origin and death",
-       [](TEvtCAT& e) {
-         e.Cat.tpCat = tcComunicacaoObito;
-         e.Cat.indCatObito = tpSim;
-         e.Cat.dtOBito = EncodeDate(2023, 3, 12);
-         e.Cat.localAcidente.ideLocalAcid = {tiCNPJ, "98765432000198"};
-         e.Cat.catOrigem.nrRecCatOrig = "1.2.0000000000000000001";
-       },
-       [](TIni& ini) {
-         ini["cat"]["tpCat"] = "3";
-         ini["cat"]["indCatObito"] = "S";
-         ini["cat"]["dtObito"] = "12/03/2023";
-         ini["ideLocalAcid"] = {{"tpInsc", "1"}, {"nrInsc", "98765432000198"}};
-         ini["catOrigem"] = {{"nrRecCatOrig", "1.2.0000000000000000001"}};
-       },
-       {}},
-      {"two parts and three agents, the first of each written",
-       MaisPartesEAgentes,
-       [](TIni& ini) {
-         ini["parteAtingida02"] = {{"codParteAting", "753070700"}, {"lateralidade", "1"}};
-         ini["agenteCausador02"] = {{"codAgntCausador", "302010600"}};
-         ini["agenteCausador03"] = {{"codAgntCausador", "302050500"}};
-       },
-       {"/parteAtingida(Lista de Partes Atingidas)" + kMaximo1,
-        "/agenteCausador(Lista de Agentes Causadores)" + kMaximo1}},
-  };
-  for (const TDocumento& d : documentos) {
-    SCOPED_TRACE(d.nome);
-    TIni ini = IniBase();
-    d.ini(ini);
-    esocialtest::VerificarDocumentoValido<TS2210Collection>(
-        [&](TEvtCAT& e) {
-          Preencher(e);
-          d.campos(e);
-        },
-        ini, d.alertas);
-  }
+  esocialtest::VerificarDocumentosValidos<TS2210Collection>(
+      Preencher, IniBase(),
+      {
+          {"no place inscription, origin or death", [](TEvtCAT&) {}, [](TIni&) {}, {}},
+          {"place inscription, origin and death",
+           [](TEvtCAT& e) {
+             e.Cat.tpCat = tcComunicacaoObito;
+             e.Cat.indCatObito = tpSim;
+             e.Cat.dtOBito = EncodeDate(2023, 3, 12);
+             e.Cat.localAcidente.ideLocalAcid = {tiCNPJ, "98765432000198"};
+             e.Cat.catOrigem.nrRecCatOrig = "1.2.0000000000000000001";
+           },
+           [](TIni& ini) {
+             ini["cat"]["tpCat"] = "3";
+             ini["cat"]["indCatObito"] = "S";
+             ini["cat"]["dtObito"] = "12/03/2023";
+             ini["ideLocalAcid"] = {{"tpInsc", "1"}, {"nrInsc", "98765432000198"}};
+             ini["catOrigem"] = {{"nrRecCatOrig", "1.2.0000000000000000001"}};
+           },
+           {}},
+          {"two parts and three agents, the first of each written",
+           MaisPartesEAgentes,
+           [](TIni& ini) {
+             ini["parteAtingida02"] = {{"codParteAting", "753070700"}, {"lateralidade", "1"}};
+             ini["agenteCausador02"] = {{"codAgntCausador", "302010600"}};
+             ini["agenteCausador03"] = {{"codAgntCausador", "302050500"}};
+           },
+           {"/parteAtingida(Lista de Partes Atingidas)" + kMaximo1,
+            "/agenteCausador(Lista de Agentes Causadores)" + kMaximo1}},
+      });
 }
 
 // ultDiaTrab and houveAfast belong to accidents from the date the environment took them on:
@@ -212,8 +197,7 @@ TEST(S2210WorkAccident, LayoutBranches) {
   for (const TCaso& caso : {TCaso{ve02_05_00, 2, 3, 0, true}, TCaso{veS01_00_00, 1, 1, 2, false}}) {
     SCOPED_TRACE(caso.versao);
     auto c = esocialtest::NovoComponente(false);
-    c.eSocial->Configuracoes().Geral->SetVersaoDF(caso.versao);
-    TEvtCAT& e = Lista(c).Add().EvtCAT();
+    TEvtCAT& e = esocialtest::NovoEvento<TS2210Collection>(c, caso.versao);
     Preencher(e);
     MaisPartesEAgentes(e);
     e.IdeVinculo.nisTrab = "12345678901";  // required by the 2.x layouts
@@ -236,43 +220,30 @@ TEST(S2210WorkAccident, LayoutBranches) {
 
 // The INI reader's lists and its strict conversions.
 TEST(S2210WorkAccident, IniCases) {
-  struct TCaso {
-    const char* nome;
-    std::function<void(TIni&)> mudar;
-    std::string erro;  // part of the message raised; kNoError when nothing is
-    std::function<void(const TEvtCAT&)> verificar;
-  };
-  const std::vector<TCaso> casos = {
-      {"parteAtingida01 is the first section, parteAtingida2 no second one",
-       [](TIni& ini) {
-         ini["parteAtingida2"] = {{"codParteAting", "753070700"}};
-       },
-       testsupport::kNoError,
-       [](const TEvtCAT& e) {
-         ASSERT_EQ(e.Cat.parteAtingida.Count(), 1);
-         EXPECT_EQ(e.Cat.parteAtingida.GetItem(0).codParteAting, 753030000);
-         EXPECT_EQ(e.Cat.parteAtingida.GetItem(0).lateralidade, laDireita);
-       }},
-      {"FIM ends a list before later sections",
-       [](TIni& ini) {
-         ini["agenteCausador02"] = {{"codAgntCausador", "FIM"}};
-         ini["agenteCausador03"] = {{"codAgntCausador", "302050500"}};
-       },
-       testsupport::kNoError, [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.agenteCausador.Count(), 1); }},
-      {"a part code that is no whole number", [](TIni& ini) { ini["parteAtingida01"]["codParteAting"] = "75303A"; },
-       "75303A", [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.parteAtingida.Count(), 1); }},
-      {"an unknown council", [](TIni& ini) { ini["emitente"]["ideOC"] = "7"; }, "Valor string inválido para tpIdeOC: 7",
-       [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.atestado.codCID, "S525"); }},
-  };
-  for (const TCaso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    auto c = esocialtest::NovoComponente();
-    TEvtCAT& e = Lista(c).Add().EvtCAT();
-    TIni ini = IniBase();
-    caso.mudar(ini);
-    EXPECT_THAT(MessageOf([&] { e.LerArqIni(esocialtest::TextoIni(ini)); }), HasSubstr(caso.erro));
-    caso.verificar(e);
-  }
+  esocialtest::VerificarCasosIni<TS2210Collection>(
+      IniBase(),
+      {
+          {"parteAtingida01 is the first section, parteAtingida2 no second one",
+           [](TIni& ini) {
+             ini["parteAtingida2"] = {{"codParteAting", "753070700"}};
+           },
+           testsupport::kNoError,
+           [](const TEvtCAT& e) {
+             ASSERT_EQ(e.Cat.parteAtingida.Count(), 1);
+             EXPECT_EQ(e.Cat.parteAtingida.GetItem(0).codParteAting, 753030000);
+             EXPECT_EQ(e.Cat.parteAtingida.GetItem(0).lateralidade, laDireita);
+           }},
+          {"FIM ends a list before later sections",
+           [](TIni& ini) {
+             ini["agenteCausador02"] = {{"codAgntCausador", "FIM"}};
+             ini["agenteCausador03"] = {{"codAgntCausador", "302050500"}};
+           },
+           testsupport::kNoError, [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.agenteCausador.Count(), 1); }},
+          {"a part code that is no whole number", [](TIni& ini) { ini["parteAtingida01"]["codParteAting"] = "75303A"; },
+           "75303A", [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.parteAtingida.Count(), 1); }},
+          {"an unknown council", [](TIni& ini) { ini["emitente"]["ideOC"] = "7"; },
+           "Valor string inválido para tpIdeOC: 7", [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.atestado.codCID, "S525"); }},
+      });
 }
 
 // LerXML on documents the schema would not take (kept unvalidated behind a placeholder

@@ -66,45 +66,33 @@ TIni IniBase() {
 // Each valid document on the whole road: from fields, from INI input (a code key without a
 // text is a code not informed), back from the container (an absent code stays not informed).
 TEST(S2220HealthMonitoring, ValidDocuments) {
-  struct TDocumento {
-    const char* nome;
-    std::function<void(TevtMonit&)> campos;
-    std::function<void(TIni&)> ini;
-  };
-  const std::vector<TDocumento> documentos = {
-      {"result given, a complete responsible physician", [](TevtMonit&) {}, [](TIni&) {}},
-      {"no result; exams with and without order and result",
-       [](TevtMonit& e) {
-         e.exMedOcup.Aso.ResAso = raNaoInformado;
-         TExameCollectionItem& exame = e.exMedOcup.Aso.Exame.Add();
-         exame.DtExm = EncodeDate(2023, 5, 3);
-         exame.ProcRealizado = "0281";
-       },
-       [](TIni& ini) {
-         ini["aso"]["resAso"] = "";
-         ini["exame02"] = {{"dtExm", "03/05/2023"}, {"procRealizado", "0281"}, {"ordExame", ""}, {"indResult", ""}};
-       }},
-      {"a physician without council number, no responsible physician",
-       [](TevtMonit& e) {
-         e.exMedOcup.Aso.Medico.nrCRM = "";
-         e.exMedOcup.RespMonit = {};
-       },
-       [](TIni& ini) {
-         ini["medico"].erase("nrCRM");
-         ini.erase("respMonit");
-       }},
-  };
-  for (const TDocumento& d : documentos) {
-    SCOPED_TRACE(d.nome);
-    TIni ini = IniBase();
-    d.ini(ini);
-    esocialtest::VerificarDocumentoValido<TS2220Collection>(
-        [&](TevtMonit& e) {
-          Preencher(e);
-          d.campos(e);
-        },
-        ini);
-  }
+  esocialtest::VerificarDocumentosValidos<TS2220Collection>(
+      Preencher, IniBase(),
+      {
+          {"result given, a complete responsible physician", [](TevtMonit&) {}, [](TIni&) {}, {}},
+          {"no result; exams with and without order and result",
+           [](TevtMonit& e) {
+             e.exMedOcup.Aso.ResAso = raNaoInformado;
+             TExameCollectionItem& exame = e.exMedOcup.Aso.Exame.Add();
+             exame.DtExm = EncodeDate(2023, 5, 3);
+             exame.ProcRealizado = "0281";
+           },
+           [](TIni& ini) {
+             ini["aso"]["resAso"] = "";
+             ini["exame02"] = {{"dtExm", "03/05/2023"}, {"procRealizado", "0281"}, {"ordExame", ""}, {"indResult", ""}};
+           },
+           {}},
+          {"a physician without council number, no responsible physician",
+           [](TevtMonit& e) {
+             e.exMedOcup.Aso.Medico.nrCRM = "";
+             e.exMedOcup.RespMonit = {};
+           },
+           [](TIni& ini) {
+             ini["medico"].erase("nrCRM");
+             ini.erase("respMonit");
+           },
+           {}},
+      });
 }
 
 // The 2.x layouts write the examining physician's identification and always the programme
@@ -125,8 +113,7 @@ TEST(S2220HealthMonitoring, LayoutBranches) {
   for (const TCaso& caso : casos) {
     SCOPED_TRACE(caso.versao);
     auto c = esocialtest::NovoComponente(false);
-    c.eSocial->Configuracoes().Geral->SetVersaoDF(caso.versao);
-    TevtMonit& e = Lista(c).Add().evtMonit();
+    TevtMonit& e = esocialtest::NovoEvento<TS2220Collection>(c, caso.versao);
     Preencher(e);
     e.exMedOcup.Aso.Medico.cpfMed = "11122233344";
     e.exMedOcup.Aso.Medico.nrCRM = "";
@@ -141,37 +128,23 @@ TEST(S2220HealthMonitoring, LayoutBranches) {
 }
 
 TEST(S2220HealthMonitoring, IniCases) {
-  struct TCaso {
-    const char* nome;
-    std::function<void(TIni&)> mudar;
-    std::string erro;  // part of the message raised; kNoError when nothing is
-    std::function<void(const TevtMonit&)> verificar;
-  };
-  const std::vector<TCaso> casos = {
-      {"a bad exam date", [](TIni& ini) { ini["exame01"]["dtExm"] = "31/02/2023"; }, "31/02/2023",
-       [](const TevtMonit& e) { EXPECT_EQ(e.exMedOcup.Aso.DtAso, EncodeDate(2023, 5, 2)); }},
-      {"codes without their keys take their defaults",
-       [](TIni& ini) {
-         ini["aso"].erase("resAso");
-         ini["exame01"].erase("ordExame");
-         ini["exame01"].erase("indResult");
-       },
-       testsupport::kNoError,
-       [](const TevtMonit& e) {
-         EXPECT_EQ(e.exMedOcup.Aso.ResAso, raApto);
-         EXPECT_EQ(e.exMedOcup.Aso.Exame.GetItem(0).ordExame, orReferencial);
-         EXPECT_EQ(e.exMedOcup.Aso.Exame.GetItem(0).indResult, irNormal);
-       }},
-  };
-  for (const TCaso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    auto c = esocialtest::NovoComponente();
-    TevtMonit& e = Lista(c).Add().evtMonit();
-    TIni ini = IniBase();
-    caso.mudar(ini);
-    EXPECT_THAT(MessageOf([&] { e.LerArqIni(esocialtest::TextoIni(ini)); }), HasSubstr(caso.erro));
-    caso.verificar(e);
-  }
+  esocialtest::VerificarCasosIni<TS2220Collection>(
+      IniBase(), {
+                     {"a bad exam date", [](TIni& ini) { ini["exame01"]["dtExm"] = "31/02/2023"; }, "31/02/2023",
+                      [](const TevtMonit& e) { EXPECT_EQ(e.exMedOcup.Aso.DtAso, EncodeDate(2023, 5, 2)); }},
+                     {"codes without their keys take their defaults",
+                      [](TIni& ini) {
+                        ini["aso"].erase("resAso");
+                        ini["exame01"].erase("ordExame");
+                        ini["exame01"].erase("indResult");
+                      },
+                      testsupport::kNoError,
+                      [](const TevtMonit& e) {
+                        EXPECT_EQ(e.exMedOcup.Aso.ResAso, raApto);
+                        EXPECT_EQ(e.exMedOcup.Aso.Exame.GetItem(0).ordExame, orReferencial);
+                        EXPECT_EQ(e.exMedOcup.Aso.Exame.GetItem(0).indResult, irNormal);
+                      }},
+                 });
 }
 
 TEST(S2220HealthMonitoring, ReaderCases) {

@@ -102,66 +102,55 @@ const std::string kLimite = " - Número de ocorrências maior que o máximo perm
 
 // Each valid document on the whole road: from fields, from INI input, back from the container.
 TEST(S2240ExposureToRisk, ValidDocuments) {
-  struct TDocumento {
-    const char* nome;
-    std::function<void(TEvtExpRisco&)> campos;
-    std::function<void(TIni&)> ini;
-  };
-  const std::vector<TDocumento> documentos = {
-      {"no harmful agent, then a judicial process on the agent 05.01.001",
-       [](TEvtExpRisco& e) {
-         e.infoExpRisco.agNoc.Add().codAgNoc = "09.01.001";
-         TAgNocCollectionItem& ag = e.infoExpRisco.agNoc.Add();
-         ag.codAgNoc = "05.01.001";
-         ag.tpAval = tpaQualitativo;
-         ag.nrProcJud = "12345678901234567890";
-       },
-       [](TIni& ini) {
-         // The agent 002 has no epiCompl section: the agent 003 is read all the same.
-         ini["agNoc01002"] = {{"codAgNoc", "09.01.001"}};
-         ini["agNoc01003"] = {{"codAgNoc", "05.01.001"}, {"tpAval", "2"}, {"nrProcJud", "12345678901234567890"}};
-       }},
-      {"equipment neither implemented nor used, described but known by its document",
-       [](TEvtExpRisco& e) { AgenteSemUso(e); },
-       [](TIni& ini) {
-         ini["agNoc01002"] = {{"codAgNoc", "02.01.014"}, {"tpAval", "2"}, {"utilizEPC", "1"}, {"utilizEPI", "1"}};
-         ini["epi0100201"] = {{"docAval", "Laudo 7"}, {"dscEPI", "Protetor auricular"}};
-       }},
-      {"three environments, persons without a council and of another council, observations",
-       [](TEvtExpRisco& e) {
-         TinfoExpRisco& info = e.infoExpRisco;
-         info.InfoAmb.Add() = {"", laEstabTerceiro, "Patio", tiCNPJ, "98765432000198"};
-         info.InfoAmb.Add() = {"", laEstabProprioEmpregador, "Oficina", tiCNPJ, esocialtest::kEmpregador};
-         info.respReg.Add().cpfResp = "11122233344";
-         TRespRegCollectionItem& outro = info.respReg.Add();
-         outro.cpfResp = "55566677788";
-         outro.ideOC = idOutros;
-         outro.dscOC = "CRQ";
-         outro.nrOC = "998";
-         outro.ufOC = "MG";
-         info.obs.obsCompl = "Avaliacao anual";
-       },
-       [](TIni& ini) {
-         // The activity is given once, with the first environment.
-         ini["infoAmb02"] = {{"localAmb", "2"}, {"dscSetor", "Patio"}, {"nrInsc", "98765432000198"}};
-         ini["infoAmb03"] = {{"localAmb", "1"}, {"dscSetor", "Oficina"}, {"nrInsc", esocialtest::kEmpregador}};
-         ini["respReg02"] = {{"cpfResp", "11122233344"}};
-         ini["respReg03"] = {
-             {"cpfResp", "55566677788"}, {"ideOC", "9"}, {"dscOC", "CRQ"}, {"nrOc", "998"}, {"ufOC", "MG"}};
-         ini["obs"] = {{"obsCompl", "Avaliacao anual"}};
-       }},
-  };
-  for (const TDocumento& d : documentos) {
-    SCOPED_TRACE(d.nome);
-    TIni ini = IniBase();
-    d.ini(ini);
-    esocialtest::VerificarDocumentoValido<TS2240Collection>(
-        [&](TEvtExpRisco& e) {
-          Preencher(e);
-          d.campos(e);
-        },
-        ini);
-  }
+  esocialtest::VerificarDocumentosValidos<TS2240Collection>(
+      Preencher, IniBase(),
+      {
+          {"no harmful agent, then a judicial process on the agent 05.01.001",
+           [](TEvtExpRisco& e) {
+             e.infoExpRisco.agNoc.Add().codAgNoc = "09.01.001";
+             TAgNocCollectionItem& ag = e.infoExpRisco.agNoc.Add();
+             ag.codAgNoc = "05.01.001";
+             ag.tpAval = tpaQualitativo;
+             ag.nrProcJud = "12345678901234567890";
+           },
+           [](TIni& ini) {
+             // The agent 002 has no epiCompl section: the agent 003 is read all the same.
+             ini["agNoc01002"] = {{"codAgNoc", "09.01.001"}};
+             ini["agNoc01003"] = {{"codAgNoc", "05.01.001"}, {"tpAval", "2"}, {"nrProcJud", "12345678901234567890"}};
+           },
+           {}},
+          {"equipment neither implemented nor used, described but known by its document",
+           [](TEvtExpRisco& e) { AgenteSemUso(e); },
+           [](TIni& ini) {
+             ini["agNoc01002"] = {{"codAgNoc", "02.01.014"}, {"tpAval", "2"}, {"utilizEPC", "1"}, {"utilizEPI", "1"}};
+             ini["epi0100201"] = {{"docAval", "Laudo 7"}, {"dscEPI", "Protetor auricular"}};
+           },
+           {}},
+          {"three environments, persons without a council and of another council, observations",
+           [](TEvtExpRisco& e) {
+             TinfoExpRisco& info = e.infoExpRisco;
+             info.InfoAmb.Add() = {"", laEstabTerceiro, "Patio", tiCNPJ, "98765432000198"};
+             info.InfoAmb.Add() = {"", laEstabProprioEmpregador, "Oficina", tiCNPJ, esocialtest::kEmpregador};
+             info.respReg.Add().cpfResp = "11122233344";
+             TRespRegCollectionItem& outro = info.respReg.Add();
+             outro.cpfResp = "55566677788";
+             outro.ideOC = idOutros;
+             outro.dscOC = "CRQ";
+             outro.nrOC = "998";
+             outro.ufOC = "MG";
+             info.obs.obsCompl = "Avaliacao anual";
+           },
+           [](TIni& ini) {
+             // The activity is given once, with the first environment.
+             ini["infoAmb02"] = {{"localAmb", "2"}, {"dscSetor", "Patio"}, {"nrInsc", "98765432000198"}};
+             ini["infoAmb03"] = {{"localAmb", "1"}, {"dscSetor", "Oficina"}, {"nrInsc", esocialtest::kEmpregador}};
+             ini["respReg02"] = {{"cpfResp", "11122233344"}};
+             ini["respReg03"] = {
+                 {"cpfResp", "55566677788"}, {"ideOC", "9"}, {"dscOC", "CRQ"}, {"nrOc", "998"}, {"ufOC", "MG"}};
+             ini["obs"] = {{"obsCompl", "Avaliacao anual"}};
+           },
+           {}},
+      });
 }
 
 // The end date goes out only for conditions from 16 January 2023; both readers keep the end
@@ -221,8 +210,7 @@ TEST(S2240ExposureToRisk, LayoutBranches) {
   for (const TCaso& caso : casos) {
     SCOPED_TRACE(caso.versao);
     auto c = esocialtest::NovoComponente(false);
-    c.eSocial->Configuracoes().Geral->SetVersaoDF(caso.versao);
-    TEvtExpRisco& e = Lista(c).Add().EvtExpRisco();
+    TEvtExpRisco& e = esocialtest::NovoEvento<TS2240Collection>(c, caso.versao);
     Preencher(e);
     e.infoExpRisco.InfoAmb.GetItem(0).codAmb = "AMB01";
     TEpiCollectionItem& epi = AgenteSemUso(e).epcEpi.epi().GetItem(0);
@@ -249,8 +237,7 @@ TEST(S2240ExposureToRisk, ListLimitsByLayout) {
   for (const TCaso& caso : casos) {
     SCOPED_TRACE(caso.versao);
     auto c = esocialtest::NovoComponente(false);
-    c.eSocial->Configuracoes().Geral->SetVersaoDF(caso.versao);
-    TEvtExpRisco& e = Lista(c).Add().EvtExpRisco();
+    TEvtExpRisco& e = esocialtest::NovoEvento<TS2240Collection>(c, caso.versao);
     Preencher(e);
     for (int i = 1; i < 10; ++i) {
       e.infoExpRisco.InfoAmb.Add() = e.infoExpRisco.InfoAmb.GetItem(0);
@@ -262,76 +249,63 @@ TEST(S2240ExposureToRisk, ListLimitsByLayout) {
 }
 
 TEST(S2240ExposureToRisk, IniCases) {
-  struct TCaso {
-    const char* nome;
-    std::function<void(TIni&)> mudar;
-    std::string erro;  // part of the message raised, kNoError when nothing is; empty: not looked at
-    std::function<void(const TEvtExpRisco&)> verificar;
-  };
-  const std::vector<TCaso> casos = {
-      {"respReg1 read where respReg01 is absent",
-       [](TIni& ini) {
-         ini["respReg1"] = ini["respReg01"];
-         ini.erase("respReg01");
-       },
-       testsupport::kNoError,
-       [](const TEvtExpRisco& e) {
-         ASSERT_EQ(e.infoExpRisco.respReg.Count(), 1);
-         EXPECT_EQ(e.infoExpRisco.respReg.GetItem(0).cpfResp, "98765432100");
-       }},
-      {"without dtIniCondicao persons and observations are still read",
-       [](TIni& ini) {
-         ini.erase("infoExpRisco");
-         ini["obs"] = {{"obsCompl", "Sem avaliacao"}};
-       },
-       "Falha na validação dos dados do evento",  // a document without environments or agents
-       [](const TEvtExpRisco& e) {
-         EXPECT_EQ(e.infoExpRisco.InfoAmb.Count(), 0);
-         EXPECT_EQ(e.infoExpRisco.agNoc.Count(), 0);
-         EXPECT_EQ(e.infoExpRisco.respReg.Count(), 1);
-         EXPECT_EQ(e.infoExpRisco.obs.obsCompl, "Sem avaliacao");
-       }},
-      {"an agent without epiCompl, then another agent",
-       [](TIni& ini) {
-         ini.erase("epiCompl01001");
-         ini["agNoc01002"] = {{"codAgNoc", "02.01.014"}};
-       },
-       "",
-       [](const TEvtExpRisco& e) {
-         ASSERT_EQ(e.infoExpRisco.agNoc.Count(), 2);
-         EXPECT_EQ(e.infoExpRisco.agNoc.GetItem(0).epcEpi.epiCompl.medProtecao, snfNada);
-         EXPECT_EQ(e.infoExpRisco.agNoc.GetItem(1).codAgNoc, "02.01.014");
-       }},
-      {"equipment named by caEPI or by docAval",
-       [](TIni& ini) {
-         ini["epi0100101"] = {{"caEPI", "12345"}};
-         ini["epi0100102"] = {{"docAval", "Laudo 2"}};
-       },
-       "",
-       [](const TEvtExpRisco& e) {
-         TEpcEpi& epcEpi = e.infoExpRisco.agNoc.GetItem(0).epcEpi;
-         ASSERT_EQ(epcEpi.epi().Count(), 2);
-         EXPECT_EQ(epcEpi.epi().GetItem(0).caEPI, "12345");
-         EXPECT_EQ(epcEpi.epi().GetItem(1).docAval, "Laudo 2");
-       }},
-      {"ativPericInsal sections are left alone",
-       [](TIni& ini) {
-         ini["ativPericInsal0101"] = {{"codAtiv", "01"}};
-       },
-       testsupport::kNoError, [](const TEvtExpRisco& e) { EXPECT_EQ(e.infoExpRisco.agNoc.Count(), 1); }},
-      {"an unknown council", [](TIni& ini) { ini["respReg01"]["ideOC"] = "7"; },
-       "Valor string inválido para tpIdeOC: 7",
-       [](const TEvtExpRisco& e) { EXPECT_EQ(e.infoExpRisco.respReg.GetItem(0).cpfResp, "98765432100"); }},
-  };
-  for (const TCaso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    auto c = esocialtest::NovoComponente();
-    TEvtExpRisco& e = Lista(c).Add().EvtExpRisco();
-    TIni ini = IniBase();
-    caso.mudar(ini);
-    EXPECT_THAT(MessageOf([&] { e.LerArqIni(esocialtest::TextoIni(ini)); }), HasSubstr(caso.erro));
-    caso.verificar(e);
-  }
+  esocialtest::VerificarCasosIni<TS2240Collection>(
+      IniBase(),
+      {
+          {"respReg1 read where respReg01 is absent",
+           [](TIni& ini) {
+             ini["respReg1"] = ini["respReg01"];
+             ini.erase("respReg01");
+           },
+           testsupport::kNoError,
+           [](const TEvtExpRisco& e) {
+             ASSERT_EQ(e.infoExpRisco.respReg.Count(), 1);
+             EXPECT_EQ(e.infoExpRisco.respReg.GetItem(0).cpfResp, "98765432100");
+           }},
+          {"without dtIniCondicao persons and observations are still read",
+           [](TIni& ini) {
+             ini.erase("infoExpRisco");
+             ini["obs"] = {{"obsCompl", "Sem avaliacao"}};
+           },
+           "Falha na validação dos dados do evento",  // a document without environments or agents
+           [](const TEvtExpRisco& e) {
+             EXPECT_EQ(e.infoExpRisco.InfoAmb.Count(), 0);
+             EXPECT_EQ(e.infoExpRisco.agNoc.Count(), 0);
+             EXPECT_EQ(e.infoExpRisco.respReg.Count(), 1);
+             EXPECT_EQ(e.infoExpRisco.obs.obsCompl, "Sem avaliacao");
+           }},
+          {"an agent without epiCompl, then another agent",
+           [](TIni& ini) {
+             ini.erase("epiCompl01001");
+             ini["agNoc01002"] = {{"codAgNoc", "02.01.014"}};
+           },
+           "",
+           [](const TEvtExpRisco& e) {
+             ASSERT_EQ(e.infoExpRisco.agNoc.Count(), 2);
+             EXPECT_EQ(e.infoExpRisco.agNoc.GetItem(0).epcEpi.epiCompl.medProtecao, snfNada);
+             EXPECT_EQ(e.infoExpRisco.agNoc.GetItem(1).codAgNoc, "02.01.014");
+           }},
+          {"equipment named by caEPI or by docAval",
+           [](TIni& ini) {
+             ini["epi0100101"] = {{"caEPI", "12345"}};
+             ini["epi0100102"] = {{"docAval", "Laudo 2"}};
+           },
+           "",
+           [](const TEvtExpRisco& e) {
+             TEpcEpi& epcEpi = e.infoExpRisco.agNoc.GetItem(0).epcEpi;
+             ASSERT_EQ(epcEpi.epi().Count(), 2);
+             EXPECT_EQ(epcEpi.epi().GetItem(0).caEPI, "12345");
+             EXPECT_EQ(epcEpi.epi().GetItem(1).docAval, "Laudo 2");
+           }},
+          {"ativPericInsal sections are left alone",
+           [](TIni& ini) {
+             ini["ativPericInsal0101"] = {{"codAtiv", "01"}};
+           },
+           testsupport::kNoError, [](const TEvtExpRisco& e) { EXPECT_EQ(e.infoExpRisco.agNoc.Count(), 1); }},
+          {"an unknown council", [](TIni& ini) { ini["respReg01"]["ideOC"] = "7"; },
+           "Valor string inválido para tpIdeOC: 7",
+           [](const TEvtExpRisco& e) { EXPECT_EQ(e.infoExpRisco.respReg.GetItem(0).cpfResp, "98765432100"); }},
+      });
 }
 
 TEST(S2240ExposureToRisk, ReaderCases) {
