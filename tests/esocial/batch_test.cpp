@@ -14,7 +14,7 @@
 #include "esocial/event_base.h"
 #include "esocial/event_container.h"
 #include "esocial/web_services.h"
-#include "esocial_test_support.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/peer.h"
 
 using namespace esocial;

@@ -14,9 +14,9 @@
 #include "dfe/services_ini.h"
 #include "esocial/event_container.h"
 #include "esocial/web_services.h"
-#include "esocial_test_support.h"
 #include "platform/files.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/peer.h"
 
 using namespace esocial;

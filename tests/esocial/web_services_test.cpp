@@ -16,10 +16,10 @@
 #include "dfe/exceptions.h"
 #include "esocial/event_container.h"
 #include "esocial/totalizers/s5001_reader.h"
-#include "esocial_test_support.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/https_peer.h"
 #include "support/peer.h"
 
