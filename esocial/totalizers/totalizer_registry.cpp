@@ -1,6 +1,7 @@
 #include "esocial/totalizers/totalizer_registry.h"
 
 #include "esocial/totalizers/s5001_reader.h"
+#include "esocial/totalizers/s5002_reader.h"
 
 namespace esocial {
 
@@ -18,6 +19,7 @@ std::shared_ptr<IEventoeSocial> Criar() {
 
 constexpr TRegistroTotalizador kLeitores[] = {
     {"S5001", &Criar<s5001::TS5001>},
+    {"S5002", &Criar<s5002::TS5002>},
 };
 
 }  // namespace

@@ -11,6 +11,9 @@
 
 namespace esocialtest {
 
+// A signature element that the signature schema accepts; nothing checks its values.
+extern const std::string kAssinatura;
+
 class TEscritor {
  public:
   TEscritor();
