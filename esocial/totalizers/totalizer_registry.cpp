@@ -2,6 +2,7 @@
 
 #include "esocial/totalizers/s5001_reader.h"
 #include "esocial/totalizers/s5002_reader.h"
+#include "esocial/totalizers/s5003_reader.h"
 
 namespace esocial {
 
@@ -20,6 +21,7 @@ std::shared_ptr<IEventoeSocial> Criar() {
 constexpr TRegistroTotalizador kLeitores[] = {
     {"S5001", &Criar<s5001::TS5001>},
     {"S5002", &Criar<s5002::TS5002>},
+    {"S5003", &Criar<s5003::TS5003>},
 };
 
 }  // namespace
