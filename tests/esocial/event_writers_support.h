@@ -7,12 +7,9 @@
 #include <vector>
 
 #include "esocial/event_base.h"
-#include "esocial_test_support.h"
+#include "support/esocial/esocial_test_support.h"
 
 namespace esocialtest {
-
-// A signature element that the signature schema accepts; nothing checks its values.
-extern const std::string kAssinatura;
 
 class TEscritor {
  public:

@@ -1,8 +1,7 @@
 #include "totalizer_test_support.h"
 
-#include "esocial_test_support.h"
-#include "event_writers_support.h"
 #include "platform/number_text.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/peer.h"
 
 namespace esocialtest {
@@ -16,8 +15,7 @@ std::string Amostra(const std::string& nome) {
 }
 
 std::string Totalizador(const std::string& raiz, const std::vector<std::string>& grupos) {
-  std::string xml = Evento(raiz, "ID1123456780000002025020312000000009", grupos);
-  return xml.insert(xml.rfind("</eSocial>"), kAssinatura);
+  return ComAssinaturaFicticia(Evento(raiz, "ID1123456780000002025020312000000009", grupos));
 }
 
 std::string Txt(std::int64_t v) { return std::to_string(v); }
