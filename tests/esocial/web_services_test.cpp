@@ -483,3 +483,40 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
     EXPECT_TRUE(std::regex_match(prefixo, std::regex(k.prefixo + "[0-9]{14}"))) << prefixo;
   }
 }
+
+// Values from outside stay text in the requests: the schemas refuse them, so nothing goes out,
+// but the documents built from them are well formed.
+TEST(SoapServices, OutsideValuesStayTextInTheRequests) {
+  struct Caso {
+    const char* nome;
+    std::function<void(TTrivoeSocial&)> chamada;
+    std::function<std::string(TTrivoeSocial&)> documento;
+    std::vector<std::string> trechos;
+  } casos[] = {
+      {"the batch's employer and transmitter",
+       [](TTrivoeSocial& c) {
+         c.Configuracoes().Geral->SetTipoEmpregador(tePessoaFisica);
+         c.Configuracoes().Geral->SetIdEmpregador("1<&2");
+         c.Configuracoes().Geral->SetIdTransmissor("3>\"4");
+         c.Enviar(1);
+       },
+       [](TTrivoeSocial& c) { return c.WebServices().EnvioLote().Lote().XML(); },
+       {"<ideEmpregador><tpInsc>2</tpInsc><nrInsc>1&lt;&amp;2</nrInsc>", "<nrInsc>3&gt;&quot;4</nrInsc>"}},
+      {"a download by identifier",
+       [](TTrivoeSocial& c) { c.DownloadEventos("12345678000195", "ID<&", ""); },
+       [](TTrivoeSocial& c) { return c.WebServices().DownloadEventos().DadosMsg(); },
+       {"<id>ID&lt;&amp;</id>"}},
+      {"a download by receipt",
+       [](TTrivoeSocial& c) { c.DownloadEventos("1<&", "", "1.1<&"); },
+       [](TTrivoeSocial& c) { return c.WebServices().DownloadEventos().DadosMsg(); },
+       {"<nrInsc>1&lt;&amp;</nrInsc>", "<nrRec>1.1&lt;&amp;</nrRec>"}},
+  };
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.nome);
+    TSimulado s;
+    EXPECT_NE(MensagemDe([&] { k.chamada(*s.c.eSocial); }), "");
+    EXPECT_TRUE(s.envelopes.empty());
+    const std::string documento = k.documento(*s.c.eSocial);
+    for (const std::string& trecho : k.trechos) EXPECT_NE(documento.find(trecho), std::string::npos) << documento;
+  }
+}
