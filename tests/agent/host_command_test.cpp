@@ -308,7 +308,7 @@ TEST(CommandTypes, OnlyListedTypesAreKnown) {
   Results r;
   TAppMessage m = Request();
   for (const auto& t : CommandTypes()) {
-    m.command_type = std::string(t.name) + "1.6";
+    m.command_type = std::string(t.Name) + "1.6";
     EXPECT_THROW(CreateCommand(m, r.Callback(), "1.7"), std::runtime_error);
   }
   m.command_type = "qualquer";

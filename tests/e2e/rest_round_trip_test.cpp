@@ -14,7 +14,7 @@ const std::string kType = "descompactar_sagres_validador_";
 struct RestE2E : ::testing::Test {
   void SetUp() override {
     bool listed = false;
-    for (const auto& t : agent::CommandTypes()) listed = listed || t.name == kType;
+    for (const auto& t : agent::CommandTypes()) listed = listed || t.Name == kType;
     if (!listed) GTEST_SKIP() << "no command type that calls the API is listed yet";
     api = std::make_unique<testsupport::FakeApi>();
     api->Route("/empresa/SfArquivoService/DownloadFileSagres/",
