@@ -39,7 +39,7 @@ class ReplyText {
 
 json ParseReply(const platform::HttpResponse& r) {
   try {
-    return ParseJsonText(ReplyText(r.body).View());
+    return ParseJsonText(ReplyText(r.Body).View());
   } catch (const std::exception& e) {
     throw std::runtime_error(std::string("JSON: reply could not be read: ") + e.what());
   }
@@ -71,13 +71,13 @@ class TEsocialLoteServiceProxy : public IEsocialLoteService {
     platform::JsonWriter out;
     out.BeginObject().Key("IdProtocolo").String(IdProtocolo).EndObject();
     auto r = Call("GetLotePorProtocolo", out.Text(), true);
-    if (r.status == 404 || r.status == 204) return nullptr;
+    if (r.Status == 404 || r.Status == 204) return nullptr;
     return TDtoJsonReader(FClient).ReadLote(ParseReply(r));
   }
 
   std::vector<TEsocialLoteXmlDTO*> GetLotesGerados() override {
     auto r = Call("GetLotesGerados", std::nullopt, false);
-    if (r.status == 204) return {};
+    if (r.Status == 204) return {};
     json reply = ParseReply(r);
     if (!reply.is_object() || !reply.contains("value"))
       throw std::runtime_error("JSON: reply holds no member \"value\"");
@@ -105,8 +105,8 @@ class TSfArquivoServiceProxy : public ISfArquivoService {
     platform::JsonWriter out;
     out.BeginObject().Key("ArquivoId").String(ArquivoId).EndObject();
     auto r = FClient.Post("SfArquivoService", "DownloadFileSagres", out.Text(), false);
-    if (r.status == 204) return {};
-    return std::move(r.body);
+    if (r.Status == 204) return {};
+    return std::move(r.Body);
   }
 
  private:
@@ -145,37 +145,37 @@ ISfArquivoService& TXDataClient::Service<ISfArquivoService>() {
 platform::HttpResponse TXDataClient::Post(const std::string& route, const std::string& operation,
                                           const std::optional<std::string>& body, bool notFoundIsEmpty) {
   platform::HttpRequest req;
-  req.url = FUri;
-  if (req.url.empty() || req.url.back() != '/') req.url += '/';
-  req.url += route + "/" + operation + "/";
-  req.headers.push_back({"XData-ExpandLevel", "3"});
-  if (body) req.headers.push_back({"content-type", "application/json"});
+  req.Url = FUri;
+  if (req.Url.empty() || req.Url.back() != '/') req.Url += '/';
+  req.Url += route + "/" + operation + "/";
+  req.Headers.push_back({"XData-ExpandLevel", "3"});
+  if (body) req.Headers.push_back({"content-type", "application/json"});
   if (FToken) {
-    req.headers.push_back({"Authorization", "Bearer " + *FToken});
-    req.headers.push_back({"tenant_id", FSlug});
+    req.Headers.push_back({"Authorization", "Bearer " + *FToken});
+    req.Headers.push_back({"tenant_id", FSlug});
   }
-  req.body = body;
-  req.timeoutMs = kTimeoutMs;
-  req.userAgent = kUserAgent;
+  req.Body = body;
+  req.TimeoutMs = kTimeoutMs;
+  req.UserAgent = kUserAgent;
   platform::HttpResponse r = platform::HttpsPost(req);
-  bool accepted = r.status == 200 || r.status == 201 || r.status == 204 || (r.status == 404 && notFoundIsEmpty);
-  if (!accepted) throw EXDataClientRequestException(XDataErrorText(req.url, r));
+  bool accepted = r.Status == 200 || r.Status == 201 || r.Status == 204 || (r.Status == 404 && notFoundIsEmpty);
+  if (!accepted) throw EXDataClientRequestException(XDataErrorText(req.Url, r));
   return r;
 }
 
 std::string XDataErrorText(const std::string& uri, const platform::HttpResponse& r) {
-  std::string text = "XData server request error.\r\nUri: " + uri + "\r\nStatus code: " + std::to_string(r.status);
+  std::string text = "XData server request error.\r\nUri: " + uri + "\r\nStatus code: " + std::to_string(r.Status);
   // No more of the text than a reply can carry is kept: an error body may be huge.
   auto cut = [](std::string_view piece) { return std::string(platform::Utf8Prefix(piece, kMaxReplyLength)); };
   std::string code, message, details;
   auto str = [&cut](const json& j) {
     return j.is_string() ? cut(j.get_ref<const std::string&>()) : j.is_null() ? "" : cut(j.dump());
   };
-  std::string type = platform::LowerCase(r.contentType);
+  std::string type = platform::LowerCase(r.ContentType);
   if (type == "application/json") {
     json j;
     try {
-      j = ParseJsonText(ReplyText(r.body).View());
+      j = ParseJsonText(ReplyText(r.Body).View());
     } catch (const std::exception&) {
       // An unreadable error body adds no code or message.
     }
@@ -198,9 +198,9 @@ std::string XDataErrorText(const std::string& uri, const platform::HttpResponse&
       }
     }
   } else if (type == "text/plain") {
-    message = r.body.empty() ? r.reason : platform::EnsureUtf8(platform::Utf8Prefix(r.body, kMaxReplyLength));
+    message = r.Body.empty() ? r.Reason : platform::EnsureUtf8(platform::Utf8Prefix(r.Body, kMaxReplyLength));
   } else {
-    message = r.reason;
+    message = r.Reason;
   }
   if (!code.empty()) text += "\r\nError Code: " + code;
   if (!message.empty()) text += "\r\n" + message;

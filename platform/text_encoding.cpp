@@ -5,7 +5,7 @@ namespace platform {
 namespace {
 
 // Length of the valid UTF-8 sequence at s[i], or 0.
-std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
   auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
   unsigned char c = b(i);
   if (c < 0x80) return 1;
@@ -40,7 +40,7 @@ constexpr std::uint16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201
 
 bool IsValidUtf8(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
-    std::size_t n = utf8SequenceLength(s, i);
+    std::size_t n = Utf8SequenceLength(s, i);
     if (!n) return false;
     i += n;
   }
@@ -86,7 +86,7 @@ std::string EnsureUtf8(std::string_view s) {
   std::string out;
   out.reserve(s.size() + s.size() / 4);
   for (std::size_t i = 0; i < s.size();) {
-    std::size_t n = utf8SequenceLength(s, i);
+    std::size_t n = Utf8SequenceLength(s, i);
     if (n) {
       out.append(s.substr(i, n));
       i += n;
