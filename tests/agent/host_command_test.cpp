@@ -39,7 +39,7 @@ class TestCommand : public TComunicacaoEsocial {
  public:
   using Work = std::function<void(TestCommand&)>;
   TestCommand(const TAppMessage& m, TCommandCallback cb, Work validate, Work work)
-      : TComunicacaoEsocial(m, std::move(cb)), validate_(std::move(validate)), work_(std::move(work)) {}
+      : TComunicacaoEsocial(m, std::move(cb)), FValidate(std::move(validate)), FWork(std::move(work)) {}
   using TComunicacaoEsocial::CreateXDataClient;
   using TComunicacaoEsocial::SetError;
   using TComunicacaoEsocial::SetSuccess;
@@ -47,15 +47,15 @@ class TestCommand : public TComunicacaoEsocial {
 
  protected:
   void Validate() override {
-    if (validate_) validate_(*this);
+    if (FValidate) FValidate(*this);
   }
   void Execute() override {
     executed = true;
-    if (work_) work_(*this);
+    if (FWork) FWork(*this);
   }
 
  private:
-  Work validate_, work_;
+  Work FValidate, FWork;
 };
 
 TAppMessage Request(const std::string& id = "c1", const std::string& token = "") {

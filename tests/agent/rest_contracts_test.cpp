@@ -70,10 +70,10 @@ TEST_F(RestContracts, EveryOperationRouteMethodHeadersAndBody) {
   ASSERT_EQ(requests.size(), std::size(expected));
   for (std::size_t i = 0; i < requests.size(); ++i) {
     const auto& r = requests[i];
-    SCOPED_TRACE(r.path);
-    EXPECT_EQ(r.method, "POST");
-    EXPECT_EQ(r.path, expected[i].path);
-    EXPECT_EQ(r.body, expected[i].body.value_or(""));
+    SCOPED_TRACE(r.Path);
+    EXPECT_EQ(r.Method, "POST");
+    EXPECT_EQ(r.Path, expected[i].path);
+    EXPECT_EQ(r.Body, expected[i].body.value_or(""));
     ASSERT_TRUE(r.Header("Authorization"));
     EXPECT_EQ(*r.Header("Authorization"), "Bearer " + token);
     ASSERT_TRUE(r.Header("tenant_id"));
