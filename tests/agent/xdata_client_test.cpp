@@ -1,11 +1,12 @@
 // The REST contracts against the fake API over real HTTPS with the test CA.
+#include "agent/xdata_client.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
 #include "agent/dto_json.h"
 #include "agent/fake_api_fixture.h"
-#include "agent/xdata_client.h"
 #include "platform/base64.h"
 
 using nlohmann::json;

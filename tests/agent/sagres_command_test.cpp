@@ -1,11 +1,12 @@
 // The SAGRES validator's import folder, where the downloaded archive is unpacked.
+#include "agent/sagres_command.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "agent/sagres_command.h"
 #include "support/message_of.h"
 
 namespace {
