@@ -272,15 +272,15 @@ int TwoDigits(std::string_view s, std::size_t at) {
 
 // "hh:nn[:ss[.zzz]]" from position at to the end.
 bool ParseTime(std::string_view s, std::size_t at, platform::DateTimeParts& p) {
-  p.hour = TwoDigits(s, at);
-  if (p.hour < 0 || at + 2 >= s.size() || s[at + 2] != ':') return false;
-  p.minute = TwoDigits(s, at + 3);
-  if (p.minute < 0) return false;
+  p.Hour = TwoDigits(s, at);
+  if (p.Hour < 0 || at + 2 >= s.size() || s[at + 2] != ':') return false;
+  p.Minute = TwoDigits(s, at + 3);
+  if (p.Minute < 0) return false;
   std::size_t i = at + 5;
   if (i == s.size()) return true;
   if (s[i] != ':') return false;
-  p.second = TwoDigits(s, i + 1);
-  if (p.second < 0) return false;
+  p.Second = TwoDigits(s, i + 1);
+  if (p.Second < 0) return false;
   i += 3;
   if (i == s.size()) return true;
   if (s[i] != '.' || i + 1 == s.size() || s.size() - i - 1 > 3) return false;
@@ -290,7 +290,7 @@ bool ParseTime(std::string_view s, std::size_t at, platform::DateTimeParts& p) {
     ms = ms * 10 + (s[i] - '0');
   }
   while (digits++ < 3) ms *= 10;
-  p.millisecond = ms;
+  p.Millisecond = ms;
   return true;
 }
 
@@ -299,16 +299,16 @@ bool ParseTime(std::string_view s, std::size_t at, platform::DateTimeParts& p) {
 std::string DateTimeToJsonText(TDateTime value) {
   auto p = platform::DecodeDateTime(value);
   char date[16], time[24];
-  std::snprintf(date, sizeof date, "%04d-%02d-%02d", p.year, p.month, p.day);
-  if (p.millisecond != 0)
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d.%03d", p.hour, p.minute, p.second, p.millisecond);
-  else if (p.second != 0)
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", p.hour, p.minute, p.second);
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", p.Year, p.Month, p.Day);
+  if (p.Millisecond != 0)
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d.%03d", p.Hour, p.Minute, p.Second, p.Millisecond);
+  else if (p.Second != 0)
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", p.Hour, p.Minute, p.Second);
   else
-    std::snprintf(time, sizeof time, "%02d:%02d", p.hour, p.minute);
-  bool midnight = p.hour == 0 && p.minute == 0 && p.second == 0 && p.millisecond == 0;
+    std::snprintf(time, sizeof time, "%02d:%02d", p.Hour, p.Minute);
+  bool midnight = p.Hour == 0 && p.Minute == 0 && p.Second == 0 && p.Millisecond == 0;
   if (midnight) return date;
-  if (p.year == 1899 && p.month == 12 && p.day == 30) return time;
+  if (p.Year == 1899 && p.Month == 12 && p.Day == 30) return time;
   return std::string(date) + "T" + time;
 }
 
@@ -323,10 +323,10 @@ TDateTime JsonTextToDateTime(const std::string& text) {
       if (!isdigit(static_cast<unsigned char>(s[i]))) ok = false;
       y = y * 10 + (s[i] - '0');
     }
-    p.year = y;
-    p.month = TwoDigits(s, 5);
-    p.day = TwoDigits(s, 8);
-    ok = ok && p.month >= 0 && p.day >= 0;
+    p.Year = y;
+    p.Month = TwoDigits(s, 5);
+    p.Day = TwoDigits(s, 8);
+    ok = ok && p.Month >= 0 && p.Day >= 0;
     if (ok && s.size() > 10) ok = s[10] == 'T' && ParseTime(s, 11, p);
   } else {
     ok = ParseTime(s, 0, p);
