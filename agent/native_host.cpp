@@ -93,7 +93,7 @@ std::string TNativeMessagingHost::ErrorFileName(std::string_view commandType, st
   std::string safe;
   for (char ch : commandType) {
     unsigned char c = static_cast<unsigned char>(ch);
-    bool bad = c < 32 || c == 127 || std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos;
+    bool bad = platform::IsControlChar(c) || std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos;
     safe += bad ? '_' : ch;
   }
   return "NemboAgenteError_" + std::string(platform::Utf8Prefix(safe, kMaxTypeInFileName)) + "_" + std::string(time) +

@@ -13,6 +13,7 @@
 #include "agent/zip_utils.h"
 #include "platform/files.h"
 #include "platform/strings.h"
+#include "platform/text_encoding.h"
 
 namespace agent {
 
@@ -35,20 +36,11 @@ std::string WithoutTrailingSlashes(std::string path) {
   return path;
 }
 
-bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
-
 // A text that is to become one path component.
 bool IsSafeComponent(const std::string& part) {
   if (part.empty() || part == "." || part == "..") return false;
-  for (std::size_t i = 0; i < part.size(); ++i) {
-    auto c = static_cast<unsigned char>(part[i]);
-    if (IsControl(c) || c == '/' || c == '\\') return false;
-    // U+0080..U+009F
-    if (c == 0xC2 && i + 1 < part.size() && static_cast<unsigned char>(part[i + 1]) <= 0x9F &&
-        static_cast<unsigned char>(part[i + 1]) >= 0x80)
-      return false;
-  }
-  return true;
+  if (platform::HasControlChar(part) || platform::HasC1ControlChar(part)) return false;
+  return part.find_first_of("/\\") == std::string::npos;
 }
 
 int PlainInt32(const std::string& text) {

@@ -110,29 +110,17 @@ std::optional<std::vector<std::string_view>> StoredNames(std::string_view d) {
 
 // ---- name checks -------------------------------------------------------------------------
 
-bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
-
-bool HasControlByte(std::string_view s) {
-  return std::any_of(s.begin(), s.end(), [](char c) { return IsControl(static_cast<unsigned char>(c)); });
-}
-
 // In the bytes as stored and in the name libzip hands out, which may come from a Unicode path
 // field instead: the name that is used must be checked too.
 bool HasControlCharacter(std::string_view stored, std::string_view name) {
-  if (HasControlByte(stored) || HasControlByte(name)) return true;
-  // U+0080..U+009F in UTF-8.
-  for (std::size_t i = 0; i + 1 < name.size(); ++i)
-    if (static_cast<unsigned char>(name[i]) == 0xC2 && static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
-        static_cast<unsigned char>(name[i + 1]) <= 0x9F)
-      return true;
-  return false;
+  return platform::HasControlChar(stored) || platform::HasControlChar(name) || platform::HasC1ControlChar(name);
 }
 
 std::string WithEscapedControls(std::string_view s) {
   static constexpr char hex[] = "0123456789ABCDEF";
   std::string out;
   for (unsigned char c : s) {
-    if (IsControl(c)) {
+    if (platform::IsControlChar(c)) {
       out += "\\x";
       out += hex[c >> 4];
       out += hex[c & 15];
@@ -146,7 +134,7 @@ std::string WithEscapedControls(std::string_view s) {
 // The name as it can be shown in a message: control bytes as \xNN; a long one cut short.
 std::string PrintableName(std::string_view stored, std::string_view name) {
   constexpr std::size_t kShown = 120;
-  bool fromStored = HasControlByte(stored);
+  bool fromStored = platform::HasControlChar(stored);
   std::string_view text = fromStored ? stored : name;
   std::string shown = WithEscapedControls(platform::Utf8Prefix(text, kShown));
   if (fromStored) shown = platform::EnsureUtf8(shown);

@@ -81,6 +81,22 @@ std::string Win1252ByteToUtf8(unsigned char b) {
   return CodePointToUtf8(b);
 }
 
+bool IsControlChar(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+bool HasControlChar(std::string_view s) {
+  for (char c : s)
+    if (IsControlChar(static_cast<unsigned char>(c))) return true;
+  return false;
+}
+
+bool HasC1ControlChar(std::string_view s) {
+  for (std::size_t i = 0; i + 1 < s.size(); ++i)
+    if (static_cast<unsigned char>(s[i]) == 0xC2 && static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(s[i + 1]) <= 0x9F)
+      return true;
+  return false;
+}
+
 std::string EnsureUtf8(std::string_view s) {
   if (IsValidUtf8(s)) return std::string(s);
   std::string out;
