@@ -15,10 +15,11 @@
 #include "esocial/event_container.h"
 #include "esocial/web_services.h"
 #include "support/esocial/esocial_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace esocial;
-using esocialtest::MensagemDe;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -102,7 +103,7 @@ TEST(Batch, EmployerAndTransmitterInscriptions) {
     geral.SetIdEmpregador(k.empregador);
     geral.SetTipoEmpregador(k.tipo);
     geral.SetIdTransmissor(k.transmissor);
-    ASSERT_EQ(MensagemDe([&] { e.c.eSocial->GerarLote(2, false); }), "");
+    ASSERT_EQ(MessageOf([&] { e.c.eSocial->GerarLote(2, false); }), testsupport::kNoError);
     EXPECT_NE(e.Lote().XML().find(k.esperado), std::string::npos) << e.Lote().XML();
   }
 }

@@ -17,10 +17,11 @@
 #include "platform/files.h"
 #include "platform/strings.h"
 #include "support/esocial/esocial_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace esocial;
-using esocialtest::MensagemDe;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -97,7 +98,7 @@ TEST(TrivoeSocial, AServicesIniInTheProgramsFolderReplacesTheCarriedOne) {
   EXPECT_EQ(Endereco(*c, LayEnvioLoteEventos), "https://127.0.0.1:9/envio");
   // A key the file lacks gives no address, and the call stops there.
   EXPECT_EQ(Endereco(*c, LayConsultaLoteEventos), "");
-  EXPECT_EQ(MensagemDe([&] { c->Consultar("1"); }), "URL não definida para: TConsultaLote");
+  EXPECT_EQ(MessageOf([&] { c->Consultar("1"); }), "URL não definida para: TConsultaLote");
 }
 
 TEST(TrivoeSocial, SchemaNamesAndVersionTexts) {
@@ -148,7 +149,7 @@ TEST(TrivoeSocial, StatusWhileACallRunsAndAfterIt) {
       if (k.falha) interno = 12029;
     };
     // Without a failure the reply is empty, which is no answer either.
-    EXPECT_NE(MensagemDe([&] { k.consulta ? c.eSocial->Consultar("P") : c.eSocial->Enviar(1); }), "");
+    EXPECT_NE(MessageOf([&] { k.consulta ? c.eSocial->Consultar("P") : c.eSocial->Enviar(1); }), testsupport::kNoError);
     EXPECT_EQ(durante, std::vector<TStatusTrivoeSocial>{k.durante});
     EXPECT_EQ(mudancas, (std::vector<TStatusTrivoeSocial>{k.durante, stIdle}));
     EXPECT_EQ(c.eSocial->Status(), stIdle);
@@ -182,7 +183,7 @@ TEST(TrivoeSocial, GerarLoteBuildsAndSavesWithoutSending) {
   ASSERT_TRUE(c.eSocial->GerarLote(2, false));
   EXPECT_EQ(esocialtest::Arquivos(c.pastaSalvar).size(), 3u);
   conf.Geral->SetIdTransmissor("");
-  const std::string msg = MensagemDe([&] { c.eSocial->GerarLote(2, true); });
+  const std::string msg = MessageOf([&] { c.eSocial->GerarLote(2, true); });
   EXPECT_NE(msg.find("- Inativo ou Inoperante tente novamente.\r\nHouve erro na validação do Lote: "),
             std::string::npos)
       << msg;
