@@ -1,11 +1,16 @@
 #include "agent/consult_command.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
 
+#include "agent/esocial_setup.h"
+#include "esocial/trivo_esocial.h"
+#include "esocial/web_services.h"
 #include "platform/date_time.h"
+#include "platform/object_list.h"
 
 namespace agent {
 
@@ -88,6 +93,39 @@ void AtualizarEvento(TEventosPendentesXmlDTO& Evento, const esocial::TRetEventos
 }
 
 }  // namespace
+
+void TConsultaLote::Validate() {
+  if (!FAppMessage.protocolo) throw std::runtime_error("protocolo não informado");
+  if (FAppMessage.protocolo->empty()) throw std::runtime_error("protocolo não pode estar em branco");
+}
+
+void TConsultaLote::Execute() {
+  const std::string& protocolo = *FAppMessage.protocolo;
+  try {
+    std::unique_ptr<TXDataClient> client = CreateXDataClient();
+    IEsocialLoteService& service = client->Service<IEsocialLoteService>();
+    TEsocialLoteXmlDTO* lote = service.GetLotePorProtocolo(protocolo);
+    if (!lote) throw std::runtime_error("Nenhum lote encontrado para o protocolo " + protocolo);
+    if (!ConsultarLote(*lote, *client)) throw std::runtime_error("A consulta do protocolo não trouxe resultado");
+    lote->Consulting = false;
+    service.AtualizarLote(lote, true, 0);
+    SetSuccess("SUCCESS_CONSULT", "Protocolo: " + protocolo + ". Consultado com sucesso");
+  } catch (const std::exception& e) {
+    SetError("ERROR_CONSULT", "Erro ao consultar o protocolo: " + protocolo + ". Erro Message: " + e.what());
+  }
+}
+
+bool TConsultaLote::ConsultarLote(TEsocialLoteXmlDTO& Lote, TDtoOwner& Dono) {
+  if (Lote.EventosPendentesXmlDTO.empty()) throw std::out_of_range(platform::TextoIndiceForaDosLimites(0));
+  const std::string& protocolo = *FAppMessage.protocolo;
+  std::unique_ptr<esocial::TTrivoeSocial> eSocial =
+      CreateTrivoeSocial(IdEmpregadorDoEvento(Lote.EventosPendentesXmlDTO[0]->CodigoEvento));
+  if (!eSocial->Consultar(protocolo)) return false;
+  const esocial::TRetConsultaLote& retorno = eSocial->WebServices().ConsultaLote().RetConsultaLote();
+  // The document as the reader took it: the reply itself, also when it came escaped as text.
+  AplicarRetornoConsulta(Lote, retorno, protocolo, retorno.Leitor.Arquivo, Dono);
+  return true;
+}
 
 std::string ExtrairXmlEvento(const std::string& Id, const std::string& Texto) {
   static constexpr std::string_view kAbertura = "<evento";
