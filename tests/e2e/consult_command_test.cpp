@@ -243,12 +243,18 @@ TEST_F(ConsultE2E, WholeRepliesOfSeveralShapes) {
     std::string reply;
     std::vector<Expected> eventos;
     std::vector<std::string> files;  // saved in Docs
+    bool escaped = false;            // the document goes into the result element as text
   };
   const Case cases[] = {
       {"two events, one evtDupl",
        Sample("Retrieve_Response.xml"),
        {{kDupl1, "1.2.0000000000103399932"}, {kDupl2, "1.2.0000000000103400109"}},
        {}},
+      {"the same escaped as text",
+       Sample("Retrieve_Response.xml"),
+       {{kDupl1, "1.2.0000000000103399932"}, {kDupl2, "1.2.0000000000103400109"}},
+       {},
+       true},
       {"2017 reply with line breaks",
        Sample("retornoProcessamentoLoteEventos-2017.xml"),
        {{k2017, "1.2.0000000000007498277"}},
@@ -262,9 +268,13 @@ TEST_F(ConsultE2E, WholeRepliesOfSeveralShapes) {
     SCOPED_TRACE(c.name);
     std::vector<std::pair<std::string, std::string>> eventos;
     for (const auto& e : c.eventos) eventos.emplace_back(e.id, "ENVIADO");
-    Servir(Lote(eventos), Wrapped(c.reply));
+    json resposta = Wrapped(c.reply);
+    resposta["escape"] = c.escaped;
+    Servir(Lote(eventos), resposta);
     json back = Consultar();
     EXPECT_EQ(back["Status"], "PROCESSADO");
+    // The reply document itself, also when it came escaped.
+    EXPECT_EQ(back["XmlRetornoConsulta"], Documento(c.reply));
     for (const auto& expected : c.eventos) {
       const json& e = Evento(back, expected.id);
       EXPECT_EQ(e["Status"], "PROCESSADO");
