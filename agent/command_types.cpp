@@ -5,6 +5,7 @@
 
 #include "agent/consult_command.h"
 #include "agent/sagres_command.h"
+#include "agent/transmit_command.h"
 
 namespace agent {
 
@@ -19,9 +20,9 @@ std::unique_ptr<TComunicacaoEsocial> Make(const TAppMessage& m, TCommandCallback
 // answered "Comando inválido".
 const std::vector<TCommandType>& CommandTypes() {
   static const std::vector<TCommandType> types = {
-      // {"transmitir_eventos_", &Make<TTransmissaoEventos>},
+      {"transmitir_eventos_", &Make<TTransmissaoEventos>},
       {"consultar_protocolo_", &Make<TConsultaLote>},
-      // {"assinar_eventos_", &Make<TAssinarEvento>},
+      {"assinar_eventos_", &Make<TAssinarEvento>},
       {"descompactar_sagres_validador_", &Make<TDescompactarSagresValidador>},
   };
   return types;

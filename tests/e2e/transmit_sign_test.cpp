@@ -1,0 +1,211 @@
+// The transmit and sign commands as the browser runs them: the agent as a process, the REST
+// and SOAP stand-ins, the employer's certificate in a test NSS database, the official schemas.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "e2e/esocial_stand_ins.h"
+#include "support/esocial/esocial_test_support.h"
+#include "support/peer.h"
+
+using nlohmann::json;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kTransmitir = "transmitir_eventos_1.7";
+const std::string kAssinar = "assinar_eventos_1.7";
+// The identifiers of the test documents (employer root 12345678).
+const std::string kIdS1000 = "ID1123456780000002025010112000000001";
+const std::string kIdS1010 = "ID1123456780000002025010112000000002";
+
+json Resposta(bool sucesso, const std::string& mensagem, const std::string& descricao) {
+  return json{{"command_id", "cmd-1"}, {"success", sucesso}, {"message", mensagem}, {"description", descricao}};
+}
+
+json Envio(int codigo, const std::string& descricao, const std::string& protocolo,
+           const std::vector<std::pair<int, std::string>>& ocorrencias = {}) {
+  return json{{"body", e2e::RetornoEnvio(codigo, descricao, protocolo, ocorrencias)}, {"wrap", true}};
+}
+
+// The event documents of a batch as it travelled (each eSocial element of an event namespace).
+std::vector<std::string> EventosDoLote(const std::string& lote) {
+  std::vector<std::string> eventos;
+  const std::string inicio = "<eSocial xmlns=\"http://www.esocial.gov.br/schema/evt/";
+  for (std::size_t i = lote.find(inicio); i != std::string::npos; i = lote.find(inicio, i + 1))
+    eventos.push_back(lote.substr(i, lote.find("</eSocial>", i) + 10 - i));
+  return eventos;
+}
+
+// Whether xmllint finds the document valid against the official schema.
+bool ValidaContra(const std::string& xml, const std::string& schema, std::string* saida) {
+  const std::string arquivo = testsupport::MakeTempDir("nembo-valida") + "/doc.xml";
+  testsupport::WriteFile(arquivo, xml);
+  return testsupport::RunCommand("xmllint --noout --schema " + esocialtest::Schemas() + schema + " " + arquivo,
+                                 saida) == 0;
+}
+
+struct TransmitSign : ::testing::Test {
+  e2e::EsocialStandIns s;
+};
+
+}  // namespace
+
+TEST_F(TransmitSign, AnUnsignedTableEventIsSignedSentAndReported) {
+  s.ServirLotes({e2e::LoteDto("L1", {e2e::EventoDto("E1", kIdS1000, esocialtest::EventoS1000())})});
+  s.RoteiroSoap({{e2e::kAcaoEnviarLote, Envio(201, "Lote Recebido com Sucesso.", "1.2.202501.0000000000000000001")}});
+
+  EXPECT_EQ(s.Executar(kTransmitir), Resposta(true, "SUCCESS_TRANS", "Lote(s) transmitido(s) com sucesso"));
+
+  const auto pedidos = s.PedidosSoap();
+  ASSERT_EQ(pedidos.size(), 1u);
+  const std::string corpo = e2e::EsocialStandIns::Corpo(pedidos[0]);
+  const auto eventos = EventosDoLote(corpo);
+  ASSERT_EQ(eventos.size(), 1u) << corpo;
+  std::string saida;
+  EXPECT_TRUE(esocialtest::Xmlsec1Aceita(eventos[0], &saida)) << saida;
+  EXPECT_TRUE(ValidaContra(eventos[0], "evtInfoEmpregador-v_S_01_03_00.xsd", &saida)) << saida;
+
+  const auto relatados = s.Recebidos(e2e::kRotaProcessarLote);
+  ASSERT_EQ(relatados.size(), 1u);
+  const json& lote = relatados[0];
+  EXPECT_EQ(lote["Status"], "ENVIADO");
+  EXPECT_EQ(lote["CodigoResposta"], 201);
+  EXPECT_EQ(lote["Descricao"], "Lote Recebido com Sucesso.");
+  EXPECT_EQ(lote["NumeroProtocolo"], "1.2.202501.0000000000000000001");
+  EXPECT_NE(lote["Xml"].get<std::string>().find("<envioLoteEventos"), std::string::npos);
+  EXPECT_NE(corpo.find(lote["Xml"].get<std::string>()), std::string::npos) << lote["Xml"];
+  const std::string assinado = lote["EventosPendentesXmlDTO"][0]["Xml"];
+  EXPECT_EQ(EventosDoLote(assinado), eventos);
+  EXPECT_TRUE(esocialtest::Xmlsec1Aceita(assinado, &saida)) << saida;
+  EXPECT_FALSE(esocialtest::Arquivos(s.pastaPrograma + "/Docs/12345678").empty());
+}
+
+TEST_F(TransmitSign, EachSendReplyIsMappedOntoTheBatch) {
+  struct Caso {
+    const char* nome;
+    json envio;
+    json esperado;  // the reported batch's members
+    std::vector<std::pair<int, std::string>> ocorrencias;
+  };
+  const std::vector<std::pair<int, std::string>> duas = {{143, "Falta o grupo ideEmpregador"}, {144, "Outra"}};
+  const Caso casos[] = {
+      {"201",
+       Envio(201, "Lote Recebido com Sucesso.", "P-201"),
+       {{"Status", "ENVIADO"},
+        {"CodigoResposta", 201},
+        {"Descricao", "Lote Recebido com Sucesso."},
+        {"NumeroProtocolo", "P-201"},
+        {"TempoEstimadoConclusao", nullptr}},
+       {}},
+      {"101",
+       Envio(101, "Lote aguardando processamento.", "P-101"),
+       {{"Status", "AGUARDANDO_PROCESSAMENTO"},
+        {"CodigoResposta", nullptr},
+        {"Descricao", nullptr},
+        {"NumeroProtocolo", "P-101"},
+        {"TempoEstimadoConclusao", nullptr}},
+       {}},
+      {"401 with two occurrences",
+       Envio(401, "Lote Incorreto - Erro preenchimento.", "", duas),
+       {{"Status", "INCONSISTENTE"},
+        {"CodigoResposta", 401},
+        {"Descricao", "Lote Incorreto - Erro preenchimento."},
+        {"NumeroProtocolo", ""},
+        {"TempoEstimadoConclusao", nullptr}},
+       duas},
+      {"401 without occurrences",
+       Envio(401, "Lote Incorreto.", ""),
+       {{"Status", "INCONSISTENTE"},
+        {"CodigoResposta", 401},
+        {"Descricao", "Lote Incorreto."},
+        {"NumeroProtocolo", ""},
+        {"TempoEstimadoConclusao", nullptr}},
+       {}},
+  };
+  s.ServirLotes({e2e::LoteDto("L1", {e2e::EventoDto("E1", kIdS1000, esocialtest::EventoS1000())})});
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.nome);
+    s.RoteiroSoap({{e2e::kAcaoEnviarLote, k.envio}});
+    EXPECT_EQ(s.Executar(kTransmitir), Resposta(true, "SUCCESS_TRANS", "Lote(s) transmitido(s) com sucesso"));
+    const json lote = s.Recebidos(e2e::kRotaProcessarLote).back();
+    for (const auto& [membro, valor] : k.esperado.items()) EXPECT_EQ(lote[membro], valor) << membro;
+    ASSERT_EQ(lote["Ocorrencias"].size(), k.ocorrencias.size());
+    for (std::size_t i = 0; i < k.ocorrencias.size(); ++i) {
+      EXPECT_EQ(lote["Ocorrencias"][i]["CodigoResposta"], k.ocorrencias[i].first);
+      EXPECT_EQ(lote["Ocorrencias"][i]["Descricao"], k.ocorrencias[i].second);
+      EXPECT_EQ(lote["Ocorrencias"][i]["TipoEnvio"], "LoteTRANSMISSAO");
+    }
+  }
+}
+
+TEST(TransmitSeveralBatches, EachBatchIsSentAndReportedOnItsOwn) {
+  const json comEventos = e2e::LoteDto("A", {e2e::EventoDto("E1", kIdS1000, esocialtest::EventoS1000())});
+  const json vazio = e2e::LoteDto("V", {});
+  const json outro = e2e::LoteDto("C", {e2e::EventoDto("E3", kIdS1010, esocialtest::EventoS1010())});
+  const std::string kIdOutroEmpregador = "ID1876543210000002025010112000000001";
+  const json outroEmpregador = e2e::LoteDto(
+      "B", {e2e::EventoDto("E2", kIdOutroEmpregador,
+                           esocialtest::Evento("evtInfoEmpregador", kIdOutroEmpregador,
+                                               {"<ideEvento><tpAmb>2</tpAmb><procEmi>1</procEmi><verProc>NEMBO 1.0"
+                                                "</verProc></ideEvento>",
+                                                "<ideEmpregador><tpInsc>1</tpInsc><nrInsc>87654321</nrInsc>"
+                                                "</ideEmpregador>",
+                                                "<infoEmpregador><exclusao><idePeriodo><iniValid>2024-01</iniValid>"
+                                                "</idePeriodo></exclusao></infoEmpregador>"}))});
+  const json ok = Envio(201, "Lote Recebido com Sucesso.", "P-1");
+  const json sucesso = Resposta(true, "SUCCESS_TRANS", "Lote(s) transmitido(s) com sucesso");
+  struct Caso {
+    const char* nome;
+    std::vector<json> lotes;
+    json envios;
+    std::vector<std::string> relatados;  // batch ids in reporting order
+    std::size_t enviados;
+    std::vector<std::string> empregadores;  // the nrInsc of each sent batch's ideEmpregador
+  };
+  const Caso casos[] = {
+      {"events then empty", {comEventos, vazio}, ok, {"A", "V"}, 1, {"12345678"}},
+      {"empty then events", {vazio, comEventos}, ok, {"V", "A"}, 1, {"12345678"}},
+      {"a failed send stops",
+       {comEventos, outroEmpregador, outro},
+       json::array({ok, {{"fault", "Falha"}}, ok}),
+       {"A"},
+       2,
+       {"12345678", "87654321"}},
+      {"two employers", {comEventos, outroEmpregador}, ok, {"A", "B"}, 2, {"12345678", "87654321"}},
+  };
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.nome);
+    e2e::EsocialStandIns s;
+    s.ServirLotes(k.lotes);
+    s.RoteiroSoap({{e2e::kAcaoEnviarLote, k.envios}});
+    const json resposta = s.Executar(kTransmitir);
+    if (k.relatados.size() == k.lotes.size()) {
+      EXPECT_EQ(resposta, sucesso);
+    } else {
+      EXPECT_EQ(resposta["message"], "ERROR_TRANS") << resposta;
+      EXPECT_NE(resposta["description"].get<std::string>().find("Falha"), std::string::npos) << resposta;
+    }
+    const auto relatados = s.Recebidos(e2e::kRotaProcessarLote);
+    ASSERT_EQ(relatados.size(), k.relatados.size());
+    for (std::size_t i = 0; i < relatados.size(); ++i) {
+      EXPECT_EQ(relatados[i]["Id"], k.relatados[i]);
+      if (k.relatados[i] == "V")  // an empty batch goes back as it came
+        for (const auto& [membro, valor] : vazio.items()) EXPECT_EQ(relatados[i][membro], valor) << membro;
+      else
+        EXPECT_EQ(relatados[i]["Status"], "ENVIADO");
+    }
+    const auto pedidos = s.PedidosSoap();
+    ASSERT_EQ(pedidos.size(), k.enviados);
+    for (std::size_t i = 0; i < pedidos.size(); ++i) {
+      const std::string corpo = e2e::EsocialStandIns::Corpo(pedidos[i]);
+      EXPECT_NE(corpo.find("<ideEmpregador><tpInsc>1</tpInsc><nrInsc>" + k.empregadores[i] + "</nrInsc>"),
+                std::string::npos)
+          << corpo;
+      EXPECT_FALSE(esocialtest::Arquivos(s.pastaPrograma + "/Docs/" + k.empregadores[i]).empty());
+    }
+  }
+}
