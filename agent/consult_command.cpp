@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "agent/batch_occurrences.h"
 #include "agent/esocial_setup.h"
 #include "esocial/trivo_esocial.h"
 #include "esocial/web_services.h"
@@ -169,15 +170,7 @@ void AplicarRetornoConsulta(TEsocialLoteXmlDTO& Lote, const esocial::TRetConsult
     return;
   }
   if (!LoteProcessado(status.cdResposta)) {
-    for (int i = 0; i < status.Ocorrencias.Count(); ++i) {
-      const esocial::TOcorrenciasCollectionItem& o = status.Ocorrencias.GetItem(i);
-      auto* nova = Dono.New<TEsocialLoteOcorrenciaDTO>();
-      nova->DataHora = platform::Now();
-      nova->CodigoResposta = o.Codigo;
-      nova->TipoEnvio = TEnumEventoLoteTipo::LoteTRANSMISSAO;
-      nova->Descricao = o.Descricao;
-      Lote.Ocorrencias.push_back(nova);
-    }
+    AdicionarOcorrenciasLote(status.Ocorrencias, Lote, Dono);
     Lote.Status = TEnumEventoLoteStatus::INCONSISTENTE;
     Lote.CodigoResposta = status.cdResposta;
     Lote.Descricao = status.descResposta;
