@@ -19,6 +19,7 @@
 #include "support/peer.h"
 
 using namespace esocial;
+using testsupport::kNoError;
 using testsupport::MessageOf;
 
 namespace {
@@ -103,7 +104,7 @@ TEST(Batch, EmployerAndTransmitterInscriptions) {
     geral.SetIdEmpregador(k.empregador);
     geral.SetTipoEmpregador(k.tipo);
     geral.SetIdTransmissor(k.transmissor);
-    ASSERT_EQ(MessageOf([&] { e.c.eSocial->GerarLote(2, false); }), testsupport::kNoError);
+    ASSERT_EQ(MessageOf([&] { e.c.eSocial->GerarLote(2, false); }), kNoError);
     EXPECT_NE(e.Lote().XML().find(k.esperado), std::string::npos) << e.Lote().XML();
   }
 }

@@ -21,6 +21,7 @@
 #include "support/peer.h"
 
 using namespace esocial;
+using testsupport::kNoError;
 using testsupport::MessageOf;
 
 namespace {
@@ -149,7 +150,7 @@ TEST(TrivoeSocial, StatusWhileACallRunsAndAfterIt) {
       if (k.falha) interno = 12029;
     };
     // Without a failure the reply is empty, which is no answer either.
-    EXPECT_NE(MessageOf([&] { k.consulta ? c.eSocial->Consultar("P") : c.eSocial->Enviar(1); }), testsupport::kNoError);
+    EXPECT_NE(MessageOf([&] { k.consulta ? c.eSocial->Consultar("P") : c.eSocial->Enviar(1); }), kNoError);
     EXPECT_EQ(durante, std::vector<TStatusTrivoeSocial>{k.durante});
     EXPECT_EQ(mudancas, (std::vector<TStatusTrivoeSocial>{k.durante, stIdle}));
     EXPECT_EQ(c.eSocial->Status(), stIdle);

@@ -26,6 +26,7 @@
 
 using namespace esocial;
 using nlohmann::json;
+using testsupport::kNoError;
 using testsupport::MessageOf;
 namespace fs = std::filesystem;
 
@@ -367,7 +368,7 @@ TEST(SoapServices, TheResultElementIsFoundByItsWholeName) {
     TSimulado s;
     s.resposta = "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\" xmlns:a=\"urn:a\"><s:Body>" +
                  k.resultado + "</s:Body></s:Envelope>";
-    ASSERT_EQ(MessageOf([&] { s.c.eSocial->Enviar(2); }), testsupport::kNoError);
+    ASSERT_EQ(MessageOf([&] { s.c.eSocial->Enviar(2); }), kNoError);
     const TRetEnvioLote& r = s.c.eSocial->WebServices().EnvioLote().RetEnvioLote();
     EXPECT_EQ(r.DadosRecLote.Protocolo, protocolo);
     EXPECT_EQ(r.Status.descResposta, k.descResposta);
@@ -458,7 +459,7 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
     SCOPED_TRACE(k.nome);
     TSimulado s;
     s.resposta = resultado(k.operacao, k.resposta);
-    ASSERT_EQ(MessageOf([&] { k.chamada(*s.c.eSocial); }), testsupport::kNoError);
+    ASSERT_EQ(MessageOf([&] { k.chamada(*s.c.eSocial); }), kNoError);
     ASSERT_EQ(s.acoes.size(), 1u);
     EXPECT_EQ(s.acoes[0],
               k.namespaceV1 + "/Servico" + k.operacao.substr(0, k.operacao.find("Eventos") + 7) + "/" + k.operacao);
@@ -515,7 +516,7 @@ TEST(SoapServices, OutsideValuesStayTextInTheRequests) {
   for (const Caso& k : casos) {
     SCOPED_TRACE(k.nome);
     TSimulado s;
-    EXPECT_NE(MessageOf([&] { k.chamada(*s.c.eSocial); }), testsupport::kNoError);
+    EXPECT_NE(MessageOf([&] { k.chamada(*s.c.eSocial); }), kNoError);
     EXPECT_TRUE(s.envelopes.empty());
     const std::string documento = k.documento(*s.c.eSocial);
     for (const std::string& trecho : k.trechos) EXPECT_NE(documento.find(trecho), std::string::npos) << documento;
