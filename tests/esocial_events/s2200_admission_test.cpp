@@ -1,0 +1,581 @@
+// S-2200: the documents written from fields and from INI text, valid and signed under S-1.03 and
+// read back on the container's road; the layouts' branches; the INI reader's and the XML
+// reader's cases.
+#include "esocial/events/non_periodic/s2200_admission.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "esocial/configuration_esocial.h"
+#include "event_test_support.h"
+#include "platform/convert_error.h"
+#include "platform/date_time.h"
+
+using namespace esocial;
+using esocialtest::TIni;
+using testing::HasSubstr;
+using testing::Not;
+
+namespace {
+
+const char* kCnpjEstab = "11222333000181";
+
+double Data(int ano, int mes, int dia) { return platform::EncodeDate(ano, mes, dia); }
+
+// A worker with every group of the S-1 layouts; the second dependant has no type, the
+// immigrant no term of residence.
+void PreencherTrabalhador(TEvtAdmissao& e) {
+  e.Id = esocialtest::kIdEvento;
+  e.IdeEvento.indRetif = ireRetificacao;
+  e.IdeEvento.NrRecibo = "1.1.0000000000000000001";
+  e.IdeEvento.VerProc = "NEMBO 1.0";
+  e.IdeEmpregador.NrInsc = esocialtest::kEmpregador;
+  TTrabalhador& t = e.Trabalhador;
+  t.CpfTrab = "12345678909";
+  t.NmTrab = "Maria da Silva & Souza";
+  t.Sexo = "F";
+  t.RacaCor = 1;
+  t.EstCiv = 2;
+  t.GrauInstr = "07";
+  t.nmSoc = "Maria";
+  t.Nascimento.dtNascto = Data(1990, 5, 1);
+  t.Nascimento.PaisNascto = "105";
+  t.Nascimento.PaisNac = "105";
+  TBrasil& b = t.Endereco.Brasil;
+  b.TpLograd = "R";
+  b.DscLograd = "Rua das Flores";
+  b.NrLograd = "100";
+  b.Complemento = "Apto 1";
+  b.Bairro = "Centro";
+  b.Cep = "01001000";
+  b.CodMunic = 3550308;
+  b.UF = "SP";
+  t.trabImig.condIng = tciRefugiado;
+  t.InfoDeficiencia.DefFisica = tpSim;
+  t.InfoDeficiencia.infoCota = snfSim;
+  t.InfoDeficiencia.Observacao = "Cadeirante";
+  TDependenteCollectionItem& d1 = t.Dependente.Add();
+  d1.tpDep = tdConjuge;
+  d1.nmDep = "Jose da Silva";
+  d1.dtNascto = Data(1988, 3, 2);
+  d1.cpfDep = "98765432100";
+  d1.sexoDep = "M";
+  d1.depIRRF = tpSim;
+  d1.depSF = tpNao;
+  d1.incTrab() = tpNao;
+  d1.descrDep = "Conjuge";
+  TDependenteCollectionItem& d2 = t.Dependente.Add();
+  d2.tpDep = tdNenhum;
+  d2.nmDep = "Ana da Silva";
+  d2.dtNascto = Data(2015, 7, 9);
+  d2.sexoDep = "F";
+  d2.depIRRF = tpNao;
+  d2.depSF = tpSim;
+  d2.incTrab() = tpNao;
+  t.Contato.FonePrinc = "11999998888";
+  t.Contato.EmailPrinc = "maria@example.com";
+}
+
+TIni IniTrabalhador() {
+  return {
+      {"evtAdmissao", {{"Id", esocialtest::kIdEvento}}},
+      {"ideEvento", {{"indRetif", "2"}, {"nrRecibo", "1.1.0000000000000000001"}, {"verProc", "NEMBO 1.0"}}},
+      {"ideEmpregador", {{"nrInsc", esocialtest::kEmpregador}}},
+      {"trabalhador",
+       {{"cpfTrab", "12345678909"},
+        {"nmTrab", "Maria da Silva & Souza"},
+        {"sexo", "F"},
+        {"estCiv", "2"},
+        {"grauInstr", "07"},
+        {"nmSoc", "Maria"}}},
+      {"nascimento", {{"dtNascto", "01/05/1990"}, {"paisNascto", "105"}, {"paisNac", "105"}}},
+      {"enderecoBrasil",
+       {{"tpLograd", "R"},
+        {"dscLograd", "Rua das Flores"},
+        {"nrLograd", "100"},
+        {"complemento", "Apto 1"},
+        {"bairro", "Centro"},
+        {"cep", "01001000"},
+        {"codMunic", "3550308"}}},
+      {"trabImig", {{"condIng", "1"}}},
+      {"infoDeficiencia", {{"defFisica", "S"}, {"infoCota", "S"}, {"observacao", "Cadeirante"}}},
+      {"dependente01",
+       {{"tpDep", "01"},
+        {"nmDep", "Jose da Silva"},
+        {"dtNascto", "02/03/1988"},
+        {"cpfDep", "98765432100"},
+        {"sexoDep", "M"},
+        {"depSF", "N"},
+        {"incTrab", "N"},
+        {"descrDep", "Conjuge"}}},
+      {"dependente02",
+       {{"nmDep", "Ana da Silva"}, {"dtNascto", "09/07/2015"}, {"sexoDep", "F"}, {"depIRRF", "N"}, {"incTrab", "N"}}},
+      {"contato", {{"fonePrinc", "11999998888"}, {"emailPrinc", "maria@example.com"}}},
+  };
+}
+
+// A temporary CLT contract of an apprentice hired directly, with two substitutes, 42.5 hours,
+// two trainings (3720 is no code of the layout), a succession, a CPF change, a leave and a
+// cession.
+void PreencherCeletista(TEvtAdmissao& e) {
+  PreencherTrabalhador(e);
+  TVinculo& v = e.Vinculo;
+  v.matricula = "MAT-0001";
+  v.tpRegTrab = trCLT;
+  v.tpRegPrev = rpRGPS;
+  v.cadIni = tpNao;
+  TInfoCeletista& c = v.infoRegimeTrab.InfoCeletista;
+  c.DtAdm = Data(2024, 1, 2);
+  c.TpRegJor = rjSubmetidosHorarioTrabalho;
+  c.NatAtividade = navUrbano;
+  c.dtBase = 5;
+  c.cnpjSindCategProf = kCnpjEstab;
+  c.matAnotJud = "ANOT-1";
+  c.FGTS.DtOpcFGTS = Data(2024, 1, 2);
+  c.TrabTemporario.hipLeg = 1;
+  c.TrabTemporario.justContr = "Substituicao de pessoal em ferias";
+  c.TrabTemporario.IdeEstabVinc.NrInsc = kCnpjEstab;
+  c.TrabTemporario.IdeTrabSubstituido.Add().CpfTrabSubst = "11144477735";
+  c.TrabTemporario.IdeTrabSubstituido.Add().CpfTrabSubst = "22255588846";
+  c.aprend.indAprend = tiapContrDireta;
+  c.aprend.cnpjEntQual = kCnpjEstab;
+  c.aprend.cnpjPrat = kCnpjEstab;
+  TInfoContrato& ic = v.infoContrato;
+  ic.nmCargo = "Analista";
+  ic.CBOCargo = "252105";
+  ic.dtIngrCargo = Data(2024, 1, 2);
+  ic.nmFuncao = "Analista de folha";
+  ic.CBOFuncao = "252105";
+  ic.acumCargo = snfNao;
+  ic.CodCateg = 103;
+  ic.Remuneracao.VrSalFx = 3500.5;
+  ic.Remuneracao.UndSalFixo = sfPorMes;
+  ic.Remuneracao.DscSalVar = "Comissoes";
+  ic.Duracao.TpContr = PrazoDeterminado;
+  ic.Duracao.dtTerm = Data(2024, 12, 31);
+  ic.Duracao.clauAssec = tpNao;
+  ic.LocalTrabalho.LocalTrabGeral.NrInsc = kCnpjEstab;
+  ic.LocalTrabalho.LocalTrabGeral.DescComp = "Matriz";
+  ic.HorContratual.qtdHrsSem = 42.5;
+  ic.HorContratual.tpJornada = tjJornada12x36;
+  ic.HorContratual.horNoturno = tpNao;
+  ic.HorContratual.dscJorn = "Doze por trinta e seis";
+  ic.observacoes.Add().observacao = "Contrato de experiencia";
+  ic.treiCap().Add().codTreiCap = 1006;
+  ic.treiCap().Add().codTreiCap = 3720;
+  v.sucessaoVinc.nrInsc() = kCnpjEstab;
+  v.sucessaoVinc.matricAnt = "ANT-1";
+  v.sucessaoVinc.dtTransf = Data(2024, 1, 1);
+  v.sucessaoVinc.observacao = "Sucessao de empregador";
+  v.mudancaCPF.cpfAnt = "98765432100";
+  v.mudancaCPF.matricAnt = "MAT-ANT-1";
+  v.mudancaCPF.dtAltCPF = Data(2023, 12, 1);
+  v.mudancaCPF.observacao = "CPF anterior cancelado";
+  v.afastamento.DtIniAfast = Data(2024, 2, 1);
+  v.afastamento.codMotAfast = mtvAcidenteDoencaNaoTrabalho;
+  v.cessao.dtIniCessao = Data(2024, 6, 1);
+}
+
+TIni IniCeletista() {
+  TIni ini = IniTrabalhador();
+  ini.insert({
+      {"vinculo", {{"matricula", "MAT-0001"}, {"cadIni", "N"}}},
+      {"infoCeletista",
+       {{"dtAdm", "02/01/2024"}, {"dtBase", "5"}, {"cnpjSindCategProf", kCnpjEstab}, {"matAnotJud", "ANOT-1"}}},
+      {"FGTS", {{"dtOpcFGTS", "02/01/2024"}}},
+      {"trabTemporario", {{"hipLeg", "1"}, {"justContr", "Substituicao de pessoal em ferias"}}},
+      {"ideEstabVinc", {{"tpInsc", "1"}, {"nrInsc", kCnpjEstab}}},
+      {"ideTrabSubstituido1", {{"cpfTrabSubst", "11144477735"}}},
+      {"ideTrabSubstituido2", {{"cpfTrabSubst", "22255588846"}}},
+      {"aprend", {{"indAprend", "1"}, {"cnpjEntQual", kCnpjEstab}, {"cnpjPrat", kCnpjEstab}}},
+      {"infoContrato",
+       {{"nmCargo", "Analista"},
+        {"CBOCargo", "252105"},
+        {"dtIngrCargo", "02/01/2024"},
+        {"nmFuncao", "Analista de folha"},
+        {"CBOFuncao", "252105"},
+        {"acumCargo", "N"},
+        {"codCateg", "103"}}},
+      {"remuneracao", {{"vrSalFx", "3500,50"}, {"undSalFixo", "5"}, {"dscSalVar", "Comissoes"}}},
+      {"duracao", {{"tpContr", "2"}, {"dtTerm", "31/12/2024"}, {"clauAssec", "N"}}},
+      {"localTrabGeral", {{"tpInsc", "1"}, {"nrInsc", kCnpjEstab}, {"descComp", "Matriz"}}},
+      {"horContratual",
+       {{"qtdHrsSem", "42.5"}, {"tpJornada", "2"}, {"horNoturno", "N"}, {"dscJorn", "Doze por trinta e seis"}}},
+      {"observacoes01", {{"observacao", "Contrato de experiencia"}}},
+      {"treiCap01", {{"codTreiCap", "1006"}}},
+      {"treiCap02", {{"codTreiCap", "3720"}}},
+      {"sucessaoVinc",
+       {{"tpInsc", "1"},
+        {"nrInsc", kCnpjEstab},
+        {"matricAnt", "ANT-1"},
+        {"dtTransf", "01/01/2024"},
+        {"observacao", "Sucessao de empregador"}}},
+      {"mudancaCPF",
+       {{"cpfAnt", "98765432100"},
+        {"matricAnt", "MAT-ANT-1"},
+        {"dtAltCPF", "01/12/2023"},
+        {"observacao", "CPF anterior cancelado"}}},
+      {"afastamento", {{"dtIniAfast", "01/02/2024"}, {"codMotAfast", "03"}}},
+      {"cessao", {{"dtIniCessao", "01/06/2024"}}},
+  });
+  return ini;
+}
+
+// An apprentice hired through another establishment.
+void PreencherAprendizIndireto(TEvtAdmissao& e) {
+  PreencherCeletista(e);
+  TAprend& a = e.Vinculo.infoRegimeTrab.InfoCeletista.aprend;
+  a.indAprend = tiapContrIndireta;
+  a.cnpjEntQual.clear();
+  a.NrInsc = kCnpjEstab;
+}
+
+TIni IniAprendizIndireto() {
+  TIni ini = IniCeletista();
+  ini["aprend"] = {{"indAprend", "2"}, {"tpInsc", "1"}, {"nrInsc", kCnpjEstab}, {"cnpjPrat", kCnpjEstab}};
+  return ini;
+}
+
+// Without a plan of the own regime: the INI text gives none either.
+void PreencherEstatutario(TEvtAdmissao& e) {
+  PreencherTrabalhador(e);
+  TVinculo& v = e.Vinculo;
+  v.matricula = "MAT-0002";
+  v.tpRegTrab = trEstatutario;
+  v.tpRegPrev = rpRPPS;
+  v.cadIni = tpNao;
+  TInfoEstatutario& s = v.infoRegimeTrab.InfoEstatutario;
+  s.tpProv = tpNomeacaoCargoEfetivo;
+  s.dtExercicio = Data(2024, 2, 1);
+  s.indTetoRGPS = snfNao;
+  s.indAbonoPerm = snfSim;
+  s.dtIniAbono = Data(2024, 3, 1);
+  v.infoContrato.nmCargo = "Auditor";
+  v.infoContrato.CodCateg = 301;
+}
+
+TIni IniEstatutario() {
+  TIni ini = IniTrabalhador();
+  ini.insert({
+      {"vinculo", {{"matricula", "MAT-0002"}, {"tpRegTrab", "2"}, {"tpRegPrev", "2"}, {"cadIni", "N"}}},
+      {"infoEstatutario",
+       {{"tpProv", "1"},
+        {"dtExercicio", "01/02/2024"},
+        {"indTetoRGPS", "N"},
+        {"indAbonoPerm", "S"},
+        {"dtIniAbono", "01/03/2024"}}},
+      {"infoContrato", {{"nmCargo", "Auditor"}, {"codCateg", "301"}}},
+  });
+  return ini;
+}
+
+void PreencherSemEndereco(TEvtAdmissao& e) {
+  PreencherEstatutario(e);
+  e.Trabalhador.Endereco.Brasil = {};
+}
+
+TIni IniSemEndereco() {
+  TIni ini = IniEstatutario();
+  ini.erase("enderecoBrasil");
+  return ini;
+}
+
+void PreencherEnderecoExterior(TEvtAdmissao& e) {
+  PreencherSemEndereco(e);
+  e.Trabalhador.ExtrangeiroSN = true;
+  TExterior& x = e.Trabalhador.Endereco.Exterior;
+  x.PaisResid = "063";
+  x.DscLograd = "Avenida de Mayo";
+  x.NrLograd = "500";
+  x.Bairro = "Centro";
+  x.NmCid = "Buenos Aires";
+  x.CodPostal = "C1084";
+}
+
+TIni IniEnderecoExterior() {
+  TIni ini = IniSemEndereco();
+  ini["trabalhador"]["ExtrangeiroSN"] = "True";
+  ini["enderecoExterior"] = {{"paisResid", "063"}, {"dscLograd", "Avenida de Mayo"}, {"nrLograd", "500"},
+                             {"bairro", "Centro"}, {"nmCid", "Buenos Aires"},        {"codPostal", "C1084"}};
+  return ini;
+}
+
+// A temporary domestic workplace given by its street name only.
+void PreencherLocalTempDom(TEvtAdmissao& e) {
+  PreencherCeletista(e);
+  TLocalTempDom& dom = e.Vinculo.infoContrato.LocalTrabalho.LocalTempDom;
+  dom.DscLograd = "Rua do Sitio";
+  dom.NrLograd = "5";
+  dom.Cep = "13000000";
+  dom.CodMunic = 3509502;
+  dom.Uf = "SP";
+}
+
+TIni IniLocalTempDom() {
+  TIni ini = IniCeletista();
+  ini["localTempDom"] = {
+      {"dscLograd", "Rua do Sitio"}, {"nrLograd", "5"}, {"cep", "13000000"}, {"CodMunic", "3509502"}};
+  return ini;
+}
+
+struct TCaso {
+  std::string nome;
+  std::function<void(TEvtAdmissao&)> preencher;
+  std::function<TIni()> ini;
+  std::vector<std::string> trechos;   // parts of the written document
+  std::vector<std::string> ausentes;  // and what it does not hold
+};
+
+const std::vector<TCaso>& Casos() {
+  static const std::vector<TCaso> casos = {
+      {"CLT, apprentice hired directly",
+       PreencherCeletista,
+       IniCeletista,
+       {"<trabImig><condIng>1</condIng></trabImig>", "<dependente><nmDep>Ana da Silva</nmDep>",
+        "<qtdHrsSem>42.50</qtdHrsSem>", "<treiCap><codTreiCap>1006</codTreiCap></treiCap></infoContrato>",
+        "<aprend><indAprend>1</indAprend><cnpjEntQual>11222333000181</cnpjEntQual><cnpjPrat>"},
+       {"<codTreiCap>3720"}},
+      {"CLT, apprentice hired indirectly",
+       PreencherAprendizIndireto,
+       IniAprendizIndireto,
+       {"<aprend><indAprend>2</indAprend><tpInsc>1</tpInsc><nrInsc>11222333000181</nrInsc><cnpjPrat>"},
+       {}},
+      {"statutory",
+       PreencherEstatutario,
+       IniEstatutario,
+       {"<infoEstatutario><tpProv>1</tpProv><dtExercicio>2024-02-01</dtExercicio><indTetoRGPS>"},
+       {"<infoCeletista>", "<duracao>"}},
+      {"no address", PreencherSemEndereco, IniSemEndereco, {"</nascimento><trabImig>"}, {"<endereco>"}},
+      {"an address abroad",
+       PreencherEnderecoExterior,
+       IniEnderecoExterior,
+       {"<endereco><exterior><paisResid>063</paisResid>"},
+       {"<brasil>"}},
+      {"localTempDom without tpLograd",
+       PreencherLocalTempDom,
+       IniLocalTempDom,
+       {"<localTempDom><dscLograd>Rua do Sitio</dscLograd>"},
+       {}},
+  };
+  return casos;
+}
+
+std::string Escrito(TEvtAdmissao& e) {
+  e.GerarXML();
+  return e.XML();
+}
+
+// The event of a fresh component under Versao that LerArqIni filled from Ini; Mensagem gets
+// what it raised.
+TEvtAdmissao& LidoDoIni(esocialtest::TComponente& c, TVersaoeSocial Versao, const TIni& Ini, std::string& Mensagem,
+                        const std::function<void(TEvtAdmissao&)>& Antes = {}) {
+  c.eSocial->Configuracoes().Geral->SetVersaoDF(Versao);
+  TEvtAdmissao& e = c.Eventos().NaoPeriodicos().S2200().New().EvtAdmissao();
+  if (Antes) Antes(e);
+  Mensagem = testsupport::MessageOf([&] { e.LerArqIni(esocialtest::TextoIni(Ini)); });
+  return e;
+}
+
+}  // namespace
+
+TEST(S2200Admission, DocumentsFromFieldsAndFromIniAreValidAndReadBack) {
+  for (const TCaso& caso : Casos()) {
+    SCOPED_TRACE(caso.nome);
+    esocialtest::VerificarDocumentoValido<TS2200Collection>(caso.preencher, caso.ini());
+    const esocialtest::TComponente c = esocialtest::NovoComponente(false);
+    TEvtAdmissao e(c.eSocial.get());
+    caso.preencher(e);
+    const std::string xml = Escrito(e);
+    for (const std::string& trecho : caso.trechos) EXPECT_THAT(xml, HasSubstr(trecho));
+    for (const std::string& ausente : caso.ausentes) EXPECT_THAT(xml, Not(HasSubstr(ausente)));
+  }
+}
+
+// indPriEmpr (cadIni "N"), documentos, trabEstrangeiro, aposentadoria and foneAlternat exist up
+// to 2.5 only.
+TEST(S2200Admission, Layouts) {
+  for (TVersaoeSocial versao : {ve02_05_00, veS01_00_00, veS01_01_00, veS01_02_00, veS01_03_00}) {
+    SCOPED_TRACE(VersaoeSocialToStr(versao));
+    const esocialtest::TComponente c = esocialtest::NovoComponente(false);
+    c.eSocial->Configuracoes().Geral->SetVersaoDF(versao);
+    TEvtAdmissao e(c.eSocial.get());
+    PreencherCeletista(e);
+    TTrabalhador& t = e.Trabalhador;
+    t.IndPriEmpr = tpSim;
+    t.Documentos.CTPS.NrCtps = "1234567";
+    t.Documentos.CTPS.SerieCtps = "00001";
+    t.Documentos.CTPS.UfCtps = "SP";
+    t.TrabEstrangeiro.DtChegada = Data(2010, 1, 1);
+    t.Aposentadoria.TrabAposent = tpSim;
+    t.Contato.FoneAlternat = "1133334444";
+    const std::string xml = Escrito(e);
+    for (const char* trecho :
+         {"<indPriEmpr>S</indPriEmpr>", "<documentos><CTPS>", "<trabEstrangeiro>", "<aposentadoria>", "<foneAlternat>"})
+      EXPECT_EQ(xml.find(trecho) != std::string::npos, versao == ve02_05_00) << trecho;
+  }
+}
+
+TEST(S2200Admission, IniCases) {
+  struct TCasoIni {
+    std::string nome;
+    TVersaoeSocial versao;
+    std::function<void(TIni&)> mudar;
+    std::function<void(TEvtAdmissao&)> antes;  // the event before reading
+    std::function<void(const TEvtAdmissao&)> verificar;
+  };
+  const std::vector<TCasoIni> casos = {
+      {"the first dependant is dependente01, not dependente1",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["dependente1"] = ini["dependente01"];
+         ini.erase("dependente01");
+         ini.erase("dependente02");
+       },
+       {},
+       [](const TEvtAdmissao& e) { EXPECT_EQ(e.Trabalhador.Dependente.Count(), 0); }},
+      {"a first dependant named FIM ends the list",
+       veS01_03_00,
+       [](TIni& ini) { ini["dependente01"]["nmDep"] = "FIM"; },
+       {},
+       [](const TEvtAdmissao& e) { EXPECT_EQ(e.Trabalhador.Dependente.Count(), 0); }},
+      {"the first substitute is ideTrabSubstituido1, not ideTrabSubstituido01",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["ideTrabSubstituido01"] = ini["ideTrabSubstituido1"];
+         ini.erase("ideTrabSubstituido1");
+         ini.erase("ideTrabSubstituido2");
+       },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Vinculo.infoRegimeTrab.InfoCeletista.TrabTemporario.IdeTrabSubstituido.Count(), 0);
+       }},
+      // No schema of S-1.01 is at hand: the assignment fails once the fields are read.
+      {"below S-1.02 aprend is read for its tpInsc",
+       veS01_01_00,
+       [](TIni& ini) {
+         ini["aprend"] = {{"indAprend", "1"}, {"tpInsc", "1"}, {"nrInsc", kCnpjEstab}};
+       },
+       {},
+       [](const TEvtAdmissao& e) { EXPECT_EQ(e.Vinculo.infoRegimeTrab.InfoCeletista.aprend.NrInsc, kCnpjEstab); }},
+      {"from S-1.02 a direct contract's aprend needs cnpjEntQual",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["aprend"] = {{"indAprend", "1"}, {"tpInsc", "1"}, {"nrInsc", kCnpjEstab}};
+       },
+       {},
+       [](const TEvtAdmissao& e) { EXPECT_EQ(e.Vinculo.infoRegimeTrab.InfoCeletista.aprend.NrInsc, ""); }},
+      {"under S-1.03 the 2.x keys of sucessaoVinc are not read",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["sucessaoVinc"] = {{"tpInscAnt", "1"}, {"cnpjEmpregAnt", kCnpjEstab}, {"dtTransf", "01/01/2024"}};
+       },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Vinculo.sucessaoVinc.nrInsc(), "");
+         EXPECT_EQ(e.Vinculo.sucessaoVinc.dtTransf, 0);
+       }},
+      {"ExtrangeiroSN True sets the flag",
+       veS01_03_00,
+       [](TIni& ini) { ini["trabalhador"]["ExtrangeiroSN"] = "True"; },
+       {},
+       [](const TEvtAdmissao& e) { EXPECT_TRUE(e.Trabalhador.ExtrangeiroSN); }},
+      {"ExtrangeiroSN xyz keeps it", veS01_03_00, [](TIni& ini) { ini["trabalhador"]["ExtrangeiroSN"] = "xyz"; },
+       [](TEvtAdmissao& e) { e.Trabalhador.ExtrangeiroSN = true; },
+       [](const TEvtAdmissao& e) { EXPECT_TRUE(e.Trabalhador.ExtrangeiroSN); }},
+      {"no ExtrangeiroSN keeps it", veS01_03_00, [](TIni&) {},
+       [](TEvtAdmissao& e) { e.Trabalhador.ExtrangeiroSN = true; },
+       [](const TEvtAdmissao& e) { EXPECT_TRUE(e.Trabalhador.ExtrangeiroSN); }},
+      {"tpContr 4 leaves duracao unread",
+       veS01_03_00,
+       [](TIni& ini) { ini["duracao"]["tpContr"] = "4"; },
+       {},
+       [](const TEvtAdmissao& e) { EXPECT_EQ(e.Vinculo.infoContrato.Duracao.dtTerm, 0); }},
+      {"no tpContr leaves duracao unread",
+       veS01_03_00,
+       [](TIni& ini) { ini["duracao"].erase("tpContr"); },
+       {},
+       [](const TEvtAdmissao& e) { EXPECT_EQ(e.Vinculo.infoContrato.Duracao.dtTerm, 0); }},
+      {"the alternative phone and e-mail default to empty",
+       veS01_03_00,
+       [](TIni&) {},
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Trabalhador.Contato.FoneAlternat, "");
+         EXPECT_EQ(e.Trabalhador.Contato.EmailAlternat, "");
+       }},
+      {"condIng 0 leaves trabImig unread",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["trabImig"] = {{"condIng", "0"}, {"tmpResid", "1"}};
+       },
+       {},
+       [](const TEvtAdmissao& e) { EXPECT_EQ(e.Trabalhador.trabImig.tmpResid, ttrNenhum); }},
+  };
+  for (const TCasoIni& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    esocialtest::TComponente c = esocialtest::NovoComponente();
+    TIni ini = IniCeletista();
+    caso.mudar(ini);
+    std::string mensagem;
+    const TEvtAdmissao& e = LidoDoIni(c, caso.versao, ini, mensagem, caso.antes);
+    if (caso.versao == veS01_03_00) EXPECT_EQ(mensagem, testsupport::kNoError);
+    caso.verificar(e);
+  }
+}
+
+TEST(S2200Admission, IniWithATrainingCodeThatIsNoNumberRaisesBeforeWriting) {
+  esocialtest::TComponente c = esocialtest::NovoComponente();
+  TEvtAdmissao& e = c.Eventos().NaoPeriodicos().S2200().New().EvtAdmissao();
+  e.LerArqIni(esocialtest::TextoIni(IniCeletista()));
+  const std::string anterior = e.XML();
+  TIni ini = IniCeletista();
+  ini["treiCap02"]["codTreiCap"] = "37x0";
+  EXPECT_THAT(testsupport::MessageOf<platform::EConvertError>([&] { e.LerArqIni(esocialtest::TextoIni(ini)); }),
+              HasSubstr("37x0"));
+  EXPECT_EQ(e.XML(), anterior);
+}
+
+TEST(S2200Admission, XmlReaderCases) {
+  esocialtest::TComponente c = esocialtest::NovoComponente(false);
+  TEvtAdmissao campos(c.eSocial.get());
+  PreencherCeletista(campos);
+  const std::string xml = esocialtest::ComAssinaturaFicticia(Escrito(campos));
+
+  {
+    SCOPED_TRACE("no evtAdmissao");
+    TEvtAdmissao e(c.eSocial.get());
+    e.Id = "ID-ANTES";
+    e.SetXML(
+        esocialtest::Trocar(esocialtest::Trocar(xml, "<evtAdmissao ", "<evtOutro "), "</evtAdmissao>", "</evtOutro>"));
+    EXPECT_TRUE(e.LerXML());
+    EXPECT_EQ(e.Id, "ID-ANTES");
+    EXPECT_EQ(e.Trabalhador.NmTrab, "");
+    EXPECT_EQ(e.Vinculo.matricula, "");
+  }
+  {
+    SCOPED_TRACE("contato under the root");
+    const std::string contato =
+        "<contato><fonePrinc>11999998888</fonePrinc><emailPrinc>maria@example.com</emailPrinc>"
+        "</contato>";
+    const std::string movido =
+        esocialtest::Trocar(esocialtest::Trocar(xml, contato, ""), "<vinculo>", contato + "<vinculo>");
+    const TEvtAdmissao& e = esocialtest::Carregar<TS2200Collection>(c, movido);
+    EXPECT_EQ(e.Trabalhador.Contato.FonePrinc, "11999998888");
+    EXPECT_EQ(e.Trabalhador.Contato.EmailPrinc, "maria@example.com");
+  }
+  {
+    SCOPED_TRACE("entities and the fields the writer alone wrote before");
+    const TEvtAdmissao& e = esocialtest::Carregar<TS2200Collection>(c, xml);
+    EXPECT_EQ(e.Trabalhador.NmTrab, "Maria da Silva & Souza");
+    EXPECT_EQ(e.IdeEvento.NrRecibo, "1.1.0000000000000000001");
+    EXPECT_DOUBLE_EQ(e.Vinculo.infoContrato.HorContratual.qtdHrsSem, 42.5);
+    EXPECT_EQ(e.Vinculo.sucessaoVinc.nrInsc(), kCnpjEstab);
+    EXPECT_EQ(e.Trabalhador.Dependente.GetItem(0).descrDep, "Conjuge");
+    EXPECT_EQ(e.Trabalhador.Dependente.GetItem(1).sexoDep, "F");
+    EXPECT_EQ(e.Trabalhador.Dependente.GetItem(1).tpDep, tdNenhum);
+  }
+}
