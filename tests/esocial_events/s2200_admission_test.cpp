@@ -567,6 +567,18 @@ TEST(S2200Admission, XmlReaderCases) {
     EXPECT_EQ(e.Trabalhador.Contato.FonePrinc, "11999998888");
     EXPECT_EQ(e.Trabalhador.Contato.EmailPrinc, "maria@example.com");
   }
+  struct TTroca {
+    std::string de, para, valor;
+  };
+  for (const TTroca& troca : {TTroca{"<codTreiCap>1006<", "<codTreiCap>10x6<", "10x6"},
+                              TTroca{"<dtAdm>2024-01-02<", "<dtAdm>2024-13-02<", "2024-13-02"}}) {
+    SCOPED_TRACE("a value that is no number or date raises: " + troca.valor);
+    const int antes = c.Eventos().Count();
+    EXPECT_THAT(testsupport::MessageOf<platform::EConvertError>(
+                    [&] { c.Eventos().LoadFromString(esocialtest::Trocar(xml, troca.de, troca.para)); }),
+                HasSubstr(troca.valor));
+    EXPECT_EQ(c.Eventos().Count(), antes);
+  }
   {
     SCOPED_TRACE("entities and the fields the writer alone wrote before");
     const TEvtAdmissao& e = esocialtest::Carregar<TS2200Collection>(c, xml);
