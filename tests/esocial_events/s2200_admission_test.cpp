@@ -14,70 +14,28 @@
 #include "event_test_support.h"
 #include "platform/convert_error.h"
 #include "platform/date_time.h"
+#include "support/esocial/worker_fixture.h"
 
 using namespace esocial;
+using esocialtest::kCnpjEstab;
 using esocialtest::TIni;
 using testing::HasSubstr;
 using testing::Not;
 
 namespace {
 
-const char* kCnpjEstab = "11222333000181";
-
-double Data(int ano, int mes, int dia) { return platform::EncodeDate(ano, mes, dia); }
-
-// A worker with every group of the S-1 layouts; the second dependant has no type, the
-// immigrant no term of residence.
+// The worker of the fixture with a name that needs an entity, an immigrant without a term of
+// residence and the second dependant's sex given.
 void PreencherTrabalhador(TEvtAdmissao& e) {
   e.Id = esocialtest::kIdEvento;
   e.IdeEvento.indRetif = ireRetificacao;
   e.IdeEvento.NrRecibo = "1.1.0000000000000000001";
   e.IdeEvento.VerProc = "NEMBO 1.0";
   e.IdeEmpregador.NrInsc = esocialtest::kEmpregador;
-  TTrabalhador& t = e.Trabalhador;
-  t.CpfTrab = "12345678909";
-  t.NmTrab = "Maria da Silva & Souza";
-  t.Sexo = "F";
-  t.RacaCor = 1;
-  t.EstCiv = 2;
-  t.GrauInstr = "07";
-  t.nmSoc = "Maria";
-  t.Nascimento.dtNascto = Data(1990, 5, 1);
-  t.Nascimento.PaisNascto = "105";
-  t.Nascimento.PaisNac = "105";
-  TBrasil& b = t.Endereco.Brasil;
-  b.TpLograd = "R";
-  b.DscLograd = "Rua das Flores";
-  b.NrLograd = "100";
-  b.Complemento = "Apto 1";
-  b.Bairro = "Centro";
-  b.Cep = "01001000";
-  b.CodMunic = 3550308;
-  b.UF = "SP";
-  t.trabImig.condIng = tciRefugiado;
-  t.InfoDeficiencia.DefFisica = tpSim;
-  t.InfoDeficiencia.infoCota = snfSim;
-  t.InfoDeficiencia.Observacao = "Cadeirante";
-  TDependenteCollectionItem& d1 = t.Dependente.Add();
-  d1.tpDep = tdConjuge;
-  d1.nmDep = "Jose da Silva";
-  d1.dtNascto = Data(1988, 3, 2);
-  d1.cpfDep = "98765432100";
-  d1.sexoDep = "M";
-  d1.depIRRF = tpSim;
-  d1.depSF = tpNao;
-  d1.incTrab() = tpNao;
-  d1.descrDep = "Conjuge";
-  TDependenteCollectionItem& d2 = t.Dependente.Add();
-  d2.tpDep = tdNenhum;
-  d2.nmDep = "Ana da Silva";
-  d2.dtNascto = Data(2015, 7, 9);
-  d2.sexoDep = "F";
-  d2.depIRRF = tpNao;
-  d2.depSF = tpSim;
-  d2.incTrab() = tpNao;
-  t.Contato.FonePrinc = "11999998888";
-  t.Contato.EmailPrinc = "maria@example.com";
+  esocialtest::PreencherTrabalhadorS1(e.Trabalhador);
+  e.Trabalhador.NmTrab = "Maria da Silva & Souza";
+  e.Trabalhador.trabImig.tmpResid = ttrNenhum;
+  e.Trabalhador.Dependente.GetItem(1).sexoDep = "F";
 }
 
 TIni IniTrabalhador() {
@@ -118,66 +76,17 @@ TIni IniTrabalhador() {
   };
 }
 
-// A temporary CLT contract of an apprentice hired directly, with two substitutes, 42.5 hours,
-// two trainings (3720 is no code of the layout), a succession, a CPF change, a leave and a
-// cession.
+// The bond of the fixture with an apprentice hired directly, a second substitute, 42.5 hours and
+// a training code the layout does not have (3720).
 void PreencherCeletista(TEvtAdmissao& e) {
   PreencherTrabalhador(e);
-  TVinculo& v = e.Vinculo;
-  v.matricula = "MAT-0001";
-  v.tpRegTrab = trCLT;
-  v.tpRegPrev = rpRGPS;
-  v.cadIni = tpNao;
-  TInfoCeletista& c = v.infoRegimeTrab.InfoCeletista;
-  c.DtAdm = Data(2024, 1, 2);
-  c.TpRegJor = rjSubmetidosHorarioTrabalho;
-  c.NatAtividade = navUrbano;
-  c.dtBase = 5;
-  c.cnpjSindCategProf = kCnpjEstab;
-  c.matAnotJud = "ANOT-1";
-  c.FGTS.DtOpcFGTS = Data(2024, 1, 2);
-  c.TrabTemporario.hipLeg = 1;
-  c.TrabTemporario.justContr = "Substituicao de pessoal em ferias";
-  c.TrabTemporario.IdeEstabVinc.NrInsc = kCnpjEstab;
-  c.TrabTemporario.IdeTrabSubstituido.Add().CpfTrabSubst = "11144477735";
+  esocialtest::PreencherVinculoS1(e.Vinculo);
+  TInfoCeletista& c = e.Vinculo.infoRegimeTrab.InfoCeletista;
   c.TrabTemporario.IdeTrabSubstituido.Add().CpfTrabSubst = "22255588846";
   c.aprend.indAprend = tiapContrDireta;
-  c.aprend.cnpjEntQual = kCnpjEstab;
-  c.aprend.cnpjPrat = kCnpjEstab;
-  TInfoContrato& ic = v.infoContrato;
-  ic.nmCargo = "Analista";
-  ic.CBOCargo = "252105";
-  ic.dtIngrCargo = Data(2024, 1, 2);
-  ic.nmFuncao = "Analista de folha";
-  ic.CBOFuncao = "252105";
-  ic.acumCargo = snfNao;
-  ic.CodCateg = 103;
-  ic.Remuneracao.VrSalFx = 3500.5;
-  ic.Remuneracao.UndSalFixo = sfPorMes;
-  ic.Remuneracao.DscSalVar = "Comissoes";
-  ic.Duracao.TpContr = PrazoDeterminado;
-  ic.Duracao.dtTerm = Data(2024, 12, 31);
-  ic.Duracao.clauAssec = tpNao;
-  ic.LocalTrabalho.LocalTrabGeral.NrInsc = kCnpjEstab;
-  ic.LocalTrabalho.LocalTrabGeral.DescComp = "Matriz";
-  ic.HorContratual.qtdHrsSem = 42.5;
-  ic.HorContratual.tpJornada = tjJornada12x36;
-  ic.HorContratual.horNoturno = tpNao;
-  ic.HorContratual.dscJorn = "Doze por trinta e seis";
-  ic.observacoes.Add().observacao = "Contrato de experiencia";
-  ic.treiCap().Add().codTreiCap = 1006;
-  ic.treiCap().Add().codTreiCap = 3720;
-  v.sucessaoVinc.nrInsc() = kCnpjEstab;
-  v.sucessaoVinc.matricAnt = "ANT-1";
-  v.sucessaoVinc.dtTransf = Data(2024, 1, 1);
-  v.sucessaoVinc.observacao = "Sucessao de empregador";
-  v.mudancaCPF.cpfAnt = "98765432100";
-  v.mudancaCPF.matricAnt = "MAT-ANT-1";
-  v.mudancaCPF.dtAltCPF = Data(2023, 12, 1);
-  v.mudancaCPF.observacao = "CPF anterior cancelado";
-  v.afastamento.DtIniAfast = Data(2024, 2, 1);
-  v.afastamento.codMotAfast = mtvAcidenteDoencaNaoTrabalho;
-  v.cessao.dtIniCessao = Data(2024, 6, 1);
+  c.aprend.NrInsc.clear();
+  e.Vinculo.infoContrato.HorContratual.qtdHrsSem = 42.5;
+  e.Vinculo.infoContrato.treiCap().Add().codTreiCap = 3720;
 }
 
 TIni IniCeletista() {
@@ -199,27 +108,32 @@ TIni IniCeletista() {
         {"nmFuncao", "Analista de folha"},
         {"CBOFuncao", "252105"},
         {"acumCargo", "N"},
-        {"codCateg", "103"}}},
-      {"remuneracao", {{"vrSalFx", "3500,50"}, {"undSalFixo", "5"}, {"dscSalVar", "Comissoes"}}},
+        {"codCateg", "101"}}},
+      {"remuneracao", {{"vrSalFx", "3500,00"}, {"undSalFixo", "5"}, {"dscSalVar", "Comissoes"}}},
       {"duracao", {{"tpContr", "2"}, {"dtTerm", "31/12/2024"}, {"clauAssec", "N"}}},
       {"localTrabGeral", {{"tpInsc", "1"}, {"nrInsc", kCnpjEstab}, {"descComp", "Matriz"}}},
+      {"localTempDom",
+       {{"dscLograd", "Rua do Sitio"}, {"nrLograd", "5"}, {"cep", "13000000"}, {"CodMunic", "3509502"}}},
       {"horContratual",
        {{"qtdHrsSem", "42.5"}, {"tpJornada", "2"}, {"horNoturno", "N"}, {"dscJorn", "Doze por trinta e seis"}}},
+      {"alvaraJudicial", {{"nrProcJud", "00000000000000000001"}}},
       {"observacoes01", {{"observacao", "Contrato de experiencia"}}},
       {"treiCap01", {{"codTreiCap", "1006"}}},
       {"treiCap02", {{"codTreiCap", "3720"}}},
       {"sucessaoVinc",
-       {{"tpInsc", "1"},
-        {"nrInsc", kCnpjEstab},
+       {{"tpInsc", "2"},
+        {"nrInsc", "12345678909"},
         {"matricAnt", "ANT-1"},
         {"dtTransf", "01/01/2024"},
-        {"observacao", "Sucessao de empregador"}}},
+        {"observacao", "Sucessao de empregador pessoa fisica"}}},
+      {"transfDom", {{"cpfSubstituido", "11144477735"}, {"matricAnt", "DOM-1"}, {"dtTransf", "01/01/2024"}}},
       {"mudancaCPF",
        {{"cpfAnt", "98765432100"},
-        {"matricAnt", "MAT-ANT-1"},
+        {"matricAnt", "MATRICULA-ANTERIOR-000001"},
         {"dtAltCPF", "01/12/2023"},
-        {"observacao", "CPF anterior cancelado"}}},
+        {"observacao", "Mudanca de CPF por decisao administrativa"}}},
       {"afastamento", {{"dtIniAfast", "01/02/2024"}, {"codMotAfast", "03"}}},
+      {"desligamento", {{"dtDeslig", "31/12/2024"}}},
       {"cessao", {{"dtIniCessao", "01/06/2024"}}},
   });
   return ini;
@@ -250,10 +164,10 @@ void PreencherEstatutario(TEvtAdmissao& e) {
   v.cadIni = tpNao;
   TInfoEstatutario& s = v.infoRegimeTrab.InfoEstatutario;
   s.tpProv = tpNomeacaoCargoEfetivo;
-  s.dtExercicio = Data(2024, 2, 1);
+  s.dtExercicio = platform::EncodeDate(2024, 2, 1);
   s.indTetoRGPS = snfNao;
   s.indAbonoPerm = snfSim;
-  s.dtIniAbono = Data(2024, 3, 1);
+  s.dtIniAbono = platform::EncodeDate(2024, 3, 1);
   v.infoContrato.nmCargo = "Auditor";
   v.infoContrato.CodCateg = 301;
 }
@@ -304,24 +218,6 @@ TIni IniEnderecoExterior() {
   return ini;
 }
 
-// A temporary domestic workplace given by its street name only.
-void PreencherLocalTempDom(TEvtAdmissao& e) {
-  PreencherCeletista(e);
-  TLocalTempDom& dom = e.Vinculo.infoContrato.LocalTrabalho.LocalTempDom;
-  dom.DscLograd = "Rua do Sitio";
-  dom.NrLograd = "5";
-  dom.Cep = "13000000";
-  dom.CodMunic = 3509502;
-  dom.Uf = "SP";
-}
-
-TIni IniLocalTempDom() {
-  TIni ini = IniCeletista();
-  ini["localTempDom"] = {
-      {"dscLograd", "Rua do Sitio"}, {"nrLograd", "5"}, {"cep", "13000000"}, {"CodMunic", "3509502"}};
-  return ini;
-}
-
 struct TCaso {
   std::string nome;
   std::function<void(TEvtAdmissao&)> preencher;
@@ -332,12 +228,13 @@ struct TCaso {
 
 const std::vector<TCaso>& Casos() {
   static const std::vector<TCaso> casos = {
-      {"CLT, apprentice hired directly",
+      {"CLT, apprentice hired directly, localTempDom without tpLograd",
        PreencherCeletista,
        IniCeletista,
        {"<trabImig><condIng>1</condIng></trabImig>", "<dependente><nmDep>Ana da Silva</nmDep>",
         "<qtdHrsSem>42.50</qtdHrsSem>", "<treiCap><codTreiCap>1006</codTreiCap></treiCap></infoContrato>",
-        "<aprend><indAprend>1</indAprend><cnpjEntQual>11222333000181</cnpjEntQual><cnpjPrat>"},
+        "<aprend><indAprend>1</indAprend><cnpjEntQual>11222333000181</cnpjEntQual><cnpjPrat>",
+        "<localTempDom><dscLograd>Rua do Sitio</dscLograd>"},
        {"<codTreiCap>3720"}},
       {"CLT, apprentice hired indirectly",
        PreencherAprendizIndireto,
@@ -355,11 +252,6 @@ const std::vector<TCaso>& Casos() {
        IniEnderecoExterior,
        {"<endereco><exterior><paisResid>063</paisResid>"},
        {"<brasil>"}},
-      {"localTempDom without tpLograd",
-       PreencherLocalTempDom,
-       IniLocalTempDom,
-       {"<localTempDom><dscLograd>Rua do Sitio</dscLograd>"},
-       {}},
   };
   return casos;
 }
@@ -409,7 +301,7 @@ TEST(S2200Admission, Layouts) {
     t.Documentos.CTPS.NrCtps = "1234567";
     t.Documentos.CTPS.SerieCtps = "00001";
     t.Documentos.CTPS.UfCtps = "SP";
-    t.TrabEstrangeiro.DtChegada = Data(2010, 1, 1);
+    t.TrabEstrangeiro.DtChegada = platform::EncodeDate(2010, 1, 1);
     t.Aposentadoria.TrabAposent = tpSim;
     t.Contato.FoneAlternat = "1133334444";
     const std::string xml = Escrito(e);
@@ -585,7 +477,7 @@ TEST(S2200Admission, XmlReaderCases) {
     EXPECT_EQ(e.Trabalhador.NmTrab, "Maria da Silva & Souza");
     EXPECT_EQ(e.IdeEvento.NrRecibo, "1.1.0000000000000000001");
     EXPECT_DOUBLE_EQ(e.Vinculo.infoContrato.HorContratual.qtdHrsSem, 42.5);
-    EXPECT_EQ(e.Vinculo.sucessaoVinc.nrInsc(), kCnpjEstab);
+    EXPECT_EQ(e.Vinculo.sucessaoVinc.nrInsc(), "12345678909");
     EXPECT_EQ(e.Trabalhador.Dependente.GetItem(0).descrDep, "Conjuge");
     EXPECT_EQ(e.Trabalhador.Dependente.GetItem(1).sexoDep, "F");
     EXPECT_EQ(e.Trabalhador.Dependente.GetItem(1).tpDep, tdNenhum);
