@@ -414,7 +414,9 @@ TEST(S2200Admission, IniCases) {
     caso.mudar(ini);
     std::string mensagem;
     const TEvtAdmissao& e = LidoDoIni(c, caso.versao, ini, mensagem, caso.antes);
-    if (caso.versao == veS01_03_00) EXPECT_EQ(mensagem, testsupport::kNoError);
+    if (caso.versao == veS01_03_00) {
+      EXPECT_EQ(mensagem, testsupport::kNoError);
+    }
     caso.verificar(e);
   }
 }
