@@ -88,6 +88,65 @@ void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoD
   EXPECT_EQ(lido.XML(), escrito);
 }
 
+// A valid document of a test file's event: what it changes in the file's base fields and base
+// INI input, and the alerts its writing raises.
+template <class TEvento>
+struct TDocumentoValido {
+  const char* nome;
+  std::function<void(TEvento&)> campos;
+  std::function<void(TIni&)> ini;
+  std::vector<std::string> alertas;
+};
+
+// VerificarDocumentoValido for each document over the base fields and INI input.
+template <class TLista>
+void VerificarDocumentosValidos(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher,
+                                const TIni& IniBase,
+                                const std::vector<TDocumentoValido<typename TLista::TEventoDaLista>>& Documentos) {
+  for (const auto& d : Documentos) {
+    SCOPED_TRACE(d.nome);
+    TIni ini = IniBase;
+    d.ini(ini);
+    VerificarDocumentoValido<TLista>(
+        [&](typename TLista::TEventoDaLista& e) {
+          Preencher(e);
+          d.campos(e);
+        },
+        ini, d.alertas);
+  }
+}
+
+// A case of a test file's INI reader: the change to the base INI input, part of the message
+// LerArqIni raises (testsupport::kNoError when nothing is; empty when not looked at) and what
+// the event holds after it.
+template <class TEvento>
+struct TCasoIni {
+  const char* nome;
+  std::function<void(TIni&)> mudar;
+  std::string erro;
+  std::function<void(const TEvento&)> verificar;
+};
+
+template <class TLista>
+void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename TLista::TEventoDaLista>>& Casos) {
+  for (const auto& caso : Casos) {
+    SCOPED_TRACE(caso.nome);
+    TComponente c = NovoComponente();
+    auto& e = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista)).New().Evento();
+    TIni ini = IniBase;
+    caso.mudar(ini);
+    EXPECT_THAT(testsupport::MessageOf([&] { e.LerArqIni(TextoIni(ini)); }), ::testing::HasSubstr(caso.erro));
+    caso.verificar(e);
+  }
+}
+
+// A new event of the list in C, which is set to the layout Versao.
+template <class TLista>
+typename TLista::TEventoDaLista& NovoEvento(TComponente& C, esocial::TVersaoeSocial Versao) {
+  C.eSocial->Configuracoes().Geral->SetVersaoDF(Versao);
+  return static_cast<TLista&>(ListaDoTipo(C, TLista::TipoDaLista)).New().Evento();
+}
+
 // What every bond event's LerXML does, on Xml, a valid document of the event with the body
 // group Corpo holding the date element whose start tag is TagData: without the root it returns false and reads
 // nothing; with the root but without Corpo it returns true with the identification read; a
