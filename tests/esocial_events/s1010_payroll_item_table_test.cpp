@@ -176,11 +176,6 @@ const std::vector<TCaso>& Casos() {
   return casos;
 }
 
-std::string Escrito(TEvtTabRubrica& e) {
-  e.GerarXML();
-  return e.XML();
-}
-
 // The document without the process lists, which loading does not read.
 std::string SemProcessos(const std::string& xml) {
   static const std::regex lista("<(ideProcesso[A-Za-z]+)>.*?</\\1>");
@@ -196,7 +191,7 @@ TEST(S1010PayrollItemTable, DocumentsFromFieldsAndFromIniAreValidAndReadBack) {
     TEvtTabRubrica campos(c.eSocial.get());
     Identificar(campos, caso.modo);
     caso.preencher(campos);
-    const std::string escrito = Escrito(campos);
+    const std::string escrito = esocialtest::Escrito(campos);
     for (const std::string& trecho : caso.trechos) EXPECT_THAT(escrito, HasSubstr(trecho));
     campos.SetXML(escrito);
     std::string saida;
@@ -205,12 +200,12 @@ TEST(S1010PayrollItemTable, DocumentsFromFieldsAndFromIniAreValidAndReadBack) {
 
     TEvtTabRubrica ini(c.eSocial.get());
     EXPECT_TRUE(ini.LerArqIni(CabecalhoIni(ModoLancamentoToStr(caso.modo)) + caso.ini));
-    EXPECT_EQ(Escrito(ini), escrito);
+    EXPECT_EQ(esocialtest::Escrito(ini), escrito);
 
     esocialtest::TComponente outro = esocialtest::NovoComponente(false);
     TEvtTabRubrica& lido = esocialtest::Carregar<TS1010Collection>(outro, campos.XML());
     EXPECT_EQ(lido.ModoLancamento, caso.modo);
-    EXPECT_EQ(Escrito(lido), SemProcessos(escrito));
+    EXPECT_EQ(esocialtest::Escrito(lido), SemProcessos(escrito));
   }
 }
 
@@ -225,7 +220,7 @@ TEST(S1010PayrollItemTable, Layout2x) {
   d.IdeProcessoSIND().Add().nrProc = Processo(40);
   while (d.IdeProcessoIRRF().Count() < 100) d.IdeProcessoIRRF().Add().nrProc = Processo(50);
 
-  const std::string xml = Escrito(e);
+  const std::string xml = esocialtest::Escrito(e);
   EXPECT_THAT(xml, HasSubstr("<codIncIRRF>09</codIncIRRF><codIncFGTS>11</codIncFGTS><observacao>"));
   for (const char* ausente : {"<codIncCPRP>", "<tetoRemun>", "<codIncPisPasep>", "<ideProcessoPisPasep>"})
     EXPECT_THAT(xml, Not(HasSubstr(ausente)));

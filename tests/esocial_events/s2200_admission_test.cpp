@@ -256,22 +256,6 @@ const std::vector<TCaso>& Casos() {
   return casos;
 }
 
-std::string Escrito(TEvtAdmissao& e) {
-  e.GerarXML();
-  return e.XML();
-}
-
-// The event of a fresh component under Versao that LerArqIni filled from Ini; Mensagem gets
-// what it raised.
-TEvtAdmissao& LidoDoIni(esocialtest::TComponente& c, TVersaoeSocial Versao, const TIni& Ini, std::string& Mensagem,
-                        const std::function<void(TEvtAdmissao&)>& Antes = {}) {
-  c.eSocial->Configuracoes().Geral->SetVersaoDF(Versao);
-  TEvtAdmissao& e = c.Eventos().NaoPeriodicos().S2200().New().EvtAdmissao();
-  if (Antes) Antes(e);
-  Mensagem = testsupport::MessageOf([&] { e.LerArqIni(esocialtest::TextoIni(Ini)); });
-  return e;
-}
-
 }  // namespace
 
 TEST(S2200Admission, DocumentsFromFieldsAndFromIniAreValidAndReadBack) {
@@ -281,7 +265,7 @@ TEST(S2200Admission, DocumentsFromFieldsAndFromIniAreValidAndReadBack) {
     const esocialtest::TComponente c = esocialtest::NovoComponente(false);
     TEvtAdmissao e(c.eSocial.get());
     caso.preencher(e);
-    const std::string xml = Escrito(e);
+    const std::string xml = esocialtest::Escrito(e);
     for (const std::string& trecho : caso.trechos) EXPECT_THAT(xml, HasSubstr(trecho));
     for (const std::string& ausente : caso.ausentes) EXPECT_THAT(xml, Not(HasSubstr(ausente)));
   }
@@ -304,7 +288,7 @@ TEST(S2200Admission, Layouts) {
     t.TrabEstrangeiro.DtChegada = platform::EncodeDate(2010, 1, 1);
     t.Aposentadoria.TrabAposent = tpSim;
     t.Contato.FoneAlternat = "1133334444";
-    const std::string xml = Escrito(e);
+    const std::string xml = esocialtest::Escrito(e);
     for (const char* trecho :
          {"<indPriEmpr>S</indPriEmpr>", "<documentos><CTPS>", "<trabEstrangeiro>", "<aposentadoria>", "<foneAlternat>"})
       EXPECT_EQ(xml.find(trecho) != std::string::npos, versao == ve02_05_00) << trecho;
@@ -412,8 +396,9 @@ TEST(S2200Admission, IniCases) {
     esocialtest::TComponente c = esocialtest::NovoComponente();
     TIni ini = IniCeletista();
     caso.mudar(ini);
-    std::string mensagem;
-    const TEvtAdmissao& e = LidoDoIni(c, caso.versao, ini, mensagem, caso.antes);
+    TEvtAdmissao& e = esocialtest::NovoEvento<TS2200Collection>(c, caso.versao);
+    if (caso.antes) caso.antes(e);
+    const std::string mensagem = testsupport::MessageOf([&] { e.LerArqIni(esocialtest::TextoIni(ini)); });
     if (caso.versao == veS01_03_00) {
       EXPECT_EQ(mensagem, testsupport::kNoError);
     }
@@ -423,7 +408,7 @@ TEST(S2200Admission, IniCases) {
 
 TEST(S2200Admission, IniWithATrainingCodeThatIsNoNumberRaisesBeforeWriting) {
   esocialtest::TComponente c = esocialtest::NovoComponente();
-  TEvtAdmissao& e = c.Eventos().NaoPeriodicos().S2200().New().EvtAdmissao();
+  TEvtAdmissao& e = esocialtest::NovoEvento<TS2200Collection>(c, veS01_03_00);
   e.LerArqIni(esocialtest::TextoIni(IniCeletista()));
   const std::string anterior = e.XML();
   TIni ini = IniCeletista();
@@ -437,7 +422,7 @@ TEST(S2200Admission, XmlReaderCases) {
   esocialtest::TComponente c = esocialtest::NovoComponente(false);
   TEvtAdmissao campos(c.eSocial.get());
   PreencherCeletista(campos);
-  const std::string xml = esocialtest::ComAssinaturaFicticia(Escrito(campos));
+  const std::string xml = esocialtest::ComAssinaturaFicticia(esocialtest::Escrito(campos));
 
   {
     SCOPED_TRACE("no evtAdmissao");
