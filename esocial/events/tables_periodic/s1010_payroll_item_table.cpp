@@ -63,10 +63,9 @@ void TEvtTabRubrica::GerarDadosRubrica(TDadosRubrica& Dados) {
     }
     AlertarLimiteLista("ideProcessoCP", "Lista de Processos", lista.Count(), 99);
   }
-  GerarProcessos("ideProcessoIRRF", Dados.IdeProcessoIRRF(), true);
-  // The S-1.03 FGTS process has no suspension code.
-  GerarProcessos("ideProcessoFGTS", Dados.IdeProcessoFGTS(), VersaoDF() < veS01_03_00);
-  if (VersaoDF() <= ve02_05_00) GerarProcessos("ideProcessoSIND", Dados.IdeProcessoSIND(), true);
+  GerarProcessos("ideProcessoIRRF", Dados.IdeProcessoIRRF());
+  GerarProcessos("ideProcessoFGTS", Dados.IdeProcessoFGTS());
+  if (VersaoDF() <= ve02_05_00) GerarProcessos("ideProcessoSIND", Dados.IdeProcessoSIND());
   if (VersaoDF() >= veS01_03_00 && Dados.ideProcessoPisPasepInst()) {
     const TIdeProcessoPisPasepCollection& lista = Dados.IdeProcessoPisPasep();
     for (int i = 0; i < lista.Count(); ++i) {
@@ -81,17 +80,8 @@ void TEvtTabRubrica::GerarDadosRubrica(TDadosRubrica& Dados) {
   Gerador().wGrupo("/dadosRubrica");
 }
 
-void TEvtTabRubrica::GerarProcessos(const std::string& Tag, const TProcessoCollection& Lista, bool ComCodSusp) {
-  for (int i = 0; i < Lista.Count(); ++i) {
-    const TProcesso& item = Lista.GetItem(i);
-    if (ComCodSusp) {
-      GerarProcesso(Tag, item);
-    } else {
-      Gerador().wGrupo(Tag);
-      Gerador().wCampo(tcStr, "", "nrProc", 1, 21, 1, item.nrProc);
-      Gerador().wGrupo("/" + Tag);
-    }
-  }
+void TEvtTabRubrica::GerarProcessos(const std::string& Tag, const TProcessoCollection& Lista) {
+  for (int i = 0; i < Lista.Count(); ++i) GerarProcesso(Tag, Lista.GetItem(i));
   AlertarLimiteLista(Tag, "Lista de Processos: " + Tag, Lista.Count(), 99);
 }
 

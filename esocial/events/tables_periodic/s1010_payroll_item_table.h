@@ -105,8 +105,8 @@ class TEvtTabRubrica : public TeSocialEvento {
  private:
   void GerarIdeRubrica(const TIdeRubrica& Ide);
   void GerarDadosRubrica(TDadosRubrica& Dados);
-  // The lists of IRRF, FGTS and union processes: nrProc and, with ComCodSusp, codSusp.
-  void GerarProcessos(const std::string& Tag, const TProcessoCollection& Lista, bool ComCodSusp);
+  // The lists of IRRF, FGTS and union processes, each item by GerarProcesso.
+  void GerarProcessos(const std::string& Tag, const TProcessoCollection& Lista);
 };
 
 class TS1010CollectionItem : public TItemEvento<TEvtTabRubrica, teS1010> {
