@@ -140,6 +140,12 @@ void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename 
   }
 }
 
+// The document GerarXML writes, unsigned.
+inline std::string Escrito(esocial::TeSocialEvento& Evento) {
+  Evento.GerarXML();
+  return Evento.XML();
+}
+
 // A new event of the list in C, which is set to the layout Versao.
 template <class TLista>
 typename TLista::TEventoDaLista& NovoEvento(TComponente& C, esocial::TVersaoeSocial Versao) {
