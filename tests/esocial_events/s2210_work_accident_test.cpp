@@ -218,6 +218,28 @@ TEST(S2210WorkAccident, LayoutBranches) {
   }
 }
 
+// Where the S-1 layouts' schema departs from the 2.x layouts: longer observation and place
+// texts.
+TEST(S2210WorkAccident, S1LayoutSchema) {
+  const std::string obs(300, 'o'), local(200, 'l');
+  const auto textosLongos = [&](TEvtCAT& e) {
+    e.IdeVinculo.nisTrab = "12345678901";  // required by the 2.x layouts
+    e.Cat.obsCAT = obs;
+    e.Cat.localAcidente.dscLocal = local;
+  };
+  esocialtest::VerificarCasosLeiaute<TS2210Collection>(
+      Preencher,
+      {
+          {"2.x: texts over 255 and 80 characters alerted",
+           ve02_05_00,
+           textosLongos,
+           {"<obsCAT>" + obs + "</obsCAT>", "<dscLocal>" + local + "</dscLocal>"},
+           {},
+           {"/obsCAT() - Tamanho maior que o máximo permitido", "/dscLocal() - Tamanho maior que o máximo permitido"}},
+          {"S-1: the same texts taken", veS01_00_00, textosLongos, {"<obsCAT>" + obs + "</obsCAT>"}, {}, {}},
+      });
+}
+
 // The INI reader's lists and its strict conversions.
 TEST(S2210WorkAccident, IniCases) {
   esocialtest::VerificarCasosIni<TS2210Collection>(

@@ -38,7 +38,7 @@ void TEvtCAT::GerarCat() {
   g.wCampo(tcStr, "", "indComunPolicia", 1, 1, 1, SimNaoToStr(Cat.indComunPolicia));
   g.wCampo(tcInt, "", "codSitGeradora", 1, 9, 1, Cat.codSitGeradora);
   g.wCampo(tcStr, "", "iniciatCAT", 1, 1, 1, IniciatCATToStr(Cat.iniciatCAT));
-  g.wCampo(tcStr, "", "obsCAT", 1, 255, 0, Cat.obsCAT);
+  g.wCampo(tcStr, "", "obsCAT", 1, VersaoDF() >= veS01_00_00 ? 999 : 255, 0, Cat.obsCAT);
   if (AcidenteRecente()) g.wCampo(tcDat, "", "ultDiaTrab", 10, 10, 1, Cat.ultDiaTrab);
   if (AcidenteRecente()) g.wCampo(tcStr, "", "houveAfast", 1, 1, 1, SimNaoToStr(Cat.houveAfast));
   GerarLocalAcidente();
@@ -58,7 +58,7 @@ void TEvtCAT::GerarLocalAcidente() {
   const TLocalAcidente& local = Cat.localAcidente;
   g.wGrupo("localAcidente");
   g.wCampo(tcStr, "", "tpLocal", 1, 1, 1, TpLocalToStr(local.tpLocal));
-  g.wCampo(tcStr, "", "dscLocal", 1, 80, 0, local.dscLocal);
+  g.wCampo(tcStr, "", "dscLocal", 1, VersaoDF() >= veS01_00_00 ? 255 : 80, 0, local.dscLocal);
   if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "codAmb", 1, 30, 0, local.codAmb);
   g.wCampo(tcStr, "", "tpLograd", 1, 4, 0, local.tpLograd);
   g.wCampo(tcStr, "", "dscLograd", 1, 100, 0, local.dscLograd);
