@@ -219,7 +219,8 @@ TEST(S2210WorkAccident, LayoutBranches) {
 }
 
 // Where the S-1 layouts' schema departs from the 2.x layouts: longer observation and place
-// texts.
+// texts; the street, the certificate and its injury code required, so that missing data show
+// as empty elements and alerts.
 TEST(S2210WorkAccident, S1LayoutSchema) {
   const std::string obs(300, 'o'), local(200, 'l');
   const auto textosLongos = [&](TEvtCAT& e) {
@@ -227,6 +228,13 @@ TEST(S2210WorkAccident, S1LayoutSchema) {
     e.Cat.obsCAT = obs;
     e.Cat.localAcidente.dscLocal = local;
   };
+  const auto semRuaNemAtestado = [](TEvtCAT& e) {
+    e.IdeVinculo.nisTrab = "12345678901";
+    e.Cat.localAcidente.dscLograd = "";
+    e.Cat.localAcidente.nrLograd = "";
+    e.Cat.atestado = {};
+  };
+  const std::string kNenhum = "() - Nenhum valor informado";
   esocialtest::VerificarCasosLeiaute<TS2210Collection>(
       Preencher,
       {
@@ -237,6 +245,29 @@ TEST(S2210WorkAccident, S1LayoutSchema) {
            {},
            {"/obsCAT() - Tamanho maior que o máximo permitido", "/dscLocal() - Tamanho maior que o máximo permitido"}},
           {"S-1: the same texts taken", veS01_00_00, textosLongos, {"<obsCAT>" + obs + "</obsCAT>"}, {}, {}},
+          {"2.x: no street and no certificate left out",
+           ve02_05_00,
+           semRuaNemAtestado,
+           {},
+           {"<dscLograd", "<nrLograd", "<atestado>"},
+           {}},
+          {"S-1: no street and no certificate written empty",
+           veS01_03_00,
+           semRuaNemAtestado,
+           {"<bairro>Centro</bairro>", "<tpLograd>R</tpLograd><dscLograd/><nrLograd/><bairro>",
+            "<atestado><dtAtendimento/><hrAtendimento/>", "<dscLesao>0</dscLesao>", "<codCID/>"},
+           {},
+           {"/dscLograd" + kNenhum, "/nrLograd" + kNenhum, "/dtAtendimento" + kNenhum, "/hrAtendimento" + kNenhum,
+            "/codCID" + kNenhum, "/nmEmit" + kNenhum, "/nrOC" + kNenhum}},
+          {"2.x: a certificate without injury code leaves it out",
+           ve02_05_00,
+           [](TEvtCAT& e) {
+             e.IdeVinculo.nisTrab = "12345678901";
+             e.Cat.atestado.dscLesao = 0;
+           },
+           {"<indAfast>"},
+           {"<dscLesao>"},
+           {}},
       });
 }
 
