@@ -226,6 +226,39 @@ TEST(S2240ExposureToRisk, LayoutBranches) {
   }
 }
 
+// Where the S-1 layouts' schema departs from what the 2.x layouts allowed: the equipment's
+// assessment document (under S-1.03, where it is the equipment's only element) and the
+// complementary flags are required, so that missing data show as empty elements and alerts.
+TEST(S2240ExposureToRisk, S1LayoutSchema) {
+  const auto epiSemDocumento = [](TEvtExpRisco& e) {
+    e.infoExpRisco.agNoc.GetItem(0).epcEpi.epi().Add().dscEPI = "Protetor auricular";
+  };
+  const std::string kNenhum = "() - Nenhum valor informado";
+  esocialtest::VerificarCasosLeiaute<TS2240Collection>(
+      Preencher,
+      {
+          {"S-1.02: equipment known by its description",
+           veS01_02_00,
+           epiSemDocumento,
+           {"<epi><dscEPI>Protetor auricular</dscEPI></epi>"},
+           {"<docAval/>"},
+           {}},
+          {"S-1.03: equipment without its document",
+           veS01_03_00,
+           epiSemDocumento,
+           {"<epi><docAval/></epi>"},
+           {},
+           {"/docAval" + kNenhum}},
+          {"S-1: complementary flags not informed",
+           veS01_00_00,
+           [](TEvtExpRisco& e) { e.infoExpRisco.agNoc.GetItem(0).epcEpi.epiCompl = {}; },
+           {"<epiCompl><medProtecao/><condFuncto/><usoInint/><przValid/><periodicTroca/><higienizacao/></epiCompl>"},
+           {},
+           {"/medProtecao" + kNenhum, "/condFuncto" + kNenhum, "/usoInint" + kNenhum, "/przValid" + kNenhum,
+            "/periodicTroca" + kNenhum, "/higienizacao" + kNenhum}},
+      });
+}
+
 // S-1.03 takes nine environments and 99 persons; the layouts before it 99 and nine.
 TEST(S2240ExposureToRisk, ListLimitsByLayout) {
   struct TCaso {

@@ -88,10 +88,12 @@ void TEvtExpRisco::GerarEpcEpi(TEpcEpi& epcEpi) {
   if (utilizado) g.wCampo(tcStr, "", "eficEpi", 1, 1, 0, SimNaoFacultativoToStr(epcEpi.eficEpi));
   if (epcEpi.epiInst()) {
     const TEpiCollection& lista = epcEpi.epi();
+    // Under S-1.03 the assessment document is the equipment's only element, and required.
+    const int ocorrenciaDocAval = VersaoDF() >= veS01_03_00 ? 1 : 0;
     for (int i = 0; i < lista.Count(); ++i) {
       const TEpiCollectionItem& epi = lista.GetItem(i);
       g.wGrupo("epi");
-      if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "docAval", 1, 255, 0, epi.docAval);
+      if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "docAval", 1, 255, ocorrenciaDocAval, epi.docAval);
       if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "caEPI", 1, 20, 0, epi.caEPI);
       // S-1.03 describes equipment by its assessment document alone.
       if (VersaoDF() < veS01_03_00) g.wCampo(tcStr, "", "dscEPI", 1, 999, 0, epi.dscEPI);
@@ -107,13 +109,14 @@ void TEvtExpRisco::GerarEpcEpi(TEpcEpi& epcEpi) {
   }
   if (epcEpi.epiInst() && utilizado && VersaoDF() >= veS01_00_00) {
     const TEpiCompl& complemento = epcEpi.epiCompl;
+    // The group holds all six flags: one not informed is written empty, with its alert.
     g.wGrupo("epiCompl");
-    g.wCampo(tcStr, "", "medProtecao", 1, 1, 0, SimNaoFacultativoToStr(complemento.medProtecao));
-    g.wCampo(tcStr, "", "condFuncto", 1, 1, 0, SimNaoFacultativoToStr(complemento.condFuncto));
-    g.wCampo(tcStr, "", "usoInint", 1, 1, 0, SimNaoFacultativoToStr(complemento.usoInint));
-    g.wCampo(tcStr, "", "przValid", 1, 1, 0, SimNaoFacultativoToStr(complemento.przValid));
-    g.wCampo(tcStr, "", "periodicTroca", 1, 1, 0, SimNaoFacultativoToStr(complemento.periodicTroca));
-    g.wCampo(tcStr, "", "higienizacao", 1, 1, 0, SimNaoFacultativoToStr(complemento.higienizacao));
+    g.wCampo(tcStr, "", "medProtecao", 1, 1, 1, SimNaoFacultativoToStr(complemento.medProtecao));
+    g.wCampo(tcStr, "", "condFuncto", 1, 1, 1, SimNaoFacultativoToStr(complemento.condFuncto));
+    g.wCampo(tcStr, "", "usoInint", 1, 1, 1, SimNaoFacultativoToStr(complemento.usoInint));
+    g.wCampo(tcStr, "", "przValid", 1, 1, 1, SimNaoFacultativoToStr(complemento.przValid));
+    g.wCampo(tcStr, "", "periodicTroca", 1, 1, 1, SimNaoFacultativoToStr(complemento.periodicTroca));
+    g.wCampo(tcStr, "", "higienizacao", 1, 1, 1, SimNaoFacultativoToStr(complemento.higienizacao));
     g.wGrupo("/epiCompl");
   }
   g.wGrupo("/epcEpi");
