@@ -230,7 +230,7 @@ TEST(S2240ExposureToRisk, LayoutBranches) {
 // assessment document (under S-1.03, where it is the equipment's only element) and the
 // complementary flags are required, so that missing data show as empty elements and alerts;
 // the environment codes 1 and 2 and the councils 1, 4 and 9 are the only ones, so that the
-// model's others are written with an alert.
+// model's others are written with an alert; a judicial process has 17, 20 or 21 digits.
 TEST(S2240ExposureToRisk, S1LayoutSchema) {
   const auto epiSemDocumento = [](TEvtExpRisco& e) {
     e.infoExpRisco.agNoc.GetItem(0).epcEpi.epi().Add().dscEPI = "Protetor auricular";
@@ -283,6 +283,19 @@ TEST(S2240ExposureToRisk, S1LayoutSchema) {
            {"<localAmb>3</localAmb>", "<ideOC>2</ideOC>", "<ideOC>3</ideOC>", "<ideOC>4</ideOC>"},
            {},
            {"/localAmb" + kInvalido, "/ideOC" + kInvalido, "/ideOC" + kInvalido}},
+          {"S-1.03: processes of 17 and 21 digits",
+           veS01_03_00,
+           [](TEvtExpRisco& e) {
+             for (const char* processo : {"12345678901234567", "123456789012345678901"}) {
+               TAgNocCollectionItem& ag = e.infoExpRisco.agNoc.Add();
+               ag.codAgNoc = "05.01.001";
+               ag.tpAval = tpaQualitativo;
+               ag.nrProcJud = processo;
+             }
+           },
+           {"<nrProcJud>12345678901234567</nrProcJud>", "<nrProcJud>123456789012345678901</nrProcJud>"},
+           {},
+           {}},
       });
 }
 

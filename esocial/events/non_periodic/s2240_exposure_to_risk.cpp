@@ -81,7 +81,7 @@ void TEvtExpRisco::GerarAgNoc() {
     g.wCampo(tcInt, "", "unMed", 1, 2, 0, ag.unMed);
     g.wCampo(tcStr, "", "tecMedicao", 1, 40, 0, ag.tecMedicao);
     if (VersaoDF() >= veS01_02_00 && ag.codAgNoc == "05.01.001" && !ag.nrProcJud.empty())
-      g.wCampo(tcStr, "", "nrProcJud", 20, 20, 1, ag.nrProcJud);
+      g.wCampo(tcStr, "", "nrProcJud", 17, 21, 1, ag.nrProcJud);  // 17, 20 or 21 digits
     if (!semAgente) GerarEpcEpi(ag.epcEpi);
     g.wGrupo("/agNoc");
   }
