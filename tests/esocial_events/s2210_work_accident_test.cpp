@@ -220,7 +220,7 @@ TEST(S2210WorkAccident, LayoutBranches) {
 
 // Where the S-1 layouts' schema departs from the 2.x layouts: longer observation and place
 // texts; the street, the certificate and its injury code required, so that missing data show
-// as empty elements and alerts.
+// as empty elements and alerts; the issuer's council one of CRM, CRO and RMS.
 TEST(S2210WorkAccident, S1LayoutSchema) {
   const std::string obs(300, 'o'), local(200, 'l');
   const auto textosLongos = [&](TEvtCAT& e) {
@@ -258,7 +258,28 @@ TEST(S2210WorkAccident, S1LayoutSchema) {
             "<atestado><dtAtendimento/><hrAtendimento/>", "<dscLesao>0</dscLesao>", "<codCID/>"},
            {},
            {"/dscLograd" + kNenhum, "/nrLograd" + kNenhum, "/dtAtendimento" + kNenhum, "/hrAtendimento" + kNenhum,
-            "/codCID" + kNenhum, "/nmEmit" + kNenhum, "/nrOC" + kNenhum}},
+            "/codCID" + kNenhum, "/nmEmit" + kNenhum, "/nrOC" + kNenhum, "/ideOC() - Conteúdo inválido"}},
+          {"S-1: an engineering council written as given, with its alert",
+           veS01_03_00,
+           [](TEvtCAT& e) { e.Cat.atestado.emitente.ideOC = idCREA; },
+           {"<ideOC>4</ideOC>"},
+           {},
+           {"/ideOC() - Conteúdo inválido"}},
+          {"S-1: a dental council taken",
+           veS01_03_00,
+           [](TEvtCAT& e) { e.Cat.atestado.emitente.ideOC = idCRO; },
+           {"<ideOC>2</ideOC>"},
+           {},
+           {}},
+          {"2.x: any council taken",
+           ve02_05_00,
+           [](TEvtCAT& e) {
+             e.IdeVinculo.nisTrab = "12345678901";
+             e.Cat.atestado.emitente.ideOC = idOutros;
+           },
+           {"<ideOC>9</ideOC>"},
+           {},
+           {}},
           {"2.x: a certificate without injury code leaves it out",
            ve02_05_00,
            [](TEvtCAT& e) {

@@ -126,6 +126,10 @@ void TEvtCAT::GerarAtestado() {
   g.wCampo(tcStr, "", "codCID", 1, 4, 1, atestado.codCID);
   g.wCampo(tcStr, "", "observacao", 1, 255, 0, atestado.observacao);
   GerarEmitente(atestado.emitente, teS2210);
+  // The S-1 layouts know the issuer's councils CRM, CRO and RMS only.
+  const tpIdeOC conselho = atestado.emitente.ideOC;
+  if (VersaoDF() >= veS01_00_00 && conselho != idCRM && conselho != idCRO && conselho != idRMS)
+    AlertarCodigoForaDoLeiaute("ideOC");
   g.wGrupo("/atestado");
 }
 

@@ -11,14 +11,6 @@ using dfe::tcStr;
 
 tpIdeOC IdeOCDoResponsavel(std::string_view Codigo) { return Codigo.empty() ? idNenhum : StrToIdeOC(Codigo); }
 
-namespace {
-
-// A code of the model that the S-1 layouts do not hold is written as given, with the writer's
-// alert for invalid content, so that the schema's rejection does not come unannounced.
-void AlertarCodigoForaDoLeiaute(dfe::TGerador& g, const char* Tag) { g.wAlerta("", Tag, "", "Conteúdo inválido"); }
-
-}  // namespace
-
 bool TEvtExpRisco::GerarXML() {
   return GerarDocumentoeSocial(*this, "evtExpRisco", IdeEmpregador.NrInsc, [&] {
     GerarIdeEvento2(IdeEvento, true, true, false);
@@ -52,8 +44,7 @@ void TEvtExpRisco::GerarInfoAmb() {
     const TInfoAmbCollectionItem& amb = ambientes.GetItem(i);
     g.wGrupo("infoAmb");
     if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "localAmb", 1, 1, 1, LocalAmbToStr(amb.localAmb));
-    if (VersaoDF() >= veS01_00_00 && amb.localAmb == laPrestInstalacaoTerceiro)
-      AlertarCodigoForaDoLeiaute(g, "localAmb");
+    if (VersaoDF() >= veS01_00_00 && amb.localAmb == laPrestInstalacaoTerceiro) AlertarCodigoForaDoLeiaute("localAmb");
     if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "dscSetor", 1, 100, 1, amb.dscSetor);
     if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "tpInsc", 1, 1, 1, TpInscToStr(amb.tpInsc));
     if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "nrInsc", 12, 14, 1, amb.nrInsc);
@@ -143,8 +134,7 @@ void TEvtExpRisco::GerarRespReg() {
     if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "nisResp", 1, 11, 1, resp.nisResp);
     if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "nmResp", 1, 70, 1, resp.nmResp);
     if (temConselho) g.wCampo(tcStr, "", "ideOC", 1, 1, 1, IdeOCToStr(resp.ideOC));
-    if (VersaoDF() >= veS01_00_00 && (resp.ideOC == idCRO || resp.ideOC == idRMS))
-      AlertarCodigoForaDoLeiaute(g, "ideOC");
+    if (VersaoDF() >= veS01_00_00 && (resp.ideOC == idCRO || resp.ideOC == idRMS)) AlertarCodigoForaDoLeiaute("ideOC");
     if (resp.ideOC == idOutros) g.wCampo(tcStr, "", "dscOC", 1, 20, 1, resp.dscOC);
     if (temConselho) g.wCampo(tcStr, "", "nrOC", 1, 14, 1, resp.nrOC);
     if (temConselho) g.wCampo(tcStr, "", "ufOC", 2, 2, 0, resp.ufOC);
