@@ -172,14 +172,10 @@ void TDFeWebService::MontarEnvelopeSoap() {
 
 std::string TDFeWebService::PrefixoNomeArquivo() { return platform::FormatDateTime("yyyymmddhhnnss", platform::Now()); }
 
-namespace {
-
 // Both parts may carry data from outside (a protocol number, an identifier).
 std::string NomeArquivoServico(const std::string& prefixo, const std::string& arq, const char* sufixo) {
   return SafeFileNamePart(prefixo) + "-" + SafeFileNamePart(arq) + sufixo;
 }
-
-}  // namespace
 
 void TDFeWebService::GravarArquivosEnvio() {
   if (FPArqEnv.empty()) return;
@@ -263,10 +259,13 @@ void TDFeWebService::TransmitirEnvelope() {
 }
 
 void TDFeWebService::ExigirResposta() {
-  if (!FPRetWS.empty()) return;
+  if (FPRetWS.empty()) throw ETrivoDFeException(TextoSemResposta());
+}
+
+std::string TDFeWebService::TextoSemResposta() const {
   std::string texto = "Erro ao obter resposta do webservice.";
   if (!FPRetornoWS.empty()) texto += "\r\n" + FPRetornoWS;
-  throw ETrivoDFeException(texto);
+  return texto;
 }
 
 std::string TDFeWebService::UrlWsdl() { return FPDFeOwner->GetNameSpaceURI() + "/wsdl/"; }

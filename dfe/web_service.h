@@ -11,6 +11,10 @@
 
 namespace dfe {
 
+// The name of a request or reply file: prefixo, "-", arq and sufixo (".xml" or "-soap.xml"),
+// each data part reduced to a safe file-name part.
+std::string NomeArquivoServico(const std::string& prefixo, const std::string& arq, const char* sufixo);
+
 // The process-wide time-zone setting that writers of date-times with offset read.
 TTimeZoneConf TimeZoneConfGlobal();
 void DefinirTimeZoneConfGlobal(const TTimeZoneConf& AValue);
@@ -65,6 +69,8 @@ class TDFeWebService {
   virtual void GravarArquivosResposta();
   virtual void EncerrarServico() {}
   virtual void ExigirResposta();
+  // ExigirResposta's text: "Erro ao obter resposta do webservice." and the whole reply.
+  std::string TextoSemResposta() const;
   virtual std::string UrlWsdl();
   virtual void AssinarDadosMsg(const std::string& ConteudoXML, const std::string& docElement,
                                const std::string& infElement, const std::string& MsgErro = "",

@@ -12,6 +12,7 @@
 #include "platform/tax_numbers.h"
 #include "platform/text_encoding.h"
 #include "platform/text_utils.h"
+#include "platform/xml_text.h"
 
 namespace dfe {
 
@@ -384,31 +385,8 @@ bool TGerador::SalvarArquivo(const std::string& CaminhoArquivo, TpcnFormatoGrava
 
 std::string PrepararTextoParaXml(std::string_view Texto, bool RetirarEspacos, bool RetirarAcentos,
                                  std::string_view QuebraLinha) {
-  std::string s = RetirarAcentos ? platform::RemoverAcentos(Texto) : platform::EnsureUtf8(Texto);
-  std::string enc;
-  enc.reserve(s.size());
-  for (char c : s) {
-    switch (c) {
-      case '&':
-        enc += "&amp;";
-        break;
-      case '<':
-        enc += "&lt;";
-        break;
-      case '>':
-        enc += "&gt;";
-        break;
-      case '"':
-        enc += "&quot;";
-        break;
-      case '\'':
-        enc += "&#39;";
-        break;
-      default:
-        enc += c;
-    }
-  }
-  s.swap(enc);
+  std::string s =
+      platform::EscaparTextoXml(RetirarAcentos ? platform::RemoverAcentos(Texto) : platform::EnsureUtf8(Texto));
   if (RetirarEspacos) {
     std::string out;
     out.reserve(s.size());

@@ -72,7 +72,7 @@ void TConfiguracoeseSocial::Criar() {
   Geral = static_cast<TGeralConfeSocial*>(dfe::TConfiguracoes::Geral.get());
   Arquivos = static_cast<TArquivosConfeSocial*>(dfe::TConfiguracoes::Arquivos.get());
   SessaoIni = "eSocial";
-  WebServices->SetResourceName("TrivoeSocialServicos");
+  WebServices->SetResourceName(kRecursoServicoseSocial);
 }
 
 std::unique_ptr<dfe::TGeralConf> TConfiguracoeseSocial::InstanciarGeralConf() {

@@ -10,6 +10,10 @@
 
 namespace esocial {
 
+// The name of the services INI: the text the component carries, and the file of that name
+// with ".ini" in the program's folder that replaces it.
+inline constexpr char kRecursoServicoseSocial[] = "TrivoeSocialServicos";
+
 class TGeralConfeSocial : public dfe::TGeralConf {
  public:
   explicit TGeralConfeSocial(dfe::TConfiguracoes& AOwner);

@@ -1,17 +1,27 @@
 #include "esocial/event_container.h"
 
 #include <filesystem>
-#include <iterator>
 #include <system_error>
 
 #include "esocial/event_base.h"
 #include "esocial/trivo_esocial.h"
 #include "platform/strings.h"
-#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "platform/xml_text.h"
 
 namespace esocial {
+
+std::vector<std::string> CortarDocumentoseSocial(std::string_view Texto) {
+  constexpr std::string_view kFim = "</eSocial>";
+  std::vector<std::string> documentos;
+  std::string texto(Texto);
+  for (std::size_t fim = texto.find(kFim); fim != std::string::npos; fim = texto.find(kFim)) {
+    const std::size_t depois = fim + kFim.size();
+    documentos.push_back(texto.substr(0, depois));
+    texto = platform::Trim(std::string_view(texto).substr(depois));
+  }
+  return documentos;
+}
 
 TEventos::TEventos(TTrivoeSocial& AOwner)
     : FTrivoeSocial(AOwner),
@@ -38,12 +48,7 @@ void TEventos::Clear() {
   FGerados->Clear();
 }
 
-bool TEventos::LoadFromStream(std::istream& AStream) {
-  AStream.clear();
-  AStream.seekg(0);
-  std::string bytes{std::istreambuf_iterator<char>(AStream), std::istreambuf_iterator<char>()};
-  return LoadFromString(platform::EnsureUtf8(bytes));
-}
+bool TEventos::LoadFromStream(std::istream& AStream) { return LoadFromString(platform::StreamTextFromStart(AStream)); }
 
 bool TEventos::LoadFromString(const std::string& AXMLString) {
   auto carregarXML = [](const std::string& documento) {
@@ -68,13 +73,8 @@ bool TEventos::LoadFromString(const std::string& AXMLString) {
       result = CarregarDocumento(carregarXML(documento));
     }
   } else {
-    std::string texto = AXMLString;
-    for (std::size_t fim = texto.find("</eSocial>"); fim != std::string::npos; fim = texto.find("</eSocial>")) {
-      const std::size_t depois = fim + std::string_view("</eSocial>").size();
-      const std::string documento = texto.substr(0, depois);
-      texto = platform::Trim(std::string_view(texto).substr(depois));
+    for (const std::string& documento : CortarDocumentoseSocial(AXMLString))
       result = CarregarDocumento(carregarXML(documento));
-    }
   }
   return result;
 }

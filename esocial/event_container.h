@@ -13,6 +13,7 @@
 #include <istream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "esocial/event_groups.h"
@@ -23,6 +24,11 @@
 namespace esocial {
 
 class TTrivoeSocial;
+
+// The eSocial documents of a text: each runs through the end of a "</eSocial>" (exact letter
+// case), and what follows it is trimmed before the next is cut; text after the last one is
+// dropped.
+std::vector<std::string> CortarDocumentoseSocial(std::string_view Texto);
 
 class TGeradosCollectionItem {
  public:
@@ -80,8 +86,10 @@ class TEventos {
   // Gerar, Assinar and Validar.
   void GerarXMLs();
 
- private:
+  // The four groups in their order: initial, table, non-periodic, periodic.
   std::vector<TGrupoEventos*> Grupos() const;
+
+ private:
   // One document (or INI text) into the groups, then the save; a failure puts back the lists
   // and Gerados as they were and removes the files written for the new event.
   bool CarregarDocumento(const std::function<bool(TGrupoEventos&)>& CarregarNoGrupo);

@@ -1,5 +1,7 @@
 #include "platform/text_file.h"
 
+#include <iterator>
+
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 
@@ -59,5 +61,11 @@ std::string TextBytesToCrLfLines(std::string_view bytes) {
 }
 
 std::string LoadTextFileCrLf(const std::filesystem::path& path) { return TextBytesToCrLfLines(ReadFileBytes(path)); }
+
+std::string StreamTextFromStart(std::istream& stream) {
+  stream.clear();
+  stream.seekg(0);
+  return EnsureUtf8(std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()));
+}
 
 }  // namespace platform

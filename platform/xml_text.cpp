@@ -63,4 +63,31 @@ std::vector<std::size_t> PosicoesEmTagsDeAbertura(std::string_view Texto, std::s
   return posicoes;
 }
 
+std::string EscaparTextoXml(std::string_view Texto) {
+  std::string out;
+  out.reserve(Texto.size());
+  for (char c : Texto) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace platform

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "https_peer.h"
+#include "support/https_peer.h"
 #include "platform/base64.h"
 #include "support/message_of.h"
 #include "support/peer.h"

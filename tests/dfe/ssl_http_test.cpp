@@ -6,7 +6,7 @@
 #include "dfe/ssl_http_openssl.h"
 #include "dfe/ssl_http_soap.h"
 #include "dfe/ssl_http_winhttp.h"
-#include "https_peer.h"
+#include "support/https_peer.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
 

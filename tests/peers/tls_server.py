@@ -78,7 +78,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
-    def handle_any(self):
+    def read_request(self):
+        """The request's body bytes and its record entry (not yet written)."""
         length = int(self.headers.get("Content-Length") or 0)
         body = self.rfile.read(length) if length > 0 else b""
         conn = self.connection
@@ -95,10 +96,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
             cert = conn.getpeercert()
             if cert:
                 entry["client"] = ",".join("%s=%s" % kv for rdn in cert.get("subject", ()) for kv in rdn)
+        return body, entry
+
+    def write_record(self, entry):
         with self.server.lock:
             with open(self.server.record, "a") as f:
                 f.write(json.dumps(entry) + "\n")
-        reply = self.server.next_reply(self.path)
+
+    def send_reply(self, reply):
         if reply.get("stall"):
             STOP.wait(120)
             self.close_connection = True
@@ -115,6 +120,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if reply.get("cut"):
             self.wfile.flush()
             self.close_connection = True
+
+    def handle_any(self):
+        _, entry = self.read_request()
+        self.write_record(entry)
+        self.send_reply(self.server.next_reply(self.path))
 
     do_GET = do_POST = do_PUT = do_DELETE = do_HEAD = do_PATCH = handle_any
 
@@ -182,12 +192,17 @@ def main():
     open(a.record, "a").close()
     with open(a.record + ".ports", "w") as f:
         json.dump(ports, f)
+    return run(servers, a.lifetime)
+
+
+def run(servers, lifetime):
+    """Serves until the lifetime ends; the first server's port is the one announced."""
     for extra in servers[1:]:
         serve(extra)
-    print("READY %d" % srv.server_address[1], flush=True)
-    threading.Timer(a.lifetime, lambda: (STOP.set(), [s.shutdown() for s in servers])).start()
+    print("READY %d" % servers[0].server_address[1], flush=True)
+    threading.Timer(lifetime, lambda: (STOP.set(), [s.shutdown() for s in servers])).start()
     try:
-        srv.serve_forever(poll_interval=0.2)
+        servers[0].serve_forever(poll_interval=0.2)
     finally:
         STOP.set()
     return 0

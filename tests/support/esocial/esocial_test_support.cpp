@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "support/peer.h"
 
@@ -26,6 +27,25 @@ TComponente NovoComponente(bool comCertificado) {
     conf.Certificados->SetSenha("1234");
   }
   return c;
+}
+
+void ApontarServicos(TComponente& c, const std::string& base, const std::vector<std::string>& semUrl) {
+  const std::pair<const char*, const char*> servicos[] = {
+      {"EnviarLoteEventos", "/servicos/empregador/enviarloteeventos/WsEnviarLoteEventos.svc"},
+      {"ConsultarLoteEventos", "/servicos/empregador/consultarloteeventos/WsConsultarLoteEventos.svc"},
+      {"ConsultarIdentificadoresEventos", "/servicos/empregador/dwlcirurgico/WsConsultarIdentificadoresEventos.svc"},
+      {"DownloadEventos", "/servicos/empregador/dwlcirurgico/WsSolicitarDownloadEventos.svc"},
+  };
+  std::string ini;
+  for (const char* secao : {"eSocial_H", "eSocial_P"}) {
+    ini += std::string("[") + secao + "]\r\n";
+    for (const auto& [servico, caminho] : servicos)
+      if (std::find(semUrl.begin(), semUrl.end(), servico) == semUrl.end())
+        ini += std::string(servico) + "=" + base + caminho + "\r\n";
+  }
+  const std::string arquivo = testsupport::MakeTempDir("nembo-servicos") + "/TrivoeSocialServicos.ini";
+  testsupport::WriteFile(arquivo, ini);
+  c.eSocial->Configuracoes().Arquivos->SetIniServicos(arquivo);
 }
 
 std::string Evento(const std::string& elemento, const std::string& id, const std::vector<std::string>& grupos,

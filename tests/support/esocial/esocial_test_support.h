@@ -27,6 +27,11 @@ struct TComponente {
 // Without the certificate only signed documents can be loaded.
 TComponente NovoComponente(bool comCertificado = true);
 
+// Points the component's services INI at a file of its own (not the one in the program's
+// folder, which tests running side by side would share) whose sections give every service
+// under the address base ("https://127.0.0.1:<port>"); a service in semUrl gets no key.
+void ApontarServicos(TComponente& c, const std::string& base, const std::vector<std::string>& semUrl = {});
+
 // An event document under layout S-1.03.00: the XML declaration, the eSocial root with the
 // element's namespace, the element with its Id holding the groups. Formatted puts each group
 // on an indented line of its own; otherwise the document is one line.

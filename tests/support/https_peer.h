@@ -1,7 +1,8 @@
 #pragma once
-// The HTTPS service stand-in for the transport tests: started with its record and script
-// files, read back as JSON.
+// An HTTPS stand-in of tests/peers (tls_server.py, or soap_server.py built on it): started
+// with its record and script files, read back as JSON.
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -13,14 +14,16 @@
 namespace testhttp {
 
 struct HttpsPeer {
-  explicit HttpsPeer(std::vector<std::string> extra = {}) {
+  // extra: arguments after the PKI, the record and the script files.
+  explicit HttpsPeer(std::vector<std::string> extra = {}, const std::string& standIn = "tls_server.py") {
     dir = testsupport::MakeTempDir("https-peer");
     record = dir + "/record.jsonl";
     script = dir + "/script.json";
     std::vector<std::string> args{testsupport::PkiDir(), record, "--script", script, "--lifetime", "60"};
     args.insert(args.end(), extra.begin(), extra.end());
-    peer = std::make_unique<testsupport::Peer>("tls_server.py", args);
-    ports = nlohmann::json::parse(testsupport::ReadFile(record + ".ports"));
+    peer = std::make_unique<testsupport::Peer>(standIn, args);
+    if (std::filesystem::exists(record + ".ports"))
+      ports = nlohmann::json::parse(testsupport::ReadFile(record + ".ports"));
   }
   std::string Url(const std::string& path = "/ws") const { return UrlOn(peer->Port(), path); }
   static std::string UrlOn(int port, const std::string& path) {
