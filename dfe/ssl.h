@@ -116,7 +116,8 @@ class TDFeSSL {
   TDFeSSL(const TDFeSSL&) = delete;
   TDFeSSL& operator=(const TDFeSSL&) = delete;
 
-  // Settings back to their values after creation; the three back ends become abstract again.
+  // Settings back to their values after creation, the handler before signing included; the
+  // three back ends become abstract again.
   void Clear();
 
   std::string Assinar(const std::string& conteudoXML, const std::string& docElement, const std::string& infElement,
