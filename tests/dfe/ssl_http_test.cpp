@@ -1,4 +1,8 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -9,6 +13,7 @@
 #include "https_peer.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
+#include "platform/rest_client.h"
 
 using namespace dfe;
 using testhttp::HeaderValues;
@@ -35,6 +40,33 @@ class SslHttp : public ::testing::Test {
 };
 
 std::string Body(const nlohmann::json& req) { return platform::Base64Decode(req["body"].get<std::string>()).value(); }
+
+// A loopback address of this process's own whose port 80 it may take (that needs privileges);
+// empty when it may not.
+std::string EnderecoComPorta80() {
+  const auto pid = static_cast<unsigned>(getpid());
+  const std::string endereco = "127.80." + std::to_string((pid >> 8) & 0xFF) + "." + std::to_string((pid & 0xFF) | 1);
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  if (fd < 0) return {};
+  sockaddr_in sa{};
+  sa.sin_family = AF_INET;
+  sa.sin_port = htons(80);
+  inet_pton(AF_INET, endereco.c_str(), &sa.sin_addr);
+  const int um = 1;
+  setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &um, sizeof um);
+  const bool livre = bind(fd, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) == 0;
+  close(fd);
+  return livre ? endereco : std::string();
+}
+
+int Autorizados(const HttpsPeer& peer) {
+  const std::string record = peer.ProxyRecord();
+  int n = 0;
+  for (auto p = record.find("\"authorized\": true"); p != std::string::npos;
+       p = record.find("\"authorized\": true", p + 1))
+    ++n;
+  return n;
+}
 
 }  // namespace
 
@@ -176,4 +208,56 @@ TEST_F(SslHttp, ClientCertificateFromTheStoreWithItsKeyWhereItLives) {
     EXPECT_NE(peer.Requests().back()["client"].get<std::string>().find(c.subject), std::string::npos) << c.cert;
     EXPECT_EQ(peer.Requests().back()["tls"], "TLSv1.2");
   }
+}
+
+TEST_F(SslHttp, ProxyWithoutPortIsReachedOnPort80WithItsCredentials) {
+  const std::string proxy = EnderecoComPorta80();
+  if (proxy.empty()) GTEST_SKIP() << "port 80 of a loopback address cannot be taken here";
+  HttpsPeer peer({"--no-client-cert", "--proxy", "--proxy-user", "usuario", "--proxy-password", "s@nha:1",
+                  "--proxy-listen", proxy + ":80"});
+  // The proxy variable of the environment carries the credentials escaped; the settings carry
+  // them as they are. Neither names a port.
+  const std::string variavel = "http://usuario:s%40nha%3A1@" + proxy;
+  struct Case {
+    const char* what;
+    TSSLHttpLib lib;  // httpNone: the REST client
+    bool ambiente;
+  };
+  const Case cases[] = {
+      {"WinHTTP, environment", httpWinHttp, true}, {"WinINet, environment", httpWinINet, true},
+      {"WinHTTP, settings", httpWinHttp, false},   {"OpenSSL, settings", httpOpenSSL, false},
+      {"SOAP, settings", httpIndy, false},         {"REST client, environment", httpNone, true},
+  };
+  for (const auto& c : cases) {
+    const int antes = Autorizados(peer);
+    TDFeSSL facade;
+    facade.UseCertificateHTTP = false;
+    if (c.ambiente) {
+      setenv("https_proxy", variavel.c_str(), 1);
+    } else {
+      facade.ProxyHost = proxy;
+      facade.ProxyUser = "usuario";
+      facade.ProxyPass = "s@nha:1";
+    }
+    std::string resposta;
+    if (c.lib == httpNone) {
+      setenv("SSL_CERT_FILE", (testsupport::PkiDir() + "/ca.crt").c_str(), 1);
+      platform::HttpRequest pedido;
+      pedido.url = peer.Url();
+      pedido.body = "<env/>";
+      resposta = platform::HttpsPost(pedido).body;
+      unsetenv("SSL_CERT_FILE");
+    } else {
+      facade.SetSSLHttpLib(c.lib);
+      try {
+        resposta = facade.Enviar("<env/>", peer.Url(), "urn:acao", "text/xml");
+      } catch (const ETrivoDFeException& e) {
+        resposta = e.what();
+      }
+    }
+    unsetenv("https_proxy");
+    EXPECT_EQ(resposta, "<ok/>") << c.what;
+    EXPECT_GT(Autorizados(peer), antes) << c.what << "\n" << peer.ProxyRecord();
+  }
+  EXPECT_EQ(peer.Requests().size(), std::size(cases));
 }

@@ -4,14 +4,16 @@ CA, records every request it receives and answers from a script.
 
     tls_server.py PKI_DIR RECORD_FILE [--script FILE] [--tls13-only] [--no-client-cert]
                   [--plain] [--lifetime SECONDS] [--second same|tls13-only]
-                  [--proxy [--proxy-user USER --proxy-password PASSWORD]]
+                  [--proxy [--proxy-user USER --proxy-password PASSWORD] [--proxy-listen ADDR:PORT]]
 
 RECORD_FILE gets one JSON object per request, one a line:
   {"method", "path", "headers": [[name, value], ...] (received order and case),
    "body": Base64 of the body bytes, "tls": negotiated protocol, "client": client subject,
    "port": the listening port that took it}
 --second opens a second listener, like the first ("same") or refusing every protocol below
-TLS 1.3; --proxy runs the proxy.py stand-in in the same process (record RECORD_FILE.proxy).
+TLS 1.3; --proxy runs the proxy.py stand-in in the same process (record RECORD_FILE.proxy), on
+an ephemeral port of 127.0.0.1 unless --proxy-listen names the address and port (a test of a
+proxy's default port takes port 80 of a loopback address of its own).
 Their ports are written to RECORD_FILE.ports as {"second": N, "proxy": N} before READY, so
 one started process serves a test that needs several peers.
 The script (read again for every request, so a test may write it after start) is a JSON list of
@@ -147,6 +149,7 @@ def main():
     ap.add_argument("--proxy", action="store_true")
     ap.add_argument("--proxy-user")
     ap.add_argument("--proxy-password", default="")
+    ap.add_argument("--proxy-listen", default="127.0.0.1:0")
     a = ap.parse_args()
 
     counter = [0]
@@ -172,7 +175,8 @@ def main():
     if a.proxy:
         sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
         import proxy
-        px = proxy.Server(("127.0.0.1", 0), proxy.Handler)
+        host, _, port = a.proxy_listen.rpartition(":")
+        px = proxy.Server((host, int(port)), proxy.Handler)
         px.record = a.record + ".proxy"
         if a.proxy_user is not None:
             px.expected = base64.b64encode(("%s:%s" % (a.proxy_user, a.proxy_password)).encode()).decode()
