@@ -30,7 +30,7 @@ namespace dfe {
 
 struct TDFeWinCrypt::TCarregado {
   X509* Cert = nullptr;
-  EVP_PKEY* Key = nullptr;  // null until needed; always null for a public certificate
+  EVP_PKEY* Key = nullptr;  // reached when the certificate is loaded; null for a public certificate
   nss::CertPtr NssCert;     // certificates of the store
   nss::SlotPtr Token;       // the token of a store certificate whose key is in hardware
   bool DeDadosPFX = false;
@@ -274,9 +274,7 @@ void TDFeWinCrypt::AbrirStore() {
 
 const TCertContext* TDFeWinCrypt::CertContextWinApi() {
   if (!FCarregado) CarregarCertificadoSeNecessario();
-  if (!FCarregado) return nullptr;
-  if (FCarregado->Key == nullptr && (FCarregado->NssCert || FCarregado->DeDadosPFX)) ChavePrivada();
-  return &FCarregado->Ctx;
+  return FCarregado ? &FCarregado->Ctx : nullptr;
 }
 
 EVP_PKEY* TDFeWinCrypt::ChavePrivada() {
@@ -398,10 +396,21 @@ void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
 
 void TDFeWinCrypt::AposCarregarCertificado() {
   if (!FCarregado || FCarregado->Cert == nullptr) throw ETrivoDFeException("Certificado Digital não Carregado!");
-  // A1: the key is in the software database or in PKCS#12 data; A3: on a token.
-  LerDadosCertificado(FCarregado->Cert, *FpDadosCertificado, FCarregado->Token ? tpcA3 : tpcA1);
+  try {
+    // A1: the key is in the software database or in PKCS#12 data; A3: on a token.
+    LerDadosCertificado(FCarregado->Cert, *FpDadosCertificado, FCarregado->Token ? tpcA3 : tpcA1);
+    DefinirPINSeNecessario();
+    // The key is reached now, so that a wrong PIN, a missing token or a key that cannot be
+    // opened shows when the certificate is chosen, not at the first signature or send.
+    if (FCarregado) ChavePrivada();
+  } catch (...) {
+    DescarregarCertificado();  // a failed load leaves nothing half loaded
+    throw;
+  }
   FpCertificadoLido = true;
+}
 
+void TDFeWinCrypt::DefinirPINSeNecessario() {
   if (FpDadosCertificado->Tipo != tpcA3) return;
   const std::string senha = FpDFeSSL.Senha();
   const std::string serie = FpDadosCertificado->NumeroSerie;

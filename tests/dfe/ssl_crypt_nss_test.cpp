@@ -166,11 +166,18 @@ TEST_F(WinCryptTest, TokenKeySignsWithTheRightPinOnly) {
   EXPECT_TRUE(nsstest::VerifiesWith(cert.get(), data, Sign(ssl, data), "SHA256"));
   // A token's key never leaves it.
   EXPECT_THROW(ssl.SSLCryptClass().CertPFXData(), ETrivoDFeExceptionNoPrivateKey);
-  // Unloading logs out: without a PIN the key cannot be reached any more.
+  // Unloading logs out: without a PIN the key cannot be reached any more, which the load
+  // itself reports.
   ssl.DescarregarCertificado();
   ssl.SetSenha("");
-  ssl.CarregarCertificado();
-  EXPECT_THROW(Sign(ssl, data), ETrivoDFeException);
+  try {
+    ssl.CarregarCertificado();
+    FAIL();
+  } catch (const ETrivoDFeException& e) {
+    EXPECT_STREQ(e.what(), "O recipiente da chave não pôde ser aberto");
+  }
+  EXPECT_FALSE(ssl.CertificadoLido());
+  EXPECT_EQ(ssl.DadosCertificado().NumeroSerie, "");
 
   ssl.SetSenha("0000");
   try {
