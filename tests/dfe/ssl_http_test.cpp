@@ -210,6 +210,49 @@ TEST_F(SslHttp, ClientCertificateFromTheStoreWithItsKeyWhereItLives) {
   }
 }
 
+TEST_F(SslHttp, ClientCertificateGoesWithTheIssuersItsSourceHolds) {
+  // The stand-in trusts the test CA alone: a certificate issued by the intermediate is taken
+  // only when the intermediate comes with it. A database of its own holds that certificate
+  // as pk12util imports it, with its key and its issuers.
+  const std::string p12 = testsupport::PkiDir() + "/inter-client.p12";
+  const std::string db = "sql:" + testsupport::MakeTempDir("nssdb-cadeia");
+  ASSERT_EQ(testsupport::RunCommand("certutil -N -d " + db + " --empty-password"), 0);
+  ASSERT_EQ(testsupport::RunCommand("pk12util -i " + p12 + " -d " + db + " -W 1234"), 0);
+  setenv("NEMBO_NSS_DB", db.c_str(), 1);
+  HttpsPeer peer;
+  ssl.UseCertificateHTTP = true;
+  struct Case {
+    const char* what;
+    TSSLCryptLib crypt;
+    bool store;  // the certificate from the database, else from the PKCS#12 data
+    TSSLHttpLib http;
+  };
+  const Case cases[] = {
+      {"OpenSSL back end, WinHTTP", cryOpenSSL, false, httpWinHttp},
+      {"OpenSSL back end, OpenSSL client", cryOpenSSL, false, httpOpenSSL},
+      {"store back end with PKCS#12 data, WinHTTP", cryWinCrypt, false, httpWinHttp},
+      {"store back end, WinHTTP", cryWinCrypt, true, httpWinHttp},
+      {"store back end, WinINet", cryWinCrypt, true, httpWinINet},
+      {"store back end, OpenSSL client", cryWinCrypt, true, httpOpenSSL},
+  };
+  for (const auto& c : cases) {
+    ssl.SetSSLCryptLib(c.crypt);
+    if (c.store)
+      ssl.SetNumeroSerie(nsstest::OpenSSLSerial("inter-client"));
+    else
+      ssl.SetDadosPFX(testsupport::ReadFile(p12));
+    ssl.SetSenha(c.store ? "" : "1234");
+    ssl.SetSSLHttpLib(c.http);
+    const auto antes = peer.Requests().size();
+    EXPECT_EQ(Send("<env/>", peer.Url()), "<ok/>") << c.what;
+    ASSERT_EQ(peer.Requests().size(), antes + 1) << c.what;
+    const auto q = peer.Requests().back();
+    EXPECT_NE(q["client"].get<std::string>().find("EMPRESA FILIAL LTDA:11222333000181"), std::string::npos) << c.what;
+    EXPECT_NE(q["issuer"].get<std::string>().find("commonName=Nembo Teste AC Intermediaria"), std::string::npos)
+        << c.what << " " << q["issuer"];
+  }
+}
+
 TEST_F(SslHttp, ProxyWithoutPortIsReachedOnPort80WithItsCredentials) {
   const std::string proxy = EnderecoComPorta80();
   if (proxy.empty()) GTEST_SKIP() << "port 80 of a loopback address cannot be taken here";

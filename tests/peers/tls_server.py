@@ -9,7 +9,8 @@ CA, records every request it receives and answers from a script.
 RECORD_FILE gets one JSON object per request, one a line:
   {"method", "path", "headers": [[name, value], ...] (received order and case),
    "body": Base64 of the body bytes, "tls": negotiated protocol, "client": client subject,
-   "port": the listening port that took it}
+   "issuer": its issuer (the CA trusted is the test CA alone, so a client issued by an
+   intermediate is only accepted when it sends the intermediate), "port": the listening port}
 --second opens a second listener, like the first ("same") or refusing every protocol below
 TLS 1.3; --proxy runs the proxy.py stand-in in the same process (record RECORD_FILE.proxy), on
 an ephemeral port of 127.0.0.1 unless --proxy-listen names the address and port (a test of a
@@ -91,12 +92,16 @@ class Handler(http.server.BaseHTTPRequestHandler):
             "body": base64.b64encode(body).decode(),
             "tls": conn.version() if isinstance(conn, ssl.SSLSocket) else "",
             "client": "",
+            "issuer": "",
             "port": self.server.server_address[1],
         }
         if isinstance(conn, ssl.SSLSocket):
             cert = conn.getpeercert()
             if cert:
-                entry["client"] = ",".join("%s=%s" % kv for rdn in cert.get("subject", ()) for kv in rdn)
+                def name(field):
+                    return ",".join("%s=%s" % kv for rdn in cert.get(field, ()) for kv in rdn)
+                entry["client"] = name("subject")
+                entry["issuer"] = name("issuer")
         with self.server.lock:
             with open(self.server.record, "a") as f:
                 f.write(json.dumps(entry) + "\n")
