@@ -8,6 +8,7 @@
 
 #include "dfe/ssl.h"
 #include "nss_test_db.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace dfe;
@@ -81,12 +82,8 @@ TEST_F(CertDialogTest, TokenPinIsAskedAtLoadWhenNoneIsConfigured) {
   ssl.SetNumeroSerie(nsstest::OpenSSLSerial("cpf"));
   // A wrong PIN shows when the certificate is loaded, after the user's three tries.
   setenv("ZENITY_ANSWER", "0000", 1);
-  try {
-    ssl.CarregarCertificado();
-    FAIL();
-  } catch (const ETrivoDFeException& e) {
-    EXPECT_STREQ(e.what(), "O cartão não pode ser acessado porque o PIN errado foi apresentado.");
-  }
+  EXPECT_EQ(testsupport::MessageOf<ETrivoDFeException>([&] { ssl.CarregarCertificado(); }),
+            "O cartão não pode ser acessado porque o PIN errado foi apresentado.");
   EXPECT_FALSE(ssl.CertificadoLido());
   auto args = Record()["args"].get<std::vector<std::string>>();
   EXPECT_NE(std::find(args.begin(), args.end(), "--hide-text"), args.end());

@@ -19,6 +19,7 @@
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "ssl_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace dfe;
@@ -170,12 +171,8 @@ TEST_F(WinCryptTest, TokenKeySignsWithTheRightPinOnly) {
   // itself reports.
   ssl.DescarregarCertificado();
   ssl.SetSenha("");
-  try {
-    ssl.CarregarCertificado();
-    FAIL();
-  } catch (const ETrivoDFeException& e) {
-    EXPECT_STREQ(e.what(), "O recipiente da chave não pôde ser aberto");
-  }
+  EXPECT_EQ(testsupport::MessageOf<ETrivoDFeException>([&] { ssl.CarregarCertificado(); }),
+            "O recipiente da chave não pôde ser aberto");
   EXPECT_FALSE(ssl.CertificadoLido());
   EXPECT_EQ(ssl.DadosCertificado().NumeroSerie, "");
 
