@@ -9,6 +9,7 @@
 #include <libxml/xmlschemas.h>
 
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "dfe/signature_utils.h"
@@ -273,7 +274,9 @@ TDFeSSLXmlSignLibXml2::TDFeSSLXmlSignLibXml2(TDFeSSL& aDFeSSL) : TDFeSSLXmlSignC
 void TDFeSSLXmlSignLibXml2::InicializarLibXml2() {
   if (FLibXml2Inicializada) return;
   // Linked directly; parse and save settings are given per call, nothing global is changed.
-  xmlInitParser();
+  // The library's own set-up runs once, whichever thread validates or signs first.
+  static std::once_flag once;
+  std::call_once(once, xmlInitParser);
   if (!xmlHasFeature(XML_WITH_C14N) || !xmlHasFeature(XML_WITH_SCHEMAS))
     throw ETrivoDFeException("Erro ao inicializar a Biblioteca LibXML2");
   FLibXml2Inicializada = true;
