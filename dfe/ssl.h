@@ -95,7 +95,7 @@ class TListaCertificados {
 struct TCertContext {
   X509* Certificado = nullptr;
   EVP_PKEY* ChavePrivada = nullptr;
-  STACK_OF(X509) * Cadeia = nullptr;  // nearest issuer first; null when none is known
+  STACK_OF(X509)* Cadeia = nullptr;  // nearest issuer first; null when none is known
 };
 
 // The back ends, declared in dfe/ssl_backends.h: code that only signs, validates or sends

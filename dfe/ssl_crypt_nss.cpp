@@ -30,10 +30,10 @@ namespace dfe {
 
 struct TDFeWinCrypt::TCarregado {
   X509* Cert = nullptr;
-  EVP_PKEY* Key = nullptr;            // reached when the certificate is loaded; null for a public certificate
-  STACK_OF(X509) * Cadeia = nullptr;  // the issuers the store or the PKCS#12 data hold
-  nss::CertPtr NssCert;               // certificates of the store
-  nss::SlotPtr Token;                 // the token of a store certificate whose key is in hardware
+  EVP_PKEY* Key = nullptr;           // reached when the certificate is loaded; null for a public certificate
+  STACK_OF(X509)* Cadeia = nullptr;  // the issuers the store or the PKCS#12 data hold
+  nss::CertPtr NssCert;              // certificates of the store
+  nss::SlotPtr Token;                // the token of a store certificate whose key is in hardware
   bool DeDadosPFX = false;
   TCertContext Ctx;
 
@@ -49,7 +49,7 @@ struct TDFeWinCrypt::TCarregado {
     Key = k;
     Ctx.ChavePrivada = k;
   }
-  void SetCadeia(STACK_OF(X509) * c) {
+  void SetCadeia(STACK_OF(X509)* c) {
     Cadeia = c;
     Ctx.Cadeia = c;
   }
@@ -139,7 +139,7 @@ std::string Digerir(std::istream& s, const EVP_MD* md) {
 }
 
 // The issuers the databases know above a certificate, nearest first.
-STACK_OF(X509) * CadeiaDoBanco(CERTCertificate* cert) {
+STACK_OF(X509)* CadeiaDoBanco(CERTCertificate* cert) {
   STACK_OF(X509)* cadeia = sk_X509_new_null();
   for (const auto& der : nss::IssuerChain(cert))
     if (X509* c = x509::DeDER(der); c != nullptr && sk_X509_push(cadeia, c) == 0) X509_free(c);
