@@ -2,10 +2,10 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <string_view>
 
 #include "dfe/ssl_digests.h"
 #include "platform/strings.h"
+#include "platform/xml_text.h"
 
 namespace dfe {
 
@@ -64,39 +64,12 @@ std::string ExtrairURIReferencia(const std::string& conteudoXML, const std::stri
   }
   // The identifier is an attribute: "ID=" in text content, a comment or a quoted value names
   // nothing, so only the inside of start tags is searched.
-  const auto procurarEmTagDeAbertura = [&]() -> std::size_t {
-    const std::size_t n = conteudoXML.size();
-    const auto pular = [&](std::size_t de, std::string_view ate) {
-      const std::size_t p = conteudoXML.find(ate, de);
-      return p == std::string::npos ? n : p + ate.size();
-    };
-    std::size_t i = 0;
-    while (i < n) {
-      if (conteudoXML[i] != '<') {
-        ++i;
-      } else if (conteudoXML.compare(i, 4, "<!--") == 0) {
-        i = pular(i + 4, "-->");
-      } else if (conteudoXML.compare(i, 9, "<![CDATA[") == 0) {
-        i = pular(i + 9, "]]>");
-      } else if (conteudoXML.compare(i, 2, "<?") == 0) {
-        i = pular(i + 2, "?>");
-      } else if (i + 1 < n && (conteudoXML[i + 1] == '/' || conteudoXML[i + 1] == '!')) {
-        i = pular(i + 2, ">");
-      } else {
-        for (++i; i < n && conteudoXML[i] != '>'; ++i) {
-          const char c = conteudoXML[i];
-          if (c == '"' || c == '\'') {
-            const std::size_t fecha = conteudoXML.find(c, i + 1);
-            i = fecha == std::string::npos ? n : fecha;
-          } else if (i >= inicio && conteudoXML.compare(i, atributo.size(), atributo) == 0) {
-            return i;
-          }
-        }
-      }
+  std::size_t achado = std::string::npos;
+  for (std::size_t p : platform::PosicoesEmTagsDeAbertura(conteudoXML, atributo))
+    if (p >= inicio) {
+      achado = p;
+      break;
     }
-    return std::string::npos;
-  };
-  auto achado = procurarEmTagDeAbertura();
   if (achado == std::string::npos) return {};
   auto aspas1 = conteudoXML.find('"', achado + 2);
   if (aspas1 == std::string::npos) throw ETrivoDFeException("Não encontrei inicio do URI: aspas inicial");

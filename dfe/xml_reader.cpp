@@ -35,6 +35,17 @@ std::size_t FirstOf(std::string_view s, std::initializer_list<std::string> texts
   return 0;
 }
 
+// Position of the first "<" + name followed by a blank, tab, CR or LF (a start tag whose
+// attributes may begin on the next line); 0 when there is none.
+std::size_t StartTagWithAttributes(std::string_view s, const std::string& name) {
+  const std::string open = "<" + name;
+  for (std::size_t p = s.find(open); p != std::string_view::npos; p = s.find(open, p + 1)) {
+    const std::size_t after = p + open.size();
+    if (after < s.size() && (s[after] == ' ' || s[after] == '\t' || s[after] == '\r' || s[after] == '\n')) return p + 1;
+  }
+  return 0;
+}
+
 int DatePart(const std::string& c, long long pos, long long len) {
   std::int64_t v;
   if (!platform::TryStrToInt64(Copy(c, pos, len), v) || v < 0 || v > 9999)
@@ -142,7 +153,9 @@ std::string TLeitor::rExtrai(int nivel, std::string_view TagInicio, std::string_
   std::size_t p = FirstOf(S, {endTag, endTagNs});
   S = Copy(S, 1, Signed(p) + lenFim + 3);
 
-  std::size_t q = FirstOf(S, {"<" + inicio + ">", "<" + inicio + " ", "<" + inicio + ":"});
+  std::size_t q = Pos("<" + inicio + ">", S);
+  if (q == 0) q = StartTagWithAttributes(S, inicio);
+  if (q == 0) q = Pos("<" + inicio + ":", S);
   if (q == 0) return result;
 
   S = Copy(S, Signed(q), kRest);

@@ -15,7 +15,10 @@
 #include "dfe/xml_writer.h"
 #include "esocial/event_types.h"
 #include "esocial/layout_enums.h"
+#include "esocial/records_contract.h"
 #include "esocial/records_identification.h"
+#include "esocial/records_payments.h"
+#include "esocial/records_worker.h"
 #include "platform/date_time.h"
 
 namespace dfe {
@@ -101,6 +104,152 @@ class TeSocialEvento : public TeSocial {
   void FecharGrupoModoLancamento(TModoLancamento pModoLancamento);
   // The one alert of a list written over its maximum (all items are written all the same).
   void AlertarLimiteLista(const std::string& Tag, const std::string& Descricao, int Quantidade, int Maximo);
+
+  // ---- writers of the groups the events share ----
+  // Each writes its group into Gerador by the event's VersaoDF and writes nothing where its
+  // presence test fails (an empty key text, a zero date, a "none" code). Sizes, missing values
+  // and lists over their maximum become alerts; only a date field holding no date raises (the
+  // writer's conversion error). A writer that takes a record with optional groups takes it
+  // by plain reference, but only reads the groups whose predicate says they exist.
+
+  // Identification, processes and employer tables (event_writers_shared.cpp).
+  // ideVinculo: cpfTrab; nisTrab on the 2.x layouts unless Reduzido; matricula; codCateg when
+  // GeraCodCateg and not Reduzido. Under S-1.03, S-2221 and S-2298 must not ask for codCateg.
+  void GerarIdeVinculo(const TIdeVinculo& pIdeVinculo, bool GeraCodCateg, bool Reduzido);
+  // The same, with matricula only for categories that have a registration number.
+  void GerarIdeVinculoPorCategoria(const TIdeVinculo& pIdeVinculo, bool GeraCodCateg, bool Reduzido);
+  // cpfTrab, inside ideTrabalhador when GeraGrupo; nisTrab is never written.
+  void GerarIdeTrabalhador(const TideTrabalhador& pIdeTrabalhador, bool GeraGrupo);
+  // ideFolhaPagto with indApuracao and perApur, or perApur alone; nothing when perApur is empty.
+  void GerarIdeFolhaPagto(const TIdeFolhaPagto& pIdeFolhaPagto);
+  void GerarIdeFolhaPagtoPerApur(const TIdeFolhaPagto& pIdeFolhaPagto);
+  // Always written whole: the caller decides whether the event has one.
+  void GerarIdeRespInf(const TIdeRespInf& pIdeRespInf);
+  // The council number is nrOC for teS2210, nrOc for teS2230 and left out for other types.
+  void GerarEmitente(const TEmitente& pEmitente, TTipoEvento pTipoEvento);
+  // localTrabInterm; nothing when TpLograd is empty.
+  void GerarLocalTrabInterm(const TBrasil& pLocal);
+  // A process group under GroupName ("ideProcessoCP", ...): nrProc and codSusp.
+  void GerarProcesso(const std::string& GroupName, const TProcesso& pProcesso);
+  // The rate group of an establishment; nothing from the S-1 layouts when no process number
+  // is given, Fap is not above 0 and the establishment is not inscribed by CNO. pEmp is the
+  // employer (fap only for a CNPJ employer). GroupName: "aliqGilrat".
+  void GerarAliqGilRat(const TIdeEmpregador& pEmp, tpTpInsc TpInscEstab, TAliqGilRat& pAliqGilRat,
+                       const std::string& GroupName);
+  void GerarProcAdmJudRat(const TProcAdmJudRat& pProc);
+  void GerarProcAdmJudFap(const TProcAdmJudFap& pProc);
+  // Invoices: elements up to ve02_04_02, one element whose data are attributes after it.
+  void GerarNfs(const TNfsColecao& pNfs);
+
+  // Remuneration, payments and taxes (event_writers_payments.cpp).
+  // One group GroupName ("itensRemun", "detVerbas", ...) per rubric; descFolha under S-1.03
+  // unless GeraDescFolha is false (the lists of infoPerAnt have none).
+  void GerarItensRemun(const TRubricaCollection& pItens, const std::string& GroupName, bool GeraDescFolha = true);
+  // descFolha; nothing when tpDesc is tpdNaoInformado.
+  void GerarDescFolha(const TdescFolha& pDescFolha);
+  // One ideEstabLot per item with its detVerbas (GeraDescFolha passed on). TipoEvento teS2399
+  // under the S-1 layouts leaves out infoAgNocivo and allows 99 items instead of 24.
+  void GerarIdeEstabLot(const TideEstabLotCollection& pIdeEstabLot, TTipoEvento TipoEvento = teS2299,
+                        bool GeraDescFolha = true);
+  void GerarInfoAgNocivo(const TInfoAgNocivo& pInfoAgNocivo);
+  // infoSimples; nothing when indSimples is idsNenhum.
+  void GerarInfoSimples(const TinfoSimples& pInfoSimples);
+  void GerarInfoSaudeColet(const TInfoSaudeColet& pInfoSaudeColet);
+  void GerarDetOper(const TDetOperCollection& pDetOper);
+  void GerarDetPlano(const TDetPlanoCollection& pDetPlano);
+  // infoMV with its remunOutrEmpr items (those whose vlrRemunOE is not above 0 are skipped
+  // but counted for the limit).
+  void GerarInfoMV(const TInfoMV& pInfoMV);
+  void GerarRemunOutrEmpr(const TRemunOutrEmprCollection& pRemunOutrEmpr);
+  void GerarProcJudTrab(const TProcJudTrabCollection& pProcJudTrab, bool GeraTpTrib);
+  void GerarPensaoAlim(const TPensaoAlimCollection& pPensaoAlim, const std::string& GroupName);
+  // infoRRA with despProcJud and ideAdv when they exist.
+  void GerarInfoRRA(TInfoRRA& pInfoRRA);
+  // Both amounts always written (0 as 0.00).
+  void GerarDespProcJud(const TDespProcJud& pDespProcJud);
+  void GerarIdeAdv(const TIdeAdvCollection& pIdeAdv);
+  // 2.x: one infoInterm with the first item's qtdDiasInterm; S-1: one per item (hrsTrab
+  // under S-1.03). Nothing for an empty list.
+  void GerarInfoInterm(const TinfoIntermCollection& pInfoInterm);
+  // quarentena up to veS01_00_00 when dtFimQuar is set.
+  void GerarQuarentena(const TQuarentena& pQuarentena);
+  void GerarEndExt(const TEndExt& pEndExt);
+  void GerarIdePais(const TIdePais& pIdePais);
+  void GerarPerAnt(const TperAnt& pPerAnt);
+
+  // The worker's personal data (event_writers_worker.cpp). Tipo, the event kind: 1 the
+  // registration change (S-2205), 2 the admission (S-2200), 3 the start of a worker without
+  // bond (S-2300).
+  // The group GroupName: "trabalhador" (with cpfTrab and nascimento) or "dadosTrabalhador"
+  // (paisNac in place of nascimento under the S-1 layouts). CadIni is the bond's cadIni;
+  // CodCateg decides whether the 2.x nisTrab is required.
+  void GerarTrabalhador(const TTrabalhador& pTrabalhador, tpSimNao CadIni, const std::string& GroupName, int Tipo,
+                        int CodCateg);
+  void GerarNascimento(const TNascimento& pNascimento, const std::string& GroupName = "nascimento");
+  // documentos and its six documents, each only when its number is given.
+  void GerarDocumentos(const TDocumentos& pDocumentos);
+  void GerarCTPS(const TCTPS& pCTPS);
+  void GerarRIC(const TRIC& pRIC);
+  void GerarRG(const TRG& pRG);
+  void GerarRNE(const TRNE& pRNE);
+  void GerarOC(const TOC& pOC);
+  void GerarCNH(const TCNH& pCNH);
+  // endereco holding exterior for a foreigner living abroad (PaisResid set and not "105"),
+  // otherwise brasil.
+  void GerarEndereco(const TEndereco& pEndereco, bool Estrangeiro = false);
+  void GerarEnderecoBrasil(const TBrasil& pBrasil, const std::string& GroupName = "brasil");
+  void GerarEnderecoExterior(const TExterior& pExterior);
+  void GerarTrabEstrangeiro(const TTrabEstrangeiro& pTrabEstrangeiro);
+  void GerarTrabImig(const TtrabImig& pTrabImig);
+  void GerarInfoDeficiencia(const TInfoDeficiencia& pInfoDeficiencia, int Tipo);
+  // One dependente per item. FormaBeneficio (S-2400, S-2405): no depSF and incFisMen in
+  // place of incTrab. GeraSexoDep false leaves sexoDep out (S-2300 under the S-1 layouts).
+  void GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio = false, bool GeraSexoDep = true);
+  void GerarAposentadoria(const TAposentadoria& pAposentadoria);
+  void GerarContato(const TContatoTrabalhador& pContato);
+
+  // The employment bond and contract (event_writers_contract.cpp). Tipo, the event kind: 2
+  // the admission (S-2200), 3 the contract change (S-2206, 2.x layouts only), which writes
+  // only tpRegPrev in vinculo.
+  void GerarVinculo(TVinculo& pVinculo, int Tipo);
+  void GerarInfoRegimeTrab(const TInfoRegimeTrab& pInfoRegimeTrab);
+  void GerarInfoCeletista(const TInfoCeletista& pInfoCeletista);
+  void GerarFGTS(const TFGTS& pFGTS);
+  void GerarTrabTemporario(const TTrabTemporario& pTrabTemporario);
+  // 2.x: ideTomadorServ holding ideEstabVinc; S-1: ideEstabVinc alone.
+  void GerarIdeTomadorServ(const TIdeTomadorServ& pIdeTomadorServ);
+  void GerarIdeEstabVinc(const TIdeEstabVinc& pIdeEstabVinc);
+  void GerarIdeTrabSubstituido(const TIdeTrabSubstituidoCollection& pIdeTrabSubstituido);
+  void GerarAprend(const TAprend& pAprend);
+  void GerarInfoEstatutario(const TInfoEstatutario& pInfoEstatutario);
+  void GerarInfoDecJud(const TInfoDecJud& pInfoDecJud);
+  // infoContrato; pInfoRegimeTrab (the bond's) decides whether horContratual is written.
+  void GerarInfoContrato(TInfoContrato& pInfoContrato, int Tipo, const TInfoRegimeTrab& pInfoRegimeTrab);
+  void GerarRemuneracao(const TRemuneracao& pRemuneracao);
+  // Tipo: the event kind, or for S-2500 its tpRegTrab code as a number; clauAssec only for
+  // 1 or 2 (S-2206 passes 3).
+  void GerarDuracao(const TDuracao& pDuracao, int Tipo);
+  void GerarLocalTrabalho(const TLocalTrabalho& pLocalTrabalho);
+  void GerarLocalTrabGeral(const TLocalTrabGeral& pLocalTrabGeral);
+  void GerarLocalTrabDom(const TLocalTrabDom& pLocalTrabDom);
+  void GerarLocalTempDom(const TLocalTempDom& pLocalTempDom);
+  // horContratual; a working-hours type the version lacks is alerted and written all the same.
+  void GerarHorContratual(const THorContratual& pHorContratual);
+  void GerarHorario(const THorarioCollection& pHorario);
+  void GerarFiliacaoSindical(const TFiliacaoSindical& pFiliacaoSindical);
+  void GerarAlvaraJudicial(const TAlvaraJudicial& pAlvaraJudicial);
+  void GerarObservacoes(const TObservacoesCollection& pObservacoes);
+  // Only the codes 1006, 1207 and 3701 to 3719 are written; all items count for the limit.
+  void GerarTreiCap(const TtreiCapCollection& pTreiCap);
+  void GerarSucessaoVinc(const TSucessaoVinc& pSucessaoVinc);
+  void GerarTransfDom(const TtransfDom& pTransfDom);
+  // mudancaCPF of S-2200, of S-2300 and of S-2299/S-2399, from ve02_05_00 on.
+  void GerarMudancaCPF(const TMudancaCPF& pMudancaCPF);
+  void GerarMudancaCPF2(const TMudancaCPF2& pMudancaCPF);
+  void GerarMudancaCPF3(const TMudancaCPF3& pMudancaCPF);
+  void GerarAfastamento(const TAfastamento& pAfastamento);
+  void GerarDesligamento(const TDesligamento& pDesligamento);
+  void GerarCessao(const Tcessao& pCessao);
 
  protected:
   // Id := the first Id attribute of XML (empty when there is none).

@@ -1,8 +1,10 @@
 #include <string>
+#include <vector>
 
 #include "dfe/enum_tables.h"
 #include "esocial/event_types.h"
 #include "platform/strings.h"
+#include "platform/xml_text.h"
 
 namespace esocial {
 
@@ -322,8 +324,10 @@ TTipoEvento XMLToTipoEvento(bool& ok, std::string_view xml, TVersaoeSocial versa
     std::string_view texto = xml;
     auto assinatura = texto.rfind("<Signature ");
     if (assinatura != std::string_view::npos) texto = texto.substr(0, assinatura);
-    auto p = texto.rfind("Id=\"");
-    if (p == std::string_view::npos || p == 0) return {};
+    // Only an attribute counts: "Id=" in a text field, a comment or a value names nothing.
+    const std::vector<std::size_t> ids = platform::PosicoesEmTagsDeAbertura(texto, "Id=\"");
+    if (ids.empty() || ids.back() == 0) return {};
+    const std::size_t p = ids.back();
     auto q = texto.rfind('<', p - 1);
     if (q == std::string_view::npos) return {};
     return platform::Trim(texto.substr(q + 1, p - q - 1));

@@ -64,8 +64,8 @@ void TeSocialEvento::GerarIdeEmpregador(const TIdeEmpregador& pEmp) {
   const TEmpregador tipo = Configuracoes().Geral->TipoEmpregador();
   if (tipo == tePessoaJuridica || tipo == teOrgaoPublico)
     Gerador().wCampo(tcStr, "", "nrInsc", 8, 8, 1, platform::Copy(pEmp.NrInsc, 1, 8));
-  else
-    Gerador().wCampo(tcStr, "", "nrInsc", 14, 14, 1, pEmp.NrInsc);
+  else  // a whole CNPJ or a CPF
+    Gerador().wCampo(tcStr, "", "nrInsc", 11, 14, 1, pEmp.NrInsc);
   Gerador().wGrupo("/ideEmpregador");
 }
 

@@ -27,4 +27,40 @@ std::string ExtrairConteudoTag(std::string_view Texto, std::string_view Tag, boo
   return std::string(Texto.substr(fimAbertura + 1, fechamento - fimAbertura - 1));
 }
 
+std::vector<std::size_t> PosicoesEmTagsDeAbertura(std::string_view Texto, std::string_view Nome) {
+  std::vector<std::size_t> posicoes;
+  if (Nome.empty()) return posicoes;
+  const std::size_t n = Texto.size();
+  // The position after the first Fim at or after De; the end of the text when there is none.
+  const auto depoisDe = [&](std::size_t de, std::string_view fim) {
+    const std::size_t p = Texto.find(fim, de);
+    return p == std::string_view::npos ? n : p + fim.size();
+  };
+  std::size_t i = 0;
+  while (i < n) {
+    if (Texto[i] != '<') {
+      ++i;
+    } else if (Texto.substr(i, 4) == "<!--") {
+      i = depoisDe(i + 4, "-->");
+    } else if (Texto.substr(i, 9) == "<![CDATA[") {
+      i = depoisDe(i + 9, "]]>");
+    } else if (Texto.substr(i, 2) == "<?") {
+      i = depoisDe(i + 2, "?>");
+    } else if (i + 1 < n && (Texto[i + 1] == '/' || Texto[i + 1] == '!')) {
+      i = depoisDe(i + 2, ">");
+    } else {
+      for (++i; i < n && Texto[i] != '>'; ++i) {
+        const char c = Texto[i];
+        if (c == '"' || c == '\'') {
+          const std::size_t fecha = Texto.find(c, i + 1);
+          i = fecha == std::string_view::npos ? n - 1 : fecha;
+        } else if (Texto.substr(i, Nome.size()) == Nome) {
+          posicoes.push_back(i);
+        }
+      }
+    }
+  }
+  return posicoes;
+}
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 // XML text helpers of the component pack that work on the text alone, without parsing.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -11,5 +12,10 @@ namespace platform {
 // tag counts only when a blank, a line break or ">" follows the name. Empty when the element
 // or its closing tag is missing.
 std::string ExtrairConteudoTag(std::string_view Texto, std::string_view Tag, bool ComTags = false);
+
+// The 0-based positions, in order, where Nome (such as `Id="`) stands inside a start tag:
+// text content, comments, CDATA sections, processing instructions, declarations, end tags and
+// quoted attribute values are skipped, so only attribute names (and element names) match.
+std::vector<std::size_t> PosicoesEmTagsDeAbertura(std::string_view Texto, std::string_view Nome);
 
 }  // namespace platform

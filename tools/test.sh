@@ -13,21 +13,34 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 cmake -S "$here" -B "$build" -G Ninja "${extra[@]}" >/dev/null
 cmake --build "$build"
-# A short fuzz run of the XML reader (clang + libFuzzer) in its own build folder. A longer
-# run by hand, keeping what it finds in build-fuzz/corpus:
+# Short fuzz runs (clang + libFuzzer) in their own build folder, which also builds the whole
+# tree with clang: the XML reader, the readers of the government's replies and totalizers
+# seeded with the shared samples (read in place), the request and token parsing, the reader of
+# the API's replies and zip entry names. A longer run by hand, keeping what it finds in
+# build-fuzz/corpus:
 #   build-fuzz/tests/fuzz/xml_reader_fuzz -max_total_time=3600 -max_len=4096 \
 #     build-fuzz/corpus/xml_reader tests/fuzz/corpus/xml_reader
 fuzz="$here/build-fuzz"
 cmake -S "$here" -B "$fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DNEMBO_FUZZ=ON -DNEMBO_SANITIZE=ON \
   -DNEMBO_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
-cmake --build "$fuzz" --target xml_reader_fuzz
-mkdir -p "$fuzz/corpus/xml_reader"
-if ! "$fuzz/tests/fuzz/xml_reader_fuzz" -max_total_time=5 -max_len=4096 \
-    "$fuzz/corpus/xml_reader" "$here/tests/fuzz/corpus/xml_reader" >"$fuzz/xml_reader_fuzz.log" 2>&1; then
-  tail -n 60 "$fuzz/xml_reader_fuzz.log" >&2
-  exit 1
-fi
-grep -o "Done [0-9]* runs in [0-9]* second(s)" "$fuzz/xml_reader_fuzz.log" | sed "s/^/xml_reader_fuzz: /"
+cmake --build "$fuzz"
+shared=$(sed -n 's/^NEMBO_SHARED_DIR:PATH=//p' "$fuzz/CMakeCache.txt")
+run_fuzz() {  # target, max_len, seed folders...
+  local target=$1 max_len=$2
+  shift 2
+  mkdir -p "$fuzz/corpus/$target"
+  if ! "$fuzz/tests/fuzz/${target}_fuzz" -max_total_time=5 -max_len="$max_len" \
+      "$fuzz/corpus/$target" "$@" >"$fuzz/${target}_fuzz.log" 2>&1; then
+    tail -n 60 "$fuzz/${target}_fuzz.log" >&2
+    exit 1
+  fi
+  grep -o "Done [0-9]* runs in [0-9]* second(s)" "$fuzz/${target}_fuzz.log" | sed "s/^/${target}_fuzz: /"
+}
+run_fuzz xml_reader 4096 "$here/tests/fuzz/corpus/xml_reader"
+run_fuzz replies 24576 "$here/tests/fuzz/corpus/replies" "$shared/samples/gov-replies"
+for target in request token api_reply zip_names; do
+  run_fuzz "$target" 4096 "$here/tests/fuzz/corpus/$target"
+done
 
 jobs=$(nproc)
 cd "$build"

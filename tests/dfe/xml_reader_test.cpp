@@ -66,6 +66,13 @@ TEST(XmlReader, ExtractionLevels) {
   EXPECT_EQ(l.rExtrai(1, "x"), "<x>  </x>");
 
   for (int bad : {0, -1, 11, 1000}) EXPECT_THROW(l.rExtrai(bad, "a"), ETrivoException) << bad;
+
+  // Attributes may begin on the next line or after a tab; a longer name is another element.
+  for (const char* blank : {" ", "\t", "\r\n", "\n"}) {
+    l.Arquivo = std::string("<r><eSocialX>0</eSocialX><eSocial") + blank + "xmlns=\"n\"><a>1</a></eSocial></r>";
+    EXPECT_EQ(l.rExtrai(1, "eSocial").substr(0, 8), "<eSocial") << blank;
+    EXPECT_EQ(l.rCampo(tcInt, "a").AsInteger(), 1) << blank;
+  }
 }
 
 TEST(XmlReader, FieldsAreFoundInAnyLetterCaseAndAfterAttributes) {

@@ -58,7 +58,7 @@ TEST(EventIni, NeitherTextNorFile) {
            // Without "=" a text is a file name.
            {"[evtInfoEmpregador]", "Arquivo: [evtInfoEmpregador] não encontrado."},
        })
-    EXPECT_EQ(MensagemDe([&] { TLeitorIniEvento ini(entrada); }), mensagem) << entrada;
+    EXPECT_EQ(MensagemDe([&texto = entrada] { TLeitorIniEvento ini(texto); }), mensagem) << entrada;
 }
 
 TEST(EventIni, CommonSectionsAndTheirDefaults) {

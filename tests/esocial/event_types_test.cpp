@@ -194,6 +194,10 @@ TEST(EventTypes, RecognitionOfDocumentShapes) {
       // Another attribute before Id becomes part of the name.
       {"<eSocial><evtRemun a=\"1\" Id=\"ID1\"/></eSocial>", teErro, true},
       {"<eSocial><evtRemun\n\tId=\"ID1\"/></eSocial>", teS1200, true},
+      // Only an attribute names the event: "Id=" in text, a comment or a value does not.
+      {"<eSocial><evtRemun Id=\"ID1\"><obs>Ref Id=\"X\"</obs></evtRemun></eSocial>", teS1200, true},
+      {"<eSocial><evtRemun Id=\"ID1\"><e b='Id=\"q\"'/><!-- <c Id=\"c\"/> --></evtRemun></eSocial>", teS1200, true},
+      {"<eSocial><evtRemun Id=\"ID1\"><obs>Id=\"X\"</obs></evtRemun><Signature xmlns=\"s\"/></eSocial>", teS1200, true},
   };
   for (const auto& c : casos) {
     bool ok = !c.ok;

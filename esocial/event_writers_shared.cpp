@@ -1,0 +1,190 @@
+// Writers of the identification, process and employer-table groups that several events share.
+#include <string>
+
+#include "dfe/xml_writer.h"
+#include "esocial/event_base.h"
+#include "esocial/event_writers_internal.h"
+#include "platform/number_text.h"
+#include "platform/variant.h"
+
+namespace esocial {
+
+using dfe::tcDat;
+using dfe::tcDe2;
+using dfe::tcDe4;
+using dfe::tcInt;
+using dfe::tcStr;
+
+namespace {
+
+// ideVinculo of both writers; MinMatricula and GeraMatricula are where they differ.
+void EscreverIdeVinculo(TeSocialEvento& Evento, const TIdeVinculo& pIdeVinculo, bool GeraCodCateg, bool Reduzido,
+                        int MinMatricula, bool GeraMatricula) {
+  dfe::TGerador& g = Evento.Gerador();
+  g.wGrupo("ideVinculo");
+  g.wCampo(tcStr, "", "cpfTrab", 11, 11, 1, pIdeVinculo.cpfTrab);
+  if (!Reduzido && Evento.VersaoDF() <= ve02_05_00)
+    g.wCampo(tcStr, "", "nisTrab", 1, 11, OcorrenciaNisTrab(pIdeVinculo.codCateg), pIdeVinculo.nisTrab);
+  if (GeraMatricula) g.wCampo(tcStr, "", "matricula", MinMatricula, 30, 0, pIdeVinculo.matricula);
+  if (GeraCodCateg && !Reduzido) g.wCampo(tcInt, "", "codCateg", 3, 3, 0, pIdeVinculo.codCateg);
+  g.wGrupo("/ideVinculo");
+}
+
+// procAdmJudRat and procAdmJudFap share their fields.
+void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpProc tpProc, const TProcesso& pProc) {
+  dfe::TGerador& g = Evento.Gerador();
+  g.wGrupo(Grupo);
+  g.wCampo(tcStr, "", "tpProc", 1, 1, 1, TpProcToStr(tpProc));
+  g.wCampo(tcStr, "", "nrProc", 1, 21, 1, pProc.nrProc);
+  g.wCampo(tcStr, "", "codSusp", 1, 14, 0, pProc.codSusp);
+  g.wGrupo("/" + Grupo);
+}
+
+// An invoice value as an attribute: the text filtered as element text is, so quotes and
+// markup characters become references.
+std::string AtributoNfs(const dfe::TGerador& g, const std::string& Nome, const std::string& Valor) {
+  return " " + Nome + "=\"" +
+         dfe::PrepararTextoParaXml(Valor, g.Opcoes.RetirarEspacos, g.Opcoes.RetirarAcentos, g.Opcoes.QuebraLinha) +
+         "\"";
+}
+
+std::string AtributoNfs(const dfe::TGerador& g, const std::string& Nome, double Valor) {
+  std::string texto;
+  if (!platform::TryFormatFixed(Valor, 2, '.', texto)) texto = "0.00";
+  return AtributoNfs(g, Nome, texto);
+}
+
+}  // namespace
+
+void TeSocialEvento::GerarIdeVinculo(const TIdeVinculo& pIdeVinculo, bool GeraCodCateg, bool Reduzido) {
+  EscreverIdeVinculo(*this, pIdeVinculo, GeraCodCateg, Reduzido, 0, true);
+}
+
+void TeSocialEvento::GerarIdeVinculoPorCategoria(const TIdeVinculo& pIdeVinculo, bool GeraCodCateg, bool Reduzido) {
+  EscreverIdeVinculo(*this, pIdeVinculo, GeraCodCateg, Reduzido, 1, !CodCategSemMatricula(pIdeVinculo.codCateg));
+}
+
+void TeSocialEvento::GerarIdeTrabalhador(const TideTrabalhador& pIdeTrabalhador, bool GeraGrupo) {
+  if (GeraGrupo) Gerador().wGrupo("ideTrabalhador");
+  Gerador().wCampo(tcStr, "", "cpfTrab", 11, 11, 1, pIdeTrabalhador.cpfTrab);
+  if (GeraGrupo) Gerador().wGrupo("/ideTrabalhador");
+}
+
+void TeSocialEvento::GerarIdeFolhaPagto(const TIdeFolhaPagto& pIdeFolhaPagto) {
+  if (pIdeFolhaPagto.perApur.empty()) return;
+  Gerador().wGrupo("ideFolhaPagto");
+  Gerador().wCampo(tcStr, "", "indApuracao", 1, 1, 1, IndApuracaoToStr(pIdeFolhaPagto.indApuracao));
+  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, pIdeFolhaPagto.perApur);
+  Gerador().wGrupo("/ideFolhaPagto");
+}
+
+void TeSocialEvento::GerarIdeFolhaPagtoPerApur(const TIdeFolhaPagto& pIdeFolhaPagto) {
+  if (pIdeFolhaPagto.perApur.empty()) return;
+  Gerador().wGrupo("ideFolhaPagto");
+  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, pIdeFolhaPagto.perApur);
+  Gerador().wGrupo("/ideFolhaPagto");
+}
+
+void TeSocialEvento::GerarIdeRespInf(const TIdeRespInf& pIdeRespInf) {
+  Gerador().wGrupo("ideRespInf");
+  Gerador().wCampo(tcStr, "", "nmResp", 1, 70, 1, pIdeRespInf.nmResp);
+  Gerador().wCampo(tcStr, "", "cpfResp", 11, 11, 1, pIdeRespInf.cpfResp);
+  Gerador().wCampo(tcStr, "", "telefone", 1, 13, 1, pIdeRespInf.telefone);
+  Gerador().wCampo(tcStr, "", "email", 1, 60, 0, pIdeRespInf.email);
+  Gerador().wGrupo("/ideRespInf");
+}
+
+void TeSocialEvento::GerarEmitente(const TEmitente& pEmitente, TTipoEvento pTipoEvento) {
+  Gerador().wGrupo("emitente");
+  Gerador().wCampo(tcStr, "", "nmEmit", 1, 70, 1, pEmitente.nmEmit);
+  Gerador().wCampo(tcStr, "", "ideOC", 1, 1, 1, IdeOCToStr(pEmitente.ideOC));
+  if (pTipoEvento == teS2210)
+    Gerador().wCampo(tcStr, "", "nrOC", 1, 14, 1, pEmitente.nrOc);
+  else if (pTipoEvento == teS2230)
+    Gerador().wCampo(tcStr, "", "nrOc", 1, 14, 1, pEmitente.nrOc);
+  Gerador().wCampo(tcStr, "", "ufOC", 2, 2, 0, pEmitente.ufOC);
+  Gerador().wGrupo("/emitente");
+}
+
+void TeSocialEvento::GerarLocalTrabInterm(const TBrasil& pLocal) {
+  if (pLocal.TpLograd.empty()) return;
+  Gerador().wGrupo("localTrabInterm");
+  Gerador().wCampo(tcStr, "", "tpLograd", 1, 4, 1, pLocal.TpLograd);
+  Gerador().wCampo(tcStr, "", "dscLograd", 1, 80, 1, pLocal.DscLograd);
+  Gerador().wCampo(tcStr, "", "nrLograd", 1, 10, 1, pLocal.NrLograd);
+  Gerador().wCampo(tcStr, "", "complem", 0, 30, 0, pLocal.Complemento);
+  Gerador().wCampo(tcStr, "", "bairro", 0, 60, 0, pLocal.Bairro);
+  Gerador().wCampo(tcStr, "", "cep", 1, 8, 1, pLocal.Cep);
+  Gerador().wCampo(tcInt, "", "codMunic", 7, 7, 1, pLocal.CodMunic);
+  Gerador().wCampo(tcStr, "", "uf", 2, 2, 1, pLocal.UF);
+  Gerador().wGrupo("/localTrabInterm");
+}
+
+void TeSocialEvento::GerarProcesso(const std::string& GroupName, const TProcesso& pProcesso) {
+  Gerador().wGrupo(GroupName);
+  Gerador().wCampo(tcStr, "", "nrProc", 1, 21, 1, pProcesso.nrProc);
+  Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 0, pProcesso.codSusp);
+  Gerador().wGrupo("/" + GroupName);
+}
+
+void TeSocialEvento::GerarAliqGilRat(const TIdeEmpregador& pEmp, tpTpInsc TpInscEstab, TAliqGilRat& pAliqGilRat,
+                                     const std::string& GroupName) {
+  const bool procRat = pAliqGilRat.procAdmJudRatInst() && !pAliqGilRat.ProcAdmJudRat().nrProc.empty();
+  const bool procFap = pAliqGilRat.procAdmJudFapInst() && !pAliqGilRat.ProcAdmJudFap().nrProc.empty();
+  if (VersaoDF() >= veS01_00_00 && !procRat && !procFap && TpInscEstab != tiCNO && !(pAliqGilRat.Fap > 0)) return;
+
+  Gerador().wGrupo(GroupName);
+  if (VersaoDF() <= ve02_05_00 || procRat)
+    Gerador().wCampo(tcStr, "", "aliqRat", 1, 1, 1, AliqRatToStr(pAliqGilRat.AliqRat));
+  if (pEmp.TpInsc == tiCNPJ) {
+    if (pAliqGilRat.Fap > 0 || procFap || TpInscEstab == tiCNO)
+      Gerador().wCampo(tcDe4, "", "fap", 1, 5, 0, pAliqGilRat.Fap);
+    if (VersaoDF() <= ve02_05_00) Gerador().wCampo(tcDe4, "", "aliqRatAjust", 1, 5, 0, pAliqGilRat.AliqRatAjust);
+  }
+  if (pAliqGilRat.procAdmJudRatInst()) GerarProcAdmJudRat(pAliqGilRat.ProcAdmJudRat());
+  if (pAliqGilRat.procAdmJudFapInst()) GerarProcAdmJudFap(pAliqGilRat.ProcAdmJudFap());
+  Gerador().wGrupo("/" + GroupName);
+}
+
+void TeSocialEvento::GerarProcAdmJudRat(const TProcAdmJudRat& pProc) {
+  EscreverProcAdmJud(*this, "procAdmJudRat", pProc.tpProc, pProc);
+}
+
+void TeSocialEvento::GerarProcAdmJudFap(const TProcAdmJudFap& pProc) {
+  EscreverProcAdmJud(*this, "procAdmJudFap", pProc.tpProc, pProc);
+}
+
+void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {
+  for (int i = 0; i < pNfs.Count(); ++i) {
+    const TNfsItem& nfs = pNfs.GetItem(i);
+    if (VersaoDF() <= ve02_04_02) {
+      Gerador().wGrupo("nfs");
+      Gerador().wCampo(tcStr, "", "serie", 1, 5, 0, nfs.serie);
+      Gerador().wCampo(tcStr, "", "nrDocto", 1, 20, 1, nfs.nrDocto);
+      Gerador().wCampo(tcDat, "", "dtEmisNF", 10, 10, 1, nfs.dtEmisNF);
+      Gerador().wCampo(tcDe2, "", "vlrBruto", 1, 14, 1, nfs.vlrBruto);
+      Gerador().wCampo(tcDe2, "", "vrCPDescPR", 1, 14, 1, nfs.vrCPDescPR);
+      Gerador().wCampo(tcDe2, "", "vrRatDescPR", 1, 14, 1, nfs.vrRatDescPR);
+      Gerador().wCampo(tcDe2, "", "vrSenarDesc", 1, 14, 1, nfs.vrSenarDesc);
+    } else {
+      // The date goes through the field conversion, so a value that is no date raises as
+      // it does in a date element.
+      const platform::TDateTime emissao = platform::Variant(nfs.dtEmisNF).AsDateTime();
+      dfe::TGerador& g = Gerador();
+      const std::string atributos =
+          AtributoNfs(g, "serie", nfs.serie) + AtributoNfs(g, "nrDocto", nfs.nrDocto) +
+          AtributoNfs(g, "dtEmisNF", platform::FormatDateTime("yyyy-mm-dd", emissao)) +
+          AtributoNfs(g, "vlrBruto", nfs.vlrBruto) + AtributoNfs(g, "vrCPDescPR", nfs.vrCPDescPR) +
+          AtributoNfs(g, "vrRatDescPR", nfs.vrRatDescPR) + AtributoNfs(g, "vrSenarDesc", nfs.vrSenarDesc);
+      // Opened by its name, so that the chain of open groups the alerts show holds "<nfs>"
+      // and its closing removes it (a whole start tag would stay in it, one per invoice);
+      // the attributes then go into the start tag just written.
+      g.wGrupo("nfs");
+      g.ArquivoFormatoXML.insert(g.ArquivoFormatoXML.rfind('>'), atributos);
+    }
+    Gerador().wGrupo("/nfs");
+  }
+  AlertarLimiteLista("nfs", "Lista de Notas Fiscais", pNfs.Count(), 9999);
+}
+
+}  // namespace esocial

@@ -1,0 +1,31 @@
+#include "esocial/totalizers/totalizer_registry.h"
+
+#include "esocial/totalizers/s5001_reader.h"
+
+namespace esocial {
+
+namespace {
+
+struct TRegistroTotalizador {
+  std::string_view Tipo;
+  std::shared_ptr<IEventoeSocial> (*Criar)();
+};
+
+template <class TLeitor>
+std::shared_ptr<IEventoeSocial> Criar() {
+  return std::make_shared<TLeitor>();
+}
+
+constexpr TRegistroTotalizador kLeitores[] = {
+    {"S5001", &Criar<s5001::TS5001>},
+};
+
+}  // namespace
+
+std::shared_ptr<IEventoeSocial> CriarLeitorTotalizador(std::string_view tipo) {
+  for (const auto& r : kLeitores)
+    if (r.Tipo == tipo) return r.Criar();
+  return nullptr;
+}
+
+}  // namespace esocial
