@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "esocial_test_support.h"
 #include "platform/convert_error.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/peer.h"
 #include "test_event.h"
 
