@@ -3,15 +3,8 @@
 namespace esocial::s5001 {
 
 void TEvtBasesTrab::LerGrupos(const TLeituraTags& x) {
-  if (x.Grupo(2, "ideEvento")) {
-    IdeEvento.nrRecArqBase = x.Texto("nrRecArqBase");
-    IdeEvento.IndApuracao = x.Codigo("IndApuracao", StrToIndApuracao);
-    IdeEvento.perApur = x.Texto("perApur");
-  }
-  if (x.Grupo(2, "ideEmpregador")) {
-    IdeEmpregador.TpInsc = x.Codigo("tpInsc", StrToTpInsc);
-    IdeEmpregador.NrInsc = x.Texto("nrInsc");
-  }
+  totalizers::LerIdeEvento(x, IdeEvento);
+  totalizers::LerIdeEmpregador(x, IdeEmpregador);
   if (x.Grupo(2, "ideTrabalhador")) {
     IdeTrabalhador.cpfTrab = x.Texto("cpfTrab");
     if (VersaoDF() >= veS01_00_00 && x.Grupo(3, "infoCompl")) LerInfoCompl(x);

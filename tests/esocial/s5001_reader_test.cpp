@@ -283,5 +283,5 @@ TEST(TotalizerRegistry, MakesTheReaderOfARegisteredTipoOnly) {
   EXPECT_EQ(leitor->TipoEvento(), teS5001);
   EXPECT_NE(dynamic_cast<TS5001*>(&leitor->GetEvento()), nullptr);
   EXPECT_NE(CriarLeitorTotalizador("S5001"), leitor);
-  for (const char* tipo : {"S5002", "s5001", "S-5001", "S5001 ", ""}) EXPECT_EQ(CriarLeitorTotalizador(tipo), nullptr);
+  for (const char* tipo : {"S5099", "s5001", "S-5001", "S5001 ", ""}) EXPECT_EQ(CriarLeitorTotalizador(tipo), nullptr);
 }
