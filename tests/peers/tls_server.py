@@ -107,7 +107,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 f.write(json.dumps(entry) + "\n")
         reply = self.server.next_reply(self.path)
         if reply.get("stall"):
-            STOP.wait(120)
+            STOP.wait()
             self.close_connection = True
             return
         data = reply.get("body", "<ok/>").encode()
