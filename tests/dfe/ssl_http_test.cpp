@@ -286,9 +286,9 @@ TEST_F(SslHttp, ProxyWithoutPortIsReachedOnPort80WithItsCredentials) {
     if (c.lib == httpNone) {
       setenv("SSL_CERT_FILE", (testsupport::PkiDir() + "/ca.crt").c_str(), 1);
       platform::HttpRequest pedido;
-      pedido.url = peer.Url();
-      pedido.body = "<env/>";
-      resposta = platform::HttpsPost(pedido).body;
+      pedido.Url = peer.Url();
+      pedido.Body = "<env/>";
+      resposta = platform::HttpsPost(pedido).Body;
       unsetenv("SSL_CERT_FILE");
     } else {
       facade.SetSSLHttpLib(c.lib);
