@@ -29,11 +29,17 @@ void TLeituraTags::Lista(int Nivel, std::string_view Tag, const std::function<vo
   for (int n = 1; !FLeitor.rExtrai(Nivel, Tag, "", n).empty(); ++n) Ler();
 }
 
-std::string TLeituraTags::Texto(std::string_view Tag) const { return FLeitor.rCampo(dfe::tcStr, Tag).AsString(); }
+std::string TLeituraTags::Texto(std::string_view Tag, std::string_view Parada) const {
+  return FLeitor.rCampo(dfe::tcStr, Tag, Parada).AsString();
+}
 
-int TLeituraTags::Inteiro(std::string_view Tag) const { return FLeitor.rCampo(dfe::tcInt, Tag).AsInteger(); }
+int TLeituraTags::Inteiro(std::string_view Tag, std::string_view Parada) const {
+  return FLeitor.rCampo(dfe::tcInt, Tag, Parada).AsInteger();
+}
 
-double TLeituraTags::Decimal(std::string_view Tag) const { return FLeitor.rCampo(dfe::tcDe2, Tag).AsFloat(); }
+double TLeituraTags::Decimal(std::string_view Tag, std::string_view Parada) const {
+  return FLeitor.rCampo(dfe::tcDe2, Tag, Parada).AsFloat();
+}
 
 platform::TDateTime TLeituraTags::Data(std::string_view Tag) const {
   return FLeitor.rCampo(dfe::tcDat, Tag).AsDateTime();

@@ -35,10 +35,12 @@ class TLeituraTags {
   void Lista(int Nivel, std::string_view Tag, const std::function<void()>& Ler) const;
 
   // Fields of the current group (the first of the name anywhere in it, letter case ignored);
-  // an absent field gives empty text or 0.
-  std::string Texto(std::string_view Tag) const;
-  int Inteiro(std::string_view Tag) const;
-  double Decimal(std::string_view Tag) const;  // two decimals
+  // an absent field gives empty text or 0. Parada, the tag of a child group that can hold a
+  // field of the same name: only a field before that child counts, so a group's own absent
+  // field is not taken from its child.
+  std::string Texto(std::string_view Tag, std::string_view Parada = "") const;
+  int Inteiro(std::string_view Tag, std::string_view Parada = "") const;
+  double Decimal(std::string_view Tag, std::string_view Parada = "") const;  // two decimals
   // yyyy-mm-dd; malformed text raises platform::EConvertError.
   platform::TDateTime Data(std::string_view Tag) const;
   // The first 19 characters, yyyy-mm-ddThh:nn:ss (fraction and offset ignored); malformed
@@ -46,9 +48,9 @@ class TLeituraTags {
   platform::TDateTime DataHora(std::string_view Tag) const;
   // A layout code converted by its StrTo... routine: an unknown code gives the first value.
   template <class E>
-  E Codigo(std::string_view Tag, E (*Converter)(bool&, std::string_view)) const {
+  E Codigo(std::string_view Tag, E (*Converter)(bool&, std::string_view), std::string_view Parada = "") const {
     bool ok = false;
-    return Converter(ok, Texto(Tag));
+    return Converter(ok, Texto(Tag, Parada));
   }
   // The attribute Nome of the current group's start tag (of the first element in it that has
   // one); empty when absent.

@@ -18,15 +18,15 @@ std::string TextoVersao(const std::string& xml, const std::string& caminho) {
 
 }  // namespace
 
-TConteudoTotalizador::TConteudoTotalizador(std::string_view Raiz, bool ResultadoSemRaiz)
-    : FRaiz(Raiz), FResultadoSemRaiz(ResultadoSemRaiz) {}
+TConteudoTotalizador::TConteudoTotalizador(std::string_view Raiz, bool ComVersao)
+    : FRaiz(Raiz), FComVersao(ComVersao) {}
 
 bool TConteudoTotalizador::LerXML() {
   return LerSemExcecao([&] {
     FXML = FLeitor.Arquivo;
-    FVersaoDF = StrToVersaoeSocial(TextoVersao(FXML, "/evt/" + FRaiz + "/"));
+    if (FComVersao) FVersaoDF = StrToVersaoeSocial(TextoVersao(FXML, "/evt/" + FRaiz + "/"));
     TLeituraTags x(FLeitor);
-    if (!x.Grupo(1, FRaiz)) return FResultadoSemRaiz;
+    if (!x.Grupo(1, FRaiz)) return false;
     FId = x.Atributo("Id=");
     LerGrupos(x);
     return true;
