@@ -1,5 +1,7 @@
 #include "esocial/totalizers/s5001_reader.h"
 
+#include "esocial/replies_records.h"
+
 namespace esocial::s5001 {
 
 void TEvtBasesTrab::LerGrupos(const TLeituraTags& x) {
@@ -8,10 +10,7 @@ void TEvtBasesTrab::LerGrupos(const TLeituraTags& x) {
     IdeEvento.IndApuracao = x.Codigo("IndApuracao", StrToIndApuracao);
     IdeEvento.perApur = x.Texto("perApur");
   }
-  if (x.Grupo(2, "ideEmpregador")) {
-    IdeEmpregador.TpInsc = x.Codigo("tpInsc", StrToTpInsc);
-    IdeEmpregador.NrInsc = x.Texto("nrInsc");
-  }
+  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, IdeEmpregador);
   if (x.Grupo(2, "ideTrabalhador")) {
     IdeTrabalhador.cpfTrab = x.Texto("cpfTrab");
     if (VersaoDF() >= veS01_00_00 && x.Grupo(3, "infoCompl")) LerInfoCompl(x);
