@@ -1,6 +1,7 @@
 #include "esocial/totalizers/totalizer_registry.h"
 
 #include "esocial/totalizers/s5001_reader.h"
+#include "esocial/totalizers/s5012_reader.h"
 
 namespace esocial {
 
@@ -16,9 +17,12 @@ std::shared_ptr<IEventoeSocial> Criar() {
   return std::make_shared<TLeitor>();
 }
 
+// clang-format off
 constexpr TRegistroTotalizador kLeitores[] = {
     {"S5001", &Criar<s5001::TS5001>},
+    {"S5012", &Criar<s5012::TS5012>},
 };
+// clang-format on
 
 }  // namespace
 

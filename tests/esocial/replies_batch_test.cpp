@@ -8,17 +8,15 @@
 #include "esocial/replies_batch_consult.h"
 #include "esocial/replies_batch_send.h"
 #include "esocial/totalizers/s5001_reader.h"
+#include "esocial/totalizers/totalizer_registry.h"
+#include "esocial_test_support.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
-#include "support/peer.h"
 
 using namespace esocial;
+using esocialtest::Amostra;
 
 namespace {
-
-std::string Amostra(const std::string& nome) {
-  return testsupport::ReadFile(std::string(NEMBO_SHARED_DIR) + "/samples/gov-replies/" + nome);
-}
 
 std::vector<int> Codigos(const TOcorrenciasCollection& ocorrencias) {
   std::vector<int> codigos;
@@ -250,7 +248,7 @@ TEST(BatchReplies, TheGovernmentRepliesReadIntoTheirValues) {
           const std::string doc = platform::Trim(tot.XML);
           EXPECT_EQ(doc.substr(0, 8), "<eSocial");
           EXPECT_EQ(doc.substr(doc.size() - 10), "</eSocial>");
-          EXPECT_EQ(tot.Evento != nullptr, tot.tipo == "S5001");
+          EXPECT_EQ(tot.Evento != nullptr, CriarLeitorTotalizador(tot.tipo) != nullptr);
           if (tot.Evento) {
             EXPECT_EQ(tot.Evento->Xml(), tot.XML);
           }

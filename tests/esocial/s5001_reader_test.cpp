@@ -284,4 +284,14 @@ TEST(TotalizerRegistry, MakesTheReaderOfARegisteredTipoOnly) {
   EXPECT_NE(dynamic_cast<TS5001*>(&leitor->GetEvento()), nullptr);
   EXPECT_NE(CriarLeitorTotalizador("S5001"), leitor);
   for (const char* tipo : {"S5002", "s5001", "S-5001", "S5001 ", ""}) EXPECT_EQ(CriarLeitorTotalizador(tipo), nullptr);
+  // Every other registered tipo makes the reader of its own event type.
+  struct Registro {
+    const char* tipo;
+    TTipoEvento evento;
+  };
+  for (const auto& r : {Registro{"S5012", teS5012}}) {
+    auto outro = CriarLeitorTotalizador(r.tipo);
+    ASSERT_NE(outro, nullptr) << r.tipo;
+    EXPECT_EQ(outro->TipoEvento(), r.evento) << r.tipo;
+  }
 }
