@@ -2,6 +2,7 @@
 
 #include "esocial/totalizers/s5001_reader.h"
 #include "esocial/totalizers/s5012_reader.h"
+#include "esocial/totalizers/s5013_reader.h"
 
 namespace esocial {
 
@@ -21,6 +22,7 @@ std::shared_ptr<IEventoeSocial> Criar() {
 constexpr TRegistroTotalizador kLeitores[] = {
     {"S5001", &Criar<s5001::TS5001>},
     {"S5012", &Criar<s5012::TS5012>},
+    {"S5013", &Criar<s5013::TS5013>},
 };
 // clang-format on
 
