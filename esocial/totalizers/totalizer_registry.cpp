@@ -3,6 +3,7 @@
 #include "esocial/totalizers/s5001_reader.h"
 #include "esocial/totalizers/s5012_reader.h"
 #include "esocial/totalizers/s5013_reader.h"
+#include "esocial/totalizers/s5501_reader.h"
 
 namespace esocial {
 
@@ -23,6 +24,7 @@ constexpr TRegistroTotalizador kLeitores[] = {
     {"S5001", &Criar<s5001::TS5001>},
     {"S5012", &Criar<s5012::TS5012>},
     {"S5013", &Criar<s5013::TS5013>},
+    {"S5501", &Criar<s5501::TS5501>},
 };
 // clang-format on
 

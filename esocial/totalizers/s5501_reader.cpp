@@ -1,0 +1,29 @@
+#include "esocial/totalizers/s5501_reader.h"
+
+#include "esocial/replies_records.h"
+
+namespace esocial::s5501 {
+
+void TEvtTribProcTrab::LerGrupos(const TLeituraTags& x) {
+  if (x.Grupo(2, "ideEvento")) ideEvento.nrRecArqBase = x.Texto("nrRecArqBase");
+  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, ideEmpregador);
+  if (!x.Grupo(2, "ideProc")) return;
+  ideProc.nrProcTrab = x.Texto("nrProcTrab");
+  ideProc.perApur = x.Texto("perApur");
+  x.Lista(3, "infoTributos", [&] {
+    auto& trib = ideProc.infoTributos().New();
+    trib.perRef = x.Texto("perRef");
+    x.Lista(4, "infoCRContrib", [&] {
+      auto& cr = trib.infoCRContrib().New();
+      cr.tpCR = x.Texto("tpCR");
+      cr.vrCR = x.Decimal("vrCR");
+    });
+  });
+  x.Lista(3, "infoCRIRRF", [&] {
+    auto& cr = ideProc.infoCRIRRF().New();
+    cr.tpCR = x.Texto("tpCR");
+    cr.vrCR = x.Decimal("vrCR");
+  });
+}
+
+}  // namespace esocial::s5501

@@ -1,0 +1,101 @@
+// The S-5501 reader: a valid S-1.03 document field for field, the same reading under every
+// namespace, and the failures.
+#include "esocial/totalizers/s5501_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/strings.h"
+#include "totalizer_fixtures.h"
+
+using namespace esocial;
+using esocial::s5501::TEvtTribProcTrab;
+using platform::StringReplace;
+
+namespace {
+
+std::string Documento() { return esocialtest::FixtureValida("s5501.xml", "evtTribProcTrab"); }
+
+}  // namespace
+
+TEST(S5501Reader, AValidS103DocumentReadsFieldForField) {
+  TS5501 leitor;
+  leitor.SetXml(Documento());
+  TEvtTribProcTrab& e = leitor.evtTribProcTrab();
+  auto& proc = e.ideProc;
+  ASSERT_TRUE(proc.instInfoTributos());
+  ASSERT_EQ(proc.infoTributos().Count(), 2);
+  auto& trib0 = proc.infoTributos().GetItem(0);
+  auto& trib1 = proc.infoTributos().GetItem(1);
+  ASSERT_EQ(trib0.infoCRContrib().Count(), 2);
+  ASSERT_EQ(trib1.infoCRContrib().Count(), 1);
+  ASSERT_TRUE(proc.instInfoCRIRRF());
+  ASSERT_EQ(proc.infoCRIRRF().Count(), 2);
+  esocialtest::ConfereValores({
+      // This reader takes no version from the document.
+      {"VersaoDF", VersaoeSocialToStr(e.VersaoDF()), "v02_04_01"},
+      {"id", e.id(), "ID1123456780000002025020112000005501"},
+      {"ideEvento.nrRecArqBase", e.ideEvento.nrRecArqBase, "1.2.0000000000000005501"},
+      {"ideEvento.perApur", e.ideEvento.perApur, ""},
+      {"ideEmpregador.tpInsc", TpInscToStr(e.ideEmpregador.TpInsc), "2"},
+      {"ideEmpregador.nrInsc", e.ideEmpregador.NrInsc, "12345678909"},
+      {"ideProc.nrProcTrab", proc.nrProcTrab, "12345678901234567890"},
+      {"ideProc.perApur", proc.perApur, "2025-01"},
+      {"infoTributos[0].perRef", trib0.perRef, "2024-11"},
+      {"infoCRContrib[0][0].tpCR", trib0.infoCRContrib().GetItem(0).tpCR, "113851"},
+      {"infoCRContrib[0][0].vrCR", trib0.infoCRContrib().GetItem(0).vrCR, "100.1"},
+      {"infoCRContrib[0][1].tpCR", trib0.infoCRContrib().GetItem(1).tpCR, "164651"},
+      {"infoCRContrib[0][1].vrCR", trib0.infoCRContrib().GetItem(1).vrCR, "200.2"},
+      {"infoTributos[1].perRef", trib1.perRef, "2024-12"},
+      {"infoCRContrib[1][0].tpCR", trib1.infoCRContrib().GetItem(0).tpCR, "113852"},
+      {"infoCRContrib[1][0].vrCR", trib1.infoCRContrib().GetItem(0).vrCR, "300.3"},
+      {"infoCRIRRF[0].tpCR", proc.infoCRIRRF().GetItem(0).tpCR, "593656"},
+      {"infoCRIRRF[0].vrCR", proc.infoCRIRRF().GetItem(0).vrCR, "400.4"},
+      {"infoCRIRRF[1].tpCR", proc.infoCRIRRF().GetItem(1).tpCR, "056152"},
+      {"infoCRIRRF[1].vrCR", proc.infoCRIRRF().GetItem(1).vrCR, "0"},
+  });
+}
+
+TEST(S5501Reader, EveryNamespaceReadsTheSame) {
+  const std::string valido = Documento();
+  for (const std::string ns : {"v02_05_00", "v_S_01_00_00", "v_S_01_01_00", "v_S_01_02_00"}) {
+    SCOPED_TRACE(ns);
+    TS5501 leitor;
+    TEvtTribProcTrab& e = leitor.evtTribProcTrab();
+    EXPECT_TRUE(esocialtest::LerXMLDe(e, StringReplace(valido, "v_S_01_03_00", ns)));
+    EXPECT_EQ(e.VersaoDF(), ve02_04_01);
+    EXPECT_EQ(e.id(), "ID1123456780000002025020112000005501");
+    EXPECT_EQ(e.ideProc.infoTributos().Count(), 2);
+    EXPECT_EQ(e.ideProc.infoCRIRRF().Count(), 2);
+  }
+}
+
+TEST(S5501Reader, FailuresReturnFalseAndKeepWhatWasRead) {
+  const std::string valido = Documento();
+  struct Caso {
+    const char* nome;
+    std::string xml;
+    bool resultado;
+    bool idLido, tributosLidos;
+  };
+  const Caso casos[] = {
+      {"no root", esocialtest::SemElemento(valido, "evtTribProcTrab"), false, false, false},
+      // No version is taken, so a namespace the other readers refuse is read.
+      {"unknown version", StringReplace(valido, "v_S_01_03_00", "v_S_01_09_00"), true, true, true},
+      {"single-quoted namespace", esocialtest::NamespaceEntreAspasSimples(valido), true, true, true},
+      {"no namespace", StringReplace(valido, "/evt/evtTribProcTrab/", "/"), true, true, true},
+      {"no ideProc", esocialtest::SemElemento(valido, "ideProc"), true, true, false},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    TS5501 leitor;
+    TEvtTribProcTrab& e = leitor.evtTribProcTrab();
+    EXPECT_EQ(esocialtest::LerXMLDe(e, caso.xml), caso.resultado);
+    EXPECT_EQ(e.VersaoDF(), ve02_04_01);
+    EXPECT_EQ(e.id().empty(), !caso.idLido);
+    EXPECT_EQ(e.ideEvento.nrRecArqBase.empty(), !caso.idLido);
+    EXPECT_EQ(e.ideProc.instInfoTributos(), caso.tributosLidos);
+    EXPECT_EQ(e.ideProc.instInfoCRIRRF(), caso.tributosLidos);
+  }
+  esocialtest::ConfereLeituraUnica<TS5501>(
+      valido, [](TS5501& l) { return l.evtTribProcTrab().ideProc.infoTributos().Count(); });
+}
