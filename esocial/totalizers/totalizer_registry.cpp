@@ -4,6 +4,7 @@
 #include "esocial/totalizers/s5012_reader.h"
 #include "esocial/totalizers/s5013_reader.h"
 #include "esocial/totalizers/s5501_reader.h"
+#include "esocial/totalizers/s5503_reader.h"
 
 namespace esocial {
 
@@ -25,6 +26,7 @@ constexpr TRegistroTotalizador kLeitores[] = {
     {"S5012", &Criar<s5012::TS5012>},
     {"S5013", &Criar<s5013::TS5013>},
     {"S5501", &Criar<s5501::TS5501>},
+    {"S5503", &Criar<s5503::TS5503>},
 };
 // clang-format on
 

@@ -289,7 +289,8 @@ TEST(TotalizerRegistry, MakesTheReaderOfARegisteredTipoOnly) {
     const char* tipo;
     TTipoEvento evento;
   };
-  for (const auto& r : {Registro{"S5012", teS5012}, Registro{"S5013", teS5013}, Registro{"S5501", teS5501}}) {
+  for (const auto& r : {Registro{"S5012", teS5012}, Registro{"S5013", teS5013}, Registro{"S5501", teS5501},
+                        Registro{"S5503", teS5503}}) {
     auto outro = CriarLeitorTotalizador(r.tipo);
     ASSERT_NE(outro, nullptr) << r.tipo;
     EXPECT_EQ(outro->TipoEvento(), r.evento) << r.tipo;
