@@ -69,33 +69,16 @@ TEST(S5501Reader, EveryNamespaceReadsTheSame) {
   }
 }
 
-TEST(S5501Reader, FailuresReturnFalseAndKeepWhatWasRead) {
-  const std::string valido = Documento();
-  struct Caso {
-    const char* nome;
-    std::string xml;
-    bool resultado;
-    bool idLido, tributosLidos;
-  };
-  const Caso casos[] = {
-      {"no root", esocialtest::SemElemento(valido, "evtTribProcTrab"), false, false, false},
-      // No version is taken, so a namespace the other readers refuse is read.
-      {"unknown version", StringReplace(valido, "v_S_01_03_00", "v_S_01_09_00"), true, true, true},
-      {"single-quoted namespace", esocialtest::NamespaceEntreAspasSimples(valido), true, true, true},
-      {"no namespace", StringReplace(valido, "/evt/evtTribProcTrab/", "/"), true, true, true},
-      {"no ideProc", esocialtest::SemElemento(valido, "ideProc"), true, true, false},
-  };
-  for (const auto& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    TS5501 leitor;
-    TEvtTribProcTrab& e = leitor.evtTribProcTrab();
-    EXPECT_EQ(esocialtest::LerXMLDe(e, caso.xml), caso.resultado);
-    EXPECT_EQ(e.VersaoDF(), ve02_04_01);
-    EXPECT_EQ(e.id().empty(), !caso.idLido);
-    EXPECT_EQ(e.ideEvento.nrRecArqBase.empty(), !caso.idLido);
-    EXPECT_EQ(e.ideProc.instInfoTributos(), caso.tributosLidos);
-    EXPECT_EQ(e.ideProc.instInfoCRIRRF(), caso.tributosLidos);
-  }
+TEST(S5501Reader, ATextWithoutIdeProcIsReadUpToItAndGivesTrue) {
+  TEvtTribProcTrab e;
+  EXPECT_TRUE(esocialtest::LerXMLDe(e, esocialtest::SemElemento(Documento(), "ideProc")));
+  EXPECT_EQ(e.ideEvento.nrRecArqBase, "1.2.0000000000000005501");
+  EXPECT_EQ(e.ideProc.nrProcTrab, "");
+  EXPECT_FALSE(e.ideProc.instInfoTributos());
+  EXPECT_FALSE(e.ideProc.instInfoCRIRRF());
+}
+
+TEST(S5501Reader, TheSameTextIsReadOnce) {
   esocialtest::ConfereLeituraUnica<TS5501>(
-      valido, [](TS5501& l) { return l.evtTribProcTrab().ideProc.infoTributos().Count(); });
+      Documento(), [](TS5501& l) { return l.evtTribProcTrab().ideProc.infoTributos().Count(); });
 }
