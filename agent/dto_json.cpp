@@ -342,14 +342,11 @@ bool TDtoJsonWriter::Begin(const TDtoObject* dto, const char* name) {
     out_.Null();
     return false;
   }
-  for (const auto& [seen, id] : ids_) {
-    if (seen == dto) {
-      out_.BeginObject().Key("$ref").Int(id).EndObject();
-      return false;
-    }
-  }
   int id = static_cast<int>(ids_.size()) + 1;
-  ids_.emplace_back(dto, id);
+  if (auto [seen, added] = ids_.emplace(dto, id); !added) {
+    out_.BeginObject().Key("$ref").Int(seen->second).EndObject();
+    return false;
+  }
   out_.BeginObject().Key("$id").Int(id).Key("@xdata.type").String(std::string("Esocial.Entidades.DTO.") + name);
   return true;
 }
@@ -382,11 +379,9 @@ T* TDtoJsonReader::Read(const json& value) {
   if (auto ref = value.find("$ref"); ref != value.end()) {
     if (value.size() != 1 || !ref->is_number_integer())
       throw std::runtime_error("JSON: \"$ref\" must stand alone and be a number");
-    for (const auto& [id, obj] : ids_) {
-      if (id == ref->get<long long>()) {
-        if (auto* typed = dynamic_cast<T*>(obj)) return typed;
-        throw std::runtime_error("JSON: \"$ref\" " + std::to_string(id) + " is no " + className<T>());
-      }
+    if (auto seen = ids_.find(ref->get<long long>()); seen != ids_.end()) {
+      if (auto* typed = dynamic_cast<T*>(seen->second)) return typed;
+      throw std::runtime_error("JSON: \"$ref\" " + std::to_string(seen->first) + " is no " + className<T>());
     }
     throw std::runtime_error("JSON: \"$ref\" " + ref->dump() + " names no object read before");
   }
@@ -394,14 +389,15 @@ T* TDtoJsonReader::Read(const json& value) {
   std::size_t meta = 0;
   if (auto id = value.find("$id"); id != value.end()) {
     if (!id->is_number_integer()) throw std::runtime_error("JSON: \"$id\" is not a number");
-    ids_.emplace_back(id->get<long long>(), dto);
+    ids_.emplace(id->get<long long>(), dto);
     ++meta;
   }
   if (value.contains("@xdata.type")) ++meta;
   FieldReader r{*this, value};
   fields(*dto, r);
   if (r.matched + meta != value.size()) {
-    for (const auto& [key, member] : value.items()) {
+    for (const auto& member : value.items()) {
+      const std::string& key = member.key();
       if (key == "$id" || key == "@xdata.type") continue;
       bool known = false;
       auto probe = [&](const char* n, auto&) { known = known || key == n; };

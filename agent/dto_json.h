@@ -4,6 +4,7 @@
 // name, optional fields without value as null, date-times as local text without zone.
 #include <nlohmann/json_fwd.hpp>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "agent/dto.h"
@@ -38,7 +39,7 @@ class TDtoJsonWriter {
   bool Begin(const TDtoObject* dto, const char* className);
 
   platform::JsonWriter& out_;
-  std::vector<std::pair<const TDtoObject*, int>> ids_;
+  std::unordered_map<const TDtoObject*, int> ids_;
 };
 
 // Reads DTOs into objects made by the owner; resolves "$ref" to objects read earlier in the
@@ -54,7 +55,7 @@ class TDtoJsonReader {
 
  private:
   TDtoOwner& owner_;
-  std::vector<std::pair<long long, TDtoObject*>> ids_;
+  std::unordered_map<long long, TDtoObject*> ids_;
 };
 
 // The JSON body of one batch object alone.

@@ -8,6 +8,7 @@
 #include "agent/command_types.h"
 #include "platform/date_time.h"
 #include "platform/files.h"
+#include "platform/text_encoding.h"
 
 namespace agent {
 
@@ -39,7 +40,8 @@ void TNativeMessagingHost::Listen() {
     }
     std::string body;
     R r = channel_.ReadBytes(static_cast<std::size_t>(length), body);
-    if (r == R::Stopped || body.empty()) break;
+    // A body cut short by the end of input is no frame, as a cut-short length is none.
+    if (r != R::Ok) break;
     Dispatch(body);
   }
 }
@@ -94,19 +96,18 @@ std::string TNativeMessagingHost::ErrorFileName(std::string_view commandType, st
     bool bad = c < 32 || c == 127 || std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos;
     safe += bad ? '_' : ch;
   }
-  if (safe.size() > kMaxTypeInFileName) {
-    std::size_t cut = kMaxTypeInFileName;
-    // Never split a UTF-8 sequence.
-    while (cut > 0 && (static_cast<unsigned char>(safe[cut]) & 0xC0) == 0x80) --cut;
-    safe.resize(cut);
-  }
-  return "NemboAgenteError_" + safe + "_" + std::string(time) + ".txt";
+  return "NemboAgenteError_" + std::string(platform::Utf8Prefix(safe, kMaxTypeInFileName)) + "_" + std::string(time) +
+         ".txt";
 }
 
 void TNativeMessagingHost::WriteErrorFile(std::string_view commandType, std::string_view text) {
   std::string time = platform::FormatDateTime("yyyy-mm-dd_hhnnss.zzz", platform::Now());
   auto path = platform::DocumentsFolder() / ErrorFileName(commandType, time);
-  platform::WriteFileAtomically(path, std::string(text) + "\r\n");
+  // One line, whatever line breaks the text (a command type, say) holds.
+  std::string line(text);
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  platform::WriteFileAtomically(path, line + "\r\n");
 }
 
 std::string DescribeException(const std::exception& e) {

@@ -1,9 +1,11 @@
 #include "agent/native_messaging.h"
 
+#include <array>
 #include <nlohmann/json.hpp>
 
 #include "agent/json_text.h"
 #include "platform/json_writer.h"
+#include "platform/text_encoding.h"
 
 namespace agent {
 
@@ -54,6 +56,48 @@ void readText(const nlohmann::json& obj, const char* name, std::string& field) {
   field = it->get<std::string>();
 }
 
+void checkLength(const char* name, const std::string& field) {
+  if (field.size() > kMaxCommandTextLength)
+    throw EAppMessageParse(std::string("member \"") + name + "\" is longer than " +
+                           std::to_string(kMaxCommandTextLength) + " bytes");
+}
+
+// The longest start of text (valid UTF-8) whose escaped form takes at most room bytes.
+std::string_view escapedPrefix(std::string_view text, std::size_t room) {
+  static const auto asciiCost = [] {
+    std::array<std::size_t, 128> cost{};
+    for (std::size_t c = 0; c < cost.size(); ++c) cost[c] = platform::JsonEscape(std::string(1, char(c))).size();
+    return cost;
+  }();
+  std::size_t used = 0, i = 0;
+  while (i < text.size()) {
+    auto c = static_cast<unsigned char>(text[i]);
+    std::size_t len = 1;
+    if (c >= 0x80)
+      while (i + len < text.size() && (static_cast<unsigned char>(text[i + len]) & 0xC0) == 0x80) ++len;
+    std::size_t cost = c < 0x80 ? asciiCost[c] : len;
+    if (used + cost > room) break;
+    used += cost;
+    i += len;
+  }
+  return text.substr(0, i);
+}
+
+std::string replyJson(const THostMessage& m, std::string_view description) {
+  platform::JsonWriter w;
+  w.BeginObject()
+      .Key("command_id")
+      .String(Utf8WithReplacement(m.command_id))
+      .Key("success")
+      .Bool(m.success)
+      .Key("message")
+      .String(Utf8WithReplacement(m.message))
+      .Key("description")
+      .String(description)
+      .EndObject();
+  return w.Text();
+}
+
 }  // namespace
 
 std::optional<TAppMessage> ParseAppMessage(std::string_view body) {
@@ -69,6 +113,8 @@ std::optional<TAppMessage> ParseAppMessage(std::string_view body) {
   readText(j, "command_id", m.command_id);
   readText(j, "command_type", m.command_type);
   readText(j, "token", m.token);
+  checkLength("command_id", m.command_id);
+  checkLength("command_type", m.command_type);
   if (auto it = j.find("protocolo"); it != j.end() && !it->is_null()) {
     if (!it->is_string()) throw EAppMessageParse("member \"protocolo\" is not a string");
     m.protocolo = it->get<std::string>();
@@ -77,18 +123,13 @@ std::optional<TAppMessage> ParseAppMessage(std::string_view body) {
 }
 
 std::string HostMessageJson(const THostMessage& m) {
-  platform::JsonWriter w;
-  w.BeginObject()
-      .Key("command_id")
-      .String(Utf8WithReplacement(m.command_id))
-      .Key("success")
-      .Bool(m.success)
-      .Key("message")
-      .String(Utf8WithReplacement(m.message))
-      .Key("description")
-      .String(Utf8WithReplacement(m.description))
-      .EndObject();
-  return w.Text();
+  // Bytes past the limit can never be sent, so a huge description is not copied whole.
+  std::string description = Utf8WithReplacement(platform::Utf8Prefix(m.description, kMaxReplyLength));
+  std::string reply = replyJson(m, description);
+  if (reply.size() <= kMaxReplyLength) return reply;
+  std::size_t fixed = replyJson(m, "").size();
+  std::size_t room = fixed < kMaxReplyLength ? kMaxReplyLength - fixed : 0;
+  return replyJson(m, escapedPrefix(description, room));
 }
 
 std::string BuildHostMessage(const std::string& commandId, bool success, const std::string& message,

@@ -95,8 +95,8 @@ void TDescompactarSagresValidador::Descompactar(const std::string& archive, cons
     std::error_code ec;
     std::filesystem::path target = existingFolderIgnoringCase(folder);
     if (std::filesystem::is_directory(target, ec)) {
-      auto stream = TZipUtils::BytesToStream(archive);
-      TZipUtils::ExtractFilesTo(stream.get(), target.string());
+      // Straight from the downloaded bytes: a stream over them would be a second copy.
+      TZipUtils::ExtractFilesTo(archive, target.string());
       SetSuccess("SUCCESS_DOWNLOAD_FILE", "Arquivo baixado com sucesso");
     } else {
       SetError("UNKNOWN_PATH", "Caminho não encontrado: " + folder);

@@ -2,10 +2,13 @@
 
 #include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "agent/dto_json.h"
 #include "agent/json_text.h"
+#include "agent/native_messaging.h"
 #include "platform/strings.h"
+#include "platform/text_encoding.h"
 
 #ifndef NEMBO_API_URL_DEFAULT
 #define NEMBO_API_URL_DEFAULT "https://localhost"
@@ -20,9 +23,23 @@ using nlohmann::json;
 constexpr const char* kUserAgent = "TMS Http/1.0";
 constexpr long kTimeoutMs = 60000;
 
+// A reply body read as text: bytes that are not UTF-8 are taken as Windows-1252. A valid body
+// is not copied.
+class ReplyText {
+ public:
+  explicit ReplyText(const std::string& body) : body_(body) {
+    if (!platform::IsValidUtf8(body_)) converted_ = platform::EnsureUtf8(body_);
+  }
+  std::string_view view() const { return converted_ ? std::string_view(*converted_) : std::string_view(body_); }
+
+ private:
+  const std::string& body_;
+  std::optional<std::string> converted_;
+};
+
 json parseReply(const platform::HttpResponse& r) {
   try {
-    return ParseJsonText(r.body);
+    return ParseJsonText(ReplyText(r.body).view());
   } catch (const std::exception& e) {
     throw std::runtime_error(std::string("JSON: reply could not be read: ") + e.what());
   }
@@ -148,14 +165,17 @@ platform::HttpResponse TXDataClient::Post(const std::string& route, const std::s
 
 std::string XDataErrorText(const std::string& uri, const platform::HttpResponse& r) {
   std::string text = "XData server request error.\r\nUri: " + uri + "\r\nStatus code: " + std::to_string(r.status);
-  std::string code, message;
-  std::vector<std::pair<std::string, std::string>> details;
-  auto str = [](const json& j) { return j.is_string() ? j.get<std::string>() : j.is_null() ? "" : j.dump(); };
+  // No more of the text than a reply can carry is kept: an error body may be huge.
+  auto cut = [](std::string_view piece) { return std::string(platform::Utf8Prefix(piece, kMaxReplyLength)); };
+  std::string code, message, details;
+  auto str = [&cut](const json& j) {
+    return j.is_string() ? cut(j.get_ref<const std::string&>()) : j.is_null() ? "" : cut(j.dump());
+  };
   std::string type = platform::LowerCase(r.contentType);
   if (type == "application/json") {
     json j;
     try {
-      j = ParseJsonText(r.body);
+      j = ParseJsonText(ReplyText(r.body).view());
     } catch (const std::exception&) {
       // An unreadable error body adds no code or message.
     }
@@ -166,25 +186,25 @@ std::string XDataErrorText(const std::string& uri, const platform::HttpResponse&
         if (e.contains("message")) message = str(e["message"]);
         if (e.contains("errors") && e["errors"].is_array()) {
           for (const auto& d : e["errors"]) {
+            if (details.size() > kMaxReplyLength) break;
             if (!d.is_object()) continue;
-            details.emplace_back(d.contains("code") ? str(d["code"]) : "",
-                                 d.contains("message") ? str(d["message"]) : "");
+            details += "\r\n" + (d.contains("code") ? str(d["code"]) : "") + ": " +
+                       (d.contains("message") ? str(d["message"]) : "");
           }
         }
       } else if (e.is_string()) {
-        code = e.get<std::string>();
+        code = str(e);
         if (j.contains("error_description")) message = str(j["error_description"]);
       }
     }
   } else if (type == "text/plain") {
-    message = r.body.empty() ? r.reason : r.body;
+    message = r.body.empty() ? r.reason : platform::EnsureUtf8(platform::Utf8Prefix(r.body, kMaxReplyLength));
   } else {
     message = r.reason;
   }
   if (!code.empty()) text += "\r\nError Code: " + code;
   if (!message.empty()) text += "\r\n" + message;
-  for (const auto& [c, m] : details) text += "\r\n" + c + ": " + m;
-  return text;
+  return cut(text + details);
 }
 
 }  // namespace agent

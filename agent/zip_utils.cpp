@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 #include <unistd.h>
@@ -72,22 +73,22 @@ bool hasSignature(std::string_view d, std::uint64_t at, std::uint32_t sig) {
   return at <= d.size() && d.size() - at >= 4 && le(d, at, 4) == sig;
 }
 
-std::optional<std::vector<std::string>> walkCentralDirectory(std::string_view d, std::uint64_t offset,
-                                                             std::uint64_t count) {
-  std::vector<std::string> names;
+std::optional<std::vector<std::string_view>> walkCentralDirectory(std::string_view d, std::uint64_t offset,
+                                                                  std::uint64_t count) {
+  std::vector<std::string_view> names;
   std::uint64_t at = offset;
   for (std::uint64_t i = 0; i < count; ++i) {
     if (!hasSignature(d, at, 0x02014b50) || d.size() - at < 46) return std::nullopt;
     std::uint64_t nameLen = le(d, at + 28, 2), extraLen = le(d, at + 30, 2), commentLen = le(d, at + 32, 2);
     std::uint64_t total = 46 + nameLen + extraLen + commentLen;
     if (d.size() - at < total) return std::nullopt;
-    names.emplace_back(d.substr(at + 46, nameLen));
+    names.push_back(d.substr(at + 46, nameLen));
     at += total;
   }
   return names;
 }
 
-std::optional<std::vector<std::string>> storedNames(std::string_view d) {
+std::optional<std::vector<std::string_view>> storedNames(std::string_view d) {
   if (d.size() < 22) return std::nullopt;
   std::size_t lowest = d.size() - 22 > 0xFFFF ? d.size() - 22 - 0xFFFF : 0;
   for (std::size_t pos = d.size() - 22 + 1; pos-- > lowest;) {
@@ -109,9 +110,14 @@ std::optional<std::vector<std::string>> storedNames(std::string_view d) {
 
 bool isControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
+bool hasControlByte(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); });
+}
+
+// In the bytes as stored and in the name libzip hands out, which may come from a Unicode path
+// field instead: the name that is used must be checked too.
 bool hasControlCharacter(std::string_view stored, std::string_view name) {
-  for (unsigned char c : stored)
-    if (isControl(c)) return true;
+  if (hasControlByte(stored) || hasControlByte(name)) return true;
   // U+0080..U+009F in UTF-8.
   for (std::size_t i = 0; i + 1 < name.size(); ++i)
     if (static_cast<unsigned char>(name[i]) == 0xC2 && static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
@@ -120,14 +126,10 @@ bool hasControlCharacter(std::string_view stored, std::string_view name) {
   return false;
 }
 
-// The name as it can be shown in a message: control bytes as \xNN.
-std::string printableName(std::string_view stored, std::string_view name) {
-  bool plain = true;
-  for (unsigned char c : stored) plain = plain && !isControl(c);
-  if (plain) return std::string(name);
-  std::string out;
+std::string withEscapedControls(std::string_view s) {
   static constexpr char hex[] = "0123456789ABCDEF";
-  for (unsigned char c : stored) {
+  std::string out;
+  for (unsigned char c : s) {
     if (isControl(c)) {
       out += "\\x";
       out += hex[c >> 4];
@@ -136,8 +138,28 @@ std::string printableName(std::string_view stored, std::string_view name) {
       out += static_cast<char>(c);
     }
   }
-  return platform::EnsureUtf8(out);
+  return out;
 }
+
+// The name as it can be shown in a message: control bytes as \xNN; a long one cut short.
+std::string printableName(std::string_view stored, std::string_view name) {
+  constexpr std::size_t kShown = 120;
+  bool fromStored = hasControlByte(stored);
+  std::string_view text = fromStored ? stored : name;
+  std::string shown = withEscapedControls(platform::Utf8Prefix(text, kShown));
+  if (fromStored) shown = platform::EnsureUtf8(shown);
+  return text.size() > kShown ? shown + "..." : shown;
+}
+
+// Length as Windows counts it: UTF-16 code units.
+std::size_t windowsLength(std::string_view s) {
+  std::size_t n = 0;
+  for (unsigned char c : s)
+    if ((c & 0xC0) != 0x80) n += c >= 0xF0 ? 2 : 1;
+  return n;
+}
+
+struct PathNode;
 
 struct Entry {
   zip_uint64_t index = 0;
@@ -145,6 +167,8 @@ struct Entry {
   std::vector<std::string> parts;  // path components below the target folder
   bool isFolder = false;
   std::optional<std::time_t> mtime;
+  std::uint64_t size = 0;  // as declared
+  PathNode* node = nullptr;
 };
 
 // Splits a name at '/' and '\' into components that stay below the target folder, or
@@ -174,20 +198,31 @@ bool isSymbolicLink(zip_t* za, zip_uint64_t index) {
   return ((attributes >> 16) & S_IFMT) == S_IFLNK;
 }
 
-// Every entry, checked; throws naming the first entry that must not be written.
-std::vector<Entry> checkedEntries(zip_t* za, std::string_view data) {
+std::string mebibytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+
+// Every entry, checked; throws naming the first entry that must not be written. The length of
+// the path an entry would get is checked first: it bounds the cost of every other check.
+std::vector<Entry> checkedEntries(zip_t* za, std::string_view data, const std::string& folder) {
   zip_int64_t count = zip_get_num_entries(za, 0);
+  if (count > static_cast<zip_int64_t>(kMaxZipEntries))
+    throw std::runtime_error("Arquivo compactado com mais de " + std::to_string(kMaxZipEntries) + " entradas");
   auto stored = storedNames(data);
   if (!stored || static_cast<zip_int64_t>(stored->size()) != count)
     throw std::runtime_error("Arquivo compactado inconsistente: diretório central ilegível");
+  const std::size_t folderLength = windowsLength(folder) + 1;
   std::vector<Entry> entries;
+  entries.reserve(static_cast<std::size_t>(count));
   for (zip_int64_t i = 0; i < count; ++i) {
     Entry e;
     e.index = static_cast<zip_uint64_t>(i);
     const char* name = zip_get_name(za, e.index, ZIP_FL_ENC_GUESS);
     if (!name) throw std::runtime_error(zip_strerror(za));
     e.name = name;
-    const std::string& raw = (*stored)[e.index];
+    std::string_view raw = (*stored)[e.index];
+    if (folderLength + windowsLength(e.name) > kMaxZipTargetPath)
+      throw std::runtime_error("Nome de entrada longo demais no arquivo compactado (o caminho passaria de " +
+                               std::to_string(kMaxZipTargetPath) + " caracteres): \"" + printableName(raw, e.name) +
+                               "\"");
     if (hasControlCharacter(raw, e.name) || !splitSafeName(e.name, e.parts, e.isFolder))
       throw std::runtime_error("Nome de entrada não permitido no arquivo compactado: \"" + printableName(raw, e.name) +
                                "\"");
@@ -195,7 +230,13 @@ std::vector<Entry> checkedEntries(zip_t* za, std::string_view data) {
       throw std::runtime_error("Link simbólico não permitido no arquivo compactado: \"" + e.name + "\"");
     zip_stat_t st;
     zip_stat_init(&st);
-    if (zip_stat_index(za, e.index, 0, &st) == 0 && (st.valid & ZIP_STAT_MTIME)) e.mtime = st.mtime;
+    if (zip_stat_index(za, e.index, 0, &st) == 0) {
+      if (st.valid & ZIP_STAT_MTIME) e.mtime = st.mtime;
+      if (st.valid & ZIP_STAT_SIZE) e.size = st.size;
+    }
+    if (!e.isFolder && e.size > kMaxZipEntryLength)
+      throw std::runtime_error("Entrada \"" + e.name + "\" maior que o limite de " + mebibytes(kMaxZipEntryLength) +
+                               " descompactados");
     entries.push_back(std::move(e));
   }
   return entries;
@@ -235,27 +276,51 @@ std::runtime_error refusal(const std::string& why) {
 
 std::string inQuotes(const std::string& text) { return "\"" + text + "\""; }
 
-// Two entries whose paths differ only in case or normalisation, or a path that is a file
-// in one entry and a folder in another.
-void checkPathsAgree(const std::vector<const Entry*>& entries) {
-  struct Seen {
-    std::string exact;
-    bool isFolder;
-  };
-  std::map<std::string, Seen> seen;
-  for (const Entry* e : entries) {
-    std::string exact, key;
-    for (std::size_t i = 0; i < e->parts.size(); ++i) {
-      exact += (i ? "/" : "") + e->parts[i];
-      key += "/" + folded(e->parts[i]);
-      bool isFolder = i + 1 < e->parts.size() || e->isFolder;
-      auto [it, added] = seen.emplace(key, Seen{exact, isFolder});
-      if (added) continue;
-      if (it->second.exact != exact)
-        throw refusal(inQuotes(it->second.exact) + " e " + inQuotes(exact) + " só diferem em maiúsculas ou acentos");
-      if (it->second.isFolder != isFolder) throw refusal(inQuotes(exact) + " é arquivo e pasta ao mesmo tempo");
+// The entries' paths as one tree, each component once under its folded name, so no check
+// copies every prefix of every path.
+struct PathNode {
+  std::string name;  // as in the archive
+  bool isFolder = false;
+  PathNode* parent = nullptr;
+  std::map<std::string, std::unique_ptr<PathNode>> children;  // by folded name
+  std::string onDisk;                                         // the name it is written under
+  bool exists = false;
+};
+
+// The path down to node, as in the archive or as on disk.
+std::vector<std::string> pathOf(const PathNode* node, bool onDisk) {
+  std::vector<std::string> parts;
+  for (; node && node->parent; node = node->parent) parts.push_back(onDisk ? node->onDisk : node->name);
+  std::reverse(parts.begin(), parts.end());
+  return parts;
+}
+
+// Adds the entry's path; refuses two paths that differ only in case or normalisation, and a
+// path that is a file in one entry and a folder in another.
+void addToTree(PathNode& root, Entry& e) {
+  PathNode* at = &root;
+  for (std::size_t i = 0; i < e.parts.size(); ++i) {
+    bool isFolder = i + 1 < e.parts.size() || e.isFolder;
+    auto [it, added] = at->children.try_emplace(folded(e.parts[i]));
+    if (added) {
+      it->second = std::make_unique<PathNode>();
+      it->second->name = e.parts[i];
+      it->second->isFolder = isFolder;
+      it->second->parent = at;
     }
+    PathNode* node = it->second.get();
+    if (!added) {
+      std::vector<std::string> mine = pathOf(at, false);
+      mine.push_back(e.parts[i]);
+      std::string exact = platform::Join(mine, "/");
+      if (node->name != e.parts[i])
+        throw refusal(inQuotes(platform::Join(pathOf(node, false), "/")) + " e " + inQuotes(exact) +
+                      " só diferem em maiúsculas ou acentos");
+      if (node->isFolder != isFolder) throw refusal(inQuotes(exact) + " é arquivo e pasta ao mesmo tempo");
+    }
+    at = node;
   }
+  e.node = at;
 }
 
 // The names in existing folders by their folded form, each folder read once.
@@ -278,36 +343,52 @@ std::string sameNameIgnoringCase(FolderIndex& index, const fs::path& folder, con
   return first->second;
 }
 
-// The entry's path below the target folder as it will be written: a component that exists
-// under another letter case is taken with its existing name, as Windows would. Refuses a path
-// that passes through a symbolic link, or that needs a folder where a file is or the reverse.
-std::vector<std::string> resolvedPath(FolderIndex& index, const fs::path& base, const Entry& e) {
-  std::vector<std::string> out;
-  fs::path at = base;
-  bool exists = true;
-  for (std::size_t i = 0; i < e.parts.size(); ++i) {
-    std::string name = e.parts[i];
-    bool wantFolder = i + 1 < e.parts.size() || e.isFolder;
-    if (exists) {
+// Finds each path of the tree on disk, once: a component that exists under another letter
+// case is taken with its existing name, as Windows would. Refuses a path that passes through a
+// symbolic link, or that needs a folder where a file is or the reverse.
+void resolveOnDisk(PathNode& node, const fs::path& at, FolderIndex& index) {
+  for (auto& [key, child] : node.children) {
+    PathNode& c = *child;
+    c.onDisk = c.name;
+    if (node.exists) {
       struct stat st {};
-      std::string shown = platform::PathWithSlash(at.string()) + name;
-      if (::lstat((at / name).c_str(), &st) != 0) {
-        if (errno != ENOENT && errno != ENOTDIR) throw writeError(at / name, errno);
-        name = sameNameIgnoringCase(index, at, name, shown);
-        exists = !name.empty() && ::lstat((at / name).c_str(), &st) == 0;
-        if (!exists) name = e.parts[i];
+      std::string shown = platform::PathWithSlash(at.string()) + c.name;
+      c.exists = ::lstat((at / c.name).c_str(), &st) == 0;
+      if (!c.exists) {
+        if (errno != ENOENT && errno != ENOTDIR) throw writeError(at / c.name, errno);
+        std::string other = sameNameIgnoringCase(index, at, c.name, shown);
+        c.exists = !other.empty() && ::lstat((at / other).c_str(), &st) == 0;
+        if (c.exists) c.onDisk = other;
       }
-      if (exists) {
-        shown = platform::PathWithSlash(at.string()) + name;
+      if (c.exists) {
+        shown = platform::PathWithSlash(at.string()) + c.onDisk;
         if (S_ISLNK(st.st_mode)) throw refusal(inQuotes(shown) + " é um link simbólico");
-        if (wantFolder && !S_ISDIR(st.st_mode)) throw refusal(inQuotes(shown) + " existe e não é uma pasta");
-        if (!wantFolder && !S_ISREG(st.st_mode)) throw refusal(inQuotes(shown) + " existe e não é um arquivo comum");
+        if (c.isFolder && !S_ISDIR(st.st_mode)) throw refusal(inQuotes(shown) + " existe e não é uma pasta");
+        if (!c.isFolder && !S_ISREG(st.st_mode)) throw refusal(inQuotes(shown) + " existe e não é um arquivo comum");
       }
     }
-    out.push_back(name);
-    at /= name;
+    resolveOnDisk(c, at / c.onDisk, index);
   }
-  return out;
+}
+
+// What the entries will take on disk: within the limit, and free on the folder's file system.
+void checkRoom(const std::vector<Entry*>& entries, const fs::path& base) {
+  std::uint64_t total = 0;
+  for (const Entry* e : entries)
+    if (!e->isFolder) total += e->size;
+  if (total > kMaxZipTotalLength)
+    throw std::runtime_error("Conteúdo do arquivo compactado maior que o limite de " + mebibytes(kMaxZipTotalLength) +
+                             ": " + std::to_string(total) + " bytes descompactados");
+  fs::path at = base;
+  struct statvfs fsInfo {};
+  while (::statvfs(at.c_str(), &fsInfo) != 0) {
+    if (at == at.parent_path() || at.parent_path().empty()) return;
+    at = at.parent_path();
+  }
+  std::uint64_t available = static_cast<std::uint64_t>(fsInfo.f_bavail) * fsInfo.f_frsize;
+  if (total > available)
+    throw std::runtime_error("Espaço livre insuficiente em " + base.string() + ": " + std::to_string(total) +
+                             " bytes necessários, " + std::to_string(available) + " disponíveis");
 }
 
 // ---- writing -----------------------------------------------------------------------------
@@ -330,21 +411,6 @@ class Fd {
   int fd_;
 };
 
-// Opens (creating when missing) the folders below base, never through a symbolic link.
-Fd openFolders(const fs::path& base, const std::vector<std::string>& parts, std::size_t count) {
-  Fd fd(::open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.get() < 0) throw writeError(base, errno);
-  fs::path at = base;
-  for (std::size_t i = 0; i < count; ++i) {
-    at /= parts[i];
-    if (::mkdirat(fd.get(), parts[i].c_str(), 0777) != 0 && errno != EEXIST) throw writeError(at, errno);
-    Fd next(::openat(fd.get(), parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (next.get() < 0) throw writeError(at, errno);
-    fd = std::move(next);
-  }
-  return fd;
-}
-
 void writeAll(int fd, const char* data, std::size_t size, const fs::path& target) {
   while (size > 0) {
     ssize_t n = ::write(fd, data, size);
@@ -357,24 +423,64 @@ void writeAll(int fd, const char* data, std::size_t size, const fs::path& target
   }
 }
 
-// Writes the entry under a temporary name beside its target and renames it into place, so a
-// failure half-way leaves the previous file as it was.
-void extractFile(zip_t* za, const Entry& e, const fs::path& base, const std::vector<std::string>& parts) {
-  fs::path target = base;
-  for (const auto& part : parts) target /= part;
-  Fd dir = openFolders(base, parts, parts.size() - 1);
-  std::string temp = ".nembo-" + platform::NewGuidText() + ".tmp";
+// One unpacking, all or nothing. Every file is first written to a staging folder inside the
+// target folder (so on the same file system); only when all are there are they moved into
+// place. Each move and each folder made is recorded; unless Commit() is reached, they are
+// undone in reverse order, the files that were replaced are put back and the staging folder
+// goes, leaving the target folder as it was.
+class Unpacking {
+ public:
+  explicit Unpacking(fs::path base) : base_(std::move(base)) {}
+  Unpacking(const Unpacking&) = delete;
+  Unpacking& operator=(const Unpacking&) = delete;
+  ~Unpacking() {
+    if (!committed_)
+      for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) Undo(*step);
+    if (!staging_.empty()) {
+      std::error_code ec;
+      fs::remove_all(staging_, ec);
+    }
+    if (!committed_)
+      for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
+        if (step->folder) ::rmdir(step->target.c_str());
+  }
 
-  Fd fd(::openat(dir.get(), temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-  if (fd.get() < 0) throw writeError(target, errno);
-  try {
+  // Makes the target folder when missing, and the staging folder in it.
+  void Begin() {
+    std::vector<fs::path> missing;
+    std::error_code ec;
+    for (fs::path p = base_; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
+      missing.push_back(p);
+      if (p == p.parent_path()) break;
+    }
+    for (auto p = missing.rbegin(); p != missing.rend(); ++p) {
+      if (::mkdir(p->c_str(), 0777) != 0 && errno != EEXIST)
+        throw std::runtime_error("Não foi possível criar a pasta " + p->string() + ": " + std::strerror(errno));
+      steps_.push_back({*p, "", "", true});
+    }
+    fs::path staging = base_ / (".nembo-" + platform::NewGuidText() + ".tmp");
+    if (::mkdir(staging.c_str(), 0700) != 0) throw writeError(staging, errno);
+    staging_ = staging;
+    stagingFd_ = Fd(::open(staging_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (stagingFd_.get() < 0) throw writeError(staging_, errno);
+  }
+
+  // Writes the entry's data to the staging folder, never more than its declared size.
+  void Stage(zip_t* za, const Entry& e, const fs::path& target) {
+    std::string staged = std::to_string(e.index);
+    Fd fd(::openat(stagingFd_.get(), staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (fd.get() < 0) throw writeError(target, errno);
     std::unique_ptr<zip_file_t, EntryCloser> zf(zip_fopen_index(za, e.index, 0));
     if (!zf) throw std::runtime_error(e.name + ": " + zip_strerror(za));
     std::vector<char> buffer(64 * 1024);
+    std::uint64_t written = 0;
     for (;;) {
       zip_int64_t n = zip_fread(zf.get(), buffer.data(), buffer.size());
       if (n < 0) throw std::runtime_error(e.name + ": " + zip_file_strerror(zf.get()));
       if (n == 0) break;
+      written += static_cast<std::uint64_t>(n);
+      // libzip reads on past a size that lies.
+      if (written > e.size) throw std::runtime_error("Entrada \"" + e.name + "\" maior que o tamanho declarado");
       writeAll(fd.get(), buffer.data(), static_cast<std::size_t>(n), target);
     }
     if (::fsync(fd.get()) != 0) throw writeError(target, errno);
@@ -383,15 +489,76 @@ void extractFile(zip_t* za, const Entry& e, const fs::path& base, const std::vec
       if (::futimens(fd.get(), times) != 0) throw writeError(target, errno);
     }
     if (::close(fd.release()) != 0) throw writeError(target, errno);
-    if (::renameat(dir.get(), temp.c_str(), dir.get(), parts.back().c_str()) != 0) throw writeError(target, errno);
-  } catch (...) {
-    fd = Fd();
-    ::unlinkat(dir.get(), temp.c_str(), 0);
-    throw;
   }
-}
 
-void extract(const TBytes& data, const std::string& folder, const std::vector<std::string>& fileNames) {
+  // Opens (creating when missing) the first count folders of parts below the target folder,
+  // never through a symbolic link.
+  Fd Folders(const std::vector<std::string>& parts, std::size_t count) {
+    Fd fd(::open(base_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) throw writeError(base_, errno);
+    fs::path at = base_;
+    for (std::size_t i = 0; i < count; ++i) {
+      at /= parts[i];
+      if (::mkdirat(fd.get(), parts[i].c_str(), 0777) == 0)
+        steps_.push_back({at, "", "", true});
+      else if (errno != EEXIST)
+        throw writeError(at, errno);
+      Fd next(::openat(fd.get(), parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+      if (next.get() < 0) throw writeError(at, errno);
+      fd = std::move(next);
+    }
+    return fd;
+  }
+
+  // Moves the staged file into place. A file it replaces is kept in the staging folder (a
+  // second link to it, or the file itself where links cannot be made) until the end.
+  void Place(const Entry& e, const std::vector<std::string>& parts, const fs::path& target) {
+    Fd dir = Folders(parts, parts.size() - 1);
+    const char* name = parts.back().c_str();
+    Step step{target, "", "", false};
+    struct stat st {};
+    if (::fstatat(dir.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+      std::string kept = "kept-" + std::to_string(e.index);
+      if (::linkat(dir.get(), name, stagingFd_.get(), kept.c_str(), 0) != 0 &&
+          ::renameat(dir.get(), name, stagingFd_.get(), kept.c_str()) != 0)
+        throw writeError(target, errno);
+      step.kept = kept;
+    } else if (errno != ENOENT) {
+      throw writeError(target, errno);
+    }
+    steps_.push_back(step);
+    std::string staged = std::to_string(e.index);
+    if (::renameat(stagingFd_.get(), staged.c_str(), dir.get(), name) != 0) throw writeError(target, errno);
+    steps_.back().staged = staged;
+  }
+
+  void Commit() { committed_ = true; }
+
+ private:
+  struct Step {
+    fs::path target;
+    std::string staged;  // a file moved into place from the staging folder
+    std::string kept;    // the file it replaced, kept in the staging folder
+    bool folder;         // a folder made
+  };
+
+  // Best effort: there is no one left to tell of a failure here.
+  void Undo(const Step& step) {
+    if (step.folder) return;  // once the staging folder is gone
+    if (!step.kept.empty())
+      ::renameat(stagingFd_.get(), step.kept.c_str(), AT_FDCWD, step.target.c_str());
+    else if (!step.staged.empty())
+      ::renameat(AT_FDCWD, step.target.c_str(), stagingFd_.get(), step.staged.c_str());
+  }
+
+  fs::path base_;
+  fs::path staging_;
+  Fd stagingFd_;
+  std::vector<Step> steps_;
+  bool committed_ = false;
+};
+
+void extract(std::string_view data, const std::string& folder, const std::vector<std::string>& fileNames) {
   // An empty body is no archive, though libzip would take it as an empty one.
   if (data.empty()) throw std::runtime_error(libzipText(ZIP_ER_NOZIP));
   zip_error_t error;
@@ -411,24 +578,37 @@ void extract(const TBytes& data, const std::string& folder, const std::vector<st
   }
   zip_error_fini(&error);
 
-  std::vector<Entry> entries = checkedEntries(za.get(), data);
-  std::vector<const Entry*> wanted;
-  for (const Entry& e : entries)
+  std::vector<Entry> entries = checkedEntries(za.get(), data, folder);
+  std::vector<Entry*> wanted;
+  for (Entry& e : entries)
     if (fileNames.empty() || std::find(fileNames.begin(), fileNames.end(), e.name) != fileNames.end())
       wanted.push_back(&e);
-  checkPathsAgree(wanted);
+  if (wanted.empty()) return;
+  PathNode root;
+  for (Entry* e : wanted) addToTree(root, *e);
   fs::path base(folder);
-  std::vector<std::vector<std::string>> paths;
   FolderIndex index;
-  for (const Entry* e : wanted) paths.push_back(resolvedPath(index, base, *e));
+  root.exists = true;
+  resolveOnDisk(root, base, index);
+  checkRoom(wanted, base);
 
-  if (!wanted.empty()) makeFolders(base);
-  for (std::size_t i = 0; i < wanted.size(); ++i) {
-    if (wanted[i]->isFolder)
-      openFolders(base, paths[i], paths[i].size());
+  Unpacking unpacking(base);
+  unpacking.Begin();
+  auto targetOf = [&base](const std::vector<std::string>& parts) {
+    fs::path target = base;
+    for (const auto& part : parts) target /= part;
+    return target;
+  };
+  for (const Entry* e : wanted)
+    if (!e->isFolder) unpacking.Stage(za.get(), *e, targetOf(pathOf(e->node, true)));
+  for (const Entry* e : wanted) {
+    std::vector<std::string> parts = pathOf(e->node, true);
+    if (e->isFolder)
+      unpacking.Folders(parts, parts.size());
     else
-      extractFile(za.get(), *wanted[i], base, paths[i]);
+      unpacking.Place(*e, parts, targetOf(parts));
   }
+  unpacking.Commit();
 }
 
 TBytes readWholeStream(std::istream& in) {

@@ -1,6 +1,8 @@
 #pragma once
 // Zip archives over libzip: unpacking into a folder (the SAGRES command's use), and the
 // small helpers to build archives and scratch folders.
+#include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <memory>
 #include <string>
@@ -11,16 +13,26 @@ namespace agent {
 // Raw bytes, held in a std::string as everywhere else in the project.
 using TBytes = std::string;
 
+// What one archive may put on disk.
+constexpr std::size_t kMaxZipEntries = 65535;
+constexpr std::uint64_t kMaxZipEntryLength = std::uint64_t{512} << 20;
+constexpr std::uint64_t kMaxZipTotalLength = std::uint64_t{1} << 30;
+// Characters of the path an entry gets, the folder included. The validator is a Windows
+// program, whose paths end at 260 characters with the terminating NUL.
+constexpr std::size_t kMaxZipTargetPath = 259;
+
 class TZipUtils {
  public:
   TZipUtils() = delete;
 
   // Unpacks every entry (or, with a non-empty list, the entries whose stored names are in
-  // it) into folder. Every entry's name is checked before anything is written: an archive
-  // holding a name that could land outside folder, a control character or a symbolic
-  // link is refused whole. Each file is written under a temporary name in its own folder
-  // and renamed into place, keeping the entry's modification time. A null stream does
-  // nothing.
+  // it) into folder, all or nothing. Every entry is checked before anything is written: an
+  // archive holding a name whose path would be too long, could land outside folder or holds
+  // a control character, a symbolic link, an entry over the size limits (or over its own
+  // declared size while it is read), or more than the file system has free, is refused
+  // whole. The files are written to a staging folder inside folder first and moved into
+  // place only when all of them are there, keeping each entry's modification time; on any
+  // failure folder is left as it was. A null stream does nothing.
   static void ExtractFilesTo(std::istream* zipStream, const std::string& folder);
   static void ExtractFilesTo(std::istream* zipStream, const std::string& folder,
                              const std::vector<std::string>& fileNames);

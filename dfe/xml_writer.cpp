@@ -95,14 +95,16 @@ void TGerador::wGrupo(std::string_view TAG, std::string_view ID, bool Identar) {
     gtCampo(name, value);
   }
 
+  // The path holds element names without their attributes, so the closing tag finds the entry
+  // it ends: the innermost open group of that name.
   if (!closing) {
-    FTagNivel += "<" + T + ">";
+    FTagNivel += "<" + T.substr(0, T.find_first_of(" \t\r\n")) + ">";
   } else {
     std::string rest = T.substr(1);
     if (rest.compare(0, 3, "det") == 0) {
       if (auto p = FTagNivel.find("<det"); p != std::string::npos) FTagNivel.erase(p);
-    } else {
-      FTagNivel = StringReplace(FTagNivel, "<" + rest + ">", "", false);
+    } else if (auto p = FTagNivel.rfind("<" + rest + ">"); p != std::string::npos) {
+      FTagNivel.erase(p, rest.size() + 2);
     }
   }
 

@@ -113,8 +113,9 @@ class TeSocialEvento : public TeSocial {
   // by plain reference, but only reads the groups whose predicate says they exist.
 
   // Identification, processes and employer tables (event_writers_shared.cpp).
-  // ideVinculo: cpfTrab; nisTrab on the 2.x layouts unless Reduzido; matricula; codCateg when
-  // GeraCodCateg and not Reduzido. Under S-1.03, S-2221 and S-2298 must not ask for codCateg.
+  // ideVinculo: cpfTrab; nisTrab on the 2.x layouts unless Reduzido; matricula (required in the
+  // S-1 layouts when codCateg is not written); codCateg when GeraCodCateg and not Reduzido.
+  // Under S-1.03, S-2221 and S-2298 must not ask for codCateg.
   void GerarIdeVinculo(const TIdeVinculo& pIdeVinculo, bool GeraCodCateg, bool Reduzido);
   // The same, with matricula only for categories that have a registration number.
   void GerarIdeVinculoPorCategoria(const TIdeVinculo& pIdeVinculo, bool GeraCodCateg, bool Reduzido);
@@ -129,7 +130,8 @@ class TeSocialEvento : public TeSocial {
   void GerarEmitente(const TEmitente& pEmitente, TTipoEvento pTipoEvento);
   // localTrabInterm; nothing when TpLograd is empty.
   void GerarLocalTrabInterm(const TBrasil& pLocal);
-  // A process group under GroupName ("ideProcessoCP", ...): nrProc and codSusp.
+  // A process group under GroupName ("ideProcessoIRRF", ...): nrProc and codSusp (required in the
+  // S-1 layouts, where ideProcessoFGTS has none).
   void GerarProcesso(const std::string& GroupName, const TProcesso& pProcesso);
   // The rate group of an establishment; nothing from the S-1 layouts when no process number
   // is given, Fap is not above 0 and the establishment is not inscribed by CNO. pEmp is the

@@ -5,6 +5,7 @@
 
 #include "dfe/field_conversions.h"
 #include "esocial/event_base.h"
+#include "esocial/event_writers_internal.h"
 #include "esocial/trivo_esocial.h"
 #include "platform/strings.h"
 
@@ -49,7 +50,7 @@ void TeSocialEvento::GerarIdeEvento4(const TIdeEvento4& pEvt, bool GeraIndApurac
 void TeSocialEvento::GerarApuracao(tpIndApuracao IndApuracao, const std::string& perApur, const std::string& indGuia,
                                    bool GeraIndApuracao, bool GeraGuia) {
   if (GeraIndApuracao) Gerador().wCampo(tcStr, "", "indApuracao", 1, 1, 1, IndApuracaoToStr(IndApuracao));
-  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, perApur);
+  Gerador().wCampo(tcStr, "", "perApur", GeraIndApuracao ? MinimoPerApur(VersaoDF()) : 7, 7, 1, perApur);
   GerarIndGuia(indGuia, GeraGuia);
 }
 

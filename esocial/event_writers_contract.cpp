@@ -3,6 +3,7 @@
 
 #include "dfe/xml_writer.h"
 #include "esocial/event_base.h"
+#include "esocial/event_writers_internal.h"
 
 namespace esocial {
 
@@ -19,14 +20,23 @@ void EscreverLocalDomestico(TeSocialEvento& Evento, const std::string& Grupo, co
   dfe::TGerador& g = Evento.Gerador();
   g.wGrupo(Grupo);
   g.wCampo(tcStr, "", "tpLograd", 1, 4, OcorrenciaTpLograd, pLocal.TpLograd);
-  g.wCampo(tcStr, "", "dscLograd", 1, 80, 1, pLocal.DscLograd);
+  g.wCampo(tcStr, "", "dscLograd", 1, MaximoDscLograd(Evento.VersaoDF()), 1, pLocal.DscLograd);
   g.wCampo(tcStr, "", "nrLograd", 1, 10, 1, pLocal.NrLograd);
   g.wCampo(tcStr, "", "complemento", 0, 30, 0, pLocal.Complemento);
-  g.wCampo(tcStr, "", "bairro", 0, 60, 0, pLocal.Bairro);
+  g.wCampo(tcStr, "", "bairro", 0, MaximoBairro(Evento.VersaoDF()), 0, pLocal.Bairro);
   g.wCampo(tcStr, "", "cep", 1, 8, 1, pLocal.Cep);
   g.wCampo(tcInt, "", "codMunic", 7, 7, 1, pLocal.CodMunic);
   g.wCampo(tcStr, "", "uf", 2, 2, 1, pLocal.Uf);
   g.wGrupo("/" + Grupo);
+}
+
+// ideEstabVinc without its presence test: the temporary work of the S-1 layouts requires it.
+void EscreverIdeEstabVinc(TeSocialEvento& Evento, const TIdeEstabVinc& pIdeEstabVinc) {
+  dfe::TGerador& g = Evento.Gerador();
+  g.wGrupo("ideEstabVinc");
+  g.wCampo(tcStr, "", "tpInsc", 1, 1, 1, TpInscToStr(pIdeEstabVinc.TpInsc));
+  g.wCampo(tcStr, "", "nrInsc", 1, 15, 1, pIdeEstabVinc.NrInsc);
+  g.wGrupo("/ideEstabVinc");
 }
 
 // The training codes the layout accepts.
@@ -89,7 +99,10 @@ void TeSocialEvento::GerarInfoCeletista(const TInfoCeletista& pInfoCeletista) {
 void TeSocialEvento::GerarFGTS(const TFGTS& pFGTS) {
   Gerador().wGrupo("FGTS");
   if (VersaoDF() <= ve02_05_00) Gerador().wCampo(tcStr, "", "opcFGTS", 1, 1, 1, OpcFGTSToStr(pFGTS.OpcFGTS));
-  Gerador().wCampo(tcDat, "", "dtOpcFGTS", 0, 10, 0, pFGTS.DtOpcFGTS);
+  if (VersaoDF() >= veS01_00_00)
+    Gerador().wCampo(tcDat, "", "dtOpcFGTS", 10, 10, 1, pFGTS.DtOpcFGTS);
+  else
+    Gerador().wCampo(tcDat, "", "dtOpcFGTS", 0, 10, 0, pFGTS.DtOpcFGTS);
   Gerador().wGrupo("/FGTS");
 }
 
@@ -99,7 +112,7 @@ void TeSocialEvento::GerarTrabTemporario(const TTrabTemporario& pTrabTemporario)
   Gerador().wCampo(tcInt, "", "hipLeg", 1, 1, 1, pTrabTemporario.hipLeg);
   Gerador().wCampo(tcStr, "", "justContr", 1, 999, 1, pTrabTemporario.justContr);
   if (VersaoDF() >= veS01_00_00)
-    GerarIdeEstabVinc(pTrabTemporario.IdeEstabVinc);
+    EscreverIdeEstabVinc(*this, pTrabTemporario.IdeEstabVinc);
   else
     GerarIdeTomadorServ(pTrabTemporario.IdeTomadorServ);
   GerarIdeTrabSubstituido(pTrabTemporario.IdeTrabSubstituido);
@@ -119,11 +132,7 @@ void TeSocialEvento::GerarIdeTomadorServ(const TIdeTomadorServ& pIdeTomadorServ)
 }
 
 void TeSocialEvento::GerarIdeEstabVinc(const TIdeEstabVinc& pIdeEstabVinc) {
-  if (pIdeEstabVinc.NrInsc.empty()) return;
-  Gerador().wGrupo("ideEstabVinc");
-  Gerador().wCampo(tcStr, "", "tpInsc", 1, 1, 1, TpInscToStr(pIdeEstabVinc.TpInsc));
-  Gerador().wCampo(tcStr, "", "nrInsc", 1, 15, 1, pIdeEstabVinc.NrInsc);
-  Gerador().wGrupo("/ideEstabVinc");
+  if (!pIdeEstabVinc.NrInsc.empty()) EscreverIdeEstabVinc(*this, pIdeEstabVinc);
 }
 
 void TeSocialEvento::GerarIdeTrabSubstituido(const TIdeTrabSubstituidoCollection& pIdeTrabSubstituido) {
@@ -223,7 +232,7 @@ void TeSocialEvento::GerarRemuneracao(const TRemuneracao& pRemuneracao) {
   Gerador().wGrupo("remuneracao");
   Gerador().wCampo(tcDe2, "", "vrSalFx", 1, 14, 1, pRemuneracao.VrSalFx);
   Gerador().wCampo(tcStr, "", "undSalFixo", 1, 1, 1, UndSalFixoToStr(pRemuneracao.UndSalFixo));
-  Gerador().wCampo(tcStr, "", "dscSalVar", 0, 255, 0, pRemuneracao.DscSalVar);
+  Gerador().wCampo(tcStr, "", "dscSalVar", 0, VersaoDF() >= veS01_00_00 ? 999 : 255, 0, pRemuneracao.DscSalVar);
   Gerador().wGrupo("/remuneracao");
 }
 
@@ -283,7 +292,7 @@ void TeSocialEvento::GerarHorContratual(const THorContratual& pHorContratual) {
   Gerador().wCampo(tcStr, "", "tmpParc", 1, 1, 1, TmpParcToStr(h.tmpParc));
   if (!ate25) {
     Gerador().wCampo(tcStr, "", "horNoturno", 0, 1, 0, SimNaoToStr(h.horNoturno));
-    Gerador().wCampo(tcStr, "", "dscJorn", 0, 999, 0, h.dscJorn);
+    Gerador().wCampo(tcStr, "", "dscJorn", 1, 999, 1, h.dscJorn);
   } else {
     GerarHorario(h.horario);
   }

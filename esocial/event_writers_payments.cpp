@@ -19,7 +19,7 @@ void TeSocialEvento::GerarItensRemun(const TRubricaCollection& pItens, const std
     Gerador().wGrupo(GroupName);
     Gerador().wCampo(tcStr, "", "codRubr", 1, 30, 1, item.codRubr);
     Gerador().wCampo(tcStr, "", "ideTabRubr", 1, 8, 1, item.ideTabRubr);
-    Gerador().wCampo(tcDe2, "", "qtdRubr", 1, 6, 0, item.qtdRubr);
+    Gerador().wCampo(tcDe2, "", "qtdRubr", 1, VersaoDF() >= veS01_00_00 ? 12 : 6, 0, item.qtdRubr);
     Gerador().wCampo(tcDe2, "", "fatorRubr", 1, 5, 0, item.fatorRubr);
     if (VersaoDF() <= ve02_05_00) Gerador().wCampo(tcDe2, "", "vrUnit", 1, 14, 0, item.vrUnit);
     Gerador().wCampo(tcDe2, "", "vrRubr", 1, 14, 1, item.vrRubr);

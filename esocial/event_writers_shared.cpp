@@ -25,8 +25,16 @@ void EscreverIdeVinculo(TeSocialEvento& Evento, const TIdeVinculo& pIdeVinculo, 
   g.wCampo(tcStr, "", "cpfTrab", 11, 11, 1, pIdeVinculo.cpfTrab);
   if (!Reduzido && Evento.VersaoDF() <= ve02_05_00)
     g.wCampo(tcStr, "", "nisTrab", 1, 11, OcorrenciaNisTrab(pIdeVinculo.codCateg), pIdeVinculo.nisTrab);
-  if (GeraMatricula) g.wCampo(tcStr, "", "matricula", MinMatricula, 30, 0, pIdeVinculo.matricula);
-  if (GeraCodCateg && !Reduzido) g.wCampo(tcInt, "", "codCateg", 3, 3, 0, pIdeVinculo.codCateg);
+  const bool comCodCateg = GeraCodCateg && !Reduzido;
+  // In the S-1 layouts an ideVinculo without the category is that of an event about the bond
+  // itself, whose registration number is required.
+  if (GeraMatricula) {
+    if (Evento.VersaoDF() >= veS01_00_00)
+      g.wCampo(tcStr, "", "matricula", 1, 30, comCodCateg ? 0 : 1, pIdeVinculo.matricula);
+    else
+      g.wCampo(tcStr, "", "matricula", MinMatricula, 30, 0, pIdeVinculo.matricula);
+  }
+  if (comCodCateg) g.wCampo(tcInt, "", "codCateg", 3, 3, 0, pIdeVinculo.codCateg);
   g.wGrupo("/ideVinculo");
 }
 
@@ -35,8 +43,9 @@ void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpPr
   dfe::TGerador& g = Evento.Gerador();
   g.wGrupo(Grupo);
   g.wCampo(tcStr, "", "tpProc", 1, 1, 1, TpProcToStr(tpProc));
-  g.wCampo(tcStr, "", "nrProc", 1, 21, 1, pProc.nrProc);
-  g.wCampo(tcStr, "", "codSusp", 1, 14, 0, pProc.codSusp);
+  const bool s1 = Evento.VersaoDF() >= veS01_00_00;
+  g.wCampo(tcStr, "", "nrProc", 1, s1 ? 21 : 20, 1, pProc.nrProc);
+  g.wCampo(tcStr, "", "codSusp", 1, 14, s1 ? 1 : 0, pProc.codSusp);
   g.wGrupo("/" + Grupo);
 }
 
@@ -74,14 +83,14 @@ void TeSocialEvento::GerarIdeFolhaPagto(const TIdeFolhaPagto& pIdeFolhaPagto) {
   if (pIdeFolhaPagto.perApur.empty()) return;
   Gerador().wGrupo("ideFolhaPagto");
   Gerador().wCampo(tcStr, "", "indApuracao", 1, 1, 1, IndApuracaoToStr(pIdeFolhaPagto.indApuracao));
-  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, pIdeFolhaPagto.perApur);
+  Gerador().wCampo(tcStr, "", "perApur", MinimoPerApur(VersaoDF()), 7, 1, pIdeFolhaPagto.perApur);
   Gerador().wGrupo("/ideFolhaPagto");
 }
 
 void TeSocialEvento::GerarIdeFolhaPagtoPerApur(const TIdeFolhaPagto& pIdeFolhaPagto) {
   if (pIdeFolhaPagto.perApur.empty()) return;
   Gerador().wGrupo("ideFolhaPagto");
-  Gerador().wCampo(tcStr, "", "perApur", 7, 7, 1, pIdeFolhaPagto.perApur);
+  Gerador().wCampo(tcStr, "", "perApur", MinimoPerApur(VersaoDF()), 7, 1, pIdeFolhaPagto.perApur);
   Gerador().wGrupo("/ideFolhaPagto");
 }
 
@@ -123,7 +132,11 @@ void TeSocialEvento::GerarLocalTrabInterm(const TBrasil& pLocal) {
 void TeSocialEvento::GerarProcesso(const std::string& GroupName, const TProcesso& pProcesso) {
   Gerador().wGrupo(GroupName);
   Gerador().wCampo(tcStr, "", "nrProc", 1, 21, 1, pProcesso.nrProc);
-  Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 0, pProcesso.codSusp);
+  // The S-1 layouts require the suspension code, but the FGTS process has none.
+  if (VersaoDF() <= ve02_05_00)
+    Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 0, pProcesso.codSusp);
+  else if (GroupName != "ideProcessoFGTS")
+    Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 1, pProcesso.codSusp);
   Gerador().wGrupo("/" + GroupName);
 }
 
@@ -176,11 +189,7 @@ void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {
           AtributoNfs(g, "dtEmisNF", platform::FormatDateTime("yyyy-mm-dd", emissao)) +
           AtributoNfs(g, "vlrBruto", nfs.vlrBruto) + AtributoNfs(g, "vrCPDescPR", nfs.vrCPDescPR) +
           AtributoNfs(g, "vrRatDescPR", nfs.vrRatDescPR) + AtributoNfs(g, "vrSenarDesc", nfs.vrSenarDesc);
-      // Opened by its name, so that the chain of open groups the alerts show holds "<nfs>"
-      // and its closing removes it (a whole start tag would stay in it, one per invoice);
-      // the attributes then go into the start tag just written.
-      g.wGrupo("nfs");
-      g.ArquivoFormatoXML.insert(g.ArquivoFormatoXML.rfind('>'), atributos);
+      g.wGrupo("nfs" + atributos);
     }
     Gerador().wGrupo("/nfs");
   }

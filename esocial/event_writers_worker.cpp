@@ -152,10 +152,10 @@ void TeSocialEvento::GerarEndereco(const TEndereco& pEndereco, bool Estrangeiro)
 void TeSocialEvento::GerarEnderecoBrasil(const TBrasil& pBrasil, const std::string& GroupName) {
   Gerador().wGrupo(GroupName);
   Gerador().wCampo(tcStr, "", "tpLograd", 1, 4, 0, pBrasil.TpLograd);
-  Gerador().wCampo(tcStr, "", "dscLograd", 1, 80, 1, pBrasil.DscLograd);
+  Gerador().wCampo(tcStr, "", "dscLograd", 1, MaximoDscLograd(VersaoDF()), 1, pBrasil.DscLograd);
   Gerador().wCampo(tcStr, "", "nrLograd", 1, 10, 1, pBrasil.NrLograd);
   Gerador().wCampo(tcStr, "", "complemento", 1, 30, 0, pBrasil.Complemento);
-  Gerador().wCampo(tcStr, "", "bairro", 1, 60, 0, pBrasil.Bairro);
+  Gerador().wCampo(tcStr, "", "bairro", 1, MaximoBairro(VersaoDF()), 0, pBrasil.Bairro);
   Gerador().wCampo(tcStr, "", "cep", 1, 8, 1, pBrasil.Cep);
   Gerador().wCampo(tcInt, "", "codMunic", 7, 7, 1, pBrasil.CodMunic);
   Gerador().wCampo(tcStr, "", "uf", 2, 2, 1, pBrasil.UF);
@@ -165,10 +165,10 @@ void TeSocialEvento::GerarEnderecoBrasil(const TBrasil& pBrasil, const std::stri
 void TeSocialEvento::GerarEnderecoExterior(const TExterior& pExterior) {
   Gerador().wGrupo("exterior");
   Gerador().wCampo(tcStr, "", "paisResid", 1, 3, 1, pExterior.PaisResid);
-  Gerador().wCampo(tcStr, "", "dscLograd", 1, 80, 1, pExterior.DscLograd);
+  Gerador().wCampo(tcStr, "", "dscLograd", 1, MaximoDscLograd(VersaoDF()), 1, pExterior.DscLograd);
   Gerador().wCampo(tcStr, "", "nrLograd", 1, 10, 1, pExterior.NrLograd);
   Gerador().wCampo(tcStr, "", "complemento", 1, 30, 0, pExterior.Complemento);
-  Gerador().wCampo(tcStr, "", "bairro", 1, 60, 0, pExterior.Bairro);
+  Gerador().wCampo(tcStr, "", "bairro", 1, MaximoBairro(VersaoDF()), 0, pExterior.Bairro);
   Gerador().wCampo(tcStr, "", "nmCid", 1, 50, 1, pExterior.NmCid);
   Gerador().wCampo(tcStr, "", "codPostal", 1, 12, 0, pExterior.CodPostal);
   Gerador().wGrupo("/exterior");

@@ -13,8 +13,21 @@ namespace platform {
 
 namespace {
 
+// The body as libcurl hands it over, decoded, so that a small compressed body that inflates
+// without end is stopped too.
+struct BodySink {
+  HttpResponse& response;
+  bool overLimit = false;
+};
+
 std::size_t onBody(char* data, std::size_t size, std::size_t n, void* user) {
-  static_cast<HttpResponse*>(user)->body.append(data, size * n);
+  auto* sink = static_cast<BodySink*>(user);
+  std::string& body = sink->response.body;
+  if (size * n > kMaxResponseBodyLength - body.size()) {
+    sink->overLimit = true;
+    return 0;  // ends the transfer
+  }
+  body.append(data, size * n);
   return size * n;
 }
 
@@ -54,6 +67,7 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   add("Expect:");
 
   HttpResponse response;
+  BodySink sink{response};
   char error[CURL_ERROR_SIZE] = {0};
   curl_easy_setopt(c, CURLOPT_URL, request.url.c_str());
   curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "https");
@@ -75,11 +89,14 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   if (const char* extra = std::getenv("SSL_CERT_FILE"); extra && *extra) curl_easy_setopt(c, CURLOPT_CAINFO, extra);
   curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, onBody);
-  curl_easy_setopt(c, CURLOPT_WRITEDATA, &response);
+  curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
   curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, onHeader);
   curl_easy_setopt(c, CURLOPT_HEADERDATA, &response);
 
   CURLcode rc = curl_easy_perform(c);
+  if (sink.overLimit)
+    throw EHttpTransport("Resposta de " + request.url + " maior que o limite de " +
+                         std::to_string(kMaxResponseBodyLength >> 20) + " MiB");
   if (rc != CURLE_OK) {
     std::string detail = error[0] ? error : curl_easy_strerror(rc);
     throw EHttpTransport("HTTP request to " + request.url + " failed: " + detail);

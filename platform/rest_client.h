@@ -2,12 +2,16 @@
 // HTTPS POST over libcurl for the REST API. The server certificate is always verified,
 // against the system store plus the CA file named by SSL_CERT_FILE when it is set. Only
 // https is allowed; redirects are not followed; gzip and deflate reply bodies are decoded.
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// The most a reply body may hold once decoded; a longer one fails the request as it arrives.
+constexpr std::size_t kMaxResponseBodyLength = std::size_t{256} << 20;
 
 struct HttpHeader {
   std::string name;
@@ -29,7 +33,7 @@ struct HttpResponse {
   std::string body;         // decoded when the content encoding was gzip or deflate
 };
 
-// Connection, TLS and time-out failures.
+// Connection, TLS and time-out failures, and a reply body over kMaxResponseBodyLength.
 class EHttpTransport : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

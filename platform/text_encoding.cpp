@@ -47,6 +47,14 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
+std::string_view Utf8Prefix(std::string_view s, std::size_t maxBytes) {
+  if (s.size() <= maxBytes) return s;
+  std::size_t cut = maxBytes;
+  // A sequence has at most three continuation bytes; stray ones further back are not ours.
+  for (int k = 0; k < 3 && cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80; ++k) --cut;
+  return s.substr(0, cut);
+}
+
 std::string CodePointToUtf8(std::uint32_t cp) {
   if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
   std::string out;

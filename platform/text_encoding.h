@@ -11,6 +11,8 @@ bool IsValidUtf8(std::string_view s);
 // s unchanged when valid UTF-8; otherwise every byte of an invalid sequence becomes the
 // UTF-8 form of its Windows-1252 character.
 std::string EnsureUtf8(std::string_view s);
+// The longest start of s of at most maxBytes bytes that does not end inside a UTF-8 sequence.
+std::string_view Utf8Prefix(std::string_view s, std::size_t maxBytes);
 // UTF-8 form of one code point (invalid code points give U+FFFD).
 std::string CodePointToUtf8(std::uint32_t cp);
 // UTF-8 form of one Windows-1252 byte.

@@ -13,15 +13,17 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 cmake -S "$here" -B "$build" -G Ninja "${extra[@]}" >/dev/null
 cmake --build "$build"
-# Short fuzz runs (clang + libFuzzer) in their own build folder: the XML reader, and the
-# readers of the government's replies and totalizers seeded with the shared samples, read in
-# place. A longer run by hand, keeping what it finds in build-fuzz/corpus:
+# Short fuzz runs (clang + libFuzzer) in their own build folder, which also builds the whole
+# tree with clang: the XML reader, the readers of the government's replies and totalizers
+# seeded with the shared samples (read in place), the request and token parsing, the reader of
+# the API's replies and zip entry names. A longer run by hand, keeping what it finds in
+# build-fuzz/corpus:
 #   build-fuzz/tests/fuzz/xml_reader_fuzz -max_total_time=3600 -max_len=4096 \
 #     build-fuzz/corpus/xml_reader tests/fuzz/corpus/xml_reader
 fuzz="$here/build-fuzz"
 cmake -S "$here" -B "$fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DNEMBO_FUZZ=ON -DNEMBO_SANITIZE=ON \
   -DNEMBO_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
-cmake --build "$fuzz" --target xml_reader_fuzz replies_fuzz
+cmake --build "$fuzz"
 shared=$(sed -n 's/^NEMBO_SHARED_DIR:PATH=//p' "$fuzz/CMakeCache.txt")
 run_fuzz() {  # target, max_len, seed folders...
   local target=$1 max_len=$2
@@ -36,6 +38,9 @@ run_fuzz() {  # target, max_len, seed folders...
 }
 run_fuzz xml_reader 4096 "$here/tests/fuzz/corpus/xml_reader"
 run_fuzz replies 24576 "$here/tests/fuzz/corpus/replies" "$shared/samples/gov-replies"
+for target in request token api_reply zip_names; do
+  run_fuzz "$target" 4096 "$here/tests/fuzz/corpus/$target"
+done
 
 jobs=$(nproc)
 cd "$build"

@@ -113,6 +113,13 @@ void TLeitorIniEvento::LerIdeEmpregador(TIdeEmpregador& IdeEmpregador, const TeS
   IdeEmpregador.NrInsc = Texto("ideEmpregador", "nrInsc");
 }
 
+void TLeitorIniEvento::LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab) const {
+  IdeVinculo.cpfTrab = Texto("ideVinculo", "cpfTrab");
+  if (LerNisTrab) IdeVinculo.nisTrab = Texto("ideVinculo", "nisTrab");
+  IdeVinculo.matricula = Texto("ideVinculo", "matricula");
+  IdeVinculo.codCateg = Inteiro("ideVinculo", "codCateg");
+}
+
 std::string TLeitorIniEvento::NomeSecao(std::string_view Prefixo, int Numero, int Largura) {
   return std::string(Prefixo) + platform::InteiroComZeros(Numero, Largura);
 }
@@ -120,15 +127,19 @@ std::string TLeitorIniEvento::NomeSecao(std::string_view Prefixo, int Numero, in
 void TLeitorIniEvento::LerLista(
     std::string_view Prefixo, int Largura, std::string_view Chave,
     const std::function<void(int Numero, const std::string& Secao, const std::string& Valor)>& Item) const {
+  for (int numero = 1; numero <= UltimoNumero(Largura); ++numero) {
+    const std::string secao = NomeSecao(Prefixo, numero, Largura);
+    const std::string valor = Texto(secao, Chave, "FIM");
+    if (FimDaLista(valor)) break;
+    Item(numero, secao, valor);
+  }
+}
+
+int TLeitorIniEvento::UltimoNumero(int Largura) {
   // A longer number would be cut to its first digits and name an earlier section again.
   int ultimo = 0;
   for (int i = 0; i < Largura && ultimo < 100000; ++i) ultimo = ultimo * 10 + 9;
-  for (int numero = 1; numero <= ultimo; ++numero) {
-    const std::string secao = NomeSecao(Prefixo, numero, Largura);
-    const std::string valor = Texto(secao, Chave, "FIM");
-    if (valor == "FIM" || valor.empty()) break;
-    Item(numero, secao, valor);
-  }
+  return ultimo;
 }
 
 bool GerarEAtribuirXML(TeSocialEvento& Evento) {

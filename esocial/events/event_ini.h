@@ -51,6 +51,14 @@ class TLeitorIniEvento {
     bool ok = false;
     return Converter(ok, Texto(Secao, Chave, Padrao));
   }
+  // The same, the key given without a text being Vazio, the value of a code not informed.
+  template <class E>
+  E Codigo(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+           E (*Converter)(bool&, std::string_view), E Vazio) const {
+    const std::string texto = Texto(Secao, Chave, Padrao);
+    bool ok = false;
+    return texto.empty() ? Vazio : Converter(ok, texto);
+  }
 
   // The root section: Id (default empty) and Sequencial (default 0).
   void LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const;
@@ -69,6 +77,8 @@ class TLeitorIniEvento {
   // keeps it, from the configured employer kind (not from the INI).
   void LerIdeEmpregador(TIdeEmpregador& IdeEmpregador, const TeSocialEvento& Evento,
                         bool DefinirOrgaoPublico = true) const;
+  // Section ideVinculo: cpfTrab, nisTrab when asked, matricula and codCateg (default 0).
+  void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false) const;
 
   // The sections of a list: Prefixo followed by 1, 2, 3 ... padded with zeros to Largura
   // digits. For each, the first key Chave is read with the default "FIM"; the list ends at
@@ -78,6 +88,10 @@ class TLeitorIniEvento {
   void LerLista(std::string_view Prefixo, int Largura, std::string_view Chave,
                 const std::function<void(int Numero, const std::string& Secao, const std::string& Valor)>& Item) const;
   static std::string NomeSecao(std::string_view Prefixo, int Numero, int Largura);
+  // The last number Largura digits can name (99 for 2), where a list of such sections stops.
+  static int UltimoNumero(int Largura);
+  // Whether a list's first key ends the list: "FIM" or an empty value.
+  static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
 
  private:
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;

@@ -264,6 +264,32 @@ TEST_F(HostFixture, AFailedStartWritesTheErrorFileAndReplies) {
   EXPECT_EQ(testsupport::ReadFile(it->path().string()), "sem memória\r\n");
 }
 
+TEST_F(HostFixture, AnErrorFileHoldsOneLineWhateverTheCommandType) {
+  TNativeMessagingHost host(*channel);
+  Send(R"({"command_id":"a1","command_type":"x\r\ny\rz\n"})");
+  host.Listen();
+  Output();
+  auto it = std::filesystem::directory_iterator(docs);
+  ASSERT_NE(it, std::filesystem::directory_iterator());
+  EXPECT_EQ(testsupport::ReadFile(it->path().string()), "Comando inválido: x  y z \r\n");
+}
+
+TEST_F(HostFixture, ABodyCutShortByTheEndOfInputIsNoFrame) {
+  bool created = false;
+  TNativeMessagingHost host(*channel, [&](const TAppMessage& m, TCommandCallback cb) {
+    created = true;
+    return std::make_unique<TestCommand>(m, std::move(cb), nullptr, nullptr);
+  });
+  std::string body = R"({"command_id":"a1","command_type":"t"})";
+  std::string frame = Frame(body + "    ");  // four bytes more announced than sent
+  ASSERT_EQ(write(in[1], frame.data(), frame.size() - 4), static_cast<ssize_t>(frame.size() - 4));
+  CloseInput();
+  host.Listen();
+  host.WaitForCommands();
+  EXPECT_FALSE(created);
+  EXPECT_EQ(Output(), "");
+}
+
 TEST_F(HostFixture, ConcurrentWritersLeaveOneWholeFrame) {
   std::vector<std::thread> writers;
   std::atomic<int> written{0};

@@ -211,6 +211,43 @@ TEST_F(RestContracts, CompressedBodiesAreDecoded) {
   EXPECT_EQ(arquivo.DownloadFileSagres("a"), "PK-bytes");
 }
 
+TEST_F(RestContracts, TextBodiesThatAreNoUtf8AreReadAsWindows1252) {
+  struct Case {
+    std::string bytes, text;
+  } cases[] = {
+      {"a\xc3\xa7\xc3\xa3o", "ação"},      // UTF-8 as it is
+      {"a\xe7\xe3o", "ação"},              // Latin-1 letters
+      {"\x80 \x93x\x94 \x9c", "€ “x” œ"},  // the Windows-1252 block
+      {"\xc3\xa9\xe9", "éé"},              // UTF-8 and Latin-1 mixed
+      {"fim \xc3", "fim Ã"},               // a sequence cut short
+      {"\xed\xa0\x80", "í\xc2\xa0€"},      // a surrogate is no UTF-8
+  };
+  const std::string head =
+      "XData server request error.\r\nUri: " + api.Url() + kLote + "GerarXmlEventosLote/\r\nStatus code: 400\r\n";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string json = R"({"$id":1,"Id":"L","Descricao":")" + c.bytes + R"("})";
+    api.Route(kLote + "GetLotePorProtocolo/",
+              {{"status", 200}, {"content_type", "application/json"}, {"body_base64", platform::Base64Encode(json)}});
+    TEsocialLoteXmlDTO* b = lote.GetLotePorProtocolo("P");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->Descricao, c.text);
+
+    api.Route(kLote + "GerarXmlEventosLote/",
+              {{"status", 400}, {"content_type", "text/plain"}, {"body_base64", platform::Base64Encode(c.bytes)}});
+    try {
+      lote.GerarXmlEventosLote();
+      ADD_FAILURE();
+    } catch (const EXDataClientRequestException& e) {
+      EXPECT_EQ(e.what(), head + c.text);
+    }
+  }
+  // The archive is bytes, not text: it arrives unchanged.
+  api.Route("/empresa/SfArquivoService/DownloadFileSagres/",
+            {{"status", 200}, {"body_base64", platform::Base64Encode("PK\xe9\x80\xff")}});
+  EXPECT_EQ(arquivo.DownloadFileSagres("a"), "PK\xe9\x80\xff");
+}
+
 TEST_F(RestContracts, RepliesThatDoNotFitTheObjectsAreErrors) {
   json extra = MinimalLote("L");
   extra["Campo"] = 1;

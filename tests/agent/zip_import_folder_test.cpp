@@ -6,6 +6,7 @@
 #include <string>
 
 #include "agent/sagres_command.h"
+#include "support/message_of.h"
 
 namespace {
 
@@ -32,12 +33,7 @@ class ScopedEnv {
 };
 
 std::string ErrorOf(const std::string& protocolo) {
-  try {
-    agent::SagresImportFolder(protocolo);
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "";
+  return testsupport::MessageOf([&] { agent::SagresImportFolder(protocolo); });
 }
 
 }  // namespace
@@ -99,6 +95,6 @@ TEST(SagresImportFolder, RefusesPartsThatAreNoPlainComponentOrNumber) {
       "2024/123-99999999999999999999",
       "2024/123-٣",
   };
-  for (const std::string protocolo : invalid) EXPECT_NE(ErrorOf(protocolo), "") << protocolo;
+  for (const std::string protocolo : invalid) EXPECT_NE(ErrorOf(protocolo), testsupport::kNoError) << protocolo;
   EXPECT_EQ(ErrorOf("2024"), "Protocolo inválido: 2024");
 }

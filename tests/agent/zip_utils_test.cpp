@@ -8,6 +8,7 @@
 #include <functional>
 #include <set>
 
+#include "support/message_of.h"
 #include "support/peer.h"
 #include "support/zip_builder.h"
 
@@ -24,12 +25,7 @@ using testsupport::ZipEntry;
 namespace {
 
 std::string ErrorOf(const std::string& zip, const std::string& folder) {
-  try {
-    TZipUtils::ExtractFilesTo(zip, folder);
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "";
+  return testsupport::MessageOf([&] { TZipUtils::ExtractFilesTo(zip, folder); });
 }
 
 }  // namespace
@@ -83,6 +79,9 @@ TEST(ZipUtils, RefusesTheWholeArchiveForAnEntryThatCouldEscapeOrMislead) {
       {{"a\n/b", "x"}, "a\\x0A/b"},
       {{"a\xc2\x85", "x"}, "a\xc2\x85"},  // U+0085
       {{"link", "/etc/passwd", std::nullopt, true}, "link"},
+      // The name a Unicode path field gives is the one written: it is checked, not the stored one.
+      {{"safe.txt", "x", std::nullopt, false, false, "a\nb"}, "a\\x0Ab"},
+      {{"safe.txt", "x", std::nullopt, false, false, "../up"}, "../up"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
@@ -194,7 +193,7 @@ TEST(ZipUtils, RefusesWhatIsNoArchive) {
   for (const std::string& bytes :
        {std::string(), std::string("not a zip at all"), good.substr(0, good.size() - 10), std::string(100, '\0')}) {
     std::string dir = testsupport::MakeTempDir("zip");
-    EXPECT_NE(ErrorOf(bytes, dir), "");
+    EXPECT_NE(ErrorOf(bytes, dir), testsupport::kNoError);
     EXPECT_TRUE(Tree(dir).empty());
   }
 }
@@ -211,6 +210,80 @@ TEST(ZipUtils, DamagedEntryLeavesThePreviousFileInPlace) {
   EXPECT_NE(error.find("report.txt"), std::string::npos) << error;
   EXPECT_EQ(ReadFile(dir + "/report.txt"), "the good old report");
   EXPECT_EQ(Tree(dir), std::set<std::string>{"report.txt"});
+}
+
+// Each limit refuses the archive before anything is written.
+TEST(ZipUtils, LimitsOnWhatAnArchiveMayWrite) {
+  std::string root = testsupport::MakeTempDir("zip");
+  std::string dir = root + "/target";
+  fs::create_directory(dir);
+  WriteFile(dir + "/keep.txt", "kept");
+  const std::set<std::string> before = Tree(root);
+  // The longest name whose path stays within the limit.
+  const std::string longest(agent::kMaxZipTargetPath - dir.size() - 1, 'n');
+  std::string deep;
+  while (deep.size() < 65533) deep += "a/";
+  std::vector<testsupport::RawEntry> manyEntries;
+  for (int i = 0; i <= 65535; ++i) manyEntries.push_back({std::to_string(i), 0});
+  struct Case {
+    const char* what;
+    std::string zip;
+    std::string error;
+  } cases[] = {
+      {"path one character over", BuildZip({{"ok.txt", "1"}, {longest + "n", "x"}}), "longo demais"},
+      {"a name thousands of levels deep", BuildZip({{"ok.txt", "1"}, {deep, "x"}}), "longo demais"},
+      // The length is checked first: it bounds what every other check costs.
+      {"too long and climbing", BuildZip({{"ok.txt", "1"}, {"../" + deep.substr(3), "x"}}), "longo demais"},
+      {"a character that takes two UTF-16 units", BuildZip({{longest.substr(1) + "😀", "x"}}), "longo demais"},
+      {"more entries than a plain archive holds", testsupport::BuildRawZip(manyEntries), "mais de 65535 entradas"},
+      {"an entry over its limit", testsupport::BuildRawZip({{"a", 1}, {"big", 513}}),
+       "Entrada \"big\" maior que o limite de 512 MiB"},
+      {"all entries over the total", testsupport::BuildRawZip({{"a", 400}, {"b", 400}, {"c", 400}}),
+       "maior que o limite de 1024 MiB: 1258291200 bytes"},
+      // libzip reads on past a size that lies; the unpacking does not.
+      {"more data than declared", testsupport::BuildRawZip({{"a", 1}, {"b", 64, 1000}}),
+       "Entrada \"b\" maior que o tamanho declarado"},
+  };
+  for (const auto& c : cases) {
+    std::string error = ErrorOf(c.zip, dir);
+    EXPECT_NE(error.find(c.error), std::string::npos) << c.what << ": " << error;
+    EXPECT_EQ(Tree(root), before) << c.what;
+  }
+  TZipUtils::ExtractFilesTo(BuildZip({{longest, "x"}}), dir);
+  EXPECT_EQ(ReadFile(dir + "/" + longest), "x");
+}
+
+// A failure while the entries are written, or while they are moved into place, leaves the
+// folder as it was: replaced files back, new folders gone, no staging left behind.
+TEST(ZipUtils, AFailureHalfWayLeavesTheFolderAsItWas) {
+  std::string data(5000, 'A');
+  std::string damaged = BuildZip(
+      {{"a.txt", "new a"}, {"new/b.txt", "b"}, {"sub/c.txt", "c"}, {"d.txt", data, std::nullopt, false, true}});
+  damaged[damaged.find(data) + 2500] = 'B';  // the stored data no longer matches its CRC
+  // 86 three-byte characters: within the path limit, over the 255 bytes a Linux name may take,
+  // so only the move into place fails, after the first entries are in.
+  std::string tooLongForLinux;
+  for (int i = 0; i < 86; ++i) tooLongForLinux += "€";
+  std::string lateFailure = BuildZip(
+      {{"a.txt", "new a"}, {"new/b.txt", "b"}, {"sub/c.txt", "c"}, {"new/" + tooLongForLinux + "/d.txt", "d"}});
+  for (const std::string& zip : {damaged, lateFailure}) {
+    std::string root = testsupport::MakeTempDir("zip");
+    std::string dir = root + "/target";
+    fs::create_directories(dir + "/sub");
+    WriteFile(dir + "/a.txt", "old a");
+    WriteFile(dir + "/sub/c.txt", "old c");
+    const std::set<std::string> before = Tree(root);
+
+    std::string error = ErrorOf(zip, dir);
+
+    EXPECT_NE(error, testsupport::kNoError);
+    EXPECT_EQ(Tree(root), before) << error;
+    EXPECT_EQ(ReadFile(dir + "/a.txt"), "old a");
+    EXPECT_EQ(ReadFile(dir + "/sub/c.txt"), "old c");
+    // A missing target folder is made for the unpacking and removed again.
+    EXPECT_NE(ErrorOf(zip, root + "/x/y"), testsupport::kNoError);
+    EXPECT_EQ(Tree(root), before);
+  }
 }
 
 TEST(ZipUtils, ZeroEntriesNameListsStreamsAndTemporaryFolders) {

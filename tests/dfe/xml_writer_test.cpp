@@ -215,12 +215,11 @@ TEST(XmlWriter, GroupsPathAndAlertPattern) {
             "      <nrInsc>123</nrInsc>\r\n"
             "   </evtInfoEmpregador>\r\n");
   ASSERT_EQ(g.ListaDeAlertas.size(), 2u);
-  EXPECT_EQ(g.ListaDeAlertas[0],
-            "TAG:<evtInfoEmpregador Id=\"ID1\"><ideEvento> ID:A01/tpAmb(Ambiente) - Nenhum valor informado.");
-  // Closing a "det" group cuts the path before it; an entry opened with attributes stays.
+  EXPECT_EQ(g.ListaDeAlertas[0], "TAG:<evtInfoEmpregador><ideEvento> ID:A01/tpAmb(Ambiente) - Nenhum valor informado.");
+  // Closing a "det" group cuts the path before it.
   EXPECT_EQ(g.ListaDeAlertas[1],
-            "TAG:<evtInfoEmpregador Id=\"ID1\"> ID:A02/nrInsc() - Tamanho maior que o máximo permitido [123].");
-  EXPECT_EQ(g.TagNivel(), "<evtInfoEmpregador Id=\"ID1\">");
+            "TAG:<evtInfoEmpregador> ID:A02/nrInsc() - Tamanho maior que o máximo permitido [123].");
+  EXPECT_EQ(g.TagNivel(), "");
 
   TGerador p;
   p.Prefixo = "ns:";
@@ -231,6 +230,22 @@ TEST(XmlWriter, GroupsPathAndAlertPattern) {
   EXPECT_EQ(p.ArquivoFormatoXML, "<ns:g><ns:a>v</ns:a></ns:g>");
   EXPECT_TRUE(p.ListaDeAlertas.empty());
   EXPECT_EQ(p.TagNivel(), "");
+}
+
+// The path holds element names only, so a group opened with attributes leaves it when it closes
+// (thousands of invoices would otherwise pile up in it), and a closing tag ends the innermost
+// group of its name.
+TEST(XmlWriter, GroupPathHoldsElementNames) {
+  TGerador g;
+  g.wGrupo("a");
+  g.wGrupo("nfs serie=\"1\" nrDocto=\"2\"");
+  g.wGrupo("a");
+  EXPECT_EQ(g.TagNivel(), "<a><nfs><a>");
+  g.wGrupo("/a");
+  EXPECT_EQ(g.TagNivel(), "<a><nfs>");
+  g.wGrupo("/nfs");
+  EXPECT_EQ(g.TagNivel(), "<a>");
+  EXPECT_EQ(g.ArquivoFormatoXML, "<a><nfs serie=\"1\" nrDocto=\"2\"><a></a></nfs>");
 }
 
 TEST(XmlWriter, SomenteValidarWritesNothingButAlertsTheSame) {

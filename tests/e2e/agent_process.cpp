@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,7 +47,7 @@ AgentProcess::~AgentProcess() {
   CloseInput();
   if (!exited_ && pid_ > 0) {
     kill(pid_, SIGKILL);
-    waitpid(pid_, &status_, 0);
+    Reap(0);
   }
   if (out_ >= 0) close(out_);
 }
@@ -98,18 +99,21 @@ std::string AgentProcess::ReadRest(std::chrono::milliseconds timeout) {
   return all;
 }
 
+bool AgentProcess::Reap(int options) {
+  rusage usage{};
+  if (wait4(pid_, &status_, options, &usage) != pid_) return false;
+  exited_ = true;
+  peakRssKiB_ = usage.ru_maxrss;
+  return true;
+}
+
 int AgentProcess::Wait(std::chrono::milliseconds timeout) {
   auto deadline = std::chrono::steady_clock::now() + timeout;
   while (!exited_) {
-    pid_t r = waitpid(pid_, &status_, WNOHANG);
-    if (r == pid_) {
-      exited_ = true;
-      break;
-    }
+    if (Reap(WNOHANG)) break;
     if (std::chrono::steady_clock::now() >= deadline) {
       kill(pid_, SIGKILL);
-      waitpid(pid_, &status_, 0);
-      exited_ = true;
+      Reap(0);
       return -1;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -120,22 +124,21 @@ int AgentProcess::Wait(std::chrono::milliseconds timeout) {
 bool AgentProcess::StillRunningAfter(std::chrono::milliseconds wait) {
   auto deadline = std::chrono::steady_clock::now() + wait;
   while (std::chrono::steady_clock::now() < deadline) {
-    if (waitpid(pid_, &status_, WNOHANG) == pid_) {
-      exited_ = true;
-      return false;
-    }
+    if (Reap(WNOHANG)) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
 }
 
-RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env) {
+RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env,
+                   std::chrono::milliseconds timeout) {
   AgentProcess agent(env);
   agent.Write(input);
   agent.CloseInput();
   RunResult r;
-  r.output = agent.ReadRest();
-  r.exitCode = agent.Wait();
+  r.output = agent.ReadRest(timeout);
+  r.exitCode = agent.Wait(timeout);
+  r.peakRssKiB = agent.PeakRssKiB();
   return r;
 }
 

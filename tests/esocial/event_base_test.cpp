@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "dfe/exceptions.h"
-#include "esocial_test_support.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/peer.h"
 
 using namespace esocial;

@@ -17,8 +17,8 @@
 #include "esocial/events/tables_periodic/s1000_employer_information.h"
 #include "esocial/events/tables_periodic/s1207_own_pension_benefits.h"
 #include "esocial/events/tables_periodic/s1299_periodic_closing.h"
-#include "esocial_test_support.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/peer.h"
 
 namespace fs = std::filesystem;

@@ -7,8 +7,8 @@
 
 #include "dfe/exceptions.h"
 #include "dfe/ssl.h"
-#include "esocial_test_support.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "test_event.h"
 
 using namespace esocial;

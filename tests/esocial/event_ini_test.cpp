@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "esocial_test_support.h"
 #include "platform/convert_error.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/peer.h"
 #include "test_event.h"
 
@@ -58,7 +58,7 @@ TEST(EventIni, NeitherTextNorFile) {
            // Without "=" a text is a file name.
            {"[evtInfoEmpregador]", "Arquivo: [evtInfoEmpregador] não encontrado."},
        })
-    EXPECT_EQ(MensagemDe([&] { TLeitorIniEvento ini(entrada); }), mensagem) << entrada;
+    EXPECT_EQ(MensagemDe([&texto = entrada] { TLeitorIniEvento ini(texto); }), mensagem) << entrada;
 }
 
 TEST(EventIni, CommonSectionsAndTheirDefaults) {

@@ -8,7 +8,7 @@
 #include "esocial/records_identification.h"
 #include "esocial/records_payments.h"
 #include "esocial/records_worker.h"
-#include "esocial_test_support.h"
+#include "support/esocial/esocial_test_support.h"
 
 using namespace esocial;
 using esocialtest::MensagemDe;

@@ -8,18 +8,6 @@ namespace esocialtest {
 
 using namespace esocial;
 
-namespace {
-
-// Accepted by the signature schema; nothing checks its values here.
-const std::string kAssinatura =
-    "<Signature xmlns=\"http://www.w3.org/2000/09/xmldsig#\"><SignedInfo>"
-    "<CanonicalizationMethod Algorithm=\"http://www.w3.org/TR/2001/REC-xml-c14n-20010315\"/>"
-    "<SignatureMethod Algorithm=\"http://www.w3.org/2001/04/xmldsig-more#rsa-sha256\"/>"
-    "<Reference URI=\"\"><DigestMethod Algorithm=\"http://www.w3.org/2001/04/xmlenc#sha256\"/>"
-    "<DigestValue>AA==</DigestValue></Reference></SignedInfo><SignatureValue>AA==</SignatureValue></Signature>";
-
-}  // namespace
-
 TEscritor::TEscritor() : FComponente(NovoComponente(false)) {
   // Validation needs the validator, not a certificate.
   Configuracoes().Geral->SetSSLXmlSignLib(dfe::xsLibXml2);
@@ -40,8 +28,7 @@ std::string TEscritor::Documento(const std::string& Raiz, const std::function<vo
   TeSocialEvento evento(FComponente.eSocial.get());
   GerarDocumentoeSocial(evento, Raiz, kEmpregador, [&] { Corpo(evento); });
   Alertas = evento.Gerador().ListaDeAlertas;
-  std::string xml = evento.XML();
-  return xml.insert(xml.rfind("</eSocial>"), kAssinatura);
+  return ComAssinaturaFicticia(evento.XML());
 }
 
 std::string TEscritor::ErroDeSchema(const std::string& Xml, const std::string& Raiz) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "esocial/event_base.h"
-#include "esocial_test_support.h"
+#include "support/esocial/esocial_test_support.h"
 
 namespace esocialtest {
 

@@ -20,6 +20,18 @@ namespace {
 
 using Escrita = std::function<void(TeSocialEvento&)>;
 
+// What Escrever writes under Versao; Alertas receives its alerts in the pattern Formato.
+std::string SaidaComAlertas(TEscritor& escritor, TVersaoeSocial versao, const Escrita& escrever,
+                            const std::string& formato, std::vector<std::string>& alertas) {
+  return escritor.Saida(
+      versao,
+      [&](TeSocialEvento& e) {
+        e.Gerador().Opcoes.FormatoAlerta = formato;
+        escrever(e);
+      },
+      &alertas);
+}
+
 int Ocorrencias(const std::string& xml, const std::string& trecho) {
   int n = 0;
   for (auto p = xml.find(trecho); p != std::string::npos; p = xml.find(trecho, p + 1)) ++n;
@@ -201,6 +213,7 @@ TEST(EventWriters, ListLimits) {
     int maximo;
     std::function<void(TeSocialEvento&, int)> escrever;  // writes a list of that many items
     bool ultimoIgnorado = false;                         // the item past the maximum is skipped
+    TVersaoeSocial versao = veS01_03_00;
   };
   const auto cpf = "12345678909";
   const auto estabLot = [](TTipoEvento tipo) {
@@ -212,6 +225,19 @@ TEST(EventWriters, ListLimits) {
         item.codLotacao = "L1";
       }
       e.GerarIdeEstabLot(l, tipo);
+    };
+  };
+  // The items past Maximo have a zero amount: skipped, but counted.
+  const auto remunOutrEmpr = [](int maximo) {
+    return [maximo](TeSocialEvento& e, int n) {
+      TRemunOutrEmprCollection l;
+      for (int i = 0; i < n; ++i) {
+        TRemunOutrEmprCollectionItem& o = l.New();
+        o.nrInsc = "11222333000181";
+        o.codCateg = 101;
+        o.vlrRemunOE = i < maximo ? 1 : 0;
+      }
+      e.GerarRemunOutrEmpr(l);
     };
   };
   const std::vector<Lista> listas = {
@@ -238,6 +264,7 @@ TEST(EventWriters, ListLimits) {
        }},
       {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 24, estabLot(teS2299)},
       {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 99, estabLot(teS2399)},
+      {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 24, estabLot(teS2399), false, ve02_05_00},
       {"detOper", "Lista de Detalhamento de valores", 99,
        [&](TeSocialEvento& e, int n) {
          TDetOperCollection l;
@@ -260,18 +287,8 @@ TEST(EventWriters, ListLimits) {
          }
          e.GerarDetPlano(l);
        }},
-      {"remunOutrEmpr", "Lista de Informações de Remuneração", 999,
-       [&](TeSocialEvento& e, int n) {
-         TRemunOutrEmprCollection l;
-         for (int i = 0; i < n; ++i) {
-           TRemunOutrEmprCollectionItem& o = l.New();
-           o.nrInsc = "11222333000181";
-           o.codCateg = 101;
-           o.vlrRemunOE = i < 999 ? 1 : 0;  // a zero amount is skipped but counted
-         }
-         e.GerarRemunOutrEmpr(l);
-       },
-       true},
+      {"remunOutrEmpr", "Lista de Informações de Remuneração", 999, remunOutrEmpr(999), true},
+      {"remunOutrEmpr", "Lista de Informações de Remuneração", 10, remunOutrEmpr(10), true, ve02_05_00},
       {"procJudTrab", "Lista de Processos Judiciais", 99,
        [&](TeSocialEvento& e, int n) {
          TProcJudTrabCollection l;
@@ -342,22 +359,19 @@ TEST(EventWriters, ListLimits) {
       {"treiCap", "Treinamentos, capacitações, exercícios simulados, autorizações ou outras anotações", 99,
        [&](TeSocialEvento& e, int n) {
          TtreiCapCollection l;
-         for (int i = 0; i < n; ++i) l.New().codTreiCap = 1006;
+         for (int i = 0; i < n; ++i) l.New().codTreiCap = i < 99 ? 1006 : 3720;  // 3720 skipped, but counted
          e.GerarTreiCap(l);
-       }},
+       },
+       true},
   };
   TEscritor escritor;
   for (const Lista& lista : listas) {
     for (int quantidade : {lista.maximo, lista.maximo + 1}) {
-      SCOPED_TRACE(lista.tag + " " + std::to_string(quantidade));
+      SCOPED_TRACE(lista.tag + " " + std::to_string(quantidade) + " under " + VersaoeSocialToStr(lista.versao));
       std::vector<std::string> alertas;
-      const std::string xml = escritor.Saida(
-          veS01_03_00,
-          [&](TeSocialEvento& e) {
-            e.Gerador().Opcoes.FormatoAlerta = "%TAG%|%DESCRICAO%|%MSG%";
-            lista.escrever(e, quantidade);
-          },
-          &alertas);
+      const std::string xml = SaidaComAlertas(
+          escritor, lista.versao, [&](TeSocialEvento& e) { lista.escrever(e, quantidade); }, "%TAG%|%DESCRICAO%|%MSG%",
+          alertas);
       const int escritos = lista.ultimoIgnorado ? lista.maximo : quantidade;
       EXPECT_EQ(Ocorrencias(xml, "<" + lista.tag + ">") + Ocorrencias(xml, "<" + lista.tag + " "), escritos);
       if (quantidade == lista.maximo)
@@ -367,6 +381,174 @@ TEST(EventWriters, ListLimits) {
                                          "|Número de ocorrências maior que o máximo permitido - Máximo " +
                                          std::to_string(lista.maximo)));
     }
+  }
+}
+
+// Values at the edge of the sizes the S-1 schemas allow raise no alert there; the 2.x layouts
+// keep their narrower sizes.
+TEST(EventWriters, SizesFollowTheLayout) {
+  const std::string dscLograd(100, 'D'), bairro(90, 'B');
+  const auto rua = [&](auto& endereco) {
+    endereco.DscLograd = dscLograd;
+    endereco.NrLograd = "1";
+    endereco.Bairro = bairro;
+  };
+  const auto municipio = [](auto& endereco) {
+    endereco.Cep = "01001000";
+    endereco.CodMunic = 3550308;
+  };
+  TBrasil brasil;
+  rua(brasil);
+  municipio(brasil);
+  brasil.UF = "SP";
+  TExterior exterior;
+  rua(exterior);
+  exterior.PaisResid = "239";
+  exterior.NmCid = "Lisboa";
+  TLocalTempDom localTempDom;
+  rua(localTempDom);
+  municipio(localTempDom);
+  localTempDom.Uf = "SP";
+  TRemuneracao remuneracao;
+  remuneracao.VrSalFx = 1;
+  remuneracao.DscSalVar = std::string(999, 'V');
+  TRubricaCollection rubricas;
+  TRubricaCollectionItem& rubrica = rubricas.New();
+  rubrica.codRubr = "R1";
+  rubrica.ideTabRubr = "T1";
+  rubrica.qtdRubr = 9999999999.99;
+  rubrica.vrRubr = 1;
+  // An annual period is the year alone where the event writes indApuracao.
+  TIdeEvento3 anual3;
+  anual3.IndApuracao = ipaAnual;
+  anual3.perApur = "2024";
+  anual3.VerProc = "1";
+  TIdeEvento4 anual4;
+  anual4.IndApuracao = ipaAnual;
+  anual4.perApur = "2024";
+  anual4.VerProc = "1";
+  TAliqGilRat processo21;
+  processo21.ProcAdmJudRat().nrProc = std::string(21, '1');
+  processo21.ProcAdmJudRat().codSusp = "1";
+  TIdeFolhaPagto folhaAnual;
+  folhaAnual.indApuracao = ipaAnual;
+  folhaAnual.perApur = "2024";
+
+  struct Caso {
+    std::string nome;
+    TVersaoeSocial versao;
+    Escrita escrever;
+    std::vector<std::string> alertas;  // the tags alerted
+  };
+  const auto ambas = [](const std::string& nome, const Escrita& escrever, const std::vector<std::string>& alertas2x) {
+    return std::vector<Caso>{{nome, veS01_03_00, escrever, {}}, {nome, ve02_05_00, escrever, alertas2x}};
+  };
+  std::vector<Caso> casos;
+  for (const auto& par : {
+           ambas("brasil", [&](TeSocialEvento& e) { e.GerarEnderecoBrasil(brasil); }, {"dscLograd", "bairro"}),
+           ambas("exterior", [&](TeSocialEvento& e) { e.GerarEnderecoExterior(exterior); }, {"dscLograd", "bairro"}),
+           ambas("localTempDom", [&](TeSocialEvento& e) { e.GerarLocalTempDom(localTempDom); },
+                 {"dscLograd", "bairro"}),
+           ambas("dscSalVar", [&](TeSocialEvento& e) { e.GerarRemuneracao(remuneracao); }, {"dscSalVar"}),
+           ambas("procAdmJudRat nrProc", [&](TeSocialEvento& e) { e.GerarProcAdmJudRat(processo21.ProcAdmJudRat()); },
+                 {"nrProc"}),
+           ambas("qtdRubr", [&](TeSocialEvento& e) { e.GerarItensRemun(rubricas, "itensRemun"); }, {"qtdRubr"}),
+           ambas("annual ideEvento3", [&](TeSocialEvento& e) { e.GerarIdeEvento3(anual3, true, true, false); },
+                 {"perApur"}),
+           ambas("annual ideEvento4", [&](TeSocialEvento& e) { e.GerarIdeEvento4(anual4, true, false); }, {"perApur"}),
+           ambas("annual ideFolhaPagto", [&](TeSocialEvento& e) { e.GerarIdeFolhaPagto(folhaAnual); }, {"perApur"}),
+           ambas("annual ideFolhaPagto perApur", [&](TeSocialEvento& e) { e.GerarIdeFolhaPagtoPerApur(folhaAnual); },
+                 {"perApur"}),
+       })
+    casos.insert(casos.end(), par.begin(), par.end());
+  // Without indApuracao the period is a month under every layout.
+  casos.push_back({"monthly ideEvento3",
+                   veS01_03_00,
+                   [&](TeSocialEvento& e) { e.GerarIdeEvento3(anual3, true, false, false); },
+                   {"perApur"}});
+
+  TEscritor escritor;
+  for (const Caso& caso : casos) {
+    std::vector<std::string> alertas;
+    SaidaComAlertas(escritor, caso.versao, caso.escrever, "%TAG%", alertas);
+    EXPECT_EQ(alertas, caso.alertas) << caso.nome << " under " << VersaoeSocialToStr(caso.versao);
+  }
+}
+
+// What the S-1 schemas require is written even when the data leaves it empty: an empty element
+// and an alert, where the 2.x layouts leave it out.
+TEST(EventWriters, FieldsTheS1LayoutsRequire) {
+  THorContratual horContratual;
+  horContratual.tpJornada = tjDemaisTiposJornada;
+  TAliqGilRat processos;  // both processes without a suspension code
+  processos.ProcAdmJudRat().nrProc = "00000000000000000001";
+  processos.ProcAdmJudFap().nrProc = "00000000000000000002";
+  TIdeEmpregador cnpj;
+  TTrabTemporario temporario;  // no establishment
+  temporario.hipLeg = 1;
+  temporario.justContr = "Ferias";
+  TIdeVinculo semMatricula;
+  semMatricula.cpfTrab = "12345678909";
+  semMatricula.codCateg = 901;
+  TIdeVinculo empregado = semMatricula;
+  empregado.codCateg = 101;
+  TProcesso processo;
+  processo.nrProc = "00000000000000000003";
+  TProcesso fgts = processo;
+  fgts.codSusp = "5";
+  TFGTS semData;
+
+  const std::string vazio = "|Nenhum valor informado";
+  struct Caso {
+    std::string nome;
+    TVersaoeSocial versao;
+    Escrita escrever;
+    std::string trecho;
+    bool presente;
+    std::vector<std::string> alertas;
+  };
+  const Escrita jornada = [&](TeSocialEvento& e) { e.GerarHorContratual(horContratual); };
+  const Escrita rat = [&](TeSocialEvento& e) { e.GerarAliqGilRat(cnpj, tiCNPJ, processos, "aliqGilrat"); };
+  const Escrita trabTemporario = [&](TeSocialEvento& e) { e.GerarTrabTemporario(temporario); };
+  const auto ideVinculo = [&](bool codCateg, bool reduzido) {
+    return [&, codCateg, reduzido](TeSocialEvento& e) { e.GerarIdeVinculo(semMatricula, codCateg, reduzido); };
+  };
+  const auto porCategoria = [&](const TIdeVinculo& v) {
+    return [&](TeSocialEvento& e) { e.GerarIdeVinculoPorCategoria(v, false, false); };
+  };
+  const auto ideProcesso = [&](const std::string& grupo, const TProcesso& p) {
+    return [&, grupo](TeSocialEvento& e) { e.GerarProcesso(grupo, p); };
+  };
+  const Escrita opcaoFgts = [&](TeSocialEvento& e) { e.GerarFGTS(semData); };
+  const std::string codSuspRat =
+      "<codSusp/></procAdmJudRat><procAdmJudFap><tpProc>1</tpProc><nrProc>00000000000000000002</nrProc><codSusp/>";
+  const std::string estabVazio = "<ideEstabVinc><tpInsc>1</tpInsc><nrInsc/></ideEstabVinc>";
+  const std::vector<Caso> casos = {
+      {"dscJorn", veS01_03_00, jornada, "<dscJorn/>", true, {"dscJorn" + vazio}},
+      {"dscJorn", ve02_05_00, jornada, "dscJorn", false, {}},
+      {"rate processes", veS01_03_00, rat, codSuspRat, true, {"codSusp" + vazio, "codSusp" + vazio}},
+      {"rate processes", ve02_05_00, rat, "codSusp", false, {}},
+      {"ideEstabVinc", veS01_03_00, trabTemporario, estabVazio, true, {"nrInsc" + vazio}},
+      {"ideTomadorServ", ve02_05_00, trabTemporario, "<ideEstabVinc>", false, {"nrInsc" + vazio}},
+      {"matricula alone", veS01_03_00, ideVinculo(false, false), "<matricula/>", true, {"matricula" + vazio}},
+      {"matricula, reduced", veS01_03_00, ideVinculo(true, true), "<matricula/>", true, {"matricula" + vazio}},
+      {"matricula, codCateg", veS01_03_00, ideVinculo(true, false), "matricula", false, {}},
+      {"matricula alone", ve02_05_00, ideVinculo(false, false), "matricula", false, {}},
+      {"by category", veS01_03_00, porCategoria(empregado), "<matricula/>", true, {"matricula" + vazio}},
+      {"category without one", veS01_03_00, porCategoria(semMatricula), "matricula", false, {}},
+      {"IRRF", veS01_03_00, ideProcesso("ideProcessoIRRF", processo), "<codSusp/>", true, {"codSusp" + vazio}},
+      {"FGTS has none", veS01_03_00, ideProcesso("ideProcessoFGTS", fgts), "codSusp", false, {}},
+      {"IRRF", ve02_05_00, ideProcesso("ideProcessoIRRF", processo), "codSusp", false, {}},
+      {"dtOpcFGTS", veS01_03_00, opcaoFgts, "<FGTS><dtOpcFGTS/></FGTS>", true, {"dtOpcFGTS" + vazio}},
+      {"dtOpcFGTS", ve02_05_00, opcaoFgts, "dtOpcFGTS", false, {}},
+  };
+  TEscritor escritor;
+  for (const Caso& caso : casos) {
+    std::vector<std::string> alertas;
+    const std::string xml = SaidaComAlertas(escritor, caso.versao, caso.escrever, "%TAG%|%MSG%", alertas);
+    const std::string onde = caso.nome + " under " + VersaoeSocialToStr(caso.versao);
+    EXPECT_EQ(xml.find(caso.trecho) != std::string::npos, caso.presente) << onde << ":\n" << xml;
+    EXPECT_EQ(alertas, caso.alertas) << onde;
   }
 }
 
@@ -552,13 +734,8 @@ TEST(EventWriters, WorkingHoursTypeMissingFromTheVersionIsAlertedAndWritten) {
     h.dscJorn = "Livre";
     h.horNoturno = tpNao;
     std::vector<std::string> alertas;
-    const std::string xml = escritor.Saida(
-        caso.versao,
-        [&](TeSocialEvento& e) {
-          e.Gerador().Opcoes.FormatoAlerta = "%TAG%|%MSG%";
-          e.GerarHorContratual(h);
-        },
-        &alertas);
+    const std::string xml = SaidaComAlertas(
+        escritor, caso.versao, [&](TeSocialEvento& e) { e.GerarHorContratual(h); }, "%TAG%|%MSG%", alertas);
     EXPECT_NE(xml.find(caso.campo), std::string::npos) << xml;
     if (caso.alerta.empty())
       EXPECT_THAT(alertas, IsEmpty());

@@ -15,6 +15,10 @@ The replies of a route are served in order; the last one repeats. A path without
     json          any JSON value, sent as the body
     body          text body (UTF-8)       body_base64   raw body bytes
     encoding      "gzip" or "deflate": compress the body and send that content-encoding
+    generate      {"text": T, "bytes": N}: a body of T repeated to N bytes (no N: without end),
+                  made while it is sent, without content-length, closing the connection after
+                  it; with encoding "gzip" every repeat of a MiB compresses to the same few
+                  bytes, so a small body inflates to N (rounded up to whole repeats)
     headers       object of extra reply headers
     delay         seconds to wait before replying
 The record file gets one JSON line per request: {"method", "path", "headers": [[name, value],
@@ -28,6 +32,7 @@ import http.server
 import json
 import os
 import ssl
+import struct
 import sys
 import threading
 import time
@@ -82,6 +87,8 @@ def main():
             reply = next_reply(self.path)
             if reply.get("delay"):
                 time.sleep(float(reply["delay"]))
+            if "generate" in reply:
+                return self.send_generated(reply)
             ctype = reply.get("content_type")
             if "json" in reply:
                 data = json.dumps(reply["json"], ensure_ascii=False).encode()
@@ -105,6 +112,41 @@ def main():
             self.send_header("Content-Length", str(len(data)))
             self.end_headers()
             self.wfile.write(data)
+
+        def send_generated(self, reply):
+            gen = reply["generate"]
+            total = gen.get("bytes")
+            text = gen.get("text", "0").encode()
+            block = text * max(1, (1 << 20) // len(text))
+            gz = reply.get("encoding") == "gzip"
+            self.send_response(reply.get("status", 200), reply.get("reason"))
+            self.send_header("Content-Type", reply.get("content_type", "application/octet-stream"))
+            if gz:
+                self.send_header("Content-Encoding", "gzip")
+            self.send_header("Connection", "close")
+            self.end_headers()
+            self.close_connection = True
+            # After a full flush the compressor starts afresh, so each further block
+            # compresses to the same bytes: compressed once, sent as often as needed.
+            co = zlib.compressobj(9, zlib.DEFLATED, 31)
+            first = co.compress(block) + co.flush(zlib.Z_FULL_FLUSH)
+            again = co.compress(block) + co.flush(zlib.Z_FULL_FLUSH)
+            sent, crc = 0, 0
+            try:
+                while total is None or sent < total:
+                    if gz:
+                        self.wfile.write(first if sent == 0 else again)
+                        if total is not None:
+                            crc = zlib.crc32(block, crc)
+                        sent += len(block)
+                    else:
+                        n = len(block) if total is None else min(len(block), total - sent)
+                        self.wfile.write(block[:n])
+                        sent += n
+                if gz:
+                    self.wfile.write(b"\x03\x00" + struct.pack("<II", crc, sent & 0xFFFFFFFF))
+            except (BrokenPipeError, ConnectionResetError, ssl.SSLError):
+                pass  # the client stopped reading
 
         do_POST = do_GET = do_PUT = do_DELETE = handle_any
 

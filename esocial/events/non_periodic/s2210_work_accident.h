@@ -1,16 +1,124 @@
 #pragma once
-// S-2210, work accident communication: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-2210, work accident communication (CAT): the injured worker's bond, the accident and its
+// place, the injured parts, the causing agents, the medical certificate and the communication
+// a reopening or a death report refers to.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2210 {
 
+class TideLocalAcid {
+ public:
+  tpTpInsc tpInsc{};
+  std::string nrInsc;
+};
+
+class TLocalAcidente {
+ public:
+  tpTpLocal tpLocal{};
+  std::string dscLocal;
+  std::string codAmb;
+  std::string tpLograd;
+  std::string dscLograd;
+  std::string nrLograd;
+  std::string complemento;
+  std::string bairro;
+  std::string cep;
+  int codMunic = 0;
+  std::string uf;
+  std::string pais;
+  std::string codPostal;
+  TideLocalAcid ideLocalAcid;
+};
+
+class TParteAtingidaItem {
+ public:
+  int codParteAting = 0;
+  tpLateralidade lateralidade{};
+};
+
+class TParteAtingidaCollection : public platform::TTrivoObjectList<TParteAtingidaItem> {
+ public:
+  TParteAtingidaItem& Add() { return New(); }
+};
+
+class TAgenteCausadorItem {
+ public:
+  int codAgntCausador = 0;
+};
+
+class TAgenteCausadorCollection : public platform::TTrivoObjectList<TAgenteCausadorItem> {
+ public:
+  TAgenteCausadorItem& Add() { return New(); }
+};
+
+class TAtestado {
+ public:
+  std::string codCNES;
+  platform::TDateTime dtAtendimento = 0;
+  std::string hrAtendimento;
+  tpSimNao indInternacao{};
+  int durTrat = 0;
+  tpSimNao indAfast{};
+  int dscLesao = 0;
+  std::string dscCompLesao;
+  std::string diagProvavel;
+  std::string codCID;
+  std::string observacao;
+  TEmitente emitente;
+};
+
+class TCatOrigem {
+ public:
+  std::string nrRecCatOrig;
+};
+
+class TCat {
+ public:
+  platform::TDateTime dtAcid = 0;
+  std::string tpAcid;
+  std::string hrAcid;
+  std::string hrsTrabAntesAcid;
+  tpTpCat tpCat{};
+  tpSimNao indCatObito{};
+  platform::TDateTime dtOBito = 0;
+  tpSimNao indComunPolicia{};
+  int codSitGeradora = 0;
+  tpIniciatCAT iniciatCAT{};
+  std::string obsCAT;
+  platform::TDateTime ultDiaTrab = 0;
+  tpSimNao houveAfast{};
+  TLocalAcidente localAcidente;
+  TParteAtingidaCollection parteAtingida;
+  TAgenteCausadorCollection agenteCausador;
+  TAtestado atestado;
+  TCatOrigem catOrigem;
+};
+
 class TEvtCAT : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
-  // Reads the stored (signed) document into the event's fields; reads nothing until the
-  // model is here.
-  bool LerXML() { return false; }
+
+  TIdeEvento2 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TIdeVinculo IdeVinculo;
+  TCat Cat;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
+  // Reads the stored document into the fields; false when it holds no evtCAT.
+  bool LerXML();
+
+ private:
+  // Whether ultDiaTrab and houveAfast belong to the accident: one from the date the
+  // configured environment took them on.
+  bool AcidenteRecente() const;
+  void GerarCat();
+  void GerarLocalAcidente();
+  void GerarParteAtingida();
+  void GerarAgenteCausador();
+  void GerarAtestado();
 };
 
 class TS2210CollectionItem : public TItemEvento<TEvtCAT, teS2210> {

@@ -47,6 +47,10 @@ std::string EventoS1010(bool formatado = false);
 std::string EventoS3000(bool formatado = false);
 std::string EventoS1299(bool formatado = false);
 
+// The document with a placeholder signature put last in its eSocial root: assigned to an
+// event it is kept as it is, neither signed nor validated.
+std::string ComAssinaturaFicticia(std::string xml);
+
 // True when xmlsec1 accepts the document's signature, trusting only the test CA.
 bool Xmlsec1Aceita(const std::string& xml, std::string* saida = nullptr);
 

@@ -1,4 +1,4 @@
-#include "esocial_test_support.h"
+#include "support/esocial/esocial_test_support.h"
 
 #include <algorithm>
 #include <exception>
@@ -101,6 +101,17 @@ std::string EventoS1299(bool formatado) {
                  "<infoFech><evtRemun>S</evtRemun><evtPgtos>S</evtPgtos><evtComProd>N</evtComProd>"
                  "<evtContratAvNP>N</evtContratAvNP><evtInfoComplPer>N</evtInfoComplPer></infoFech>"},
                 formatado);
+}
+
+std::string ComAssinaturaFicticia(std::string xml) {
+  // Accepted by the signature schema; nothing checks its values here.
+  static const std::string kAssinatura =
+      "<Signature xmlns=\"http://www.w3.org/2000/09/xmldsig#\"><SignedInfo>"
+      "<CanonicalizationMethod Algorithm=\"http://www.w3.org/TR/2001/REC-xml-c14n-20010315\"/>"
+      "<SignatureMethod Algorithm=\"http://www.w3.org/2001/04/xmldsig-more#rsa-sha256\"/>"
+      "<Reference URI=\"\"><DigestMethod Algorithm=\"http://www.w3.org/2001/04/xmlenc#sha256\"/>"
+      "<DigestValue>AA==</DigestValue></Reference></SignedInfo><SignatureValue>AA==</SignatureValue></Signature>";
+  return xml.insert(xml.rfind("</eSocial>"), kAssinatura);
 }
 
 bool Xmlsec1Aceita(const std::string& xml, std::string* saida) {

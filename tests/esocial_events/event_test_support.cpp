@@ -1,0 +1,47 @@
+#include "event_test_support.h"
+
+#include <stdexcept>
+
+namespace esocialtest {
+
+esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEvento Tipo) {
+  const esocial::TEventos& eventos = C.Eventos();
+  const esocial::TGrupoEventos* grupos[] = {&eventos.Iniciais(), &eventos.Tabelas(), &eventos.NaoPeriodicos(),
+                                            &eventos.Periodicos()};
+  for (const esocial::TGrupoEventos* grupo : grupos)
+    if (esocial::TeSocialCollection* lista = grupo->ListaDoTipo(Tipo)) return *lista;
+  throw std::invalid_argument("no list holds the type");
+}
+
+std::string Trocar(std::string Xml, const std::string& De, const std::string& Para) {
+  const std::size_t p = Xml.find(De);
+  EXPECT_NE(p, std::string::npos) << De;
+  return p == std::string::npos ? Xml : Xml.replace(p, De.size(), Para);
+}
+
+std::string SemGrupo(const std::string& Xml, const std::string& Grupo) {
+  const std::size_t inicio = Xml.find("<" + Grupo + ">");
+  const std::size_t fim = Xml.find("</" + Grupo + ">", inicio);
+  EXPECT_NE(fim, std::string::npos) << Grupo;
+  return fim == std::string::npos ? Xml : Xml.substr(0, inicio) + Xml.substr(fim + Grupo.size() + 3);
+}
+
+std::string TextoIni(const TIni& Ini) {
+  std::string texto;
+  for (const auto& [secao, chaves] : Ini) {
+    texto += "[" + secao + "]\n";
+    for (const auto& [chave, valor] : chaves) texto += chave + "=" + valor + "\n";
+  }
+  return texto;
+}
+
+TIni IniIdentificacao(const std::string& Raiz) {
+  return {
+      {Raiz, {{"Id", kIdEvento}}},
+      {"ideEvento", {{"indRetif", "1"}, {"procEmi", "1"}, {"verProc", "NEMBO 1.0"}}},
+      {"ideEmpregador", {{"tpInsc", "1"}, {"nrInsc", kEmpregador}}},
+      {"ideVinculo", {{"cpfTrab", "12345678909"}, {"matricula", "M-001"}, {"codCateg", "101"}}},
+  };
+}
+
+}  // namespace esocialtest

@@ -1,0 +1,195 @@
+#pragma once
+// What the event unit tests share: an event written and its document assigned as a batch
+// assigns it (signed, validated against its schema, the signature checked by xmlsec1), a
+// signed document loaded through a component's container, INI input written from a map of
+// sections so that a case changes only the keys it is about, the identification of the events
+// about a worker's bond, and the cases all their XML readers share.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "esocial/event_base.h"
+#include "esocial/event_collection.h"
+#include "esocial/event_container.h"
+#include "support/esocial/esocial_test_support.h"
+#include "support/message_of.h"
+
+namespace esocialtest {
+
+// The Id the tests give their events, so that documents of the same fields are equal.
+inline constexpr const char* kIdEvento = "ID1123456780000002023031012000000001";
+
+// The list of a type in the component's container.
+esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEvento Tipo);
+
+// Loads Xml through the container (as the agent does: its LerXML runs) and returns the event
+// made for it.
+template <class TLista>
+typename TLista::TEventoDaLista& Carregar(TComponente& C, const std::string& Xml) {
+  C.Eventos().LoadFromString(Xml);
+  auto& lista = static_cast<TLista&>(ListaDoTipo(C, TLista::TipoDaLista));
+  return lista.GetItem(lista.Count() - 1).Evento();
+}
+
+// Xml with the first De replaced by Para; the test fails when there is none.
+std::string Trocar(std::string Xml, const std::string& De, const std::string& Para);
+// Xml without its first element Grupo.
+std::string SemGrupo(const std::string& Xml, const std::string& Grupo);
+
+// INI input: section, key, value.
+using TIni = std::map<std::string, std::map<std::string, std::string>>;
+std::string TextoIni(const TIni& Ini);
+
+// The identification of a bond event: kIdEvento, the employer, one worker's bond.
+template <class TEvento>
+void Identificar(TEvento& Evento) {
+  Evento.Id = kIdEvento;
+  Evento.IdeEvento.VerProc = "NEMBO 1.0";
+  Evento.IdeEmpregador.NrInsc = kEmpregador;
+  Evento.IdeVinculo = {"12345678909", "", "M-001", 101};
+}
+// The same as the INI sections of an event whose root is Raiz.
+TIni IniIdentificacao(const std::string& Raiz);
+
+// One valid document of the list's event, the whole road: written from the fields Preencher
+// sets (raising the alerts that hold Alertas, one each, in order), signed, valid against its
+// schema and accepted by xmlsec1; Ini, the same fields as INI input, writes it again; loaded
+// through a container as the agent loads it, it reads back (LerXML) into an event that writes
+// it again.
+template <class TLista>
+void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher, const TIni& Ini,
+                              const std::vector<std::string>& Alertas = {}) {
+  TComponente c = NovoComponente();
+  auto& lista = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista));
+  auto& campos = lista.New().Evento();
+  Preencher(campos);
+  campos.GerarXML();
+  const std::string escrito = campos.XML();
+  campos.SetXML(escrito);
+  std::string saida;
+  EXPECT_TRUE(Xmlsec1Aceita(campos.XML(), &saida)) << saida;
+  const std::vector<std::string>& alertas = campos.Gerador().ListaDeAlertas;
+  EXPECT_EQ(alertas.size(), Alertas.size());
+  for (std::size_t i = 0; i < alertas.size() && i < Alertas.size(); ++i)
+    EXPECT_THAT(alertas[i], ::testing::HasSubstr(Alertas[i]));
+
+  auto& doIni = lista.New().Evento();
+  EXPECT_TRUE(doIni.LerArqIni(TextoIni(Ini)));
+  doIni.GerarXML();
+  EXPECT_EQ(doIni.XML(), escrito);
+
+  TComponente outro = NovoComponente(false);
+  auto& lido = Carregar<TLista>(outro, campos.XML());
+  lido.GerarXML();
+  EXPECT_EQ(lido.XML(), escrito);
+}
+
+// A valid document of a test file's event: what it changes in the file's base fields and base
+// INI input, and the alerts its writing raises.
+template <class TEvento>
+struct TDocumentoValido {
+  const char* nome;
+  std::function<void(TEvento&)> campos;
+  std::function<void(TIni&)> ini;
+  std::vector<std::string> alertas;
+};
+
+// VerificarDocumentoValido for each document over the base fields and INI input.
+template <class TLista>
+void VerificarDocumentosValidos(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher,
+                                const TIni& IniBase,
+                                const std::vector<TDocumentoValido<typename TLista::TEventoDaLista>>& Documentos) {
+  for (const auto& d : Documentos) {
+    SCOPED_TRACE(d.nome);
+    TIni ini = IniBase;
+    d.ini(ini);
+    VerificarDocumentoValido<TLista>(
+        [&](typename TLista::TEventoDaLista& e) {
+          Preencher(e);
+          d.campos(e);
+        },
+        ini, d.alertas);
+  }
+}
+
+// A case of a test file's INI reader: the change to the base INI input, part of the message
+// LerArqIni raises (testsupport::kNoError when nothing is; empty when not looked at) and what
+// the event holds after it.
+template <class TEvento>
+struct TCasoIni {
+  const char* nome;
+  std::function<void(TIni&)> mudar;
+  std::string erro;
+  std::function<void(const TEvento&)> verificar;
+};
+
+template <class TLista>
+void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename TLista::TEventoDaLista>>& Casos) {
+  for (const auto& caso : Casos) {
+    SCOPED_TRACE(caso.nome);
+    TComponente c = NovoComponente();
+    auto& e = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista)).New().Evento();
+    TIni ini = IniBase;
+    caso.mudar(ini);
+    EXPECT_THAT(testsupport::MessageOf([&] { e.LerArqIni(TextoIni(ini)); }), ::testing::HasSubstr(caso.erro));
+    caso.verificar(e);
+  }
+}
+
+// A new event of the list in C, which is set to the layout Versao.
+template <class TLista>
+typename TLista::TEventoDaLista& NovoEvento(TComponente& C, esocial::TVersaoeSocial Versao) {
+  C.eSocial->Configuracoes().Geral->SetVersaoDF(Versao);
+  return static_cast<TLista&>(ListaDoTipo(C, TLista::TipoDaLista)).New().Evento();
+}
+
+// What every bond event's LerXML does, on Xml, a valid document of the event with the body
+// group Corpo holding the date element whose start tag is TagData: without the root it returns false and reads
+// nothing; with the root but without Corpo it returns true with the identification read; a
+// malformed date raises, and the container keeps no event for the document. CorpoLido tells
+// whether an event holds anything of the body.
+template <class TLista>
+void VerificarLeiturasComuns(const std::string& Xml, const std::string& Corpo, const std::string& TagData,
+                             const std::function<bool(const typename TLista::TEventoDaLista&)>& CorpoLido) {
+  using TEvento = typename TLista::TEventoDaLista;
+  TComponente c = NovoComponente(false);
+  auto& lista = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista));
+  {
+    SCOPED_TRACE("without the root");
+    const std::size_t inicio = Xml.rfind('<', Xml.find(" Id=\""));
+    const std::string nome = Xml.substr(inicio + 1, Xml.find(' ', inicio) - inicio - 1);
+    TEvento& e = lista.New().Evento();
+    e.SetXML(
+        ComAssinaturaFicticia(Trocar(Trocar(Xml, "<" + nome + " ", "<evtOutro "), "</" + nome + ">", "</evtOutro>")));
+    EXPECT_FALSE(e.LerXML());
+    EXPECT_EQ(e.IdeEmpregador.NrInsc, "");
+    EXPECT_EQ(e.IdeVinculo.cpfTrab, "");
+    EXPECT_FALSE(CorpoLido(e));
+  }
+  {
+    SCOPED_TRACE("without " + Corpo);
+    TEvento& e = lista.New().Evento();
+    e.SetXML(ComAssinaturaFicticia(SemGrupo(Xml, Corpo)));
+    EXPECT_TRUE(e.LerXML());
+    EXPECT_EQ(e.IdeEmpregador.NrInsc, std::string(kEmpregador).substr(0, 8));
+    EXPECT_EQ(e.IdeVinculo.cpfTrab, "12345678909");
+    EXPECT_EQ(e.IdeVinculo.matricula, "M-001");
+    EXPECT_EQ(e.IdeVinculo.codCateg, 101);
+    EXPECT_FALSE(CorpoLido(e));
+  }
+  {
+    SCOPED_TRACE("a malformed date");
+    TComponente outro = NovoComponente(false);
+    std::string documento = Xml;
+    documento.replace(Xml.find(TagData) + TagData.size(), 10, "2023-02-30");
+    EXPECT_THAT(testsupport::MessageOf([&] { outro.Eventos().LoadFromString(ComAssinaturaFicticia(documento)); }),
+                ::testing::HasSubstr("2023-02-30"));
+    EXPECT_EQ(outro.Eventos().Count(), 0);
+  }
+}
+
+}  // namespace esocialtest
