@@ -7,8 +7,8 @@
 #include "esocial/identifier_query.h"
 #include "esocial/replies_download.h"
 #include "esocial/replies_identifiers.h"
-#include "esocial_test_support.h"
 #include "platform/date_time.h"
+#include "support/esocial/esocial_test_support.h"
 
 using namespace esocial;
 

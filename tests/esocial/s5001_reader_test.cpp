@@ -6,9 +6,9 @@
 
 #include "dfe/ssl.h"
 #include "esocial/totalizers/totalizer_registry.h"
-#include "esocial_test_support.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "support/message_of.h"
 
 using namespace esocial;
