@@ -9,9 +9,9 @@
 #include "esocial/replies_batch_send.h"
 #include "esocial/totalizers/s5001_reader.h"
 #include "esocial/totalizers/totalizer_registry.h"
-#include "esocial_test_support.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 
 using namespace esocial;
 using esocialtest::Amostra;

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "esocial/replies_batch_consult.h"
-#include "esocial_test_support.h"
 #include "platform/strings.h"
+#include "support/esocial/esocial_test_support.h"
 #include "totalizer_fixtures.h"
 
 using namespace esocial;

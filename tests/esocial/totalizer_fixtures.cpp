@@ -9,7 +9,8 @@
 namespace esocialtest {
 
 std::string FixtureValida(const std::string& Nome, const std::string& Raiz) {
-  const std::string xml = testsupport::ReadFile(std::string(NEMBO_SOURCE_DIR) + "/tests/esocial/fixtures/" + Nome);
+  const std::string xml =
+      ComAssinaturaFicticia(testsupport::ReadFile(std::string(NEMBO_SOURCE_DIR) + "/tests/esocial/fixtures/" + Nome));
   EXPECT_EQ(TEscritor().ErroDeSchema(xml, Raiz), "") << Nome;
   return xml;
 }

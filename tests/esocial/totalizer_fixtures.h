@@ -13,8 +13,9 @@
 
 namespace esocialtest {
 
-// The text of fixtures/<Nome>; a test failure when it is not valid against the official S-1.03
-// schema of its root Raiz.
+// The text of fixtures/<Nome> with a placeholder signature, as the government signs its
+// totalizers; a test failure when it is not valid against the official S-1.03 schema of its
+// root Raiz.
 std::string FixtureValida(const std::string& Nome, const std::string& Raiz);
 
 // Valido with the element Tag renamed, so that a reader finds none.
