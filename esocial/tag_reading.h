@@ -35,9 +35,9 @@ class TLeituraTags {
   void Lista(int Nivel, std::string_view Tag, const std::function<void()>& Ler) const;
 
   // Fields of the current group (the first of the name anywhere in it, letter case ignored);
-  // an absent field gives empty text or 0. Parada, the tag of a child group that can hold a
-  // field of the same name: only a field before that child counts, so a group's own absent
-  // field is not taken from its child.
+  // an absent field gives empty text or 0. Parada, the tag of a child group that has a field
+  // of the same name, limits the search to what comes before that child: a group without
+  // its own field then reads empty instead of its child's.
   std::string Texto(std::string_view Tag, std::string_view Parada = "") const;
   int Inteiro(std::string_view Tag, std::string_view Parada = "") const;
   double Decimal(std::string_view Tag, std::string_view Parada = "") const;  // two decimals

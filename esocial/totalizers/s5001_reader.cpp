@@ -1,16 +1,10 @@
 #include "esocial/totalizers/s5001_reader.h"
 
-#include "esocial/replies_records.h"
-
 namespace esocial::s5001 {
 
 void TEvtBasesTrab::LerGrupos(const TLeituraTags& x) {
-  if (x.Grupo(2, "ideEvento")) {
-    IdeEvento.nrRecArqBase = x.Texto("nrRecArqBase");
-    IdeEvento.IndApuracao = x.Codigo("IndApuracao", StrToIndApuracao);
-    IdeEvento.perApur = x.Texto("perApur");
-  }
-  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, IdeEmpregador);
+  totalizers::LerIdeEvento(x, IdeEvento);
+  totalizers::LerIdeEmpregador(x, IdeEmpregador);
   if (x.Grupo(2, "ideTrabalhador")) {
     IdeTrabalhador.cpfTrab = x.Texto("cpfTrab");
     if (VersaoDF() >= veS01_00_00 && x.Grupo(3, "infoCompl")) LerInfoCompl(x);

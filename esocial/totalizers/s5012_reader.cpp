@@ -1,12 +1,10 @@
 #include "esocial/totalizers/s5012_reader.h"
 
-#include "esocial/replies_records.h"
-
 namespace esocial::s5012 {
 
 void TEvtIrrf::LerGrupos(const TLeituraTags& x) {
-  if (x.Grupo(2, "ideEvento")) IdeEvento.perApur = x.Texto("perApur");
-  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, IdeEmpregador);
+  totalizers::LerIdeEvento(x, IdeEvento);
+  totalizers::LerIdeEmpregador(x, IdeEmpregador);
   // A document without infoIRRF has nothing more to read.
   if (!x.Grupo(2, "infoIRRF")) return;
   InfoIRRF.nrRecArqBase = x.Texto("nrRecArqBase");

@@ -60,7 +60,7 @@ class TEvtIrrf : public totalizers::TConteudoTotalizador {
  public:
   TEvtIrrf() : TConteudoTotalizador("evtIrrf") {}
 
-  TIdeEvento5 IdeEvento;  // perApur only
+  TIdeEvento5 IdeEvento;
   TIdeEmpregador IdeEmpregador;
   TInfoIRRF InfoIRRF;
 

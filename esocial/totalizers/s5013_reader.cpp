@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "esocial/replies_records.h"
 #include "platform/variant.h"
 
 namespace esocial::s5013 {
@@ -20,7 +19,7 @@ void TEvtFGTS::LerGrupos(const TLeituraTags& x) {
     if (s1) ideEvento.IndApuracao = x.Codigo("indApuracao", StrToIndApuracao);
     ideEvento.perApur = x.Texto("perApur");
   }
-  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, ideEmpregador);
+  totalizers::LerIdeEmpregador(x, ideEmpregador);
   if (!x.Grupo(2, "infoFGTS")) return;
   infoFGTS.nrRecArqBase = x.Texto("nrRecArqBase");
   infoFGTS.indExistInfo = x.Inteiro("indExistInfo");

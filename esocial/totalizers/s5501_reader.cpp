@@ -1,12 +1,10 @@
 #include "esocial/totalizers/s5501_reader.h"
 
-#include "esocial/replies_records.h"
-
 namespace esocial::s5501 {
 
 void TEvtTribProcTrab::LerGrupos(const TLeituraTags& x) {
-  if (x.Grupo(2, "ideEvento")) ideEvento.nrRecArqBase = x.Texto("nrRecArqBase");
-  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, ideEmpregador);
+  totalizers::LerIdeEvento(x, ideEvento);
+  totalizers::LerIdeEmpregador(x, ideEmpregador);
   if (!x.Grupo(2, "ideProc")) return;
   ideProc.nrProcTrab = x.Texto("nrProcTrab");
   ideProc.perApur = x.Texto("perApur");

@@ -59,7 +59,7 @@ class TEvtTribProcTrab : public totalizers::TConteudoTotalizador {
 
   // This reader's spelling of Id.
   const std::string& id() const { return Id(); }
-  TIdeEvento5 ideEvento;  // nrRecArqBase only
+  TIdeEvento5 ideEvento;
   TIdeEmpregador ideEmpregador;
   TIdeProc ideProc;
 

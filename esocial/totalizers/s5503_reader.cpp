@@ -1,15 +1,10 @@
 #include "esocial/totalizers/s5503_reader.h"
 
-#include "esocial/replies_records.h"
-
 namespace esocial::s5503 {
 
 void TevtFGTSProcTrab::LerGrupos(const TLeituraTags& x) {
-  if (x.Grupo(2, "ideEvento")) {
-    ideEvento.nrRecArqBase = x.Texto("nrRecArqBase");
-    ideEvento.perApur = x.Texto("perApur");
-  }
-  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, ideEmpregador);
+  totalizers::LerIdeEvento(x, ideEvento);
+  totalizers::LerIdeEmpregador(x, ideEmpregador);
   if (x.Grupo(2, "ideProc")) {
     ideProc.origem = x.Codigo("origem", StrToOrigemProc);
     ideProc.nrProcTrab = x.Texto("nrProcTrab");

@@ -59,7 +59,7 @@ class TevtFGTSProcTrab : public totalizers::TConteudoTotalizador {
  public:
   TevtFGTSProcTrab() : TConteudoTotalizador("evtFGTSProcTrab") {}
 
-  TIdeEvento5 ideEvento;  // nrRecArqBase and perApur
+  TIdeEvento5 ideEvento;
   TIdeEmpregador ideEmpregador;
   TideProc ideProc;
   TideTrabalhador IdeTrabalhador;

@@ -1,5 +1,8 @@
 #include "esocial/totalizers/totalizer_frame.h"
 
+#include "esocial/records_identification.h"
+#include "esocial/replies_records.h"
+
 namespace esocial::totalizers {
 
 namespace {
@@ -31,6 +34,17 @@ bool TConteudoTotalizador::LerXML() {
     LerGrupos(x);
     return true;
   });
+}
+
+void LerIdeEvento(const TLeituraTags& x, TIdeEvento5& IdeEvento) {
+  if (!x.Grupo(2, "ideEvento")) return;
+  IdeEvento.nrRecArqBase = x.Texto("nrRecArqBase");
+  IdeEvento.IndApuracao = x.Codigo("IndApuracao", StrToIndApuracao);
+  IdeEvento.perApur = x.Texto("perApur");
+}
+
+void LerIdeEmpregador(const TLeituraTags& x, TIdeEmpregador& IdeEmpregador) {
+  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, IdeEmpregador);
 }
 
 void AtribuirXml(TConteudoTotalizador& Conteudo, const std::string& Value) {

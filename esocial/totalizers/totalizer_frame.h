@@ -27,6 +27,11 @@
 #include "esocial/event_types.h"
 #include "esocial/tag_reading.h"
 
+namespace esocial {
+class TIdeEvento5;
+class TIdeEmpregador;
+}  // namespace esocial
+
 namespace esocial::totalizers {
 
 class TConteudoTotalizador {
@@ -66,6 +71,11 @@ class TConteudoTotalizador {
   std::string FXML;
   TVersaoeSocial FVersaoDF = ve02_04_01;
 };
+
+// The identification groups that head the totalizers, at level 2, each read when found:
+// ideEvento with nrRecArqBase, IndApuracao and perApur; ideEmpregador with tpInsc and nrInsc.
+void LerIdeEvento(const TLeituraTags& x, TIdeEvento5& IdeEvento);
+void LerIdeEmpregador(const TLeituraTags& x, TIdeEmpregador& IdeEmpregador);
 
 // The Xml setter of every reader: a text that differs from the one held (exact comparison)
 // is kept and read; the same text again reads nothing.

@@ -1,6 +1,9 @@
 #include "esocial/totalizers/totalizer_registry.h"
 
 #include "esocial/totalizers/s5001_reader.h"
+#include "esocial/totalizers/s5002_reader.h"
+#include "esocial/totalizers/s5003_reader.h"
+#include "esocial/totalizers/s5011_reader.h"
 #include "esocial/totalizers/s5012_reader.h"
 #include "esocial/totalizers/s5013_reader.h"
 #include "esocial/totalizers/s5501_reader.h"
@@ -23,6 +26,9 @@ std::shared_ptr<IEventoeSocial> Criar() {
 // clang-format off
 constexpr TRegistroTotalizador kLeitores[] = {
     {"S5001", &Criar<s5001::TS5001>},
+    {"S5002", &Criar<s5002::TS5002>},
+    {"S5003", &Criar<s5003::TS5003>},
+    {"S5011", &Criar<s5011::TS5011>},
     {"S5012", &Criar<s5012::TS5012>},
     {"S5013", &Criar<s5013::TS5013>},
     {"S5501", &Criar<s5501::TS5501>},

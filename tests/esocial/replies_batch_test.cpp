@@ -11,7 +11,7 @@
 #include "esocial/totalizers/totalizer_registry.h"
 #include "platform/date_time.h"
 #include "platform/strings.h"
-#include "support/esocial/esocial_test_support.h"
+#include "totalizer_test_support.h"
 
 using namespace esocial;
 using esocialtest::Amostra;
@@ -394,7 +394,7 @@ TEST(BatchReplies, TotalizersReachTheReaderOfTheirTipo) {
   const std::string outro = "<eSocial><evtQualquer Id=\"IDX\"/></eSocial>";
   TRetConsultaLote r;
   r.Leitor.Arquivo = Consulta(Evento("ID1", "",
-                                     "<tot tipo=\"S5001\">" + s5001 + "</tot><tot tipo=\"S5002\">" + outro +
+                                     "<tot tipo=\"S5001\">" + s5001 + "</tot><tot tipo=\"s5001\">" + outro +
                                          "</tot><tot tipo=\"S9999\">" + outro + "</tot>"));
   ASSERT_TRUE(r.LerXml());
   const TtotCollection& tot = r.RetEventos.GetItem(0).tot;
@@ -408,7 +408,7 @@ TEST(BatchReplies, TotalizersReachTheReaderOfTheirTipo) {
     EXPECT_EQ(tot.GetItem(i).XML, outro) << i;
     EXPECT_EQ(tot.GetItem(i).Evento, nullptr) << i;
   }
-  EXPECT_EQ(tot.GetItem(1).tipo, "S5002");
+  EXPECT_EQ(tot.GetItem(1).tipo, "s5001");
   EXPECT_EQ(tot.GetItem(2).tipo, "S9999");
 }
 

@@ -283,16 +283,5 @@ TEST(TotalizerRegistry, MakesTheReaderOfARegisteredTipoOnly) {
   EXPECT_EQ(leitor->TipoEvento(), teS5001);
   EXPECT_NE(dynamic_cast<TS5001*>(&leitor->GetEvento()), nullptr);
   EXPECT_NE(CriarLeitorTotalizador("S5001"), leitor);
-  for (const char* tipo : {"S5002", "s5001", "S-5001", "S5001 ", ""}) EXPECT_EQ(CriarLeitorTotalizador(tipo), nullptr);
-  // Every other registered tipo makes the reader of its own event type.
-  struct Registro {
-    const char* tipo;
-    TTipoEvento evento;
-  };
-  for (const auto& r : {Registro{"S5012", teS5012}, Registro{"S5013", teS5013}, Registro{"S5501", teS5501},
-                        Registro{"S5503", teS5503}}) {
-    auto outro = CriarLeitorTotalizador(r.tipo);
-    ASSERT_NE(outro, nullptr) << r.tipo;
-    EXPECT_EQ(outro->TipoEvento(), r.evento) << r.tipo;
-  }
+  for (const char* tipo : {"S5099", "s5001", "S-5001", "S5001 ", ""}) EXPECT_EQ(CriarLeitorTotalizador(tipo), nullptr);
 }

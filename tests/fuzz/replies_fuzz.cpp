@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Ler<esocial::TRetConsultaLote>(texto);
   Ler<esocial::TRetConsultaIdentEvt>(texto);
   Ler<esocial::TRetDownloadEvt>(texto);
-  for (const char* tipo : {"S5001", "S5012", "S5013", "S5501", "S5503"}) {
+  for (const char* tipo : {"S5001", "S5002", "S5003", "S5011", "S5012", "S5013", "S5501", "S5503"}) {
     auto leitor = esocial::CriarLeitorTotalizador(tipo);
     leitor->SetXml(texto);
     if (leitor->Xml() != texto) std::abort();

@@ -10,10 +10,6 @@ namespace esocialtest {
 
 std::string Schemas() { return std::string(NEMBO_SHARED_DIR) + "/schemas/"; }
 
-std::string Amostra(const std::string& Nome) {
-  return testsupport::ReadFile(std::string(NEMBO_SHARED_DIR) + "/samples/gov-replies/" + Nome);
-}
-
 std::string MensagemDe(const std::function<void()>& f) {
   try {
     f();

@@ -15,8 +15,6 @@ namespace esocialtest {
 inline constexpr const char* kEmpregador = "12345678000195";
 
 std::string Schemas();
-// A government reply kept in ../shared/samples/gov-replies (Nome relative to that folder).
-std::string Amostra(const std::string& Nome);
 
 // The message of what f raises; empty when it raises nothing.
 std::string MensagemDe(const std::function<void()>& f);
