@@ -88,12 +88,7 @@ TEST(S5012Reader, TheVersionChoosesTheListsAndTheSuspendedAmounts) {
 }
 
 TEST(S5012Reader, AGovernmentReplyOfLayout204IsReadByTheReplyReader) {
-  TRetConsultaLote r;
-  r.Leitor.Arquivo = esocialtest::Amostra("retorno-processamento/s5011-e-s5012.xml");
-  ASSERT_TRUE(r.LerXml());
-  const TtotCollectionItem& tot = r.RetEventos.GetItem(0).tot.GetItem(0);
-  ASSERT_EQ(tot.tipo, "S5012");
-  auto* leitor = dynamic_cast<TS5012*>(&tot.Evento->GetEvento());
+  auto leitor = esocialtest::TotalizadorDaAmostra<TS5012>("retorno-processamento/s5011-e-s5012.xml", "S5012");
   ASSERT_NE(leitor, nullptr);
   TEvtIrrf& e = leitor->EvtIrrf();
   EXPECT_EQ(e.VersaoDF(), ve02_04_02);

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
 
+#include "esocial/replies_batch_consult.h"
 #include "platform/date_time.h"
 
 namespace esocialtest {
@@ -34,6 +36,23 @@ bool LerXMLDe(TConteudo& Conteudo, const std::string& xml) {
 }
 // The text of a reply of the shared samples, by its path under gov-replies.
 std::string Amostra(const std::string& nome);
+// The reader that the batch reply kept as the sample nome holds for the tot of the tipo in its
+// first event, reached as a real reply reaches it; null when the reply does not read or has no
+// such tot of that reader.
+template <class TLeitor>
+std::shared_ptr<TLeitor> TotalizadorDaAmostra(const std::string& nome, const std::string& tipo) {
+  esocial::TRetConsultaLote r;
+  r.Leitor.Arquivo = Amostra(nome);
+  if (!r.LerXml() || r.RetEventos.Count() == 0) return nullptr;
+  const esocial::TtotCollection& tots = r.RetEventos.GetItem(0).tot;
+  for (int i = 0; i < tots.Count(); ++i) {
+    const auto& evento = tots.GetItem(i).Evento;
+    if (tots.GetItem(i).tipo != tipo || !evento) continue;
+    auto* leitor = dynamic_cast<TLeitor*>(&evento->GetEvento());
+    return leitor ? std::shared_ptr<TLeitor>(evento, leitor) : nullptr;
+  }
+  return nullptr;
+}
 // A totalizer document of layout S-1.03 with a placeholder signature: Evento with Raiz.
 std::string Totalizador(const std::string& raiz, const std::vector<std::string>& grupos);
 
