@@ -9,7 +9,7 @@ namespace agent {
 
 namespace {
 template <class Command>
-std::unique_ptr<TComunicacaoEsocial> make(const TAppMessage& m, TCommandCallback cb) {
+std::unique_ptr<TComunicacaoEsocial> Make(const TAppMessage& m, TCommandCallback cb) {
   return std::make_unique<Command>(m, std::move(cb));
 }
 }  // namespace
@@ -18,10 +18,10 @@ std::unique_ptr<TComunicacaoEsocial> make(const TAppMessage& m, TCommandCallback
 // answered "Comando inválido".
 const std::vector<TCommandType>& CommandTypes() {
   static const std::vector<TCommandType> types = {
-      // {"transmitir_eventos_", &make<TTransmissaoEventos>},
-      // {"consultar_protocolo_", &make<TConsultaLote>},
-      // {"assinar_eventos_", &make<TAssinarEvento>},
-      {"descompactar_sagres_validador_", &make<TDescompactarSagresValidador>},
+      // {"transmitir_eventos_", &Make<TTransmissaoEventos>},
+      // {"consultar_protocolo_", &Make<TConsultaLote>},
+      // {"assinar_eventos_", &Make<TAssinarEvento>},
+      {"descompactar_sagres_validador_", &Make<TDescompactarSagresValidador>},
   };
   return types;
 }
@@ -29,8 +29,8 @@ const std::vector<TCommandType>& CommandTypes() {
 std::unique_ptr<TComunicacaoEsocial> CreateCommand(const TAppMessage& AppMessage, TCommandCallback ACallback,
                                                    std::string_view version) {
   for (const auto& t : CommandTypes()) {
-    if (AppMessage.command_type == std::string(t.name) + std::string(version))
-      return t.create(AppMessage, std::move(ACallback));
+    if (AppMessage.command_type == std::string(t.Name) + std::string(version))
+      return t.Create(AppMessage, std::move(ACallback));
   }
   throw std::runtime_error("Comando inválido: " + AppMessage.command_type);
 }

@@ -11,8 +11,8 @@ namespace agent {
 using TCommandFactory = std::unique_ptr<TComunicacaoEsocial> (*)(const TAppMessage&, TCommandCallback);
 
 struct TCommandType {
-  std::string_view name;  // without the protocol version
-  TCommandFactory create;
+  std::string_view Name;  // without the protocol version
+  TCommandFactory Create;
 };
 
 const std::vector<TCommandType>& CommandTypes();

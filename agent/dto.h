@@ -136,13 +136,13 @@ class TDtoOwner {
   T* New() {
     auto p = std::make_unique<T>();
     T* raw = p.get();
-    objects_.push_back(std::move(p));
+    FObjects.push_back(std::move(p));
     return raw;
   }
-  std::size_t OwnedCount() const { return objects_.size(); }
+  std::size_t OwnedCount() const { return FObjects.size(); }
 
  private:
-  std::vector<std::unique_ptr<TDtoObject>> objects_;
+  std::vector<std::unique_ptr<TDtoObject>> FObjects;
 };
 
 }  // namespace agent

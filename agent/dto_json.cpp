@@ -24,8 +24,8 @@ struct EnumInfo;
 #define NEMBO_ENUM_NAMES(E, ...)                               \
   template <>                                                  \
   struct EnumInfo<E> {                                         \
-    static constexpr const char* type = #E;                    \
-    static constexpr std::string_view names[] = {__VA_ARGS__}; \
+    static constexpr const char* Type = #E;                    \
+    static constexpr std::string_view Names[] = {__VA_ARGS__}; \
   };
 
 NEMBO_ENUM_NAMES(TEnumEventoLoteStatus, "PENDENTE", "GERANDO", "COM_XML", "ENVIADO", "AGUARDANDO_PROCESSAMENTO",
@@ -43,19 +43,19 @@ NEMBO_ENUM_NAMES(TEnumChaveEvento, "evtAdmissao", "evtAfastTemp", "evtCessao", "
 #undef NEMBO_ENUM_NAMES
 
 template <class E>
-std::string_view enumName(E value) {
+std::string_view EnumName(E value) {
   auto i = static_cast<std::size_t>(value);
-  const auto& names = EnumInfo<E>::names;
-  if (i >= std::size(names)) throw std::runtime_error(std::string("value out of range for ") + EnumInfo<E>::type);
+  const auto& names = EnumInfo<E>::Names;
+  if (i >= std::size(names)) throw std::runtime_error(std::string("value out of range for ") + EnumInfo<E>::Type);
   return names[i];
 }
 
 template <class E>
-E enumValue(const std::string& name) {
-  const auto& names = EnumInfo<E>::names;
+E EnumValue(const std::string& name) {
+  const auto& names = EnumInfo<E>::Names;
   for (std::size_t i = 0; i < std::size(names); ++i)
     if (names[i] == name) return static_cast<E>(i);
-  throw std::runtime_error("JSON: \"" + name + "\" is no value of " + EnumInfo<E>::type);
+  throw std::runtime_error("JSON: \"" + name + "\" is no value of " + EnumInfo<E>::Type);
 }
 
 // ---- the fields of each class, once, for writing and reading -------------------------
@@ -65,7 +65,7 @@ concept Is = std::same_as<std::remove_const_t<D>, T>;
 
 template <class D, class V>
 requires Is<D, TEsocialLoteXmlDTO>
-void fields(D& d, V& v) {
+void Fields(D& d, V& v) {
   v("Id", d.Id);
   v("EventosPendentesXmlDTO", d.EventosPendentesXmlDTO);
   v("NumeroProtocolo", d.NumeroProtocolo);
@@ -83,7 +83,7 @@ void fields(D& d, V& v) {
 
 template <class D, class V>
 requires Is<D, TEventosPendentesXmlDTO>
-void fields(D& d, V& v) {
+void Fields(D& d, V& v) {
   v("Id", d.Id);
   v("Chave", d.Chave);
   v("TipoEvento", d.TipoEvento);
@@ -106,7 +106,7 @@ void fields(D& d, V& v) {
 
 template <class D, class V>
 requires Is<D, TEsocialLoteOcorrenciaDTO>
-void fields(D& d, V& v) {
+void Fields(D& d, V& v) {
   v("Id", d.Id);
   v("DataHora", d.DataHora);
   v("TipoEnvio", d.TipoEnvio);
@@ -117,7 +117,7 @@ void fields(D& d, V& v) {
 
 template <class D, class V>
 requires Is<D, TEsocialEventoOcorrenciaDTO>
-void fields(D& d, V& v) {
+void Fields(D& d, V& v) {
   v("Id", d.Id);
   v("Tipo", d.Tipo);
   v("Codigo", d.Codigo);
@@ -126,61 +126,61 @@ void fields(D& d, V& v) {
 }
 
 template <class T>
-constexpr const char* className();
+constexpr const char* ClassName();
 template <>
-constexpr const char* className<TEsocialLoteXmlDTO>() {
+constexpr const char* ClassName<TEsocialLoteXmlDTO>() {
   return "TEsocialLoteXmlDTO";
 }
 template <>
-constexpr const char* className<TEventosPendentesXmlDTO>() {
+constexpr const char* ClassName<TEventosPendentesXmlDTO>() {
   return "TEventosPendentesXmlDTO";
 }
 template <>
-constexpr const char* className<TEsocialLoteOcorrenciaDTO>() {
+constexpr const char* ClassName<TEsocialLoteOcorrenciaDTO>() {
   return "TEsocialLoteOcorrenciaDTO";
 }
 template <>
-constexpr const char* className<TEsocialEventoOcorrenciaDTO>() {
+constexpr const char* ClassName<TEsocialEventoOcorrenciaDTO>() {
   return "TEsocialEventoOcorrenciaDTO";
 }
 
 // ---- writing -----------------------------------------------------------------------------
 
 struct FieldWriter {
-  TDtoJsonWriter& dtos;
-  platform::JsonWriter& out;
+  TDtoJsonWriter& Dtos;
+  platform::JsonWriter& Out;
 
-  void operator()(const char* n, const std::string& v) { out.Key(n).String(v); }
-  void operator()(const char* n, std::int32_t v) { out.Key(n).Int(v); }
-  void operator()(const char* n, std::uint8_t v) { out.Key(n).Int(v); }
-  void operator()(const char* n, bool v) { out.Key(n).Bool(v); }
-  void operator()(const char* n, TDateTime v) { out.Key(n).String(DateTimeToJsonText(v)); }
+  void operator()(const char* n, const std::string& v) { Out.Key(n).String(v); }
+  void operator()(const char* n, std::int32_t v) { Out.Key(n).Int(v); }
+  void operator()(const char* n, std::uint8_t v) { Out.Key(n).Int(v); }
+  void operator()(const char* n, bool v) { Out.Key(n).Bool(v); }
+  void operator()(const char* n, TDateTime v) { Out.Key(n).String(DateTimeToJsonText(v)); }
   template <class E>
   requires std::is_enum_v<E>
-  void operator()(const char* n, E v) { out.Key(n).String(enumName(v)); }
+  void operator()(const char* n, E v) { Out.Key(n).String(EnumName(v)); }
   template <class T>
   void operator()(const char* n, const std::optional<T>& v) {
     if (v) {
       (*this)(n, *v);
     } else {
-      out.Key(n).Null();
+      Out.Key(n).Null();
     }
   }
   template <class T>
   void operator()(const char* n, const std::vector<T*>& list) {
-    out.Key(n);
-    dtos.WriteList(list);
+    Out.Key(n);
+    Dtos.WriteList(list);
   }
 };
 
 // ---- reading -----------------------------------------------------------------------------
 
-[[noreturn]] void wrongType(const char* name, const char* expected) {
+[[noreturn]] void WrongType(const char* name, const char* expected) {
   throw std::runtime_error(std::string("JSON: member \"") + name + "\" is not " + expected);
 }
 
 template <class Int>
-Int readInt(const char* n, const json& j) {
+Int ReadInt(const char* n, const json& j) {
   if (j.is_null()) return 0;
   if (j.is_number_integer()) {
     if (j.is_number_unsigned()) {
@@ -192,54 +192,54 @@ Int readInt(const char* n, const json& j) {
     }
     throw std::runtime_error(std::string("JSON: member \"") + n + "\" is out of range");
   }
-  wrongType(n, "an integer");
+  WrongType(n, "an integer");
 }
 
 struct FieldReader {
-  TDtoJsonReader& dtos;
-  const json& obj;
-  std::size_t matched = 0;
+  TDtoJsonReader& Dtos;
+  const json& Obj;
+  std::size_t Matched = 0;
 
-  const json* find(const char* n) {
-    auto it = obj.find(n);
-    if (it == obj.end()) return nullptr;
-    ++matched;
+  const json* Find(const char* n) {
+    auto it = Obj.find(n);
+    if (it == Obj.end()) return nullptr;
+    ++Matched;
     return &*it;
   }
 
   void operator()(const char* n, std::string& v) {
-    if (const json* j = find(n)) v = readString(n, *j);
+    if (const json* j = Find(n)) v = ReadString(n, *j);
   }
   void operator()(const char* n, std::int32_t& v) {
-    if (const json* j = find(n)) v = readInt<std::int32_t>(n, *j);
+    if (const json* j = Find(n)) v = ReadInt<std::int32_t>(n, *j);
   }
   void operator()(const char* n, std::uint8_t& v) {
-    if (const json* j = find(n)) v = readInt<std::uint8_t>(n, *j);
+    if (const json* j = Find(n)) v = ReadInt<std::uint8_t>(n, *j);
   }
   void operator()(const char* n, bool& v) {
-    if (const json* j = find(n)) {
+    if (const json* j = Find(n)) {
       if (j->is_null())
         v = false;
       else if (j->is_boolean())
         v = j->get<bool>();
       else
-        wrongType(n, "a boolean");
+        WrongType(n, "a boolean");
     }
   }
   void operator()(const char* n, TDateTime& v) {
-    if (const json* j = find(n)) v = j->is_null() ? 0 : JsonTextToDateTime(readString(n, *j));
+    if (const json* j = Find(n)) v = j->is_null() ? 0 : JsonTextToDateTime(ReadString(n, *j));
   }
   template <class E>
   requires std::is_enum_v<E>
   void operator()(const char* n, E& v) {
-    if (const json* j = find(n)) v = j->is_null() ? E{} : enumValue<E>(readString(n, *j));
+    if (const json* j = Find(n)) v = j->is_null() ? E{} : EnumValue<E>(ReadString(n, *j));
   }
   template <class T>
   void operator()(const char* n, std::optional<T>& v) {
-    auto it = obj.find(n);
-    if (it == obj.end()) return;
+    auto it = Obj.find(n);
+    if (it == Obj.end()) return;
     if (it->is_null()) {
-      ++matched;
+      ++Matched;
       v.reset();
       return;
     }
@@ -249,21 +249,21 @@ struct FieldReader {
   }
   template <class T>
   void operator()(const char* n, std::vector<T*>& list) {
-    const json* j = find(n);
+    const json* j = Find(n);
     if (!j || j->is_null()) return;
-    if (!j->is_array()) wrongType(n, "an array");
+    if (!j->is_array()) WrongType(n, "an array");
     list.clear();
-    for (const auto& item : *j) list.push_back(dtos.Read<T>(item));
+    for (const auto& item : *j) list.push_back(Dtos.Read<T>(item));
   }
 
-  static std::string readString(const char* n, const json& j) {
+  static std::string ReadString(const char* n, const json& j) {
     if (j.is_null()) return {};
-    if (!j.is_string()) wrongType(n, "a string");
+    if (!j.is_string()) WrongType(n, "a string");
     return j.get<std::string>();
   }
 };
 
-int twoDigits(std::string_view s, std::size_t at) {
+int TwoDigits(std::string_view s, std::size_t at) {
   if (at + 2 > s.size() || !isdigit(static_cast<unsigned char>(s[at])) ||
       !isdigit(static_cast<unsigned char>(s[at + 1])))
     return -1;
@@ -271,16 +271,16 @@ int twoDigits(std::string_view s, std::size_t at) {
 }
 
 // "hh:nn[:ss[.zzz]]" from position at to the end.
-bool parseTime(std::string_view s, std::size_t at, platform::DateTimeParts& p) {
-  p.hour = twoDigits(s, at);
-  if (p.hour < 0 || at + 2 >= s.size() || s[at + 2] != ':') return false;
-  p.minute = twoDigits(s, at + 3);
-  if (p.minute < 0) return false;
+bool ParseTime(std::string_view s, std::size_t at, platform::DateTimeParts& p) {
+  p.Hour = TwoDigits(s, at);
+  if (p.Hour < 0 || at + 2 >= s.size() || s[at + 2] != ':') return false;
+  p.Minute = TwoDigits(s, at + 3);
+  if (p.Minute < 0) return false;
   std::size_t i = at + 5;
   if (i == s.size()) return true;
   if (s[i] != ':') return false;
-  p.second = twoDigits(s, i + 1);
-  if (p.second < 0) return false;
+  p.Second = TwoDigits(s, i + 1);
+  if (p.Second < 0) return false;
   i += 3;
   if (i == s.size()) return true;
   if (s[i] != '.' || i + 1 == s.size() || s.size() - i - 1 > 3) return false;
@@ -290,7 +290,7 @@ bool parseTime(std::string_view s, std::size_t at, platform::DateTimeParts& p) {
     ms = ms * 10 + (s[i] - '0');
   }
   while (digits++ < 3) ms *= 10;
-  p.millisecond = ms;
+  p.Millisecond = ms;
   return true;
 }
 
@@ -299,16 +299,16 @@ bool parseTime(std::string_view s, std::size_t at, platform::DateTimeParts& p) {
 std::string DateTimeToJsonText(TDateTime value) {
   auto p = platform::DecodeDateTime(value);
   char date[16], time[24];
-  std::snprintf(date, sizeof date, "%04d-%02d-%02d", p.year, p.month, p.day);
-  if (p.millisecond != 0)
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d.%03d", p.hour, p.minute, p.second, p.millisecond);
-  else if (p.second != 0)
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", p.hour, p.minute, p.second);
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", p.Year, p.Month, p.Day);
+  if (p.Millisecond != 0)
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d.%03d", p.Hour, p.Minute, p.Second, p.Millisecond);
+  else if (p.Second != 0)
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", p.Hour, p.Minute, p.Second);
   else
-    std::snprintf(time, sizeof time, "%02d:%02d", p.hour, p.minute);
-  bool midnight = p.hour == 0 && p.minute == 0 && p.second == 0 && p.millisecond == 0;
+    std::snprintf(time, sizeof time, "%02d:%02d", p.Hour, p.Minute);
+  bool midnight = p.Hour == 0 && p.Minute == 0 && p.Second == 0 && p.Millisecond == 0;
   if (midnight) return date;
-  if (p.year == 1899 && p.month == 12 && p.day == 30) return time;
+  if (p.Year == 1899 && p.Month == 12 && p.Day == 30) return time;
   return std::string(date) + "T" + time;
 }
 
@@ -323,13 +323,13 @@ TDateTime JsonTextToDateTime(const std::string& text) {
       if (!isdigit(static_cast<unsigned char>(s[i]))) ok = false;
       y = y * 10 + (s[i] - '0');
     }
-    p.year = y;
-    p.month = twoDigits(s, 5);
-    p.day = twoDigits(s, 8);
-    ok = ok && p.month >= 0 && p.day >= 0;
-    if (ok && s.size() > 10) ok = s[10] == 'T' && parseTime(s, 11, p);
+    p.Year = y;
+    p.Month = TwoDigits(s, 5);
+    p.Day = TwoDigits(s, 8);
+    ok = ok && p.Month >= 0 && p.Day >= 0;
+    if (ok && s.size() > 10) ok = s[10] == 'T' && ParseTime(s, 11, p);
   } else {
-    ok = parseTime(s, 0, p);
+    ok = ParseTime(s, 0, p);
   }
   TDateTime out = 0;
   if (!ok || !platform::TryEncodeDateTime(p, out))
@@ -339,70 +339,70 @@ TDateTime JsonTextToDateTime(const std::string& text) {
 
 bool TDtoJsonWriter::Begin(const TDtoObject* dto, const char* name) {
   if (!dto) {
-    out_.Null();
+    FOut.Null();
     return false;
   }
-  int id = static_cast<int>(ids_.size()) + 1;
-  if (auto [seen, added] = ids_.emplace(dto, id); !added) {
-    out_.BeginObject().Key("$ref").Int(seen->second).EndObject();
+  int id = static_cast<int>(FIds.size()) + 1;
+  if (auto [seen, added] = FIds.emplace(dto, id); !added) {
+    FOut.BeginObject().Key("$ref").Int(seen->second).EndObject();
     return false;
   }
-  out_.BeginObject().Key("$id").Int(id).Key("@xdata.type").String(std::string("Esocial.Entidades.DTO.") + name);
+  FOut.BeginObject().Key("$id").Int(id).Key("@xdata.type").String(std::string("Esocial.Entidades.DTO.") + name);
   return true;
 }
 
 namespace {
 template <class T>
-void writeObject(TDtoJsonWriter& self, platform::JsonWriter& out, const T& dto) {
+void WriteObject(TDtoJsonWriter& self, platform::JsonWriter& out, const T& dto) {
   FieldWriter w{self, out};
-  fields(dto, w);
+  Fields(dto, w);
   out.EndObject();
 }
 }  // namespace
 
 void TDtoJsonWriter::Write(const TEsocialLoteXmlDTO* d) {
-  if (Begin(d, className<TEsocialLoteXmlDTO>())) writeObject(*this, out_, *d);
+  if (Begin(d, ClassName<TEsocialLoteXmlDTO>())) WriteObject(*this, FOut, *d);
 }
 void TDtoJsonWriter::Write(const TEventosPendentesXmlDTO* d) {
-  if (Begin(d, className<TEventosPendentesXmlDTO>())) writeObject(*this, out_, *d);
+  if (Begin(d, ClassName<TEventosPendentesXmlDTO>())) WriteObject(*this, FOut, *d);
 }
 void TDtoJsonWriter::Write(const TEsocialLoteOcorrenciaDTO* d) {
-  if (Begin(d, className<TEsocialLoteOcorrenciaDTO>())) writeObject(*this, out_, *d);
+  if (Begin(d, ClassName<TEsocialLoteOcorrenciaDTO>())) WriteObject(*this, FOut, *d);
 }
 void TDtoJsonWriter::Write(const TEsocialEventoOcorrenciaDTO* d) {
-  if (Begin(d, className<TEsocialEventoOcorrenciaDTO>())) writeObject(*this, out_, *d);
+  if (Begin(d, ClassName<TEsocialEventoOcorrenciaDTO>())) WriteObject(*this, FOut, *d);
 }
 
 template <class T>
 T* TDtoJsonReader::Read(const json& value) {
-  if (!value.is_object()) throw std::runtime_error(std::string("JSON: ") + className<T>() + " is not an object");
+  if (!value.is_object()) throw std::runtime_error(std::string("JSON: ") + ClassName<T>() + " is not an object");
   if (auto ref = value.find("$ref"); ref != value.end()) {
     if (value.size() != 1 || !ref->is_number_integer())
       throw std::runtime_error("JSON: \"$ref\" must stand alone and be a number");
-    if (auto seen = ids_.find(ref->get<long long>()); seen != ids_.end()) {
+    if (auto seen = FIds.find(ref->get<long long>()); seen != FIds.end()) {
       if (auto* typed = dynamic_cast<T*>(seen->second)) return typed;
-      throw std::runtime_error("JSON: \"$ref\" " + std::to_string(seen->first) + " is no " + className<T>());
+      throw std::runtime_error("JSON: \"$ref\" " + std::to_string(seen->first) + " is no " + ClassName<T>());
     }
     throw std::runtime_error("JSON: \"$ref\" " + ref->dump() + " names no object read before");
   }
-  T* dto = owner_.New<T>();
+  T* dto = FOwner.New<T>();
   std::size_t meta = 0;
   if (auto id = value.find("$id"); id != value.end()) {
     if (!id->is_number_integer()) throw std::runtime_error("JSON: \"$id\" is not a number");
-    ids_.emplace(id->get<long long>(), dto);
+    FIds.emplace(id->get<long long>(), dto);
     ++meta;
   }
   if (value.contains("@xdata.type")) ++meta;
   FieldReader r{*this, value};
-  fields(*dto, r);
-  if (r.matched + meta != value.size()) {
+  Fields(*dto, r);
+  if (r.Matched + meta != value.size()) {
     for (const auto& member : value.items()) {
       const std::string& key = member.key();
       if (key == "$id" || key == "@xdata.type") continue;
       bool known = false;
       auto probe = [&](const char* n, auto&) { known = known || key == n; };
-      fields(*dto, probe);
-      if (!known) throw std::runtime_error("JSON: member \"" + key + "\" matches no field of " + className<T>());
+      Fields(*dto, probe);
+      if (!known) throw std::runtime_error("JSON: member \"" + key + "\" matches no field of " + ClassName<T>());
     }
   }
   return dto;

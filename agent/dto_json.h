@@ -21,7 +21,7 @@ TDateTime JsonTextToDateTime(const std::string& text);
 // Writes the objects of one body; counts "$id" across everything it writes.
 class TDtoJsonWriter {
  public:
-  explicit TDtoJsonWriter(platform::JsonWriter& out) : out_(out) {}
+  explicit TDtoJsonWriter(platform::JsonWriter& out) : FOut(out) {}
   void Write(const TEsocialLoteXmlDTO* dto);
   void Write(const TEventosPendentesXmlDTO* dto);
   void Write(const TEsocialLoteOcorrenciaDTO* dto);
@@ -29,24 +29,24 @@ class TDtoJsonWriter {
 
   template <class T>
   void WriteList(const std::vector<T*>& list) {
-    out_.BeginArray();
+    FOut.BeginArray();
     for (const T* item : list) Write(item);
-    out_.EndArray();
+    FOut.EndArray();
   }
 
  private:
   // False when the object was written before (its "$ref" has been written instead).
   bool Begin(const TDtoObject* dto, const char* className);
 
-  platform::JsonWriter& out_;
-  std::unordered_map<const TDtoObject*, int> ids_;
+  platform::JsonWriter& FOut;
+  std::unordered_map<const TDtoObject*, int> FIds;
 };
 
 // Reads DTOs into objects made by the owner; resolves "$ref" to objects read earlier in the
 // same reply. A member that names no field is an error.
 class TDtoJsonReader {
  public:
-  explicit TDtoJsonReader(TDtoOwner& owner) : owner_(owner) {}
+  explicit TDtoJsonReader(TDtoOwner& owner) : FOwner(owner) {}
   TEsocialLoteXmlDTO* ReadLote(const nlohmann::json& value);
   std::vector<TEsocialLoteXmlDTO*> ReadLoteList(const nlohmann::json& value);
 
@@ -54,8 +54,8 @@ class TDtoJsonReader {
   T* Read(const nlohmann::json& value);
 
  private:
-  TDtoOwner& owner_;
-  std::unordered_map<long long, TDtoObject*> ids_;
+  TDtoOwner& FOwner;
+  std::unordered_map<long long, TDtoObject*> FIds;
 };
 
 // The JSON body of one batch object alone.

@@ -8,7 +8,7 @@ namespace {
 
 // One pass over the text as the parser sees its structure (string contents skipped). Where
 // the text is malformed the parser stops there, so it never goes deeper than this pass saw.
-void checkShape(std::string_view text) {
+void CheckShape(std::string_view text) {
   int depth = 0;
   std::size_t values = 0;
   bool inString = false;
@@ -47,7 +47,7 @@ void checkShape(std::string_view text) {
 }  // namespace
 
 nlohmann::json ParseJsonText(std::string_view text) {
-  checkShape(text);
+  CheckShape(text);
   return nlohmann::json::parse(text);
 }
 

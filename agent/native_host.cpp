@@ -19,27 +19,27 @@ constexpr std::size_t kMaxTypeInFileName = 120;
 }  // namespace
 
 TNativeMessagingHost::TNativeMessagingHost(platform::FrameChannel& channel, TCommandCreator creator)
-    : channel_(channel), creator_(std::move(creator)) {
-  if (!creator_)
-    creator_ = [](const TAppMessage& m, TCommandCallback cb) { return CreateCommand(m, std::move(cb), kVersion); };
-  callback_ = [this](const TCallbackParams& p) { SendResult(p); };
+    : FChannel(channel), FCreator(std::move(creator)) {
+  if (!FCreator)
+    FCreator = [](const TAppMessage& m, TCommandCallback cb) { return CreateCommand(m, std::move(cb), kVersion); };
+  FCallback = [this](const TCallbackParams& p) { SendResult(p); };
 }
 
 TNativeMessagingHost::~TNativeMessagingHost() { WaitForCommands(); }
 
 void TNativeMessagingHost::Listen() {
   using R = platform::FrameChannel::ReadResult;
-  while (!channel_.Stopped()) {
+  while (!FChannel.Stopped()) {
     std::int32_t length = 0;
-    if (channel_.ReadLength(length) != R::Ok) break;
+    if (FChannel.ReadLength(length) != R::Ok) break;
     if (length <= 0) continue;
     if (length > kMaxMessageLength) {
-      if (channel_.Skip(static_cast<std::size_t>(length)) == R::Stopped) break;
+      if (FChannel.Skip(static_cast<std::size_t>(length)) == R::Stopped) break;
       WriteMessage(BuildErrorHostMessage("", kInvalid, "Mensagem maior que o limite de 16 MiB"));
       continue;
     }
     std::string body;
-    R r = channel_.ReadBytes(static_cast<std::size_t>(length), body);
+    R r = FChannel.ReadBytes(static_cast<std::size_t>(length), body);
     // A body cut short by the end of input is no frame, as a cut-short length is none.
     if (r != R::Ok) break;
     Dispatch(body);
@@ -62,28 +62,28 @@ void TNativeMessagingHost::Dispatch(const std::string& body) {
     WriteMessage(BuildErrorHostMessage("", kInvalid, "Identificador do comando não pode ser vazio"));
     return;
   }
-  if (!registry_.empty()) {
+  if (!FRegistry.empty()) {
     WriteMessage(BuildErrorHostMessage(request->command_id, kInvalid, "Já existe um comando em execução"));
     return;
   }
   try {
-    auto command = creator_(*request, callback_);
+    auto command = FCreator(*request, FCallback);
     TComunicacaoEsocial* started = command.get();
-    registry_.emplace(request->command_id, std::move(command));
+    FRegistry.emplace(request->command_id, std::move(command));
     started->Start();
   } catch (const std::exception& e) {
     // A command that never started is no running command.
-    registry_.erase(request->command_id);
+    FRegistry.erase(request->command_id);
     WriteErrorFile(request->command_type, e.what());
     WriteMessage(BuildErrorHostMessage(request->command_id, kInvalid, e.what()));
   }
 }
 
 void TNativeMessagingHost::WaitForCommands() {
-  for (auto& [id, command] : registry_) command->WaitFor();
+  for (auto& [id, command] : FRegistry) command->WaitFor();
 }
 
-bool TNativeMessagingHost::WriteMessage(std::string_view utf8) { return channel_.WriteFrame(utf8); }
+bool TNativeMessagingHost::WriteMessage(std::string_view utf8) { return FChannel.WriteFrame(utf8); }
 
 void TNativeMessagingHost::SendResult(const TCallbackParams& p) {
   WriteMessage(BuildHostMessage(p.CommandId(), p.Success(), p.Message(), p.Description()));
@@ -93,7 +93,7 @@ std::string TNativeMessagingHost::ErrorFileName(std::string_view commandType, st
   std::string safe;
   for (char ch : commandType) {
     unsigned char c = static_cast<unsigned char>(ch);
-    bool bad = c < 32 || c == 127 || std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos;
+    bool bad = platform::IsControlChar(c) || std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos;
     safe += bad ? '_' : ch;
   }
   return "NemboAgenteError_" + std::string(platform::Utf8Prefix(safe, kMaxTypeInFileName)) + "_" + std::string(time) +

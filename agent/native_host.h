@@ -40,10 +40,10 @@ class TNativeMessagingHost {
   void Dispatch(const std::string& body);
   void SendResult(const TCallbackParams& params);
 
-  platform::FrameChannel& channel_;
-  TCommandCreator creator_;
-  TCommandCallback callback_;
-  std::map<std::string, std::unique_ptr<TComunicacaoEsocial>> registry_;
+  platform::FrameChannel& FChannel;
+  TCommandCreator FCreator;
+  TCommandCallback FCallback;
+  std::map<std::string, std::unique_ptr<TComunicacaoEsocial>> FRegistry;
 };
 
 // "<type name>: <message>" for the last-resort reply.

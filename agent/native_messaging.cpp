@@ -49,21 +49,21 @@ std::string Utf8WithReplacement(std::string_view s) {
 
 namespace {
 
-void readText(const nlohmann::json& obj, const char* name, std::string& field) {
+void ReadText(const nlohmann::json& obj, const char* name, std::string& field) {
   auto it = obj.find(name);
   if (it == obj.end()) return;
   if (!it->is_string()) throw EAppMessageParse(std::string("member \"") + name + "\" is not a string");
   field = it->get<std::string>();
 }
 
-void checkLength(const char* name, const std::string& field) {
+void CheckLength(const char* name, const std::string& field) {
   if (field.size() > kMaxCommandTextLength)
     throw EAppMessageParse(std::string("member \"") + name + "\" is longer than " +
                            std::to_string(kMaxCommandTextLength) + " bytes");
 }
 
 // The longest start of text (valid UTF-8) whose escaped form takes at most room bytes.
-std::string_view escapedPrefix(std::string_view text, std::size_t room) {
+std::string_view EscapedPrefix(std::string_view text, std::size_t room) {
   static const auto asciiCost = [] {
     std::array<std::size_t, 128> cost{};
     for (std::size_t c = 0; c < cost.size(); ++c) cost[c] = platform::JsonEscape(std::string(1, char(c))).size();
@@ -83,7 +83,7 @@ std::string_view escapedPrefix(std::string_view text, std::size_t room) {
   return text.substr(0, i);
 }
 
-std::string replyJson(const THostMessage& m, std::string_view description) {
+std::string ReplyJson(const THostMessage& m, std::string_view description) {
   platform::JsonWriter w;
   w.BeginObject()
       .Key("command_id")
@@ -110,11 +110,11 @@ std::optional<TAppMessage> ParseAppMessage(std::string_view body) {
   if (j.is_null()) return std::nullopt;
   if (!j.is_object()) throw EAppMessageParse("JSON value is not an object");
   TAppMessage m;
-  readText(j, "command_id", m.command_id);
-  readText(j, "command_type", m.command_type);
-  readText(j, "token", m.token);
-  checkLength("command_id", m.command_id);
-  checkLength("command_type", m.command_type);
+  ReadText(j, "command_id", m.command_id);
+  ReadText(j, "command_type", m.command_type);
+  ReadText(j, "token", m.token);
+  CheckLength("command_id", m.command_id);
+  CheckLength("command_type", m.command_type);
   if (auto it = j.find("protocolo"); it != j.end() && !it->is_null()) {
     if (!it->is_string()) throw EAppMessageParse("member \"protocolo\" is not a string");
     m.protocolo = it->get<std::string>();
@@ -125,11 +125,11 @@ std::optional<TAppMessage> ParseAppMessage(std::string_view body) {
 std::string HostMessageJson(const THostMessage& m) {
   // Bytes past the limit can never be sent, so a huge description is not copied whole.
   std::string description = Utf8WithReplacement(platform::Utf8Prefix(m.description, kMaxReplyLength));
-  std::string reply = replyJson(m, description);
+  std::string reply = ReplyJson(m, description);
   if (reply.size() <= kMaxReplyLength) return reply;
-  std::size_t fixed = replyJson(m, "").size();
+  std::size_t fixed = ReplyJson(m, "").size();
   std::size_t room = fixed < kMaxReplyLength ? kMaxReplyLength - fixed : 0;
-  return replyJson(m, escapedPrefix(description, room));
+  return ReplyJson(m, EscapedPrefix(description, room));
 }
 
 std::string BuildHostMessage(const std::string& commandId, bool success, const std::string& message,

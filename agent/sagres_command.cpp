@@ -13,45 +13,37 @@
 #include "agent/zip_utils.h"
 #include "platform/files.h"
 #include "platform/strings.h"
+#include "platform/text_encoding.h"
 
 namespace agent {
 
 namespace {
 
-std::string env(const char* name) {
+std::string Env(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
 }
 
-std::string homeFolder() {
-  std::string home = env("HOME");
+std::string HomeFolder() {
+  std::string home = Env("HOME");
   if (home.empty())
     if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) home = pw->pw_dir;
   return home;
 }
 
-std::string withoutTrailingSlashes(std::string path) {
+std::string WithoutTrailingSlashes(std::string path) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   return path;
 }
 
-bool isControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
-
 // A text that is to become one path component.
-bool isSafeComponent(const std::string& part) {
+bool IsSafeComponent(const std::string& part) {
   if (part.empty() || part == "." || part == "..") return false;
-  for (std::size_t i = 0; i < part.size(); ++i) {
-    auto c = static_cast<unsigned char>(part[i]);
-    if (isControl(c) || c == '/' || c == '\\') return false;
-    // U+0080..U+009F
-    if (c == 0xC2 && i + 1 < part.size() && static_cast<unsigned char>(part[i + 1]) <= 0x9F &&
-        static_cast<unsigned char>(part[i + 1]) >= 0x80)
-      return false;
-  }
-  return true;
+  if (platform::HasControlChar(part) || platform::HasC1ControlChar(part)) return false;
+  return part.find_first_of("/\\") == std::string::npos;
 }
 
-int plainInt32(const std::string& text) {
+int PlainInt32(const std::string& text) {
   std::uint64_t value = 0;
   bool ok = !text.empty();
   for (char c : text) {
@@ -67,7 +59,7 @@ int plainInt32(const std::string& text) {
 
 // The folder as the Windows side would find it: each component below drive C: matched
 // regardless of letter case when the exact name is missing.
-std::filesystem::path existingFolderIgnoringCase(const std::string& folder) {
+std::filesystem::path ExistingFolderIgnoringCase(const std::string& folder) {
   std::string drive = DriveCFolder();
   std::filesystem::path path(drive);
   for (const auto& part : platform::Split(folder.substr(drive.size() + 1), '/'))
@@ -93,7 +85,7 @@ void TDescompactarSagresValidador::Descompactar(const std::string& archive, cons
   std::string folder = SagresImportFolder(protocolo);
   try {
     std::error_code ec;
-    std::filesystem::path target = existingFolderIgnoringCase(folder);
+    std::filesystem::path target = ExistingFolderIgnoringCase(folder);
     if (std::filesystem::is_directory(target, ec)) {
       // Straight from the downloaded bytes: a stream over them would be a second copy.
       TZipUtils::ExtractFilesTo(archive, target.string());
@@ -107,13 +99,13 @@ void TDescompactarSagresValidador::Descompactar(const std::string& archive, cons
 }
 
 std::string DriveCFolder() {
-  std::string drive = env("NEMBO_DRIVE_C");
+  std::string drive = Env("NEMBO_DRIVE_C");
   if (drive.empty()) {
-    std::string prefix = env("WINEPREFIX");
-    if (prefix.empty()) prefix = homeFolder() + "/.wine";
-    drive = withoutTrailingSlashes(prefix) + "/drive_c";
+    std::string prefix = Env("WINEPREFIX");
+    if (prefix.empty()) prefix = HomeFolder() + "/.wine";
+    drive = WithoutTrailingSlashes(prefix) + "/drive_c";
   }
-  return withoutTrailingSlashes(drive);
+  return WithoutTrailingSlashes(drive);
 }
 
 std::string SagresImportFolder(const std::string& protocolo) {
@@ -123,8 +115,8 @@ std::string SagresImportFolder(const std::string& protocolo) {
   if (second.size() < 2) throw std::runtime_error("Protocolo inválido: " + protocolo);
   const std::string& a = parts[0];
   const std::string& b = second[0];
-  if (!isSafeComponent(a) || !isSafeComponent(b)) throw std::runtime_error("Protocolo inválido: " + protocolo);
-  int n = plainInt32(second[1]);
+  if (!IsSafeComponent(a) || !IsSafeComponent(b)) throw std::runtime_error("Protocolo inválido: " + protocolo);
+  int n = PlainInt32(second[1]);
   return DriveCFolder() + "/ValidadorSagres" + b + "/" + a + "/importacao/" + std::to_string(n) + "/folha";
 }
 

@@ -7,19 +7,14 @@
 #include "agent/json_text.h"
 #include "platform/base64.h"
 #include "platform/strings.h"
+#include "platform/text_encoding.h"
 
 namespace agent {
 
 namespace {
 
-bool hasControl(const std::string& s) {
-  for (unsigned char c : s)
-    if (c < 32 || c == 127) return true;
-  return false;
-}
-
-std::optional<std::string> readSlug(const std::string& token) {
-  if (token.empty() || hasControl(token)) return std::nullopt;
+std::optional<std::string> ReadSlug(const std::string& token) {
+  if (token.empty() || platform::HasControlChar(token)) return std::nullopt;
   auto parts = platform::Split(token, '.');
   if (parts.size() != 3) return std::nullopt;
   std::string payload = parts[1];
@@ -40,7 +35,7 @@ std::optional<std::string> readSlug(const std::string& token) {
   auto slug = empresa->find("slug");
   if (slug == empresa->end() || !slug->is_string()) return std::nullopt;
   std::string value = slug->get<std::string>();
-  if (hasControl(value)) return std::nullopt;
+  if (platform::HasControlChar(value)) return std::nullopt;
   return value;
 }
 
@@ -48,7 +43,7 @@ std::optional<std::string> readSlug(const std::string& token) {
 
 const std::string& TTokenHelper::Slug() {
   if (!FTokenReaded) {
-    auto slug = readSlug(FToken);
+    auto slug = ReadSlug(FToken);
     if (!slug) throw std::runtime_error("Invalid token");
     FSlug = std::move(*slug);
     FTokenReaded = true;

@@ -27,19 +27,19 @@ constexpr long kTimeoutMs = 60000;
 // is not copied.
 class ReplyText {
  public:
-  explicit ReplyText(const std::string& body) : body_(body) {
-    if (!platform::IsValidUtf8(body_)) converted_ = platform::EnsureUtf8(body_);
+  explicit ReplyText(const std::string& body) : FBody(body) {
+    if (!platform::IsValidUtf8(FBody)) FConverted = platform::EnsureUtf8(FBody);
   }
-  std::string_view view() const { return converted_ ? std::string_view(*converted_) : std::string_view(body_); }
+  std::string_view View() const { return FConverted ? std::string_view(*FConverted) : std::string_view(FBody); }
 
  private:
-  const std::string& body_;
-  std::optional<std::string> converted_;
+  const std::string& FBody;
+  std::optional<std::string> FConverted;
 };
 
-json parseReply(const platform::HttpResponse& r) {
+json ParseReply(const platform::HttpResponse& r) {
   try {
-    return ParseJsonText(ReplyText(r.body).view());
+    return ParseJsonText(ReplyText(r.Body).View());
   } catch (const std::exception& e) {
     throw std::runtime_error(std::string("JSON: reply could not be read: ") + e.what());
   }
@@ -47,7 +47,7 @@ json parseReply(const platform::HttpResponse& r) {
 
 class TEsocialLoteServiceProxy : public IEsocialLoteService {
  public:
-  explicit TEsocialLoteServiceProxy(TXDataClient& client) : client_(client) {}
+  explicit TEsocialLoteServiceProxy(TXDataClient& client) : FClient(client) {}
 
   void AtualizarLotes(const std::vector<TEsocialLoteXmlDTO*>& Lotes, bool Consulta) override {
     platform::JsonWriter out;
@@ -71,17 +71,17 @@ class TEsocialLoteServiceProxy : public IEsocialLoteService {
     platform::JsonWriter out;
     out.BeginObject().Key("IdProtocolo").String(IdProtocolo).EndObject();
     auto r = Call("GetLotePorProtocolo", out.Text(), true);
-    if (r.status == 404 || r.status == 204) return nullptr;
-    return TDtoJsonReader(client_).ReadLote(parseReply(r));
+    if (r.Status == 404 || r.Status == 204) return nullptr;
+    return TDtoJsonReader(FClient).ReadLote(ParseReply(r));
   }
 
   std::vector<TEsocialLoteXmlDTO*> GetLotesGerados() override {
     auto r = Call("GetLotesGerados", std::nullopt, false);
-    if (r.status == 204) return {};
-    json reply = parseReply(r);
+    if (r.Status == 204) return {};
+    json reply = ParseReply(r);
     if (!reply.is_object() || !reply.contains("value"))
       throw std::runtime_error("JSON: reply holds no member \"value\"");
-    return TDtoJsonReader(client_).ReadLoteList(reply["value"]);
+    return TDtoJsonReader(FClient).ReadLoteList(reply["value"]);
   }
 
   void ProcessarLoteEnviado(TEsocialLoteXmlDTO* LoteDTO) override {
@@ -92,25 +92,25 @@ class TEsocialLoteServiceProxy : public IEsocialLoteService {
 
  private:
   platform::HttpResponse Call(const char* op, const std::optional<std::string>& body, bool notFoundIsEmpty) {
-    return client_.Post("EsocialLoteService", op, body, notFoundIsEmpty);
+    return FClient.Post("EsocialLoteService", op, body, notFoundIsEmpty);
   }
-  TXDataClient& client_;
+  TXDataClient& FClient;
 };
 
 class TSfArquivoServiceProxy : public ISfArquivoService {
  public:
-  explicit TSfArquivoServiceProxy(TXDataClient& client) : client_(client) {}
+  explicit TSfArquivoServiceProxy(TXDataClient& client) : FClient(client) {}
 
   std::string DownloadFileSagres(const std::string& ArquivoId) override {
     platform::JsonWriter out;
     out.BeginObject().Key("ArquivoId").String(ArquivoId).EndObject();
-    auto r = client_.Post("SfArquivoService", "DownloadFileSagres", out.Text(), false);
-    if (r.status == 204) return {};
-    return std::move(r.body);
+    auto r = FClient.Post("SfArquivoService", "DownloadFileSagres", out.Text(), false);
+    if (r.Status == 204) return {};
+    return std::move(r.Body);
   }
 
  private:
-  TXDataClient& client_;
+  TXDataClient& FClient;
 };
 
 }  // namespace
@@ -122,60 +122,60 @@ std::string ApiBaseAddress() {
   return base + "/empresa";
 }
 
-TXDataClient::TXDataClient(std::string baseUrl) : uri_(std::move(baseUrl)) {}
+TXDataClient::TXDataClient(std::string baseUrl) : FUri(std::move(baseUrl)) {}
 TXDataClient::~TXDataClient() = default;
 
 void TXDataClient::SetAuthorization(std::string token, std::string slug) {
-  token_ = std::move(token);
-  slug_ = std::move(slug);
+  FToken = std::move(token);
+  FSlug = std::move(slug);
 }
 
 template <>
 IEsocialLoteService& TXDataClient::Service<IEsocialLoteService>() {
-  if (!lote_) lote_ = std::make_unique<TEsocialLoteServiceProxy>(*this);
-  return *lote_;
+  if (!FLote) FLote = std::make_unique<TEsocialLoteServiceProxy>(*this);
+  return *FLote;
 }
 
 template <>
 ISfArquivoService& TXDataClient::Service<ISfArquivoService>() {
-  if (!arquivo_) arquivo_ = std::make_unique<TSfArquivoServiceProxy>(*this);
-  return *arquivo_;
+  if (!FArquivo) FArquivo = std::make_unique<TSfArquivoServiceProxy>(*this);
+  return *FArquivo;
 }
 
 platform::HttpResponse TXDataClient::Post(const std::string& route, const std::string& operation,
                                           const std::optional<std::string>& body, bool notFoundIsEmpty) {
   platform::HttpRequest req;
-  req.url = uri_;
-  if (req.url.empty() || req.url.back() != '/') req.url += '/';
-  req.url += route + "/" + operation + "/";
-  req.headers.push_back({"XData-ExpandLevel", "3"});
-  if (body) req.headers.push_back({"content-type", "application/json"});
-  if (token_) {
-    req.headers.push_back({"Authorization", "Bearer " + *token_});
-    req.headers.push_back({"tenant_id", slug_});
+  req.Url = FUri;
+  if (req.Url.empty() || req.Url.back() != '/') req.Url += '/';
+  req.Url += route + "/" + operation + "/";
+  req.Headers.push_back({"XData-ExpandLevel", "3"});
+  if (body) req.Headers.push_back({"content-type", "application/json"});
+  if (FToken) {
+    req.Headers.push_back({"Authorization", "Bearer " + *FToken});
+    req.Headers.push_back({"tenant_id", FSlug});
   }
-  req.body = body;
-  req.timeoutMs = kTimeoutMs;
-  req.userAgent = kUserAgent;
+  req.Body = body;
+  req.TimeoutMs = kTimeoutMs;
+  req.UserAgent = kUserAgent;
   platform::HttpResponse r = platform::HttpsPost(req);
-  bool accepted = r.status == 200 || r.status == 201 || r.status == 204 || (r.status == 404 && notFoundIsEmpty);
-  if (!accepted) throw EXDataClientRequestException(XDataErrorText(req.url, r));
+  bool accepted = r.Status == 200 || r.Status == 201 || r.Status == 204 || (r.Status == 404 && notFoundIsEmpty);
+  if (!accepted) throw EXDataClientRequestException(XDataErrorText(req.Url, r));
   return r;
 }
 
 std::string XDataErrorText(const std::string& uri, const platform::HttpResponse& r) {
-  std::string text = "XData server request error.\r\nUri: " + uri + "\r\nStatus code: " + std::to_string(r.status);
+  std::string text = "XData server request error.\r\nUri: " + uri + "\r\nStatus code: " + std::to_string(r.Status);
   // No more of the text than a reply can carry is kept: an error body may be huge.
   auto cut = [](std::string_view piece) { return std::string(platform::Utf8Prefix(piece, kMaxReplyLength)); };
   std::string code, message, details;
   auto str = [&cut](const json& j) {
     return j.is_string() ? cut(j.get_ref<const std::string&>()) : j.is_null() ? "" : cut(j.dump());
   };
-  std::string type = platform::LowerCase(r.contentType);
+  std::string type = platform::LowerCase(r.ContentType);
   if (type == "application/json") {
     json j;
     try {
-      j = ParseJsonText(ReplyText(r.body).view());
+      j = ParseJsonText(ReplyText(r.Body).View());
     } catch (const std::exception&) {
       // An unreadable error body adds no code or message.
     }
@@ -198,9 +198,9 @@ std::string XDataErrorText(const std::string& uri, const platform::HttpResponse&
       }
     }
   } else if (type == "text/plain") {
-    message = r.body.empty() ? r.reason : platform::EnsureUtf8(platform::Utf8Prefix(r.body, kMaxReplyLength));
+    message = r.Body.empty() ? r.Reason : platform::EnsureUtf8(platform::Utf8Prefix(r.Body, kMaxReplyLength));
   } else {
-    message = r.reason;
+    message = r.Reason;
   }
   if (!code.empty()) text += "\r\nError Code: " + code;
   if (!message.empty()) text += "\r\n" + message;

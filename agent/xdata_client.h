@@ -26,8 +26,8 @@ class TXDataClient : public TDtoOwner {
   TXDataClient(const TXDataClient&) = delete;
   TXDataClient& operator=(const TXDataClient&) = delete;
 
-  const std::string& Uri() const { return uri_; }
-  void SetUri(std::string uri) { uri_ = std::move(uri); }
+  const std::string& Uri() const { return FUri; }
+  void SetUri(std::string uri) { FUri = std::move(uri); }
   // The sending-request handler: "Authorization: Bearer <token>" and "tenant_id: <slug>".
   void SetAuthorization(std::string token, std::string slug);
 
@@ -41,11 +41,11 @@ class TXDataClient : public TDtoOwner {
                               const std::optional<std::string>& body, bool notFoundIsEmpty);
 
  private:
-  std::string uri_;
-  std::optional<std::string> token_;
-  std::string slug_;
-  std::unique_ptr<IEsocialLoteService> lote_;
-  std::unique_ptr<ISfArquivoService> arquivo_;
+  std::string FUri;
+  std::optional<std::string> FToken;
+  std::string FSlug;
+  std::unique_ptr<IEsocialLoteService> FLote;
+  std::unique_ptr<ISfArquivoService> FArquivo;
 };
 
 template <>

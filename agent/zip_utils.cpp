@@ -34,12 +34,12 @@ namespace agent {
 namespace {
 
 // Serialises the building of archives across threads; unpacking needs no lock.
-std::mutex& createLock() {
+std::mutex& CreateLock() {
   static std::mutex lock;
   return lock;
 }
 
-std::string libzipText(int code) {
+std::string LibzipText(int code) {
   zip_error_t error;
   zip_error_init_with_code(&error, code);
   std::string text = zip_error_strerror(&error);
@@ -47,7 +47,7 @@ std::string libzipText(int code) {
   return text;
 }
 
-std::string libzipText(zip_error_t* error) { return zip_error_strerror(error); }
+std::string LibzipText(zip_error_t* error) { return zip_error_strerror(error); }
 
 struct ArchiveCloser {
   void operator()(zip_t* za) const { zip_discard(za); }
@@ -63,23 +63,24 @@ struct EntryCloser {
 // (NUL included) as printable characters; the checks need the bytes as stored, so the central
 // directory is walked here as well.
 
-std::uint64_t le(std::string_view d, std::size_t at, int bytes) {
+std::uint64_t LittleEndian(std::string_view d, std::size_t at, int bytes) {
   std::uint64_t v = 0;
   for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(d[at + i]);
   return v;
 }
 
-bool hasSignature(std::string_view d, std::uint64_t at, std::uint32_t sig) {
-  return at <= d.size() && d.size() - at >= 4 && le(d, at, 4) == sig;
+bool HasSignature(std::string_view d, std::uint64_t at, std::uint32_t sig) {
+  return at <= d.size() && d.size() - at >= 4 && LittleEndian(d, at, 4) == sig;
 }
 
-std::optional<std::vector<std::string_view>> walkCentralDirectory(std::string_view d, std::uint64_t offset,
+std::optional<std::vector<std::string_view>> WalkCentralDirectory(std::string_view d, std::uint64_t offset,
                                                                   std::uint64_t count) {
   std::vector<std::string_view> names;
   std::uint64_t at = offset;
   for (std::uint64_t i = 0; i < count; ++i) {
-    if (!hasSignature(d, at, 0x02014b50) || d.size() - at < 46) return std::nullopt;
-    std::uint64_t nameLen = le(d, at + 28, 2), extraLen = le(d, at + 30, 2), commentLen = le(d, at + 32, 2);
+    if (!HasSignature(d, at, 0x02014b50) || d.size() - at < 46) return std::nullopt;
+    std::uint64_t nameLen = LittleEndian(d, at + 28, 2), extraLen = LittleEndian(d, at + 30, 2),
+                  commentLen = LittleEndian(d, at + 32, 2);
     std::uint64_t total = 46 + nameLen + extraLen + commentLen;
     if (d.size() - at < total) return std::nullopt;
     names.push_back(d.substr(at + 46, nameLen));
@@ -88,49 +89,38 @@ std::optional<std::vector<std::string_view>> walkCentralDirectory(std::string_vi
   return names;
 }
 
-std::optional<std::vector<std::string_view>> storedNames(std::string_view d) {
+std::optional<std::vector<std::string_view>> StoredNames(std::string_view d) {
   if (d.size() < 22) return std::nullopt;
   std::size_t lowest = d.size() - 22 > 0xFFFF ? d.size() - 22 - 0xFFFF : 0;
   for (std::size_t pos = d.size() - 22 + 1; pos-- > lowest;) {
-    if (!hasSignature(d, pos, 0x06054b50)) continue;
-    std::uint64_t count = le(d, pos + 10, 2), size = le(d, pos + 12, 4), offset = le(d, pos + 16, 4);
+    if (!HasSignature(d, pos, 0x06054b50)) continue;
+    std::uint64_t count = LittleEndian(d, pos + 10, 2), size = LittleEndian(d, pos + 12, 4),
+                  offset = LittleEndian(d, pos + 16, 4);
     if ((count == 0xFFFF || size == 0xFFFFFFFF || offset == 0xFFFFFFFF) && pos >= 20 &&
-        hasSignature(d, pos - 20, 0x07064b50)) {
-      std::uint64_t at64 = le(d, pos - 20 + 8, 8);
-      if (!hasSignature(d, at64, 0x06064b50) || d.size() - at64 < 56) continue;
-      count = le(d, at64 + 32, 8);
-      offset = le(d, at64 + 48, 8);
+        HasSignature(d, pos - 20, 0x07064b50)) {
+      std::uint64_t at64 = LittleEndian(d, pos - 20 + 8, 8);
+      if (!HasSignature(d, at64, 0x06064b50) || d.size() - at64 < 56) continue;
+      count = LittleEndian(d, at64 + 32, 8);
+      offset = LittleEndian(d, at64 + 48, 8);
     }
-    if (auto names = walkCentralDirectory(d, offset, count)) return names;
+    if (auto names = WalkCentralDirectory(d, offset, count)) return names;
   }
   return std::nullopt;
 }
 
 // ---- name checks -------------------------------------------------------------------------
 
-bool isControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
-
-bool hasControlByte(std::string_view s) {
-  return std::any_of(s.begin(), s.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); });
-}
-
 // In the bytes as stored and in the name libzip hands out, which may come from a Unicode path
 // field instead: the name that is used must be checked too.
-bool hasControlCharacter(std::string_view stored, std::string_view name) {
-  if (hasControlByte(stored) || hasControlByte(name)) return true;
-  // U+0080..U+009F in UTF-8.
-  for (std::size_t i = 0; i + 1 < name.size(); ++i)
-    if (static_cast<unsigned char>(name[i]) == 0xC2 && static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
-        static_cast<unsigned char>(name[i + 1]) <= 0x9F)
-      return true;
-  return false;
+bool HasControlCharacter(std::string_view stored, std::string_view name) {
+  return platform::HasControlChar(stored) || platform::HasControlChar(name) || platform::HasC1ControlChar(name);
 }
 
-std::string withEscapedControls(std::string_view s) {
+std::string WithEscapedControls(std::string_view s) {
   static constexpr char hex[] = "0123456789ABCDEF";
   std::string out;
   for (unsigned char c : s) {
-    if (isControl(c)) {
+    if (platform::IsControlChar(c)) {
       out += "\\x";
       out += hex[c >> 4];
       out += hex[c & 15];
@@ -142,17 +132,17 @@ std::string withEscapedControls(std::string_view s) {
 }
 
 // The name as it can be shown in a message: control bytes as \xNN; a long one cut short.
-std::string printableName(std::string_view stored, std::string_view name) {
+std::string PrintableName(std::string_view stored, std::string_view name) {
   constexpr std::size_t kShown = 120;
-  bool fromStored = hasControlByte(stored);
+  bool fromStored = platform::HasControlChar(stored);
   std::string_view text = fromStored ? stored : name;
-  std::string shown = withEscapedControls(platform::Utf8Prefix(text, kShown));
+  std::string shown = WithEscapedControls(platform::Utf8Prefix(text, kShown));
   if (fromStored) shown = platform::EnsureUtf8(shown);
   return text.size() > kShown ? shown + "..." : shown;
 }
 
 // Length as Windows counts it: UTF-16 code units.
-std::size_t windowsLength(std::string_view s) {
+std::size_t WindowsLength(std::string_view s) {
   std::size_t n = 0;
   for (unsigned char c : s)
     if ((c & 0xC0) != 0x80) n += c >= 0xF0 ? 2 : 1;
@@ -162,18 +152,18 @@ std::size_t windowsLength(std::string_view s) {
 struct PathNode;
 
 struct Entry {
-  zip_uint64_t index = 0;
-  std::string name;                // as stored (encoding guessed), matched against name lists
-  std::vector<std::string> parts;  // path components below the target folder
-  bool isFolder = false;
-  std::optional<std::time_t> mtime;
-  std::uint64_t size = 0;  // as declared
-  PathNode* node = nullptr;
+  zip_uint64_t Index = 0;
+  std::string Name;                // as stored (encoding guessed), matched against name lists
+  std::vector<std::string> Parts;  // path components below the target folder
+  bool IsFolder = false;
+  std::optional<std::time_t> MTime;
+  std::uint64_t Size = 0;  // as declared
+  PathNode* Node = nullptr;
 };
 
 // Splits a name at '/' and '\' into components that stay below the target folder, or
 // returns false when the name is rooted, starts with a drive letter or climbs with "..".
-bool splitSafeName(const std::string& name, std::vector<std::string>& parts, bool& isFolder) {
+bool SplitSafeName(const std::string& name, std::vector<std::string>& parts, bool& isFolder) {
   if (name.empty() || name[0] == '/' || name[0] == '\\') return false;
   if (name.size() >= 2 && name[1] == ':' && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
     return false;
@@ -191,64 +181,64 @@ bool splitSafeName(const std::string& name, std::vector<std::string>& parts, boo
   return isFolder || !parts.empty();
 }
 
-bool isSymbolicLink(zip_t* za, zip_uint64_t index) {
+bool IsSymbolicLink(zip_t* za, zip_uint64_t index) {
   zip_uint8_t opsys = 0;
   zip_uint32_t attributes = 0;
   if (zip_file_get_external_attributes(za, index, 0, &opsys, &attributes) != 0) return false;
   return ((attributes >> 16) & S_IFMT) == S_IFLNK;
 }
 
-std::string mebibytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+std::string Mebibytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
 
 // Every entry, checked; throws naming the first entry that must not be written. The length of
 // the path an entry would get is checked first: it bounds the cost of every other check.
-std::vector<Entry> checkedEntries(zip_t* za, std::string_view data, const std::string& folder) {
+std::vector<Entry> CheckedEntries(zip_t* za, std::string_view data, const std::string& folder) {
   zip_int64_t count = zip_get_num_entries(za, 0);
   if (count > static_cast<zip_int64_t>(kMaxZipEntries))
     throw std::runtime_error("Arquivo compactado com mais de " + std::to_string(kMaxZipEntries) + " entradas");
-  auto stored = storedNames(data);
+  auto stored = StoredNames(data);
   if (!stored || static_cast<zip_int64_t>(stored->size()) != count)
     throw std::runtime_error("Arquivo compactado inconsistente: diretório central ilegível");
-  const std::size_t folderLength = windowsLength(folder) + 1;
+  const std::size_t folderLength = WindowsLength(folder) + 1;
   std::vector<Entry> entries;
   entries.reserve(static_cast<std::size_t>(count));
   for (zip_int64_t i = 0; i < count; ++i) {
     Entry e;
-    e.index = static_cast<zip_uint64_t>(i);
-    const char* name = zip_get_name(za, e.index, ZIP_FL_ENC_GUESS);
+    e.Index = static_cast<zip_uint64_t>(i);
+    const char* name = zip_get_name(za, e.Index, ZIP_FL_ENC_GUESS);
     if (!name) throw std::runtime_error(zip_strerror(za));
-    e.name = name;
-    std::string_view raw = (*stored)[e.index];
-    if (folderLength + windowsLength(e.name) > kMaxZipTargetPath)
+    e.Name = name;
+    std::string_view raw = (*stored)[e.Index];
+    if (folderLength + WindowsLength(e.Name) > kMaxZipTargetPath)
       throw std::runtime_error("Nome de entrada longo demais no arquivo compactado (o caminho passaria de " +
-                               std::to_string(kMaxZipTargetPath) + " caracteres): \"" + printableName(raw, e.name) +
+                               std::to_string(kMaxZipTargetPath) + " caracteres): \"" + PrintableName(raw, e.Name) +
                                "\"");
-    if (hasControlCharacter(raw, e.name) || !splitSafeName(e.name, e.parts, e.isFolder))
-      throw std::runtime_error("Nome de entrada não permitido no arquivo compactado: \"" + printableName(raw, e.name) +
+    if (HasControlCharacter(raw, e.Name) || !SplitSafeName(e.Name, e.Parts, e.IsFolder))
+      throw std::runtime_error("Nome de entrada não permitido no arquivo compactado: \"" + PrintableName(raw, e.Name) +
                                "\"");
-    if (isSymbolicLink(za, e.index))
-      throw std::runtime_error("Link simbólico não permitido no arquivo compactado: \"" + e.name + "\"");
+    if (IsSymbolicLink(za, e.Index))
+      throw std::runtime_error("Link simbólico não permitido no arquivo compactado: \"" + e.Name + "\"");
     zip_stat_t st;
     zip_stat_init(&st);
-    if (zip_stat_index(za, e.index, 0, &st) == 0) {
-      if (st.valid & ZIP_STAT_MTIME) e.mtime = st.mtime;
-      if (st.valid & ZIP_STAT_SIZE) e.size = st.size;
+    if (zip_stat_index(za, e.Index, 0, &st) == 0) {
+      if (st.valid & ZIP_STAT_MTIME) e.MTime = st.mtime;
+      if (st.valid & ZIP_STAT_SIZE) e.Size = st.size;
     }
-    if (!e.isFolder && e.size > kMaxZipEntryLength)
-      throw std::runtime_error("Entrada \"" + e.name + "\" maior que o limite de " + mebibytes(kMaxZipEntryLength) +
+    if (!e.IsFolder && e.Size > kMaxZipEntryLength)
+      throw std::runtime_error("Entrada \"" + e.Name + "\" maior que o limite de " + Mebibytes(kMaxZipEntryLength) +
                                " descompactados");
     entries.push_back(std::move(e));
   }
   return entries;
 }
 
-void makeFolders(const fs::path& folder) {
+void MakeFolders(const fs::path& folder) {
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (ec) throw std::runtime_error("Não foi possível criar a pasta " + folder.string() + ": " + ec.message());
 }
 
-std::runtime_error writeError(const fs::path& path, int err) {
+std::runtime_error WriteError(const fs::path& path, int err) {
   return std::runtime_error("Não foi possível gravar o arquivo " + path.string() + ": " + std::strerror(err));
 }
 
@@ -260,7 +250,7 @@ std::runtime_error writeError(const fs::path& path, int err) {
 
 // The form under which two names count as the same: file systems and Windows programs may
 // fold letter case and Unicode normalisation.
-std::string folded(const std::string& name) {
+std::string Folded(const std::string& name) {
   UErrorCode status = U_ZERO_ERROR;
   const icu::Normalizer2* nfkcCasefold = icu::Normalizer2::getNFKCCasefoldInstance(status);
   if (U_FAILURE(status)) return platform::LowerCase(name);
@@ -270,114 +260,114 @@ std::string folded(const std::string& name) {
   return text.toUTF8String(out);
 }
 
-std::runtime_error refusal(const std::string& why) {
+std::runtime_error Refusal(const std::string& why) {
   return std::runtime_error("Arquivo compactado não pode ser descompactado com segurança: " + why);
 }
 
-std::string inQuotes(const std::string& text) { return "\"" + text + "\""; }
+std::string InQuotes(const std::string& text) { return "\"" + text + "\""; }
 
 // The entries' paths as one tree, each component once under its folded name, so no check
 // copies every prefix of every path.
 struct PathNode {
-  std::string name;  // as in the archive
-  bool isFolder = false;
-  PathNode* parent = nullptr;
-  std::map<std::string, std::unique_ptr<PathNode>> children;  // by folded name
-  std::string onDisk;                                         // the name it is written under
-  bool exists = false;
+  std::string Name;  // as in the archive
+  bool IsFolder = false;
+  PathNode* Parent = nullptr;
+  std::map<std::string, std::unique_ptr<PathNode>> Children;  // by folded name
+  std::string OnDisk;                                         // the name it is written under
+  bool Exists = false;
 };
 
 // The path down to node, as in the archive or as on disk.
-std::vector<std::string> pathOf(const PathNode* node, bool onDisk) {
+std::vector<std::string> PathOf(const PathNode* node, bool onDisk) {
   std::vector<std::string> parts;
-  for (; node && node->parent; node = node->parent) parts.push_back(onDisk ? node->onDisk : node->name);
+  for (; node && node->Parent; node = node->Parent) parts.push_back(onDisk ? node->OnDisk : node->Name);
   std::reverse(parts.begin(), parts.end());
   return parts;
 }
 
 // Adds the entry's path; refuses two paths that differ only in case or normalisation, and a
 // path that is a file in one entry and a folder in another.
-void addToTree(PathNode& root, Entry& e) {
+void AddToTree(PathNode& root, Entry& e) {
   PathNode* at = &root;
-  for (std::size_t i = 0; i < e.parts.size(); ++i) {
-    bool isFolder = i + 1 < e.parts.size() || e.isFolder;
-    auto [it, added] = at->children.try_emplace(folded(e.parts[i]));
+  for (std::size_t i = 0; i < e.Parts.size(); ++i) {
+    bool isFolder = i + 1 < e.Parts.size() || e.IsFolder;
+    auto [it, added] = at->Children.try_emplace(Folded(e.Parts[i]));
     if (added) {
       it->second = std::make_unique<PathNode>();
-      it->second->name = e.parts[i];
-      it->second->isFolder = isFolder;
-      it->second->parent = at;
+      it->second->Name = e.Parts[i];
+      it->second->IsFolder = isFolder;
+      it->second->Parent = at;
     }
     PathNode* node = it->second.get();
     if (!added) {
-      std::vector<std::string> mine = pathOf(at, false);
-      mine.push_back(e.parts[i]);
+      std::vector<std::string> mine = PathOf(at, false);
+      mine.push_back(e.Parts[i]);
       std::string exact = platform::Join(mine, "/");
-      if (node->name != e.parts[i])
-        throw refusal(inQuotes(platform::Join(pathOf(node, false), "/")) + " e " + inQuotes(exact) +
+      if (node->Name != e.Parts[i])
+        throw Refusal(InQuotes(platform::Join(PathOf(node, false), "/")) + " e " + InQuotes(exact) +
                       " só diferem em maiúsculas ou acentos");
-      if (node->isFolder != isFolder) throw refusal(inQuotes(exact) + " é arquivo e pasta ao mesmo tempo");
+      if (node->IsFolder != isFolder) throw Refusal(InQuotes(exact) + " é arquivo e pasta ao mesmo tempo");
     }
     at = node;
   }
-  e.node = at;
+  e.Node = at;
 }
 
 // The names in existing folders by their folded form, each folder read once.
 using FolderIndex = std::map<std::string, std::multimap<std::string, std::string>>;
 
 // The one name in folder that folds like name; empty when there is none.
-std::string sameNameIgnoringCase(FolderIndex& index, const fs::path& folder, const std::string& name,
+std::string SameNameIgnoringCase(FolderIndex& index, const fs::path& folder, const std::string& name,
                                  const std::string& shown) {
   auto [names, added] = index.try_emplace(folder.string());
   if (added) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
       std::string other = it->path().filename().string();
-      names->second.emplace(folded(other), other);
+      names->second.emplace(Folded(other), other);
     }
   }
-  auto [first, last] = names->second.equal_range(folded(name));
+  auto [first, last] = names->second.equal_range(Folded(name));
   if (first == last) return "";
-  if (std::next(first) != last) throw refusal(inQuotes(shown) + " corresponde a mais de um nome existente");
+  if (std::next(first) != last) throw Refusal(InQuotes(shown) + " corresponde a mais de um nome existente");
   return first->second;
 }
 
 // Finds each path of the tree on disk, once: a component that exists under another letter
 // case is taken with its existing name, as Windows would. Refuses a path that passes through a
 // symbolic link, or that needs a folder where a file is or the reverse.
-void resolveOnDisk(PathNode& node, const fs::path& at, FolderIndex& index) {
-  for (auto& [key, child] : node.children) {
+void ResolveOnDisk(PathNode& node, const fs::path& at, FolderIndex& index) {
+  for (auto& [key, child] : node.Children) {
     PathNode& c = *child;
-    c.onDisk = c.name;
-    if (node.exists) {
+    c.OnDisk = c.Name;
+    if (node.Exists) {
       struct stat st {};
-      std::string shown = platform::PathWithSlash(at.string()) + c.name;
-      c.exists = ::lstat((at / c.name).c_str(), &st) == 0;
-      if (!c.exists) {
-        if (errno != ENOENT && errno != ENOTDIR) throw writeError(at / c.name, errno);
-        std::string other = sameNameIgnoringCase(index, at, c.name, shown);
-        c.exists = !other.empty() && ::lstat((at / other).c_str(), &st) == 0;
-        if (c.exists) c.onDisk = other;
+      std::string shown = platform::PathWithSlash(at.string()) + c.Name;
+      c.Exists = ::lstat((at / c.Name).c_str(), &st) == 0;
+      if (!c.Exists) {
+        if (errno != ENOENT && errno != ENOTDIR) throw WriteError(at / c.Name, errno);
+        std::string other = SameNameIgnoringCase(index, at, c.Name, shown);
+        c.Exists = !other.empty() && ::lstat((at / other).c_str(), &st) == 0;
+        if (c.Exists) c.OnDisk = other;
       }
-      if (c.exists) {
-        shown = platform::PathWithSlash(at.string()) + c.onDisk;
-        if (S_ISLNK(st.st_mode)) throw refusal(inQuotes(shown) + " é um link simbólico");
-        if (c.isFolder && !S_ISDIR(st.st_mode)) throw refusal(inQuotes(shown) + " existe e não é uma pasta");
-        if (!c.isFolder && !S_ISREG(st.st_mode)) throw refusal(inQuotes(shown) + " existe e não é um arquivo comum");
+      if (c.Exists) {
+        shown = platform::PathWithSlash(at.string()) + c.OnDisk;
+        if (S_ISLNK(st.st_mode)) throw Refusal(InQuotes(shown) + " é um link simbólico");
+        if (c.IsFolder && !S_ISDIR(st.st_mode)) throw Refusal(InQuotes(shown) + " existe e não é uma pasta");
+        if (!c.IsFolder && !S_ISREG(st.st_mode)) throw Refusal(InQuotes(shown) + " existe e não é um arquivo comum");
       }
     }
-    resolveOnDisk(c, at / c.onDisk, index);
+    ResolveOnDisk(c, at / c.OnDisk, index);
   }
 }
 
 // What the entries will take on disk: within the limit, and free on the folder's file system.
-void checkRoom(const std::vector<Entry*>& entries, const fs::path& base) {
+void CheckRoom(const std::vector<Entry*>& entries, const fs::path& base) {
   std::uint64_t total = 0;
   for (const Entry* e : entries)
-    if (!e->isFolder) total += e->size;
+    if (!e->IsFolder) total += e->Size;
   if (total > kMaxZipTotalLength)
-    throw std::runtime_error("Conteúdo do arquivo compactado maior que o limite de " + mebibytes(kMaxZipTotalLength) +
+    throw std::runtime_error("Conteúdo do arquivo compactado maior que o limite de " + Mebibytes(kMaxZipTotalLength) +
                              ": " + std::to_string(total) + " bytes descompactados");
   fs::path at = base;
   struct statvfs fsInfo {};
@@ -395,28 +385,28 @@ void checkRoom(const std::vector<Entry*>& entries, const fs::path& base) {
 
 class Fd {
  public:
-  explicit Fd(int fd = -1) : fd_(fd) {}
-  Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  explicit Fd(int fd = -1) : FFd(fd) {}
+  Fd(Fd&& other) noexcept : FFd(std::exchange(other.FFd, -1)) {}
   Fd& operator=(Fd&& other) noexcept {
-    std::swap(fd_, other.fd_);
+    std::swap(FFd, other.FFd);
     return *this;
   }
   ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
+    if (FFd >= 0) ::close(FFd);
   }
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
+  int Get() const { return FFd; }
+  int Release() { return std::exchange(FFd, -1); }
 
  private:
-  int fd_;
+  int FFd;
 };
 
-void writeAll(int fd, const char* data, std::size_t size, const fs::path& target) {
+void WriteAll(int fd, const char* data, std::size_t size, const fs::path& target) {
   while (size > 0) {
     ssize_t n = ::write(fd, data, size);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw writeError(target, errno);
+      throw WriteError(target, errno);
     }
     data += n;
     size -= static_cast<std::size_t>(n);
@@ -430,81 +420,81 @@ void writeAll(int fd, const char* data, std::size_t size, const fs::path& target
 // goes, leaving the target folder as it was.
 class Unpacking {
  public:
-  explicit Unpacking(fs::path base) : base_(std::move(base)) {}
+  explicit Unpacking(fs::path base) : FBase(std::move(base)) {}
   Unpacking(const Unpacking&) = delete;
   Unpacking& operator=(const Unpacking&) = delete;
   ~Unpacking() {
-    if (!committed_)
-      for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) Undo(*step);
-    if (!staging_.empty()) {
+    if (!FCommitted)
+      for (auto step = FSteps.rbegin(); step != FSteps.rend(); ++step) Undo(*step);
+    if (!FStaging.empty()) {
       std::error_code ec;
-      fs::remove_all(staging_, ec);
+      fs::remove_all(FStaging, ec);
     }
-    if (!committed_)
-      for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
-        if (step->folder) ::rmdir(step->target.c_str());
+    if (!FCommitted)
+      for (auto step = FSteps.rbegin(); step != FSteps.rend(); ++step)
+        if (step->Folder) ::rmdir(step->Target.c_str());
   }
 
   // Makes the target folder when missing, and the staging folder in it.
   void Begin() {
     std::vector<fs::path> missing;
     std::error_code ec;
-    for (fs::path p = base_; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
+    for (fs::path p = FBase; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
       missing.push_back(p);
       if (p == p.parent_path()) break;
     }
     for (auto p = missing.rbegin(); p != missing.rend(); ++p) {
       if (::mkdir(p->c_str(), 0777) != 0 && errno != EEXIST)
         throw std::runtime_error("Não foi possível criar a pasta " + p->string() + ": " + std::strerror(errno));
-      steps_.push_back({*p, "", "", true});
+      FSteps.push_back({*p, "", "", true});
     }
-    fs::path staging = base_ / (".nembo-" + platform::NewGuidText() + ".tmp");
-    if (::mkdir(staging.c_str(), 0700) != 0) throw writeError(staging, errno);
-    staging_ = staging;
-    stagingFd_ = Fd(::open(staging_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (stagingFd_.get() < 0) throw writeError(staging_, errno);
+    fs::path staging = FBase / (".nembo-" + platform::NewGuidText() + ".tmp");
+    if (::mkdir(staging.c_str(), 0700) != 0) throw WriteError(staging, errno);
+    FStaging = staging;
+    FStagingFd = Fd(::open(FStaging.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (FStagingFd.Get() < 0) throw WriteError(FStaging, errno);
   }
 
   // Writes the entry's data to the staging folder, never more than its declared size.
   void Stage(zip_t* za, const Entry& e, const fs::path& target) {
-    std::string staged = std::to_string(e.index);
-    Fd fd(::openat(stagingFd_.get(), staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (fd.get() < 0) throw writeError(target, errno);
-    std::unique_ptr<zip_file_t, EntryCloser> zf(zip_fopen_index(za, e.index, 0));
-    if (!zf) throw std::runtime_error(e.name + ": " + zip_strerror(za));
+    std::string staged = std::to_string(e.Index);
+    Fd fd(::openat(FStagingFd.Get(), staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (fd.Get() < 0) throw WriteError(target, errno);
+    std::unique_ptr<zip_file_t, EntryCloser> zf(zip_fopen_index(za, e.Index, 0));
+    if (!zf) throw std::runtime_error(e.Name + ": " + zip_strerror(za));
     std::vector<char> buffer(64 * 1024);
     std::uint64_t written = 0;
     for (;;) {
       zip_int64_t n = zip_fread(zf.get(), buffer.data(), buffer.size());
-      if (n < 0) throw std::runtime_error(e.name + ": " + zip_file_strerror(zf.get()));
+      if (n < 0) throw std::runtime_error(e.Name + ": " + zip_file_strerror(zf.get()));
       if (n == 0) break;
       written += static_cast<std::uint64_t>(n);
       // libzip reads on past a size that lies.
-      if (written > e.size) throw std::runtime_error("Entrada \"" + e.name + "\" maior que o tamanho declarado");
-      writeAll(fd.get(), buffer.data(), static_cast<std::size_t>(n), target);
+      if (written > e.Size) throw std::runtime_error("Entrada \"" + e.Name + "\" maior que o tamanho declarado");
+      WriteAll(fd.Get(), buffer.data(), static_cast<std::size_t>(n), target);
     }
-    if (::fsync(fd.get()) != 0) throw writeError(target, errno);
-    if (e.mtime) {
-      timespec times[2] = {{0, UTIME_NOW}, {*e.mtime, 0}};
-      if (::futimens(fd.get(), times) != 0) throw writeError(target, errno);
+    if (::fsync(fd.Get()) != 0) throw WriteError(target, errno);
+    if (e.MTime) {
+      timespec times[2] = {{0, UTIME_NOW}, {*e.MTime, 0}};
+      if (::futimens(fd.Get(), times) != 0) throw WriteError(target, errno);
     }
-    if (::close(fd.release()) != 0) throw writeError(target, errno);
+    if (::close(fd.Release()) != 0) throw WriteError(target, errno);
   }
 
   // Opens (creating when missing) the first count folders of parts below the target folder,
   // never through a symbolic link.
   Fd Folders(const std::vector<std::string>& parts, std::size_t count) {
-    Fd fd(::open(base_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0) throw writeError(base_, errno);
-    fs::path at = base_;
+    Fd fd(::open(FBase.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() < 0) throw WriteError(FBase, errno);
+    fs::path at = FBase;
     for (std::size_t i = 0; i < count; ++i) {
       at /= parts[i];
-      if (::mkdirat(fd.get(), parts[i].c_str(), 0777) == 0)
-        steps_.push_back({at, "", "", true});
+      if (::mkdirat(fd.Get(), parts[i].c_str(), 0777) == 0)
+        FSteps.push_back({at, "", "", true});
       else if (errno != EEXIST)
-        throw writeError(at, errno);
-      Fd next(::openat(fd.get(), parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-      if (next.get() < 0) throw writeError(at, errno);
+        throw WriteError(at, errno);
+      Fd next(::openat(fd.Get(), parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+      if (next.Get() < 0) throw WriteError(at, errno);
       fd = std::move(next);
     }
     return fd;
@@ -517,80 +507,80 @@ class Unpacking {
     const char* name = parts.back().c_str();
     Step step{target, "", "", false};
     struct stat st {};
-    if (::fstatat(dir.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-      std::string kept = "kept-" + std::to_string(e.index);
-      if (::linkat(dir.get(), name, stagingFd_.get(), kept.c_str(), 0) != 0 &&
-          ::renameat(dir.get(), name, stagingFd_.get(), kept.c_str()) != 0)
-        throw writeError(target, errno);
-      step.kept = kept;
+    if (::fstatat(dir.Get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+      std::string kept = "kept-" + std::to_string(e.Index);
+      if (::linkat(dir.Get(), name, FStagingFd.Get(), kept.c_str(), 0) != 0 &&
+          ::renameat(dir.Get(), name, FStagingFd.Get(), kept.c_str()) != 0)
+        throw WriteError(target, errno);
+      step.Kept = kept;
     } else if (errno != ENOENT) {
-      throw writeError(target, errno);
+      throw WriteError(target, errno);
     }
-    steps_.push_back(step);
-    std::string staged = std::to_string(e.index);
-    if (::renameat(stagingFd_.get(), staged.c_str(), dir.get(), name) != 0) throw writeError(target, errno);
-    steps_.back().staged = staged;
+    FSteps.push_back(step);
+    std::string staged = std::to_string(e.Index);
+    if (::renameat(FStagingFd.Get(), staged.c_str(), dir.Get(), name) != 0) throw WriteError(target, errno);
+    FSteps.back().Staged = staged;
   }
 
-  void Commit() { committed_ = true; }
+  void Commit() { FCommitted = true; }
 
  private:
   struct Step {
-    fs::path target;
-    std::string staged;  // a file moved into place from the staging folder
-    std::string kept;    // the file it replaced, kept in the staging folder
-    bool folder;         // a folder made
+    fs::path Target;
+    std::string Staged;  // a file moved into place from the staging folder
+    std::string Kept;    // the file it replaced, kept in the staging folder
+    bool Folder;         // a folder made
   };
 
   // Best effort: there is no one left to tell of a failure here.
   void Undo(const Step& step) {
-    if (step.folder) return;  // once the staging folder is gone
-    if (!step.kept.empty())
-      ::renameat(stagingFd_.get(), step.kept.c_str(), AT_FDCWD, step.target.c_str());
-    else if (!step.staged.empty())
-      ::renameat(AT_FDCWD, step.target.c_str(), stagingFd_.get(), step.staged.c_str());
+    if (step.Folder) return;  // once the staging folder is gone
+    if (!step.Kept.empty())
+      ::renameat(FStagingFd.Get(), step.Kept.c_str(), AT_FDCWD, step.Target.c_str());
+    else if (!step.Staged.empty())
+      ::renameat(AT_FDCWD, step.Target.c_str(), FStagingFd.Get(), step.Staged.c_str());
   }
 
-  fs::path base_;
-  fs::path staging_;
-  Fd stagingFd_;
-  std::vector<Step> steps_;
-  bool committed_ = false;
+  fs::path FBase;
+  fs::path FStaging;
+  Fd FStagingFd;
+  std::vector<Step> FSteps;
+  bool FCommitted = false;
 };
 
-void extract(std::string_view data, const std::string& folder, const std::vector<std::string>& fileNames) {
+void Extract(std::string_view data, const std::string& folder, const std::vector<std::string>& fileNames) {
   // An empty body is no archive, though libzip would take it as an empty one.
-  if (data.empty()) throw std::runtime_error(libzipText(ZIP_ER_NOZIP));
+  if (data.empty()) throw std::runtime_error(LibzipText(ZIP_ER_NOZIP));
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* source = zip_source_buffer_create(data.data(), data.size(), 0, &error);
   if (!source) {
-    std::string text = libzipText(&error);
+    std::string text = LibzipText(&error);
     zip_error_fini(&error);
     throw std::runtime_error(text);
   }
   Archive za(zip_open_from_source(source, ZIP_RDONLY, &error));
   if (!za) {
     zip_source_free(source);
-    std::string text = libzipText(&error);
+    std::string text = LibzipText(&error);
     zip_error_fini(&error);
     throw std::runtime_error(text);
   }
   zip_error_fini(&error);
 
-  std::vector<Entry> entries = checkedEntries(za.get(), data, folder);
+  std::vector<Entry> entries = CheckedEntries(za.get(), data, folder);
   std::vector<Entry*> wanted;
   for (Entry& e : entries)
-    if (fileNames.empty() || std::find(fileNames.begin(), fileNames.end(), e.name) != fileNames.end())
+    if (fileNames.empty() || std::find(fileNames.begin(), fileNames.end(), e.Name) != fileNames.end())
       wanted.push_back(&e);
   if (wanted.empty()) return;
   PathNode root;
-  for (Entry* e : wanted) addToTree(root, *e);
+  for (Entry* e : wanted) AddToTree(root, *e);
   fs::path base(folder);
   FolderIndex index;
-  root.exists = true;
-  resolveOnDisk(root, base, index);
-  checkRoom(wanted, base);
+  root.Exists = true;
+  ResolveOnDisk(root, base, index);
+  CheckRoom(wanted, base);
 
   Unpacking unpacking(base);
   unpacking.Begin();
@@ -600,10 +590,10 @@ void extract(std::string_view data, const std::string& folder, const std::vector
     return target;
   };
   for (const Entry* e : wanted)
-    if (!e->isFolder) unpacking.Stage(za.get(), *e, targetOf(pathOf(e->node, true)));
+    if (!e->IsFolder) unpacking.Stage(za.get(), *e, targetOf(PathOf(e->Node, true)));
   for (const Entry* e : wanted) {
-    std::vector<std::string> parts = pathOf(e->node, true);
-    if (e->isFolder)
+    std::vector<std::string> parts = PathOf(e->Node, true);
+    if (e->IsFolder)
       unpacking.Folders(parts, parts.size());
     else
       unpacking.Place(*e, parts, targetOf(parts));
@@ -611,23 +601,23 @@ void extract(std::string_view data, const std::string& folder, const std::vector
   unpacking.Commit();
 }
 
-TBytes readWholeStream(std::istream& in) {
+TBytes ReadWholeStream(std::istream& in) {
   in.clear();
   in.seekg(0, std::ios::beg);
   in.clear();
   return TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string lastComponent(const std::string& path) {
+std::string LastComponent(const std::string& path) {
   std::size_t at = path.find_last_of("/\\");
   return at == std::string::npos ? path : path.substr(at + 1);
 }
 
 // Adds content as entryName (deflated, replacing an entry of that name) and writes the archive.
-void addToArchive(const std::string& zipPath, const TBytes& content, const std::string& entryName, int openFlags) {
+void AddToArchive(const std::string& zipPath, const TBytes& content, const std::string& entryName, int openFlags) {
   int code = 0;
   Archive za(zip_open(zipPath.c_str(), openFlags, &code));
-  if (!za) throw std::runtime_error(zipPath + ": " + libzipText(code));
+  if (!za) throw std::runtime_error(zipPath + ": " + LibzipText(code));
   zip_source_t* source = zip_source_buffer(za.get(), content.data(), content.size(), 0);
   if (!source) throw std::runtime_error(zipPath + ": " + zip_strerror(za.get()));
   zip_int64_t index = zip_file_add(za.get(), entryName.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
@@ -650,15 +640,15 @@ void TZipUtils::ExtractFilesTo(std::istream* zipStream, const std::string& folde
 void TZipUtils::ExtractFilesTo(std::istream* zipStream, const std::string& folder,
                                const std::vector<std::string>& fileNames) {
   if (!zipStream) return;
-  extract(readWholeStream(*zipStream), folder, fileNames);
+  Extract(ReadWholeStream(*zipStream), folder, fileNames);
 }
 
 void TZipUtils::ExtractFilesTo(const TBytes& zipBytes, const std::string& folder,
                                const std::vector<std::string>& fileNames) {
-  extract(zipBytes, folder, fileNames);
+  Extract(zipBytes, folder, fileNames);
 }
 
-void TZipUtils::ExtractFilesTo(const TBytes& zipBytes, const std::string& folder) { extract(zipBytes, folder, {}); }
+void TZipUtils::ExtractFilesTo(const TBytes& zipBytes, const std::string& folder) { Extract(zipBytes, folder, {}); }
 
 std::string TZipUtils::GetPathExtractedFiles(std::istream* zipStream, const std::vector<std::string>& fileNames) {
   std::string folder = CreateTempPath();
@@ -678,24 +668,24 @@ std::string TZipUtils::CreateTempPath() {
   fs::path temp = fs::temp_directory_path(ec);
   std::string folder =
       ec ? platform::ProgramFolder() + "TMP/" + guid : platform::PathWithSlash(temp.string()) + guid + "/";
-  makeFolders(folder);
+  MakeFolders(folder);
   return folder;
 }
 
 void TZipUtils::CreateZipFile(const std::string& path, const TBytes& content) {
-  std::lock_guard<std::mutex> guard(createLock());
-  addToArchive(path + ".zip", content, lastComponent(path), ZIP_CREATE | ZIP_TRUNCATE);
+  std::lock_guard<std::mutex> guard(CreateLock());
+  AddToArchive(path + ".zip", content, LastComponent(path), ZIP_CREATE | ZIP_TRUNCATE);
 }
 
 void TZipUtils::CreateZipFile(const std::string& zipPath, const TBytes& content, const std::string& entryName) {
-  std::lock_guard<std::mutex> guard(createLock());
+  std::lock_guard<std::mutex> guard(CreateLock());
   fs::path parent = fs::path(zipPath).parent_path();
-  if (!parent.empty()) makeFolders(parent);
-  addToArchive(zipPath, content, entryName, ZIP_CREATE);
+  if (!parent.empty()) MakeFolders(parent);
+  AddToArchive(zipPath, content, entryName, ZIP_CREATE);
 }
 
 void TZipUtils::AddFileToZip(const std::string& zipPath, const TBytes& content, const std::string& entryName) {
-  addToArchive(zipPath, content, entryName, 0);
+  AddToArchive(zipPath, content, entryName, 0);
 }
 
 void TZipUtils::DeleteDirectory(const std::string& folder) {

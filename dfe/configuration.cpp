@@ -398,13 +398,13 @@ std::string TArquivosConf::GetPath(const std::string& APath, const std::string& 
       case opData: {
         auto p = platform::DecodeDateTime(Data == 0 ? platform::Now() : Data);
         auto dois = [](int n) { return platform::InteiroComZeros(n, 2); };
-        if (FSepararPorAno) dir += platform::InteiroComZeros(p.year, 4);
+        if (FSepararPorAno) dir += platform::InteiroComZeros(p.Year, 4);
         if (FSepararPorMes) {
           if (FSepararPorAno)
-            dir = platform::PathWithSlash(dir) + dois(p.month);
+            dir = platform::PathWithSlash(dir) + dois(p.Month);
           else
-            dir += platform::InteiroComZeros(p.year, 4) + dois(p.month);
-          if (FSepararPorDia) dir = platform::PathWithSlash(dir) + dois(p.day);
+            dir += platform::InteiroComZeros(p.Year, 4) + dois(p.Month);
+          if (FSepararPorDia) dir = platform::PathWithSlash(dir) + dois(p.Day);
         }
         break;
       }

@@ -59,24 +59,24 @@ double ReadDataHora(const std::string& c) {
   platform::DateTimeParts p;
   long long h, n, s;
   if (c.find('/') == std::string::npos) {
-    p.year = DatePart(c, 1, 4);
-    p.month = DatePart(c, 6, 2);
-    p.day = DatePart(c, 9, 2);
+    p.Year = DatePart(c, 1, 4);
+    p.Month = DatePart(c, 6, 2);
+    p.Day = DatePart(c, 9, 2);
     h = 12, n = 15, s = 18;
   } else {
-    p.day = DatePart(c, 1, 2);
-    p.month = DatePart(c, 4, 2);
-    p.year = DatePart(c, 7, 4);
+    p.Day = DatePart(c, 1, 2);
+    p.Month = DatePart(c, 4, 2);
+    p.Year = DatePart(c, 7, 4);
     char at11 = c.size() >= 11 ? c[10] : '\0';
     if (at11 == 'T' || at11 == ' ')
       h = 12, n = 15, s = 18;
     else
       h = 11, n = 14, s = 17;
   }
-  p.hour = DatePart(c, h, 2);
-  p.minute = DatePart(c, n, 2);
+  p.Hour = DatePart(c, h, 2);
+  p.Minute = DatePart(c, n, 2);
   std::int64_t sec;
-  p.second = platform::TryStrToInt64(Copy(c, s, 2), sec) && sec >= 0 && sec < 100 ? static_cast<int>(sec) : 0;
+  p.Second = platform::TryStrToInt64(Copy(c, s, 2), sec) && sec >= 0 && sec < 100 ? static_cast<int>(sec) : 0;
   double out;
   if (!platform::TryEncodeDateTime(p, out)) throw platform::EConvertError("'" + c + "' is not a valid date and time");
   return out;

@@ -132,7 +132,7 @@ void FormatarDataHora(const TFormatoDataHora& formato, const platform::Variant& 
   conteudo = platform::FormatDateTime(formato.Formato, dataHora);
   if (formato.SomenteHora) {
     auto p = platform::DecodeDateTime(dataHora);
-    vazio = p.hour == 0 && p.minute == 0 && p.second == 0;
+    vazio = p.Hour == 0 && p.Minute == 0 && p.Second == 0;
   } else {
     vazio = std::trunc(dataHora) == 0;
   }

@@ -21,25 +21,25 @@ TDateTime TextoParaDataHoraComFormato(std::string_view texto, std::string_view f
     std::size_t width = run;
     switch (c) {
       case 'y':
-        target = &p.year;
+        target = &p.Year;
         break;
       case 'm':
-        target = lastWasHour ? &p.minute : &p.month;
+        target = lastWasHour ? &p.Minute : &p.Month;
         break;
       case 'd':
-        target = &p.day;
+        target = &p.Day;
         break;
       case 'h':
-        target = &p.hour;
+        target = &p.Hour;
         break;
       case 'n':
-        target = &p.minute;
+        target = &p.Minute;
         break;
       case 's':
-        target = &p.second;
+        target = &p.Second;
         break;
       case 'z':
-        target = &p.millisecond;
+        target = &p.Millisecond;
         break;
       default:
         break;
@@ -49,7 +49,7 @@ TDateTime TextoParaDataHoraComFormato(std::string_view texto, std::string_view f
       std::string part = Copy(texto, static_cast<long long>(i) + 1, static_cast<long long>(width));
       if (part.size() != width || !TryStrToInt64(part, v) || v < 0 || v > 9999) fail();
       *target = static_cast<int>(v);
-      if (c == 'y' && width <= 2) p.year += 2000;
+      if (c == 'y' && width <= 2) p.Year += 2000;
     }
     if (c == 'h')
       lastWasHour = true;

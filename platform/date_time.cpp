@@ -59,9 +59,9 @@ bool TryEncodeDate(int year, int month, int day, TDateTime& out) {
 
 bool TryEncodeDateTime(const DateTimeParts& p, TDateTime& out) {
   TDateTime date;
-  if (!TryEncodeDate(p.year, p.month, p.day, date) || !IsValidTime(p.hour, p.minute, p.second, p.millisecond))
+  if (!TryEncodeDate(p.Year, p.Month, p.Day, date) || !IsValidTime(p.Hour, p.Minute, p.Second, p.Millisecond))
     return false;
-  double time = EncodeTime(p.hour, p.minute, p.second, p.millisecond);
+  double time = EncodeTime(p.Hour, p.Minute, p.Second, p.Millisecond);
   // Before the epoch the fraction counts away from zero, as the day number does.
   out = date < 0 ? date - time : date + time;
   return true;
@@ -94,11 +94,11 @@ DateTimeParts DecodeDateTime(TDateTime dt) {
     ms -= static_cast<std::int64_t>(kMsPerDay);
     days += dt < 0 ? -1 : 1;
   }
-  CivilFromDays(days + kEpochOffset, p.year, p.month, p.day);
-  p.hour = static_cast<int>(ms / 3600000);
-  p.minute = static_cast<int>(ms / 60000 % 60);
-  p.second = static_cast<int>(ms / 1000 % 60);
-  p.millisecond = static_cast<int>(ms % 1000);
+  CivilFromDays(days + kEpochOffset, p.Year, p.Month, p.Day);
+  p.Hour = static_cast<int>(ms / 3600000);
+  p.Minute = static_cast<int>(ms / 60000 % 60);
+  p.Second = static_cast<int>(ms / 1000 % 60);
+  p.Millisecond = static_cast<int>(ms % 1000);
   return p;
 }
 
@@ -129,12 +129,12 @@ TDateTime FromUnixUtc(std::int64_t seconds) { return FromTimeT(static_cast<std::
 std::time_t ToTimeT(TDateTime dt) {
   DateTimeParts p = DecodeDateTime(dt);
   std::tm tm{};
-  tm.tm_year = p.year - 1900;
-  tm.tm_mon = p.month - 1;
-  tm.tm_mday = p.day;
-  tm.tm_hour = p.hour;
-  tm.tm_min = p.minute;
-  tm.tm_sec = p.second;
+  tm.tm_year = p.Year - 1900;
+  tm.tm_mon = p.Month - 1;
+  tm.tm_mday = p.Day;
+  tm.tm_hour = p.Hour;
+  tm.tm_min = p.Minute;
+  tm.tm_sec = p.Second;
   tm.tm_isdst = -1;
   return std::mktime(&tm);
 }
@@ -165,34 +165,34 @@ std::string FormatDateTime(std::string_view f, TDateTime dt) {
       }
       case 'y':
         if (run >= 3)
-          num(p.year, 4);
+          num(p.Year, 4);
         else
-          num(p.year % 100, 2);
+          num(p.Year % 100, 2);
         break;
       case 'm':
         if (lastWasHour)
-          num(p.minute, run >= 2 ? 2 : 1);
+          num(p.Minute, run >= 2 ? 2 : 1);
         else
-          num(p.month, run >= 2 ? 2 : 1);
+          num(p.Month, run >= 2 ? 2 : 1);
         break;
       case 'd':
-        num(p.day, run >= 2 ? 2 : 1);
+        num(p.Day, run >= 2 ? 2 : 1);
         break;
       case 'h':
-        num(p.hour, run >= 2 ? 2 : 1);
+        num(p.Hour, run >= 2 ? 2 : 1);
         break;
       case 'n':
-        num(p.minute, run >= 2 ? 2 : 1);
+        num(p.Minute, run >= 2 ? 2 : 1);
         break;
       case 's':
-        num(p.second, run >= 2 ? 2 : 1);
+        num(p.Second, run >= 2 ? 2 : 1);
         break;
       case 'z':
         if (run >= 3) {
-          num(p.millisecond, 3);
+          num(p.Millisecond, 3);
           run = 3;
         } else {
-          num(p.millisecond, 1);
+          num(p.Millisecond, 1);
           run = 1;
         }
         break;

@@ -11,8 +11,8 @@ namespace platform {
 using TDateTime = double;
 
 struct DateTimeParts {
-  int year = 1899, month = 12, day = 30;
-  int hour = 0, minute = 0, second = 0, millisecond = 0;
+  int Year = 1899, Month = 12, Day = 30;
+  int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
 };
 
 bool IsValidDate(int year, int month, int day);

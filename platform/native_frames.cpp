@@ -11,17 +11,17 @@
 
 namespace platform {
 
-FrameChannel::FrameChannel(int inFd, int outFd) : in_(inFd), out_(outFd) {
-  if (pipe2(wake_, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+FrameChannel::FrameChannel(int inFd, int outFd) : FIn(inFd), FOut(outFd) {
+  if (pipe2(FWake, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
 }
 
 FrameChannel::~FrameChannel() {
-  close(wake_[0]);
-  close(wake_[1]);
+  close(FWake[0]);
+  close(FWake[1]);
 }
 
 namespace {
-void redirectToNull(int fd, int flags) {
+void RedirectToNull(int fd, int flags) {
   int null = open("/dev/null", flags | O_CLOEXEC);
   if (null < 0) return;
   dup2(null, fd);
@@ -38,8 +38,8 @@ FrameChannel& FrameChannel::Standard() {
     int frames = fcntl(1, F_DUPFD_CLOEXEC, 3);
     int requests = fcntl(0, F_DUPFD_CLOEXEC, 3);
     if (frames < 0 || requests < 0) throw std::runtime_error("standard input or output is not open");
-    if (dup2(2, 1) < 0) redirectToNull(1, O_WRONLY);
-    redirectToNull(0, O_RDONLY);
+    if (dup2(2, 1) < 0) RedirectToNull(1, O_WRONLY);
+    RedirectToNull(0, O_RDONLY);
     return FrameChannel(requests, frames);
   }();
   return channel;
@@ -47,16 +47,16 @@ FrameChannel& FrameChannel::Standard() {
 
 long FrameChannel::ReadSome(char* buf, std::size_t n) {
   for (;;) {
-    if (stopped_.load()) return -1;
-    pollfd fds[2] = {{in_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+    if (FStopped.load()) return -1;
+    pollfd fds[2] = {{FIn, POLLIN, 0}, {FWake[0], POLLIN, 0}};
     int r = poll(fds, 2, -1);
     if (r < 0) {
       if (errno == EINTR) continue;
       return 0;
     }
-    if (fds[1].revents != 0 || stopped_.load()) return -1;
+    if (fds[1].revents != 0 || FStopped.load()) return -1;
     if (fds[0].revents == 0) continue;
-    ssize_t got = read(in_, buf, n);
+    ssize_t got = read(FIn, buf, n);
     if (got < 0) {
       if (errno == EINTR || errno == EAGAIN) continue;
       return 0;
@@ -112,8 +112,8 @@ FrameChannel::ReadResult FrameChannel::Skip(std::size_t count) {
 }
 
 bool FrameChannel::WriteFrame(std::string_view body) {
-  std::lock_guard<std::mutex> lock(writeLock_);
-  if (written_.load()) return false;
+  std::lock_guard<std::mutex> lock(FWriteLock);
+  if (FWritten.load()) return false;
   std::uint32_t n = static_cast<std::uint32_t>(body.size());
   std::string frame;
   frame.reserve(body.size() + 4);
@@ -121,21 +121,21 @@ bool FrameChannel::WriteFrame(std::string_view body) {
   frame.append(body);
   std::size_t done = 0;
   while (done < frame.size()) {
-    ssize_t w = write(out_, frame.data() + done, frame.size() - done);
+    ssize_t w = write(FOut, frame.data() + done, frame.size() - done);
     if (w < 0 && errno == EINTR) continue;
     // A browser that has gone away cannot be told anything more.
     if (w <= 0) break;
     done += static_cast<std::size_t>(w);
   }
-  written_.store(true);
+  FWritten.store(true);
   Stop();
   return true;
 }
 
 void FrameChannel::Stop() {
-  if (stopped_.exchange(true)) return;
+  if (FStopped.exchange(true)) return;
   char c = 1;
-  ssize_t ignored = write(wake_[1], &c, 1);
+  ssize_t ignored = write(FWake[1], &c, 1);
   (void)ignored;
 }
 

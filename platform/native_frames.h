@@ -35,22 +35,22 @@ class FrameChannel {
   // Writes one whole frame under the channel's lock. Only the first frame is written: the
   // channel carries one reply; later calls return false and write nothing. Stops the channel.
   bool WriteFrame(std::string_view body);
-  bool Written() const { return written_.load(); }
+  bool Written() const { return FWritten.load(); }
 
   // Wakes any reader; later reads return Stopped at once.
   void Stop();
-  bool Stopped() const { return stopped_.load(); }
+  bool Stopped() const { return FStopped.load(); }
 
  private:
   // Reads up to n bytes into buf; 0 at end of input or on failure, -1 when stopped.
   long ReadSome(char* buf, std::size_t n);
 
-  int in_;
-  int out_;
-  int wake_[2] = {-1, -1};
-  std::mutex writeLock_;
-  std::atomic<bool> written_{false};
-  std::atomic<bool> stopped_{false};
+  int FIn;
+  int FOut;
+  int FWake[2] = {-1, -1};
+  std::mutex FWriteLock;
+  std::atomic<bool> FWritten{false};
+  std::atomic<bool> FStopped{false};
 };
 
 }  // namespace platform

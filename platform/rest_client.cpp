@@ -16,32 +16,32 @@ namespace {
 // The body as libcurl hands it over, decoded, so that a small compressed body that inflates
 // without end is stopped too.
 struct BodySink {
-  HttpResponse& response;
-  bool overLimit = false;
+  HttpResponse& Response;
+  bool OverLimit = false;
 };
 
-std::size_t onBody(char* data, std::size_t size, std::size_t n, void* user) {
+std::size_t OnBody(char* data, std::size_t size, std::size_t n, void* user) {
   auto* sink = static_cast<BodySink*>(user);
-  std::string& body = sink->response.body;
+  std::string& body = sink->Response.Body;
   if (size * n > kMaxResponseBodyLength - body.size()) {
-    sink->overLimit = true;
+    sink->OverLimit = true;
     return 0;  // ends the transfer
   }
   body.append(data, size * n);
   return size * n;
 }
 
-std::size_t onHeader(char* data, std::size_t size, std::size_t n, void* user) {
+std::size_t OnHeader(char* data, std::size_t size, std::size_t n, void* user) {
   auto* r = static_cast<HttpResponse*>(user);
   std::string line = TrimRight(std::string_view(data, size * n));
   if (StartsText("HTTP/", line)) {
     // A new status line (after 100 Continue, say) starts a new set of headers.
     auto parts = line.find(' ');
     auto reasonAt = parts == std::string::npos ? std::string::npos : line.find(' ', parts + 1);
-    r->reason = reasonAt == std::string::npos ? std::string() : Trim(line.substr(reasonAt + 1));
-    r->contentType.clear();
+    r->Reason = reasonAt == std::string::npos ? std::string() : Trim(line.substr(reasonAt + 1));
+    r->ContentType.clear();
   } else if (StartsText("content-type:", line)) {
-    r->contentType = Trim(line.substr(13));
+    r->ContentType = Trim(line.substr(13));
   }
   return size * n;
 }
@@ -57,51 +57,51 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   auto add = [&headers](const std::string& line) {
     if (!headers.Append(line)) throw EHttpTransport("out of memory building HTTP headers");
   };
-  for (const auto& h : request.headers) {
+  for (const auto& h : request.Headers) {
     // "Name;" is how libcurl sends a header with an empty value.
-    add(h.value.empty() ? h.name + ";" : h.name + ": " + h.value);
+    add(h.Value.empty() ? h.Name + ";" : h.Name + ": " + h.Value);
   }
   // Keep libcurl from adding a form content type to a bodiless POST, and from waiting on
   // 100-continue.
-  if (!request.body) add("Content-Type:");
+  if (!request.Body) add("Content-Type:");
   add("Expect:");
 
   HttpResponse response;
   BodySink sink{response};
   char error[CURL_ERROR_SIZE] = {0};
-  curl_easy_setopt(c, CURLOPT_URL, request.url.c_str());
+  curl_easy_setopt(c, CURLOPT_URL, request.Url.c_str());
   curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "https");
   curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
   curl_easy_setopt(c, CURLOPT_POST, 1L);
   static const std::string noBody;
-  const std::string& body = request.body ? *request.body : noBody;
+  const std::string& body = request.Body ? *request.Body : noBody;
   curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
   curl_easy_setopt(c, CURLOPT_POSTFIELDS, body.data());
   curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
-  curl_easy_setopt(c, CURLOPT_USERAGENT, request.userAgent.c_str());
+  curl_easy_setopt(c, CURLOPT_USERAGENT, request.UserAgent.c_str());
   curl_easy_setopt(c, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
-  curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, request.timeoutMs);
+  curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, request.TimeoutMs);
   curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
   curl_easy_setopt(c, CURLOPT_CAPATH, "/etc/ssl/certs");
   if (const char* extra = std::getenv("SSL_CERT_FILE"); extra && *extra) curl_easy_setopt(c, CURLOPT_CAINFO, extra);
   curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
-  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, onBody);
+  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
   curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
-  curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, onHeader);
+  curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, OnHeader);
   curl_easy_setopt(c, CURLOPT_HEADERDATA, &response);
 
   CURLcode rc = curl_easy_perform(c);
-  if (sink.overLimit)
-    throw EHttpTransport("Resposta de " + request.url + " maior que o limite de " +
+  if (sink.OverLimit)
+    throw EHttpTransport("Resposta de " + request.Url + " maior que o limite de " +
                          std::to_string(kMaxResponseBodyLength >> 20) + " MiB");
   if (rc != CURLE_OK) {
     std::string detail = error[0] ? error : curl_easy_strerror(rc);
-    throw EHttpTransport("HTTP request to " + request.url + " failed: " + detail);
+    throw EHttpTransport("HTTP request to " + request.Url + " failed: " + detail);
   }
-  curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.status);
+  curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.Status);
   return response;
 }
 

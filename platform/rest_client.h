@@ -14,23 +14,23 @@ namespace platform {
 constexpr std::size_t kMaxResponseBodyLength = std::size_t{256} << 20;
 
 struct HttpHeader {
-  std::string name;
-  std::string value;
+  std::string Name;
+  std::string Value;
 };
 
 struct HttpRequest {
-  std::string url;
-  std::vector<HttpHeader> headers;  // sent in this order, names as given
-  std::optional<std::string> body;  // no body: no content-type is sent either
-  long timeoutMs = 60000;
-  std::string userAgent;
+  std::string Url;
+  std::vector<HttpHeader> Headers;  // sent in this order, names as given
+  std::optional<std::string> Body;  // no body: no content-type is sent either
+  long TimeoutMs = 60000;
+  std::string UserAgent;
 };
 
 struct HttpResponse {
-  long status = 0;
-  std::string reason;       // from the status line
-  std::string contentType;  // whole header value, as received
-  std::string body;         // decoded when the content encoding was gzip or deflate
+  long Status = 0;
+  std::string Reason;       // from the status line
+  std::string ContentType;  // whole header value, as received
+  std::string Body;         // decoded when the content encoding was gzip or deflate
 };
 
 // Connection, TLS and time-out failures, and a reply body over kMaxResponseBodyLength.

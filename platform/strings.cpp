@@ -8,9 +8,9 @@
 namespace platform {
 
 namespace {
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 }  // namespace
 
 std::string Copy(std::string_view s, long long index, long long count) {
@@ -30,13 +30,13 @@ std::size_t Pos(std::string_view sub, std::string_view s, std::size_t start) {
 
 std::string TrimLeft(std::string_view s) {
   std::size_t i = 0;
-  while (i < s.size() && isBlank(s[i])) ++i;
+  while (i < s.size() && IsBlank(s[i])) ++i;
   return std::string(s.substr(i));
 }
 
 std::string TrimRight(std::string_view s) {
   std::size_t n = s.size();
-  while (n > 0 && isBlank(s[n - 1])) --n;
+  while (n > 0 && IsBlank(s[n - 1])) --n;
   return std::string(s.substr(0, n));
 }
 
@@ -44,20 +44,20 @@ std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
 
 std::string UpperCase(std::string_view s) {
   std::string r(s);
-  std::transform(r.begin(), r.end(), r.begin(), upperAscii);
+  std::transform(r.begin(), r.end(), r.begin(), UpperAscii);
   return r;
 }
 
 std::string LowerCase(std::string_view s) {
   std::string r(s);
-  std::transform(r.begin(), r.end(), r.begin(), lowerAscii);
+  std::transform(r.begin(), r.end(), r.begin(), LowerAscii);
   return r;
 }
 
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
   return true;
 }
 

@@ -5,7 +5,7 @@ namespace platform {
 namespace {
 
 // Length of the valid UTF-8 sequence at s[i], or 0.
-std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
   auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
   unsigned char c = b(i);
   if (c < 0x80) return 1;
@@ -40,7 +40,7 @@ constexpr std::uint16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201
 
 bool IsValidUtf8(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
-    std::size_t n = utf8SequenceLength(s, i);
+    std::size_t n = Utf8SequenceLength(s, i);
     if (!n) return false;
     i += n;
   }
@@ -81,12 +81,28 @@ std::string Win1252ByteToUtf8(unsigned char b) {
   return CodePointToUtf8(b);
 }
 
+bool IsControlChar(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+bool HasControlChar(std::string_view s) {
+  for (char c : s)
+    if (IsControlChar(static_cast<unsigned char>(c))) return true;
+  return false;
+}
+
+bool HasC1ControlChar(std::string_view s) {
+  for (std::size_t i = 0; i + 1 < s.size(); ++i)
+    if (static_cast<unsigned char>(s[i]) == 0xC2 && static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(s[i + 1]) <= 0x9F)
+      return true;
+  return false;
+}
+
 std::string EnsureUtf8(std::string_view s) {
   if (IsValidUtf8(s)) return std::string(s);
   std::string out;
   out.reserve(s.size() + s.size() / 4);
   for (std::size_t i = 0; i < s.size();) {
-    std::size_t n = utf8SequenceLength(s, i);
+    std::size_t n = Utf8SequenceLength(s, i);
     if (n) {
       out.append(s.substr(i, n));
       i += n;

@@ -18,4 +18,11 @@ std::string CodePointToUtf8(std::uint32_t cp);
 // UTF-8 form of one Windows-1252 byte.
 std::string Win1252ByteToUtf8(unsigned char b);
 
+// A C0 control character or DEL.
+bool IsControlChar(unsigned char c);
+// s holds a C0 control character or DEL.
+bool HasControlChar(std::string_view s);
+// s holds the UTF-8 form of a C1 control character (U+0080 to U+009F).
+bool HasC1ControlChar(std::string_view s);
+
 }  // namespace platform

@@ -24,7 +24,7 @@ constexpr const char* kPlainLatin[] = {
 };
 
 // Decodes the code point at s[i] of a valid UTF-8 text and advances i.
-std::uint32_t nextCodePoint(std::string_view s, std::size_t& i) {
+std::uint32_t NextCodePoint(std::string_view s, std::size_t& i) {
   auto b = static_cast<unsigned char>(s[i]);
   int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
   std::uint32_t cp = extra == 0 ? b : extra == 1 ? (b & 0x1Fu) : extra == 2 ? (b & 0x0Fu) : (b & 0x07u);
@@ -41,7 +41,7 @@ std::string RemoverAcentos(std::string_view input) {
   out.reserve(s.size());
   std::size_t i = 0;
   while (i < s.size()) {
-    std::uint32_t cp = nextCodePoint(s, i);
+    std::uint32_t cp = NextCodePoint(s, i);
     if ((cp >= 0x20 && cp < 0x7F) || cp == '\b' || cp == '\n' || cp == '\r') {
       out += static_cast<char>(cp);
     } else if (cp == 0xAA) {

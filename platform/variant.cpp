@@ -28,11 +28,11 @@ bool TryTextToDateTime(std::string_view text, TDateTime& out) {
   DateTimeParts p;
   std::size_t timeAt;
   if (s.size() >= 10 && s[4] == '-' && s[7] == '-') {
-    if (!ReadPart(s, 1, 4, p.year) || !ReadPart(s, 6, 2, p.month) || !ReadPart(s, 9, 2, p.day)) return false;
+    if (!ReadPart(s, 1, 4, p.Year) || !ReadPart(s, 6, 2, p.Month) || !ReadPart(s, 9, 2, p.Day)) return false;
     timeAt = 10;
     if (s.size() > 10 && s[10] != 'T' && s[10] != ' ') return false;
   } else if (s.size() >= 10 && s[2] == '/' && s[5] == '/') {
-    if (!ReadPart(s, 1, 2, p.day) || !ReadPart(s, 4, 2, p.month) || !ReadPart(s, 7, 4, p.year)) return false;
+    if (!ReadPart(s, 1, 2, p.Day) || !ReadPart(s, 4, 2, p.Month) || !ReadPart(s, 7, 4, p.Year)) return false;
     timeAt = 10;
     if (s.size() > 10 && s[10] != ' ') return false;
   } else {
@@ -42,8 +42,8 @@ bool TryTextToDateTime(std::string_view text, TDateTime& out) {
     std::string t = s.substr(timeAt + 1);
     if (t.size() != 5 && t.size() != 8) return false;
     if (t[2] != ':' || (t.size() == 8 && t[5] != ':')) return false;
-    if (!ReadPart(t, 1, 2, p.hour) || !ReadPart(t, 4, 2, p.minute)) return false;
-    if (t.size() == 8 && !ReadPart(t, 7, 2, p.second)) return false;
+    if (!ReadPart(t, 1, 2, p.Hour) || !ReadPart(t, 4, 2, p.Minute)) return false;
+    if (t.size() == 8 && !ReadPart(t, 7, 2, p.Second)) return false;
   }
   return TryEncodeDateTime(p, out);
 }

@@ -14,12 +14,12 @@
 namespace testsupport {
 
 struct RecordedRequest {
-  std::string method, path, body;
-  std::vector<std::pair<std::string, std::string>> headers;
+  std::string Method, Path, Body;
+  std::vector<std::pair<std::string, std::string>> Headers;
 
   // Value of the first header of that name (case-insensitive); empty optional when absent.
   const std::string* Header(const std::string& name) const {
-    for (const auto& [k, v] : headers) {
+    for (const auto& [k, v] : Headers) {
       if (k.size() != name.size()) continue;
       bool same = true;
       for (std::size_t i = 0; i < k.size(); ++i)
@@ -33,42 +33,42 @@ struct RecordedRequest {
 
 class FakeApi {
  public:
-  FakeApi() : dir_(MakeTempDir("nembo-api")) {
+  FakeApi() : FDir(MakeTempDir("nembo-api")) {
     SetRoutes(nlohmann::json::object());
-    peer_ = std::make_unique<Peer>("fake_api.py",
+    FPeer = std::make_unique<Peer>("fake_api.py",
                                    std::vector<std::string>{"--pki", PkiDir(), "--script", Script(), "--record",
-                                                            dir_ + "/record.jsonl", "--lifetime", "120"});
+                                                            FDir + "/record.jsonl", "--lifetime", "120"});
     setenv("NEMBO_API_URL", Url().c_str(), 1);
     setenv("SSL_CERT_FILE", (PkiDir() + "/ca.crt").c_str(), 1);
   }
 
-  std::string Url() const { return "https://127.0.0.1:" + std::to_string(peer_->Port()); }
-  std::string Script() const { return dir_ + "/script.json"; }
+  std::string Url() const { return "https://127.0.0.1:" + std::to_string(FPeer->Port()); }
+  std::string Script() const { return FDir + "/script.json"; }
 
   // routes: {"/empresa/...": [reply, ...]} in the form fake_api.py reads.
   void SetRoutes(const nlohmann::json& routes) { WriteFile(Script(), nlohmann::json{{"routes", routes}}.dump()); }
   void Route(const std::string& path, const nlohmann::json& reply) {
-    routes_[path] = nlohmann::json::array({reply});
-    SetRoutes(routes_);
+    FRoutes[path] = nlohmann::json::array({reply});
+    SetRoutes(FRoutes);
   }
 
   std::vector<RecordedRequest> Requests() const {
     std::vector<RecordedRequest> out;
-    std::istringstream in(ReadFile(dir_ + "/record.jsonl"));
+    std::istringstream in(ReadFile(FDir + "/record.jsonl"));
     std::string line;
     while (std::getline(in, line)) {
       auto j = nlohmann::json::parse(line);
       RecordedRequest r{j["method"], j["path"], j["body"], {}};
-      for (const auto& h : j["headers"]) r.headers.emplace_back(h[0], h[1]);
+      for (const auto& h : j["headers"]) r.Headers.emplace_back(h[0], h[1]);
       out.push_back(std::move(r));
     }
     return out;
   }
 
  private:
-  std::string dir_;
-  nlohmann::json routes_ = nlohmann::json::object();
-  std::unique_ptr<Peer> peer_;
+  std::string FDir;
+  nlohmann::json FRoutes = nlohmann::json::object();
+  std::unique_ptr<Peer> FPeer;
 };
 
 }  // namespace testsupport

@@ -8,6 +8,7 @@
 
 #include "https_peer.h"
 #include "platform/base64.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace dfe;
@@ -29,12 +30,7 @@ std::string Body(const nlohmann::json& req) { return platform::Base64Decode(req[
 
 std::string ErrorOf(TTrivoWinReqResp& r) {
   std::string resp;
-  try {
-    r.Execute(resp);
-  } catch (const ETrivoWinReqResp& e) {
-    return e.what();
-  }
-  return "no error";
+  return testsupport::MessageOf<ETrivoWinReqResp>([&] { r.Execute(resp); });
 }
 
 class HttpRequest : public ::testing::Test {

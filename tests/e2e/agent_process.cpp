@@ -28,9 +28,9 @@ AgentProcess::AgentProcess(const std::map<std::string, std::string>& env) {
   int in[2], out[2];
   if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   signal(SIGPIPE, SIG_IGN);
-  pid_ = fork();
-  if (pid_ < 0) throw std::runtime_error("fork failed");
-  if (pid_ == 0) {
+  FPid = fork();
+  if (FPid < 0) throw std::runtime_error("fork failed");
+  if (FPid == 0) {
     dup2(in[0], 0);
     dup2(out[1], 1);
     for (const auto& [k, v] : env) setenv(k.c_str(), v.c_str(), 1);
@@ -39,23 +39,23 @@ AgentProcess::AgentProcess(const std::map<std::string, std::string>& env) {
   }
   close(in[0]);
   close(out[1]);
-  in_ = in[1];
-  out_ = out[0];
+  FIn = in[1];
+  FOut = out[0];
 }
 
 AgentProcess::~AgentProcess() {
   CloseInput();
-  if (!exited_ && pid_ > 0) {
-    kill(pid_, SIGKILL);
+  if (!FExited && FPid > 0) {
+    kill(FPid, SIGKILL);
     Reap(0);
   }
-  if (out_ >= 0) close(out_);
+  if (FOut >= 0) close(FOut);
 }
 
 void AgentProcess::Write(const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    ssize_t w = write(in_, bytes.data() + done, bytes.size() - done);
+    ssize_t w = write(FIn, bytes.data() + done, bytes.size() - done);
     if (w < 0 && errno == EINTR) continue;
     if (w <= 0) throw std::runtime_error("agent input closed");
     done += static_cast<std::size_t>(w);
@@ -63,19 +63,19 @@ void AgentProcess::Write(const std::string& bytes) {
 }
 
 void AgentProcess::CloseInput() {
-  if (in_ >= 0) close(in_);
-  in_ = -1;
+  if (FIn >= 0) close(FIn);
+  FIn = -1;
 }
 
 bool AgentProcess::ReadBytes(std::string& out, std::size_t n, std::chrono::steady_clock::time_point deadline) {
   while (out.size() < n) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) return false;
-    pollfd p{out_, POLLIN, 0};
+    pollfd p{FOut, POLLIN, 0};
     if (poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
     char buf[65536];
     std::size_t want = n - out.size() < sizeof buf ? n - out.size() : sizeof buf;
-    ssize_t got = read(out_, buf, want);
+    ssize_t got = read(FOut, buf, want);
     if (got <= 0) return false;
     out.append(buf, static_cast<std::size_t>(got));
   }
@@ -101,24 +101,24 @@ std::string AgentProcess::ReadRest(std::chrono::milliseconds timeout) {
 
 bool AgentProcess::Reap(int options) {
   rusage usage{};
-  if (wait4(pid_, &status_, options, &usage) != pid_) return false;
-  exited_ = true;
-  peakRssKiB_ = usage.ru_maxrss;
+  if (wait4(FPid, &FStatus, options, &usage) != FPid) return false;
+  FExited = true;
+  FPeakRssKiB = usage.ru_maxrss;
   return true;
 }
 
 int AgentProcess::Wait(std::chrono::milliseconds timeout) {
   auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!exited_) {
+  while (!FExited) {
     if (Reap(WNOHANG)) break;
     if (std::chrono::steady_clock::now() >= deadline) {
-      kill(pid_, SIGKILL);
+      kill(FPid, SIGKILL);
       Reap(0);
       return -1;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
-  return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
+  return WIFEXITED(FStatus) ? WEXITSTATUS(FStatus) : -1;
 }
 
 bool AgentProcess::StillRunningAfter(std::chrono::milliseconds wait) {
@@ -136,9 +136,9 @@ RunResult RunAgent(const std::string& input, const std::map<std::string, std::st
   agent.Write(input);
   agent.CloseInput();
   RunResult r;
-  r.output = agent.ReadRest(timeout);
-  r.exitCode = agent.Wait(timeout);
-  r.peakRssKiB = agent.PeakRssKiB();
+  r.Output = agent.ReadRest(timeout);
+  r.ExitCode = agent.Wait(timeout);
+  r.PeakRssKiB = agent.PeakRssKiB();
   return r;
 }
 

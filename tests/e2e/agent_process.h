@@ -29,26 +29,26 @@ class AgentProcess {
   // Whether the process is still running after the given time.
   bool StillRunningAfter(std::chrono::milliseconds wait);
   // The most memory the process held at once, in KiB; known once it has ended.
-  long PeakRssKiB() const { return peakRssKiB_; }
+  long PeakRssKiB() const { return FPeakRssKiB; }
 
  private:
   bool ReadBytes(std::string& out, std::size_t n, std::chrono::steady_clock::time_point deadline);
   // Collects the ended process (waitpid options); false when it has not ended.
   bool Reap(int options);
 
-  int pid_ = -1;
-  int in_ = -1;
-  int out_ = -1;
-  int status_ = 0;
-  bool exited_ = false;
-  long peakRssKiB_ = 0;
+  int FPid = -1;
+  int FIn = -1;
+  int FOut = -1;
+  int FStatus = 0;
+  bool FExited = false;
+  long FPeakRssKiB = 0;
 };
 
 // Sends the frames, closes the input, collects every reply and the exit code.
 struct RunResult {
-  std::string output;  // raw standard output
-  int exitCode = -1;
-  long peakRssKiB = 0;
+  std::string Output;  // raw standard output
+  int ExitCode = -1;
+  long PeakRssKiB = 0;
 };
 RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env,
                    std::chrono::milliseconds timeout = std::chrono::seconds(10));

@@ -36,8 +36,8 @@ TEST_F(HostE2E, NullRequestGetsTheExactReply) {
   auto r = e2e::RunAgent(Frame("null"), env);
   const std::string body = R"({"command_id":"","success":false,"message":"Mensagem inválida","description":""})";
   ASSERT_EQ(body.size(), 81u);
-  EXPECT_EQ(r.output, std::string("\x51\0\0\0", 4) + body);
-  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.Output, std::string("\x51\0\0\0", 4) + body);
+  EXPECT_EQ(r.ExitCode, 0);
   EXPECT_TRUE(ErrorFiles().empty());
 }
 
@@ -45,8 +45,8 @@ TEST_F(HostE2E, UnknownTypeGetsTheExactReplyAndAnErrorFile) {
   auto r = e2e::RunAgent(Frame(R"({"command_id":"42","command_type":"x","token":"t"})"), env);
   const std::string body = Invalid("42", "Comando inválido: x");
   ASSERT_EQ(body.size(), 103u);
-  EXPECT_EQ(r.output, std::string("\x67\0\0\0", 4) + body);
-  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.Output, std::string("\x67\0\0\0", 4) + body);
+  EXPECT_EQ(r.ExitCode, 0);
 
   auto files = ErrorFiles();
   ASSERT_EQ(files.size(), 1u);
@@ -64,7 +64,7 @@ TEST_F(HostE2E, UnknownTypeGetsTheExactReplyAndAnErrorFile) {
 TEST_F(HostE2E, EscapesInTheReplyAndASafeErrorFileName) {
   // quote, backslash, tab, U+0001, é and "/" in the command type, echoed in the description.
   auto r = e2e::RunAgent(Frame(R"({"command_id":"7","command_type":"a\"b\\c\td\u0001eé/../f"})"), env);
-  EXPECT_EQ(r.output, Frame(Invalid("7", R"(Comando inválido: a\"b\\c\td\u0001eé/../f)")));
+  EXPECT_EQ(r.Output, Frame(Invalid("7", R"(Comando inválido: a\"b\\c\td\u0001eé/../f)")));
 
   auto files = ErrorFiles();
   ASSERT_EQ(files.size(), 1u);
@@ -80,7 +80,7 @@ TEST_F(HostE2E, AVeryLongCommandTypeStillLandsInTheDocumentsFolder) {
   std::string type;
   for (int i = 0; i < 300; ++i) type += "é/";
   auto r = e2e::RunAgent(Frame(R"({"command_id":"1","command_type":")" + type + R"("})"), env);
-  EXPECT_EQ(r.output, Frame(Invalid("1", "Comando inválido: " + type)));
+  EXPECT_EQ(r.Output, Frame(Invalid("1", "Comando inválido: " + type)));
   auto files = ErrorFiles();
   ASSERT_EQ(files.size(), 1u);
   EXPECT_LE(files[0].filename().string().size(), 255u);
@@ -89,8 +89,8 @@ TEST_F(HostE2E, AVeryLongCommandTypeStillLandsInTheDocumentsFolder) {
 
 TEST_F(HostE2E, ZeroAndNegativeLengthsAreSkipped) {
   auto r = e2e::RunAgent(LengthBytes(0) + LengthBytes(-1) + LengthBytes(INT32_MIN) + Frame("null"), env);
-  EXPECT_EQ(r.output, Frame(Invalid("", "")));
-  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.Output, Frame(Invalid("", "")));
+  EXPECT_EQ(r.ExitCode, 0);
 }
 
 TEST_F(HostE2E, ABodyArrivingInPiecesIsReadWhole) {
@@ -113,15 +113,15 @@ TEST_F(HostE2E, AnOversizeFrameIsDrainedAndRefused) {
   std::string input = LengthBytes(size) + std::string(static_cast<std::size_t>(size), '{') + Frame("null");
   auto r = e2e::RunAgent(input, env);
   // Refused without parsing; the frame after it is not read.
-  EXPECT_EQ(r.output, Frame(Invalid("", "Mensagem maior que o limite de 16 MiB")));
-  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.Output, Frame(Invalid("", "Mensagem maior que o limite de 16 MiB")));
+  EXPECT_EQ(r.ExitCode, 0);
 }
 
 TEST_F(HostE2E, AHugeDeclaredLengthIsRefusedWithoutWaitingForIt) {
   // 2 GiB announced, a few bytes sent, then input ends: no allocation of the declared size.
   auto r = e2e::RunAgent(LengthBytes(INT32_MAX) + "{\"command_id\":", env);
-  EXPECT_EQ(r.output, Frame(Invalid("", "Mensagem maior que o limite de 16 MiB")));
-  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.Output, Frame(Invalid("", "Mensagem maior que o limite de 16 MiB")));
+  EXPECT_EQ(r.ExitCode, 0);
 }
 
 TEST_F(HostE2E, RequestsThatStartNoCommand) {
@@ -145,8 +145,8 @@ TEST_F(HostE2E, RequestsThatStartNoCommand) {
   };
   for (const auto& c : cases) {
     auto r = e2e::RunAgent(Frame(c.request), env);
-    EXPECT_EQ(r.output, Frame(c.reply)) << c.request;
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.Output, Frame(c.reply)) << c.request;
+    EXPECT_EQ(r.ExitCode, 0);
   }
 }
 
@@ -169,8 +169,8 @@ TEST_F(HostE2E, UnreadableRequestsGetTheParserText) {
 TEST_F(HostE2E, EndOfInputWithNothingRunningEndsAtOnce) {
   for (std::string input : {std::string(), std::string("\x05\0", 2), LengthBytes(0)}) {
     auto r = e2e::RunAgent(input, env);
-    EXPECT_EQ(r.output, "");
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.Output, "");
+    EXPECT_EQ(r.ExitCode, 0);
   }
 }
 
@@ -189,7 +189,7 @@ TEST_F(HostE2E, AfterTheReplyNoFurtherFrameIsRead) {
 TEST_F(HostE2E, NothingButFramesReachesStandardOutput) {
   // A log file is registered but never written; stdout carries exactly one frame.
   auto r = e2e::RunAgent(Frame(R"({"command_id":"1","command_type":"y"})"), env);
-  EXPECT_EQ(r.output, Frame(Invalid("1", "Comando inválido: y")));
+  EXPECT_EQ(r.Output, Frame(Invalid("1", "Comando inválido: y")));
   // The agent runs in this process's folder.
   EXPECT_FALSE(fs::exists("native.app.nembo.log"));
 }
@@ -204,11 +204,11 @@ TEST(HostE2ELastResort, AnErrorFileThatCannotBeWrittenGivesTheLastResortReply) {
   testsupport::WriteFile(notAFolder, "");
   auto r = e2e::RunAgent(Frame(R"({"command_id":"42","command_type":"x"})"),
                          {{"XDG_DOCUMENTS_DIR", notAFolder}, {"HOME", home}});
-  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.ExitCode, 0);
   const std::string head = R"({"command_id":"","success":false,"message":"Erro inesperado","description":")";
-  ASSERT_GT(r.output.size(), 4u);
-  EXPECT_EQ(r.output.substr(4, head.size()), head) << r.output;
-  EXPECT_NE(r.output.find("std::runtime_error: Cannot write file "), std::string::npos) << r.output;
+  ASSERT_GT(r.Output.size(), 4u);
+  EXPECT_EQ(r.Output.substr(4, head.size()), head) << r.Output;
+  EXPECT_NE(r.Output.find("std::runtime_error: Cannot write file "), std::string::npos) << r.Output;
 }
 
 }  // namespace

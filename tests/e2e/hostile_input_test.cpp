@@ -110,18 +110,18 @@ TEST(HostileInput, EachGetsAClearBoundedReplyAndTheFolderStaysAsItWas) {
 
     e2e::RunResult r = e2e::RunAgent(c.input, env, std::chrono::seconds(120));
 
-    std::printf("[ memory   ] %-48s peak RSS %ld MiB\n", c.what, r.peakRssKiB / 1024);
-    EXPECT_EQ(r.exitCode, 0);
+    std::printf("[ memory   ] %-48s peak RSS %ld MiB\n", c.what, r.PeakRssKiB / 1024);
+    EXPECT_EQ(r.ExitCode, 0);
     EXPECT_EQ(Tree(drive), before);
     EXPECT_EQ(testsupport::ReadFile(folder + "/folha.txt"), "last month");
     EXPECT_EQ(api.Requests().size(), requests + (c.reply.is_null() ? 0 : 1));
     if (c.message.empty()) {
-      EXPECT_EQ(r.output, "");
+      EXPECT_EQ(r.Output, "");
       continue;
     }
-    ASSERT_GE(r.output.size(), 4u);
-    std::string body = r.output.substr(4);
-    EXPECT_EQ(r.output, e2e::Frame(body));  // one whole frame
+    ASSERT_GE(r.Output.size(), 4u);
+    std::string body = r.Output.substr(4);
+    EXPECT_EQ(r.Output, e2e::Frame(body));  // one whole frame
     EXPECT_LE(body.size(), agent::kMaxReplyLength);
     if (c.fillsTheReply) {
       EXPECT_GT(body.size(), agent::kMaxReplyLength - 6);

@@ -10,10 +10,11 @@
 #include "platform/date_time.h"
 #include "platform/strings.h"
 #include "support/esocial/esocial_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace esocial;
-using esocialtest::MensagemDe;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -100,7 +101,7 @@ TEST(EventBase, AMissingSchemaFileIsTheFacadesError) {
   const std::string vazia = testsupport::MakeTempDir("nembo-schemas");
   c.eSocial->Configuracoes().Arquivos->SetPathSchemas(vazia);
   TeSocialEvento evento(c.eSocial.get());
-  EXPECT_EQ(MensagemDe([&] { evento.SetXML(esocialtest::EventoS1000()); }),
+  EXPECT_EQ(MessageOf([&] { evento.SetXML(esocialtest::EventoS1000()); }),
             "Arquivo \r\n" + vazia + "/evtInfoEmpregador-v_S_01_03_00.xsd\r\nNão encontrado");
   EXPECT_EQ(evento.ErroValidacao(), "");
 }

@@ -19,12 +19,13 @@
 #include "esocial/events/tables_periodic/s1299_periodic_closing.h"
 #include "platform/strings.h"
 #include "support/esocial/esocial_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 namespace fs = std::filesystem;
 using namespace esocial;
 using esocialtest::EventoComAssinatura;
-using esocialtest::MensagemDe;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -154,7 +155,7 @@ TEST(EventContainer, AFailedLoadLeavesTheContainerAsItWas) {
     if (caso.preparar) caso.preparar(c);
     const TEstado antes = Estado(c);
     const std::string gravadoAntes = c.Eventos().Gerados().GetItem(0).XML;
-    const std::string msg = MensagemDe([&] {
+    const std::string msg = MessageOf([&] {
       if (caso.documento.starts_with("["))
         c.Eventos().LoadFromStringINI(caso.documento);
       else
@@ -162,6 +163,7 @@ TEST(EventContainer, AFailedLoadLeavesTheContainerAsItWas) {
     });
     if (caso.mensagem.ends_with("...")) {
       const std::string inicio = caso.mensagem.substr(0, caso.mensagem.size() - 3);
+      EXPECT_NE(msg, testsupport::kNoError);
       EXPECT_TRUE(platform::StartsText(inicio, msg)) << msg;
       EXPECT_GT(msg.size(), inicio.size());
     } else {

@@ -9,11 +9,12 @@
 #include "dfe/ssl.h"
 #include "platform/strings.h"
 #include "support/esocial/esocial_test_support.h"
+#include "support/message_of.h"
 #include "test_event.h"
 
 using namespace esocial;
-using esocialtest::MensagemDe;
 using esocialtest::TEvtTeste;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -170,13 +171,13 @@ TEST(EventFrame, AFailureNamesTheEventAndKeepsItsXML) {
   evento.GerarXML();
   const std::string anterior = evento.XML();
   evento.Extra = [&] { evento.Gerador().wCampo(dfe::tcDat, "", "dtX", 10, 10, 1, "não é data"); };
-  const std::string msg = MensagemDe([&] { evento.GerarXML(); });
+  const std::string msg = MessageOf([&] { evento.GerarXML(); });
   EXPECT_TRUE(platform::StartsText("ID: " + kId + "\r\n ", msg)) << msg;
   EXPECT_GT(msg.size(), kId.size() + 7);
   EXPECT_EQ(evento.XML(), anterior);
 
   // A unit that names more in its failure text puts it between the Id and the message.
-  const std::string comNome = MensagemDe([&] {
+  const std::string comNome = MessageOf([&] {
     GerarDocumentoeSocial(evento, "evtFechaEvPer", "1", [] { throw std::runtime_error("falhou"); },
                           {false, "Nome Resp.: Fulano\r\n"});
   });

@@ -8,11 +8,12 @@
 #include "platform/date_time.h"
 #include "platform/strings.h"
 #include "support/esocial/esocial_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 #include "test_event.h"
 
 using namespace esocial;
-using esocialtest::MensagemDe;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -58,7 +59,7 @@ TEST(EventIni, NeitherTextNorFile) {
            // Without "=" a text is a file name.
            {"[evtInfoEmpregador]", "Arquivo: [evtInfoEmpregador] não encontrado."},
        })
-    EXPECT_EQ(MensagemDe([&texto = entrada] { TLeitorIniEvento ini(texto); }), mensagem) << entrada;
+    EXPECT_EQ(MessageOf([&texto = entrada] { TLeitorIniEvento ini(texto); }), mensagem) << entrada;
 }
 
 TEST(EventIni, CommonSectionsAndTheirDefaults) {

@@ -9,9 +9,10 @@
 #include "esocial/records_payments.h"
 #include "esocial/records_worker.h"
 #include "support/esocial/esocial_test_support.h"
+#include "support/message_of.h"
 
 using namespace esocial;
-using esocialtest::MensagemDe;
+using testsupport::MessageOf;
 
 TEST(EventRecords, StartingValues) {
   TInfoDeficiencia deficiencia;
@@ -96,7 +97,7 @@ TEST(EventRecords, ListIndexOutsideRaisesTheListText) {
   EXPECT_EQ(lista.GetItem(1).observacao, "c");
   for (int indice : {-1, 2}) {
     EXPECT_THROW(lista.GetItem(indice), std::out_of_range);
-    EXPECT_EQ(MensagemDe([&] { lista.GetItem(indice); }),
+    EXPECT_EQ(MessageOf([&] { lista.GetItem(indice); }),
               "Índice da lista fora dos limites (" + std::to_string(indice) + ")");
   }
   EXPECT_THROW(lista.SetItem(5, std::make_unique<TObservacoesCollectionItem>()), std::out_of_range);
@@ -112,7 +113,7 @@ TEST(EventRecords, AnEventNeedsTheeSocialComponent) {
   for (dfe::TTrivoComponent* dono :
        {static_cast<dfe::TTrivoComponent*>(nullptr), &outro, static_cast<dfe::TTrivoComponent*>(dfe.get())}) {
     EXPECT_THROW(TeSocialEvento evento(dono), std::runtime_error);
-    EXPECT_EQ(MensagemDe([&] { TeSocialEvento evento(dono); }), texto);
+    EXPECT_EQ(MessageOf([&] { TeSocialEvento evento(dono); }), texto);
   }
   auto componente = esocialtest::NovoComponente(false);
   TeSocialEvento evento(componente.eSocial.get());

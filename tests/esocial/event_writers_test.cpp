@@ -8,13 +8,14 @@
 #include <memory>
 
 #include "event_writers_support.h"
+#include "support/message_of.h"
 
 using namespace esocial;
 using esocialtest::Data;
-using esocialtest::MensagemDe;
 using esocialtest::TEscritor;
 using testing::ElementsAre;
 using testing::IsEmpty;
+using testsupport::MessageOf;
 
 namespace {
 
@@ -764,7 +765,7 @@ TEST(EventWriters, ANonDateInADateFieldRaises) {
            Caso{"nfs attribute", veS01_03_00, [&](TeSocialEvento& e) { e.GerarNfs(nfs); }},
            Caso{"nfs element", ve02_04_02, [&](TeSocialEvento& e) { e.GerarNfs(nfs); }},
        })
-    EXPECT_THAT(MensagemDe([&] { escritor.Saida(caso.versao, caso.escrever); }),
+    EXPECT_THAT(MessageOf([&] { escritor.Saida(caso.versao, caso.escrever); }),
                 testing::HasSubstr("is not a valid date and time"))
         << caso.nome;
 }

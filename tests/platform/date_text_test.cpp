@@ -8,12 +8,12 @@ using namespace platform;
 
 TEST(DateText, ReadsByPositionAndRaisesOnBadParts) {
   auto p = DecodeDateTime(TextoParaDataHoraComFormato("05/03/2024 14:07:09", "dd/mm/yyyy hh:nn:ss"));
-  EXPECT_EQ(p.year, 2024);
-  EXPECT_EQ(p.month, 3);
-  EXPECT_EQ(p.day, 5);
-  EXPECT_EQ(p.hour, 14);
-  EXPECT_EQ(p.minute, 7);
-  EXPECT_EQ(p.second, 9);
+  EXPECT_EQ(p.Year, 2024);
+  EXPECT_EQ(p.Month, 3);
+  EXPECT_EQ(p.Day, 5);
+  EXPECT_EQ(p.Hour, 14);
+  EXPECT_EQ(p.Minute, 7);
+  EXPECT_EQ(p.Second, 9);
   // Separators are positions, not checked; a trailing zone is ignored.
   EXPECT_EQ(TextoParaDataHoraComFormato("2024x03x05-03:00", "yyyy-mm-dd"), EncodeDate(2024, 3, 5));
   EXPECT_EQ(TextoParaDataHoraComFormato("12:30", "hh:mm"), EncodeTime(12, 30, 0, 0));

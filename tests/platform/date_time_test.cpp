@@ -19,10 +19,10 @@ TEST(DateTime, EncodesDaysSince1899) {
 TEST(DateTime, DecodeRoundsToTheMillisecond) {
   DateTimeParts p{2026, 12, 31, 23, 59, 59, 999};
   DateTimeParts back = DecodeDateTime(EncodeDateTime(p));
-  EXPECT_EQ(back.year, 2026);
-  EXPECT_EQ(back.day, 31);
-  EXPECT_EQ(back.second, 59);
-  EXPECT_EQ(back.millisecond, 999);
+  EXPECT_EQ(back.Year, 2026);
+  EXPECT_EQ(back.Day, 31);
+  EXPECT_EQ(back.Second, 59);
+  EXPECT_EQ(back.Millisecond, 999);
 }
 
 TEST(DateTime, FormatPatterns) {

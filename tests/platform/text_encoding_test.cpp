@@ -29,3 +29,16 @@ TEST(TextEncoding, Utf8PrefixNeverSplitsACharacter) {
   };
   for (const auto& c : cases) EXPECT_EQ(Utf8Prefix(c.text, c.max), c.prefix) << c.text << " " << c.max;
 }
+
+TEST(TextEncoding, ControlCharacters) {
+  for (unsigned char c : {0x00, 0x09, 0x1F, 0x7F}) EXPECT_TRUE(IsControlChar(c)) << int(c);
+  for (unsigned char c : {0x20, 0x7E, 0x80, 0xC2}) EXPECT_FALSE(IsControlChar(c)) << int(c);
+  EXPECT_TRUE(HasControlChar(std::string("a\0b", 3)));
+  EXPECT_TRUE(HasControlChar("a\x7f"));
+  EXPECT_FALSE(HasControlChar("a b \xc2\x85"));
+  EXPECT_TRUE(HasC1ControlChar("a\xc2\x80"));
+  EXPECT_TRUE(HasC1ControlChar("\xc2\x9f"));
+  EXPECT_FALSE(HasC1ControlChar("\xc2\xa0"));  // no-break space
+  EXPECT_FALSE(HasC1ControlChar("a\xc2"));     // cut short
+  EXPECT_FALSE(HasC1ControlChar("\x85"));      // the Windows-1252 byte, no UTF-8
+}

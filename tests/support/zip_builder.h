@@ -22,13 +22,13 @@
 namespace testsupport {
 
 struct ZipEntry {
-  std::string name;
-  std::string data;
-  std::optional<std::time_t> mtime = std::nullopt;
-  bool symlink = false;
-  bool stored = false;  // no compression, so tests can find and damage the data
+  std::string Name;
+  std::string Data;
+  std::optional<std::time_t> MTime = std::nullopt;
+  bool Symlink = false;
+  bool Stored = false;  // no compression, so tests can find and damage the data
   // The name a Unicode path field gives the entry in place of the stored one.
-  std::optional<std::string> unicodeName = std::nullopt;
+  std::optional<std::string> UnicodeName = std::nullopt;
 };
 
 // An archive without entries: the end-of-central-directory record alone.
@@ -44,19 +44,19 @@ inline std::string BuildZip(const std::vector<ZipEntry>& entries) {
   zip_t* za = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
   if (!za) throw std::runtime_error("zip_open failed");
   for (const auto& e : entries) {
-    zip_source_t* src = zip_source_buffer(za, e.data.data(), e.data.size(), 0);
-    zip_int64_t i = zip_file_add(za, e.name.c_str(), src, ZIP_FL_ENC_RAW);
+    zip_source_t* src = zip_source_buffer(za, e.Data.data(), e.Data.size(), 0);
+    zip_int64_t i = zip_file_add(za, e.Name.c_str(), src, ZIP_FL_ENC_RAW);
     if (i < 0) throw std::runtime_error(std::string("zip_file_add: ") + zip_strerror(za));
     auto idx = static_cast<zip_uint64_t>(i);
-    if (e.mtime) zip_file_set_mtime(za, idx, *e.mtime, 0);
-    if (e.symlink) zip_file_set_external_attributes(za, idx, 0, ZIP_OPSYS_UNIX, (S_IFLNK | 0777u) << 16);
-    if (e.stored) zip_set_file_compression(za, idx, ZIP_CM_STORE, 0);
-    if (e.unicodeName) {
+    if (e.MTime) zip_file_set_mtime(za, idx, *e.MTime, 0);
+    if (e.Symlink) zip_file_set_external_attributes(za, idx, 0, ZIP_OPSYS_UNIX, (S_IFLNK | 0777u) << 16);
+    if (e.Stored) zip_set_file_compression(za, idx, ZIP_CM_STORE, 0);
+    if (e.UnicodeName) {
       // libzip will not write this field itself: it goes in under a stand-in id, patched below.
       std::string field(1, '\x01');
-      auto crc = static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(e.name.data()), e.name.size()));
+      auto crc = static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(e.Name.data()), e.Name.size()));
       for (int k = 0; k < 4; ++k) field += static_cast<char>((crc >> (8 * k)) & 0xFF);
-      field += *e.unicodeName;
+      field += *e.UnicodeName;
       zip_file_extra_field_set(za, idx, kStandInId, ZIP_EXTRA_FIELD_NEW,
                                reinterpret_cast<const zip_uint8_t*>(field.data()),
                                static_cast<zip_uint16_t>(field.size()), ZIP_FL_CENTRAL | ZIP_FL_LOCAL);
@@ -66,28 +66,28 @@ inline std::string BuildZip(const std::vector<ZipEntry>& entries) {
   std::string bytes = ReadFile(path);
   std::remove(path.c_str());
   for (const auto& e : entries) {
-    if (!e.unicodeName) continue;
-    std::string standIn = std::string("\x55\xAA", 2) + static_cast<char>((5 + e.unicodeName->size()) & 0xFF) +
-                          static_cast<char>((5 + e.unicodeName->size()) >> 8) + '\x01';
+    if (!e.UnicodeName) continue;
+    std::string standIn = std::string("\x55\xAA", 2) + static_cast<char>((5 + e.UnicodeName->size()) & 0xFF) +
+                          static_cast<char>((5 + e.UnicodeName->size()) >> 8) + '\x01';
     for (auto at = bytes.find(standIn); at != std::string::npos; at = bytes.find(standIn, at + 1))
       bytes.replace(at, 2, "\x75\x70");  // 0x7075: the Unicode path field
   }
   for (const auto& e : entries) {
-    if (e.name.find('#') == std::string::npos) continue;
-    std::string nul = e.name;
+    if (e.Name.find('#') == std::string::npos) continue;
+    std::string nul = e.Name;
     for (auto& c : nul)
       if (c == '#') c = '\0';
-    for (auto at = bytes.find(e.name); at != std::string::npos; at = bytes.find(e.name, at + 1))
+    for (auto at = bytes.find(e.Name); at != std::string::npos; at = bytes.find(e.Name, at + 1))
       bytes.replace(at, nul.size(), nul);
   }
   return bytes;
 }
 
 struct RawEntry {
-  std::string name;                                      // as stored, any bytes
-  std::uint32_t mebibytes = 0;                           // of zeros, deflated; with none, stored holds the data
-  std::optional<std::uint32_t> declared = std::nullopt;  // the size the headers give, when not the true one
-  std::string stored = "";
+  std::string Name;                                      // as stored, any bytes
+  std::uint32_t Mebibytes = 0;                           // of zeros, deflated; with none, stored holds the data
+  std::optional<std::uint32_t> Declared = std::nullopt;  // the size the headers give, when not the true one
+  std::string Stored = "";
 };
 
 // An archive written byte by byte, without libzip: names of any bytes, stored data, or zeros of
@@ -115,12 +115,12 @@ inline std::string BuildRawZip(const std::vector<RawEntry>& entries) {
   };
   std::string body, central;
   for (const auto& e : entries) {
-    const bool zeros = e.mebibytes > 0;
-    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(e.stored.data()), static_cast<uInt>(e.stored.size()));
-    for (std::uint32_t i = 0; i < e.mebibytes; ++i) crc = crc32_combine(crc, mibCrc, 1 << 20);
-    std::uint64_t size = zeros ? std::uint64_t{e.mebibytes} << 20 : e.stored.size();
-    std::uint32_t declared = e.declared ? *e.declared : static_cast<std::uint32_t>(size);
-    std::uint64_t packed = zeros ? chunk.size() * e.mebibytes + 2 : e.stored.size();
+    const bool zeros = e.Mebibytes > 0;
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(e.Stored.data()), static_cast<uInt>(e.Stored.size()));
+    for (std::uint32_t i = 0; i < e.Mebibytes; ++i) crc = crc32_combine(crc, mibCrc, 1 << 20);
+    std::uint64_t size = zeros ? std::uint64_t{e.Mebibytes} << 20 : e.Stored.size();
+    std::uint32_t declared = e.Declared ? *e.Declared : static_cast<std::uint32_t>(size);
+    std::uint64_t packed = zeros ? chunk.size() * e.Mebibytes + 2 : e.Stored.size();
     auto header = [&](std::string& out, bool local, std::uint64_t offset) {
       le(out, local ? 0x04034b50 : 0x02014b50, 4);
       if (!local) le(out, 20, 2);  // made by
@@ -132,21 +132,21 @@ inline std::string BuildRawZip(const std::vector<RawEntry>& entries) {
       le(out, crc, 4);
       le(out, packed, 4);
       le(out, declared, 4);
-      le(out, e.name.size(), 2);
+      le(out, e.Name.size(), 2);
       le(out, 0, 2);  // extra
       if (!local) {
         out.append(10, '\0');  // comment, disk, attributes
         le(out, offset, 4);
       }
-      out += e.name;
+      out += e.Name;
     };
     header(central, false, body.size());
     header(body, true, 0);
     if (zeros) {
-      for (std::uint32_t i = 0; i < e.mebibytes; ++i) body += chunk;
+      for (std::uint32_t i = 0; i < e.Mebibytes; ++i) body += chunk;
       body += std::string("\x03\x00", 2);  // the last, empty block
     } else {
-      body += e.stored;
+      body += e.Stored;
     }
   }
   std::string end;

@@ -1,7 +1,6 @@
 #include "support/esocial/esocial_test_support.h"
 
 #include <algorithm>
-#include <exception>
 #include <filesystem>
 
 #include "support/peer.h"
@@ -9,15 +8,6 @@
 namespace esocialtest {
 
 std::string Schemas() { return std::string(NEMBO_SHARED_DIR) + "/schemas/"; }
-
-std::string MensagemDe(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return {};
-}
 
 TComponente NovoComponente(bool comCertificado) {
   TComponente c;

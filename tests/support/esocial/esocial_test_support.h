@@ -16,9 +16,6 @@ inline constexpr const char* kEmpregador = "12345678000195";
 
 std::string Schemas();
 
-// The message of what f raises; empty when it raises nothing.
-std::string MensagemDe(const std::function<void()>& f);
-
 struct TComponente {
   std::unique_ptr<esocial::TTrivoeSocial> eSocial;
   std::string pastaSalvar;  // a fresh folder per component

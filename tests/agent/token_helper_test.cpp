@@ -1,6 +1,7 @@
+#include "agent/token_helper.h"
+
 #include <gtest/gtest.h>
 
-#include "agent/token_helper.h"
 #include "platform/base64.h"
 
 using agent::TTokenHelper;

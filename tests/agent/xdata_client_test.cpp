@@ -1,11 +1,12 @@
 // The REST contracts against the fake API over real HTTPS with the test CA.
+#include "agent/xdata_client.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
 #include "agent/dto_json.h"
 #include "agent/fake_api_fixture.h"
-#include "agent/xdata_client.h"
 #include "platform/base64.h"
 
 using nlohmann::json;
@@ -70,10 +71,10 @@ TEST_F(RestContracts, EveryOperationRouteMethodHeadersAndBody) {
   ASSERT_EQ(requests.size(), std::size(expected));
   for (std::size_t i = 0; i < requests.size(); ++i) {
     const auto& r = requests[i];
-    SCOPED_TRACE(r.path);
-    EXPECT_EQ(r.method, "POST");
-    EXPECT_EQ(r.path, expected[i].path);
-    EXPECT_EQ(r.body, expected[i].body.value_or(""));
+    SCOPED_TRACE(r.Path);
+    EXPECT_EQ(r.Method, "POST");
+    EXPECT_EQ(r.Path, expected[i].path);
+    EXPECT_EQ(r.Body, expected[i].body.value_or(""));
     ASSERT_TRUE(r.Header("Authorization"));
     EXPECT_EQ(*r.Header("Authorization"), "Bearer " + token);
     ASSERT_TRUE(r.Header("tenant_id"));

@@ -1,11 +1,12 @@
 // The SAGRES validator's import folder, where the downloaded archive is unpacked.
+#include "agent/sagres_command.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "agent/sagres_command.h"
 #include "support/message_of.h"
 
 namespace {
@@ -13,23 +14,23 @@ namespace {
 // Sets or clears an environment variable for one scope.
 class ScopedEnv {
  public:
-  ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
+  ScopedEnv(const char* name, std::optional<std::string> value) : FName(name) {
+    if (const char* old = std::getenv(name)) FOld = old;
     if (value)
       setenv(name, value->c_str(), 1);
     else
       unsetenv(name);
   }
   ~ScopedEnv() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
+    if (FOld)
+      setenv(FName, FOld->c_str(), 1);
     else
-      unsetenv(name_);
+      unsetenv(FName);
   }
 
  private:
-  const char* name_;
-  std::optional<std::string> old_;
+  const char* FName;
+  std::optional<std::string> FOld;
 };
 
 std::string ErrorOf(const std::string& protocolo) {
