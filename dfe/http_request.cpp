@@ -6,6 +6,7 @@
 
 #include "dfe/ssl_backends.h"
 #include "platform/date_time.h"
+#include "platform/hex.h"
 #include "platform/strings.h"
 #include "platform/text_encoding.h"
 
@@ -68,6 +69,21 @@ void SplitURL(const std::string& url, std::string& prot, std::string& host, std:
     if (colon != std::string::npos) port = authority.substr(colon + 1);
   }
   if (port.empty()) port = platform::SameText(prot, "https") ? "443" : "80";
+}
+
+// "%XX" escapes of an address part decoded; a "%" not followed by two hexadecimal digits stays.
+std::string DecodificarPercentual(std::string_view s) {
+  using platform::HexDigitValue;
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '%' && i + 2 < s.size() && HexDigitValue(s[i + 1]) >= 0 && HexDigitValue(s[i + 2]) >= 0) {
+      out += static_cast<char>(HexDigitValue(s[i + 1]) * 16 + HexDigitValue(s[i + 2]));
+      i += 2;
+    } else {
+      out += s[i];
+    }
+  }
+  return out;
 }
 
 // First line beginning with the name replaced, else appended.
@@ -317,8 +333,18 @@ void TTrivoWinReqResp::FindIEProxy() {
     }
   if (text.empty()) return;
   if (auto sep = text.find("://"); sep != std::string::npos) text = text.substr(sep + 3);
-  if (auto at = text.rfind('@'); at != std::string::npos) text = text.substr(at + 1);
   if (auto slash = text.find('/'); slash != std::string::npos) text.erase(slash);
+  // Credentials in the variable ("user:password@host:port") answer the proxy, unless the
+  // settings name a user of their own.
+  if (auto at = text.rfind('@'); at != std::string::npos) {
+    const std::string credenciais = text.substr(0, at);
+    text = text.substr(at + 1);
+    if (Trim(ProxyUser).empty()) {
+      const auto colon = credenciais.find(':');
+      ProxyUser = DecodificarPercentual(credenciais.substr(0, colon));
+      ProxyPass = colon == std::string::npos ? std::string() : DecodificarPercentual(credenciais.substr(colon + 1));
+    }
+  }
   Trace("  FindIEProxy: " + text);
   auto colon = text.find(':');
   ProxyHost = text.substr(0, colon);

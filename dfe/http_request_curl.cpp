@@ -88,7 +88,7 @@ CURLcode UseCertContext(CURL*, void* sslctx, void* parm) {
   const auto* c = static_cast<const TCertContext*>(parm);
   auto* ctx = static_cast<SSL_CTX*>(sslctx);
   if (!c->Certificado || !c->ChavePrivada || SSL_CTX_use_certificate(ctx, c->Certificado) != 1 ||
-      SSL_CTX_use_PrivateKey(ctx, c->ChavePrivada) != 1)
+      SSL_CTX_use_PrivateKey(ctx, c->ChavePrivada) != 1 || (c->Cadeia && SSL_CTX_set1_chain(ctx, c->Cadeia) != 1))
     return CURLE_SSL_CERTPROBLEM;
   return CURLE_OK;
 }

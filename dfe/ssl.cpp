@@ -82,6 +82,7 @@ void TDFeSSL::Clear() {
   TimeOutPorThread = false;
   NameSpaceURI.clear();
   UseCertificateHTTP = true;
+  AntesDeAssinar = nullptr;
 
   if (FSSLCryptClass) FSSLCryptClass->DescarregarCertificado();
   FSSLCryptClass = ClasseSSLCrypt(cryNone)(*this);

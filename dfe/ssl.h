@@ -18,6 +18,9 @@
 #include "dfe/masked_password.h"
 #include "platform/date_time.h"
 
+// OpenSSL's list of certificates, declared outside any namespace as OpenSSL declares it.
+struct stack_st_X509;
+
 namespace dfe {
 
 // Enumerations: ordinals are stored by the settings, so the order is fixed.
@@ -85,11 +88,14 @@ class TListaCertificados {
 };
 
 // The loaded certificate as an HTTP back end presents it for client authentication: the
-// certificate and its private key as OpenSSL objects (the HTTPS transport runs over OpenSSL).
-// The cryptography back end owns both; they stay valid until it unloads the certificate.
+// certificate, its private key and the issuers the store or PKCS#12 data hold for it, as
+// OpenSSL objects (the HTTPS transport runs over OpenSSL). The issuers go with the
+// certificate in the handshake, so a server that lacks an intermediate still accepts it. The
+// cryptography back end owns them all; they stay valid until it unloads the certificate.
 struct TCertContext {
   X509* Certificado = nullptr;
   EVP_PKEY* ChavePrivada = nullptr;
+  STACK_OF(X509)* Cadeia = nullptr;  // nearest issuer first; null when none is known
 };
 
 // The back ends, declared in dfe/ssl_backends.h: code that only signs, validates or sends
@@ -116,7 +122,8 @@ class TDFeSSL {
   TDFeSSL(const TDFeSSL&) = delete;
   TDFeSSL& operator=(const TDFeSSL&) = delete;
 
-  // Settings back to their values after creation; the three back ends become abstract again.
+  // Settings back to their values after creation, the handler before signing included; the
+  // three back ends become abstract again.
   void Clear();
 
   std::string Assinar(const std::string& conteudoXML, const std::string& docElement, const std::string& infElement,

@@ -30,22 +30,28 @@ namespace dfe {
 
 struct TDFeWinCrypt::TCarregado {
   X509* Cert = nullptr;
-  EVP_PKEY* Key = nullptr;  // null until needed; always null for a public certificate
-  nss::CertPtr NssCert;     // certificates of the store
-  nss::SlotPtr Token;       // the token of a store certificate whose key is in hardware
+  EVP_PKEY* Key = nullptr;           // reached when the certificate is loaded; null for a public certificate
+  STACK_OF(X509)* Cadeia = nullptr;  // the issuers the store or the PKCS#12 data hold
+  nss::CertPtr NssCert;              // certificates of the store
+  nss::SlotPtr Token;                // the token of a store certificate whose key is in hardware
   bool DeDadosPFX = false;
   TCertContext Ctx;
 
-  TCarregado() = default;
+  explicit TCarregado(X509* cert) : Cert(cert) { Ctx.Certificado = cert; }
   TCarregado(const TCarregado&) = delete;
   TCarregado& operator=(const TCarregado&) = delete;
   ~TCarregado() {
     EVP_PKEY_free(Key);
     X509_free(Cert);
+    sk_X509_pop_free(Cadeia, X509_free);
   }
   void SetKey(EVP_PKEY* k) {
     Key = k;
     Ctx.ChavePrivada = k;
+  }
+  void SetCadeia(STACK_OF(X509)* c) {
+    Cadeia = c;
+    Ctx.Cadeia = c;
   }
 };
 
@@ -130,6 +136,14 @@ std::string Digerir(std::istream& s, const EVP_MD* md) {
   unsigned int len = 0;
   if (EVP_DigestFinal_ex(ctx.get(), out, &len) != 1) throw TFalha{"CryptGetHashParam", CodigoOpenSSL()};
   return std::string(reinterpret_cast<const char*>(out), len);
+}
+
+// The issuers the databases know above a certificate, nearest first.
+STACK_OF(X509)* CadeiaDoBanco(CERTCertificate* cert) {
+  STACK_OF(X509)* cadeia = sk_X509_new_null();
+  for (const auto& der : nss::IssuerChain(cert))
+    if (X509* c = x509::DeDER(der); c != nullptr && sk_X509_push(cadeia, c) == 0) X509_free(c);
+  return cadeia;
 }
 
 // The DER bytes NSS holds for a certificate.
@@ -274,9 +288,7 @@ void TDFeWinCrypt::AbrirStore() {
 
 const TCertContext* TDFeWinCrypt::CertContextWinApi() {
   if (!FCarregado) CarregarCertificadoSeNecessario();
-  if (!FCarregado) return nullptr;
-  if (FCarregado->Key == nullptr && (FCarregado->NssCert || FCarregado->DeDadosPFX)) ChavePrivada();
-  return &FCarregado->Ctx;
+  return FCarregado ? &FCarregado->Ctx : nullptr;
 }
 
 EVP_PKEY* TDFeWinCrypt::ChavePrivada() {
@@ -321,15 +333,11 @@ std::string TDFeWinCrypt::ExportarPFX() {
   PKCS8_PRIV_KEY_INFO_free(info);
   if (evp == nullptr) throw semChave;
 
-  STACK_OF(X509)* cadeia = sk_X509_new_null();
-  for (const auto& der : nss::IssuerChain(FCarregado->NssCert.get()))
-    if (X509* c = x509::DeDER(der)) sk_X509_push(cadeia, c);
   CarregarProvedoresOpenSSL();
   const std::string senha = FpDFeSSL.Senha();
-  PKCS12* p12 = PKCS12_create(senha.c_str(), nullptr, evp, FCarregado->Cert, cadeia, 0, 0, 0, 0, 0);
+  PKCS12* p12 = PKCS12_create(senha.c_str(), nullptr, evp, FCarregado->Cert, FCarregado->Cadeia, 0, 0, 0, 0, 0);
   const std::string codigo = CodigoOpenSSL();
   EVP_PKEY_free(evp);
-  sk_X509_pop_free(cadeia, X509_free);
   unsigned char* buf = nullptr;
   int len = p12 != nullptr ? i2d_PKCS12(p12, &buf) : 0;
   PKCS12_free(p12);
@@ -362,17 +370,16 @@ void TDFeWinCrypt::CarregarCertificadoDeDadosPFX() {
   STACK_OF(X509)* ca = nullptr;
   if (PKCS12_parse(p12.get(), pass, &key, &cert, &ca) != 1)
     throw ETrivoDFeException("PFXDataToCertContextWinApi: Falha em \"PFXImportCertStore\" Erro: " + CodigoOpenSSL());
-  sk_X509_pop_free(ca, X509_free);
   if (key == nullptr || cert == nullptr || X509_check_private_key(cert, key) != 1) {
     EVP_PKEY_free(key);
     X509_free(cert);
+    sk_X509_pop_free(ca, X509_free);
     ERR_clear_error();
     throw ETrivoDFeException("PFXDataToCertContextWinApi: Falha ao localizar o Certificado com a Chave Privada.");
   }
-  FCarregado = std::make_unique<TCarregado>();
-  FCarregado->Cert = cert;
-  FCarregado->Ctx.Certificado = cert;
+  FCarregado = std::make_unique<TCarregado>(cert);
   FCarregado->SetKey(key);
+  FCarregado->SetCadeia(ca);
   FCarregado->DeDadosPFX = true;
 }
 
@@ -386,10 +393,9 @@ void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
       X509_free(x);
       continue;
     }
-    FCarregado = std::make_unique<TCarregado>();
-    FCarregado->Cert = x;
-    FCarregado->Ctx.Certificado = x;
+    FCarregado = std::make_unique<TCarregado>(x);
     FCarregado->Token = nss::TokenSlot(c.get());
+    FCarregado->SetCadeia(CadeiaDoBanco(c.get()));
     FCarregado->NssCert = std::move(c);
     return;
   }
@@ -398,10 +404,21 @@ void TDFeWinCrypt::CarregarCertificadoDeNumeroSerie() {
 
 void TDFeWinCrypt::AposCarregarCertificado() {
   if (!FCarregado || FCarregado->Cert == nullptr) throw ETrivoDFeException("Certificado Digital não Carregado!");
-  // A1: the key is in the software database or in PKCS#12 data; A3: on a token.
-  LerDadosCertificado(FCarregado->Cert, *FpDadosCertificado, FCarregado->Token ? tpcA3 : tpcA1);
+  try {
+    // A1: the key is in the software database or in PKCS#12 data; A3: on a token.
+    LerDadosCertificado(FCarregado->Cert, *FpDadosCertificado, FCarregado->Token ? tpcA3 : tpcA1);
+    DefinirPINSeNecessario();
+    // The key is reached now, so that a wrong PIN, a missing token or a key that cannot be
+    // opened shows when the certificate is chosen, not at the first signature or send.
+    if (FCarregado) ChavePrivada();
+  } catch (...) {
+    DescarregarCertificado();  // a failed load leaves nothing half loaded
+    throw;
+  }
   FpCertificadoLido = true;
+}
 
+void TDFeWinCrypt::DefinirPINSeNecessario() {
   if (FpDadosCertificado->Tipo != tpcA3) return;
   const std::string senha = FpDFeSSL.Senha();
   const std::string serie = FpDadosCertificado->NumeroSerie;
@@ -553,9 +570,7 @@ bool TDFeWinCrypt::CarregarCertificadoPublico(const std::string& dadosX509Base64
     ERR_clear_error();
     return false;
   }
-  FCarregado = std::make_unique<TCarregado>();
-  FCarregado->Cert = x;
-  FCarregado->Ctx.Certificado = x;
+  FCarregado = std::make_unique<TCarregado>(x);
   LerDadosCertificado(x, *FpDadosCertificado, tpcDesconhecido);
   return !FpDadosCertificado->SubjectName().empty();
 }

@@ -38,7 +38,7 @@ class TDFeWinCrypt : public TDFeSSLCryptClass {
   void LerCertificadosStore() override;
   bool CarregarCertificadoPublico(const std::string& dadosX509Base64) override;
 
-  // The loaded certificate (its key only once it was needed); null when none.
+  // The loaded certificate with its key (none for a public certificate); null when none.
   const TCertContext* Certificado() const;
 
  private:
@@ -47,6 +47,8 @@ class TDFeWinCrypt : public TDFeSSLCryptClass {
   void AbrirStore();
   EVP_PKEY* ChavePrivada();
   void DefinirPINCertificado(const std::string& pin, bool raiseGeneral);
+  // An A3 certificate's PIN, from the facade's password, once per serial number.
+  void DefinirPINSeNecessario();
   std::string ExportarPFX();
 
   std::unique_ptr<TCarregado> FCarregado;

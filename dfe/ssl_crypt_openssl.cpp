@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <istream>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "dfe/ssl_digests.h"
@@ -132,10 +133,15 @@ bool TDFeOpenSSL::CarregarPFX(const std::string& dadosPFX) {
   if (p12 == nullptr) return false;
   X509_free(FCert);
   FCert = nullptr;
+  sk_X509_pop_free(FCadeia, X509_free);
+  FCadeia = nullptr;
   STACK_OF(X509)* ca = nullptr;
   const std::string senha = FpDFeSSL.Senha();
   bool ok = PKCS12_parse(p12, senha.c_str(), &FPrivKey, &FCert, &ca) > 0 && FCert != nullptr;
-  if (ok) LerDadosCertificado();
+  if (ok) {
+    LerDadosCertificado();
+    FCadeia = std::exchange(ca, nullptr);  // the intermediates go with the certificate in TLS
+  }
   PKCS12_free(p12);
   sk_X509_pop_free(ca, X509_free);
   return ok;
@@ -159,8 +165,10 @@ void TDFeOpenSSL::LerDadosCertificado() { x509::LerDadosCertificado(FCert, kForm
 void TDFeOpenSSL::DescarregarCertificado() {
   EVP_PKEY_free(FPrivKey);
   X509_free(FCert);
+  sk_X509_pop_free(FCadeia, X509_free);
   FPrivKey = nullptr;
   FCert = nullptr;
+  FCadeia = nullptr;
   FCertContext = {};
   TDFeSSLCryptClass::DescarregarCertificado();
 }
@@ -170,6 +178,7 @@ const TCertContext* TDFeOpenSSL::CertContextWinApi() {
   if (FCert == nullptr) return nullptr;
   FCertContext.Certificado = FCert;
   FCertContext.ChavePrivada = FPrivKey;
+  FCertContext.Cadeia = FCadeia;
   return &FCertContext;
 }
 

@@ -38,6 +38,7 @@ class TDFeOpenSSL : public TDFeSSLCryptClass {
   TCertContext FCertContext;
   EVP_PKEY* FPrivKey = nullptr;
   X509* FCert = nullptr;
+  STACK_OF(X509)* FCadeia = nullptr;  // the further certificates of the PKCS#12 data
   std::string FVersion;
   bool FOldVersion = false;
 };

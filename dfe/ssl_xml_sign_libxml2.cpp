@@ -9,15 +9,19 @@
 #include <libxml/xmlschemas.h>
 
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "dfe/signature_utils.h"
+#include "dfe/ssl_xml_sign_libxml2_schemas.h"
 #include "dfe/xml_declaration.h"
 #include "platform/base64.h"
 #include "platform/strings.h"
 #include "platform/text_utils.h"
 
 namespace dfe {
+
+using libxml2::DetalhesUltimoErro;
 
 namespace {
 
@@ -71,14 +75,6 @@ void RemoverQuebrasDoConteudo(xmlNode* no) {
   }
 }
 
-std::string DetalhesUltimoErro(const std::string& texto) {
-  const xmlError* erro = xmlGetLastError();
-  if (erro == nullptr || erro->code == 0) return texto;
-  std::string out = texto + " --> " + std::to_string(erro->code);
-  if (erro->message != nullptr) out += std::string(" - ") + erro->message;
-  return out;
-}
-
 // Declarations of external entities are dropped, so their content is never fetched; a reference
 // to one is then an undeclared entity and the document is refused.
 void DeclararEntidadeInterna(void* ctx, const xmlChar* name, int type, const xmlChar* publicId, const xmlChar* systemId,
@@ -88,8 +84,6 @@ void DeclararEntidadeInterna(void* ctx, const xmlChar* name, int type, const xml
     return;
   xmlSAX2EntityDecl(ctx, name, type, publicId, systemId, content);
 }
-
-void IgnorarErroEstruturado(void*, xmlErrorPtr) {}
 
 bool TemReferenciaEntidade(xmlNode* no) {
   for (xmlNode* f = no->children; f != nullptr; f = f->next) {
@@ -280,7 +274,9 @@ TDFeSSLXmlSignLibXml2::TDFeSSLXmlSignLibXml2(TDFeSSL& aDFeSSL) : TDFeSSLXmlSignC
 void TDFeSSLXmlSignLibXml2::InicializarLibXml2() {
   if (FLibXml2Inicializada) return;
   // Linked directly; parse and save settings are given per call, nothing global is changed.
-  xmlInitParser();
+  // The library's own set-up runs once, whichever thread validates or signs first.
+  static std::once_flag once;
+  std::call_once(once, xmlInitParser);
   if (!xmlHasFeature(XML_WITH_C14N) || !xmlHasFeature(XML_WITH_SCHEMAS))
     throw ETrivoDFeException("Erro ao inicializar a Biblioteca LibXML2");
   FLibXml2Inicializada = true;
@@ -416,26 +412,15 @@ bool TDFeSSLXmlSignLibXml2::Validar(const std::string& conteudoXML, const std::s
     return false;
   }
 
+  const libxml2::SchemaPtr schema = libxml2::SchemaDoArquivo(arqSchema, msgErro);
+  if (!schema) return false;
   xmlResetLastError();
-  xmlSchemaParserCtxtPtr parser = xmlSchemaNewParserCtxt(arqSchema.c_str());
-  if (parser == nullptr) {
-    msgErro = DetalhesUltimoErro("Error: não foi possivel criar um contexto de validação para o Schema");
-    return false;
-  }
-  xmlSchemaSetParserStructuredErrors(parser, IgnorarErroEstruturado, nullptr);
-  xmlSchemaPtr schema = xmlSchemaParse(parser);
-  xmlSchemaFreeParserCtxt(parser);
-  if (schema == nullptr) {
-    msgErro = DetalhesUltimoErro("Erro: Schema inválido");
-    return false;
-  }
-  xmlSchemaValidCtxtPtr valid = xmlSchemaNewValidCtxt(schema);
+  xmlSchemaValidCtxtPtr valid = xmlSchemaNewValidCtxt(schema.get());
   if (valid == nullptr) {
     msgErro = DetalhesUltimoErro("Erro: Não foi possivel criar um contexto para o Schema");
-    xmlSchemaFree(schema);
     return false;
   }
-  xmlSchemaSetValidStructuredErrors(valid, IgnorarErroEstruturado, nullptr);
+  xmlSchemaSetValidStructuredErrors(valid, libxml2::IgnorarErroEstruturado, nullptr);
   xmlResetLastError();
   int resultado = xmlSchemaValidateDoc(valid, doc.get());
   bool ok = resultado == 0;
@@ -444,7 +429,6 @@ bool TDFeSSLXmlSignLibXml2::Validar(const std::string& conteudoXML, const std::s
     if (msgErro.empty()) msgErro = "Erro indefinido, ao validar o Documento com o Schema";
   }
   xmlSchemaFreeValidCtxt(valid);
-  xmlSchemaFree(schema);
   return ok;
 }
 

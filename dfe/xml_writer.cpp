@@ -7,6 +7,7 @@
 #include <set>
 
 #include "platform/files.h"
+#include "platform/hex.h"
 #include "platform/number_text.h"
 #include "platform/strings.h"
 #include "platform/tax_numbers.h"
@@ -426,13 +427,7 @@ std::string DecodificarConteudoXml(std::string_view Texto) {
     std::string bytes;
     bool valid = digits.size() % 2 == 0;
     for (std::size_t i = 0; valid && i < digits.size(); i += 2) {
-      auto hex = [](char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-      };
-      int hi = hex(digits[i]), lo = hex(digits[i + 1]);
+      int hi = platform::HexDigitValue(digits[i]), lo = platform::HexDigitValue(digits[i + 1]);
       if (hi < 0 || lo < 0)
         valid = false;
       else

@@ -104,6 +104,9 @@ class TeSocialEvento : public TeSocial {
   void FecharGrupoModoLancamento(TModoLancamento pModoLancamento);
   // The one alert of a list written over its maximum (all items are written all the same).
   void AlertarLimiteLista(const std::string& Tag, const std::string& Descricao, int Quantidade, int Maximo);
+  // A code of the model that the event's layout does not hold is written as given with this
+  // alert, so that the schema's rejection does not come unannounced.
+  void AlertarCodigoForaDoLeiaute(const std::string& Tag);
 
   // ---- writers of the groups the events share ----
   // Each writes its group into Gerador by the event's VersaoDF and writes nothing where its

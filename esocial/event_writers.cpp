@@ -101,4 +101,8 @@ void TeSocialEvento::AlertarLimiteLista(const std::string& Tag, const std::strin
                       "Número de ocorrências maior que o máximo permitido - Máximo " + std::to_string(Maximo));
 }
 
+void TeSocialEvento::AlertarCodigoForaDoLeiaute(const std::string& Tag) {
+  Gerador().wAlerta("", Tag, "", "Conteúdo inválido");
+}
+
 }  // namespace esocial

@@ -26,6 +26,16 @@ void EscreverDocumentoIdentidade(TeSocialEvento& Evento, const std::string& Grup
   g.wGrupo("/" + Grupo);
 }
 
+// Whether any field of either address is given.
+bool EnderecoInformado(const TEndereco& pEndereco) {
+  const TBrasil& b = pEndereco.Brasil;
+  const TExterior& x = pEndereco.Exterior;
+  return !b.TpLograd.empty() || !b.DscLograd.empty() || !b.NrLograd.empty() || !b.Complemento.empty() ||
+         !b.Bairro.empty() || !b.Cep.empty() || b.CodMunic != 0 || !b.UF.empty() || !x.PaisResid.empty() ||
+         !x.DscLograd.empty() || !x.NrLograd.empty() || !x.Complemento.empty() || !x.Bairro.empty() ||
+         !x.NmCid.empty() || !x.CodPostal.empty();
+}
+
 }  // namespace
 
 void TeSocialEvento::GerarTrabalhador(const TTrabalhador& pTrabalhador, tpSimNao CadIni, const std::string& GroupName,
@@ -52,7 +62,9 @@ void TeSocialEvento::GerarTrabalhador(const TTrabalhador& pTrabalhador, tpSimNao
       Gerador().wCampo(tcStr, "", "paisNac", 1, 3, 1, pTrabalhador.PaisNac);
   }
   if (ate25) GerarDocumentos(pTrabalhador.Documentos);
-  GerarEndereco(pTrabalhador.Endereco, pTrabalhador.ExtrangeiroSN);
+  // The address is optional from S-1.03 on: a worker without one gets no empty group.
+  if (VersaoDF() < veS01_03_00 || EnderecoInformado(pTrabalhador.Endereco))
+    GerarEndereco(pTrabalhador.Endereco, pTrabalhador.ExtrangeiroSN);
   if (VersaoDF() >= veS01_00_00)
     GerarTrabImig(pTrabalhador.trabImig);
   else
@@ -187,7 +199,9 @@ void TeSocialEvento::GerarTrabEstrangeiro(const TTrabEstrangeiro& pTrabEstrangei
 void TeSocialEvento::GerarTrabImig(const TtrabImig& pTrabImig) {
   if (pTrabImig.condIng == tciNenhum) return;
   Gerador().wGrupo("trabImig");
-  Gerador().wCampo(tcStr, "", "tmpResid", 1, 1, 0, TmpResidToStr(pTrabImig.tmpResid));
+  // "No term" has the code 0, which the layout does not know: the optional field is left out.
+  if (pTrabImig.tmpResid != ttrNenhum)
+    Gerador().wCampo(tcStr, "", "tmpResid", 1, 1, 0, TmpResidToStr(pTrabImig.tmpResid));
   Gerador().wCampo(tcStr, "", "condIng", 1, 1, 1, CondIngToStr(pTrabImig.condIng));
   Gerador().wGrupo("/trabImig");
 }

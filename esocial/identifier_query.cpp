@@ -4,7 +4,6 @@ namespace esocial {
 
 bool TConsultaIdentEvt::GerarXML() {
   using dfe::tcDatHor;
-  using dfe::tcInt;
   using dfe::tcStr;
   Gerador.ArquivoFormatoXML.clear();
   Gerador.ListaDeAlertas.clear();
@@ -17,7 +16,9 @@ bool TConsultaIdentEvt::GerarXML() {
   Gerador.wGrupo("eSocial xmlns=\"" + SoapEnvelope + "\"");
   Gerador.wGrupo("consultaIdentificadoresEvts");
   Gerador.wGrupo("ideEmpregador");
-  campo(tcInt, "tpInsc", 1, 1, 1, tpInsc);
+  // Held as its code text: written as text, an empty code is reported as missing instead of
+  // going out as a number 0 that the service refuses.
+  campo(tcStr, "tpInsc", 1, 1, 1, tpInsc);
   // The root of a CNPJ (8 digits) up to a CPF or a whole CNPJ, as the schema takes them.
   campo(tcStr, "nrInsc", 8, 15, 1, nrInsc);
   Gerador.wGrupo("/ideEmpregador");

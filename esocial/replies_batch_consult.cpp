@@ -1,5 +1,7 @@
 #include "esocial/replies_batch_consult.h"
 
+#include <string>
+
 #include "esocial/tag_reading.h"
 #include "esocial/totalizers/totalizer_registry.h"
 #include "platform/variant.h"
@@ -119,7 +121,11 @@ void LerTotalizadores(const TLeituraTags& x, TtotCollection& tot) {
 
 bool TRetConsultaLote::LerXml() {
   return LerRetorno(Leitor, "retornoProcessamentoLoteEventos", [&](const TLeituraTags& x) {
-    if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, IdeEmpregador);
+    // The batch's ideEmpregador may be absent, and every event's result holds one: a batch
+    // without its own must not take the first event's, so it counts only ahead of the events.
+    const std::string& raiz = x.Leitor().Grupo;
+    if (raiz.find("<ideEmpregador") < raiz.find("<retornoEventos") && x.Grupo(2, "ideEmpregador"))
+      LerInscricao(x, IdeEmpregador);
     if (x.Grupo(2, "ideTransmissor")) LerInscricao(x, IdeTransmissor);
     if (x.Grupo(2, "status")) {
       LerStatus(x, Status);

@@ -11,7 +11,11 @@ void CurlGlobalInit() {
 
 CurlEasy NewCurlEasy() {
   CurlGlobalInit();
-  return CurlEasy(curl_easy_init());
+  CurlEasy easy(curl_easy_init());
+  // A proxy named without a port listens on 80, as the system's HTTP interfaces take it; libcurl
+  // would go to 1080.
+  if (easy) curl_easy_setopt(easy.get(), CURLOPT_PROXYPORT, 80L);
+  return easy;
 }
 
 bool CurlHeaderList::Append(const std::string& line) {

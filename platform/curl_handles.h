@@ -15,7 +15,8 @@ struct CurlEasyDeleter {
 };
 using CurlEasy = std::unique_ptr<CURL, CurlEasyDeleter>;
 
-// A new easy handle, after the global initialisation; null when libcurl cannot make one.
+// A new easy handle, after the global initialisation; null when libcurl cannot make one. A
+// proxy given without a port, in the settings or in the environment, is reached on port 80.
 CurlEasy NewCurlEasy();
 
 // A list of request header lines.

@@ -47,7 +47,9 @@ TDateTime TextoParaDataHoraComFormato(std::string_view texto, std::string_view f
     if (target) {
       std::int64_t v = 0;
       std::string part = Copy(texto, static_cast<long long>(i) + 1, static_cast<long long>(width));
-      if (part.size() != width || !TryStrToInt64(part, v) || v < 0 || v > 9999) fail();
+      // The part's positions are read as one decimal integer: a text that ends early leaves a
+      // shorter part ("2024-03-5" is the 5th), a missing one fails.
+      if (part.empty() || !TryStrToInt64(part, v) || v < 0 || v > 9999) fail();
       *target = static_cast<int>(v);
       if (c == 'y' && width <= 2) p.Year += 2000;
     }

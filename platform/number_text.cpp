@@ -41,8 +41,9 @@ bool TryFormatFixed(double value, int decimals, char separator, std::string& out
 }
 
 std::string FloatToText(double value) {
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  // Room for the longest fixed form: the smallest subnormal has 323 zeros after the point.
+  char buf[400];
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
   return std::string(buf, res.ptr);
 }
 

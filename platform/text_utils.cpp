@@ -7,20 +7,22 @@ namespace platform {
 
 namespace {
 
-// Plain letters of U+00C0 to U+017F; an empty entry is not a letter (it becomes a blank).
+// Plain letters of the Latin letters with a diacritic in U+00C0 to U+017F (Unicode's "letter
+// X with ..."); an empty entry is no such letter (a ligature, eth, thorn, sharp s, kra, eng,
+// dotless i, long s, a sign) and becomes a blank.
 constexpr const char* kPlainLatin[] = {
-    "A", "A", "A",  "A",  "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",   // C0
-    "D", "N", "O",  "O",  "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "",  "ss",  // D0
-    "a", "a", "a",  "a",  "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",   // E0
-    "d", "n", "o",  "o",  "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "",  "y",   // F0
-    "A", "a", "A",  "a",  "A", "a", "C",  "c", "C", "c", "C", "c", "C", "c", "D", "d",   // 100
-    "D", "d", "E",  "e",  "E", "e", "E",  "e", "E", "e", "E", "e", "G", "g", "G", "g",   // 110
-    "G", "g", "G",  "g",  "H", "h", "H",  "h", "I", "i", "I", "i", "I", "i", "I", "i",   // 120
-    "I", "i", "IJ", "ij", "J", "j", "K",  "k", "k", "L", "l", "L", "l", "L", "l", "L",   // 130
-    "l", "L", "l",  "N",  "n", "N", "n",  "N", "n", "n", "N", "n", "O", "o", "O", "o",   // 140
-    "O", "o", "OE", "oe", "R", "r", "R",  "r", "R", "r", "S", "s", "S", "s", "S", "s",   // 150
-    "S", "s", "T",  "t",  "T", "t", "T",  "t", "U", "u", "U", "u", "U", "u", "U", "u",   // 160
-    "U", "u", "U",  "u",  "W", "w", "Y",  "y", "Y", "Z", "z", "Z", "z", "Z", "z", "s",   // 170
+    "A", "A", "A", "A", "A", "A", "",  "C", "E", "E", "E", "E", "I", "I", "I", "I",  // C0
+    "",  "N", "O", "O", "O", "O", "O", "",  "O", "U", "U", "U", "U", "Y", "",  "",   // D0
+    "a", "a", "a", "a", "a", "a", "",  "c", "e", "e", "e", "e", "i", "i", "i", "i",  // E0
+    "",  "n", "o", "o", "o", "o", "o", "",  "o", "u", "u", "u", "u", "y", "",  "y",  // F0
+    "A", "a", "A", "a", "A", "a", "C", "c", "C", "c", "C", "c", "C", "c", "D", "d",  // 100
+    "D", "d", "E", "e", "E", "e", "E", "e", "E", "e", "E", "e", "G", "g", "G", "g",  // 110
+    "G", "g", "G", "g", "H", "h", "H", "h", "I", "i", "I", "i", "I", "i", "I", "i",  // 120
+    "I", "",  "",  "",  "J", "j", "K", "k", "",  "L", "l", "L", "l", "L", "l", "L",  // 130
+    "l", "L", "l", "N", "n", "N", "n", "N", "n", "",  "",  "",  "O", "o", "O", "o",  // 140
+    "O", "o", "",  "",  "R", "r", "R", "r", "R", "r", "S", "s", "S", "s", "S", "s",  // 150
+    "S", "s", "T", "t", "T", "t", "T", "t", "U", "u", "U", "u", "U", "u", "U", "u",  // 160
+    "U", "u", "U", "u", "W", "w", "Y", "y", "Y", "Z", "z", "Z", "z", "Z", "z", "",   // 170
 };
 
 // Decodes the code point at s[i] of a valid UTF-8 text and advances i.
@@ -44,10 +46,6 @@ std::string RemoverAcentos(std::string_view input) {
     std::uint32_t cp = NextCodePoint(s, i);
     if ((cp >= 0x20 && cp < 0x7F) || cp == '\b' || cp == '\n' || cp == '\r') {
       out += static_cast<char>(cp);
-    } else if (cp == 0xAA) {
-      out += 'a';
-    } else if (cp == 0xBA) {
-      out += 'o';
     } else if (cp >= 0xC0 && cp < 0x180 && *kPlainLatin[cp - 0xC0]) {
       out += kPlainLatin[cp - 0xC0];
     } else {

@@ -7,10 +7,10 @@
 
 namespace platform {
 
-// Accented Latin letters become their plain letters (ligatures their two letters, "ª" and
-// "º" the letters "a" and "o"); every other character outside printable ASCII, except
-// backspace, line feed and carriage return, becomes a blank. Bytes that are not UTF-8 are
-// taken as Windows-1252 first.
+// Accented Latin letters (letters with a diacritic) become their plain letters; every other
+// character outside printable ASCII, except backspace, line feed and carriage return, becomes
+// a blank: ligatures, "ß", "ª" and "º" included. Bytes that are not UTF-8 are taken as
+// Windows-1252 first.
 std::string RemoverAcentos(std::string_view s);
 // The digits of the text, in order.
 std::string SomenteDigitos(std::string_view s);

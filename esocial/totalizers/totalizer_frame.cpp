@@ -1,6 +1,7 @@
 #include "esocial/totalizers/totalizer_frame.h"
 
 #include "esocial/records_identification.h"
+#include "esocial/replies_records.h"
 
 namespace esocial::totalizers {
 
@@ -20,15 +21,15 @@ std::string TextoVersao(const std::string& xml, const std::string& caminho) {
 
 }  // namespace
 
-TConteudoTotalizador::TConteudoTotalizador(std::string_view Raiz, bool ResultadoSemRaiz)
-    : FRaiz(Raiz), FResultadoSemRaiz(ResultadoSemRaiz) {}
+TConteudoTotalizador::TConteudoTotalizador(std::string_view Raiz, bool ComVersao)
+    : FRaiz(Raiz), FComVersao(ComVersao) {}
 
 bool TConteudoTotalizador::LerXML() {
   return LerSemExcecao([&] {
     FXML = FLeitor.Arquivo;
-    FVersaoDF = StrToVersaoeSocial(TextoVersao(FXML, "/evt/" + FRaiz + "/"));
+    if (FComVersao) FVersaoDF = StrToVersaoeSocial(TextoVersao(FXML, "/evt/" + FRaiz + "/"));
     TLeituraTags x(FLeitor);
-    if (!x.Grupo(1, FRaiz)) return FResultadoSemRaiz;
+    if (!x.Grupo(1, FRaiz)) return false;
     FId = x.Atributo("Id=");
     LerGrupos(x);
     return true;
@@ -43,9 +44,7 @@ void LerIdeEvento(const TLeituraTags& x, TIdeEvento5& IdeEvento) {
 }
 
 void LerIdeEmpregador(const TLeituraTags& x, TIdeEmpregador& IdeEmpregador) {
-  if (!x.Grupo(2, "ideEmpregador")) return;
-  IdeEmpregador.TpInsc = x.Codigo("tpInsc", StrToTpInsc);
-  IdeEmpregador.NrInsc = x.Texto("nrInsc");
+  if (x.Grupo(2, "ideEmpregador")) LerInscricao(x, IdeEmpregador);
 }
 
 void AtribuirXml(TConteudoTotalizador& Conteudo, const std::string& Value) {

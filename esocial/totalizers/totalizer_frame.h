@@ -51,20 +51,21 @@ class TConteudoTotalizador {
 
   // Reads Leitor().Arquivo into the content, adding to what an earlier reading filled (lists
   // grow, single values found are overwritten). True when the reading reached its end; false
-  // for an unknown version (nothing read), a missing root (the reader's own result) or any
-  // error on the way (what was read before it stays). Never raises.
+  // for an unknown version (nothing read), a missing root or any error on the way (what was
+  // read before it stays). Never raises.
   bool LerXML();
 
  protected:
-  // Raiz: the root element, whose name also sits in the namespace path. ResultadoSemRaiz:
-  // LerXML's result when the document has no root element.
-  explicit TConteudoTotalizador(std::string_view Raiz, bool ResultadoSemRaiz = false);
+  // Raiz: the root element, whose name also sits in the namespace path. ComVersao: false for
+  // a reader that takes no version from the namespace (VersaoDF stays ve02_04_01 and an
+  // unknown namespace does not stop the reading).
+  explicit TConteudoTotalizador(std::string_view Raiz, bool ComVersao = true);
   // The reader's groups in document order; the root is the current group and level 1.
   virtual void LerGrupos(const TLeituraTags& x) = 0;
 
  private:
   std::string FRaiz;
-  bool FResultadoSemRaiz;
+  bool FComVersao;
   dfe::TLeitor FLeitor;
   std::string FId;
   std::string FXML;

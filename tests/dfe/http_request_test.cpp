@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <atomic>
 #include <cstdlib>
 #include <thread>
 
@@ -232,24 +232,27 @@ TEST_F(HttpRequest, StatusErrorsAreNoFailure) {
 }
 
 TEST_F(HttpRequest, StallTimesOutAndAbortStopsTheExchange) {
-  HttpsPeer peer;
+  // Over plain HTTP the request sits in the socket before the stand-in is even scheduled, so the
+  // time-out always falls while waiting for the reply, however loaded the machine. The stand-in
+  // stalls beyond the test's own time limit: a time-out or an abort that does not stop the
+  // exchange hangs the test instead of passing it.
+  HttpsPeer peer({"--plain", "--lifetime", "600"});
   peer.Script({{{"stall", true}}});
   TTrivoWinHTTPReqResp r;
-  r.SetURL(peer.Url());
+  r.SetURL("http://127.0.0.1:" + std::to_string(peer.peer->Port()) + "/ws");
   r.TimeOut = 700;
-  UsePkcs12(r);
-  auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(ErrorOf(r), "Falha ao Receber Resposta. Erro: 12002 - TimeOut de Requisição");
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
 
-  r.TimeOut = 20000;
+  r.TimeOut = 600000;
+  std::atomic<bool> done{false};
   std::thread aborter([&] {
-    if (peer.WaitRequests(2)) r.Abortar();
+    while (!done && !peer.WaitRequests(2)) {
+    }
+    if (!done) r.Abortar();
   });
-  start = std::chrono::steady_clock::now();
   EXPECT_EQ(ErrorOf(r), "Conexão foi abortada");
+  done = true;
   aborter.join();
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
 }
 
 TEST_F(HttpRequest, ProxyWithBasicAuthenticationCarriesTheRequest) {

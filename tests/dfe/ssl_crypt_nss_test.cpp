@@ -19,6 +19,7 @@
 #include "platform/base64.h"
 #include "platform/date_time.h"
 #include "ssl_test_support.h"
+#include "support/message_of.h"
 #include "support/peer.h"
 
 using namespace dfe;
@@ -166,11 +167,14 @@ TEST_F(WinCryptTest, TokenKeySignsWithTheRightPinOnly) {
   EXPECT_TRUE(nsstest::VerifiesWith(cert.get(), data, Sign(ssl, data), "SHA256"));
   // A token's key never leaves it.
   EXPECT_THROW(ssl.SSLCryptClass().CertPFXData(), ETrivoDFeExceptionNoPrivateKey);
-  // Unloading logs out: without a PIN the key cannot be reached any more.
+  // Unloading logs out: without a PIN the key cannot be reached any more, which the load
+  // itself reports.
   ssl.DescarregarCertificado();
   ssl.SetSenha("");
-  ssl.CarregarCertificado();
-  EXPECT_THROW(Sign(ssl, data), ETrivoDFeException);
+  EXPECT_EQ(testsupport::MessageOf<ETrivoDFeException>([&] { ssl.CarregarCertificado(); }),
+            "O recipiente da chave não pôde ser aberto");
+  EXPECT_FALSE(ssl.CertificadoLido());
+  EXPECT_EQ(ssl.DadosCertificado().NumeroSerie, "");
 
   ssl.SetSenha("0000");
   try {

@@ -1,4 +1,8 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -9,6 +13,7 @@
 #include "support/https_peer.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
+#include "platform/rest_client.h"
 
 using namespace dfe;
 using testhttp::HeaderValues;
@@ -35,6 +40,33 @@ class SslHttp : public ::testing::Test {
 };
 
 std::string Body(const nlohmann::json& req) { return platform::Base64Decode(req["body"].get<std::string>()).value(); }
+
+// A loopback address of this process's own whose port 80 it may take (that needs privileges);
+// empty when it may not.
+std::string EnderecoComPorta80() {
+  const auto pid = static_cast<unsigned>(getpid());
+  const std::string endereco = "127.80." + std::to_string((pid >> 8) & 0xFF) + "." + std::to_string((pid & 0xFF) | 1);
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  if (fd < 0) return {};
+  sockaddr_in sa{};
+  sa.sin_family = AF_INET;
+  sa.sin_port = htons(80);
+  inet_pton(AF_INET, endereco.c_str(), &sa.sin_addr);
+  const int um = 1;
+  setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &um, sizeof um);
+  const bool livre = bind(fd, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) == 0;
+  close(fd);
+  return livre ? endereco : std::string();
+}
+
+int Autorizados(const HttpsPeer& peer) {
+  const std::string record = peer.ProxyRecord();
+  int n = 0;
+  for (auto p = record.find("\"authorized\": true"); p != std::string::npos;
+       p = record.find("\"authorized\": true", p + 1))
+    ++n;
+  return n;
+}
 
 }  // namespace
 
@@ -176,4 +208,99 @@ TEST_F(SslHttp, ClientCertificateFromTheStoreWithItsKeyWhereItLives) {
     EXPECT_NE(peer.Requests().back()["client"].get<std::string>().find(c.subject), std::string::npos) << c.cert;
     EXPECT_EQ(peer.Requests().back()["tls"], "TLSv1.2");
   }
+}
+
+TEST_F(SslHttp, ClientCertificateGoesWithTheIssuersItsSourceHolds) {
+  // The stand-in trusts the test CA alone: a certificate issued by the intermediate is taken
+  // only when the intermediate comes with it. A database of its own holds that certificate
+  // as pk12util imports it, with its key and its issuers.
+  const std::string p12 = testsupport::PkiDir() + "/inter-client.p12";
+  const std::string db = "sql:" + testsupport::MakeTempDir("nssdb-cadeia");
+  ASSERT_EQ(testsupport::RunCommand("certutil -N -d " + db + " --empty-password"), 0);
+  ASSERT_EQ(testsupport::RunCommand("pk12util -i " + p12 + " -d " + db + " -W 1234"), 0);
+  setenv("NEMBO_NSS_DB", db.c_str(), 1);
+  HttpsPeer peer;
+  ssl.UseCertificateHTTP = true;
+  struct Case {
+    const char* what;
+    TSSLCryptLib crypt;
+    bool store;  // the certificate from the database, else from the PKCS#12 data
+    TSSLHttpLib http;
+  };
+  const Case cases[] = {
+      {"OpenSSL back end, WinHTTP", cryOpenSSL, false, httpWinHttp},
+      {"OpenSSL back end, OpenSSL client", cryOpenSSL, false, httpOpenSSL},
+      {"store back end with PKCS#12 data, WinHTTP", cryWinCrypt, false, httpWinHttp},
+      {"store back end, WinHTTP", cryWinCrypt, true, httpWinHttp},
+      {"store back end, WinINet", cryWinCrypt, true, httpWinINet},
+      {"store back end, OpenSSL client", cryWinCrypt, true, httpOpenSSL},
+  };
+  for (const auto& c : cases) {
+    ssl.SetSSLCryptLib(c.crypt);
+    if (c.store)
+      ssl.SetNumeroSerie(nsstest::OpenSSLSerial("inter-client"));
+    else
+      ssl.SetDadosPFX(testsupport::ReadFile(p12));
+    ssl.SetSenha(c.store ? "" : "1234");
+    ssl.SetSSLHttpLib(c.http);
+    const auto antes = peer.Requests().size();
+    EXPECT_EQ(Send("<env/>", peer.Url()), "<ok/>") << c.what;
+    ASSERT_EQ(peer.Requests().size(), antes + 1) << c.what;
+    const auto q = peer.Requests().back();
+    EXPECT_NE(q["client"].get<std::string>().find("EMPRESA FILIAL LTDA:11222333000181"), std::string::npos) << c.what;
+    EXPECT_NE(q["issuer"].get<std::string>().find("commonName=Nembo Teste AC Intermediaria"), std::string::npos)
+        << c.what << " " << q["issuer"];
+  }
+}
+
+TEST_F(SslHttp, ProxyWithoutPortIsReachedOnPort80WithItsCredentials) {
+  const std::string proxy = EnderecoComPorta80();
+  if (proxy.empty()) GTEST_SKIP() << "port 80 of a loopback address cannot be taken here";
+  HttpsPeer peer({"--no-client-cert", "--proxy", "--proxy-user", "usuario", "--proxy-password", "s@nha:1",
+                  "--proxy-listen", proxy + ":80"});
+  // The proxy variable of the environment carries the credentials escaped; the settings carry
+  // them as they are. Neither names a port.
+  const std::string variavel = "http://usuario:s%40nha%3A1@" + proxy;
+  struct Case {
+    const char* what;
+    TSSLHttpLib lib;  // httpNone: the REST client
+    bool ambiente;
+  };
+  const Case cases[] = {
+      {"WinHTTP, environment", httpWinHttp, true}, {"WinINet, environment", httpWinINet, true},
+      {"WinHTTP, settings", httpWinHttp, false},   {"OpenSSL, settings", httpOpenSSL, false},
+      {"SOAP, settings", httpIndy, false},         {"REST client, environment", httpNone, true},
+  };
+  for (const auto& c : cases) {
+    const int antes = Autorizados(peer);
+    TDFeSSL facade;
+    facade.UseCertificateHTTP = false;
+    if (c.ambiente) {
+      setenv("https_proxy", variavel.c_str(), 1);
+    } else {
+      facade.ProxyHost = proxy;
+      facade.ProxyUser = "usuario";
+      facade.ProxyPass = "s@nha:1";
+    }
+    std::string resposta;
+    if (c.lib == httpNone) {
+      setenv("SSL_CERT_FILE", (testsupport::PkiDir() + "/ca.crt").c_str(), 1);
+      platform::HttpRequest pedido;
+      pedido.Url = peer.Url();
+      pedido.Body = "<env/>";
+      resposta = platform::HttpsPost(pedido).Body;
+      unsetenv("SSL_CERT_FILE");
+    } else {
+      facade.SetSSLHttpLib(c.lib);
+      try {
+        resposta = facade.Enviar("<env/>", peer.Url(), "urn:acao", "text/xml");
+      } catch (const ETrivoDFeException& e) {
+        resposta = e.what();
+      }
+    }
+    unsetenv("https_proxy");
+    EXPECT_EQ(resposta, "<ok/>") << c.what;
+    EXPECT_GT(Autorizados(peer), antes) << c.what << "\n" << peer.ProxyRecord();
+  }
+  EXPECT_EQ(peer.Requests().size(), std::size(cases));
 }

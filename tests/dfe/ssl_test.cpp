@@ -66,13 +66,24 @@ TEST(SSLFacade, BackEndSwitchingAndItsRefusals) {
   ssl.SetSSLCryptLib(cryNone);
   EXPECT_FALSE(ssl.CertificadoLido());
 
+  // Every setting goes back to its value after creation.
+  ssl.SetSSLDgst(dgstSHA256);
+  ssl.SetSSLType(LT_TLSv1_3);
+  ssl.SetStoreName("Root");
+  ssl.ProxyHost = "proxy";
+  ssl.TimeOut = 1;
+  ssl.UseCertificateHTTP = false;
+  ssl.AntesDeAssinar = [](std::string&, const std::string&, const std::string&, const std::string&, const std::string&,
+                          const std::string&) {};
   ssl.Clear();
   EXPECT_EQ(ssl.SSLXmlSignLib(), xsNone);
   EXPECT_EQ(ssl.SSLDgst(), dgstSHA1);
   EXPECT_EQ(ssl.SSLType(), LT_TLSv1_2);
   EXPECT_EQ(ssl.StoreName(), "My");
+  EXPECT_EQ(ssl.ProxyHost, "");
   EXPECT_EQ(ssl.TimeOut, 5000);
   EXPECT_TRUE(ssl.UseCertificateHTTP);
+  EXPECT_FALSE(ssl.AntesDeAssinar);
 }
 
 TEST(SSLFacade, CertificateSourcesExcludeEachOther) {

@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
 #include "dfe/signature_utils.h"
+#include "dfe/ssl_xml_sign_libxml2_schemas.h"
 #include "platform/strings.h"
 #include "ssl_test_support.h"
 #include "support/peer.h"
@@ -215,6 +221,80 @@ TEST(XmlSignLibXml2, SchemaValidationMessages) {
       EXPECT_EQ(e.what(), texto);
     }
   }
+}
+
+// A schema of one element "a" of the given simple type.
+std::string SchemaDeA(const std::string& tipo) {
+  return "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"><xs:element name=\"a\" type=\"xs:" + tipo +
+         "\"/></xs:schema>";
+}
+
+TEST(XmlSignLibXml2, SchemaIsParsedOnceForEachModificationTime) {
+  namespace fs = std::filesystem;
+  TDFeSSL ssl;
+  ssl.SetSSLXmlSignLib(xsLibXml2);
+  const std::string dir = testsupport::MakeTempDir("nembo-xsd-cache");
+  const std::string xsd = dir + "/a.xsd";
+  std::string msg;
+  // Rewrites the schema file with the given modification time.
+  auto escrever = [&](const std::string& texto, fs::file_time_type quando) {
+    testsupport::WriteFile(xsd, texto);
+    fs::last_write_time(xsd, quando);
+  };
+  const auto t0 = fs::file_time_type::clock::now() - std::chrono::hours(1);
+
+  escrever(SchemaDeA("int"), t0);
+  EXPECT_TRUE(ssl.Validar("<a>5</a>", xsd, msg)) << msg;
+  // The same modification time: the parsed schema is used, whatever the file now says.
+  escrever(SchemaDeA("boolean"), t0);
+  EXPECT_TRUE(ssl.Validar("<a>5</a>", xsd, msg)) << msg;
+  // A new modification time: parsed again, in place of the old one.
+  escrever(SchemaDeA("boolean"), t0 + std::chrono::seconds(10));
+  EXPECT_FALSE(ssl.Validar("<a>5</a>", xsd, msg));
+  EXPECT_TRUE(platform::StartsText(" --> 1824 - Element 'a': '5' is not a valid value", msg)) << msg;
+  EXPECT_EQ(libxml2::SchemasGuardados(), 1u);
+
+  // A schema that does not parse is not kept: mended under the same time, it is read again.
+  escrever("<nada/>", t0 + std::chrono::seconds(20));
+  EXPECT_FALSE(ssl.Validar("<a>5</a>", xsd, msg));
+  EXPECT_TRUE(platform::StartsText("Erro: Schema inválido --> ", msg)) << msg;
+  escrever(SchemaDeA("int"), t0 + std::chrono::seconds(20));
+  EXPECT_TRUE(ssl.Validar("<a>5</a>", xsd, msg)) << msg;
+
+  // Memory stays bounded however many schemas pass through.
+  for (std::size_t i = 0; i < libxml2::kMaxSchemasGuardados + 5; ++i) {
+    const std::string outro = dir + "/s" + std::to_string(i) + ".xsd";
+    testsupport::WriteFile(outro, SchemaDeA("int"));
+    EXPECT_TRUE(ssl.Validar("<a>" + std::to_string(i) + "</a>", outro, msg)) << msg;
+  }
+  EXPECT_EQ(libxml2::SchemasGuardados(), libxml2::kMaxSchemasGuardados);
+}
+
+TEST(XmlSignLibXml2, ValidationsOnSeveralThreadsShareTheParsedSchemas) {
+  auto ssl = FacadeComCertificado();
+  const std::string esocial = ssltest::Schemas() + "evtInfoEmpregador-v_S_01_03_00.xsd";
+  const std::string assinado = AssinarEvento(*ssl, EventoS1000(false));
+  const std::string quebrado = platform::StringReplace(assinado, "<tpAmb>2</tpAmb>", "<tpAmb>5</tpAmb>");
+  const std::string dir = testsupport::MakeTempDir("nembo-xsd-threads");
+  testsupport::WriteFile(dir + "/a.xsd", SchemaDeA("int"));
+
+  std::atomic<int> erradas{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 8; ++t) {
+    threads.emplace_back([&, t] {
+      TDFeSSL meu;  // one facade per thread, as the component uses them
+      meu.SetSSLXmlSignLib(xsLibXml2);
+      std::string msg;
+      for (int i = 0; i < 20; ++i) {
+        const bool valido = (i + t) % 2 == 0;
+        if (meu.Validar(valido ? assinado : quebrado, esocial, msg) != valido) ++erradas;
+        if (!meu.Validar("<a>" + std::to_string(i) + "</a>", dir + "/a.xsd", msg)) ++erradas;
+      }
+    });
+  }
+  for (auto& th : threads) th.join();
+  EXPECT_EQ(erradas.load(), 0);
+  EXPECT_EQ(libxml2::SchemasGuardados(), 2u);
 }
 
 TEST(XmlSignLibXml2, VerificationWithoutSignatureOrRoot) {

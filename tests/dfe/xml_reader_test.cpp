@@ -118,10 +118,12 @@ TEST(XmlReader, ConversionsByFormat) {
   };
   const DateCase dates[] = {
       {tcDat, "2024-03-05", At(2024, 3, 5)},
+      {tcDat, "2024-03-5", At(2024, 3, 5)},
       {tcDat, "", 0},
       {tcDatCFe, "20240305", At(2024, 3, 5)},
       {tcDatVcto, "05/03/2024", At(2024, 3, 5)},
       {tcDatBol, "05032024", At(2024, 3, 5)},
+      {tcDatVcto, "05/03/24", At(24, 3, 5)},
       {tcDatHor, "2024-03-05T14:07:09-03:00", At(2024, 3, 5, 14, 7, 9)},
       {tcDatHor, "2024-03-05T14:07:09.123Z", At(2024, 3, 5, 14, 7, 9)},
       {tcDatHor, "2024-03-05T14:07", At(2024, 3, 5, 14, 7, 0)},
@@ -132,9 +134,10 @@ TEST(XmlReader, ConversionsByFormat) {
       {tcDatHorCFe, "20240305140709", At(2024, 3, 5, 14, 7, 9)},
       {tcHor, "14:07:09", platform::EncodeTime(14, 7, 9, 0)},
       {tcHorCFe, "140709", platform::EncodeTime(14, 7, 9, 0)},
+      {tcHor, "14:07:9", platform::EncodeTime(14, 7, 9, 0)},
   };
   for (const auto& c : dates) EXPECT_DOUBLE_EQ(read(c.t, c.in).AsDateTime(), c.want) << c.in;
-  for (const char* bad : {"2024-02-30", "2024-3-5", "abcd-ef-gh"})
+  for (const char* bad : {"2024-02-30", "2024-3-5", "2024-03-", "abcd-ef-gh"})
     EXPECT_THROW(read(tcDat, bad), platform::EConvertError) << bad;
   for (const char* bad : {"2024-03-05", "2024-03-05T25:00:00", "05/03/2024"})
     EXPECT_THROW(read(tcDatHor, bad), platform::EConvertError) << bad;

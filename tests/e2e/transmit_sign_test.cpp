@@ -209,3 +209,107 @@ TEST(TransmitSeveralBatches, EachBatchIsSentAndReportedOnItsOwn) {
     }
   }
 }
+
+TEST(TransmitSignFailedEvents, ABatchWithAFailedEventIsNotSentAndSignKeepsItAsReceived) {
+  const std::string kIdInvalido = "ID1123456780000002025010112000000009";
+  const std::string invalido =
+      esocialtest::Evento("evtInfoEmpregador", kIdInvalido,
+                          {"<ideEvento><tpAmb>2</tpAmb><procEmi>1</procEmi><verProc>NEMBO 1.0</verProc></ideEvento>"});
+  const std::string kIdSemArquivo = "ID1123456780000002025010112999999999";
+  struct Caso {
+    const char* nome;
+    json falho;
+    std::string descricao;  // empty: any text behind the event's identifier
+  };
+  const Caso casos[] = {
+      {"schema-invalid", e2e::EventoDto("E2", kIdInvalido, invalido), ""},
+      {"no generated file", e2e::EventoDto("E2", kIdSemArquivo, esocialtest::EventoS1010()),
+       kIdSemArquivo + ": Evento não reconhecido ou com Id diferente do CodigoEvento"},
+  };
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.nome);
+    const std::string codigo = k.falho["CodigoEvento"];
+    const std::vector<json> lotes = {
+        e2e::LoteDto("L1", {e2e::EventoDto("E1", kIdS1000, esocialtest::EventoS1000()), k.falho}),
+        e2e::LoteDto("L2", {e2e::EventoDto("E3", "ID1123456780000002025010112000000003", esocialtest::EventoS3000(),
+                                           "evtNaoPeriodico")})};
+    auto descreve = [&](const json& resposta) {
+      const std::string d = resposta["description"];
+      if (!k.descricao.empty()) {
+        EXPECT_EQ(d, k.descricao);
+        return;
+      }
+      EXPECT_EQ(d.rfind(codigo + ": ", 0), 0u) << d;
+      EXPECT_EQ(d.find(kIdS1000), std::string::npos) << d;  // only the failed event is listed
+    };
+    {
+      SCOPED_TRACE("transmit");
+      e2e::EsocialStandIns s;
+      s.ServirLotes(lotes);
+      s.RoteiroSoap({{e2e::kAcaoEnviarLote, Envio(201, "Lote Recebido com Sucesso.", "P-1")}});
+      const json resposta = s.Executar(kTransmitir);
+      EXPECT_EQ(resposta["message"], "ERROR_TRANS");
+      descreve(resposta);
+      EXPECT_TRUE(s.PedidosSoap().empty());
+      EXPECT_TRUE(s.Recebidos(e2e::kRotaProcessarLote).empty());
+    }
+    {
+      SCOPED_TRACE("sign");
+      e2e::EsocialStandIns s;
+      s.ServirLotes(lotes);
+      const json resposta = s.Executar(kAssinar);
+      EXPECT_EQ(resposta["message"], "ERROR_ASS_EVT");
+      descreve(resposta);
+      const auto relatados = s.Recebidos(e2e::kRotaProcessarLote);
+      ASSERT_EQ(relatados.size(), 2u);
+      const json& eventos = relatados[0]["EventosPendentesXmlDTO"];
+      EXPECT_TRUE(esocialtest::Xmlsec1Aceita(eventos[0]["Xml"]));
+      EXPECT_EQ(eventos[1]["Xml"], k.falho["Xml"]);
+      EXPECT_TRUE(esocialtest::Xmlsec1Aceita(relatados[1]["EventosPendentesXmlDTO"][0]["Xml"]));
+      EXPECT_TRUE(s.PedidosSoap().empty());
+    }
+  }
+}
+
+TEST_F(TransmitSign, AnAlreadySignedEventIsSentByteForByte) {
+  const std::string assinado = esocialtest::ComAssinaturaFicticia(esocialtest::EventoS1000());
+  s.ServirLotes({e2e::LoteDto("L1", {e2e::EventoDto("E1", kIdS1000, assinado)})});
+  s.RoteiroSoap({{e2e::kAcaoEnviarLote, Envio(201, "Lote Recebido com Sucesso.", "P-1")}});
+
+  EXPECT_EQ(s.Executar(kTransmitir)["message"], "SUCCESS_TRANS");
+  const auto pedidos = s.PedidosSoap();
+  ASSERT_EQ(pedidos.size(), 1u);
+  const std::string documento = assinado.substr(assinado.find("<eSocial"));
+  EXPECT_EQ(EventosDoLote(e2e::EsocialStandIns::Corpo(pedidos[0])),
+            std::vector<std::string>{documento.substr(0, documento.find("</eSocial>") + 10)});
+}
+
+TEST_F(TransmitSign, SignGeneratesFirstThenReportsTheSignedEventsWithoutSending) {
+  s.ServirLotes({e2e::LoteDto("L1", {e2e::EventoDto("E1", kIdS1000, esocialtest::EventoS1000()),
+                                     e2e::EventoDto("E2", kIdS1010, esocialtest::EventoS1010())})});
+
+  EXPECT_EQ(s.Executar(kAssinar), Resposta(true, "SUCCESS_ASS_EVT", "Evento(s) assinado(s) com sucesso"));
+  EXPECT_EQ(s.Chamadas(),
+            (std::vector<std::string>{e2e::kRotaGerarXml, e2e::kRotaLotesGerados, e2e::kRotaProcessarLote}));
+  const auto relatados = s.Recebidos(e2e::kRotaProcessarLote);
+  ASSERT_EQ(relatados.size(), 1u);
+  EXPECT_EQ(relatados[0]["Status"], "COM_XML");
+  for (const json& evento : relatados[0]["EventosPendentesXmlDTO"]) {
+    std::string saida;
+    EXPECT_TRUE(esocialtest::Xmlsec1Aceita(evento["Xml"], &saida)) << saida;
+  }
+  EXPECT_TRUE(s.PedidosSoap().empty());
+}
+
+TEST_F(TransmitSign, AReportThatFailsAfterAnAcceptedSendKeepsTheProtocol) {
+  s.ServirLotes({e2e::LoteDto("L1", {e2e::EventoDto("E1", kIdS1000, esocialtest::EventoS1000())})});
+  s.RoteiroSoap({{e2e::kAcaoEnviarLote, Envio(201, "Lote Recebido com Sucesso.", "1.2.202501.0000000000000000077")}});
+  s.Rota(e2e::kRotaProcessarLote, {{{"status", 500}, {"content_type", "text/plain"}, {"body", "banco fora"}}});
+
+  const json resposta = s.Executar(kTransmitir);
+  EXPECT_EQ(resposta["message"], "ERROR_TRANS");
+  const std::string d = resposta["description"];
+  for (const char* parte :
+       {"Status code: 500", "banco fora", "Lote: L1", "Protocolo: 1.2.202501.0000000000000000077", "201"})
+    EXPECT_NE(d.find(parte), std::string::npos) << parte << " in " << d;
+}

@@ -85,6 +85,14 @@ TEST(IdentifierQuery, BreachesBecomeAlertsAndTheDocumentIsStillWritten) {
   q.cpfTrab = "12345678909";
   EXPECT_TRUE(q.GerarXML());
   EXPECT_EQ(q.Gerador.ArquivoFormatoXML.find("<eSocial", 1), std::string::npos);
+
+  // An employer without its inscription type is a breach too, not a type 0.
+  q.tpInsc = "";
+  EXPECT_FALSE(q.GerarXML());
+  ASSERT_EQ(q.Gerador.ListaDeAlertas.size(), 1u);
+  EXPECT_NE(q.Gerador.ListaDeAlertas[0].find("/tpInsc(XXX) - Nenhum valor informado"), std::string::npos)
+      << q.Gerador.ListaDeAlertas[0];
+  EXPECT_NE(q.Gerador.ArquivoFormatoXML.find("<tpInsc/>"), std::string::npos);
 }
 
 TEST(IdentifierReply, ReadsEveryIdentifierAndTheFullTimeOfTheLast) {

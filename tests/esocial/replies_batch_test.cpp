@@ -386,6 +386,26 @@ TEST(BatchReplies, EachEventReadsOnlyWhatItHolds) {
   EXPECT_EQ(dois.Recibo.Contrato.HorContratual.horario.Count(), 0);
 }
 
+TEST(BatchReplies, TheBatchTakesNoEmployerFromItsEvents) {
+  // The schema lets a reply leave out the batch's ideEmpregador; each event's result has one.
+  const std::string empregador = "<ideEmpregador><tpInsc>1</tpInsc><nrInsc>12345678</nrInsc></ideEmpregador>";
+  TRetConsultaLote r;
+  r.Leitor.Arquivo = Consulta(Evento("ID1", empregador));
+  ASSERT_TRUE(r.LerXml());
+  EXPECT_EQ(r.IdeEmpregador.NrInsc, "");
+  EXPECT_EQ(r.RetEventos.GetItem(0).IdeEmpregador.NrInsc, "12345678");
+
+  // The batch's own, ahead of its events, is read.
+  TRetConsultaLote proprio;
+  proprio.Leitor.Arquivo =
+      platform::StringReplace(r.Leitor.Arquivo, "<status>",
+                              "<ideEmpregador><tpInsc>2</tpInsc><nrInsc>98765432100</nrInsc></ideEmpregador><status>");
+  ASSERT_TRUE(proprio.LerXml());
+  EXPECT_EQ(proprio.IdeEmpregador.TpInsc, tiCPF);
+  EXPECT_EQ(proprio.IdeEmpregador.NrInsc, "98765432100");
+  EXPECT_EQ(proprio.RetEventos.GetItem(0).IdeEmpregador.NrInsc, "12345678");
+}
+
 TEST(BatchReplies, TotalizersReachTheReaderOfTheirTipo) {
   const std::string s5001 =
       "<eSocial xmlns=\"http://www.esocial.gov.br/schema/evt/evtBasesTrab/v_S_01_03_00\">"

@@ -383,11 +383,7 @@ TEST(S5002Reader, The2xModelIsFoundInsideOrBesideIdeTrabalhador) {
 }
 
 TEST(S5002Reader, TheGovernmentsReplyReachesItThroughTheBatchReply) {
-  TRetConsultaLote r;
-  r.Leitor.Arquivo = esocialtest::Amostra("retorno-processamento/s5002-1servidor.xml");
-  ASSERT_TRUE(r.LerXml());
-  const TtotCollectionItem& tot = r.RetEventos.GetItem(0).tot.GetItem(0);
-  auto* leitor = dynamic_cast<TS5002*>(&tot.Evento->GetEvento());
+  auto leitor = esocialtest::TotalizadorDaAmostra<TS5002>("retorno-processamento/s5002-1servidor.xml", "S5002");
   ASSERT_NE(leitor, nullptr);
   TEvtIrrfBenef& e = leitor->EvtirrfBenef();
   EXPECT_EQ(e.VersaoDF(), ve02_04_02);

@@ -254,13 +254,7 @@ TEST(S5011Reader, TheVersionChoosesTheFieldsRead) {
 }
 
 TEST(S5011Reader, TheGovernmentsReplyReachesItThroughTheBatchReply) {
-  TRetConsultaLote r;
-  r.Leitor.Arquivo = esocialtest::Amostra("retorno-processamento/s5011-e-s5012.xml");
-  ASSERT_TRUE(r.LerXml());
-  const TtotCollection& tot = r.RetEventos.GetItem(0).tot;
-  ASSERT_EQ(tot.Count(), 2);
-  ASSERT_EQ(tot.GetItem(1).tipo, "S5011");
-  auto* leitor = dynamic_cast<TS5011*>(&tot.GetItem(1).Evento->GetEvento());
+  auto leitor = esocialtest::TotalizadorDaAmostra<TS5011>("retorno-processamento/s5011-e-s5012.xml", "S5011");
   ASSERT_NE(leitor, nullptr);
   TEvtCS& e = leitor->EvtCS();
   EXPECT_EQ(e.VersaoDF(), ve02_04_02);

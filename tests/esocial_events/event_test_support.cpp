@@ -35,6 +35,12 @@ std::string TextoIni(const TIni& Ini) {
   return texto;
 }
 
+void VerificarAlertas(const std::vector<std::string>& Alertas, const std::vector<std::string>& Esperados) {
+  EXPECT_EQ(Alertas.size(), Esperados.size()) << ::testing::PrintToString(Alertas);
+  for (std::size_t i = 0; i < Alertas.size() && i < Esperados.size(); ++i)
+    EXPECT_THAT(Alertas[i], ::testing::HasSubstr(Esperados[i]));
+}
+
 TIni IniIdentificacao(const std::string& Raiz) {
   return {
       {Raiz, {{"Id", kIdEvento}}},

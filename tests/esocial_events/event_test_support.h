@@ -55,6 +55,9 @@ void Identificar(TEvento& Evento) {
 // The same as the INI sections of an event whose root is Raiz.
 TIni IniIdentificacao(const std::string& Raiz);
 
+// The writer's alert lines are one per expected text, each holding its text, in order.
+void VerificarAlertas(const std::vector<std::string>& Alertas, const std::vector<std::string>& Esperados);
+
 // One valid document of the list's event, the whole road: written from the fields Preencher
 // sets (raising the alerts that hold Alertas, one each, in order), signed, valid against its
 // schema and accepted by xmlsec1; Ini, the same fields as INI input, writes it again; loaded
@@ -72,10 +75,7 @@ void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoD
   campos.SetXML(escrito);
   std::string saida;
   EXPECT_TRUE(Xmlsec1Aceita(campos.XML(), &saida)) << saida;
-  const std::vector<std::string>& alertas = campos.Gerador().ListaDeAlertas;
-  EXPECT_EQ(alertas.size(), Alertas.size());
-  for (std::size_t i = 0; i < alertas.size() && i < Alertas.size(); ++i)
-    EXPECT_THAT(alertas[i], ::testing::HasSubstr(Alertas[i]));
+  VerificarAlertas(campos.Gerador().ListaDeAlertas, Alertas);
 
   auto& doIni = lista.New().Evento();
   EXPECT_TRUE(doIni.LerArqIni(TextoIni(Ini)));
@@ -140,11 +140,44 @@ void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename 
   }
 }
 
+// The document GerarXML writes, unsigned.
+inline std::string Escrito(esocial::TeSocialEvento& Evento) {
+  Evento.GerarXML();
+  return Evento.XML();
+}
+
 // A new event of the list in C, which is set to the layout Versao.
 template <class TLista>
 typename TLista::TEventoDaLista& NovoEvento(TComponente& C, esocial::TVersaoeSocial Versao) {
   C.eSocial->Configuracoes().Geral->SetVersaoDF(Versao);
   return static_cast<TLista&>(ListaDoTipo(C, TLista::TipoDaLista)).New().Evento();
+}
+
+// A case of a test file's writer under one layout: the change to the file's base fields, the
+// texts the document holds and does not hold, and the alerts its writing raises, one each in
+// order.
+template <class TEvento>
+struct TCasoLeiaute {
+  const char* nome;
+  esocial::TVersaoeSocial versao;
+  std::function<void(TEvento&)> mudar;
+  std::vector<std::string> escritos, ausentes, alertas;
+};
+
+template <class TLista>
+void VerificarCasosLeiaute(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher,
+                           const std::vector<TCasoLeiaute<typename TLista::TEventoDaLista>>& Casos) {
+  for (const auto& caso : Casos) {
+    SCOPED_TRACE(caso.nome);
+    TComponente c = NovoComponente(false);
+    auto& e = NovoEvento<TLista>(c, caso.versao);
+    Preencher(e);
+    caso.mudar(e);
+    e.GerarXML();
+    for (const std::string& texto : caso.escritos) EXPECT_THAT(e.XML(), ::testing::HasSubstr(texto));
+    for (const std::string& texto : caso.ausentes) EXPECT_THAT(e.XML(), ::testing::Not(::testing::HasSubstr(texto)));
+    VerificarAlertas(e.Gerador().ListaDeAlertas, caso.alertas);
+  }
 }
 
 // What every bond event's LerXML does, on Xml, a valid document of the event with the body

@@ -218,6 +218,80 @@ TEST(S2210WorkAccident, LayoutBranches) {
   }
 }
 
+// Where the S-1 layouts' schema departs from the 2.x layouts: longer observation and place
+// texts; the street, the certificate and its injury code required, so that missing data show
+// as empty elements and alerts; the issuer's council one of CRM, CRO and RMS.
+TEST(S2210WorkAccident, S1LayoutSchema) {
+  const std::string obs(300, 'o'), local(200, 'l');
+  const auto textosLongos = [&](TEvtCAT& e) {
+    e.IdeVinculo.nisTrab = "12345678901";  // required by the 2.x layouts
+    e.Cat.obsCAT = obs;
+    e.Cat.localAcidente.dscLocal = local;
+  };
+  const auto semRuaNemAtestado = [](TEvtCAT& e) {
+    e.IdeVinculo.nisTrab = "12345678901";
+    e.Cat.localAcidente.dscLograd = "";
+    e.Cat.localAcidente.nrLograd = "";
+    e.Cat.atestado = {};
+  };
+  const std::string kNenhum = "() - Nenhum valor informado";
+  esocialtest::VerificarCasosLeiaute<TS2210Collection>(
+      Preencher,
+      {
+          {"2.x: texts over 255 and 80 characters alerted",
+           ve02_05_00,
+           textosLongos,
+           {"<obsCAT>" + obs + "</obsCAT>", "<dscLocal>" + local + "</dscLocal>"},
+           {},
+           {"/obsCAT() - Tamanho maior que o máximo permitido", "/dscLocal() - Tamanho maior que o máximo permitido"}},
+          {"S-1: the same texts taken", veS01_00_00, textosLongos, {"<obsCAT>" + obs + "</obsCAT>"}, {}, {}},
+          {"2.x: no street and no certificate left out",
+           ve02_05_00,
+           semRuaNemAtestado,
+           {},
+           {"<dscLograd", "<nrLograd", "<atestado>"},
+           {}},
+          {"S-1: no street and no certificate written empty",
+           veS01_03_00,
+           semRuaNemAtestado,
+           {"<bairro>Centro</bairro>", "<tpLograd>R</tpLograd><dscLograd/><nrLograd/><bairro>",
+            "<atestado><dtAtendimento/><hrAtendimento/>", "<dscLesao>0</dscLesao>", "<codCID/>"},
+           {},
+           {"/dscLograd" + kNenhum, "/nrLograd" + kNenhum, "/dtAtendimento" + kNenhum, "/hrAtendimento" + kNenhum,
+            "/codCID" + kNenhum, "/nmEmit" + kNenhum, "/nrOC" + kNenhum, "/ideOC() - Conteúdo inválido"}},
+          {"S-1: an engineering council written as given, with its alert",
+           veS01_03_00,
+           [](TEvtCAT& e) { e.Cat.atestado.emitente.ideOC = idCREA; },
+           {"<ideOC>4</ideOC>"},
+           {},
+           {"/ideOC() - Conteúdo inválido"}},
+          {"S-1: a dental council taken",
+           veS01_03_00,
+           [](TEvtCAT& e) { e.Cat.atestado.emitente.ideOC = idCRO; },
+           {"<ideOC>2</ideOC>"},
+           {},
+           {}},
+          {"2.x: any council taken",
+           ve02_05_00,
+           [](TEvtCAT& e) {
+             e.IdeVinculo.nisTrab = "12345678901";
+             e.Cat.atestado.emitente.ideOC = idOutros;
+           },
+           {"<ideOC>9</ideOC>"},
+           {},
+           {}},
+          {"2.x: a certificate without injury code leaves it out",
+           ve02_05_00,
+           [](TEvtCAT& e) {
+             e.IdeVinculo.nisTrab = "12345678901";
+             e.Cat.atestado.dscLesao = 0;
+           },
+           {"<indAfast>"},
+           {"<dscLesao>"},
+           {}},
+      });
+}
+
 // The INI reader's lists and its strict conversions.
 TEST(S2210WorkAccident, IniCases) {
   esocialtest::VerificarCasosIni<TS2210Collection>(

@@ -226,6 +226,79 @@ TEST(S2240ExposureToRisk, LayoutBranches) {
   }
 }
 
+// Where the S-1 layouts' schema departs from what the 2.x layouts allowed: the equipment's
+// assessment document (under S-1.03, where it is the equipment's only element) and the
+// complementary flags are required, so that missing data show as empty elements and alerts;
+// the environment codes 1 and 2 and the councils 1, 4 and 9 are the only ones, so that the
+// model's others are written with an alert; a judicial process has 17, 20 or 21 digits.
+TEST(S2240ExposureToRisk, S1LayoutSchema) {
+  const auto epiSemDocumento = [](TEvtExpRisco& e) {
+    e.infoExpRisco.agNoc.GetItem(0).epcEpi.epi().Add().dscEPI = "Protetor auricular";
+  };
+  const auto codigosForaDoLeiaute = [](TEvtExpRisco& e) {
+    e.infoExpRisco.InfoAmb.GetItem(0).localAmb = laPrestInstalacaoTerceiro;
+    e.infoExpRisco.respReg.GetItem(0).ideOC = idCRO;
+    e.infoExpRisco.respReg.Add() = {"11122233344", "12345678901", "Rui Alves", idRMS, "", "77", ""};
+    e.infoExpRisco.respReg.Add() = {"55566677788", "12345678902", "Eva Dias", idCREA, "", "88", ""};
+  };
+  const std::string kNenhum = "() - Nenhum valor informado";
+  const std::string kInvalido = "() - Conteúdo inválido";
+  esocialtest::VerificarCasosLeiaute<TS2240Collection>(
+      Preencher,
+      {
+          {"S-1.02: equipment known by its description",
+           veS01_02_00,
+           epiSemDocumento,
+           {"<epi><dscEPI>Protetor auricular</dscEPI></epi>"},
+           {"<docAval/>"},
+           {}},
+          {"S-1.03: equipment without its document",
+           veS01_03_00,
+           epiSemDocumento,
+           {"<epi><docAval/></epi>"},
+           {},
+           {"/docAval" + kNenhum}},
+          {"S-1: complementary flags not informed",
+           veS01_00_00,
+           [](TEvtExpRisco& e) { e.infoExpRisco.agNoc.GetItem(0).epcEpi.epiCompl = {}; },
+           {"<epiCompl><medProtecao/><condFuncto/><usoInint/><przValid/><periodicTroca/><higienizacao/></epiCompl>"},
+           {},
+           {"/medProtecao" + kNenhum, "/condFuncto" + kNenhum, "/usoInint" + kNenhum, "/przValid" + kNenhum,
+            "/periodicTroca" + kNenhum, "/higienizacao" + kNenhum}},
+          {"2.x: councils 2 and 3 taken",
+           ve02_05_00,
+           [&](TEvtExpRisco& e) {
+             codigosForaDoLeiaute(e);
+             e.IdeVinculo.nisTrab = "12345678901";
+             e.infoExpRisco.InfoAmb.GetItem(0).codAmb = "AMB01";
+             e.infoExpRisco.respReg.GetItem(0).nisResp = "12345678903";
+             e.infoExpRisco.respReg.GetItem(0).nmResp = "Ana Reis";
+           },
+           {"<ideOC>2</ideOC>", "<ideOC>3</ideOC>"},
+           {"<localAmb>"},
+           {}},
+          {"S-1: an environment 3 and councils 2 and 3 written and alerted",
+           veS01_00_00,
+           codigosForaDoLeiaute,
+           {"<localAmb>3</localAmb>", "<ideOC>2</ideOC>", "<ideOC>3</ideOC>", "<ideOC>4</ideOC>"},
+           {},
+           {"/localAmb" + kInvalido, "/ideOC" + kInvalido, "/ideOC" + kInvalido}},
+          {"S-1.03: processes of 17 and 21 digits",
+           veS01_03_00,
+           [](TEvtExpRisco& e) {
+             for (const char* processo : {"12345678901234567", "123456789012345678901"}) {
+               TAgNocCollectionItem& ag = e.infoExpRisco.agNoc.Add();
+               ag.codAgNoc = "05.01.001";
+               ag.tpAval = tpaQualitativo;
+               ag.nrProcJud = processo;
+             }
+           },
+           {"<nrProcJud>12345678901234567</nrProcJud>", "<nrProcJud>123456789012345678901</nrProcJud>"},
+           {},
+           {}},
+      });
+}
+
 // S-1.03 takes nine environments and 99 persons; the layouts before it 99 and nine.
 TEST(S2240ExposureToRisk, ListLimitsByLayout) {
   struct TCaso {

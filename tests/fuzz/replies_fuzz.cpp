@@ -1,4 +1,4 @@
-// Feeds arbitrary text to the readers of the government's replies and of a totalizer: each
+// Feeds arbitrary text to the readers of the government's replies and of the totalizers: each
 // must return, never raise, crash or read outside its text, whatever it is given.
 #include <cstdint>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 #include "esocial/replies_batch_send.h"
 #include "esocial/replies_download.h"
 #include "esocial/replies_identifiers.h"
-#include "esocial/totalizers/s5001_reader.h"
+#include "esocial/totalizers/totalizer_registry.h"
 
 namespace {
 
@@ -27,8 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Ler<esocial::TRetConsultaLote>(texto);
   Ler<esocial::TRetConsultaIdentEvt>(texto);
   Ler<esocial::TRetDownloadEvt>(texto);
-  esocial::s5001::TS5001 leitor;
-  leitor.SetXml(texto);
-  if (leitor.Xml() != texto) std::abort();
+  for (const char* tipo : {"S5001", "S5002", "S5003", "S5011", "S5012", "S5013", "S5501", "S5503"}) {
+    auto leitor = esocial::CriarLeitorTotalizador(tipo);
+    leitor->SetXml(texto);
+    if (leitor->Xml() != texto) std::abort();
+  }
   return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Makes the test PKI with the openssl command: a CA, a server certificate for 127.0.0.1,
 ICP-Brasil-like client certificates (CN "NAME:CNPJ", otherName 2.16.76.1.3.3 carrying the
-CNPJ, or 2.16.76.1.3.1 carrying a CPF), an expired one, and PKCS#12 bundles of each.
+CNPJ, or 2.16.76.1.3.1 carrying a CPF), an expired one, one issued by an intermediate CA, and
+PKCS#12 bundles of each.
 
     pki.py OUT_DIR [--password PW]
 
@@ -12,6 +13,9 @@ Files written in OUT_DIR (all PEM unless said):
   cpf.crt cpf.key cpf.p12            CN=FULANO DE TAL:12345678909, SAN otherName CPF data
   expired.crt expired.key expired.p12  like client, validity ended in the past
   other-ca.crt other-ca.key, rogue.crt rogue.key rogue.p12   a client signed by another CA
+  inter-ca.crt inter-ca.key          intermediate CA under the test CA
+  inter-client.crt inter-client.key inter-client.p12   a client issued by the intermediate; its
+                                     PKCS#12 holds the intermediate and the test CA too
 The PKCS#12 password is "1234" unless --password says otherwise. Runs in well under a
 second on a second call: existing files are kept."""
 import argparse
@@ -35,7 +39,19 @@ def ca(out, name, cn):
         "-addext", "keyUsage=critical,keyCertSign,cRLSign", cwd=out)
 
 
-def leaf(out, name, subj, ext, issuer="ca", days="825", start=None, end=None, password="1234"):
+def intermediate(out, name, cn, issuer="ca"):
+    if os.path.exists(os.path.join(out, name + ".crt")):
+        return
+    extfile = os.path.join(out, name + ".ext")
+    with open(extfile, "w") as f:
+        f.write("basicConstraints=critical,CA:TRUE,pathlen:0\nkeyUsage=critical,keyCertSign,cRLSign\n")
+    run("req", "-newkey", "rsa:2048", "-nodes", "-keyout", name + ".key", "-out", name + ".csr",
+        "-subj", f"/C=BR/O=Nembo Teste/CN={cn}", cwd=out)
+    run("x509", "-req", "-in", name + ".csr", "-CA", issuer + ".crt", "-CAkey", issuer + ".key",
+        "-CAcreateserial", "-out", name + ".crt", "-days", "3650", "-sha256", "-extfile", extfile, cwd=out)
+
+
+def leaf(out, name, subj, ext, issuer="ca", days="825", start=None, end=None, password="1234", chain=None):
     if os.path.exists(os.path.join(out, name + ".p12")):
         return
     extfile = os.path.join(out, name + ".ext")
@@ -74,7 +90,15 @@ countryName = optional
         run("x509", "-req", "-in", name + ".csr", "-CA", issuer + ".crt", "-CAkey", issuer + ".key",
             "-CAcreateserial", "-out", name + ".crt", "-days", days, "-sha256",
             "-extfile", extfile, cwd=out)
-    run("pkcs12", "-export", "-inkey", name + ".key", "-in", name + ".crt", "-certfile", issuer + ".crt",
+    certfile = issuer + ".crt"
+    if chain:
+        # The issuers above the leaf, nearest first, as one PEM file.
+        certfile = name + ".chain.crt"
+        with open(os.path.join(out, certfile), "w") as f:
+            for c in chain:
+                with open(os.path.join(out, c + ".crt")) as part:
+                    f.write(part.read())
+    run("pkcs12", "-export", "-inkey", name + ".key", "-in", name + ".crt", "-certfile", certfile,
         "-name", name, "-out", name + ".p12", "-passout", "pass:" + password, cwd=out)
 
 
@@ -111,6 +135,10 @@ def main():
          start="20200101000000Z", end="20210101000000Z", password=a.password)
     leaf(out, "rogue", "/C=BR/O=Outra/CN=INTRUSO LTDA:99888777000166",
          CLIENT_EXT, issuer="other-ca", password=a.password)
+    intermediate(out, "inter-ca", "Nembo Teste AC Intermediaria")
+    leaf(out, "inter-client", "/C=BR/O=ICP-Brasil/CN=EMPRESA FILIAL LTDA:11222333000181",
+         CLIENT_EXT + "subjectAltName=otherName:2.16.76.1.3.3;PRINTABLESTRING:11222333000181\n",
+         issuer="inter-ca", chain=["inter-ca", "ca"], password=a.password)
     if a.password == "1234":
         # Tells the test launcher that the whole default PKI is there.
         with open(os.path.join(out, ".complete"), "w") as f:

@@ -4,14 +4,17 @@ CA, records every request it receives and answers from a script.
 
     tls_server.py PKI_DIR RECORD_FILE [--script FILE] [--tls13-only] [--no-client-cert]
                   [--plain] [--lifetime SECONDS] [--second same|tls13-only]
-                  [--proxy [--proxy-user USER --proxy-password PASSWORD]]
+                  [--proxy [--proxy-user USER --proxy-password PASSWORD] [--proxy-listen ADDR:PORT]]
 
 RECORD_FILE gets one JSON object per request, one a line:
   {"method", "path", "headers": [[name, value], ...] (received order and case),
    "body": Base64 of the body bytes, "tls": negotiated protocol, "client": client subject,
-   "port": the listening port that took it}
+   "issuer": its issuer (the CA trusted is the test CA alone, so a client issued by an
+   intermediate is only accepted when it sends the intermediate), "port": the listening port}
 --second opens a second listener, like the first ("same") or refusing every protocol below
-TLS 1.3; --proxy runs the proxy.py stand-in in the same process (record RECORD_FILE.proxy).
+TLS 1.3; --proxy runs the proxy.py stand-in in the same process (record RECORD_FILE.proxy), on
+an ephemeral port of 127.0.0.1 unless --proxy-listen names the address and port (a test of a
+proxy's default port takes port 80 of a loopback address of its own).
 Their ports are written to RECORD_FILE.ports as {"second": N, "proxy": N} before READY, so
 one started process serves a test that needs several peers.
 The script (read again for every request, so a test may write it after start) is a JSON list of
@@ -90,12 +93,16 @@ class Handler(http.server.BaseHTTPRequestHandler):
             "body": base64.b64encode(body).decode(),
             "tls": conn.version() if isinstance(conn, ssl.SSLSocket) else "",
             "client": "",
+            "issuer": "",
             "port": self.server.server_address[1],
         }
         if isinstance(conn, ssl.SSLSocket):
             cert = conn.getpeercert()
             if cert:
-                entry["client"] = ",".join("%s=%s" % kv for rdn in cert.get("subject", ()) for kv in rdn)
+                def name(field):
+                    return ",".join("%s=%s" % kv for rdn in cert.get(field, ()) for kv in rdn)
+                entry["client"] = name("subject")
+                entry["issuer"] = name("issuer")
         return body, entry
 
     def write_record(self, entry):
@@ -105,7 +112,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def send_reply(self, reply):
         if reply.get("stall"):
-            STOP.wait(120)
+            STOP.wait()
             self.close_connection = True
             return
         data = reply.get("body", "<ok/>").encode()
@@ -157,6 +164,7 @@ def main():
     ap.add_argument("--proxy", action="store_true")
     ap.add_argument("--proxy-user")
     ap.add_argument("--proxy-password", default="")
+    ap.add_argument("--proxy-listen", default="127.0.0.1:0")
     a = ap.parse_args()
 
     counter = [0]
@@ -182,7 +190,8 @@ def main():
     if a.proxy:
         sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
         import proxy
-        px = proxy.Server(("127.0.0.1", 0), proxy.Handler)
+        host, _, port = a.proxy_listen.rpartition(":")
+        px = proxy.Server((host, int(port)), proxy.Handler)
         px.record = a.record + ".proxy"
         if a.proxy_user is not None:
             px.expected = base64.b64encode(("%s:%s" % (a.proxy_user, a.proxy_password)).encode()).decode()

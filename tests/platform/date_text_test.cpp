@@ -17,6 +17,10 @@ TEST(DateText, ReadsByPositionAndRaisesOnBadParts) {
   // Separators are positions, not checked; a trailing zone is ignored.
   EXPECT_EQ(TextoParaDataHoraComFormato("2024x03x05-03:00", "yyyy-mm-dd"), EncodeDate(2024, 3, 5));
   EXPECT_EQ(TextoParaDataHoraComFormato("12:30", "hh:mm"), EncodeTime(12, 30, 0, 0));
-  for (const char* bad : {"2024-02-30", "2024-3-5", "", "2024-03"})
+  // A text that ends inside its last part gives that part shorter.
+  EXPECT_EQ(TextoParaDataHoraComFormato("2024-03-5", "yyyy-mm-dd"), EncodeDate(2024, 3, 5));
+  EXPECT_EQ(TextoParaDataHoraComFormato("12:30:7", "hh:nn:ss"), EncodeTime(12, 30, 7, 0));
+  // A part that is not a number: "3-" is the month of "2024-3-5".
+  for (const char* bad : {"2024-02-30", "2024-3-5", "", "2024-03", "2024-03-"})
     EXPECT_THROW(TextoParaDataHoraComFormato(bad, "yyyy-mm-dd"), EConvertError) << bad;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 using namespace platform;
 
@@ -39,6 +40,20 @@ TEST(NumberText, FixedRoundsHalvesAwayOnShortestForm) {
   EXPECT_EQ(d, -0.5);
   for (const char* bad : {"", "abc", "1.2.3", "1,2.3", "inf", "nan", "1e999", "1x"})
     EXPECT_FALSE(TryTextToFloat(bad, d)) << bad;
-  EXPECT_EQ(FloatToText(2.5), "2.5");
-  EXPECT_EQ(FloatToText(3.0), "3");
+}
+
+TEST(NumberText, FloatTextIsPlainDecimalNeverAnExponent) {
+  const std::pair<double, const char*> cases[] = {
+      {2.5, "2.5"},        {3.0, "3"},
+      {-0.5, "-0.5"},      {0.1, "0.1"},
+      {1e6, "1000000"},    {1e20, "100000000000000000000"},
+      {1e-7, "0.0000001"}, {123456789.125, "123456789.125"},
+  };
+  for (auto [v, want] : cases) EXPECT_EQ(FloatToText(v), want) << want;
+  // The extremes still read back as themselves.
+  for (double v : {std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min()}) {
+    double back = 0;
+    ASSERT_TRUE(TryTextToFloat(FloatToText(v), back));
+    EXPECT_EQ(back, v);
+  }
 }

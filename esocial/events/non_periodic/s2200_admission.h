@@ -1,6 +1,9 @@
 #pragma once
-// S-2200, admission: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-2200, admission: the worker's personal data and the employment bond, written almost whole
+// by the shared writers of the event base, which the unit calls in its order with the
+// arguments of the admission.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2200 {
@@ -8,9 +11,16 @@ namespace esocial::s2200 {
 class TEvtAdmissao : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
-  // Reads the stored (signed) document into the event's fields; reads nothing until the
-  // model is here.
-  bool LerXML() { return false; }
+
+  TIdeEvento2 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TTrabalhador Trabalhador;
+  TVinculo Vinculo;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
+  // Reads the stored document into the fields (lists are appended to); true.
+  bool LerXML();
 };
 
 class TS2200CollectionItem : public TItemEvento<TEvtAdmissao, teS2200> {

@@ -38,13 +38,15 @@ void TEvtCAT::GerarCat() {
   g.wCampo(tcStr, "", "indComunPolicia", 1, 1, 1, SimNaoToStr(Cat.indComunPolicia));
   g.wCampo(tcInt, "", "codSitGeradora", 1, 9, 1, Cat.codSitGeradora);
   g.wCampo(tcStr, "", "iniciatCAT", 1, 1, 1, IniciatCATToStr(Cat.iniciatCAT));
-  g.wCampo(tcStr, "", "obsCAT", 1, 255, 0, Cat.obsCAT);
+  g.wCampo(tcStr, "", "obsCAT", 1, VersaoDF() >= veS01_00_00 ? 999 : 255, 0, Cat.obsCAT);
   if (AcidenteRecente()) g.wCampo(tcDat, "", "ultDiaTrab", 10, 10, 1, Cat.ultDiaTrab);
   if (AcidenteRecente()) g.wCampo(tcStr, "", "houveAfast", 1, 1, 1, SimNaoToStr(Cat.houveAfast));
   GerarLocalAcidente();
   GerarParteAtingida();
   GerarAgenteCausador();
-  if (Cat.atestado.dtAtendimento > 0) GerarAtestado();
+  // The S-1 layouts require the certificate: without one its required elements go out empty,
+  // each with its alert.
+  if (Cat.atestado.dtAtendimento > 0 || VersaoDF() >= veS01_00_00) GerarAtestado();
   if (!Cat.catOrigem.nrRecCatOrig.empty()) {
     g.wGrupo("catOrigem");
     g.wCampo(tcStr, "", "nrRecCatOrig", 1, 40, 1, Cat.catOrigem.nrRecCatOrig);
@@ -56,13 +58,15 @@ void TEvtCAT::GerarCat() {
 void TEvtCAT::GerarLocalAcidente() {
   dfe::TGerador& g = Gerador();
   const TLocalAcidente& local = Cat.localAcidente;
+  // The street's name and number, optional in the 2.x layouts, are required from S-1 on.
+  const int ocorrenciaRua = VersaoDF() >= veS01_00_00 ? 1 : 0;
   g.wGrupo("localAcidente");
   g.wCampo(tcStr, "", "tpLocal", 1, 1, 1, TpLocalToStr(local.tpLocal));
-  g.wCampo(tcStr, "", "dscLocal", 1, 80, 0, local.dscLocal);
+  g.wCampo(tcStr, "", "dscLocal", 1, VersaoDF() >= veS01_00_00 ? 255 : 80, 0, local.dscLocal);
   if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "codAmb", 1, 30, 0, local.codAmb);
   g.wCampo(tcStr, "", "tpLograd", 1, 4, 0, local.tpLograd);
-  g.wCampo(tcStr, "", "dscLograd", 1, 100, 0, local.dscLograd);
-  g.wCampo(tcStr, "", "nrLograd", 1, 10, 0, local.nrLograd);
+  g.wCampo(tcStr, "", "dscLograd", 1, 100, ocorrenciaRua, local.dscLograd);
+  g.wCampo(tcStr, "", "nrLograd", 1, 10, ocorrenciaRua, local.nrLograd);
   g.wCampo(tcStr, "", "complemento", 1, 30, 0, local.complemento);
   g.wCampo(tcStr, "", "bairro", 1, 90, 0, local.bairro);
   g.wCampo(tcStr, "", "cep", 1, 8, 0, local.cep);
@@ -116,12 +120,16 @@ void TEvtCAT::GerarAtestado() {
   g.wCampo(tcStr, "", "indInternacao", 1, 1, 1, SimNaoToStr(atestado.indInternacao));
   g.wCampo(tcInt, "", "durTrat", 1, 4, 1, atestado.durTrat);
   g.wCampo(tcStr, "", "indAfast", 1, 1, 1, SimNaoToStr(atestado.indAfast));
-  g.wCampo(tcInt, "", "dscLesao", 1, 9, 0, atestado.dscLesao);
+  g.wCampo(tcInt, "", "dscLesao", 1, 9, VersaoDF() >= veS01_00_00 ? 1 : 0, atestado.dscLesao);
   g.wCampo(tcStr, "", "dscCompLesao", 1, 200, 0, atestado.dscCompLesao);
   g.wCampo(tcStr, "", "diagProvavel", 1, 100, 0, atestado.diagProvavel);
   g.wCampo(tcStr, "", "codCID", 1, 4, 1, atestado.codCID);
   g.wCampo(tcStr, "", "observacao", 1, 255, 0, atestado.observacao);
   GerarEmitente(atestado.emitente, teS2210);
+  // The S-1 layouts know the issuer's councils CRM, CRO and RMS only.
+  const tpIdeOC conselho = atestado.emitente.ideOC;
+  if (VersaoDF() >= veS01_00_00 && conselho != idCRM && conselho != idCRO && conselho != idRMS)
+    AlertarCodigoForaDoLeiaute("ideOC");
   g.wGrupo("/atestado");
 }
 

@@ -44,6 +44,7 @@ void TEvtExpRisco::GerarInfoAmb() {
     const TInfoAmbCollectionItem& amb = ambientes.GetItem(i);
     g.wGrupo("infoAmb");
     if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "localAmb", 1, 1, 1, LocalAmbToStr(amb.localAmb));
+    if (VersaoDF() >= veS01_00_00 && amb.localAmb == laPrestInstalacaoTerceiro) AlertarCodigoForaDoLeiaute("localAmb");
     if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "dscSetor", 1, 100, 1, amb.dscSetor);
     if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "tpInsc", 1, 1, 1, TpInscToStr(amb.tpInsc));
     if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "nrInsc", 12, 14, 1, amb.nrInsc);
@@ -71,7 +72,7 @@ void TEvtExpRisco::GerarAgNoc() {
     g.wCampo(tcInt, "", "unMed", 1, 2, 0, ag.unMed);
     g.wCampo(tcStr, "", "tecMedicao", 1, 40, 0, ag.tecMedicao);
     if (VersaoDF() >= veS01_02_00 && ag.codAgNoc == "05.01.001" && !ag.nrProcJud.empty())
-      g.wCampo(tcStr, "", "nrProcJud", 20, 20, 1, ag.nrProcJud);
+      g.wCampo(tcStr, "", "nrProcJud", 17, 21, 1, ag.nrProcJud);  // 17, 20 or 21 digits
     if (!semAgente) GerarEpcEpi(ag.epcEpi);
     g.wGrupo("/agNoc");
   }
@@ -88,10 +89,12 @@ void TEvtExpRisco::GerarEpcEpi(TEpcEpi& epcEpi) {
   if (utilizado) g.wCampo(tcStr, "", "eficEpi", 1, 1, 0, SimNaoFacultativoToStr(epcEpi.eficEpi));
   if (epcEpi.epiInst()) {
     const TEpiCollection& lista = epcEpi.epi();
+    // Under S-1.03 the assessment document is the equipment's only element, and required.
+    const int ocorrenciaDocAval = VersaoDF() >= veS01_03_00 ? 1 : 0;
     for (int i = 0; i < lista.Count(); ++i) {
       const TEpiCollectionItem& epi = lista.GetItem(i);
       g.wGrupo("epi");
-      if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "docAval", 1, 255, 0, epi.docAval);
+      if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "docAval", 1, 255, ocorrenciaDocAval, epi.docAval);
       if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "caEPI", 1, 20, 0, epi.caEPI);
       // S-1.03 describes equipment by its assessment document alone.
       if (VersaoDF() < veS01_03_00) g.wCampo(tcStr, "", "dscEPI", 1, 999, 0, epi.dscEPI);
@@ -107,13 +110,14 @@ void TEvtExpRisco::GerarEpcEpi(TEpcEpi& epcEpi) {
   }
   if (epcEpi.epiInst() && utilizado && VersaoDF() >= veS01_00_00) {
     const TEpiCompl& complemento = epcEpi.epiCompl;
+    // The group holds all six flags: one not informed is written empty, with its alert.
     g.wGrupo("epiCompl");
-    g.wCampo(tcStr, "", "medProtecao", 1, 1, 0, SimNaoFacultativoToStr(complemento.medProtecao));
-    g.wCampo(tcStr, "", "condFuncto", 1, 1, 0, SimNaoFacultativoToStr(complemento.condFuncto));
-    g.wCampo(tcStr, "", "usoInint", 1, 1, 0, SimNaoFacultativoToStr(complemento.usoInint));
-    g.wCampo(tcStr, "", "przValid", 1, 1, 0, SimNaoFacultativoToStr(complemento.przValid));
-    g.wCampo(tcStr, "", "periodicTroca", 1, 1, 0, SimNaoFacultativoToStr(complemento.periodicTroca));
-    g.wCampo(tcStr, "", "higienizacao", 1, 1, 0, SimNaoFacultativoToStr(complemento.higienizacao));
+    g.wCampo(tcStr, "", "medProtecao", 1, 1, 1, SimNaoFacultativoToStr(complemento.medProtecao));
+    g.wCampo(tcStr, "", "condFuncto", 1, 1, 1, SimNaoFacultativoToStr(complemento.condFuncto));
+    g.wCampo(tcStr, "", "usoInint", 1, 1, 1, SimNaoFacultativoToStr(complemento.usoInint));
+    g.wCampo(tcStr, "", "przValid", 1, 1, 1, SimNaoFacultativoToStr(complemento.przValid));
+    g.wCampo(tcStr, "", "periodicTroca", 1, 1, 1, SimNaoFacultativoToStr(complemento.periodicTroca));
+    g.wCampo(tcStr, "", "higienizacao", 1, 1, 1, SimNaoFacultativoToStr(complemento.higienizacao));
     g.wGrupo("/epiCompl");
   }
   g.wGrupo("/epcEpi");
@@ -130,6 +134,7 @@ void TEvtExpRisco::GerarRespReg() {
     if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "nisResp", 1, 11, 1, resp.nisResp);
     if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "nmResp", 1, 70, 1, resp.nmResp);
     if (temConselho) g.wCampo(tcStr, "", "ideOC", 1, 1, 1, IdeOCToStr(resp.ideOC));
+    if (VersaoDF() >= veS01_00_00 && (resp.ideOC == idCRO || resp.ideOC == idRMS)) AlertarCodigoForaDoLeiaute("ideOC");
     if (resp.ideOC == idOutros) g.wCampo(tcStr, "", "dscOC", 1, 20, 1, resp.dscOC);
     if (temConselho) g.wCampo(tcStr, "", "nrOC", 1, 14, 1, resp.nrOC);
     if (temConselho) g.wCampo(tcStr, "", "ufOC", 2, 2, 0, resp.ufOC);
