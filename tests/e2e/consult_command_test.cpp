@@ -139,6 +139,7 @@ TEST_F(ConsultE2E, ProcessedBatchUpdatesTheEventsStillWaiting) {
              "<cdResposta>201</cdResposta>", "<cdResposta>202</cdResposta>");
   const std::string com301 = evento("301", "Erro interno do eSocial.");
   const std::string recibo = "1.2.0000000000268136822", hash = "37lx97FFfxt4lxuLLpP9W86tzCT3bhdj8BhLZJQdaac=";
+  const std::string antiga = "7 1 antiga|";
   json ocorrenciaAntiga = {{"Id", "O1"}, {"Tipo", 1}, {"Codigo", 7}, {"Descricao", "antiga"}, {"Localizacao", ""}};
 
   struct Case {
@@ -150,11 +151,20 @@ TEST_F(ConsultE2E, ProcessedBatchUpdatesTheEventsStillWaiting) {
     std::string eventStatus;
     json resultado;  // null: the event keeps its (empty) result
     json recibo;
-    std::vector<int> ocorrencias;  // codes, old ones first
+    // "Codigo Tipo Descricao|Localizacao", old ones first; a description up to its first " com"
+    std::vector<std::string> ocorrencias;
   };
   const Case cases[] = {
-      {"ENVIADO processed 201", ok, "ENVIADO", kProtocolo, "PROCESSADO", "PROCESSADO", "201 - Sucesso.", recibo, {7}},
-      {"already PROCESSADO", ok, "PROCESSADO", kProtocolo, "PROCESSADO", "PROCESSADO", nullptr, nullptr, {7}},
+      {"ENVIADO processed 201",
+       ok,
+       "ENVIADO",
+       kProtocolo,
+       "PROCESSADO",
+       "PROCESSADO",
+       "201 - Sucesso.",
+       recibo,
+       {antiga}},
+      {"already PROCESSADO", ok, "PROCESSADO", kProtocolo, "PROCESSADO", "PROCESSADO", nullptr, nullptr, {antiga}},
       {"EM_PROCESSAMENTO processed 201",
        ok,
        "EM_PROCESSAMENTO",
@@ -163,7 +173,7 @@ TEST_F(ConsultE2E, ProcessedBatchUpdatesTheEventsStillWaiting) {
        "PROCESSADO",
        "201 - Sucesso.",
        recibo,
-       {7}},
+       {antiga}},
       {"202 adds its occurrences",
        com202,
        "ENVIADO",
@@ -172,7 +182,7 @@ TEST_F(ConsultE2E, ProcessedBatchUpdatesTheEventsStillWaiting) {
        "PROCESSADO_COM_ADVERTENCIA",
        "202 - Sucesso com advertência.",
        recibo,
-       {7, 1001, 1002}},
+       {antiga, "1001 2 Advertência um|/eSocial/evt", "1002 2 Advertência dois|/eSocial/evt"}},
       {"301 keeps the state",
        com301,
        "ENVIADO",
@@ -181,7 +191,7 @@ TEST_F(ConsultE2E, ProcessedBatchUpdatesTheEventsStillWaiting) {
        "ENVIADO",
        "301 - Erro interno do eSocial. (03/04/2025 18:00:29)",
        nullptr,
-       {7}},
+       {antiga}},
       {"401/537 is inconsistent",
        Processamento("com-erros-processamento.xml"),
        "ENVIADO",
@@ -190,7 +200,7 @@ TEST_F(ConsultE2E, ProcessedBatchUpdatesTheEventsStillWaiting) {
        "INCONSISTENTE",
        "401 - Conteudo do evento inválido.",
        nullptr,
-       {7, 537}},
+       {antiga, "537 1 Já existe no sistema registro|"}},
       {"a batch of another protocol",
        ok,
        "ENVIADO",
@@ -199,7 +209,7 @@ TEST_F(ConsultE2E, ProcessedBatchUpdatesTheEventsStillWaiting) {
        "ENVIADO",
        nullptr,
        nullptr,
-       {7}},
+       {antiga}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -220,9 +230,13 @@ TEST_F(ConsultE2E, ProcessedBatchUpdatesTheEventsStillWaiting) {
     EXPECT_EQ(e["ResultadoProcessamento"], c.resultado);
     EXPECT_EQ(e["NumeroRecibo"], c.recibo);
     EXPECT_EQ(e["HashRecibo"], c.recibo.is_null() ? json() : json(hash));
-    std::vector<int> codes;
-    for (const json& o : e["Ocorrencias"]) codes.push_back(o["Codigo"]);
-    EXPECT_EQ(codes, c.ocorrencias);
+    std::vector<std::string> ocorrencias;
+    for (const json& o : e["Ocorrencias"]) {
+      const std::string descricao = o["Descricao"];
+      ocorrencias.push_back(std::to_string(o["Codigo"].get<int>()) + " " + std::to_string(o["Tipo"].get<int>()) + " " +
+                            descricao.substr(0, descricao.find(" com")) + "|" + o["Localizacao"].get<std::string>());
+    }
+    EXPECT_EQ(ocorrencias, c.ocorrencias);
     if (c.resultado.is_null()) {
       EXPECT_TRUE(e["XmlRetornoConsulta"].is_null());
     } else {
