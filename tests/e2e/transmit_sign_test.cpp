@@ -2,13 +2,16 @@
 // and SOAP stand-ins, the employer's certificate in a test NSS database, the official schemas.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "e2e/esocial_stand_ins.h"
 #include "support/esocial/esocial_test_support.h"
+#include "support/nss_db.h"
 #include "support/peer.h"
 
 using nlohmann::json;
@@ -312,4 +315,137 @@ TEST_F(TransmitSign, AReportThatFailsAfterAnAcceptedSendKeepsTheProtocol) {
   for (const char* parte :
        {"Status code: 500", "banco fora", "Lote: L1", "Protocolo: 1.2.202501.0000000000000000077", "201"})
     EXPECT_NE(d.find(parte), std::string::npos) << parte << " in " << d;
+}
+
+namespace {
+
+// A moment as openssl's validity dates (UTC) and as the agent shows it (it runs in UTC).
+struct Momento {
+  std::string openssl, texto;
+};
+Momento MomentoUtc(std::time_t t, bool comHora) {
+  std::tm tm{};
+  gmtime_r(&t, &tm);
+  char openssl[32], texto[32];
+  std::strftime(openssl, sizeof openssl, "%Y%m%d%H%M%SZ", &tm);
+  std::strftime(texto, sizeof texto, comHora ? "%d/%m/%Y %H:%M:%S" : "%d/%m/%Y", &tm);
+  return {openssl, texto};
+}
+
+}  // namespace
+
+TEST(TransmitSignFailures, NothingIsSentAndTheReplySaysWhy) {
+  const std::time_t agora = std::time(nullptr);
+  const Momento minutoAtras = MomentoUtc(agora - 60, true);
+  const Momento meiaNoite = MomentoUtc((agora / 86400 - 1) * 86400, false);
+  const json umLote = json::array({e2e::LoteDto("L1", {e2e::EventoDto("E1", kIdS1000, esocialtest::EventoS1000())})});
+  const json erro500 = {{"status", 500}, {"content_type", "text/plain"}, {"body", "falhou"}};
+  struct Caso {
+    const char* nome;
+    std::string comando;
+    json lotes;                                       // what GetLotesGerados serves
+    std::vector<std::pair<std::string, json>> rotas;  // further API replies
+    std::string validade;                             // a certificate of its own valid until then
+    std::map<std::string, std::string> env;           // further agent environment
+    std::string token;
+    json resposta;  // the reply's message and description (a description ending in "…" is a prefix)
+  };
+  const Caso casos[] = {
+      {"no certificate chosen",
+       kTransmitir,
+       umLote,
+       {},
+       "",
+       {{"NEMBO_CERT_SERIAL", ""}},
+       "",
+       {{"message", "ERROR_TRANS"}, {"description", "Certificado não informado"}}},
+      {"expired a minute ago",
+       kTransmitir,
+       umLote,
+       {},
+       minutoAtras.openssl,
+       {},
+       "",
+       {{"message", "ERROR_TRANS"}, {"description", "Certificado Vencido - Vencimento: " + minutoAtras.texto}}},
+      {"expired at midnight",
+       kAssinar,
+       umLote,
+       {},
+       meiaNoite.openssl,
+       {},
+       "",
+       {{"message", "ERROR_ASS_EVT"}, {"description", "Certificado Vencido - Vencimento: " + meiaNoite.texto}}},
+      {"batches cannot be fetched",
+       kTransmitir,
+       umLote,
+       {{e2e::kRotaLotesGerados, erro500}},
+       "",
+       {},
+       "",
+       {{"message", "ERROR_LOTE"},
+        {"description", "Erro ao obter lote(s) gerado(s)\r\nMsgXData server request error.…"}}},
+      {"events cannot be generated",
+       kAssinar,
+       umLote,
+       {{e2e::kRotaGerarXml, erro500}},
+       "",
+       {},
+       "",
+       {{"message", "ASSINAR_EVENTO"}, {"description", "Erro ao assinar evento(s)\r\nXData server request error.…"}}},
+      {"bad token",
+       kTransmitir,
+       umLote,
+       {},
+       "",
+       {},
+       "x.y",
+       {{"message", "Erro ao processar o comando. command_id: cmd-1, command_type: " + kTransmitir},
+        {"description", "Invalid token"}}},
+      {"no batch", kTransmitir, json::array(), {}, "", {}, "", {{"message", "ERROR_TRANS"}}},
+      {"only empty batches",
+       kAssinar,
+       json::array({e2e::LoteDto("V", {})}),
+       {},
+       "",
+       {},
+       "",
+       {{"message", "ERROR_ASS_EVT"}}},
+      {"an event without XML",
+       kTransmitir,
+       json::array({e2e::LoteDto("L1", {e2e::EventoDto("E1", kIdS1000, nullptr)})}),
+       {},
+       "",
+       {},
+       "",
+       {{"message", "ERROR_TRANS"}}},
+  };
+  for (const Caso& k : casos) {
+    SCOPED_TRACE(k.nome);
+    e2e::EsocialStandIns s;
+    s.ServirLotes(k.lotes);
+    for (const auto& [rota, resposta] : k.rotas) s.Rota(rota, {resposta});
+    s.RoteiroSoap({{e2e::kAcaoEnviarLote, Envio(201, "Lote Recebido com Sucesso.", "P-1")}});
+    if (!k.validade.empty()) {
+      const auto certificado = testsupport::NssDatabaseWithCertificate(k.validade);
+      s.env["NEMBO_NSS_DB"] = certificado.Db;
+      s.env["NEMBO_CERT_SERIAL"] = certificado.Serial;
+    }
+    for (const auto& [nome, valor] : k.env) s.env[nome] = valor;
+
+    const json resposta = k.token.empty() ? s.Executar(k.comando) : s.Executar(k.comando, k.token);
+    EXPECT_EQ(resposta["success"], false) << resposta;
+    EXPECT_EQ(resposta["message"], k.resposta["message"]);
+    if (k.resposta.contains("description")) {
+      std::string esperada = k.resposta["description"];
+      const std::string dada = resposta["description"];
+      if (esperada.size() > 3 && esperada.substr(esperada.size() - 3) == "…")
+        EXPECT_EQ(dada.rfind(esperada.substr(0, esperada.size() - 3), 0), 0u) << dada;
+      else
+        EXPECT_EQ(dada, esperada);
+    } else {
+      EXPECT_FALSE(resposta["description"].get<std::string>().empty());
+    }
+    EXPECT_TRUE(s.PedidosSoap().empty());
+    EXPECT_TRUE(s.Recebidos(e2e::kRotaProcessarLote).empty());
+  }
 }
