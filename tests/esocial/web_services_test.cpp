@@ -454,6 +454,19 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
        {"1.1.1-down.xml"},
        "",
        "dow"},
+      // An identifier of blanks is no identifier: the operation follows the request it carries.
+      {"download by receipt, the identifier blank",
+       [](TTrivoeSocial& c) { return c.DownloadEventos("12345678000195", "  ", "1.1.1"); },
+       "SolicitarDownloadEventosPorNrRecibo",
+       "http://www.esocial.gov.br/servicos/empregador/download/solicitacao/v1_0_0",
+       "solicitacao",
+       "<eSocial><download>" + status + "<retornoSolicDownloadEvts><arquivos><arquivo>" + status + "<evt Id=\"" + id +
+           "\">" + evento +
+           "</evt><rec nrRec=\"1.1.1\"><recibo/></rec></arquivo></arquivos>"
+           "</retornoSolicDownloadEvts></download></eSocial>",
+       {"1.1.1-down.xml"},
+       "",
+       "dow"},
   };
   for (const Caso& k : casos) {
     SCOPED_TRACE(k.nome);
