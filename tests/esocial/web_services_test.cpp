@@ -419,6 +419,10 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
   };
   const std::string status = "<status><cdResposta>200</cdResposta><descResposta>ok</descResposta></status>";
   const std::string evento = "<eSocial xmlns=\"urn:evt\"><evtInfoEmpregador Id=\"" + id + "\"/></eSocial>";
+  const std::string descarga = "<eSocial><download>" + status + "<retornoSolicDownloadEvts><arquivos><arquivo>" +
+                               status + "<evt Id=\"" + id + "\">" + evento +
+                               "</evt><rec nrRec=\"1.1.1\"><recibo/></rec></arquivo></arquivos>"
+                               "</retornoSolicDownloadEvts></download></eSocial>";
   struct Caso {
     const char* nome;
     std::function<bool(TTrivoeSocial&)> chamada;
@@ -447,10 +451,7 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
        "SolicitarDownloadEventosPorNrRecibo",
        "http://www.esocial.gov.br/servicos/empregador/download/solicitacao/v1_0_0",
        "solicitacao",
-       "<eSocial><download>" + status + "<retornoSolicDownloadEvts><arquivos><arquivo>" + status + "<evt Id=\"" + id +
-           "\">" + evento +
-           "</evt><rec nrRec=\"1.1.1\"><recibo/></rec></arquivo></arquivos>"
-           "</retornoSolicDownloadEvts></download></eSocial>",
+       descarga,
        {"1.1.1-down.xml"},
        "",
        "dow"},
@@ -460,10 +461,7 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
        "SolicitarDownloadEventosPorNrRecibo",
        "http://www.esocial.gov.br/servicos/empregador/download/solicitacao/v1_0_0",
        "solicitacao",
-       "<eSocial><download>" + status + "<retornoSolicDownloadEvts><arquivos><arquivo>" + status + "<evt Id=\"" + id +
-           "\">" + evento +
-           "</evt><rec nrRec=\"1.1.1\"><recibo/></rec></arquivo></arquivos>"
-           "</retornoSolicDownloadEvts></download></eSocial>",
+       descarga,
        {"1.1.1-down.xml"},
        "",
        "dow"},
