@@ -443,8 +443,10 @@ TWebServices::~TWebServices() {
 }
 
 bool TWebServices::Executar(TeSocialWebService& Servico) {
-  if (!Servico.Executar()) FTrivoeSocial.GerarException(Servico.Msg());
-  return true;
+  if (Servico.Executar()) return true;
+  FTrivoeSocial.GerarException(Servico.Msg());
+  // The log hook took the error: the call still failed, and must not read as done.
+  return false;
 }
 
 bool TWebServices::Envia(std::uint8_t grupo) {

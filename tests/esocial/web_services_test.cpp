@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <regex>
@@ -330,6 +331,29 @@ struct TSimulado {
 };
 
 }  // namespace
+
+// A log hook that takes the error lines keeps the exception back, but the call still failed.
+TEST(SoapServices, AnErrorTheLogHookTookIsNoSuccess) {
+  const std::pair<const char*, std::function<bool(TTrivoeSocial&)>> chamadas[] = {
+      {"send", [](TTrivoeSocial& c) { return c.Enviar(1); }},
+      {"batch query", [](TTrivoeSocial& c) { return c.Consultar("P"); }},
+  };
+  for (const auto& [nome, chamada] : chamadas) {
+    SCOPED_TRACE(nome);
+    TSimulado s;  // its reply is empty: no answer
+    std::vector<std::string> erros;
+    s.c.eSocial->OnGerarLog = [&](const std::string& linha, bool& tratado) {
+      if (linha.rfind("ERRO: ", 0) != 0) return;
+      erros.push_back(linha);
+      tratado = true;
+    };
+    bool resultado = true;
+    ASSERT_EQ(MessageOf([&] { resultado = chamada(*s.c.eSocial); }), kNoError);
+    EXPECT_FALSE(resultado);
+    ASSERT_FALSE(erros.empty());
+    EXPECT_NE(erros[0].find("Erro ao obter resposta do webservice."), std::string::npos) << erros[0];
+  }
+}
 
 TEST(SoapServices, TheResultElementIsFoundByItsWholeName) {
   const std::string documento = Amostra("Batch_Response.xml");
