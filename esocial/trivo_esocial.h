@@ -22,7 +22,8 @@
 //   c->AssinarEventos()              generates and signs every held event from its data
 // Each operation returns true or raises dfe::ETrivoDFeException (or a kin of it) with the
 // message to show: a batch that fails its schema, a transport error, an error reply of the
-// service, or a reply that cannot be read. The request and reply files of every call go to
+// service, or a reply that cannot be read; a call whose error OnGerarLog marked handled returns
+// false instead. The request and reply files of every call go to
 // the save folder (Arquivos.PathSalvar) while Geral.Salvar is on.
 #include <cstdint>
 #include <functional>

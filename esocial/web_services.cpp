@@ -443,8 +443,10 @@ TWebServices::~TWebServices() {
 }
 
 bool TWebServices::Executar(TeSocialWebService& Servico) {
-  if (!Servico.Executar()) FTrivoeSocial.GerarException(Servico.Msg());
-  return true;
+  if (Servico.Executar()) return true;
+  FTrivoeSocial.GerarException(Servico.Msg());
+  // The log hook took the error: the call still failed, and must not read as done.
+  return false;
 }
 
 bool TWebServices::Envia(std::uint8_t grupo) {
@@ -509,10 +511,12 @@ bool TWebServices::DownloadEvento(const std::string& ACnpjEmpr, const std::strin
                                   const std::string& APorNrRecibo) {
   TDownloadEventos& s = *FDownloadEventos;
   s.Clear();
-  s.TipoDownload = APorID.empty() ? "PorNrRecibo" : "PorId";
   s.Cnpj = ACnpjEmpr;
   s.PorID = platform::Trim(APorID);
   s.PorNrRecibo = platform::Trim(APorNrRecibo);
+  // Chosen on the trimmed identifier, as the request's body is: an identifier of blanks must
+  // not name the by-identifier operation over a by-receipt request.
+  s.TipoDownload = s.PorID.empty() ? "PorNrRecibo" : "PorId";
   return Executar(s);
 }
 

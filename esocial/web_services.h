@@ -215,7 +215,7 @@ class TWebServices {
   TConsultaIdentEventos& ConsultaIdentEventos() const { return *FConsultaIdentEventos; }
   TDownloadEventos& DownloadEventos() const { return *FDownloadEventos; }
 
-  // Each returns true or raises.
+  // Each returns true or raises; false only when the owner's log hook marked the error handled.
   bool Envia(std::uint8_t grupo);
   bool GeraLote(std::uint8_t grupo, bool save);
   bool Consultar(const std::string& AProtocolo);

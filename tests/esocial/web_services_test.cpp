@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <regex>
@@ -331,6 +332,29 @@ struct TSimulado {
 
 }  // namespace
 
+// A log hook that takes the error lines keeps the exception back, but the call still failed.
+TEST(SoapServices, AnErrorTheLogHookTookIsNoSuccess) {
+  const std::pair<const char*, std::function<bool(TTrivoeSocial&)>> chamadas[] = {
+      {"send", [](TTrivoeSocial& c) { return c.Enviar(1); }},
+      {"batch query", [](TTrivoeSocial& c) { return c.Consultar("P"); }},
+  };
+  for (const auto& [nome, chamada] : chamadas) {
+    SCOPED_TRACE(nome);
+    TSimulado s;  // its reply is empty: no answer
+    std::vector<std::string> erros;
+    s.c.eSocial->OnGerarLog = [&](const std::string& linha, bool& tratado) {
+      if (linha.rfind("ERRO: ", 0) != 0) return;
+      erros.push_back(linha);
+      tratado = true;
+    };
+    bool resultado = true;
+    ASSERT_EQ(MessageOf([&] { resultado = chamada(*s.c.eSocial); }), kNoError);
+    EXPECT_FALSE(resultado);
+    ASSERT_FALSE(erros.empty());
+    EXPECT_NE(erros[0].find("Erro ao obter resposta do webservice."), std::string::npos) << erros[0];
+  }
+}
+
 TEST(SoapServices, TheResultElementIsFoundByItsWholeName) {
   const std::string documento = Amostra("Batch_Response.xml");
   const std::string protocolo = "1.1.202109.0000000000011111111";
@@ -419,6 +443,10 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
   };
   const std::string status = "<status><cdResposta>200</cdResposta><descResposta>ok</descResposta></status>";
   const std::string evento = "<eSocial xmlns=\"urn:evt\"><evtInfoEmpregador Id=\"" + id + "\"/></eSocial>";
+  const std::string descarga = "<eSocial><download>" + status + "<retornoSolicDownloadEvts><arquivos><arquivo>" +
+                               status + "<evt Id=\"" + id + "\">" + evento +
+                               "</evt><rec nrRec=\"1.1.1\"><recibo/></rec></arquivo></arquivos>"
+                               "</retornoSolicDownloadEvts></download></eSocial>";
   struct Caso {
     const char* nome;
     std::function<bool(TTrivoeSocial&)> chamada;
@@ -447,10 +475,17 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
        "SolicitarDownloadEventosPorNrRecibo",
        "http://www.esocial.gov.br/servicos/empregador/download/solicitacao/v1_0_0",
        "solicitacao",
-       "<eSocial><download>" + status + "<retornoSolicDownloadEvts><arquivos><arquivo>" + status + "<evt Id=\"" + id +
-           "\">" + evento +
-           "</evt><rec nrRec=\"1.1.1\"><recibo/></rec></arquivo></arquivos>"
-           "</retornoSolicDownloadEvts></download></eSocial>",
+       descarga,
+       {"1.1.1-down.xml"},
+       "",
+       "dow"},
+      // An identifier of blanks is no identifier: the operation follows the request it carries.
+      {"download by receipt, the identifier blank",
+       [](TTrivoeSocial& c) { return c.DownloadEventos("12345678000195", "  ", "1.1.1"); },
+       "SolicitarDownloadEventosPorNrRecibo",
+       "http://www.esocial.gov.br/servicos/empregador/download/solicitacao/v1_0_0",
+       "solicitacao",
+       descarga,
        {"1.1.1-down.xml"},
        "",
        "dow"},
