@@ -68,6 +68,9 @@ TEST_F(TransmitSign, AnUnsignedTableEventIsSignedSentAndReported) {
   const std::string corpo = e2e::EsocialStandIns::Corpo(pedidos[0]);
   const auto eventos = EventosDoLote(corpo);
   ASSERT_EQ(eventos.size(), 1u) << corpo;
+  // Set up as the agent sets it: TLS 1.2, the certificate's holder as transmitter.
+  EXPECT_EQ(pedidos[0]["tls"], "TLSv1.2");
+  EXPECT_NE(corpo.find("<ideTransmissor><tpInsc>1</tpInsc><nrInsc>12345678000195</nrInsc>"), std::string::npos);
   std::string saida;
   EXPECT_TRUE(esocialtest::Xmlsec1Aceita(eventos[0], &saida)) << saida;
   EXPECT_TRUE(ValidaContra(eventos[0], "evtInfoEmpregador-v_S_01_03_00.xsd", &saida)) << saida;
