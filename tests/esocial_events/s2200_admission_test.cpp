@@ -383,6 +383,24 @@ TEST(S2200Admission, IniCases) {
          EXPECT_EQ(e.Trabalhador.Contato.FoneAlternat, "");
          EXPECT_EQ(e.Trabalhador.Contato.EmailAlternat, "");
        }},
+      {"a contact with only an e-mail is read",
+       veS01_03_00,
+       [](TIni& ini) { ini["contato"].erase("fonePrinc"); },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Trabalhador.Contato.EmailPrinc, "maria@example.com");
+         EXPECT_THAT(e.XML(), HasSubstr("<contato><emailPrinc>maria@example.com</emailPrinc></contato>"));
+       }},
+      {"a deficiency other than the physical one is read",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["infoDeficiencia"] = {{"defVisual", "S"}};
+       },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Trabalhador.InfoDeficiencia.DefVisual, tpSim);
+         EXPECT_THAT(e.XML(), HasSubstr("<infoDeficiencia><defFisica>N</defFisica><defVisual>S</defVisual>"));
+       }},
       {"condIng 0 leaves trabImig unread",
        veS01_03_00,
        [](TIni& ini) {

@@ -124,7 +124,9 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
     t.trabImig.tmpResid = ini.Codigo("trabImig", "tmpResid", "0", StrToTmpResid);
     t.trabImig.condIng = ini.Codigo("trabImig", "condIng", "0", StrToCondIng);
   }
-  if (!ini.Texto("infoDeficiencia", "defFisica").empty()) {
+  // Every flag defaults to "N": a section that names another deficiency than the physical one
+  // is read too.
+  if (ini.SecaoExiste("infoDeficiencia")) {
     TInfoDeficiencia& deficiencia = t.InfoDeficiencia;
     deficiencia.DefFisica = ini.Codigo("infoDeficiencia", "defFisica", "N", StrToSimNao);
     deficiencia.DefVisual = ini.Codigo("infoDeficiencia", "defVisual", "N", StrToSimNao);
@@ -149,7 +151,8 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
   });
   if (!ini.Texto("aposentadoria", "trabAposent").empty())
     t.Aposentadoria.TrabAposent = ini.Codigo("aposentadoria", "trabAposent", "S", StrToSimNao);
-  if (!ini.Texto("contato", "fonePrinc").empty()) {
+  // The layout makes both optional: a contact with only an e-mail is a contact too.
+  if (!ini.Texto("contato", "fonePrinc").empty() || !ini.Texto("contato", "emailPrinc").empty()) {
     t.Contato.FonePrinc = ini.Texto("contato", "fonePrinc");
     t.Contato.FoneAlternat = ini.Texto("contato", "foneAlternat");
     t.Contato.EmailPrinc = ini.Texto("contato", "emailPrinc");
