@@ -401,6 +401,19 @@ TEST(S2200Admission, IniCases) {
          EXPECT_EQ(e.Trabalhador.InfoDeficiencia.DefVisual, tpSim);
          EXPECT_THAT(e.XML(), HasSubstr("<infoDeficiencia><defFisica>N</defFisica><defVisual>S</defVisual>"));
        }},
+      {"an inscription without its kind takes kind 1",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["ideEstabVinc"].erase("tpInsc");
+         ini["localTrabGeral"].erase("tpInsc");
+       },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Vinculo.infoRegimeTrab.InfoCeletista.TrabTemporario.IdeEstabVinc.NrInsc, kCnpjEstab);
+         EXPECT_EQ(e.Vinculo.infoContrato.LocalTrabalho.LocalTrabGeral.NrInsc, kCnpjEstab);
+         EXPECT_THAT(e.XML(), HasSubstr("<ideEstabVinc><tpInsc>1</tpInsc><nrInsc>" + std::string(kCnpjEstab)));
+         EXPECT_THAT(e.XML(), HasSubstr("<localTrabGeral><tpInsc>1</tpInsc><nrInsc>" + std::string(kCnpjEstab)));
+       }},
       {"condIng 0 leaves trabImig unread",
        veS01_03_00,
        [](TIni& ini) {

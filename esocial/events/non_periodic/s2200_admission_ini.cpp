@@ -13,6 +13,12 @@ bool TemLogradouro(const TLeitorIniEvento& ini, std::string_view Secao) {
   return !ini.Texto(Secao, "tpLograd").empty() || !ini.Texto(Secao, "dscLograd").empty();
 }
 
+// An inscription section is read when it gives the number, even with the kind left to its
+// default.
+bool TemInscricao(const TLeitorIniEvento& ini, std::string_view Secao) {
+  return !ini.Texto(Secao, "tpInsc").empty() || !ini.Texto(Secao, "nrInsc").empty();
+}
+
 void LerLocalDomestico(const TLeitorIniEvento& ini, std::string_view Secao, TLocalTrabDom& Local) {
   Local.TpLograd = ini.Texto(Secao, "tpLograd");
   Local.DscLograd = ini.Texto(Secao, "dscLograd");
@@ -187,7 +193,7 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
     temporario.IdeTomadorServ.TpInsc = ini.Codigo("ideTomadorServ", "tpInsc", "1", StrToTpInsc);
     temporario.IdeTomadorServ.NrInsc = ini.Texto("ideTomadorServ", "nrInsc");
   }
-  if (!ini.Texto("ideEstabVinc", "tpInsc").empty()) {
+  if (TemInscricao(ini, "ideEstabVinc")) {
     temporario.IdeEstabVinc.TpInsc = ini.Codigo("ideEstabVinc", "tpInsc", "1", StrToTpInsc);
     temporario.IdeEstabVinc.NrInsc = ini.Texto("ideEstabVinc", "nrInsc");
   }
@@ -247,7 +253,7 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
     contrato.Duracao.objDet = ini.Texto("duracao", "objDet");
   }
   TLocalTrabalho& local = contrato.LocalTrabalho;
-  if (!ini.Texto("localTrabGeral", "tpInsc").empty()) {
+  if (TemInscricao(ini, "localTrabGeral")) {
     local.LocalTrabGeral.TpInsc = ini.Codigo("localTrabGeral", "tpInsc", "1", StrToTpInsc);
     local.LocalTrabGeral.NrInsc = ini.Texto("localTrabGeral", "nrInsc");
     local.LocalTrabGeral.DescComp = ini.Texto("localTrabGeral", "descComp");
