@@ -4,6 +4,7 @@
 #include <string>
 
 #include "agent/sagres_command.h"
+#include "agent/transmit_command.h"
 
 namespace agent {
 
@@ -18,9 +19,9 @@ std::unique_ptr<TComunicacaoEsocial> Make(const TAppMessage& m, TCommandCallback
 // answered "Comando inválido".
 const std::vector<TCommandType>& CommandTypes() {
   static const std::vector<TCommandType> types = {
-      // {"transmitir_eventos_", &Make<TTransmissaoEventos>},
+      {"transmitir_eventos_", &Make<TTransmissaoEventos>},
       // {"consultar_protocolo_", &Make<TConsultaLote>},
-      // {"assinar_eventos_", &Make<TAssinarEvento>},
+      {"assinar_eventos_", &Make<TAssinarEvento>},
       {"descompactar_sagres_validador_", &Make<TDescompactarSagresValidador>},
   };
   return types;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The agent's main job end to end on this machine: installs what is missing, builds the
 # agent, and runs it the way a browser does (through tests/peers/scripted_browser.py) against
-# the local stand-in of the company REST API (tests/peers/fake_api.py, HTTPS with a test CA).
+# the local stand-ins of the company REST API (tests/peers/fake_api.py, HTTPS with a test CA)
+# and of the government's eSocial services (tests/peers/soap_server.py, client certificates),
+# with the employer's certificate in a test NSS database (tests/peers/nss_db.py).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/tools/install.sh"
@@ -12,26 +14,97 @@ peers="$here/tests/peers"
 
 work=$(mktemp -d -t nembo-demo-XXXXXX)
 api_pid=""
+soap_pid=""
 cleanup() {
   if [ -n "$api_pid" ]; then kill "$api_pid" 2>/dev/null || true; fi
+  if [ -n "$soap_pid" ]; then kill "$soap_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 python3 "$peers/pki.py" "$work/pki" >/dev/null
 mkdir -p "$work/docs" "$work/drive_c/ValidadorSagres123/2024/importacao/5/folha"
+cat >"$work/show_requests.py" <<'PY'
+import json, sys
+try:
+    lines = open(sys.argv[1]).read().splitlines()
+except FileNotFoundError:
+    lines = []
+for line in lines:
+    r = json.loads(line)
+    print(r["method"], r["path"])
+    for k, v in r["headers"]:
+        print("   %s: %s" % (k, v))
+    if r["path"].endswith("/ProcessarLoteEnviado/"):
+        lote = json.loads(r["body"])
+        print("   body: batch %s, Status %s, NumeroProtocolo %s, event signed: %s" % (
+            lote["Id"], lote["Status"], lote["NumeroProtocolo"],
+            "<Signature" in lote["EventosPendentesXmlDTO"][0]["Xml"]))
+    else:
+        print("   body:", r["body"])
+if not lines:
+    print("(nothing)")
+PY
 
-# The API's scripted replies: an archive for the SAGRES validator.
+# The employer's certificate (CNPJ 12345678000195) in an NSS database, chosen without a dialog.
+python3 "$peers/nss_db.py" "$work/nss" "$work/pki" >/dev/null
+export NEMBO_NSS_DB="sql:$work/nss/db"
+export SOFTHSM2_CONF="$work/nss/softhsm2.conf"
+NEMBO_CERT_SERIAL=$(openssl x509 -noout -serial -in "$work/pki/client.crt" | cut -d= -f2)
+export NEMBO_CERT_SERIAL
+
+# The eSocial SOAP stand-in: it accepts every batch (code 201).
+python3 - "$work" <<'PY'
+import json, sys
+reply = ('<eSocial xmlns="http://www.esocial.gov.br/schema/lote/eventos/envio/retornoEnvio/v1_1_0">'
+         '<retornoEnvioLoteEventos><status><cdResposta>201</cdResposta>'
+         '<descResposta>Lote Recebido com Sucesso.</descResposta></status><dadosRecepcaoLote>'
+         '<dhRecepcao>2025-01-10T10:00:00</dhRecepcao><versaoAplicativoRecepcao>1.0</versaoAplicativoRecepcao>'
+         '<protocoloEnvio>1.2.202501.0000000000000000001</protocoloEnvio></dadosRecepcaoLote>'
+         '</retornoEnvioLoteEventos></eSocial>')
+action = ("http://www.esocial.gov.br/servicos/empregador/lote/eventos/envio/v1_1_0/"
+          "ServicoEnviarLoteEventos/EnviarLoteEventos")
+json.dump({action: {"body": reply, "wrap": True}}, open(sys.argv[1] + "/soap.json", "w"))
+PY
+python3 -u "$peers/soap_server.py" "$work/pki" "$work/soap.jsonl" --script "$work/soap.json" \
+  --lifetime 300 >"$work/soap.out" &
+soap_pid=$!
+for _ in $(seq 100); do grep -q '^READY' "$work/soap.out" 2>/dev/null && break; sleep 0.1; done
+soap_port=$(awk '/^READY/ {print $2}' "$work/soap.out")
+
+# The agent's program folder: the schemas, the save folder "Docs" and the services INI live
+# next to the program, so the demo runs a copy of its own.
+mkdir -p "$work/programa"
+cp "$agent" "$work/programa/"
+agent="$work/programa/native.app.nembo"
+ln -s "$(cd "$here/../shared/schemas" && pwd)" "$work/programa/Schemas"
+printf '[eSocial_P]\r\nEnviarLoteEventos=https://127.0.0.1:%s/servicos/empregador/enviarloteeventos/WsEnviarLoteEventos.svc\r\n' \
+  "$soap_port" >"$work/programa/TrivoeSocialServicos.ini"
+
+# The API's scripted replies: an archive for the SAGRES validator, and one batch holding an
+# unsigned S-1000 event to transmit and to sign.
 python3 - "$work" <<'PY'
 import base64, io, json, sys, zipfile
 work = sys.argv[1]
+event_id = "ID1123456780000002025010112000000001"
+event = ('<?xml version="1.0" encoding="UTF-8"?><eSocial xmlns="http://www.esocial.gov.br/schema/evt/'
+         'evtInfoEmpregador/v_S_01_03_00"><evtInfoEmpregador Id="%s"><ideEvento><tpAmb>1</tpAmb>'
+         '<procEmi>1</procEmi><verProc>DEMO 1.0</verProc></ideEvento><ideEmpregador><tpInsc>1</tpInsc>'
+         '<nrInsc>12345678</nrInsc></ideEmpregador><infoEmpregador><exclusao><idePeriodo>'
+         '<iniValid>2024-01</iniValid></idePeriodo></exclusao></infoEmpregador></evtInfoEmpregador>'
+         '</eSocial>' % event_id)
+batch = {"Id": "lote-1", "Status": "COM_XML", "EventosPendentesXmlDTO": [
+    {"Id": "evento-1", "TipoEvento": "evtTabela", "CodigoEvento": event_id, "Xml": event}]}
 buf = io.BytesIO()
 with zipfile.ZipFile(buf, "w", zipfile.ZIP_DEFLATED) as z:
     z.writestr("folha/202401.txt", "competencia 01/2024\n")
     z.writestr("leiame.txt", "arquivo de exemplo\n")
 routes = {"/empresa/SfArquivoService/DownloadFileSagres/": [
     {"status": 200, "content_type": "application/octet-stream",
-     "body_base64": base64.b64encode(buf.getvalue()).decode()}]}
+     "body_base64": base64.b64encode(buf.getvalue()).decode()}],
+    "/empresa/EsocialLoteService/GetLotesGerados/": [{"json": {"value": [batch]}}],
+    "/empresa/EsocialLoteService/GerarXmlEventosLote/": [{"status": 204}],
+    "/empresa/EsocialLoteService/ProcessarLoteEnviado/": [{"status": 204}]}
 json.dump({"routes": routes}, open(work + "/routes.json", "w"))
 PY
 
@@ -64,18 +137,29 @@ browser --request "{\"command_id\":\"arquivo-1\",\"command_type\":\"descompactar
 echo "-- import folder:"
 (cd "$work/drive_c" && find . -type f | sort)
 echo "-- what the API received:"
-python3 - "$work/requests.jsonl" <<'PY'
+python3 "$work/show_requests.py" "$work/requests.jsonl"
+
+echo
+echo "== 4. Transmit: the batch's event is signed, the batch sent to the eSocial stand-in and reported"
+: >"$work/requests.jsonl"
+browser --request "{\"command_id\":\"transmitir-1\",\"command_type\":\"transmitir_eventos_1.7\",\"token\":\"$token\"}"
+echo "-- what the eSocial stand-in received:"
+python3 - "$work/soap.jsonl" <<'PY'
 import json, sys
-try:
-    lines = open(sys.argv[1]).read().splitlines()
-except FileNotFoundError:
-    lines = []
-for line in lines:
+for line in open(sys.argv[1]).read().splitlines():
     r = json.loads(line)
-    print(r["method"], r["path"])
-    for k, v in r["headers"]:
-        print("   %s: %s" % (k, v))
-    print("   body:", r["body"])
-if not lines:
-    print("(nothing)")
+    print(r["method"], r["path"], "client:", r["client"])
+    print("   SOAPAction:", r["action"])
+    print("   body:", " / ".join(r["body_path"]))
 PY
+echo "-- the save folder: the signed event under the employer, the request and reply of the send:"
+(cd "$work/programa/Docs" && find . -type f | sort)
+echo "-- what the API received:"
+python3 "$work/show_requests.py" "$work/requests.jsonl"
+
+echo
+echo "== 5. Sign: the API generates the events, the agent signs them and reports them, sending nothing"
+: >"$work/requests.jsonl"
+browser --request "{\"command_id\":\"assinar-1\",\"command_type\":\"assinar_eventos_1.7\",\"token\":\"$token\"}"
+echo "-- what the API received:"
+python3 "$work/show_requests.py" "$work/requests.jsonl"

@@ -10,40 +10,24 @@
 #include <stdexcept>
 
 #include "platform/strings.h"
+#include "support/nss_db.h"
 #include "support/peer.h"
 
 namespace nsstest {
 
 const std::string& UseTestDatabase() {
-  static const std::string dir = [] {
-    const std::string d = (std::filesystem::temp_directory_path() / "nembo-test-nssdb").string();
-    // Made by an earlier process already: starting Python costs more than the check.
-    if (std::filesystem::exists(d + "/.done")) return d;
-    std::string out;
-    if (testsupport::RunCommand(testsupport::Python() + " " + std::string(NEMBO_PEERS_DIR) + "/nss_db.py " + d + " " +
-                                    testsupport::PkiDir(),
-                                &out) != 0)
-      throw std::runtime_error("nss_db.py failed: " + out);
-    return d;
-  }();
+  const std::string& dir = testsupport::NssTestDatabase();
   setenv("SOFTHSM2_CONF", (dir + "/softhsm2.conf").c_str(), 1);
   setenv("NEMBO_NSS_DB", ("sql:" + dir + "/db").c_str(), 1);
   return dir;
 }
 
-namespace {
-std::string OpenSSLField(const std::string& name, const std::string& option) {
-  std::string out;
-  testsupport::RunCommand("openssl x509 -noout " + option + " -in " + testsupport::PkiDir() + "/" + name + ".crt",
-                          &out);
-  auto eq = out.find('=');
-  if (eq == std::string::npos) throw std::runtime_error("openssl x509 " + option + ": " + out);
-  return platform::StringReplace(platform::Trim(out.substr(eq + 1)), ":", "");
+std::string OpenSSLSerial(const std::string& name) {
+  return testsupport::CertificateSerial(testsupport::PkiDir() + "/" + name + ".crt");
 }
-}  // namespace
-
-std::string OpenSSLSerial(const std::string& name) { return OpenSSLField(name, "-serial"); }
-std::string OpenSSLThumbprint(const std::string& name) { return OpenSSLField(name, "-fingerprint -sha1"); }
+std::string OpenSSLThumbprint(const std::string& name) {
+  return testsupport::CertificateThumbprint(testsupport::PkiDir() + "/" + name + ".crt");
+}
 
 void X509Deleter::operator()(X509* x) const { X509_free(x); }
 

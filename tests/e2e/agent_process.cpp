@@ -24,7 +24,7 @@ std::string LengthBytes(std::int32_t length) {
 
 std::string Frame(const std::string& body) { return LengthBytes(static_cast<std::int32_t>(body.size())) + body; }
 
-AgentProcess::AgentProcess(const std::map<std::string, std::string>& env) {
+AgentProcess::AgentProcess(const std::map<std::string, std::string>& env, const std::string& program) {
   int in[2], out[2];
   if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   signal(SIGPIPE, SIG_IGN);
@@ -34,7 +34,7 @@ AgentProcess::AgentProcess(const std::map<std::string, std::string>& env) {
     dup2(in[0], 0);
     dup2(out[1], 1);
     for (const auto& [k, v] : env) setenv(k.c_str(), v.c_str(), 1);
-    execl(NEMBO_AGENT_BIN, NEMBO_AGENT_BIN, static_cast<char*>(nullptr));
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
   close(in[0]);
@@ -131,8 +131,8 @@ bool AgentProcess::StillRunningAfter(std::chrono::milliseconds wait) {
 }
 
 RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env,
-                   std::chrono::milliseconds timeout) {
-  AgentProcess agent(env);
+                   std::chrono::milliseconds timeout, const std::string& program) {
+  AgentProcess agent(env, program);
   agent.Write(input);
   agent.CloseInput();
   RunResult r;

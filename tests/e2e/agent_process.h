@@ -14,8 +14,9 @@ std::string LengthBytes(std::int32_t length);
 
 class AgentProcess {
  public:
-  // env: variables set (or, with an empty value, left as set here) for the agent.
-  explicit AgentProcess(const std::map<std::string, std::string>& env);
+  // env: variables set (or, with an empty value, left as set here) for the agent; program:
+  // the agent binary to run (a copy of it has a program folder of its own).
+  explicit AgentProcess(const std::map<std::string, std::string>& env, const std::string& program = NEMBO_AGENT_BIN);
   ~AgentProcess();
 
   void Write(const std::string& bytes);
@@ -51,6 +52,7 @@ struct RunResult {
   long PeakRssKiB = 0;
 };
 RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env,
-                   std::chrono::milliseconds timeout = std::chrono::seconds(10));
+                   std::chrono::milliseconds timeout = std::chrono::seconds(10),
+                   const std::string& program = NEMBO_AGENT_BIN);
 
 }  // namespace e2e

@@ -29,7 +29,7 @@ TComponente NovoComponente(bool comCertificado) {
   return c;
 }
 
-void ApontarServicos(TComponente& c, const std::string& base, const std::vector<std::string>& semUrl) {
+std::string IniServicos(const std::string& base, const std::vector<std::string>& semUrl) {
   const std::pair<const char*, const char*> servicos[] = {
       {"EnviarLoteEventos", "/servicos/empregador/enviarloteeventos/WsEnviarLoteEventos.svc"},
       {"ConsultarLoteEventos", "/servicos/empregador/consultarloteeventos/WsConsultarLoteEventos.svc"},
@@ -43,8 +43,12 @@ void ApontarServicos(TComponente& c, const std::string& base, const std::vector<
       if (std::find(semUrl.begin(), semUrl.end(), servico) == semUrl.end())
         ini += std::string(servico) + "=" + base + caminho + "\r\n";
   }
+  return ini;
+}
+
+void ApontarServicos(TComponente& c, const std::string& base, const std::vector<std::string>& semUrl) {
   const std::string arquivo = testsupport::MakeTempDir("nembo-servicos") + "/TrivoeSocialServicos.ini";
-  testsupport::WriteFile(arquivo, ini);
+  testsupport::WriteFile(arquivo, IniServicos(base, semUrl));
   c.eSocial->Configuracoes().Arquivos->SetIniServicos(arquivo);
 }
 

@@ -27,9 +27,12 @@ struct TComponente {
 // Without the certificate only signed documents can be loaded.
 TComponente NovoComponente(bool comCertificado = true);
 
-// Points the component's services INI at a file of its own (not the one in the program's
-// folder, which tests running side by side would share) whose sections give every service
-// under the address base ("https://127.0.0.1:<port>"); a service in semUrl gets no key.
+// A services INI whose sections give every service under the address base
+// ("https://127.0.0.1:<port>"); a service in semUrl gets no key.
+std::string IniServicos(const std::string& base, const std::vector<std::string>& semUrl = {});
+
+// Points the component's services INI at a file of its own holding IniServicos (not the one
+// in the program's folder, which tests running side by side would share).
 void ApontarServicos(TComponente& c, const std::string& base, const std::vector<std::string>& semUrl = {});
 
 // An event document under layout S-1.03.00: the XML declaration, the eSocial root with the
