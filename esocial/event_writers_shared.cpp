@@ -131,7 +131,9 @@ void TeSocialEvento::GerarLocalTrabInterm(const TBrasil& pLocal) {
 
 void TeSocialEvento::GerarProcesso(const std::string& GroupName, const TProcesso& pProcesso) {
   Gerador().wGrupo(GroupName);
-  Gerador().wCampo(tcStr, "", "nrProc", 1, 21, 1, pProcesso.nrProc);
+  // The S-1 layouts take a judicial process number of exactly 20 digits here.
+  const bool s1 = VersaoDF() >= veS01_00_00;
+  Gerador().wCampo(tcStr, "", "nrProc", s1 ? 20 : 1, s1 ? 20 : 21, 1, pProcesso.nrProc);
   // The S-1 layouts require the suspension code, but the FGTS process has none.
   if (VersaoDF() <= ve02_05_00)
     Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 0, pProcesso.codSusp);

@@ -338,9 +338,10 @@ TEST(SoapServices, AnErrorTheLogHookTookIsNoSuccess) {
       {"send", [](TTrivoeSocial& c) { return c.Enviar(1); }},
       {"batch query", [](TTrivoeSocial& c) { return c.Consultar("P"); }},
   };
-  for (const auto& [nome, chamada] : chamadas) {
+  for (const auto& [nome, chamadaDoCaso] : chamadas) {
     SCOPED_TRACE(nome);
-    TSimulado s;  // its reply is empty: no answer
+    const auto& chamada = chamadaDoCaso;  // a lambda cannot capture a structured binding under clang 14
+    TSimulado s;                          // its reply is empty: no answer
     std::vector<std::string> erros;
     s.c.eSocial->OnGerarLog = [&](const std::string& linha, bool& tratado) {
       if (linha.rfind("ERRO: ", 0) != 0) return;

@@ -282,3 +282,39 @@ TEST(S1010PayrollItemTable, IniCases) {
     caso.verificar(e, e.XML());
   }
 }
+
+// The judicial processes of IRRF, FGTS and PIS/PASEP have numbers of exactly 20 digits.
+TEST(S1010PayrollItemTable, ProcessNumbersOfAnotherLengthRaiseAnAlert) {
+  struct TCasoProcesso {
+    std::string nome;
+    std::function<void(s1010::TDadosRubrica&, const std::string&)> adicionar;
+  };
+  const std::vector<TCasoProcesso> casos = {
+      {"ideProcessoIRRF",
+       [](s1010::TDadosRubrica& d, const std::string& nr) {
+         TProcesso& p = d.IdeProcessoIRRF().Add();
+         p.nrProc = nr;
+         p.codSusp = "1";
+       }},
+      {"ideProcessoFGTS",
+       [](s1010::TDadosRubrica& d, const std::string& nr) { d.IdeProcessoFGTS().Add().nrProc = nr; }},
+      {"ideProcessoPisPasep",
+       [](s1010::TDadosRubrica& d, const std::string& nr) {
+         s1010::TIdeProcessoPisPasepCollectionItem& p = d.IdeProcessoPisPasep().New();
+         p.nrProc = nr;
+         p.codSusp = "1";
+       }},
+  };
+  for (const TCasoProcesso& caso : casos) {
+    for (const std::string& nr : {Processo(1) + "0", std::string("0000000001")}) {
+      SCOPED_TRACE(caso.nome + " " + nr);
+      const esocialtest::TComponente c = esocialtest::NovoComponente(false);
+      TEvtTabRubrica e(c.eSocial.get());
+      Identificar(e, mlInclusao);
+      PreencherPadroes(e);
+      caso.adicionar(e.InfoRubrica.DadosRubrica(), nr);
+      esocialtest::Escrito(e);
+      EXPECT_THAT(e.Gerador().ListaDeAlertas, ElementsAre(HasSubstr("nrProc")));
+    }
+  }
+}

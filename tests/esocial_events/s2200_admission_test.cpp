@@ -383,6 +383,37 @@ TEST(S2200Admission, IniCases) {
          EXPECT_EQ(e.Trabalhador.Contato.FoneAlternat, "");
          EXPECT_EQ(e.Trabalhador.Contato.EmailAlternat, "");
        }},
+      {"a contact with only an e-mail is read",
+       veS01_03_00,
+       [](TIni& ini) { ini["contato"].erase("fonePrinc"); },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Trabalhador.Contato.EmailPrinc, "maria@example.com");
+         EXPECT_THAT(e.XML(), HasSubstr("<contato><emailPrinc>maria@example.com</emailPrinc></contato>"));
+       }},
+      {"a deficiency other than the physical one is read",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["infoDeficiencia"] = {{"defVisual", "S"}};
+       },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Trabalhador.InfoDeficiencia.DefVisual, tpSim);
+         EXPECT_THAT(e.XML(), HasSubstr("<infoDeficiencia><defFisica>N</defFisica><defVisual>S</defVisual>"));
+       }},
+      {"an inscription without its kind takes kind 1",
+       veS01_03_00,
+       [](TIni& ini) {
+         ini["ideEstabVinc"].erase("tpInsc");
+         ini["localTrabGeral"].erase("tpInsc");
+       },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Vinculo.infoRegimeTrab.InfoCeletista.TrabTemporario.IdeEstabVinc.NrInsc, kCnpjEstab);
+         EXPECT_EQ(e.Vinculo.infoContrato.LocalTrabalho.LocalTrabGeral.NrInsc, kCnpjEstab);
+         EXPECT_THAT(e.XML(), HasSubstr("<ideEstabVinc><tpInsc>1</tpInsc><nrInsc>" + std::string(kCnpjEstab)));
+         EXPECT_THAT(e.XML(), HasSubstr("<localTrabGeral><tpInsc>1</tpInsc><nrInsc>" + std::string(kCnpjEstab)));
+       }},
       {"condIng 0 leaves trabImig unread",
        veS01_03_00,
        [](TIni& ini) {

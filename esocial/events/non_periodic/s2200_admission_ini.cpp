@@ -13,6 +13,12 @@ bool TemLogradouro(const TLeitorIniEvento& ini, std::string_view Secao) {
   return !ini.Texto(Secao, "tpLograd").empty() || !ini.Texto(Secao, "dscLograd").empty();
 }
 
+// An inscription section is read when it gives the number, even with the kind left to its
+// default.
+bool TemInscricao(const TLeitorIniEvento& ini, std::string_view Secao) {
+  return !ini.Texto(Secao, "tpInsc").empty() || !ini.Texto(Secao, "nrInsc").empty();
+}
+
 void LerLocalDomestico(const TLeitorIniEvento& ini, std::string_view Secao, TLocalTrabDom& Local) {
   Local.TpLograd = ini.Texto(Secao, "tpLograd");
   Local.DscLograd = ini.Texto(Secao, "dscLograd");
@@ -124,7 +130,9 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
     t.trabImig.tmpResid = ini.Codigo("trabImig", "tmpResid", "0", StrToTmpResid);
     t.trabImig.condIng = ini.Codigo("trabImig", "condIng", "0", StrToCondIng);
   }
-  if (!ini.Texto("infoDeficiencia", "defFisica").empty()) {
+  // Every flag defaults to "N": a section that names another deficiency than the physical one
+  // is read too.
+  if (ini.SecaoExiste("infoDeficiencia")) {
     TInfoDeficiencia& deficiencia = t.InfoDeficiencia;
     deficiencia.DefFisica = ini.Codigo("infoDeficiencia", "defFisica", "N", StrToSimNao);
     deficiencia.DefVisual = ini.Codigo("infoDeficiencia", "defVisual", "N", StrToSimNao);
@@ -149,7 +157,8 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
   });
   if (!ini.Texto("aposentadoria", "trabAposent").empty())
     t.Aposentadoria.TrabAposent = ini.Codigo("aposentadoria", "trabAposent", "S", StrToSimNao);
-  if (!ini.Texto("contato", "fonePrinc").empty()) {
+  // The layout makes both optional: a contact with only an e-mail is a contact too.
+  if (!ini.Texto("contato", "fonePrinc").empty() || !ini.Texto("contato", "emailPrinc").empty()) {
     t.Contato.FonePrinc = ini.Texto("contato", "fonePrinc");
     t.Contato.FoneAlternat = ini.Texto("contato", "foneAlternat");
     t.Contato.EmailPrinc = ini.Texto("contato", "emailPrinc");
@@ -184,7 +193,7 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
     temporario.IdeTomadorServ.TpInsc = ini.Codigo("ideTomadorServ", "tpInsc", "1", StrToTpInsc);
     temporario.IdeTomadorServ.NrInsc = ini.Texto("ideTomadorServ", "nrInsc");
   }
-  if (!ini.Texto("ideEstabVinc", "tpInsc").empty()) {
+  if (TemInscricao(ini, "ideEstabVinc")) {
     temporario.IdeEstabVinc.TpInsc = ini.Codigo("ideEstabVinc", "tpInsc", "1", StrToTpInsc);
     temporario.IdeEstabVinc.NrInsc = ini.Texto("ideEstabVinc", "nrInsc");
   }
@@ -244,7 +253,7 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
     contrato.Duracao.objDet = ini.Texto("duracao", "objDet");
   }
   TLocalTrabalho& local = contrato.LocalTrabalho;
-  if (!ini.Texto("localTrabGeral", "tpInsc").empty()) {
+  if (TemInscricao(ini, "localTrabGeral")) {
     local.LocalTrabGeral.TpInsc = ini.Codigo("localTrabGeral", "tpInsc", "1", StrToTpInsc);
     local.LocalTrabGeral.NrInsc = ini.Texto("localTrabGeral", "nrInsc");
     local.LocalTrabGeral.DescComp = ini.Texto("localTrabGeral", "descComp");

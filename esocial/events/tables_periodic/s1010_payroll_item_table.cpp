@@ -71,7 +71,7 @@ void TEvtTabRubrica::GerarDadosRubrica(TDadosRubrica& Dados) {
     for (int i = 0; i < lista.Count(); ++i) {
       const TIdeProcessoPisPasepCollectionItem& item = lista.GetItem(i);
       Gerador().wGrupo("ideProcessoPisPasep");
-      Gerador().wCampo(tcStr, "", "nrProc", 1, 20, 1, item.nrProc);
+      Gerador().wCampo(tcStr, "", "nrProc", 20, 20, 1, item.nrProc);
       Gerador().wCampo(tcStr, "", "codSusp", 1, 14, 1, item.codSusp);
       Gerador().wGrupo("/ideProcessoPisPasep");
     }
