@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "agent/consult_command.h"
 #include "agent/sagres_command.h"
 #include "agent/transmit_command.h"
 
@@ -20,7 +21,7 @@ std::unique_ptr<TComunicacaoEsocial> Make(const TAppMessage& m, TCommandCallback
 const std::vector<TCommandType>& CommandTypes() {
   static const std::vector<TCommandType> types = {
       {"transmitir_eventos_", &Make<TTransmissaoEventos>},
-      // {"consultar_protocolo_", &Make<TConsultaLote>},
+      {"consultar_protocolo_", &Make<TConsultaLote>},
       {"assinar_eventos_", &Make<TAssinarEvento>},
       {"descompactar_sagres_validador_", &Make<TDescompactarSagresValidador>},
   };

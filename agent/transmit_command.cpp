@@ -4,12 +4,12 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "agent/batch_occurrences.h"
 #include "agent/esocial_setup.h"
 #include "esocial/event_container.h"
 #include "esocial/replies_batch_send.h"
 #include "esocial/trivo_esocial.h"
 #include "esocial/web_services.h"
-#include "platform/date_time.h"
 #include "platform/object_list.h"
 
 namespace agent {
@@ -89,15 +89,7 @@ void MapearRetorno(esocial::TTrivoeSocial& eSocial, TEsocialLoteXmlDTO& lote, TD
     return;
   }
   lote.Status = TEnumEventoLoteStatus::INCONSISTENTE;
-  for (int i = 0; i < ret.Status.Ocorrencias.Count(); ++i) {
-    const esocial::TOcorrenciasCollectionItem& ocorrencia = ret.Status.Ocorrencias.GetItem(i);
-    auto* o = dono.New<TEsocialLoteOcorrenciaDTO>();
-    o->DataHora = platform::Now();
-    o->CodigoResposta = ocorrencia.Codigo;
-    o->TipoEnvio = TEnumEventoLoteTipo::LoteTRANSMISSAO;
-    o->Descricao = ocorrencia.Descricao;
-    lote.Ocorrencias.push_back(o);
-  }
+  AdicionarOcorrenciasLote(ret.Status.Ocorrencias, lote, dono);
 }
 
 }  // namespace

@@ -35,7 +35,13 @@ for line in lines:
     print(r["method"], r["path"])
     for k, v in r["headers"]:
         print("   %s: %s" % (k, v))
-    if r["path"].endswith("/ProcessarLoteEnviado/"):
+    if r["path"].endswith("/AtualizarLote/"):
+        lote = json.loads(r["body"])["EsocialLoteXmlDTO"]
+        evento = lote["EventosPendentesXmlDTO"][0]
+        print("   body: batch %s, Status %s; event %s, Status %s, %s, receipt %s" % (
+            lote["Id"], lote["Status"], evento["Id"], evento["Status"], evento["ResultadoProcessamento"],
+            evento["NumeroRecibo"]))
+    elif r["path"].endswith("/ProcessarLoteEnviado/"):
         lote = json.loads(r["body"])
         print("   body: batch %s, Status %s, NumeroProtocolo %s, event signed: %s" % (
             lote["Id"], lote["Status"], lote["NumeroProtocolo"],
@@ -53,8 +59,9 @@ export SOFTHSM2_CONF="$work/nss/softhsm2.conf"
 NEMBO_CERT_SERIAL=$(openssl x509 -noout -serial -in "$work/pki/client.crt" | cut -d= -f2)
 export NEMBO_CERT_SERIAL
 
-# The eSocial SOAP stand-in: it accepts every batch (code 201).
-python3 - "$work" <<'PY'
+# The eSocial SOAP stand-in: it accepts every batch (code 201) and answers a consultation with
+# the government's reply of a processed batch, for the demo's event.
+python3 - "$work" "$here/../shared/samples" <<'PY'
 import json, sys
 reply = ('<eSocial xmlns="http://www.esocial.gov.br/schema/lote/eventos/envio/retornoEnvio/v1_1_0">'
          '<retornoEnvioLoteEventos><status><cdResposta>201</cdResposta>'
@@ -64,7 +71,12 @@ reply = ('<eSocial xmlns="http://www.esocial.gov.br/schema/lote/eventos/envio/re
          '</retornoEnvioLoteEventos></eSocial>')
 action = ("http://www.esocial.gov.br/servicos/empregador/lote/eventos/envio/v1_1_0/"
           "ServicoEnviarLoteEventos/EnviarLoteEventos")
-json.dump({action: {"body": reply, "wrap": True}}, open(sys.argv[1] + "/soap.json", "w"))
+consult_action = ("http://www.esocial.gov.br/servicos/empregador/lote/eventos/envio/consulta/"
+                  "retornoProcessamento/v1_1_0/ServicoConsultarLoteEventos/ConsultarLoteEventos")
+processed = open(sys.argv[2] + "/gov-replies/retorno-processamento/sem-erros-processamento.xml").read()
+processed = processed.replace("ID1005099680001482025040318000600000", "ID1123456780000002025010112000000001")
+json.dump({action: {"body": reply, "wrap": True}, consult_action: {"body": processed, "wrap": True}},
+          open(sys.argv[1] + "/soap.json", "w"))
 PY
 python3 -u "$peers/soap_server.py" "$work/pki" "$work/soap.jsonl" --script "$work/soap.json" \
   --lifetime 300 >"$work/soap.out" &
@@ -78,8 +90,8 @@ mkdir -p "$work/programa"
 cp "$agent" "$work/programa/"
 agent="$work/programa/native.app.nembo"
 ln -s "$(cd "$here/../shared/schemas" && pwd)" "$work/programa/Schemas"
-printf '[eSocial_P]\r\nEnviarLoteEventos=https://127.0.0.1:%s/servicos/empregador/enviarloteeventos/WsEnviarLoteEventos.svc\r\n' \
-  "$soap_port" >"$work/programa/TrivoeSocialServicos.ini"
+printf '[eSocial_P]\r\nEnviarLoteEventos=https://127.0.0.1:%s/servicos/empregador/enviarloteeventos/WsEnviarLoteEventos.svc\r\nConsultarLoteEventos=https://127.0.0.1:%s/servicos/empregador/consultarloteeventos/WsConsultarLoteEventos.svc\r\n' \
+  "$soap_port" "$soap_port" >"$work/programa/TrivoeSocialServicos.ini"
 
 # The API's scripted replies: an archive for the SAGRES validator, and one batch holding an
 # unsigned S-1000 event to transmit and to sign.
@@ -95,6 +107,9 @@ event = ('<?xml version="1.0" encoding="UTF-8"?><eSocial xmlns="http://www.esoci
          '</eSocial>' % event_id)
 batch = {"Id": "lote-1", "Status": "COM_XML", "EventosPendentesXmlDTO": [
     {"Id": "evento-1", "TipoEvento": "evtTabela", "CodigoEvento": event_id, "Xml": event}]}
+# The same batch once transmitted, as the API holds it under its protocol number.
+sent = dict(batch, Status="ENVIADO", NumeroProtocolo="1.2.202501.0000000000000000001", Consulting=True,
+            EventosPendentesXmlDTO=[dict(batch["EventosPendentesXmlDTO"][0], Status="ENVIADO")])
 buf = io.BytesIO()
 with zipfile.ZipFile(buf, "w", zipfile.ZIP_DEFLATED) as z:
     z.writestr("folha/202401.txt", "competencia 01/2024\n")
@@ -104,7 +119,9 @@ routes = {"/empresa/SfArquivoService/DownloadFileSagres/": [
      "body_base64": base64.b64encode(buf.getvalue()).decode()}],
     "/empresa/EsocialLoteService/GetLotesGerados/": [{"json": {"value": [batch]}}],
     "/empresa/EsocialLoteService/GerarXmlEventosLote/": [{"status": 204}],
-    "/empresa/EsocialLoteService/ProcessarLoteEnviado/": [{"status": 204}]}
+    "/empresa/EsocialLoteService/ProcessarLoteEnviado/": [{"status": 204}],
+    "/empresa/EsocialLoteService/GetLotePorProtocolo/": [{"json": sent}],
+    "/empresa/EsocialLoteService/AtualizarLote/": [{"status": 204}]}
 json.dump({"routes": routes}, open(work + "/routes.json", "w"))
 PY
 
@@ -158,7 +175,14 @@ echo "-- what the API received:"
 python3 "$work/show_requests.py" "$work/requests.jsonl"
 
 echo
-echo "== 5. Sign: the API generates the events, the agent signs them and reports them, sending nothing"
+echo "== 5. Consult the transmitted batch by its protocol: the results are written back to the API"
+: >"$work/requests.jsonl"
+browser --request "{\"command_id\":\"consultar-1\",\"command_type\":\"consultar_protocolo_1.7\",\"token\":\"$token\",\"protocolo\":\"1.2.202501.0000000000000000001\"}"
+echo "-- what the API received:"
+python3 "$work/show_requests.py" "$work/requests.jsonl"
+
+echo
+echo "== 6. Sign: the API generates the events, the agent signs them and reports them, sending nothing"
 : >"$work/requests.jsonl"
 browser --request "{\"command_id\":\"assinar-1\",\"command_type\":\"assinar_eventos_1.7\",\"token\":\"$token\"}"
 echo "-- what the API received:"

@@ -103,6 +103,10 @@ void EsocialStandIns::Rota(const std::string& rota, const std::vector<json>& res
 json EsocialStandIns::Executar(const std::string& commandType, const std::string& token, const std::string& protocolo) {
   json pedido = {{"command_id", "cmd-1"}, {"command_type", commandType}, {"token", token}};
   if (!protocolo.empty()) pedido["protocolo"] = protocolo;
+  return Executar(pedido);
+}
+
+json EsocialStandIns::Executar(const json& pedido) {
   const RunResult r = RunAgent(Frame(pedido.dump()), env, std::chrono::seconds(60), programa);
   if (r.Output.size() < 4) return nullptr;
   return json::parse(r.Output.substr(4), nullptr, false);

@@ -58,6 +58,8 @@ struct EsocialStandIns {
   // in the program folder and returns its reply frame as JSON (null when none came).
   nlohmann::json Executar(const std::string& commandType, const std::string& token = TokenValido(),
                           const std::string& protocolo = "");
+  // The same with the request object as given (a protocolo that is null or empty, say).
+  nlohmann::json Executar(const nlohmann::json& pedido);
 
   // The bodies the API received on a route, as JSON, in order.
   std::vector<nlohmann::json> Recebidos(const std::string& rota) const;
