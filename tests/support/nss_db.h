@@ -6,7 +6,7 @@
 
 namespace testsupport {
 
-// Folder of the shared database: "sql:" + folder + "/db" is its NSS spec, folder +
+// Folder of the shared database: "sql:" + folder + "/db" is its NSS database name, folder +
 // "/softhsm2.conf" the token's SoftHSM2 configuration.
 const std::string& NssTestDatabase();
 
@@ -18,7 +18,7 @@ std::string CertificateThumbprint(const std::string& crtPath);
 // A fresh NSS database holding one software key: a certificate of the test CA for the test
 // employer (CNPJ 12345678000195) valid until notAfter (openssl's YYYYMMDDHHMMSSZ, UTC).
 struct NssCertificate {
-  std::string Db;      // NSS spec, "sql:<folder>"
+  std::string Db;      // NSS database name, "sql:<folder>"
   std::string Serial;  // as the certificate dialog returns it
 };
 NssCertificate NssDatabaseWithCertificate(const std::string& notAfter);
