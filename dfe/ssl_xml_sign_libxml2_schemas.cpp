@@ -29,6 +29,10 @@ TGuarda& Guarda() {
 }
 
 SchemaPtr Interpretar(const std::string& arquivo, std::string& msgErro) {
+  // libxml2 sets up its built-in schema types on the first parse without a lock of its own, so
+  // two first parses at once leave one set behind: parses take turns (each file is parsed once).
+  static std::mutex parseLock;
+  std::lock_guard lock(parseLock);
   xmlResetLastError();
   xmlSchemaParserCtxtPtr parser = xmlSchemaNewParserCtxt(arquivo.c_str());
   if (parser == nullptr) {
@@ -60,8 +64,8 @@ SchemaPtr SchemaDoArquivo(const std::string& arquivo, std::string& msgErro) {
       return it->second.Schema;
     }
   }
-  // Parsed outside the lock, so validations with other schemas go on meanwhile; two threads
-  // that parse the same file at once both keep theirs for the call, the later one stays.
+  // Parsed outside the lock, so validations with schemas already held go on meanwhile; two
+  // threads that parse the same file in turn both keep theirs for the call, the later one stays.
   SchemaPtr schema = Interpretar(arquivo, msgErro);
   if (!schema || ec) return schema;
   std::lock_guard lock(g.Lock);
