@@ -61,7 +61,7 @@ export NEMBO_CERT_SERIAL
 
 # The eSocial SOAP stand-in: it accepts every batch (code 201) and answers a consultation with
 # the government's reply of a processed batch, for the demo's event.
-python3 - "$work" "$here/../shared/samples" <<'PY'
+python3 - "$work" "$here/tests/data" <<'PY'
 import json, sys
 reply = ('<eSocial xmlns="http://www.esocial.gov.br/schema/lote/eventos/envio/retornoEnvio/v1_1_0">'
          '<retornoEnvioLoteEventos><status><cdResposta>201</cdResposta>'
@@ -89,7 +89,7 @@ soap_port=$(awk '/^READY/ {print $2}' "$work/soap.out")
 mkdir -p "$work/programa"
 cp "$agent" "$work/programa/"
 agent="$work/programa/native.app.nembo"
-ln -s "$(cd "$here/../shared/schemas" && pwd)" "$work/programa/Schemas"
+ln -s "$here/schemas" "$work/programa/Schemas"
 printf '[eSocial_P]\r\nEnviarLoteEventos=https://127.0.0.1:%s/servicos/empregador/enviarloteeventos/WsEnviarLoteEventos.svc\r\nConsultarLoteEventos=https://127.0.0.1:%s/servicos/empregador/consultarloteeventos/WsConsultarLoteEventos.svc\r\n' \
   "$soap_port" "$soap_port" >"$work/programa/TrivoeSocialServicos.ini"
 

@@ -15,7 +15,7 @@ cmake -S "$here" -B "$build" -G Ninja "${extra[@]}" >/dev/null
 cmake --build "$build"
 # Short fuzz runs (clang + libFuzzer) in their own build folder, which also builds the whole
 # tree with clang: the XML reader, the readers of the government's replies and totalizers
-# seeded with the shared samples (read in place), the request and token parsing, the reader of
+# seeded with the sample replies of tests/data, the request and token parsing, the reader of
 # the API's replies and zip entry names. A longer run by hand, keeping what it finds in
 # build-fuzz/corpus:
 #   build-fuzz/tests/fuzz/xml_reader_fuzz -max_total_time=3600 -max_len=4096 \
@@ -24,7 +24,7 @@ fuzz="$here/build-fuzz"
 cmake -S "$here" -B "$fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DNEMBO_FUZZ=ON -DNEMBO_SANITIZE=ON \
   -DNEMBO_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
 cmake --build "$fuzz"
-shared=$(sed -n 's/^NEMBO_SHARED_DIR:PATH=//p' "$fuzz/CMakeCache.txt")
+
 run_fuzz() {  # target, max_len, seed folders...
   local target=$1 max_len=$2
   shift 2
@@ -37,7 +37,7 @@ run_fuzz() {  # target, max_len, seed folders...
   grep -o "Done [0-9]* runs in [0-9]* second(s)" "$fuzz/${target}_fuzz.log" | sed "s/^/${target}_fuzz: /"
 }
 run_fuzz xml_reader 4096 "$here/tests/fuzz/corpus/xml_reader"
-run_fuzz replies 24576 "$here/tests/fuzz/corpus/replies" "$shared/samples/gov-replies"
+run_fuzz replies 24576 "$here/tests/fuzz/corpus/replies" "$here/tests/data/gov-replies"
 for target in request token api_reply zip_names; do
   run_fuzz "$target" 4096 "$here/tests/fuzz/corpus/$target"
 done

@@ -20,7 +20,7 @@ inline std::unique_ptr<dfe::TDFeSSL> FacadeComCertificado(const std::string& p12
   return ssl;
 }
 
-inline std::string Schemas() { return std::string(NEMBO_SHARED_DIR) + "/schemas/"; }
+inline std::string Schemas() { return std::string(NEMBO_SCHEMAS_DIR) + "/"; }
 
 // A small S-1000 (exclusion) under the S-1.03.00 layout, unsigned.
 inline std::string EventoS1000(bool formatado, const std::string& verProc = "NEMBO 1.0") {

@@ -1,5 +1,5 @@
 // The consult command through the real agent: the batch comes from the fake API, the
-// government's answer from the SOAP stand-in (built from the real replies in ../shared/samples)
+// government's answer from the SOAP stand-in (built from the real replies in tests/data)
 // over TLS with the employer's certificate from the test NSS database, and the batch the API
 // gets back is checked.
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ const std::string k2017 = "ID1005099680001482017112914063400001";
 const std::string kTot = "ID1005099680001482018102512542400006";
 
 std::string Sample(const std::string& name) {
-  return testsupport::ReadFile(std::string(NEMBO_SHARED_DIR) + "/samples/gov-replies/" + name);
+  return testsupport::ReadFile(std::string(NEMBO_TEST_DATA_DIR) + "/gov-replies/" + name);
 }
 std::string Processamento(const std::string& name) { return Sample("retorno-processamento/" + name); }
 

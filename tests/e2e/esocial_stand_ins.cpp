@@ -61,7 +61,7 @@ std::string RetornoEnvio(int codigo, const std::string& descricao, const std::st
 }
 
 EsocialStandIns::EsocialStandIns()
-    : soap({"--samples", std::string(NEMBO_SHARED_DIR) + "/samples"}, "soap_server.py"),
+    : soap({"--samples", std::string(NEMBO_TEST_DATA_DIR)}, "soap_server.py"),
       pastaPrograma(testsupport::MakeTempDir("nembo-programa")),
       programa(pastaPrograma + "/native.app.nembo") {
   // The agent finds its schemas, save folder and services INI next to itself: a copy of its
@@ -69,7 +69,7 @@ EsocialStandIns::EsocialStandIns()
   std::error_code ec;
   fs::create_hard_link(NEMBO_AGENT_BIN, programa, ec);
   if (ec) fs::copy_file(NEMBO_AGENT_BIN, programa);
-  fs::create_directory_symlink(std::string(NEMBO_SHARED_DIR) + "/schemas", pastaPrograma + "/Schemas");
+  fs::create_directory_symlink(std::string(NEMBO_SCHEMAS_DIR), pastaPrograma + "/Schemas");
   testsupport::WriteFile(pastaPrograma + "/TrivoeSocialServicos.ini",
                          esocialtest::IniServicos("https://127.0.0.1:" + std::to_string(soap.peer->Port())));
 

@@ -281,7 +281,7 @@ TEST(EventTypes, Schemas) {
 // Every schema an event recognised under the newest layout validates against names a file of
 // the schema folder, matched ignoring letter case where the exact name is absent.
 TEST(EventTypes, SchemaFilesExistForNewestLayout) {
-  const std::filesystem::path pasta = std::filesystem::path(NEMBO_SHARED_DIR) / "schemas";
+  const std::filesystem::path pasta = std::filesystem::path(NEMBO_SCHEMAS_DIR);
   ASSERT_TRUE(std::filesystem::is_directory(pasta)) << pasta;
   std::set<std::string> stems;
   for (const auto& linha : MatrixEventos()) {

@@ -33,7 +33,7 @@ std::string NamespaceEntreAspasSimples(const std::string& xml) {
 }
 
 std::string Amostra(const std::string& nome) {
-  return testsupport::ReadFile(std::string(NEMBO_SHARED_DIR) + "/samples/gov-replies/" + nome);
+  return testsupport::ReadFile(std::string(NEMBO_TEST_DATA_DIR) + "/gov-replies/" + nome);
 }
 
 std::string Totalizador(const std::string& raiz, const std::vector<std::string>& grupos) {

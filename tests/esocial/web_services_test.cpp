@@ -43,7 +43,7 @@ const std::string kErroEnvio = "WebService:  " + kAcaoEnvio + "\r\n- Inativo ou 
 const std::string kSemResposta = "Erro ao obter resposta do webservice.\r\n";
 
 std::string Amostra(const std::string& nome) {
-  return testsupport::ReadFile(std::string(NEMBO_SHARED_DIR) + "/samples/gov-replies/" + nome);
+  return testsupport::ReadFile(std::string(NEMBO_TEST_DATA_DIR) + "/gov-replies/" + nome);
 }
 
 std::string Corpo(const json& pedido) {
@@ -54,7 +54,7 @@ std::string Corpo(const json& pedido) {
 // The component as the agent sets it, with one signed event and the services INI pointing at
 // the SOAP stand-in.
 struct TServicos {
-  testhttp::HttpsPeer soap{{"--samples", std::string(NEMBO_SHARED_DIR) + "/samples"}, "soap_server.py"};
+  testhttp::HttpsPeer soap{{"--samples", std::string(NEMBO_TEST_DATA_DIR)}, "soap_server.py"};
   esocialtest::TComponente c = esocialtest::NovoComponente();
   std::vector<std::string> log;
 

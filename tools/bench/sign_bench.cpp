@@ -24,7 +24,7 @@
 
 namespace {
 
-const std::string kSchema = std::string(NEMBO_SHARED_DIR) + "/schemas/evtInfoEmpregador-v_S_01_03_00.xsd";
+const std::string kSchema = std::string(NEMBO_SCHEMAS_DIR) + "/evtInfoEmpregador-v_S_01_03_00.xsd";
 
 std::string Evento(int n) {
   char id[64];

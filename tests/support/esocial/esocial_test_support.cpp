@@ -8,7 +8,7 @@
 
 namespace esocialtest {
 
-std::string Schemas() { return std::string(NEMBO_SHARED_DIR) + "/schemas/"; }
+std::string Schemas() { return std::string(NEMBO_SCHEMAS_DIR) + "/"; }
 
 TComponente NovoComponente(bool comCertificado) {
   TComponente c;
