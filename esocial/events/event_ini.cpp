@@ -68,6 +68,20 @@ platform::TDateTime TLeitorIniEvento::Data(std::string_view Secao, std::string_v
   return data;
 }
 
+std::int64_t TLeitorIniEvento::InteiroNaFaixa(std::string_view Secao, std::string_view Chave, std::int64_t Minimo,
+                                              std::int64_t Maximo) const {
+  const std::string texto = Texto(Secao, Chave);
+  std::int64_t valor = 0;
+  if (texto.empty()) return 0;
+  if (!platform::TryStrToInt64(texto, valor) || valor < Minimo || valor > Maximo) ValorInvalido(Secao, Chave, texto);
+  return valor;
+}
+
+void TLeitorIniEvento::ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto) {
+  throw std::runtime_error("Valor inválido para [" + std::string(Secao) + "] " + std::string(Chave) + ": " +
+                           std::string(Texto));
+}
+
 void TLeitorIniEvento::LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const {
   Evento.Id = Texto(Raiz, "Id");
   Evento.Sequencial = Inteiro(Raiz, "Sequencial");

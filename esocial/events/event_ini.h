@@ -13,7 +13,10 @@
 //     ... the unit's sections ...
 //     return GerarEAtribuirXML(*this);
 //   }
+#include <concepts>
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -60,6 +63,24 @@ class TLeitorIniEvento {
     return texto.empty() ? Vazio : Converter(ok, texto);
   }
 
+  // A layout code that must be in its list: a text outside it raises std::runtime_error naming
+  // the section, the key and the text, where Codigo would take the list's first value.
+  template <class E>
+  E CodigoExato(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+                E (*Converter)(bool&, std::string_view)) const {
+    const std::string texto = Texto(Secao, Chave, Padrao);
+    bool ok = false;
+    const E valor = Converter(ok, texto);
+    if (!ok) ValorInvalido(Secao, Chave, texto);
+    return valor;
+  }
+  // A whole number T can hold; an absent or empty key gives 0, any other text raises as
+  // CodigoExato does.
+  template <std::integral T>
+  T InteiroExato(std::string_view Secao, std::string_view Chave) const {
+    return static_cast<T>(InteiroNaFaixa(Secao, Chave, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
+  }
+
   // The root section: Id (default empty) and Sequencial (default 0).
   void LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const;
   // A table event's mode in the root section: default "inclusao".
@@ -95,6 +116,9 @@ class TLeitorIniEvento {
 
  private:
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
+  std::int64_t InteiroNaFaixa(std::string_view Secao, std::string_view Chave, std::int64_t Minimo,
+                              std::int64_t Maximo) const;
+  [[noreturn]] static void ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto);
 
   platform::TIniFile FIni;
 };
