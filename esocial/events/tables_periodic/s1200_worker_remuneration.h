@@ -185,6 +185,7 @@ class TEvtRemun : public TeSocialEvento {
   TDMDevCollectionS1200 dmDev;
 
   bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 
  private:
   void GerarIdeTrabalhador();
