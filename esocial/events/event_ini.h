@@ -28,6 +28,8 @@
 namespace esocial {
 
 class TeSocialEvento;
+class TRubricaCollection;
+class TInfoRRA;
 
 class TLeitorIniEvento {
  public:
@@ -113,6 +115,18 @@ class TLeitorIniEvento {
   static int UltimoNumero(int Largura);
   // Whether a list's first key ends the list: "FIM" or an empty value.
   static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
+
+  // ---- the payslip lists the periodic events share ----
+  // The rubrics of a remuneration, sections "itensRemun" + Posicao followed by 001, 002 ...
+  // (first key codRubr): codRubr, ideTabRubr, the decimals qtdRubr, fatorRubr, vrUnit and
+  // vrRubr, and indApurIR (not informed when absent); with LerDescFolha, each rubric's discount
+  // from section "descFolha" of the same number when it exists (a tpDesc outside its list
+  // raises).
+  void LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha) const;
+  // A payslip's RRA from section "infoRRA" + Posicao (qtdMesesRRA a decimal); its costs from
+  // section SecaoCustas + Posicao only when one of them is given; its lawyers from sections
+  // "ideAdv" + Posicao followed by 01, 02 ..., each while tpInsc or nrInsc is given.
+  void LerInfoRRA(std::string_view Posicao, std::string_view SecaoCustas, TInfoRRA& InfoRRA) const;
 
  private:
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
