@@ -62,7 +62,7 @@ void VerificarAlertas(const std::vector<std::string>& Alertas, const std::vector
 // sets (raising the alerts that hold Alertas, one each, in order), signed, valid against its
 // schema and accepted by xmlsec1; Ini, the same fields as INI input, writes it again; loaded
 // through a container as the agent loads it, it reads back (LerXML) into an event that writes
-// it again.
+// it again (for the events that have LerXML).
 template <class TLista>
 void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher, const TIni& Ini,
                               const std::vector<std::string>& Alertas = {}) {
@@ -82,10 +82,12 @@ void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoD
   doIni.GerarXML();
   EXPECT_EQ(doIni.XML(), escrito);
 
-  TComponente outro = NovoComponente(false);
-  auto& lido = Carregar<TLista>(outro, campos.XML());
-  lido.GerarXML();
-  EXPECT_EQ(lido.XML(), escrito);
+  if constexpr (requires(typename TLista::TEventoDaLista & e) { e.LerXML(); }) {
+    TComponente outro = NovoComponente(false);
+    auto& lido = Carregar<TLista>(outro, campos.XML());
+    lido.GerarXML();
+    EXPECT_EQ(lido.XML(), escrito);
+  }
 }
 
 // A valid document of a test file's event: what it changes in the file's base fields and base
@@ -124,7 +126,7 @@ struct TCasoIni {
   const char* nome;
   std::function<void(TIni&)> mudar;
   std::string erro;
-  std::function<void(const TEvento&)> verificar;
+  std::function<void(TEvento&)> verificar;
 };
 
 template <class TLista>
@@ -139,6 +141,12 @@ void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename 
     caso.verificar(e);
   }
 }
+
+// What the schema of the layout Versao says of the document Evento writes under it, signed:
+// the validator's message, or testsupport::kNoError. The 2.5 layout's schemas sit beside the
+// S-1.03 ones, S-1.0 to S-1.2 in folders of their own. C, which holds the event, is left set to
+// that layout.
+std::string ErroNoEsquema(TComponente& C, esocial::TeSocialEvento& Evento, esocial::TVersaoeSocial Versao);
 
 // The document GerarXML writes, unsigned.
 inline std::string Escrito(esocial::TeSocialEvento& Evento) {
