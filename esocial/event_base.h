@@ -9,6 +9,7 @@
 // Text is UTF-8 throughout; a signed document is held as its UTF-8 bytes, which is the text
 // itself.
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -118,6 +119,10 @@ class TeSocialEvento : public TeSocial {
   // A code of the model that the event's layout does not hold is written as given with this
   // alert, so that the schema's rejection does not come unannounced.
   void AlertarCodigoForaDoLeiaute(const std::string& Tag);
+  // A text field whose length must be one of Tamanhos (ascending), as process numbers of 17, 20
+  // or 21 digits: any other length alerts as a size outside a field's bounds does.
+  void wCampoTamanhos(const std::string& Tag, std::initializer_list<int> Tamanhos, int Ocorrencias,
+                      const std::string& Valor);
 
   // ---- writers of the groups the events share ----
   // Each writes its group into Gerador by the event's VersaoDF and writes nothing where its

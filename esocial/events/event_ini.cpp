@@ -78,18 +78,33 @@ std::int64_t TLeitorIniEvento::InteiroNaFaixa(std::string_view Secao, std::strin
   return valor;
 }
 
-void TLeitorIniEvento::ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto) {
-  throw std::runtime_error("Valor inválido para [" + std::string(Secao) + "] " + std::string(Chave) + ": " +
-                           std::string(Texto));
-}
-
 void TLeitorIniEvento::LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const {
   Evento.Id = Texto(Raiz, "Id");
   Evento.Sequencial = Inteiro(Raiz, "Sequencial");
 }
 
 TModoLancamento TLeitorIniEvento::ModoLancamento(std::string_view Raiz) const {
-  return Codigo(Raiz, "ModoLancamento", "inclusao", StrToModoLancamento);
+  return CodigoEstrito(Raiz, "ModoLancamento", "inclusao", StrToModoLancamento);
+}
+
+TTipoEvento TLeitorIniEvento::TipoEvento(std::string_view Secao, std::string_view Chave) const {
+  const std::string texto = Texto(Secao, Chave);
+  bool ok = false;
+  const TTipoEvento tipo = StrToTipoEvento(ok, texto);
+  // The texts past S-8299 name services and replies, and the empty one no type at all.
+  if (!ok || tipo > teS8299) ValorInvalido(Secao, Chave, texto);
+  return tipo;
+}
+
+bool TLeitorIniEvento::AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const {
+  for (std::string_view chave : Chaves)
+    if (!Texto(Secao, chave).empty()) return true;
+  return false;
+}
+
+void TLeitorIniEvento::ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto) {
+  throw std::runtime_error("INI: valor inválido em [" + std::string(Secao) + "] " + std::string(Chave) + ": \"" +
+                           std::string(Texto) + "\"");
 }
 
 void TLeitorIniEvento::LerIdeEvento(TIdeEvento& IdeEvento) const {

@@ -16,10 +16,12 @@
 #include <concepts>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <string_view>
 
+#include "esocial/event_types.h"
 #include "esocial/layout_enums.h"
 #include "esocial/records_identification.h"
 #include "platform/date_time.h"
@@ -64,20 +66,30 @@ class TLeitorIniEvento {
     bool ok = false;
     return texto.empty() ? Vazio : Converter(ok, texto);
   }
-
-  // A layout code that must be in its list: a text outside it raises std::runtime_error naming
-  // the section, the key and the text, where Codigo would take the list's first value.
+  // The same, a text outside the list raising std::runtime_error with the section, the key
+  // and the text; only an absent or empty key gives the first value (or Vazio).
   template <class E>
-  E CodigoExato(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
-                E (*Converter)(bool&, std::string_view)) const {
+  E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+                  E (*Converter)(bool&, std::string_view)) const {
+    return CodigoEstrito(Secao, Chave, Padrao, Converter, E{});
+  }
+  template <class E>
+  E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+                  E (*Converter)(bool&, std::string_view), E Vazio) const {
     const std::string texto = Texto(Secao, Chave, Padrao);
+    if (texto.empty()) return Vazio;
     bool ok = false;
     const E valor = Converter(ok, texto);
     if (!ok) ValorInvalido(Secao, Chave, texto);
     return valor;
   }
+  // An event code ("S-1200"); any other text, an empty one too, raises as CodigoEstrito does.
+  TTipoEvento TipoEvento(std::string_view Secao, std::string_view Chave) const;
+  // Whether any of the keys holds a value: an optional group's section is read then.
+  bool AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const;
+
   // A whole number T can hold; an absent or empty key gives 0, any other text raises as
-  // CodigoExato does.
+  // CodigoEstrito does.
   template <std::integral T>
   T InteiroExato(std::string_view Secao, std::string_view Chave) const {
     return static_cast<T>(InteiroNaFaixa(Secao, Chave, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
@@ -85,7 +97,7 @@ class TLeitorIniEvento {
 
   // The root section: Id (default empty) and Sequencial (default 0).
   void LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const;
-  // A table event's mode in the root section: default "inclusao".
+  // A table event's mode in the root section: default "inclusao"; another text raises.
   TModoLancamento ModoLancamento(std::string_view Raiz) const;
   // Section ideEvento: procEmi (default "1") and verProc.
   void LerIdeEvento(TIdeEvento& IdeEvento) const;

@@ -140,7 +140,7 @@ struct TCasoIni {
   const char* nome;
   std::function<void(TIni&)> mudar;
   std::string erro;
-  std::function<void(const TEvento&)> verificar;
+  std::function<void(TEvento&)> verificar;
 };
 
 template <class TLista>
@@ -155,6 +155,12 @@ void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename 
     caso.verificar(e);
   }
 }
+
+// What the schema of the layout Versao says of the document Evento writes under it, signed:
+// the validator's message, or testsupport::kNoError. The 2.5 layout's schemas sit beside the
+// S-1.03 ones, S-1.0 to S-1.2 in folders of their own. C, which holds the event, is left set to
+// that layout.
+std::string ErroNoEsquema(TComponente& C, esocial::TeSocialEvento& Evento, esocial::TVersaoeSocial Versao);
 
 // The document GerarXML writes, unsigned.
 inline std::string Escrito(esocial::TeSocialEvento& Evento) {

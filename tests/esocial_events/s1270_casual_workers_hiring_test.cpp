@@ -140,6 +140,6 @@ TEST(S1270CasualWorkersHiring, IniCases) {
           {"a missing first section gives no items", [](TIni& ini) { ini.erase("remunAvNP001"); }, "remunAvNP",
            [](const TEvtContratAvNP& e) { EXPECT_EQ(e.remunAvNp.Count(), 0); }},
           {"a kind of inscription outside the list raises", [](TIni& ini) { ini["remunAvNP002"]["tpInsc"] = "7"; },
-           "Valor inválido para [remunAvNP002] tpInsc: 7", [](const TEvtContratAvNP&) {}},
+           "INI: valor inválido em [remunAvNP002] tpInsc: \"7\"", [](const TEvtContratAvNP&) {}},
       });
 }

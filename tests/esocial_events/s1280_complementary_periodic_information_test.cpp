@@ -214,7 +214,7 @@ TEST(S1280ComplementaryPeriodicInformation, IniCases) {
            kNoError, [](const TEvtInfoComplPer& e) { EXPECT_THAT(e.XML(), HasSubstr("<percTransf>4</percTransf>")); }},
           {"a transfer percentage that is not a whole number raises",
            [](TIni& ini) { ini["infoPercTransf11096"]["percTransf"] = "2.5"; },
-           "Valor inválido para [infoPercTransf11096] percTransf: 2.5",
+           "INI: valor inválido em [infoPercTransf11096] percTransf: \"2.5\"",
            [](const TEvtInfoComplPer& e) { EXPECT_EQ(e.XML(), ""); }},
           {"an empty percentage creates no group", [](TIni& ini) { ini["infoPercTransf11096"]["percTransf"] = ""; },
            kNoError, [](const TEvtInfoComplPer& e) { EXPECT_FALSE(e.infoPercTransf11096Inst()); }},
@@ -225,7 +225,7 @@ TEST(S1280ComplementaryPeriodicInformation, IniCases) {
              EXPECT_THAT(e.XML(), Not(HasSubstr("infoSubstPatr>")));
            }},
           {"a substitution code outside the list raises", [](TIni& ini) { ini["infoSubstPatr"]["indSubstPatr"] = "3"; },
-           "Valor inválido para [infoSubstPatr] indSubstPatr: 3", [](const TEvtInfoComplPer&) {}},
+           "INI: valor inválido em [infoSubstPatr] indSubstPatr: \"3\"", [](const TEvtInfoComplPer&) {}},
           {"without the section of the factors nothing of them is written",
            [](TIni& ini) { ini.erase("infoAtivConcom"); }, kNoError,
            [](const TEvtInfoComplPer& e) { EXPECT_THAT(e.XML(), Not(HasSubstr("infoAtivConcom"))); }},

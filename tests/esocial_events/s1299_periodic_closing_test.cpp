@@ -222,9 +222,10 @@ TEST(S1299PeriodicClosing, IniCases) {
            },
            kNoError, [](const TEvtFechaEvPer& e) { EXPECT_EQ(e.IdeRespInf.cpfResp, ""); }},
           {"an indicator outside S and N raises", [](TIni& ini) { ini["infoFech"]["evtRemun"] = "X"; },
-           "Valor inválido para [infoFech] evtRemun: X", [](const TEvtFechaEvPer& e) { EXPECT_EQ(e.XML(), ""); }},
+           "INI: valor inválido em [infoFech] evtRemun: \"X\"",
+           [](const TEvtFechaEvPer& e) { EXPECT_EQ(e.XML(), ""); }},
           {"a declaration outside S and N raises", [](TIni& ini) { ini["infoFech"]["naoValid"] = "Sim"; },
-           "Valor inválido para [infoFech] naoValid: Sim", [](const TEvtFechaEvPer&) {}},
+           "INI: valor inválido em [infoFech] naoValid: \"Sim\"", [](const TEvtFechaEvPer&) {}},
           {"no indicator keys: each reads S", [](TIni& ini) { ini["infoFech"] = {}; }, kNoError,
            [](const TEvtFechaEvPer& e) {
              EXPECT_THAT(e.XML(), HasSubstr("<evtRemun>S</evtRemun><evtPgtos>S</evtPgtos><evtComProd>S</evtComProd>"

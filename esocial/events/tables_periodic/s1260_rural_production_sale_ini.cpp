@@ -17,7 +17,7 @@ void LerIdeAdquir(const TLeitorIniEvento& ini, int i, TIdeAdquirColecao& adquire
   const std::string tipo = std::to_string(i);
   ini.LerLista("ideAdquir" + tipo, 4, "tpInsc", [&](int j, const std::string& secao, const std::string&) {
     TIdeAdquirItem& adquir = adquirentes.New();
-    adquir.tpInsc = ini.CodigoExato(secao, "tpInsc", "", StrToTpInsc);
+    adquir.tpInsc = ini.CodigoEstrito(secao, "tpInsc", "", StrToTpInsc);
     adquir.nrInsc = ini.Texto(secao, "nrInsc");
     adquir.vrComerc = ini.Decimal(secao, "vrComerc");
     // The number, not the optional series, tells an invoice is there.
@@ -40,7 +40,7 @@ void LerInfoProcJud(const TLeitorIniEvento& ini, int i, TInfoProcJudCollection& 
   ini.LerLista("infoProcJud" + std::to_string(i), 2, "nrProc",
                [&](int, const std::string& secao, const std::string& nrProc) {
                  TInfoProcJudItem& proc = processos.New();
-                 proc.tpProc = ini.CodigoExato(secao, "tpProc", "1", StrToTpProc);
+                 proc.tpProc = ini.CodigoEstrito(secao, "tpProc", "1", StrToTpProc);
                  proc.nrProcJud = nrProc;
                  proc.codSusp = ini.InteiroExato<std::int64_t>(secao, "codSusp");
                  proc.vrCPSusp = ini.Decimal(secao, "vrCPSusp");
@@ -63,7 +63,7 @@ bool TEvtComProd::LerArqIni(const std::string& AIniString) {
   estab.nrInscEstabRural = ini.Texto("ideEstabel", "nrInscEstabRural");
   ini.LerLista("tpComerc", 1, "indComerc", [&](int i, const std::string& secao, const std::string&) {
     TTpComercItem& tipo = estab.TpComerc.New();
-    tipo.indComerc = ini.CodigoExato(secao, "indComerc", "", StrToIndComerc);
+    tipo.indComerc = ini.CodigoEstrito(secao, "indComerc", "", StrToIndComerc);
     tipo.vrTotCom = ini.Decimal(secao, "vrTotCom");
     LerIdeAdquir(ini, i, tipo.IdeAdquir);
     LerInfoProcJud(ini, i, tipo.InfoProcJud);

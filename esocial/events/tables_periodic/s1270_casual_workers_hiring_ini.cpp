@@ -13,7 +13,7 @@ bool TEvtContratAvNP::LerArqIni(const std::string& AIniString) {
   ini.LerIdeEmpregador(IdeEmpregador, *this);
   ini.LerLista("remunAvNP", 3, "tpInsc", [&](int, const std::string& secao, const std::string&) {
     TRemunAvNPItem& item = remunAvNp.New();
-    item.tpInsc = ini.CodigoExato(secao, "tpInsc", "", StrToTpInsc);
+    item.tpInsc = ini.CodigoEstrito(secao, "tpInsc", "", StrToTpInsc);
     item.nrInsc = ini.Texto(secao, "nrInsc");
     item.codLotacao = ini.Texto(secao, "codLotacao");
     item.vrBcCp00 = ini.Decimal(secao, "vrBcCp00");

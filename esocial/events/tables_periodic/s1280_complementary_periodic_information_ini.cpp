@@ -34,7 +34,7 @@ bool TEvtInfoComplPer::LerArqIni(const std::string& AIniString) {
 
   if (!ini.Texto("infoSubstPatr", "indSubstPatr").empty()) {
     TInfoSubstPatr& subst = InfoSubstPatr();
-    subst.indSubstPatr = ini.CodigoExato("infoSubstPatr", "indSubstPatr", "", StrToIndSubstPatr);
+    subst.indSubstPatr = ini.CodigoEstrito("infoSubstPatr", "indSubstPatr", "", StrToIndSubstPatr);
     subst.percRedContrib = ini.Decimal("infoSubstPatr", "percRedContrib");
   }
 

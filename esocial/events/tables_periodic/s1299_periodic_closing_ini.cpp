@@ -18,18 +18,18 @@ bool TEvtFechaEvPer::LerArqIni(const std::string& AIniString) {
   }
 
   TInfoFech& f = InfoFech;
-  f.evtRemun = ini.CodigoExato("infoFech", "evtRemun", "S", StrToSimNao);
-  f.evtPgtos = ini.CodigoExato("infoFech", "evtPgtos", "S", StrToSimNao);
-  f.evtAqProd = ini.CodigoExato("infoFech", "evtAqProd", "S", StrToSimNao);
-  f.evtComProd = ini.CodigoExato("infoFech", "evtComProd", "S", StrToSimNao);
-  f.evtContratAvNP = ini.CodigoExato("infoFech", "evtContratAvNP", "S", StrToSimNao);
-  f.evtInfoComplPer = ini.CodigoExato("infoFech", "evtInfoComplPer", "S", StrToSimNao);
+  f.evtRemun = ini.CodigoEstrito("infoFech", "evtRemun", "S", StrToSimNao);
+  f.evtPgtos = ini.CodigoEstrito("infoFech", "evtPgtos", "S", StrToSimNao);
+  f.evtAqProd = ini.CodigoEstrito("infoFech", "evtAqProd", "S", StrToSimNao);
+  f.evtComProd = ini.CodigoEstrito("infoFech", "evtComProd", "S", StrToSimNao);
+  f.evtContratAvNP = ini.CodigoEstrito("infoFech", "evtContratAvNP", "S", StrToSimNao);
+  f.evtInfoComplPer = ini.CodigoEstrito("infoFech", "evtInfoComplPer", "S", StrToSimNao);
   f.compSemMovto = ini.Texto("infoFech", "compSemMovto");
   // Left out, a declaration is not made: neither the exclusion of the acquisitions nor the
   // switching off of a validation rule.
-  f.indExcApur1250 = ini.CodigoExato("infoFech", "indExcApur1250", "", StrToSimNaoFacultativo);
-  f.transDCTFWeb = ini.CodigoExato("infoFech", "transDCTFWeb", "N", StrToSimNaoFacultativo);
-  f.naoValid = ini.CodigoExato("infoFech", "naoValid", "", StrToSimNaoFacultativo);
+  f.indExcApur1250 = ini.CodigoEstrito("infoFech", "indExcApur1250", "", StrToSimNaoFacultativo);
+  f.transDCTFWeb = ini.CodigoEstrito("infoFech", "transDCTFWeb", "N", StrToSimNaoFacultativo);
+  f.naoValid = ini.CodigoEstrito("infoFech", "naoValid", "", StrToSimNaoFacultativo);
   return GerarEAtribuirXML(*this);
 }
 
