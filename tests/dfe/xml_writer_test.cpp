@@ -187,6 +187,13 @@ TEST(XmlWriter, TextFilter) {
       {"l1\r\nl2", true, true, ";", "l1;l2"},
       {"  \r\n  ", true, true, ";", ""},
       {"caf\xe9", true, false, "", "café"},
+      // Control characters XML has no place for are dropped, with or without accent removal.
+      {"a\bb\x01"
+       "c\x1f\td",
+       false, false, "", "abc\td"},
+      {"a\bb\x01"
+       "c\td",
+       false, true, "", "ab c d"},
   };
   for (const auto& c : cases) EXPECT_EQ(PrepararTextoParaXml(c.in, c.espacos, c.acentos, c.quebra), c.out) << c.in;
 
