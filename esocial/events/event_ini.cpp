@@ -43,6 +43,33 @@ double TLeitorIniEvento::Decimal(std::string_view Secao, std::string_view Chave)
   return platform::TryTextToFloat(Texto(Secao, Chave), valor) ? valor : 0;
 }
 
+double TLeitorIniEvento::DecimalEstrito(std::string_view Secao, std::string_view Chave) const {
+  const std::string texto = Texto(Secao, Chave);
+  double valor = 0;
+  if (!texto.empty() && !platform::TryTextToFloat(texto, valor))
+    throw platform::EConvertError("'" + texto + "' is not a valid floating point value");
+  return valor;
+}
+
+int TLeitorIniEvento::InteiroEstrito(std::string_view Secao, std::string_view Chave) const {
+  const std::string texto = Texto(Secao, Chave);
+  std::int64_t valor = 0;
+  if (!texto.empty() && (!platform::TryStrToInt64(texto, valor) || valor < INT32_MIN || valor > INT32_MAX))
+    throw platform::EConvertError("'" + texto + "' is not a valid integer value");
+  return static_cast<int>(valor);
+}
+
+bool TLeitorIniEvento::AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const {
+  for (std::string_view chave : Chaves)
+    if (!Texto(Secao, chave).empty()) return true;
+  return false;
+}
+
+void TLeitorIniEvento::CodigoInvalido(std::string_view Secao, std::string_view Chave, const std::string& Texto) {
+  throw std::runtime_error("Valor inválido para " + std::string(Chave) + " na seção " + std::string(Secao) + ": " +
+                           Texto);
+}
+
 platform::TDateTime TLeitorIniEvento::Data(std::string_view Secao, std::string_view Chave) const {
   const std::string texto = platform::Trim(Texto(Secao, Chave, "0"));
   if (texto.empty() || texto == "0") return 0;

@@ -14,6 +14,7 @@
 //     return GerarEAtribuirXML(*this);
 //   }
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,11 @@
 namespace esocial {
 
 class TeSocialEvento;
+
+// The value of a code not informed, for a code list that has none: it converts to the empty
+// text, so that a required element goes out empty with its alert and the schema check names it.
+template <class E>
+inline constexpr E kCodigoNaoInformado = static_cast<E>(-1);
 
 class TLeitorIniEvento {
  public:
@@ -40,6 +46,12 @@ class TLeitorIniEvento {
   int Inteiro(std::string_view Secao, std::string_view Chave, int Padrao = 0) const;
   // "." or "," as decimal separator; 0 when empty or not a number.
   double Decimal(std::string_view Secao, std::string_view Chave) const;
+  // The same two, an absent or empty key giving 0 and any other text that is no number raising
+  // platform::EConvertError.
+  double DecimalEstrito(std::string_view Secao, std::string_view Chave) const;
+  int InteiroEstrito(std::string_view Secao, std::string_view Chave) const;
+  // Whether any of the keys holds a text: an optional group's section is read only then.
+  bool AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const;
   // Day, month and year (4 or 2 digits) separated by "/", "-" or "."; "0" or empty is the zero
   // date; any other text raises platform::EConvertError.
   platform::TDateTime Data(std::string_view Secao, std::string_view Chave) const;
@@ -58,6 +70,19 @@ class TLeitorIniEvento {
     const std::string texto = Texto(Secao, Chave, Padrao);
     bool ok = false;
     return texto.empty() ? Vazio : Converter(ok, texto);
+  }
+
+  // A layout code that must be in its list: an absent or empty key gives Ausente, any other
+  // text outside the list raises std::runtime_error naming the key, its section and the text.
+  template <class E>
+  E CodigoValido(std::string_view Secao, std::string_view Chave, E (*Converter)(bool&, std::string_view),
+                 E Ausente = kCodigoNaoInformado<E>) const {
+    const std::string texto = Texto(Secao, Chave);
+    if (texto.empty()) return Ausente;
+    bool ok = false;
+    const E valor = Converter(ok, texto);
+    if (!ok) CodigoInvalido(Secao, Chave, texto);
+    return valor;
   }
 
   // The root section: Id (default empty) and Sequencial (default 0).
@@ -94,6 +119,7 @@ class TLeitorIniEvento {
   static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
 
  private:
+  [[noreturn]] static void CodigoInvalido(std::string_view Secao, std::string_view Chave, const std::string& Texto);
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
 
   platform::TIniFile FIni;
