@@ -13,6 +13,13 @@ esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEve
   throw std::invalid_argument("no list holds the type");
 }
 
+void UsarLeiaute(TComponente& C, esocial::TVersaoeSocial Versao) {
+  C.eSocial->Configuracoes().Geral->SetVersaoDF(Versao);
+  const bool pastaPropria = Versao >= esocial::veS01_00_00 && Versao < esocial::veS01_03_00;
+  C.eSocial->Configuracoes().Arquivos->SetPathSchemas(Schemas() +
+                                                      (pastaPropria ? esocial::VersaoeSocialToStr(Versao) + "/" : ""));
+}
+
 std::string Trocar(std::string Xml, const std::string& De, const std::string& Para) {
   const std::size_t p = Xml.find(De);
   EXPECT_NE(p, std::string::npos) << De;

@@ -58,15 +58,20 @@ TIni IniIdentificacao(const std::string& Raiz);
 // The writer's alert lines are one per expected text, each holding its text, in order.
 void VerificarAlertas(const std::vector<std::string>& Alertas, const std::vector<std::string>& Esperados);
 
-// One valid document of the list's event, the whole road: written from the fields Preencher
-// sets (raising the alerts that hold Alertas, one each, in order), signed, valid against its
-// schema and accepted by xmlsec1; Ini, the same fields as INI input, writes it again; loaded
-// through a container as the agent loads it, it reads back (LerXML) into an event that writes
-// it again.
+// C set to the layout Versao, validating against that layout's own schema folder.
+void UsarLeiaute(TComponente& C, esocial::TVersaoeSocial Versao);
+
+// One valid document of the list's event under the layout Versao, the whole road: written from
+// the fields Preencher sets (raising the alerts that hold Alertas, one each, in order), signed,
+// valid against its schema and accepted by xmlsec1; Ini, the same fields as INI input, writes it
+// again; for an event with an XML reader, loaded through a container as the agent loads it, it
+// reads back (LerXML) into an event that writes it again.
 template <class TLista>
 void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher, const TIni& Ini,
-                              const std::vector<std::string>& Alertas = {}) {
+                              const std::vector<std::string>& Alertas = {},
+                              esocial::TVersaoeSocial Versao = esocial::veS01_03_00) {
   TComponente c = NovoComponente();
+  UsarLeiaute(c, Versao);
   auto& lista = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista));
   auto& campos = lista.New().Evento();
   Preencher(campos);
@@ -82,10 +87,13 @@ void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoD
   doIni.GerarXML();
   EXPECT_EQ(doIni.XML(), escrito);
 
-  TComponente outro = NovoComponente(false);
-  auto& lido = Carregar<TLista>(outro, campos.XML());
-  lido.GerarXML();
-  EXPECT_EQ(lido.XML(), escrito);
+  if constexpr (requires { doIni.LerXML(); }) {
+    TComponente outro = NovoComponente(false);
+    UsarLeiaute(outro, Versao);
+    auto& lido = Carregar<TLista>(outro, campos.XML());
+    lido.GerarXML();
+    EXPECT_EQ(lido.XML(), escrito);
+  }
 }
 
 // A valid document of a test file's event: what it changes in the file's base fields and base
