@@ -200,6 +200,7 @@ tpSimNaoFacultativo StrToSimNaoFacultativo(bool& ok, std::string_view s);
 
 enum tpSimFacultativo : int { sfNada, sfSim };
 std::string SimFacultativoToStr(tpSimFacultativo value);
+tpSimFacultativo StrToSimFacultativo(bool& ok, std::string_view s);
 
 enum tpIndComerc : int {
   icComProdPorProdRuralPFInclusiveSegEspEfetuadaDirVarejoConsFinal,
@@ -785,6 +786,7 @@ enum tpIndReperc : int {
   repDecisaoComRepercussaoTributariaEOuFGTSDepositoJudicial
 };
 std::string IndRepercToStr(tpIndReperc value);
+tpIndReperc StrToIndReperc(bool& ok, std::string_view s);
 
 enum tpOrigemProc : int { oprProcessoJudicial, oprDemandaSubmetidaACCPOuAoNINTER };
 std::string OrigemProcToStr(tpOrigemProc value);

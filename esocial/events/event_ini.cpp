@@ -44,6 +44,13 @@ double TLeitorIniEvento::Decimal(std::string_view Secao, std::string_view Chave)
   return platform::TryTextToFloat(Texto(Secao, Chave), valor) ? valor : 0;
 }
 
+double TLeitorIniEvento::DecimalEstrito(std::string_view Secao, std::string_view Chave) const {
+  const std::string texto = Texto(Secao, Chave);
+  double valor = 0;
+  if (!texto.empty() && !platform::TryTextToFloat(texto, valor)) ValorInvalido(Secao, Chave, texto);
+  return valor;
+}
+
 platform::TDateTime TLeitorIniEvento::Data(std::string_view Secao, std::string_view Chave) const {
   const std::string texto = platform::Trim(Texto(Secao, Chave, "0"));
   if (texto.empty() || texto == "0") return 0;

@@ -33,6 +33,11 @@ class TeSocialEvento;
 class TRubricaCollection;
 class TInfoRRA;
 
+// The value of a code not informed, for a code list that has none: it converts to the empty
+// text, so that a required element goes out empty with its alert and the schema check names it.
+template <class E>
+inline constexpr E kCodigoNaoInformado = static_cast<E>(-1);
+
 class TLeitorIniEvento {
  public:
   // A text that holds "[", "]" and "=" is INI text; any other text names an INI file. An empty
@@ -47,6 +52,11 @@ class TLeitorIniEvento {
   int Inteiro(std::string_view Secao, std::string_view Chave, int Padrao = 0) const;
   // "." or "," as decimal separator; 0 when empty or not a number.
   double Decimal(std::string_view Secao, std::string_view Chave) const;
+  // The same, an absent or empty key giving 0 and any other text that is no number raising as
+  // CodigoEstrito does.
+  double DecimalEstrito(std::string_view Secao, std::string_view Chave) const;
+  // Whether any of the keys holds a text: an optional group's section is read only then.
+  bool AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const;
   // Day, month and year (4 or 2 digits) separated by "/", "-" or "."; "0" or empty is the zero
   // date; any other text raises platform::EConvertError.
   platform::TDateTime Data(std::string_view Secao, std::string_view Chave) const;
@@ -66,13 +76,9 @@ class TLeitorIniEvento {
     bool ok = false;
     return texto.empty() ? Vazio : Converter(ok, texto);
   }
-  // The same, a text outside the list raising std::runtime_error with the section, the key
-  // and the text; only an absent or empty key gives the first value (or Vazio).
-  template <class E>
-  E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
-                  E (*Converter)(bool&, std::string_view)) const {
-    return CodigoEstrito(Secao, Chave, Padrao, Converter, E{});
-  }
+  // A layout code that must be in its list: a text outside it raises std::runtime_error naming
+  // the section, the key and the text, where Codigo would take the list's first value. An
+  // absent key gives Padrao; an empty text gives Vazio.
   template <class E>
   E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
                   E (*Converter)(bool&, std::string_view), E Vazio) const {
@@ -83,10 +89,17 @@ class TLeitorIniEvento {
     if (!ok) ValorInvalido(Secao, Chave, texto);
     return valor;
   }
+  // The same, an empty text being the code not informed: the list's own empty code where it
+  // has one (snfNada), else kCodigoNaoInformado, never a code nobody entered.
+  template <class E>
+  E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+                  E (*Converter)(bool&, std::string_view)) const {
+    bool vazioNaLista = false;
+    const E vazio = Converter(vazioNaLista, "");
+    return CodigoEstrito(Secao, Chave, Padrao, Converter, vazioNaLista ? vazio : kCodigoNaoInformado<E>);
+  }
   // An event code ("S-1200"); any other text, an empty one too, raises as CodigoEstrito does.
   TTipoEvento TipoEvento(std::string_view Secao, std::string_view Chave) const;
-  // Whether any of the keys holds a value: an optional group's section is read then.
-  bool AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const;
 
   // A whole number T can hold; an absent or empty key gives 0, any other text raises as
   // CodigoEstrito does.
@@ -125,6 +138,9 @@ class TLeitorIniEvento {
   static std::string NomeSecao(std::string_view Prefixo, int Numero, int Largura);
   // The last number Largura digits can name (99 for 2), where a list of such sections stops.
   static int UltimoNumero(int Largura);
+  // Raises the error of a value the key cannot take: std::runtime_error
+  // "INI: valor inválido em [Secao] Chave: \"Texto\"".
+  [[noreturn]] static void ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto);
   // Whether a list's first key ends the list: "FIM" or an empty value.
   static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
 
@@ -144,7 +160,6 @@ class TLeitorIniEvento {
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
   std::int64_t InteiroNaFaixa(std::string_view Secao, std::string_view Chave, std::int64_t Minimo,
                               std::int64_t Maximo) const;
-  [[noreturn]] static void ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto);
 
   platform::TIniFile FIni;
 };

@@ -210,10 +210,16 @@ TEST(LayoutEnums, CodesThatMatter) {
   EXPECT_FALSE(ok);
   EXPECT_EQ(SimFacultativoToStr(sfNada), "");
   EXPECT_EQ(SimFacultativoToStr(sfSim), "S");
+  EXPECT_EQ(StrToSimFacultativo(ok, "s"), sfSim);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(StrToSimFacultativo(ok, "N"), sfNada);
+  EXPECT_FALSE(ok);
 
   EXPECT_EQ(StrToPercTransf(ok, "5"), PTr100);
   EXPECT_TRUE(ok);
   EXPECT_EQ(IndRepercToStr(repDecisaoComRepercussaoTributariaEOuFGTSDepositoJudicial), "5");
+  EXPECT_EQ(StrToIndReperc(ok, "4"), repDecisaoComRepercussaoExclusivaParaDeclaracaoDeRendimentosDepositoJudicial);
+  EXPECT_TRUE(ok);
   EXPECT_EQ(RelDepToStr(relSogro), "07");
   EXPECT_EQ(RelDepToStr(relAgregadoOutros), "99");
 
