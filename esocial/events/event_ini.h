@@ -25,6 +25,8 @@
 namespace esocial {
 
 class TeSocialEvento;
+class TTrabalhador;
+class TLocalTrabDom;
 
 class TLeitorIniEvento {
  public:
@@ -77,8 +79,9 @@ class TLeitorIniEvento {
   // keeps it, from the configured employer kind (not from the INI).
   void LerIdeEmpregador(TIdeEmpregador& IdeEmpregador, const TeSocialEvento& Evento,
                         bool DefinirOrgaoPublico = true) const;
-  // Section ideVinculo: cpfTrab, nisTrab when asked, matricula and codCateg (default 0).
-  void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false) const;
+  // Section ideVinculo: cpfTrab, nisTrab when asked, matricula, and codCateg (default 0) unless
+  // the event leaves it out.
+  void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false, bool LerCodCateg = true) const;
 
   // The sections of a list: Prefixo followed by 1, 2, 3 ... padded with zeros to Largura
   // digits. For each, the first key Chave is read with the default "FIM"; the list ends at
@@ -102,5 +105,19 @@ class TLeitorIniEvento {
 // The last steps of every LerArqIni: GerarXML, then the written text assigned to XML (which
 // signs and validates it). Returns true.
 bool GerarEAtribuirXML(TeSocialEvento& Evento);
+
+// The worker's personal data of the events that carry them whole: the keys of section Secao
+// (cpfTrab, nisTrab, nmTrab, sexo, racaCor, estCiv, grauInstr, nmSoc, ExtrangeiroSN), then the
+// sections nascimento, the documents, enderecoBrasil, enderecoExterior, trabEstrangeiro,
+// trabImig, infoDeficiencia, dependente01..99, aposentadoria and contato. What only one event
+// reads of the worker (indPriEmpr, paisNac) its unit reads itself.
+void LerTrabalhadorIni(const TLeitorIniEvento& ini, std::string_view Secao, TTrabalhador& Trabalhador);
+// A street address section is read when it names its street, by type or by name.
+bool TemLogradouro(const TLeitorIniEvento& ini, std::string_view Secao);
+// An inscription section is read when it gives the number, even with the kind left to its
+// default.
+bool TemInscricao(const TLeitorIniEvento& ini, std::string_view Secao);
+// A domestic workplace: the street, number, district, postal code, CodMunic and uf.
+void LerLocalDomestico(const TLeitorIniEvento& ini, std::string_view Secao, TLocalTrabDom& Local);
 
 }  // namespace esocial
