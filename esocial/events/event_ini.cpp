@@ -157,7 +157,8 @@ void LerTrabalhadorIni(const TLeitorIniEvento& ini, std::string_view Secao, TTra
   t.NmTrab = ini.Texto(Secao, "nmTrab");
   t.Sexo = ini.Texto(Secao, "sexo");
   t.RacaCor = ini.Inteiro(Secao, "racaCor", 1);
-  t.EstCiv = ini.Inteiro(Secao, "estCiv", 1);
+  // An absent state is not informed: the writer leaves out any value outside 1 to 5.
+  t.EstCiv = ini.Inteiro(Secao, "estCiv");
   t.GrauInstr = ini.Texto(Secao, "grauInstr", "01");
   t.nmSoc = ini.Texto(Secao, "nmSoc");
   // True, False or a number; any other text keeps the flag as it is.
