@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "esocial/configuration_esocial.h"
 #include "esocial/event_base.h"
 #include "esocial/records_contract.h"
 #include "esocial/records_worker.h"
@@ -15,6 +16,7 @@
 #include "platform/strings.h"
 #include "platform/text_file.h"
 #include "platform/text_utils.h"
+#include "platform/variant.h"
 
 namespace esocial {
 
@@ -295,6 +297,76 @@ void LerLocalDomestico(const TLeitorIniEvento& ini, std::string_view Secao, TLoc
   Local.Cep = ini.Texto(Secao, "cep");
   Local.CodMunic = ini.Inteiro(Secao, "CodMunic");
   Local.Uf = ini.Texto(Secao, "uf", "SP");
+}
+
+void LerAprendIni(const TLeitorIniEvento& ini, const TeSocialEvento& Evento, TAprend& Aprend) {
+  // From S-1.02 on the kind of contract tells which part identifies it: the qualifying
+  // entity (direct, "1") or the establishment (indirect).
+  const TVersaoeSocial versao = Evento.Configuracoes().Geral->VersaoDF();
+  bool lerAprend = !ini.Texto("aprend", "tpInsc").empty();
+  if (versao >= veS01_02_00) {
+    const bool direta = ini.Texto("aprend", "indAprend", "1") == "1";
+    lerAprend = direta ? !ini.Texto("aprend", "cnpjEntQual").empty() : lerAprend;
+  }
+  if (lerAprend) {
+    Aprend.indAprend = ini.Codigo("aprend", "indAprend", "1", StrToIndAprend);
+    Aprend.cnpjEntQual = ini.Texto("aprend", "cnpjEntQual");
+    Aprend.TpInsc = ini.Codigo("aprend", "tpInsc", "1", StrToTpInsc);
+    Aprend.NrInsc = ini.Texto("aprend", "nrInsc");
+    Aprend.cnpjPrat = ini.Texto("aprend", "cnpjPrat");
+  }
+}
+
+void LerInfoContratoIni(const TLeitorIniEvento& ini, TInfoContrato& Contrato) {
+  Contrato.CodCargo = ini.Texto("infoContrato", "codCargo");
+  Contrato.CodFuncao = ini.Texto("infoContrato", "codFuncao");
+  Contrato.CodCateg = ini.Inteiro("infoContrato", "codCateg");
+  Contrato.codCarreira = ini.Texto("infoContrato", "codCarreira");
+  Contrato.dtIngrCarr = ini.Data("infoContrato", "dtIngrCarr");
+  Contrato.nmCargo = ini.Texto("infoContrato", "nmCargo");
+  Contrato.CBOCargo = ini.Texto("infoContrato", "CBOCargo");
+  Contrato.dtIngrCargo = ini.Data("infoContrato", "dtIngrCargo");
+  Contrato.nmFuncao = ini.Texto("infoContrato", "nmFuncao");
+  Contrato.CBOFuncao = ini.Texto("infoContrato", "CBOFuncao");
+  Contrato.acumCargo = ini.Codigo("infoContrato", "acumCargo", "", StrToSimNaoFacultativo);
+  Contrato.Remuneracao.VrSalFx = ini.Decimal("remuneracao", "vrSalFx");
+  Contrato.Remuneracao.UndSalFixo = ini.Codigo("remuneracao", "undSalFixo", "", StrToUndSalFixo);
+  Contrato.Remuneracao.DscSalVar = ini.Texto("remuneracao", "dscSalVar");
+  TLocalTrabalho& local = Contrato.LocalTrabalho;
+  if (TemInscricao(ini, "localTrabGeral")) {
+    local.LocalTrabGeral.TpInsc = ini.Codigo("localTrabGeral", "tpInsc", "1", StrToTpInsc);
+    local.LocalTrabGeral.NrInsc = ini.Texto("localTrabGeral", "nrInsc");
+    local.LocalTrabGeral.DescComp = ini.Texto("localTrabGeral", "descComp");
+  }
+  if (TemLogradouro(ini, "localTrabDom")) LerLocalDomestico(ini, "localTrabDom", local.LocalTrabDom);
+  if (TemLogradouro(ini, "localTempDom")) LerLocalDomestico(ini, "localTempDom", local.LocalTempDom);
+  THorContratual& horario = Contrato.HorContratual;
+  if (!ini.Texto("horContratual", "tpJornada").empty()) {
+    horario.qtdHrsSem = ini.Decimal("horContratual", "qtdHrsSem");
+    horario.tpJornada = ini.Codigo("horContratual", "tpJornada", "1", StrToTpJornada);
+    horario.dscTpJorn = ini.Texto("horContratual", "dscTpJorn");
+    horario.dscJorn = ini.Texto("horContratual", "dscJorn");
+    horario.tmpParc = ini.Codigo("horContratual", "tmpParc", "0", StrToTmpParc);
+    horario.horNoturno = ini.Codigo("horContratual", "horNoturno", "S", StrToSimNao);
+  }
+  ini.LerLista("horario", 2, "dia", [&](int, const std::string& secao, const std::string& dia) {
+    THorarioCollectionItem& item = horario.horario.New();
+    bool ok = false;
+    item.Dia = StrToTpDia(ok, dia);
+    item.CodHorContrat = ini.Texto(secao, "codHorContrat");
+  });
+  ini.LerLista("filiacaoSindical", 1, "cnpjSindTrab", [&](int, const std::string&, const std::string& cnpj) {
+    Contrato.FiliacaoSindical.Add().CnpjSindTrab = cnpj;
+  });
+  if (!ini.Texto("alvaraJudicial", "nrProcJud").empty())
+    Contrato.AlvaraJudicial.NrProcJud = ini.Texto("alvaraJudicial", "nrProcJud");
+  ini.LerLista("observacoes", 2, "observacao", [&](int, const std::string&, const std::string& observacao) {
+    Contrato.observacoes.New().observacao = observacao;
+  });
+  // A code that is not a whole number raises the conversion error, before anything is written.
+  ini.LerLista("treiCap", 2, "codTreiCap", [&](int, const std::string&, const std::string& codigo) {
+    Contrato.treiCap().New().codTreiCap = platform::Variant(codigo).AsInteger();
+  });
 }
 
 }  // namespace esocial

@@ -27,6 +27,8 @@ namespace esocial {
 class TeSocialEvento;
 class TTrabalhador;
 class TLocalTrabDom;
+class TAprend;
+class TInfoContrato;
 
 class TLeitorIniEvento {
  public:
@@ -119,5 +121,15 @@ bool TemLogradouro(const TLeitorIniEvento& ini, std::string_view Secao);
 bool TemInscricao(const TLeitorIniEvento& ini, std::string_view Secao);
 // A domestic workplace: the street, number, district, postal code, CodMunic and uf.
 void LerLocalDomestico(const TLeitorIniEvento& ini, std::string_view Secao, TLocalTrabDom& Local);
+// Section aprend of the events about a CLT contract. Below S-1.02 (the configured version of
+// Evento) it is read when tpInsc is given; from S-1.02 on, a direct contract (indAprend "1", the
+// default) when cnpjEntQual is given and an indirect one when tpInsc is.
+void LerAprendIni(const TLeitorIniEvento& ini, const TeSocialEvento& Evento, TAprend& Aprend);
+// The contract of the events that carry it whole, but for its duration, which each reads its
+// own way: the keys of section infoContrato, then the sections remuneracao, localTrabGeral,
+// localTrabDom, localTempDom, horContratual, horario01..99, filiacaoSindical1..9,
+// alvaraJudicial, observacoes01..99 and treiCap01..99. A training code that is not a whole
+// number raises platform::EConvertError.
+void LerInfoContratoIni(const TLeitorIniEvento& ini, TInfoContrato& Contrato);
 
 }  // namespace esocial

@@ -51,21 +51,7 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
   ini.LerLista("ideTrabSubstituido", 1, "cpfTrabSubst", [&](int, const std::string&, const std::string& cpf) {
     temporario.IdeTrabSubstituido.New().CpfTrabSubst = cpf;
   });
-  // From S-1.02 on the kind of contract tells which part identifies it: the qualifying
-  // entity (direct, "1") or the establishment (indirect).
-  bool lerAprend = !ini.Texto("aprend", "tpInsc").empty();
-  if (versao >= veS01_02_00) {
-    const bool direta = ini.Texto("aprend", "indAprend", "1") == "1";
-    lerAprend = direta ? !ini.Texto("aprend", "cnpjEntQual").empty() : lerAprend;
-  }
-  if (lerAprend) {
-    TAprend& aprend = celetista.aprend;
-    aprend.indAprend = ini.Codigo("aprend", "indAprend", "1", StrToIndAprend);
-    aprend.cnpjEntQual = ini.Texto("aprend", "cnpjEntQual");
-    aprend.TpInsc = ini.Codigo("aprend", "tpInsc", "1", StrToTpInsc);
-    aprend.NrInsc = ini.Texto("aprend", "nrInsc");
-    aprend.cnpjPrat = ini.Texto("aprend", "cnpjPrat");
-  }
+  LerAprendIni(ini, *this, celetista.aprend);
 
   if (!ini.Texto("infoEstatutario", "tpProv").empty()) {
     TInfoEstatutario& estatutario = v.infoRegimeTrab.InfoEstatutario;
@@ -83,61 +69,13 @@ bool TEvtAdmissao::LerArqIni(const std::string& AIniString) {
   }
 
   TInfoContrato& contrato = v.infoContrato;
-  contrato.CodCargo = ini.Texto("infoContrato", "codCargo");
-  contrato.CodFuncao = ini.Texto("infoContrato", "codFuncao");
-  contrato.CodCateg = ini.Inteiro("infoContrato", "codCateg");
-  contrato.codCarreira = ini.Texto("infoContrato", "codCarreira");
-  contrato.dtIngrCarr = ini.Data("infoContrato", "dtIngrCarr");
-  contrato.nmCargo = ini.Texto("infoContrato", "nmCargo");
-  contrato.CBOCargo = ini.Texto("infoContrato", "CBOCargo");
-  contrato.dtIngrCargo = ini.Data("infoContrato", "dtIngrCargo");
-  contrato.nmFuncao = ini.Texto("infoContrato", "nmFuncao");
-  contrato.CBOFuncao = ini.Texto("infoContrato", "CBOFuncao");
-  contrato.acumCargo = ini.Codigo("infoContrato", "acumCargo", "", StrToSimNaoFacultativo);
-  contrato.Remuneracao.VrSalFx = ini.Decimal("remuneracao", "vrSalFx");
-  contrato.Remuneracao.UndSalFixo = ini.Codigo("remuneracao", "undSalFixo", "", StrToUndSalFixo);
-  contrato.Remuneracao.DscSalVar = ini.Texto("remuneracao", "dscSalVar");
+  LerInfoContratoIni(ini, contrato);
   if (ini.Texto("duracao", "tpContr", "4") != "4") {
     contrato.Duracao.TpContr = ini.Codigo("duracao", "tpContr", "4", StrToTpContr);
     contrato.Duracao.dtTerm = ini.Data("duracao", "dtTerm");
     contrato.Duracao.clauAssec = ini.Codigo("duracao", "clauAssec", "S", StrToSimNao);
     contrato.Duracao.objDet = ini.Texto("duracao", "objDet");
   }
-  TLocalTrabalho& local = contrato.LocalTrabalho;
-  if (TemInscricao(ini, "localTrabGeral")) {
-    local.LocalTrabGeral.TpInsc = ini.Codigo("localTrabGeral", "tpInsc", "1", StrToTpInsc);
-    local.LocalTrabGeral.NrInsc = ini.Texto("localTrabGeral", "nrInsc");
-    local.LocalTrabGeral.DescComp = ini.Texto("localTrabGeral", "descComp");
-  }
-  if (TemLogradouro(ini, "localTrabDom")) LerLocalDomestico(ini, "localTrabDom", local.LocalTrabDom);
-  if (TemLogradouro(ini, "localTempDom")) LerLocalDomestico(ini, "localTempDom", local.LocalTempDom);
-  THorContratual& horario = contrato.HorContratual;
-  if (!ini.Texto("horContratual", "tpJornada").empty()) {
-    horario.qtdHrsSem = ini.Decimal("horContratual", "qtdHrsSem");
-    horario.tpJornada = ini.Codigo("horContratual", "tpJornada", "1", StrToTpJornada);
-    horario.dscTpJorn = ini.Texto("horContratual", "dscTpJorn");
-    horario.dscJorn = ini.Texto("horContratual", "dscJorn");
-    horario.tmpParc = ini.Codigo("horContratual", "tmpParc", "0", StrToTmpParc);
-    horario.horNoturno = ini.Codigo("horContratual", "horNoturno", "S", StrToSimNao);
-  }
-  ini.LerLista("horario", 2, "dia", [&](int, const std::string& secao, const std::string& dia) {
-    THorarioCollectionItem& item = horario.horario.New();
-    bool ok = false;
-    item.Dia = StrToTpDia(ok, dia);
-    item.CodHorContrat = ini.Texto(secao, "codHorContrat");
-  });
-  ini.LerLista("filiacaoSindical", 1, "cnpjSindTrab", [&](int, const std::string&, const std::string& cnpj) {
-    contrato.FiliacaoSindical.Add().CnpjSindTrab = cnpj;
-  });
-  if (!ini.Texto("alvaraJudicial", "nrProcJud").empty())
-    contrato.AlvaraJudicial.NrProcJud = ini.Texto("alvaraJudicial", "nrProcJud");
-  ini.LerLista("observacoes", 2, "observacao", [&](int, const std::string&, const std::string& observacao) {
-    contrato.observacoes.New().observacao = observacao;
-  });
-  // A code that is not a whole number raises the conversion error, before anything is written.
-  ini.LerLista("treiCap", 2, "codTreiCap", [&](int, const std::string&, const std::string& codigo) {
-    contrato.treiCap().New().codTreiCap = platform::Variant(codigo).AsInteger();
-  });
 
   // The 2.x keys name the same fields as the S-1 ones, which come later and win.
   TSucessaoVinc& sucessao = v.sucessaoVinc;
