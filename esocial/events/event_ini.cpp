@@ -341,7 +341,8 @@ void LerInfoContratoIni(const TLeitorIniEvento& ini, TInfoContrato& Contrato) {
   if (TemLogradouro(ini, "localTrabDom")) LerLocalDomestico(ini, "localTrabDom", local.LocalTrabDom);
   if (TemLogradouro(ini, "localTempDom")) LerLocalDomestico(ini, "localTempDom", local.LocalTempDom);
   THorContratual& horario = Contrato.HorContratual;
-  if (!ini.Texto("horContratual", "tpJornada").empty()) {
+  // Either key makes the journey: weekly hours given without the kind are not dropped.
+  if (!ini.Texto("horContratual", "tpJornada").empty() || !ini.Texto("horContratual", "qtdHrsSem").empty()) {
     horario.qtdHrsSem = ini.Decimal("horContratual", "qtdHrsSem");
     horario.tpJornada = ini.Codigo("horContratual", "tpJornada", "1", StrToTpJornada);
     horario.dscTpJorn = ini.Texto("horContratual", "dscTpJorn");
