@@ -33,6 +33,17 @@ class TConfiguracoeseSocial;
 class TeSocialEvento;
 struct TOpcoesDocumento;
 
+// How GerarItensRemun writes a list of rubrics; a new caller sets a field.
+struct TOpcoesItensRemun {
+  // descFolha under S-1.03 (the lists of infoPerAnt have none).
+  bool GeraDescFolha = true;
+  // indApurIR required from the S-1 layouts on (S-1202, S-1207): one not informed is written
+  // empty, with its alert; otherwise it is left out.
+  bool IndApurIRObrigatorio = false;
+  // Each rubric's matricula first, as the 2.5 partial payments of S-1210 carry it.
+  bool GeraMatricula = false;
+};
+
 // The document frame of a unit's GerarXML (esocial/events/event_frame.h).
 bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::string_view NrInsc,
                            const std::function<void()>& Corpo, const TOpcoesDocumento& Opcoes);
@@ -147,9 +158,9 @@ class TeSocialEvento : public TeSocial {
   void GerarNfs(const TNfsColecao& pNfs);
 
   // Remuneration, payments and taxes (event_writers_payments.cpp).
-  // One group GroupName ("itensRemun", "detVerbas", ...) per rubric; descFolha under S-1.03
-  // unless GeraDescFolha is false (the lists of infoPerAnt have none).
-  void GerarItensRemun(const TRubricaCollection& pItens, const std::string& GroupName, bool GeraDescFolha = true);
+  // One group GroupName ("itensRemun", "detVerbas", ...) per rubric, as Opcoes asks.
+  void GerarItensRemun(const TRubricaCollection& pItens, const std::string& GroupName,
+                       const TOpcoesItensRemun& Opcoes = {});
   // descFolha; nothing when tpDesc is tpdNaoInformado.
   void GerarDescFolha(const TdescFolha& pDescFolha);
   // One ideEstabLot per item with its detVerbas (GeraDescFolha passed on). TipoEvento teS2399

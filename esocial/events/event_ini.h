@@ -13,7 +13,10 @@
 //     ... the unit's sections ...
 //     return GerarEAtribuirXML(*this);
 //   }
+#include <concepts>
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -29,6 +32,8 @@ class TTrabalhador;
 class TLocalTrabDom;
 class TAprend;
 class TInfoContrato;
+class TRubricaCollection;
+class TInfoRRA;
 
 class TLeitorIniEvento {
  public:
@@ -62,6 +67,24 @@ class TLeitorIniEvento {
     const std::string texto = Texto(Secao, Chave, Padrao);
     bool ok = false;
     return texto.empty() ? Vazio : Converter(ok, texto);
+  }
+
+  // A layout code that must be in its list: a text outside it raises std::runtime_error naming
+  // the section, the key and the text, where Codigo would take the list's first value.
+  template <class E>
+  E CodigoExato(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+                E (*Converter)(bool&, std::string_view)) const {
+    const std::string texto = Texto(Secao, Chave, Padrao);
+    bool ok = false;
+    const E valor = Converter(ok, texto);
+    if (!ok) ValorInvalido(Secao, Chave, texto);
+    return valor;
+  }
+  // A whole number T can hold; an absent or empty key gives 0, any other text raises as
+  // CodigoExato does.
+  template <std::integral T>
+  T InteiroExato(std::string_view Secao, std::string_view Chave) const {
+    return static_cast<T>(InteiroNaFaixa(Secao, Chave, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
   }
 
   // The root section: Id (default empty) and Sequencial (default 0).
@@ -98,8 +121,23 @@ class TLeitorIniEvento {
   // Whether a list's first key ends the list: "FIM" or an empty value.
   static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
 
+  // ---- the payslip lists the periodic events share ----
+  // The rubrics of a remuneration, sections "itensRemun" + Posicao followed by 001, 002 ...
+  // (first key codRubr): codRubr, ideTabRubr, the decimals qtdRubr, fatorRubr, vrUnit and
+  // vrRubr, and indApurIR (not informed when absent); with LerDescFolha, each rubric's discount
+  // from section "descFolha" of the same number when it exists (a tpDesc outside its list
+  // raises).
+  void LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha) const;
+  // A payslip's RRA from section "infoRRA" + Posicao (qtdMesesRRA a decimal); its costs from
+  // section SecaoCustas + Posicao only when one of them is given; its lawyers from sections
+  // "ideAdv" + Posicao followed by 01, 02 ..., each while tpInsc or nrInsc is given.
+  void LerInfoRRA(std::string_view Posicao, std::string_view SecaoCustas, TInfoRRA& InfoRRA) const;
+
  private:
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
+  std::int64_t InteiroNaFaixa(std::string_view Secao, std::string_view Chave, std::int64_t Minimo,
+                              std::int64_t Maximo) const;
+  [[noreturn]] static void ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto);
 
   platform::TIniFile FIni;
 };

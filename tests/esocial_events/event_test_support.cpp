@@ -41,6 +41,12 @@ void VerificarAlertas(const std::vector<std::string>& Alertas, const std::vector
     EXPECT_THAT(Alertas[i], ::testing::HasSubstr(Esperados[i]));
 }
 
+std::string SchemasDoLeiaute(esocial::TVersaoeSocial Versao) {
+  if (Versao >= esocial::veS01_00_00 && Versao <= esocial::veS01_02_00)
+    return Schemas() + esocial::VersaoeSocialToStr(Versao) + "/";
+  return Schemas();
+}
+
 TIni IniIdentificacao(const std::string& Raiz) {
   return {
       {Raiz, {{"Id", kIdEvento}}},

@@ -99,7 +99,7 @@ TEST(S2205RegistrationChange, ValidDocuments) {
 
 // The 2.5 layout: nisTrab (required with no category), the birth group with the nationality.
 TEST(S2205RegistrationChange, Layout25IsValid) {
-  esocialtest::VerificarValidoNoLeiaute<TS2205Collection>(ve02_05_00, "evtAltCadastral", [](TEvtAltCadastral& e) {
+  esocialtest::VerificarValidoNoLeiaute<TS2205Collection>(ve02_05_00, [](TEvtAltCadastral& e) {
     Preencher(e);
     e.trabalhador.NisTrab = "12345678901";
     e.trabalhador.Dependente.GetItem(1).tpDep = tdFilhoOuEnteado;

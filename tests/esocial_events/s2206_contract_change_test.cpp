@@ -123,7 +123,7 @@ TEST(S2206ContractChange, ValidDocuments) {
 // 2.5 requires a duration of every contract, a servant's too.
 TEST(S2206ContractChange, Layout25IsValid) {
   for (const auto& preencher : {PreencherCeletista, PreencherEstatutario}) {
-    esocialtest::VerificarValidoNoLeiaute<TS2206Collection>(ve02_05_00, "evtAltContratual", [&](TEvtAltContratual& e) {
+    esocialtest::VerificarValidoNoLeiaute<TS2206Collection>(ve02_05_00, [&](TEvtAltContratual& e) {
       preencher(e);
       Para25(e);
       if (e.AltContratual.Vinculo.tpRegTrab == trEstatutario)

@@ -104,7 +104,7 @@ TEST(S2230TemporaryLeave, ValidDocuments) {
 
 // The 2.5 layout: the sick notes, no vesting period and no elective mandate.
 TEST(S2230TemporaryLeave, Layout25IsValid) {
-  esocialtest::VerificarValidoNoLeiaute<TS2230Collection>(ve02_05_00, "evtAfastTemp", [](TEvtAfastTemp& e) {
+  esocialtest::VerificarValidoNoLeiaute<TS2230Collection>(ve02_05_00, [](TEvtAfastTemp& e) {
     Preencher(e);
     ComGrupos(e);
     e.IdeVinculo.nisTrab = "12345678901";
