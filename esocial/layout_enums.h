@@ -687,7 +687,9 @@ enum tpMotivosAfastamento : int {
   mtvSuspensaoPagamentoServidorNaoRecadastrado,
   mtvExercicioOutroOrgaoEmpregadoCedido,
   mtvQualificacaoAfastamentoSuspencaoArt17_MP1116_2022,
-  mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022
+  mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022,
+  // No reason given: written as an empty text.
+  mtvNenhum
 };
 std::string MotivosAfastamentoToStr(tpMotivosAfastamento value);
 tpMotivosAfastamento StrToMotivosAfastamento(bool& ok, std::string_view s);

@@ -30,6 +30,10 @@
 namespace esocial {
 
 class TeSocialEvento;
+class TTrabalhador;
+class TLocalTrabDom;
+class TAprend;
+class TInfoContrato;
 class TRubricaCollection;
 class TInfoRRA;
 
@@ -125,8 +129,9 @@ class TLeitorIniEvento {
   // keeps it, from the configured employer kind (not from the INI).
   void LerIdeEmpregador(TIdeEmpregador& IdeEmpregador, const TeSocialEvento& Evento,
                         bool DefinirOrgaoPublico = true) const;
-  // Section ideVinculo: cpfTrab, nisTrab when asked, matricula and codCateg (default 0).
-  void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false) const;
+  // Section ideVinculo: cpfTrab, nisTrab when asked, matricula, and codCateg (default 0) unless
+  // the event leaves it out.
+  void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false, bool LerCodCateg = true) const;
 
   // The sections of a list: Prefixo followed by 1, 2, 3 ... padded with zeros to Largura
   // digits. For each, the first key Chave is read with the default "FIM"; the list ends at
@@ -167,5 +172,29 @@ class TLeitorIniEvento {
 // The last steps of every LerArqIni: GerarXML, then the written text assigned to XML (which
 // signs and validates it). Returns true.
 bool GerarEAtribuirXML(TeSocialEvento& Evento);
+
+// The worker's personal data of the events that carry them whole: the keys of section Secao
+// (cpfTrab, nisTrab, nmTrab, sexo, racaCor, estCiv, grauInstr, nmSoc, ExtrangeiroSN), then the
+// sections nascimento, the documents, enderecoBrasil, enderecoExterior, trabEstrangeiro,
+// trabImig, infoDeficiencia, dependente01..99, aposentadoria and contato. What only one event
+// reads of the worker (indPriEmpr, paisNac) its unit reads itself.
+void LerTrabalhadorIni(const TLeitorIniEvento& ini, std::string_view Secao, TTrabalhador& Trabalhador);
+// A street address section is read when it names its street, by type or by name.
+bool TemLogradouro(const TLeitorIniEvento& ini, std::string_view Secao);
+// An inscription section is read when it gives the number, even with the kind left to its
+// default.
+bool TemInscricao(const TLeitorIniEvento& ini, std::string_view Secao);
+// A domestic workplace: the street, number, district, postal code, CodMunic and uf.
+void LerLocalDomestico(const TLeitorIniEvento& ini, std::string_view Secao, TLocalTrabDom& Local);
+// Section aprend of the events about a CLT contract. Below S-1.02 (the configured version of
+// Evento) it is read when tpInsc is given; from S-1.02 on, a direct contract (indAprend "1", the
+// default) when cnpjEntQual is given and an indirect one when tpInsc is.
+void LerAprendIni(const TLeitorIniEvento& ini, const TeSocialEvento& Evento, TAprend& Aprend);
+// The contract of the events that carry it whole, but for its duration, which each reads its
+// own way: the keys of section infoContrato, then the sections remuneracao, localTrabGeral,
+// localTrabDom, localTempDom, horContratual, horario01..99, filiacaoSindical1..9,
+// alvaraJudicial, observacoes01..99 and treiCap01..99. A training code that is not a whole
+// number raises platform::EConvertError.
+void LerInfoContratoIni(const TLeitorIniEvento& ini, TInfoContrato& Contrato);
 
 }  // namespace esocial

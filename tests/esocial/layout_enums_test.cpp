@@ -109,7 +109,7 @@ const std::vector<ConversionPair>& AllPairs() {
       Pair(nvMaeSocial, NivelEstagioToStr, StrToNivelEstagio),
       Pair(cpaAvisoprevioIndenizadoNaoExigivel, CumprParcialAvisoToStr, StrToCumprParcialAviso),
       Pair(tpatNao, TpAcidTransitoToStr, StrToTpAcidTransito),
-      Pair(mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022, MotivosAfastamentoToStr, StrToMotivosAfastamento),
+      Pair(mtvNenhum, MotivosAfastamentoToStr, StrToMotivosAfastamento),
       Pair(ocCedenteCessionario, InfOnusToStr, StrToInfOnus),
       Pair(orEmpregadorSindicato, OnusRemunToStr, StrToOnusRemun),
       Pair(tpaQualitativo, TpAvalToStr, StrToTpAval),
