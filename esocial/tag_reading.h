@@ -39,6 +39,8 @@ class TLeituraTags {
   // of the same name, limits the search to what comes before that child: a group without
   // its own field then reads empty instead of its child's.
   std::string Texto(std::string_view Tag, std::string_view Parada = "") const;
+  // A whole number (a sign and digits, within 32 bits): any other text raises, so that "2x01"
+  // is never read as a code 201.
   int Inteiro(std::string_view Tag, std::string_view Parada = "") const;
   double Decimal(std::string_view Tag, std::string_view Parada = "") const;  // two decimals
   // yyyy-mm-dd; malformed text raises platform::EConvertError.
@@ -68,7 +70,8 @@ class TLeituraTags {
 bool LerSemExcecao(const std::function<bool()>& Ler);
 
 // The whole reading of a reply whose root element is Raiz: false when the text has none;
-// otherwise Ler reads it (the root is the current group and level 1) and the result is true.
+// otherwise Ler reads it (the root is the current group and level 1, and stays level 1, so
+// the reader's PosicaoNivel(1) tells where it stands) and the result is true.
 // An error on the way gives false, as LerSemExcecao.
 bool LerRetorno(dfe::TLeitor& Leitor, std::string_view Raiz, const std::function<void(const TLeituraTags&)>& Ler);
 
