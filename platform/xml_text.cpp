@@ -73,23 +73,27 @@ std::optional<std::string> NameSpaceNaPosicao(std::string_view Texto, std::size_
       }
       i = depoisDe(j, ">");
     } else {
-      // A start tag: its name, then its attributes up to ">" or "/>".
+      // A start tag: its name, then its attributes up to ">" or "/>". A "<" before its end
+      // makes it none: that "<" is read next.
       std::size_t j = i + 1;
-      while (j < n && !BrancoXml(Texto[j]) && Texto[j] != '>' && Texto[j] != '/') ++j;
+      while (j < n && !BrancoXml(Texto[j]) && Texto[j] != '>' && Texto[j] != '/' && Texto[j] != '<') ++j;
       const std::string_view nome = Texto.substr(i + 1, j - i - 1);
       const std::size_t proprias = declaracoes.size();
-      bool vazio = false;
-      for (;;) {
+      bool vazio = false, tag = !nome.empty();
+      while (tag) {
         while (j < n && BrancoXml(Texto[j])) ++j;
         if (j >= n) return std::nullopt;  // the tag never ends
-        if (Texto[j] == '>') break;
+        if (Texto[j] == '<') tag = false;
+        if (!tag || Texto[j] == '>') break;
         if (Texto[j] == '/' && j + 1 < n && Texto[j + 1] == '>') {
           vazio = true;
           ++j;
           break;
         }
         const std::size_t inicioAtributo = j;
-        while (j < n && !BrancoXml(Texto[j]) && Texto[j] != '=' && Texto[j] != '>' && Texto[j] != '/') ++j;
+        while (j < n && !BrancoXml(Texto[j]) && Texto[j] != '=' && Texto[j] != '>' && Texto[j] != '/' &&
+               Texto[j] != '<')
+          ++j;
         const std::string_view atributo = Texto.substr(inicioAtributo, j - inicioAtributo);
         if (atributo.empty()) {
           ++j;
@@ -108,6 +112,12 @@ std::optional<std::string> NameSpaceNaPosicao(std::string_view Texto, std::size_
           declaracoes.emplace_back(std::string_view(), valor);
         else if (atributo.starts_with("xmlns:"))
           declaracoes.emplace_back(atributo.substr(6), valor);
+      }
+      if (!tag) {
+        if (i == Posicao) return std::nullopt;
+        declaracoes.resize(proprias);
+        i = j;
+        continue;
       }
       if (i == Posicao) {
         const std::size_t doisPontos = nome.find(':');
