@@ -31,7 +31,8 @@ class TLeituraTags {
   bool Grupo(int Nivel, std::string_view Tag) const;
   // For n = 1, 2, ... until one is missing: the n-th Tag inside the element of level
   // Nivel - 1 becomes the current group and Ler runs, reading its fields and any group or
-  // list under it before the next occurrence is looked for.
+  // list under it before the next occurrence is looked for. The list is walked once, from
+  // each occurrence to the next, however long it is.
   void Lista(int Nivel, std::string_view Tag, const std::function<void()>& Ler) const;
 
   // Fields of the current group (the first of the name anywhere in it, letter case ignored);
