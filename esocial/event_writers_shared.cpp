@@ -1,4 +1,5 @@
 // Writers of the identification, process and employer-table groups that several events share.
+#include <initializer_list>
 #include <string>
 
 #include "dfe/xml_writer.h"
@@ -38,13 +39,18 @@ void EscreverIdeVinculo(TeSocialEvento& Evento, const TIdeVinculo& pIdeVinculo, 
   g.wGrupo("/ideVinculo");
 }
 
-// procAdmJudRat and procAdmJudFap share their fields.
-void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpProc tpProc, const TProcesso& pProc) {
+// procAdmJudRat and procAdmJudFap share their fields; the S-1 layouts take process numbers of
+// the lengths TamanhosS1 only.
+void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpProc tpProc, const TProcesso& pProc,
+                        std::initializer_list<int> TamanhosS1) {
   dfe::TGerador& g = Evento.Gerador();
   g.wGrupo(Grupo);
   g.wCampo(tcStr, "", "tpProc", 1, 1, 1, TpProcToStr(tpProc));
   const bool s1 = Evento.VersaoDF() >= veS01_00_00;
-  g.wCampo(tcStr, "", "nrProc", 1, s1 ? 21 : 20, 1, pProc.nrProc);
+  if (s1)
+    Evento.wCampoTamanhos("nrProc", TamanhosS1, 1, pProc.nrProc);
+  else
+    g.wCampo(tcStr, "", "nrProc", 1, 20, 1, pProc.nrProc);
   g.wCampo(tcStr, "", "codSusp", 1, 14, s1 ? 1 : 0, pProc.codSusp);
   g.wGrupo("/" + Grupo);
 }
@@ -162,11 +168,11 @@ void TeSocialEvento::GerarAliqGilRat(const TIdeEmpregador& pEmp, tpTpInsc TpInsc
 }
 
 void TeSocialEvento::GerarProcAdmJudRat(const TProcAdmJudRat& pProc) {
-  EscreverProcAdmJud(*this, "procAdmJudRat", pProc.tpProc, pProc);
+  EscreverProcAdmJud(*this, "procAdmJudRat", pProc.tpProc, pProc, {17, 20, 21});
 }
 
 void TeSocialEvento::GerarProcAdmJudFap(const TProcAdmJudFap& pProc) {
-  EscreverProcAdmJud(*this, "procAdmJudFap", pProc.tpProc, pProc);
+  EscreverProcAdmJud(*this, "procAdmJudFap", pProc.tpProc, pProc, {16, 17, 20, 21});
 }
 
 void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "esocial/event_base.h"
+#include "esocial/records_payments.h"
 #include "esocial/trivo_esocial.h"
 #include "platform/convert_error.h"
 #include "platform/number_text.h"
@@ -68,13 +69,42 @@ platform::TDateTime TLeitorIniEvento::Data(std::string_view Secao, std::string_v
   return data;
 }
 
+std::int64_t TLeitorIniEvento::InteiroNaFaixa(std::string_view Secao, std::string_view Chave, std::int64_t Minimo,
+                                              std::int64_t Maximo) const {
+  const std::string texto = Texto(Secao, Chave);
+  std::int64_t valor = 0;
+  if (texto.empty()) return 0;
+  if (!platform::TryStrToInt64(texto, valor) || valor < Minimo || valor > Maximo) ValorInvalido(Secao, Chave, texto);
+  return valor;
+}
+
 void TLeitorIniEvento::LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const {
   Evento.Id = Texto(Raiz, "Id");
   Evento.Sequencial = Inteiro(Raiz, "Sequencial");
 }
 
 TModoLancamento TLeitorIniEvento::ModoLancamento(std::string_view Raiz) const {
-  return Codigo(Raiz, "ModoLancamento", "inclusao", StrToModoLancamento);
+  return CodigoEstrito(Raiz, "ModoLancamento", "inclusao", StrToModoLancamento);
+}
+
+TTipoEvento TLeitorIniEvento::TipoEvento(std::string_view Secao, std::string_view Chave) const {
+  const std::string texto = Texto(Secao, Chave);
+  bool ok = false;
+  const TTipoEvento tipo = StrToTipoEvento(ok, texto);
+  // The texts past S-8299 name services and replies, and the empty one no type at all.
+  if (!ok || tipo > teS8299) ValorInvalido(Secao, Chave, texto);
+  return tipo;
+}
+
+bool TLeitorIniEvento::AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const {
+  for (std::string_view chave : Chaves)
+    if (!Texto(Secao, chave).empty()) return true;
+  return false;
+}
+
+void TLeitorIniEvento::ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto) {
+  throw std::runtime_error("INI: valor inválido em [" + std::string(Secao) + "] " + std::string(Chave) + ": \"" +
+                           std::string(Texto) + "\"");
 }
 
 void TLeitorIniEvento::LerIdeEvento(TIdeEvento& IdeEvento) const {
@@ -140,6 +170,50 @@ int TLeitorIniEvento::UltimoNumero(int Largura) {
   int ultimo = 0;
   for (int i = 0; i < Largura && ultimo < 100000; ++i) ultimo = ultimo * 10 + 9;
   return ultimo;
+}
+
+void TLeitorIniEvento::LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha) const {
+  const std::string itens = "itensRemun" + std::string(Posicao);
+  LerLista(itens, 3, "codRubr", [&](int Numero, const std::string& Secao, const std::string& codRubr) {
+    TRubricaCollectionItem& item = Itens.New();
+    item.codRubr = codRubr;
+    item.ideTabRubr = Texto(Secao, "ideTabRubr");
+    item.qtdRubr = Decimal(Secao, "qtdRubr");
+    item.fatorRubr = Decimal(Secao, "fatorRubr");
+    item.vrUnit = Decimal(Secao, "vrUnit");
+    item.vrRubr = Decimal(Secao, "vrRubr");
+    item.indApurIR = Codigo(Secao, "indApurIR", "", StrToIndApurIR, tiaiNenhum);
+    const std::string desconto = NomeSecao("descFolha" + std::string(Posicao), Numero, 3);
+    if (!LerDescFolha || !SecaoExiste(desconto)) return;
+    item.descFolha.tpDesc = StrToTpDesc(Texto(desconto, "tpDesc"));
+    item.descFolha.instFinanc = Texto(desconto, "instFinanc");
+    item.descFolha.nrDoc = Texto(desconto, "nrDoc");
+    item.descFolha.observacao = Texto(desconto, "observacao");
+  });
+}
+
+void TLeitorIniEvento::LerInfoRRA(std::string_view Posicao, std::string_view SecaoCustas, TInfoRRA& InfoRRA) const {
+  const std::string secao = "infoRRA" + std::string(Posicao);
+  InfoRRA.tpProcRRA = Codigo(secao, "tpProcRRA", "", StrToTpProcRRA);
+  InfoRRA.nrProcRRA = Texto(secao, "nrProcRRA");
+  InfoRRA.descRRA = Texto(secao, "descRRA");
+  InfoRRA.qtdMesesRRA = Decimal(secao, "qtdMesesRRA");
+  const std::string custas = std::string(SecaoCustas) + std::string(Posicao);
+  if (!Texto(custas, "vlrDespCustas").empty() || !Texto(custas, "vlrDespAdvogados").empty()) {
+    InfoRRA.despProcJud().vlrDespCustas = Decimal(custas, "vlrDespCustas");
+    InfoRRA.despProcJud().vlrDespAdvogados = Decimal(custas, "vlrDespAdvogados");
+  }
+  // The list ends where neither the kind nor the number is given: a lawyer known by the number
+  // alone takes the default kind.
+  const std::string advogados = "ideAdv" + std::string(Posicao);
+  for (int numero = 1; numero <= UltimoNumero(2); ++numero) {
+    const std::string adv = NomeSecao(advogados, numero, 2);
+    if (FimDaLista(Texto(adv, "tpInsc", "FIM")) && FimDaLista(Texto(adv, "nrInsc", "FIM"))) break;
+    TIdeAdvCollectionItem& item = InfoRRA.ideAdv().New();
+    item.tpInsc = Codigo(adv, "tpInsc", "1", StrToTpInsc);
+    item.nrInsc = Texto(adv, "nrInsc");
+    item.vlrAdv = Decimal(adv, "vlrAdv");
+  }
 }
 
 bool GerarEAtribuirXML(TeSocialEvento& Evento) {

@@ -13,10 +13,15 @@
 //     ... the unit's sections ...
 //     return GerarEAtribuirXML(*this);
 //   }
+#include <concepts>
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <limits>
 #include <string>
 #include <string_view>
 
+#include "esocial/event_types.h"
 #include "esocial/layout_enums.h"
 #include "esocial/records_identification.h"
 #include "platform/date_time.h"
@@ -25,6 +30,8 @@
 namespace esocial {
 
 class TeSocialEvento;
+class TRubricaCollection;
+class TInfoRRA;
 
 class TLeitorIniEvento {
  public:
@@ -59,10 +66,38 @@ class TLeitorIniEvento {
     bool ok = false;
     return texto.empty() ? Vazio : Converter(ok, texto);
   }
+  // The same, a text outside the list raising std::runtime_error with the section, the key
+  // and the text; only an absent or empty key gives the first value (or Vazio).
+  template <class E>
+  E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+                  E (*Converter)(bool&, std::string_view)) const {
+    return CodigoEstrito(Secao, Chave, Padrao, Converter, E{});
+  }
+  template <class E>
+  E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+                  E (*Converter)(bool&, std::string_view), E Vazio) const {
+    const std::string texto = Texto(Secao, Chave, Padrao);
+    if (texto.empty()) return Vazio;
+    bool ok = false;
+    const E valor = Converter(ok, texto);
+    if (!ok) ValorInvalido(Secao, Chave, texto);
+    return valor;
+  }
+  // An event code ("S-1200"); any other text, an empty one too, raises as CodigoEstrito does.
+  TTipoEvento TipoEvento(std::string_view Secao, std::string_view Chave) const;
+  // Whether any of the keys holds a value: an optional group's section is read then.
+  bool AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const;
+
+  // A whole number T can hold; an absent or empty key gives 0, any other text raises as
+  // CodigoEstrito does.
+  template <std::integral T>
+  T InteiroExato(std::string_view Secao, std::string_view Chave) const {
+    return static_cast<T>(InteiroNaFaixa(Secao, Chave, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
+  }
 
   // The root section: Id (default empty) and Sequencial (default 0).
   void LerIdentificacao(TeSocialEvento& Evento, std::string_view Raiz) const;
-  // A table event's mode in the root section: default "inclusao".
+  // A table event's mode in the root section: default "inclusao"; another text raises.
   TModoLancamento ModoLancamento(std::string_view Raiz) const;
   // Section ideEvento: procEmi (default "1") and verProc.
   void LerIdeEvento(TIdeEvento& IdeEvento) const;
@@ -93,8 +128,23 @@ class TLeitorIniEvento {
   // Whether a list's first key ends the list: "FIM" or an empty value.
   static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
 
+  // ---- the payslip lists the periodic events share ----
+  // The rubrics of a remuneration, sections "itensRemun" + Posicao followed by 001, 002 ...
+  // (first key codRubr): codRubr, ideTabRubr, the decimals qtdRubr, fatorRubr, vrUnit and
+  // vrRubr, and indApurIR (not informed when absent); with LerDescFolha, each rubric's discount
+  // from section "descFolha" of the same number when it exists (a tpDesc outside its list
+  // raises).
+  void LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha) const;
+  // A payslip's RRA from section "infoRRA" + Posicao (qtdMesesRRA a decimal); its costs from
+  // section SecaoCustas + Posicao only when one of them is given; its lawyers from sections
+  // "ideAdv" + Posicao followed by 01, 02 ..., each while tpInsc or nrInsc is given.
+  void LerInfoRRA(std::string_view Posicao, std::string_view SecaoCustas, TInfoRRA& InfoRRA) const;
+
  private:
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
+  std::int64_t InteiroNaFaixa(std::string_view Secao, std::string_view Chave, std::int64_t Minimo,
+                              std::int64_t Maximo) const;
+  [[noreturn]] static void ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto);
 
   platform::TIniFile FIni;
 };

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <thread>
 
-#include "support/https_peer.h"
 #include "platform/base64.h"
+#include "support/https_peer.h"
 #include "support/message_of.h"
 #include "support/peer.h"
 

@@ -10,10 +10,10 @@
 #include "dfe/ssl_http_openssl.h"
 #include "dfe/ssl_http_soap.h"
 #include "dfe/ssl_http_winhttp.h"
-#include "support/https_peer.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
 #include "platform/rest_client.h"
+#include "support/https_peer.h"
 
 using namespace dfe;
 using testhttp::HeaderValues;

@@ -70,8 +70,7 @@ EsocialStandIns::EsocialStandIns()
   fs::create_hard_link(NEMBO_AGENT_BIN, programa, ec);
   if (ec) fs::copy_file(NEMBO_AGENT_BIN, programa);
   fs::create_directory_symlink(std::string(NEMBO_SCHEMAS_DIR), pastaPrograma + "/Schemas");
-  testsupport::WriteFile(pastaPrograma + "/TrivoeSocialServicos.ini",
-                         esocialtest::IniServicos("https://127.0.0.1:" + std::to_string(soap.peer->Port())));
+  EscreverIniServicos();
 
   const std::string nss = testsupport::NssTestDatabase();
   const std::string home = testsupport::MakeTempDir("nembo-home");
@@ -89,6 +88,17 @@ EsocialStandIns::EsocialStandIns()
   ServirLotes({});
   Rota(kRotaProcessarLote, {{{"status", 204}}});
   Rota(kRotaGerarXml, {{{"status", 204}}});
+}
+
+void EsocialStandIns::EscreverIniServicos() const {
+  testsupport::WriteFile(pastaPrograma + "/TrivoeSocialServicos.ini",
+                         esocialtest::IniServicos("https://127.0.0.1:" + std::to_string(soap.peer->Port())));
+}
+
+void EsocialStandIns::UsarProgramaInstalado(const std::string& Pasta) {
+  pastaPrograma = Pasta;
+  programa = Pasta + "/native.app.nembo";
+  EscreverIniServicos();
 }
 
 void EsocialStandIns::ServirLotes(const std::vector<json>& lotes) {

@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "dfe/exceptions.h"
+#include "esocial/configuration_esocial.h"
+
 namespace esocialtest {
 
 esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEvento Tipo) {
@@ -41,6 +44,12 @@ void VerificarAlertas(const std::vector<std::string>& Alertas, const std::vector
     EXPECT_THAT(Alertas[i], ::testing::HasSubstr(Esperados[i]));
 }
 
+std::string SchemasDoLeiaute(esocial::TVersaoeSocial Versao) {
+  if (Versao >= esocial::veS01_00_00 && Versao <= esocial::veS01_02_00)
+    return Schemas() + esocial::VersaoeSocialToStr(Versao) + "/";
+  return Schemas();
+}
+
 TIni IniIdentificacao(const std::string& Raiz) {
   return {
       {Raiz, {{"Id", kIdEvento}}},
@@ -48,6 +57,27 @@ TIni IniIdentificacao(const std::string& Raiz) {
       {"ideEmpregador", {{"tpInsc", "1"}, {"nrInsc", kEmpregador}}},
       {"ideVinculo", {{"cpfTrab", "12345678909"}, {"matricula", "M-001"}, {"codCateg", "101"}}},
   };
+}
+
+std::string ErroNoEsquema(TComponente& C, esocial::TeSocialEvento& Evento, esocial::TVersaoeSocial Versao) {
+  esocial::TConfiguracoeseSocial& conf = C.eSocial->Configuracoes();
+  conf.Arquivos->SetPathSchemas(SchemasDoLeiaute(Versao));
+  conf.Geral->SetVersaoDF(Versao);
+  Evento.GerarXML();
+  // The 2.x documents are not recognised: the schema is found by the element under S-1.03.
+  bool ok = false;
+  const esocial::TTipoEvento tipo = esocial::XMLToTipoEvento(ok, Evento.XML(), esocial::veS01_03_00);
+  const std::string assinado =
+      Evento.Assinar(Evento.XML(), esocial::TipoEventoToEventoString(tipo, esocial::veS01_03_00));
+  std::string erro = testsupport::kNoError;
+  try {
+    Evento.Validar(esocial::TipoEventoToeSocialSchema(tipo, esocial::veS01_03_00));
+  } catch (const dfe::ETrivoeSocialException&) {
+    erro = Evento.ErroValidacaoCompleto();
+  }
+  conf.Arquivos->SetPathSchemas(Schemas());
+  EXPECT_FALSE(assinado.empty());
+  return erro;
 }
 
 }  // namespace esocialtest
