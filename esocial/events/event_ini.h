@@ -36,6 +36,9 @@ class TAprend;
 class TInfoContrato;
 class TRubricaCollection;
 class TInfoRRA;
+class TcargoFuncao;
+class TRemuneracao;
+class TinfoEstagiario;
 
 // The value of a code not informed, for a code list that has none: it converts to the empty
 // text, so that a required element goes out empty with its alert and the schema check names it.
@@ -196,5 +199,11 @@ void LerAprendIni(const TLeitorIniEvento& ini, const TeSocialEvento& Evento, TAp
 // alvaraJudicial, observacoes01..99 and treiCap01..99. A training code that is not a whole
 // number raises platform::EConvertError.
 void LerInfoContratoIni(const TLeitorIniEvento& ini, TInfoContrato& Contrato);
+// The groups of infoComplementares the events of a worker without bond share, each section
+// read when any of its keys is given: cargoFuncao; remuneracao; infoEstagiario, and with it
+// instEnsino, ageIntegracao and supervisorEstagio; localTrabGeral. A code outside its list or
+// a number that is none raises; a code not given is not informed.
+void LerComplementaresSemVinculoIni(const TLeitorIniEvento& ini, TcargoFuncao& CargoFuncao, TRemuneracao& Remuneracao,
+                                    TinfoEstagiario& Estagiario, TLocalTrabGeral& LocalTrabGeral);
 
 }  // namespace esocial
