@@ -66,10 +66,10 @@ void TeSocialEvento::GerarInfoEstagiario(const TinfoEstagiario& pInfoEstagiario)
   g.wGrupo("/instEnsino");
 
   const TageIntegracao& agente = e.ageIntegracao;
-  const bool comAgente = !agente.cnpjAgntInteg.empty() ||
-                         (ate25 && (!agente.nmRazao.empty() || !agente.dscLograd.empty() || !agente.nrLograd.empty() ||
-                                    !agente.bairro.empty() || !agente.Cep.empty() || agente.codMunic != 0 ||
-                                    !agente.Uf.empty()));
+  const bool comAgente =
+      !agente.cnpjAgntInteg.empty() ||
+      (ate25 && (!agente.nmRazao.empty() || !agente.dscLograd.empty() || !agente.nrLograd.empty() ||
+                 !agente.bairro.empty() || !agente.Cep.empty() || agente.codMunic != 0 || !agente.Uf.empty()));
   if (comAgente) {
     g.wGrupo("ageIntegracao");
     g.wCampo(tcStr, "", "cnpjAgntInteg", 14, 14, 1, agente.cnpjAgntInteg);

@@ -464,7 +464,8 @@ void LerComplementaresSemVinculoIni(const TLeitorIniEvento& ini, TcargoFuncao& C
     Remuneracao.UndSalFixo = ini.CodigoEstrito("remuneracao", "undSalFixo", "", StrToUndSalFixo);
     Remuneracao.DscSalVar = ini.Texto("remuneracao", "dscSalVar");
   }
-  if (ini.AlgumaChave("infoEstagiario", {"natEstagio", "nivEstagio", "areaAtuacao", "nrApol", "vlrBolsa", "dtPrevTerm"})) {
+  if (ini.AlgumaChave("infoEstagiario",
+                      {"natEstagio", "nivEstagio", "areaAtuacao", "nrApol", "vlrBolsa", "dtPrevTerm"})) {
     Estagiario.natEstagio = ini.CodigoEstrito("infoEstagiario", "natEstagio", "", StrToNatEstagio);
     Estagiario.nivEstagio = ini.CodigoEstrito("infoEstagiario", "nivEstagio", "", StrToNivelEstagio);
     Estagiario.areaAtuacao = ini.Texto("infoEstagiario", "areaAtuacao");

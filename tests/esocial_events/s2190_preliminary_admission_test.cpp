@@ -47,7 +47,11 @@ TIni IniBase() {
         {"codCateg", "101"},
         {"natAtividade", "1"}}},
       {"infoRegCTPS",
-       {{"CBOCargo", "252105"}, {"vrSalFx", "3500,00"}, {"undSalFixo", "5"}, {"tpContr", "2"}, {"dtTerm", "31/12/2024"}}},
+       {{"CBOCargo", "252105"},
+        {"vrSalFx", "3500,00"},
+        {"undSalFixo", "5"},
+        {"tpContr", "2"},
+        {"dtTerm", "31/12/2024"}}},
   };
 }
 
@@ -76,7 +80,7 @@ TEST(S2190PreliminaryAdmission, ValidDocuments) {
 // 2.5: the identification without indRetif, the record with the CPF and the two dates alone.
 TEST(S2190PreliminaryAdmission, Layout25IsValid) {
   const std::string escrito = esocialtest::VerificarValidoNoLeiaute<TS2190Collection>(ve02_05_00, Preencher);
-  EXPECT_THAT(escrito, HasSubstr("<ideEvento><tpAmb>1</tpAmb><procEmi>1</procEmi>"));
+  EXPECT_THAT(escrito, HasSubstr("<ideEvento><tpAmb>2</tpAmb><procEmi>1</procEmi>"));
   EXPECT_THAT(escrito, HasSubstr("<dtAdm>2024-03-01</dtAdm></infoRegPrelim>"));
 }
 
@@ -115,21 +119,20 @@ TEST(S2190PreliminaryAdmission, LayoutBranches) {
 // of an activity the category does not have.
 TEST(S2190PreliminaryAdmission, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2190Collection>(
-      Preencher,
-      {
-          {"8: category 0 is not informed",
-           veS01_03_00,
-           [](TEvtAdmPrelim& e) { e.InfoRegPrelim.codCateg = 0; },
-           {"<matricula>M-001</matricula><codCateg/>"},
-           {"<codCateg>0</codCateg>"},
-           {"codCateg", kNenhumValor}},
-          {"8: a term not applicable is no code of the event",
-           veS01_03_00,
-           [](TEvtAdmPrelim& e) { e.InfoRegPrelim.infoRegCTPS.tpContr = PrazoNaoAplicavel; },
-           {"<tpContr>4</tpContr>"},
-           {},
-           {"tpContr", "Conteúdo inválido"}},
-      });
+      Preencher, {
+                     {"8: category 0 is not informed",
+                      veS01_03_00,
+                      [](TEvtAdmPrelim& e) { e.InfoRegPrelim.codCateg = 0; },
+                      {"<matricula>M-001</matricula><codCateg/>"},
+                      {"<codCateg>0</codCateg>"},
+                      {"/codCateg() - " + kNenhumValor}},
+                     {"8: a term not applicable is no code of the event",
+                      veS01_03_00,
+                      [](TEvtAdmPrelim& e) { e.InfoRegPrelim.infoRegCTPS.tpContr = PrazoNaoAplicavel; },
+                      {"<tpContr>4</tpContr>"},
+                      {},
+                      {"/tpContr() - Conteúdo inválido"}},
+                 });
   for (int categoria : {721, 722, 771, 901}) {
     SCOPED_TRACE(categoria);
     esocialtest::VerificarCasosLeiaute<TS2190Collection>(
@@ -141,14 +144,14 @@ TEST(S2190PreliminaryAdmission, Faults) {
                      {}}});
   }
   esocialtest::VerificarCasosIni<TS2190Collection>(
-      IniBase(),
-      {
-          {"8: no category is not informed: the schema check names it",
-           [](TIni& ini) { ini["infoRegPrelim"].erase("codCateg"); }, "codCateg",
-           [](const TEvtAdmPrelim& e) { EXPECT_EQ(e.InfoRegPrelim.codCateg, 0); }},
-          {"8: a term not applicable raises", [](TIni& ini) { ini["infoRegCTPS"]["tpContr"] = "4"; },
-           "INI: valor inválido em [infoRegCTPS] tpContr: \"4\"", [](const TEvtAdmPrelim& e) { EXPECT_EQ(e.XML(), ""); }},
-      });
+      IniBase(), {
+                     {"8: no category is not informed: the schema check names it",
+                      [](TIni& ini) { ini["infoRegPrelim"].erase("codCateg"); }, "codCateg",
+                      [](const TEvtAdmPrelim& e) { EXPECT_EQ(e.InfoRegPrelim.codCateg, 0); }},
+                     {"8: a term not applicable raises", [](TIni& ini) { ini["infoRegCTPS"]["tpContr"] = "4"; },
+                      "INI: valor inválido em [infoRegCTPS] tpContr: \"4\"",
+                      [](const TEvtAdmPrelim& e) { EXPECT_EQ(e.XML(), ""); }},
+                 });
 }
 
 // Codes and numbers not given are not informed; a text outside its list raises.
@@ -170,12 +173,12 @@ TEST(S2190PreliminaryAdmission, IniCases) {
            "Falha na validação dos dados do evento",
            [](const TEvtAdmPrelim& e) {
              EXPECT_THAT(e.Gerador().ListaDeAlertas, testing::SizeIs(2));
-             EXPECT_THAT(e.XML(), HasSubstr("<undSalFixo/><tpContr/>"));
+             EXPECT_THAT(e.XML(), HasSubstr("<undSalFixo></undSalFixo><tpContr></tpContr>"));
            }},
           {"a category that is no number raises", [](TIni& ini) { ini["infoRegPrelim"]["codCateg"] = "1O1"; },
            "INI: valor inválido em [infoRegPrelim] codCateg: \"1O1\"", [](const TEvtAdmPrelim&) {}},
-          {"a pay that is no number raises", [](TIni& ini) { ini["infoRegCTPS"]["vrSalFx"] = "3.500,00x"; },
-           "vrSalFx", [](const TEvtAdmPrelim&) {}},
+          {"a pay that is no number raises", [](TIni& ini) { ini["infoRegCTPS"]["vrSalFx"] = "3.500,00x"; }, "vrSalFx",
+           [](const TEvtAdmPrelim&) {}},
           {"an unknown nature raises", [](TIni& ini) { ini["infoRegPrelim"]["natAtividade"] = "3"; },
            "INI: valor inválido em [infoRegPrelim] natAtividade: \"3\"", [](const TEvtAdmPrelim&) {}},
           {"a date that is no date raises", [](TIni& ini) { ini["infoRegPrelim"]["dtAdm"] = "31/02/2024"; },

@@ -31,7 +31,7 @@ void Preencher(TEvtToxic& e) {
 TIni IniBase() {
   TIni ini = esocialtest::IniIdentificacao("evtToxic");
   ini["toxicologico"] = {{"dtExame", "10/03/2024"}, {"cnpjLab", kLaboratorio}, {"codSeqExame", "AB123456789"},
-                         {"nmMed", "Ana Souza"},    {"nrCRM", "123456"},     {"ufCRM", "SP"}};
+                         {"nmMed", "Ana Souza"},    {"nrCRM", "123456"},       {"ufCRM", "SP"}};
   return ini;
 }
 
@@ -83,8 +83,12 @@ TEST(S2221ToxicologicalExam, LayoutBranches) {
            {"<indRecusa>", "<nisTrab>"},
            {}},
           {"2.5", ve02_05_00, Para25, {"<nisTrab>12345678901</nisTrab>", "<indRecusa>N</indRecusa>"}, {}, {}},
-          {"the exam's date not given", veS01_03_00, [](TEvtToxic& e) { e.toxicologico.dtExame = 0; },
-           {"<toxicologico><dtExame/>"}, {}, {"dtExame", kNenhumValor}},
+          {"the exam's date not given",
+           veS01_03_00,
+           [](TEvtToxic& e) { e.toxicologico.dtExame = 0; },
+           {"<toxicologico><dtExame/>"},
+           {},
+           {"/dtExame() - " + kNenhumValor}},
           {"a rectification carries its receipt",
            veS01_03_00,
            [](TEvtToxic& e) {
@@ -108,16 +112,24 @@ TEST(S2221ToxicologicalExam, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2221Collection>(
       Preencher,
       {
-          {"5: no codCateg under S-1.03", veS01_03_00, [](TEvtToxic&) {}, {"<matricula>M-001</matricula></ideVinculo>"},
-           {"<codCateg>"}, {}},
-          {"5: nor under S-1.02", veS01_02_00, [](TEvtToxic&) {}, {"<matricula>M-001</matricula></ideVinculo>"},
-           {"<codCateg>"}, {}},
+          {"5: no codCateg under S-1.03",
+           veS01_03_00,
+           [](TEvtToxic&) {},
+           {"<matricula>M-001</matricula></ideVinculo>"},
+           {"<codCateg>"},
+           {}},
+          {"5: nor under S-1.02",
+           veS01_02_00,
+           [](TEvtToxic&) {},
+           {"<matricula>M-001</matricula></ideVinculo>"},
+           {"<codCateg>"},
+           {}},
           {"6: from S-1.02 an empty laboratory, exam and physician are written empty",
            veS01_02_00,
            semLaboratorio,
            {"</dtExame><cnpjLab/><codSeqExame/><nmMed/><nrCRM>"},
            {},
-           {"cnpjLab", "codSeqExame", "nmMed"}},
+           {"/cnpjLab() - " + kNenhumValor, "/codSeqExame() - " + kNenhumValor, "/nmMed() - " + kNenhumValor}},
           {"6: under 2.5 they are optional",
            ve02_05_00,
            [&](TEvtToxic& e) {
@@ -141,35 +153,34 @@ TEST(S2221ToxicologicalExam, Faults) {
            },
            {"<nrCRM>123456789</nrCRM>"},
            {},
-           {"nrCRM", "Tamanho maior que o máximo permitido"}},
+           {"/nrCRM() - Tamanho maior que o máximo permitido"}},
       });
 }
 
 TEST(S2221ToxicologicalExam, IniCases) {
   esocialtest::VerificarCasosIni<TS2221Collection>(
-      IniBase(),
-      {
-          {"codCateg of ideVinculo is not read", [](TIni&) {}, testsupport::kNoError,
-           [](const TEvtToxic& e) {
-             EXPECT_EQ(e.IdeVinculo.codCateg, 0);
-             EXPECT_EQ(e.toxicologico.indRecusa, kCodigoNaoInformado<tpSimNao>);
-           }},
-          {"nisTrab and a refusal are read",
-           [](TIni& ini) {
-             ini["ideVinculo"]["nisTrab"] = "12345678901";
-             ini["toxicologico"]["indRecusa"] = "S";
-           },
-           testsupport::kNoError,
-           [](const TEvtToxic& e) {
-             EXPECT_EQ(e.IdeVinculo.nisTrab, "12345678901");
-             EXPECT_EQ(e.toxicologico.indRecusa, tpSim);
-           }},
-          {"an unknown refusal raises", [](TIni& ini) { ini["toxicologico"]["indRecusa"] = "X"; },
-           "INI: valor inválido em [toxicologico] indRecusa: \"X\"", [](const TEvtToxic&) {}},
-          {"no laboratory: the schema check names it", [](TIni& ini) { ini["toxicologico"].erase("cnpjLab"); },
-           "Falha na validação dos dados do evento",
-           [](const TEvtToxic& e) { EXPECT_THAT(e.XML(), HasSubstr("<cnpjLab/>")); }},
-      });
+      IniBase(), {
+                     {"codCateg of ideVinculo is not read", [](TIni&) {}, testsupport::kNoError,
+                      [](const TEvtToxic& e) {
+                        EXPECT_EQ(e.IdeVinculo.codCateg, 0);
+                        EXPECT_EQ(e.toxicologico.indRecusa, kCodigoNaoInformado<tpSimNao>);
+                      }},
+                     {"nisTrab and a refusal are read",
+                      [](TIni& ini) {
+                        ini["ideVinculo"]["nisTrab"] = "12345678901";
+                        ini["toxicologico"]["indRecusa"] = "S";
+                      },
+                      testsupport::kNoError,
+                      [](const TEvtToxic& e) {
+                        EXPECT_EQ(e.IdeVinculo.nisTrab, "12345678901");
+                        EXPECT_EQ(e.toxicologico.indRecusa, tpSim);
+                      }},
+                     {"an unknown refusal raises", [](TIni& ini) { ini["toxicologico"]["indRecusa"] = "X"; },
+                      "INI: valor inválido em [toxicologico] indRecusa: \"X\"", [](const TEvtToxic&) {}},
+                     {"no laboratory: the schema check names it",
+                      [](TIni& ini) { ini["toxicologico"].erase("cnpjLab"); }, "Falha na validação dos dados do evento",
+                      [](const TEvtToxic& e) { EXPECT_THAT(e.XML(), HasSubstr("<cnpjLab></cnpjLab>")); }},
+                 });
   // Under 2.5 a refusal not given is written empty, with its alert.
   esocialtest::TComponente c = esocialtest::NovoComponenteDe<TS2221Collection>(false);
   TEvtToxic& e = esocialtest::NovoEvento<TS2221Collection>(c, ve02_05_00);

@@ -45,21 +45,20 @@ const std::string kNenhum = "infoCessao: nem início (iniCessao) nem fim (fimCes
 }  // namespace
 
 TEST(S2231WorkerCession, ValidDocuments) {
-  esocialtest::VerificarDocumentosValidos<TS2231Collection>(
-      Preencher, IniBase(),
-      {
-          {"a start", [](TEvtCessao&) {}, [](TIni&) {}, {}},
-          {"an end",
-           [](TEvtCessao& e) {
-             e.InfoCessao = {};
-             Fim(e);
-           },
-           [](TIni& ini) {
-             ini.erase("iniCessao");
-             ini["fimCessao"] = {{"dtTermCessao", "30/09/2024"}};
-           },
-           {}},
-      });
+  esocialtest::VerificarDocumentosValidos<TS2231Collection>(Preencher, IniBase(),
+                                                            {
+                                                                {"a start", [](TEvtCessao&) {}, [](TIni&) {}, {}},
+                                                                {"an end",
+                                                                 [](TEvtCessao& e) {
+                                                                   e.InfoCessao = {};
+                                                                   Fim(e);
+                                                                 },
+                                                                 [](TIni& ini) {
+                                                                   ini.erase("iniCessao");
+                                                                   ini["fimCessao"] = {{"dtTermCessao", "30/09/2024"}};
+                                                                 },
+                                                                 {}},
+                                                            });
 }
 
 TEST(S2231WorkerCession, Writer) {
@@ -105,19 +104,21 @@ TEST(S2231WorkerCession, Faults) {
     EXPECT_THAT(mensagem(e), HasSubstr(kNenhum));
   }
   esocialtest::VerificarCasosIni<TS2231Collection>(
-      IniBase(),
-      {
-          {"7: a start and an end in the INI raise",
-           [](TIni& ini) { ini["fimCessao"] = {{"dtTermCessao", "30/09/2024"}}; }, kAmbos, [](const TEvtCessao&) {}},
-          {"7: neither in the INI raises", [](TIni& ini) { ini.erase("iniCessao"); }, kNenhum,
-           [](const TEvtCessao& e) { EXPECT_FALSE(e.InfoCessao.fimCessaoInst()); }},
-          {"7: no receiving employer is not informed: the schema check names it",
-           [](TIni& ini) { ini["iniCessao"].erase("cnpjCess"); }, "Falha na validação dos dados do evento",
-           [](const TEvtCessao& e) {
-             EXPECT_THAT(e.XML(), HasSubstr("<cnpjCess/>"));
-             EXPECT_THAT(e.XML(), Not(HasSubstr("<cnpjCess>00</cnpjCess>")));
-           }},
-      });
+      IniBase(), {
+                     {"7: a start and an end in the INI raise",
+                      [](TIni& ini) {
+                        ini["fimCessao"] = {{"dtTermCessao", "30/09/2024"}};
+                      },
+                      kAmbos, [](const TEvtCessao&) {}},
+                     {"7: neither in the INI raises", [](TIni& ini) { ini.erase("iniCessao"); }, kNenhum,
+                      [](const TEvtCessao& e) { EXPECT_FALSE(e.InfoCessao.fimCessaoInst()); }},
+                     {"7: no receiving employer is not informed: the schema check names it",
+                      [](TIni& ini) { ini["iniCessao"].erase("cnpjCess"); }, "Falha na validação dos dados do evento",
+                      [](const TEvtCessao& e) {
+                        EXPECT_THAT(e.XML(), HasSubstr("<cnpjCess></cnpjCess>"));
+                        EXPECT_THAT(e.XML(), Not(HasSubstr("<cnpjCess>00</cnpjCess>")));
+                      }},
+                 });
 }
 
 TEST(S2231WorkerCession, IniCases) {
@@ -137,11 +138,12 @@ TEST(S2231WorkerCession, IniCases) {
           {"a start given by its employer alone is read", [](TIni& ini) { ini["iniCessao"].erase("dtIniCessao"); },
            "Falha na validação dos dados do evento",
            [](const TEvtCessao& e) {
-             EXPECT_THAT(e.XML(), HasSubstr("<iniCessao><dtIniCessao/><cnpjCess>11222333000181</cnpjCess>"));
+             EXPECT_THAT(e.XML(),
+                         HasSubstr("<iniCessao><dtIniCessao></dtIniCessao><cnpjCess>11222333000181</cnpjCess>"));
            }},
           {"no payer is not informed", [](TIni& ini) { ini["iniCessao"].erase("respRemun"); },
            "Falha na validação dos dados do evento",
-           [](const TEvtCessao& e) { EXPECT_THAT(e.XML(), HasSubstr("<respRemun/>")); }},
+           [](const TEvtCessao& e) { EXPECT_THAT(e.XML(), HasSubstr("<respRemun></respRemun>")); }},
           {"an unknown payer raises", [](TIni& ini) { ini["iniCessao"]["respRemun"] = "X"; },
            "INI: valor inválido em [iniCessao] respRemun: \"X\"", [](const TEvtCessao&) {}},
       });

@@ -25,8 +25,8 @@ const std::string kProcesso = "12345678901234567890";
 // A reinstatement by a court decision: back on 1 April 2024, with effects from 1 March.
 void Preencher(TEvtReintegr& e) {
   esocialtest::Identificar(e);
-  e.InfoReintegr = {trReintegracaoDecisaoJudicial, kProcesso, "", EncodeDate(2024, 4, 1), EncodeDate(2024, 3, 1),
-                    tpNao};
+  e.InfoReintegr = {trReintegracaoDecisaoJudicial, kProcesso, "", EncodeDate(2024, 4, 1),
+                    EncodeDate(2024, 3, 1),        tpNao};
 }
 
 TIni IniBase() {
@@ -46,15 +46,16 @@ TEST(S2298Reinstatement, ValidDocuments) {
           {"type 1, a court decision", [](TEvtReintegr&) {}, [](TIni&) {}, {}},
           {"type 6, the revision of a military retirement",
            [](TEvtReintegr& e) { e.InfoReintegr.tpReint = trRevisaoReformaMilitar; },
-           [](TIni& ini) { ini["infoReintegr"]["tpReint"] = "6"; }, {}},
+           [](TIni& ini) { ini["infoReintegr"]["tpReint"] = "6"; },
+           {}},
           {"type 2, an amnesty",
            [](TEvtReintegr& e) {
              e.InfoReintegr.tpReint = trReintegracaoAnistiaLegal;
-             e.InfoReintegr.nrLeiAnistia = "LEI6683_1979";
+             e.InfoReintegr.nrLeiAnistia = "LEI6683";
            },
            [](TIni& ini) {
              ini["infoReintegr"]["tpReint"] = "2";
-             ini["infoReintegr"]["nrLeiAnistia"] = "LEI6683_1979";
+             ini["infoReintegr"]["nrLeiAnistia"] = "LEI6683";
            },
            {}},
       });
@@ -75,7 +76,7 @@ TEST(S2298Reinstatement, LayoutBranches) {
       Preencher, {
                      {"a court decision writes its process, no law",
                       veS01_03_00,
-                      [](TEvtReintegr& e) { e.InfoReintegr.nrLeiAnistia = "LEI6683_1979"; },
+                      [](TEvtReintegr& e) { e.InfoReintegr.nrLeiAnistia = "LEI6683"; },
                       {"<infoReintegr><tpReint>1</tpReint><nrProcJud>12345678901234567890</nrProcJud><dtEfetRetorno>"},
                       {"<nrLeiAnistia>", "<indPagtoJuizo>"},
                       {}},
@@ -83,22 +84,26 @@ TEST(S2298Reinstatement, LayoutBranches) {
                       veS01_03_00,
                       [](TEvtReintegr& e) {
                         e.InfoReintegr.tpReint = trReintegracaoAnistiaLegal;
-                        e.InfoReintegr.nrLeiAnistia = "LEI6683_1979";
+                        e.InfoReintegr.nrLeiAnistia = "LEI6683";
                       },
-                      {"<tpReint>2</tpReint><nrLeiAnistia>LEI6683_1979</nrLeiAnistia><dtEfetRetorno>"},
+                      {"<tpReint>2</tpReint><nrLeiAnistia>LEI6683</nrLeiAnistia><dtEfetRetorno>"},
                       {"<nrProcJud>"},
                       {}},
                      {"another kind writes neither",
                       veS01_03_00,
                       [](TEvtReintegr& e) {
                         e.InfoReintegr.tpReint = trReversaoServidorPublico;
-                        e.InfoReintegr.nrLeiAnistia = "LEI6683_1979";
+                        e.InfoReintegr.nrLeiAnistia = "LEI6683";
                       },
                       {"<tpReint>3</tpReint><dtEfetRetorno>"},
                       {"<nrProcJud>", "<nrLeiAnistia>"},
                       {}},
-                     {"2.5 writes the payment in court", ve02_05_00, [](TEvtReintegr&) {},
-                      {"<indPagtoJuizo>N</indPagtoJuizo>"}, {}, {"nisTrab"}},
+                     {"2.5 writes the payment in court",
+                      ve02_05_00,
+                      [](TEvtReintegr&) {},
+                      {"<indPagtoJuizo>N</indPagtoJuizo>"},
+                      {},
+                      {"nisTrab"}},
                  });
 }
 
@@ -123,7 +128,7 @@ TEST(S2298Reinstatement, Faults) {
                       [](TEvtReintegr& e) { e.InfoReintegr.tpReint = trRevisaoReformaMilitar; },
                       {"<tpReint>6</tpReint><dtEfetRetorno>"},
                       {"<nrProcJud>"},
-                      {"tpReint", "Conteúdo inválido"}},
+                      {"/tpReint() - Conteúdo inválido"}},
                  });
   esocialtest::VerificarCasosIni<TS2298Collection>(
       IniBase(), {
@@ -143,10 +148,11 @@ TEST(S2298Reinstatement, IniCases) {
           {"the bond's category is not read", [](TIni& ini) { ini["ideVinculo"]["codCateg"] = "101"; },
            testsupport::kNoError, [](const TEvtReintegr& e) { EXPECT_EQ(e.IdeVinculo.codCateg, 0); }},
           {"an unknown kind raises", [](TIni& ini) { ini["infoReintegr"]["tpReint"] = "7"; },
-           "INI: valor inválido em [infoReintegr] tpReint: \"7\"", [](const TEvtReintegr& e) { EXPECT_EQ(e.XML(), ""); }},
-          {"no kind is not informed: the schema check names it", [](TIni& ini) { ini["infoReintegr"].erase("tpReint"); },
-           "Falha na validação dos dados do evento",
-           [](const TEvtReintegr& e) { EXPECT_THAT(e.XML(), HasSubstr("<tpReint/><dtEfetRetorno>")); }},
+           "INI: valor inválido em [infoReintegr] tpReint: \"7\"",
+           [](const TEvtReintegr& e) { EXPECT_EQ(e.XML(), ""); }},
+          {"no kind is not informed: the schema check names it",
+           [](TIni& ini) { ini["infoReintegr"].erase("tpReint"); }, "Falha na validação dos dados do evento",
+           [](const TEvtReintegr& e) { EXPECT_THAT(e.XML(), HasSubstr("<tpReint></tpReint><dtEfetRetorno>")); }},
           {"an amnesty without its law assumes none",
            [](TIni& ini) {
              ini["infoReintegr"]["tpReint"] = "2";
@@ -157,8 +163,7 @@ TEST(S2298Reinstatement, IniCases) {
              EXPECT_EQ(e.InfoReintegr.nrLeiAnistia, "");
              EXPECT_THAT(e.XML(), Not(HasSubstr("<nrLeiAnistia>")));
            }},
-          {"no payment in court is not informed",
-           [](TIni&) {}, testsupport::kNoError,
+          {"no payment in court is not informed", [](TIni&) {}, testsupport::kNoError,
            [](const TEvtReintegr& e) { EXPECT_EQ(e.InfoReintegr.indPagtoJuizo, kCodigoNaoInformado<tpSimNao>); }},
       });
 }

@@ -107,13 +107,13 @@ void IniEstagiario(TIni& ini) {
 // A school known by its name and address.
 void EscolaSemCnpj(TEvtTSVInicio& e) {
   Estagiario(e);
-  e.infoTSVInicio.infoComplementares.infoEstagiario.instEnsino = {
-      "", "Escola Modelo", "Rua A", "1", "Centro", "01001000", 3550308, "SP"};
+  e.infoTSVInicio.infoComplementares.infoEstagiario.instEnsino = {"",       "Escola Modelo", "Rua A", "1",
+                                                                  "Centro", "01001000",      3550308, "SP"};
 }
 
 void IniEscolaSemCnpj(TIni& ini) {
   IniEstagiario(ini);
-  ini["instEnsino"] = {{"nmRazao", "Escola Modelo"}, {"dscLograd", "Rua A"}, {"nrLograd", "1"}, {"bairro", "Centro"},
+  ini["instEnsino"] = {{"nmRazao", "Escola Modelo"}, {"dscLograd", "Rua A"},  {"nrLograd", "1"}, {"bairro", "Centro"},
                        {"cep", "01001000"},          {"codMunic", "3550308"}, {"uf", "SP"}};
 }
 
@@ -140,7 +140,7 @@ void IniDirigente(TIni& ini) {
   ini["infoTSVInicio"]["natAtividade"] = "1";
   ini["cargoFuncao"] = {{"nmCargo", "Diretor sindical"}, {"CBOCargo", "114105"}};
   ini["remuneracao"] = {{"vrSalFx", "5000"}, {"undSalFixo", "5"}, {"dscSalVar", "Verba de representacao"}};
-  ini["infoDirigenteSindical"] = {{"categOrig", "101"},   {"tpInsc", "1"},     {"nrInsc", kCnpjEstab},
+  ini["infoDirigenteSindical"] = {{"categOrig", "101"},        {"tpInsc", "1"},        {"nrInsc", kCnpjEstab},
                                   {"dtAdmOrig", "10/01/2015"}, {"matricOrig", "M-77"}, {"tpRegTrab", "1"},
                                   {"tpRegPrev", "1"}};
 }
@@ -148,15 +148,15 @@ void IniDirigente(TIni& ini) {
 // An elected officer (304), a servant of a municipality paid by the office of origin.
 void Mandato(TEvtTSVInicio& e) {
   e.infoTSVInicio.codCateg = 304;
-  e.infoTSVInicio.infoComplementares.infoMandElet = {
-      301, kCnpjEstab, "M-88", EncodeDate(2023, 1, 1), snfSim, trEstatutario, rpRPPS};
+  e.infoTSVInicio.infoComplementares.infoMandElet = {301,    kCnpjEstab,    "M-88", EncodeDate(2023, 1, 1),
+                                                     snfSim, trEstatutario, rpRPPS};
 }
 
 void IniMandato(TIni& ini) {
   ini["infoTSVInicio"]["codCateg"] = "304";
-  ini["infoMandElet"] = {{"categOrig", "301"},  {"cnpjOrig", kCnpjEstab},      {"matricOrig", "M-88"},
-                         {"dtExercOrig", "01/01/2023"}, {"indRemunCargo", "S"}, {"tpRegTrab", "2"},
-                         {"tpRegPrev", "2"}};
+  ini["infoMandElet"] = {
+      {"categOrig", "301"},   {"cnpjOrig", kCnpjEstab}, {"matricOrig", "M-88"}, {"dtExercOrig", "01/01/2023"},
+      {"indRemunCargo", "S"}, {"tpRegTrab", "2"},       {"tpRegPrev", "2"}};
 }
 
 // A servant ceded (410) by another body, with an FGTS option, a workplace, a CPF change, a
@@ -180,8 +180,8 @@ void Cedido(TEvtTSVInicio& e) {
 void IniCedido(TIni& ini) {
   ini["infoTSVInicio"]["codCateg"] = "410";
   ini["infoTSVInicio"]["cadIni"] = "N";
-  ini["infoTrabCedido"] = {{"categOrig", "301"}, {"cnpjCednt", kCnpjEstab}, {"matricCed", "M-99"},
-                           {"dtAdmCed", "01/02/2010"}, {"tpRegTrab", "2"}, {"tpRegPrev", "2"}};
+  ini["infoTrabCedido"] = {{"categOrig", "301"},       {"cnpjCednt", kCnpjEstab}, {"matricCed", "M-99"},
+                           {"dtAdmCed", "01/02/2010"}, {"tpRegTrab", "2"},        {"tpRegPrev", "2"}};
   ini["FGTS"] = {{"dtOpcFGTS", "01/03/2024"}};
   ini["localTrabGeral"] = {{"tpInsc", "1"}, {"nrInsc", kCnpjEstab}, {"descComp", "Sede"}};
   ini["mudancaCPF"] = {
@@ -209,7 +209,8 @@ TEST(S2300NonEmployeeStart, ValidDocuments) {
           {"category 308: no address, disability or contact",
            [](TEvtTSVInicio& e) { e.infoTSVInicio.codCateg = 308; },
            [](TIni& ini) { ini["infoTSVInicio"]["codCateg"] = "308"; },
-           {"endereco", kCategoria308, "infoDeficiencia", kCategoria308, "contato", kCategoria308}},
+           {"/endereco() - " + kCategoria308, "/infoDeficiencia() - " + kCategoria308,
+            "/contato() - " + kCategoria308}},
           {"a ceded worker with an FGTS option, a workplace, a CPF change, a leave and an end", Cedido, IniCedido, {}},
       });
 }
@@ -303,7 +304,7 @@ TEST(S2300NonEmployeeStart, LayoutBranches) {
             "/infoDirigenteSindical>",
             "<tpRegTrab>2</tpRegTrab><tpRegPrev>2</tpRegPrev><infOnus>1</infOnus></infoTrabCedido></"
             "infoComplementares><mudancaCPF><cpfAnt>11144477735</cpfAnt><dtAltCPF>"},
-           {"<matricula>", "<infoMandElet>", "<localTrabGeral>", "<FGTS>", "<nmCargo>", "<matricAnt>", "<nrInsc>"},
+           {"<matricula>", "<infoMandElet>", "<localTrabGeral>", "<FGTS>", "<nmCargo>", "<matricAnt>"},
            {}},
           {"S-1.01: no workplace yet",
            veS01_01_00,
@@ -313,7 +314,10 @@ TEST(S2300NonEmployeeStart, LayoutBranches) {
            {}},
           {"the position's 2.x code alone writes nothing from S-1.0",
            veS01_03_00,
-           [](TEvtTSVInicio& e) { e.infoTSVInicio.infoComplementares.cargoFuncao.codCargo = "C1"; },
+           [](TEvtTSVInicio& e) {
+             e.infoTSVInicio.codCateg = 701;
+             e.infoTSVInicio.infoComplementares.cargoFuncao.codCargo = "C1";
+           },
            {"</dtInicio></infoTSVInicio>"},
            {"<infoComplementares>", "<cargoFuncao>"},
            {}},
@@ -434,7 +438,8 @@ TEST(S2300NonEmployeeStart, Faults) {
            [](TEvtTSVInicio& e) { e.infoTSVInicio.codCateg = 308; },
            {"</nascimento><trabImig>", "</trabImig><dependente>", "</dependente></trabalhador>"},
            {"<endereco>", "<infoDeficiencia>", "<contato>"},
-           {"endereco", kCategoria308, "infoDeficiencia", kCategoria308, "contato", kCategoria308}},
+           {"/endereco() - " + kCategoria308, "/infoDeficiencia() - " + kCategoria308,
+            "/contato() - " + kCategoria308}},
           {"308 without any of them raises no alert",
            veS01_03_00,
            [](TEvtTSVInicio& e) {
@@ -480,13 +485,17 @@ TEST(S2300NonEmployeeStart, Faults) {
            },
            "Falha na validação dos dados do evento",
            [](const TEvtTSVInicio& e) {
-             EXPECT_THAT(e.XML(), HasSubstr("<matricOrig>M-77</matricOrig><tpRegPrev/></infoDirigenteSindical>"));
+             EXPECT_THAT(e.XML(),
+                         HasSubstr("<matricOrig>M-77</matricOrig><tpRegPrev></tpRegPrev></infoDirigenteSindical>"));
            }},
           {"8: no category is not informed", [](TIni& ini) { ini["infoTSVInicio"].erase("codCateg"); },
            "Falha na validação dos dados do evento",
-           [](const TEvtTSVInicio& e) { EXPECT_THAT(e.XML(), HasSubstr("<codCateg/>")); }},
+           [](const TEvtTSVInicio& e) { EXPECT_THAT(e.XML(), HasSubstr("<codCateg></codCateg>")); }},
           {"9: localTrabGeral by its number alone",
-           [](TIni& ini) { ini["localTrabGeral"] = {{"nrInsc", kCnpjEstab}}; }, testsupport::kNoError,
+           [](TIni& ini) {
+             ini["localTrabGeral"] = {{"nrInsc", kCnpjEstab}};
+           },
+           testsupport::kNoError,
            [](const TEvtTSVInicio& e) {
              EXPECT_THAT(e.XML(), HasSubstr("<localTrabGeral><tpInsc>1</tpInsc><nrInsc>11222333000181</nrInsc><"
                                             "/localTrabGeral></infoComplementares>"));
@@ -524,10 +533,11 @@ TEST(S2300NonEmployeeStart, Faults) {
            },
            "Falha na validação dos dados do evento",
            [](const TEvtTSVInicio& e) {
-             EXPECT_THAT(e.XML(), HasSubstr("<indRemunCargo>S</indRemunCargo><tpRegTrab/><tpRegPrev/>"));
+             EXPECT_THAT(e.XML(),
+                         HasSubstr("<indRemunCargo>S</indRemunCargo><tpRegTrab></tpRegTrab><tpRegPrev></tpRegPrev>"));
            }},
-          {"a mandate without its pay option writes none", [](TIni& ini) { ini["infoMandElet"].erase("indRemunCargo"); },
-           testsupport::kNoError,
+          {"a mandate without its pay option writes none",
+           [](TIni& ini) { ini["infoMandElet"].erase("indRemunCargo"); }, testsupport::kNoError,
            [](const TEvtTSVInicio& e) {
              EXPECT_EQ(e.infoTSVInicio.infoComplementares.infoMandElet.indRemunCargo, snfNada);
              EXPECT_THAT(e.XML(), HasSubstr("</dtExercOrig><tpRegTrab>2</tpRegTrab>"));
@@ -543,11 +553,11 @@ TEST(S2300NonEmployeeStart, IniCases) {
   esocialtest::VerificarCasosIni<TS2300Collection>(
       estagiario,
       {
-          {"an internship without its nature is read: natEstagio empty", [](TIni& ini) {
-             ini["infoEstagiario"].erase("natEstagio");
-           },
-           "Falha na validação dos dados do evento",
-           [](const TEvtTSVInicio& e) { EXPECT_THAT(e.XML(), HasSubstr("<infoEstagiario><natEstagio/><nivEstagio>")); }},
+          {"an internship without its nature is read: natEstagio empty",
+           [](TIni& ini) { ini["infoEstagiario"].erase("natEstagio"); }, "Falha na validação dos dados do evento",
+           [](const TEvtTSVInicio& e) {
+             EXPECT_THAT(e.XML(), HasSubstr("<infoEstagiario><natEstagio></natEstagio><nivEstagio>"));
+           }},
           {"no level of the internship writes none", [](TIni& ini) { ini["infoEstagiario"].erase("nivEstagio"); },
            testsupport::kNoError,
            [](const TEvtTSVInicio& e) { EXPECT_THAT(e.XML(), HasSubstr("<natEstagio>O</natEstagio><areaAtuacao>")); }},
@@ -558,7 +568,10 @@ TEST(S2300NonEmployeeStart, IniCases) {
              EXPECT_EQ(e.infoTSVInicio.infoComplementares.infoEstagiario.ageIntegracao.cnpjAgntInteg, "");
              EXPECT_THAT(e.XML(), Not(HasSubstr("<infoComplementares>")));
            }},
-          {"pay by its unit alone: not applicable", [](TIni& ini) { ini["remuneracao"] = {{"undSalFixo", "7"}}; },
+          {"pay by its unit alone: not applicable",
+           [](TIni& ini) {
+             ini["remuneracao"] = {{"undSalFixo", "7"}};
+           },
            testsupport::kNoError,
            [](const TEvtTSVInicio& e) {
              EXPECT_THAT(e.XML(), HasSubstr("<infoComplementares><remuneracao><vrSalFx>0.00</vrSalFx><undSalFixo>7<"
@@ -570,9 +583,9 @@ TEST(S2300NonEmployeeStart, IniCases) {
            "INI: valor inválido em [instEnsino] codMunic: \"SP\"", [](const TEvtTSVInicio&) {}},
           {"no cadIni is not informed", [](TIni& ini) { ini["infoTSVInicio"].erase("cadIni"); },
            "Falha na validação dos dados do evento",
-           [](const TEvtTSVInicio& e) { EXPECT_THAT(e.XML(), HasSubstr("<infoTSVInicio><cadIni/>")); }},
-          {"no nature of the activity writes none",
-           [](TIni& ini) { ini["infoTSVInicio"]["codCateg"] = "101"; }, testsupport::kNoError,
+           [](const TEvtTSVInicio& e) { EXPECT_THAT(e.XML(), HasSubstr("<infoTSVInicio><cadIni></cadIni>")); }},
+          {"no nature of the activity writes none", [](TIni& ini) { ini["infoTSVInicio"]["codCateg"] = "101"; },
+           testsupport::kNoError,
            [](const TEvtTSVInicio& e) {
              EXPECT_EQ(e.infoTSVInicio.natAtividade, navNaoInformar);
              EXPECT_THAT(e.XML(), Not(HasSubstr("<natAtividade>")));
@@ -581,20 +594,19 @@ TEST(S2300NonEmployeeStart, IniCases) {
   TIni cedido = IniBase();
   IniCedido(cedido);
   esocialtest::VerificarCasosIni<TS2300Collection>(
-      cedido,
-      {
-          {"FGTS by its date alone; a leave without its reason written empty",
-           [](TIni& ini) { ini["afastamento"].erase("codMotAfast"); }, "Falha na validação dos dados do evento",
-           [](const TEvtTSVInicio& e) {
-             EXPECT_THAT(e.XML(), HasSubstr("<FGTS><dtOpcFGTS>2024-03-01</dtOpcFGTS></FGTS>"));
-             EXPECT_THAT(e.XML(), HasSubstr("<dtIniAfast>2024-06-01</dtIniAfast><codMotAfast/>"));
-           }},
-          {"a ceded worker without the bearer of the cost: not informed",
-           [](TIni&) {}, testsupport::kNoError,
-           [](const TEvtTSVInicio& e) {
-             EXPECT_EQ(e.infoTSVInicio.infoComplementares.infoTrabCedido.infOnus, kCodigoNaoInformado<tpInfOnus>);
-           }},
-          {"an unknown regime raises", [](TIni& ini) { ini["infoTrabCedido"]["tpRegPrev"] = "5"; },
-           "INI: valor inválido em [infoTrabCedido] tpRegPrev: \"5\"", [](const TEvtTSVInicio&) {}},
-      });
+      cedido, {
+                  {"FGTS by its date alone; a leave without its reason written empty",
+                   [](TIni& ini) { ini["afastamento"].erase("codMotAfast"); }, "Falha na validação dos dados do evento",
+                   [](const TEvtTSVInicio& e) {
+                     EXPECT_THAT(e.XML(), HasSubstr("<FGTS><dtOpcFGTS>2024-03-01</dtOpcFGTS></FGTS>"));
+                     EXPECT_THAT(e.XML(), HasSubstr("<dtIniAfast>2024-06-01</dtIniAfast><codMotAfast></codMotAfast>"));
+                   }},
+                  {"a ceded worker without the bearer of the cost: not informed", [](TIni&) {}, testsupport::kNoError,
+                   [](const TEvtTSVInicio& e) {
+                     EXPECT_EQ(e.infoTSVInicio.infoComplementares.infoTrabCedido.infOnus,
+                               kCodigoNaoInformado<tpInfOnus>);
+                   }},
+                  {"an unknown regime raises", [](TIni& ini) { ini["infoTrabCedido"]["tpRegPrev"] = "5"; },
+                   "INI: valor inválido em [infoTrabCedido] tpRegPrev: \"5\"", [](const TEvtTSVInicio&) {}},
+              });
 }

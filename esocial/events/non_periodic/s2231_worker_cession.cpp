@@ -18,8 +18,8 @@ bool TEvtCessao::GerarXML() {
     GerarIdeVinculo(IdeVinculo, false, true);
     // The layout takes the start or the end of a cession, one per event: a start is one given
     // its date or the receiving employer.
-    const bool inicio =
-        InfoCessao.iniCessaoInst() && (InfoCessao.iniCessao().dtIniCessao != 0 || !InfoCessao.iniCessao().cnpjCess.empty());
+    const bool inicio = InfoCessao.iniCessaoInst() &&
+                        (InfoCessao.iniCessao().dtIniCessao != 0 || !InfoCessao.iniCessao().cnpjCess.empty());
     const bool fim = InfoCessao.fimCessaoInst() && InfoCessao.fimCessao().dtTermCessao != 0;
     if (inicio && fim)
       throw std::runtime_error("infoCessao: início (iniCessao) e fim (fimCessao) informados; o evento leva um só");

@@ -19,7 +19,9 @@ bool SemNatAtividade(int CodCateg) {
 }
 
 // A regime of work not informed is the empty text: "0" is no code.
-std::string TextoRegTrab(tpTpRegTrab TpRegTrab) { return TpRegTrab == trNenhum ? std::string() : TpRegTrabToStr(TpRegTrab); }
+std::string TextoRegTrab(tpTpRegTrab TpRegTrab) {
+  return TpRegTrab == trNenhum ? std::string() : TpRegTrabToStr(TpRegTrab);
+}
 
 }  // namespace
 
