@@ -287,8 +287,10 @@ class TeSocialEvento : public TeSocial {
   // cargoFuncao with the fields of the layout (the S-1 names and CBO codes, or the 2.x codes);
   // nothing when none of them is given.
   void GerarCargoFuncao(const TcargoFuncao& pCargoFuncao);
-  // infoEstagiario when dtPrevTerm is set. The school's name and address go with it up to 2.5
-  // and, in the S-1 layouts, for a school without CNPJ.
+  // infoEstagiario when its end date, its area, its policy or the CNPJ or name of its school,
+  // agent or supervisor is set (a required one left out goes out empty with its alert). The
+  // school's name and address go with it up to 2.5 and, in the S-1 layouts, for a school
+  // without CNPJ.
   void GerarInfoEstagiario(const TinfoEstagiario& pInfoEstagiario);
   // tpRegPrev of the group Grupo (infoDirigenteSindical, infoTrabCedido or infoMandElet),
   // required: rpNenhum goes out empty with its alert, and "4" where the layout's list for that

@@ -12,6 +12,18 @@ using dfe::tcDe2;
 using dfe::tcInt;
 using dfe::tcStr;
 
+namespace {
+
+// An internship given without its end date is still written, so that the schema check names
+// the date rather than the group being dropped unseen.
+bool EstagioInformado(const TinfoEstagiario& e) {
+  return e.dtPrevTerm > 0 || !e.areaAtuacao.empty() || !e.nrApol.empty() || !e.instEnsino.cnpjInstEnsino.empty() ||
+         !e.instEnsino.nmRazao.empty() || !e.ageIntegracao.cnpjAgntInteg.empty() ||
+         !e.supervisorEstagio.cpfSupervisor.empty();
+}
+
+}  // namespace
+
 void TeSocialEvento::GerarCategoria(const std::string& Tag, int Codigo) {
   Gerador().wCampo(tcStr, "", Tag, 3, 3, 1, Codigo == 0 ? std::string() : std::to_string(Codigo));
 }
@@ -38,7 +50,7 @@ void TeSocialEvento::GerarCargoFuncao(const TcargoFuncao& pCargoFuncao) {
 
 void TeSocialEvento::GerarInfoEstagiario(const TinfoEstagiario& pInfoEstagiario) {
   const TinfoEstagiario& e = pInfoEstagiario;
-  if (!(e.dtPrevTerm > 0)) return;
+  if (!EstagioInformado(e)) return;
   const bool ate25 = VersaoDF() <= ve02_05_00;
   dfe::TGerador& g = Gerador();
   g.wGrupo("infoEstagiario");

@@ -1,6 +1,6 @@
 // S-2190, preliminary admission record: documents written from fields and from INI input,
 // signed and valid against the official schemas of S-1.03 and 2.5; the layouts' branches; the
-// issue's faults; the INI reader's cases.
+// faults mended; the INI reader's cases.
 #include "esocial/events/non_periodic/s2190_preliminary_admission.h"
 
 #include <gmock/gmock.h>
@@ -115,18 +115,18 @@ TEST(S2190PreliminaryAdmission, LayoutBranches) {
                  });
 }
 
-// The faults: a category 0 written as a code, a contract "not applicable", the nature
+// The faults mended: a category 0 written as a code, a contract "not applicable", the nature
 // of an activity the category does not have.
 TEST(S2190PreliminaryAdmission, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2190Collection>(
       Preencher, {
-                     {"8: category 0 is not informed",
+                     {"category 0 is not informed",
                       veS01_03_00,
                       [](TEvtAdmPrelim& e) { e.InfoRegPrelim.codCateg = 0; },
                       {"<matricula>M-001</matricula><codCateg/>"},
                       {"<codCateg>0</codCateg>"},
                       {"/codCateg() - " + kNenhumValor}},
-                     {"8: a term not applicable is no code of the event",
+                     {"a term not applicable is no code of the event",
                       veS01_03_00,
                       [](TEvtAdmPrelim& e) { e.InfoRegPrelim.infoRegCTPS.tpContr = PrazoNaoAplicavel; },
                       {"<tpContr>4</tpContr>"},
@@ -136,7 +136,7 @@ TEST(S2190PreliminaryAdmission, Faults) {
   for (int categoria : {721, 722, 771, 901}) {
     SCOPED_TRACE(categoria);
     esocialtest::VerificarCasosLeiaute<TS2190Collection>(
-        Preencher, {{"8: no nature of the activity",
+        Preencher, {{"no nature of the activity",
                      veS01_03_00,
                      [categoria](TEvtAdmPrelim& e) { e.InfoRegPrelim.codCateg = categoria; },
                      {"<codCateg>" + std::to_string(categoria) + "</codCateg><infoRegCTPS>"},
@@ -145,10 +145,10 @@ TEST(S2190PreliminaryAdmission, Faults) {
   }
   esocialtest::VerificarCasosIni<TS2190Collection>(
       IniBase(), {
-                     {"8: no category is not informed: the schema check names it",
+                     {"no category is not informed: the schema check names it",
                       [](TIni& ini) { ini["infoRegPrelim"].erase("codCateg"); }, "codCateg",
                       [](const TEvtAdmPrelim& e) { EXPECT_EQ(e.InfoRegPrelim.codCateg, 0); }},
-                     {"8: a term not applicable raises", [](TIni& ini) { ini["infoRegCTPS"]["tpContr"] = "4"; },
+                     {"a term not applicable raises", [](TIni& ini) { ini["infoRegCTPS"]["tpContr"] = "4"; },
                       "INI: valor inválido em [infoRegCTPS] tpContr: \"4\"",
                       [](const TEvtAdmPrelim& e) { EXPECT_EQ(e.XML(), ""); }},
                  });

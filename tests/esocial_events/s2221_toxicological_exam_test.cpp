@@ -1,6 +1,6 @@
 // S-2221, toxicological exam: documents written from fields and from INI input, signed and
 // valid against the official schemas of S-1.03, S-1.02 and 2.5; the layouts' branches; the
-// issue's faults; the INI reader's cases.
+// faults mended; the INI reader's cases.
 #include "esocial/events/non_periodic/s2221_toxicological_exam.h"
 
 #include <gmock/gmock.h>
@@ -101,7 +101,7 @@ TEST(S2221ToxicologicalExam, LayoutBranches) {
       });
 }
 
-// The faults: the category in the bond's identification, the laboratory, exam and
+// The faults mended: the category in the bond's identification, the laboratory, exam and
 // physician required from S-1.02 on, the council number's size by layout.
 TEST(S2221ToxicologicalExam, Faults) {
   const auto semLaboratorio = [](TEvtToxic& e) {
@@ -112,25 +112,25 @@ TEST(S2221ToxicologicalExam, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2221Collection>(
       Preencher,
       {
-          {"5: no codCateg under S-1.03",
+          {"no codCateg under S-1.03",
            veS01_03_00,
            [](TEvtToxic&) {},
            {"<matricula>M-001</matricula></ideVinculo>"},
            {"<codCateg>"},
            {}},
-          {"5: nor under S-1.02",
+          {"nor under S-1.02",
            veS01_02_00,
            [](TEvtToxic&) {},
            {"<matricula>M-001</matricula></ideVinculo>"},
            {"<codCateg>"},
            {}},
-          {"6: from S-1.02 an empty laboratory, exam and physician are written empty",
+          {"from S-1.02 an empty laboratory, exam and physician are written empty",
            veS01_02_00,
            semLaboratorio,
            {"</dtExame><cnpjLab/><codSeqExame/><nmMed/><nrCRM>"},
            {},
            {"/cnpjLab() - " + kNenhumValor, "/codSeqExame() - " + kNenhumValor, "/nmMed() - " + kNenhumValor}},
-          {"6: under 2.5 they are optional",
+          {"under 2.5 they are optional",
            ve02_05_00,
            [&](TEvtToxic& e) {
              Para25(e);
@@ -139,13 +139,13 @@ TEST(S2221ToxicologicalExam, Faults) {
            {"</dtExame><nrCRM>123456</nrCRM>"},
            {"<cnpjLab", "<codSeqExame", "<nmMed"},
            {}},
-          {"6: a council number of 10 characters from S-1.02",
+          {"a council number of 10 characters from S-1.02",
            veS01_03_00,
            [](TEvtToxic& e) { e.toxicologico.nrCRM = "1234567890"; },
            {"<nrCRM>1234567890</nrCRM>"},
            {},
            {}},
-          {"6: under 2.5 of 8 at most",
+          {"under 2.5 of 8 at most",
            ve02_05_00,
            [](TEvtToxic& e) {
              Para25(e);

@@ -1,5 +1,5 @@
 // S-2231, cession of a worker: documents of a start and of an end written from fields and from
-// INI input, signed and valid against the official schema of S-1.03; the faults; the
+// INI input, signed and valid against the official schema of S-1.03; the faults mended; the
 // INI reader's cases.
 #include "esocial/events/non_periodic/s2231_worker_cession.h"
 
@@ -81,13 +81,13 @@ TEST(S2231WorkerCession, Writer) {
                  });
 }
 
-// The fault 7: the layout takes one of the start and the end; the receiving employer
+// The faults mended: the layout takes one of the start and the end; the receiving employer
 // has no default.
 TEST(S2231WorkerCession, Faults) {
   const auto mensagem = [](TEvtCessao& e) { return testsupport::MessageOf([&] { e.GerarXML(); }); };
   esocialtest::TComponente c = esocialtest::NovoComponenteDe<TS2231Collection>(false);
   {
-    SCOPED_TRACE("7: a start and an end raise");
+    SCOPED_TRACE("a start and an end raise");
     TEvtCessao& e = esocialtest::NovoEvento<TS2231Collection>(c, veS01_03_00);
     Preencher(e);
     e.InfoCessao.fimCessao().dtTermCessao = EncodeDate(2024, 9, 30);
@@ -95,7 +95,7 @@ TEST(S2231WorkerCession, Faults) {
     EXPECT_EQ(e.XML(), "");
   }
   {
-    SCOPED_TRACE("7: neither raises, groups made without dates too");
+    SCOPED_TRACE("neither raises, groups made without dates too");
     TEvtCessao& e = esocialtest::NovoEvento<TS2231Collection>(c, veS01_03_00);
     esocialtest::Identificar(e);
     EXPECT_THAT(mensagem(e), HasSubstr(kNenhum));
@@ -105,14 +105,14 @@ TEST(S2231WorkerCession, Faults) {
   }
   esocialtest::VerificarCasosIni<TS2231Collection>(
       IniBase(), {
-                     {"7: a start and an end in the INI raise",
+                     {"a start and an end in the INI raise",
                       [](TIni& ini) {
                         ini["fimCessao"] = {{"dtTermCessao", "30/09/2024"}};
                       },
                       kAmbos, [](const TEvtCessao&) {}},
-                     {"7: neither in the INI raises", [](TIni& ini) { ini.erase("iniCessao"); }, kNenhum,
+                     {"neither in the INI raises", [](TIni& ini) { ini.erase("iniCessao"); }, kNenhum,
                       [](const TEvtCessao& e) { EXPECT_FALSE(e.InfoCessao.fimCessaoInst()); }},
-                     {"7: no receiving employer is not informed: the schema check names it",
+                     {"no receiving employer is not informed: the schema check names it",
                       [](TIni& ini) { ini["iniCessao"].erase("cnpjCess"); }, "Falha na validação dos dados do evento",
                       [](const TEvtCessao& e) {
                         EXPECT_THAT(e.XML(), HasSubstr("<cnpjCess></cnpjCess>"));

@@ -1,5 +1,5 @@
 // S-2298, reinstatement: documents written from fields and from INI input, signed and valid
-// against the official schemas of S-1.03 and 2.5; the layouts' branches; the faults;
+// against the official schemas of S-1.03 and 2.5; the layouts' branches; the faults mended;
 // the INI reader's cases.
 #include "esocial/events/non_periodic/s2298_reinstatement.h"
 
@@ -107,23 +107,23 @@ TEST(S2298Reinstatement, LayoutBranches) {
                  });
 }
 
-// The fault 5: the kind "6", and no category in the bond's identification.
+// The faults mended: the kind "6", and no category in the bond's identification.
 TEST(S2298Reinstatement, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2298Collection>(
       Preencher, {
-                     {"5: no codCateg in ideVinculo",
+                     {"no codCateg in ideVinculo",
                       veS01_03_00,
                       [](TEvtReintegr&) {},
                       {"<matricula>M-001</matricula></ideVinculo>"},
                       {"<codCateg>"},
                       {}},
-                     {"5: nor under 2.5",
+                     {"nor under 2.5",
                       ve02_05_00,
                       [](TEvtReintegr& e) { e.IdeVinculo.nisTrab = "12345678901"; },
                       {"<matricula>M-001</matricula></ideVinculo>"},
                       {"<codCateg>"},
                       {}},
-                     {"5: the kind 6 before S-1.02 is alerted",
+                     {"the kind 6 before S-1.02 is alerted",
                       veS01_01_00,
                       [](TEvtReintegr& e) { e.InfoReintegr.tpReint = trRevisaoReformaMilitar; },
                       {"<tpReint>6</tpReint><dtEfetRetorno>"},
@@ -132,7 +132,7 @@ TEST(S2298Reinstatement, Faults) {
                  });
   esocialtest::VerificarCasosIni<TS2298Collection>(
       IniBase(), {
-                     {"5: the kind 6 is read as 6, without a process",
+                     {"the kind 6 is read as 6, without a process",
                       [](TIni& ini) { ini["infoReintegr"]["tpReint"] = "6"; }, testsupport::kNoError,
                       [](const TEvtReintegr& e) {
                         EXPECT_EQ(e.InfoReintegr.tpReint, trRevisaoReformaMilitar);

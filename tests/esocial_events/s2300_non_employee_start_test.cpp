@@ -1,7 +1,7 @@
 // S-2300, start of a worker without employment bond: documents of an intern, a union leader,
 // an elected officer, a worker of category 308 and a ceded worker written from fields and from
 // INI input, signed and valid against the official schemas of S-1.03, S-1.0 to S-1.2 and 2.5;
-// the layouts' branches; the faults; the INI reader's cases.
+// the layouts' branches; the faults mended; the INI reader's cases.
 #include "esocial/events/non_periodic/s2300_non_employee_start.h"
 
 #include <gmock/gmock.h>
@@ -357,33 +357,33 @@ TEST(S2300NonEmployeeStart, LayoutBranches) {
   }
 }
 
-// The faults, each a case the Part's writer or reader gets wrong, and the changes of the
-// shared worker writer.
+// The faults mended, each a case a plain reading of the layout's fields gets wrong, and the
+// changes of the shared worker writer.
 TEST(S2300NonEmployeeStart, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2300Collection>(
       Preencher,
       {
-          {"2: under S-1.03 a school without CNPJ has its name and address",
+          {"under S-1.03 a school without CNPJ has its name and address",
            veS01_03_00,
            EscolaSemCnpj,
            {"<instEnsino><nmRazao>Escola Modelo</nmRazao><dscLograd>Rua A</dscLograd><nrLograd>1</nrLograd><bairro>"
             "Centro</bairro><cep>01001000</cep><codMunic>3550308</codMunic><uf>SP</uf></instEnsino>"},
            {"<instEnsino></instEnsino>"},
            {}},
-          {"3: the mandate alone makes infoComplementares",
+          {"the mandate alone makes infoComplementares",
            veS01_03_00,
            Mandato,
            {"<codCateg>304</codCateg><dtInicio>2024-03-01</dtInicio><infoComplementares><infoMandElet><categOrig>301<"
             "/categOrig><cnpjOrig>11222333000181</cnpjOrig>"},
            {},
            {}},
-          {"8: category 0 is not informed",
+          {"category 0 is not informed",
            veS01_03_00,
            [](TEvtTSVInicio&) {},
            {"<codCateg/><dtInicio>"},
            {"<codCateg>0</codCateg>"},
            {Vazio("codCateg")}},
-          {"8: a union leader's regimes not given: no tpRegTrab, tpRegPrev empty",
+          {"a union leader's regimes not given: no tpRegTrab, tpRegPrev empty",
            veS01_03_00,
            [](TEvtTSVInicio& e) {
              Dirigente(e);
@@ -393,7 +393,7 @@ TEST(S2300NonEmployeeStart, Faults) {
            {"<matricOrig>M-77</matricOrig><tpRegPrev/></infoDirigenteSindical>"},
            {"<tpRegTrab>", "<tpRegPrev>0</tpRegPrev>"},
            {Vazio("tpRegPrev")}},
-          {"8: a mandate's regimes not given are written empty",
+          {"a mandate's regimes not given are written empty",
            veS01_03_00,
            [](TEvtTSVInicio& e) {
              Mandato(e);
@@ -403,13 +403,13 @@ TEST(S2300NonEmployeeStart, Faults) {
            {"<indRemunCargo>S</indRemunCargo><tpRegTrab/><tpRegPrev/></infoMandElet>"},
            {},
            {Vazio("tpRegTrab"), Vazio("tpRegPrev")}},
-          {"8: under S-1.0 the mandate has no office of origin",
+          {"under S-1.0 the mandate has no office of origin",
            veS01_00_00,
            Mandato,
            {"<infoMandElet><indRemunCargo>S</indRemunCargo>"},
            {"<categOrig>", "<cnpjOrig>", "<dtExercOrig>"},
            {}},
-          {"8: the military protection of a ceded worker is alerted under S-1.0",
+          {"the military protection of a ceded worker is alerted under S-1.0",
            veS01_00_00,
            [](TEvtTSVInicio& e) {
              Cedido(e);
@@ -418,7 +418,7 @@ TEST(S2300NonEmployeeStart, Faults) {
            {"<tpRegPrev>4</tpRegPrev></infoTrabCedido>"},
            {},
            {"/tpRegPrev() - Conteúdo inválido"}},
-          {"8: but not from S-1.01",
+          {"but not from S-1.01",
            veS01_01_00,
            [](TEvtTSVInicio& e) {
              Cedido(e);
@@ -427,6 +427,33 @@ TEST(S2300NonEmployeeStart, Faults) {
            {"<tpRegPrev>4</tpRegPrev></infoTrabCedido>"},
            {},
            {}},
+          {"a ceded worker given without the admission of origin is written, the date empty",
+           veS01_03_00,
+           [](TEvtTSVInicio& e) {
+             Cedido(e);
+             e.infoTSVInicio.infoComplementares.infoTrabCedido.dtAdmCed = 0;
+           },
+           {"<matricCed>M-99</matricCed><dtAdmCed/><tpRegTrab>2</tpRegTrab>"},
+           {},
+           {Vazio("dtAdmCed")}},
+          {"a union leader given without the category of origin is written, the category empty",
+           veS01_03_00,
+           [](TEvtTSVInicio& e) {
+             Dirigente(e);
+             e.infoTSVInicio.infoComplementares.infoDirSind.categOrig = 0;
+           },
+           {"<infoDirigenteSindical><categOrig/><tpInsc>1</tpInsc>"},
+           {},
+           {Vazio("categOrig")}},
+          {"an internship given without its end date is written, the date empty",
+           veS01_03_00,
+           [](TEvtTSVInicio& e) {
+             Estagiario(e);
+             e.infoTSVInicio.infoComplementares.infoEstagiario.dtPrevTerm = 0;
+           },
+           {"<nrApol>AP-123</nrApol><dtPrevTerm/><instEnsino>"},
+           {},
+           {Vazio("dtPrevTerm")}},
           {"308 under S-1.01 still writes its address, disability and contact",
            veS01_01_00,
            [](TEvtTSVInicio& e) { e.infoTSVInicio.codCateg = 308; },
@@ -468,7 +495,7 @@ TEST(S2300NonEmployeeStart, Faults) {
         return ini;
       }(),
       {
-          {"1: nrInsc defaults to cnpjOrigem",
+          {"nrInsc defaults to cnpjOrigem",
            [](TIni& ini) {
              ini["infoDirigenteSindical"].erase("nrInsc");
              ini["infoDirigenteSindical"]["cnpjOrigem"] = kCnpjEstab;
@@ -478,7 +505,7 @@ TEST(S2300NonEmployeeStart, Faults) {
              EXPECT_EQ(e.infoTSVInicio.infoComplementares.infoDirSind.nrInsc(), kCnpjEstab);
              EXPECT_THAT(e.XML(), HasSubstr("<tpInsc>1</tpInsc><nrInsc>11222333000181</nrInsc><dtAdmOrig>"));
            }},
-          {"8: no regime keys invent nothing: tpRegTrab left out, tpRegPrev empty",
+          {"no regime keys invent nothing: tpRegTrab left out, tpRegPrev empty",
            [](TIni& ini) {
              ini["infoDirigenteSindical"].erase("tpRegTrab");
              ini["infoDirigenteSindical"].erase("tpRegPrev");
@@ -488,10 +515,10 @@ TEST(S2300NonEmployeeStart, Faults) {
              EXPECT_THAT(e.XML(),
                          HasSubstr("<matricOrig>M-77</matricOrig><tpRegPrev></tpRegPrev></infoDirigenteSindical>"));
            }},
-          {"8: no category is not informed", [](TIni& ini) { ini["infoTSVInicio"].erase("codCateg"); },
+          {"no category is not informed", [](TIni& ini) { ini["infoTSVInicio"].erase("codCateg"); },
            "Falha na validação dos dados do evento",
            [](const TEvtTSVInicio& e) { EXPECT_THAT(e.XML(), HasSubstr("<codCateg></codCateg>")); }},
-          {"9: localTrabGeral by its number alone",
+          {"localTrabGeral by its number alone",
            [](TIni& ini) {
              ini["localTrabGeral"] = {{"nrInsc", kCnpjEstab}};
            },
@@ -526,7 +553,7 @@ TEST(S2300NonEmployeeStart, Faults) {
         return ini;
       }(),
       {
-          {"8: a mandate's regimes not given are not informed",
+          {"a mandate's regimes not given are not informed",
            [](TIni& ini) {
              ini["infoMandElet"].erase("tpRegTrab");
              ini["infoMandElet"].erase("tpRegPrev");

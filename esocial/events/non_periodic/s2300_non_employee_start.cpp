@@ -23,6 +23,19 @@ std::string TextoRegTrab(tpTpRegTrab TpRegTrab) {
   return TpRegTrab == trNenhum ? std::string() : TpRegTrabToStr(TpRegTrab);
 }
 
+// A union leader's and a ceded worker's groups are written when any of their values is set,
+// not only their key: a group given without it has the key go out empty with its alert rather
+// than being dropped unseen.
+bool DirigenteInformado(const TinfoDirSind& D, bool S1) {
+  return D.categOrig > 0 || !D.nrInsc().empty() || D.dtAdmOrig > 0 || !D.matricOrig.empty() ||
+         (S1 && (D.tpRegTrab != trNenhum || D.tpRegPrev != rpNenhum));
+}
+
+bool CedidoInformado(const TinfoTrabCedido& C) {
+  return C.dtAdmCed > 0 || C.categOrig > 0 || !C.cnpjCednt.empty() || !C.matricCed.empty() || C.tpRegTrab != trNenhum ||
+         C.tpRegPrev != rpNenhum;
+}
+
 }  // namespace
 
 bool TEvtTSVInicio::GerarXML() {
@@ -60,8 +73,8 @@ void TEvtTSVInicio::EscreverInfoComplementares() {
     GerarCargoFuncao(c.cargoFuncao);
     if (c.Remuneracao.VrSalFx > 0 || c.Remuneracao.UndSalFixo == sfNaoaplicavel) GerarRemuneracao(c.Remuneracao);
     if (c.Fgts.DtOpcFGTS > 0) GerarFGTS(c.Fgts, 3);
-    if (c.infoDirSind.categOrig > 0) EscreverInfoDirigenteSindical(c.infoDirSind);
-    if (c.infoTrabCedido.dtAdmCed > 0) EscreverInfoTrabCedido(c.infoTrabCedido);
+    if (DirigenteInformado(c.infoDirSind, VersaoDF() >= veS01_00_00)) EscreverInfoDirigenteSindical(c.infoDirSind);
+    if (CedidoInformado(c.infoTrabCedido)) EscreverInfoTrabCedido(c.infoTrabCedido);
     if (VersaoDF() >= veS01_00_00 && infoTSVInicio.codCateg == 304) EscreverInfoMandElet(c.infoMandElet);
     GerarInfoEstagiario(c.infoEstagiario);
     if (VersaoDF() >= veS01_02_00) GerarLocalTrabGeral(c.localTrabGeral);

@@ -8,8 +8,8 @@
 
 namespace esocial::s2306 {
 
-// Each of the three pension regimes below is a group of its own, written when the regime is
-// given (rpNenhum is not informed).
+// Each of the three groups below is written when one of its values is given (rpNenhum and
+// snfNada are not informed); the regime is "4" for a ceded worker only.
 class TinfoDirSind {
  public:
   tpTpRegPrev tpRegPrev = rpNenhum;
