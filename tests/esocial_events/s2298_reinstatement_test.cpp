@@ -107,7 +107,8 @@ TEST(S2298Reinstatement, LayoutBranches) {
                  });
 }
 
-// The faults mended: the kind "6", and no category in the bond's identification.
+// The faults mended: the kind "6", no category in the bond's identification, the process and the
+// law required of their kinds.
 TEST(S2298Reinstatement, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2298Collection>(
       Preencher, {
@@ -123,6 +124,18 @@ TEST(S2298Reinstatement, Faults) {
                       {"<matricula>M-001</matricula></ideVinculo>"},
                       {"<codCateg>"},
                       {}},
+                     {"a court decision without its process writes it empty",
+                      veS01_03_00,
+                      [](TEvtReintegr& e) { e.InfoReintegr.nrProcJud.clear(); },
+                      {"<tpReint>1</tpReint><nrProcJud/><dtEfetRetorno>"},
+                      {},
+                      {"/nrProcJud() - Nenhum valor informado"}},
+                     {"an amnesty without its law writes it empty",
+                      veS01_03_00,
+                      [](TEvtReintegr& e) { e.InfoReintegr.tpReint = trReintegracaoAnistiaLegal; },
+                      {"<tpReint>2</tpReint><nrLeiAnistia/><dtEfetRetorno>"},
+                      {},
+                      {"/nrLeiAnistia() - Nenhum valor informado"}},
                      {"the kind 6 before S-1.02 is alerted",
                       veS01_01_00,
                       [](TEvtReintegr& e) { e.InfoReintegr.tpReint = trRevisaoReformaMilitar; },
@@ -153,15 +166,15 @@ TEST(S2298Reinstatement, IniCases) {
           {"no kind is not informed: the schema check names it",
            [](TIni& ini) { ini["infoReintegr"].erase("tpReint"); }, "Falha na validação dos dados do evento",
            [](const TEvtReintegr& e) { EXPECT_THAT(e.XML(), HasSubstr("<tpReint></tpReint><dtEfetRetorno>")); }},
-          {"an amnesty without its law assumes none",
+          {"an amnesty without its law assumes none: the schema check names it",
            [](TIni& ini) {
              ini["infoReintegr"]["tpReint"] = "2";
              ini["infoReintegr"].erase("nrProcJud");
            },
-           testsupport::kNoError,
+           "Falha na validação dos dados do evento",
            [](const TEvtReintegr& e) {
              EXPECT_EQ(e.InfoReintegr.nrLeiAnistia, "");
-             EXPECT_THAT(e.XML(), Not(HasSubstr("<nrLeiAnistia>")));
+             EXPECT_THAT(e.XML(), HasSubstr("<tpReint>2</tpReint><nrLeiAnistia></nrLeiAnistia><dtEfetRetorno>"));
            }},
           {"no payment in court is not informed", [](TIni&) {}, testsupport::kNoError,
            [](const TEvtReintegr& e) { EXPECT_EQ(e.InfoReintegr.indPagtoJuizo, kCodigoNaoInformado<tpSimNao>); }},
