@@ -3,6 +3,7 @@
 // batch whose protocol number the request carries, maps the batch's and each event's result
 // onto the batch the REST API holds, and writes the batch back.
 #include <string>
+#include <vector>
 
 #include "agent/command_base.h"
 #include "agent/dto.h"
@@ -24,6 +25,9 @@ class TConsultaLote : public TComunicacaoEsocial {
   // Consults the batch's protocol and maps the reply onto the batch; new occurrences belong
   // to Dono. True when the consultation gave a result.
   bool ConsultarLote(TEsocialLoteXmlDTO& Lote, TDtoOwner& Dono);
+
+  // The totalizers of the reply that were not saved, each with why; they follow the success text.
+  std::vector<std::string> FTotalizadoresNaoGravados;
 };
 
 // The event's part of a consultation reply: from the evento start tag whose Id attribute is
