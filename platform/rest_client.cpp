@@ -85,7 +85,7 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
-  curl_easy_setopt(c, CURLOPT_CAPATH, "/etc/ssl/certs");
+  curl_easy_setopt(c, CURLOPT_CAPATH, kSystemCaFolder);
   if (const char* extra = std::getenv("SSL_CERT_FILE"); extra && *extra) curl_easy_setopt(c, CURLOPT_CAINFO, extra);
   curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
@@ -94,15 +94,17 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   curl_easy_setopt(c, CURLOPT_HEADERDATA, &response);
 
   CURLcode rc = curl_easy_perform(c);
-  if (sink.OverLimit)
-    throw EHttpTransport("Resposta de " + request.Url + " maior que o limite de " +
-                         std::to_string(kMaxResponseBodyLength >> 20) + " MiB");
+  if (sink.OverLimit) throw EHttpTransport(ReplyOverLimitText(request.Url));
   if (rc != CURLE_OK) {
     std::string detail = error[0] ? error : curl_easy_strerror(rc);
     throw EHttpTransport("HTTP request to " + request.Url + " failed: " + detail);
   }
   curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.Status);
   return response;
+}
+
+std::string ReplyOverLimitText(const std::string& url) {
+  return "Resposta de " + url + " maior que o limite de " + std::to_string(kMaxResponseBodyLength >> 20) + " MiB";
 }
 
 }  // namespace platform

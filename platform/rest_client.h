@@ -41,4 +41,7 @@ class EHttpTransport : public std::runtime_error {
 
 HttpResponse HttpsPost(const HttpRequest& request);
 
+// The failure of a reply from url that went over kMaxResponseBodyLength.
+std::string ReplyOverLimitText(const std::string& url);
+
 }  // namespace platform

@@ -10,10 +10,10 @@
 #include "dfe/ssl_http_openssl.h"
 #include "dfe/ssl_http_soap.h"
 #include "dfe/ssl_http_winhttp.h"
-#include "support/https_peer.h"
 #include "nss_test_db.h"
 #include "platform/base64.h"
 #include "platform/rest_client.h"
+#include "support/https_peer.h"
 
 using namespace dfe;
 using testhttp::HeaderValues;
@@ -303,4 +303,38 @@ TEST_F(SslHttp, ProxyWithoutPortIsReachedOnPort80WithItsCredentials) {
     EXPECT_GT(Autorizados(peer), antes) << c.what << "\n" << peer.ProxyRecord();
   }
   EXPECT_EQ(peer.Requests().size(), std::size(cases));
+}
+
+// What a hostile server can do to each kind of back end: a certificate that does not verify is
+// refused before anything is sent (an expired one is accepted), an endless reply stops at the
+// reply limit, and a reply dripped a byte at a time ends with the time-out.
+TEST_F(SslHttp, EveryBackEndVerifiesTheServerAndBoundsTheReply) {
+  HttpsPeer autoassinado({"--no-client-cert", "--server-cert", "server-selfsigned"});
+  HttpsPeer vencido({"--no-client-cert", "--server-cert", "server-expired"});
+  HttpsPeer hostil({"--no-client-cert"});
+  hostil.Script({{{"path", "/sem-fim"}, {"endless", true}}, {{"path", "/gotas"}, {"body", "<ok/>"}, {"drip", 1}}});
+  const std::string limite = platform::ReplyOverLimitText(hostil.Url("/sem-fim"));
+  struct Case {
+    TSSLHttpLib lib;
+    const char* tempoEsgotado;  // the time-out's text
+  } cases[] = {{httpWinHttp, "Erro: 12002 - TimeOut de Requisição"}, {httpOpenSSL, "Operation timed out"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lib);
+    ssl.SetSSLHttpLib(c.lib);
+    ssl.TimeOut = 120000;
+    std::string err = Send("<env/>", autoassinado.Url());
+    EXPECT_NE(err.find("Certificado do servidor 127.0.0.1 recusado: self-signed certificate (CN=127.0.0.1"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(Send("<env/>", vencido.Url()), "<ok/>");
+
+    err = Send("<env/>", hostil.Url("/sem-fim"));
+    EXPECT_NE(err.find(limite), std::string::npos) << err.substr(0, 300);
+
+    ssl.TimeOut = 1500;
+    err = Send("<env/>", hostil.Url("/gotas"));
+    EXPECT_NE(err.find(c.tempoEsgotado), std::string::npos) << err;
+  }
+  EXPECT_TRUE(autoassinado.Requests().empty());
+  EXPECT_EQ(vencido.Requests().size(), 2u);
 }
