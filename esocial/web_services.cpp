@@ -111,6 +111,9 @@ std::string AtributosEnvelope(const std::string& NameSpace) {
 
 std::string MesAno(platform::TDateTime Data) { return platform::FormatDateTime("mm-yyyy", Data); }
 
+// An identifier holds 34 digits; far more would make a name the file system refuses (255 bytes).
+constexpr std::size_t kMaxDigitosNoNome = 200;
+
 // A value out of a reply as a message shows it: quoted, and cut short when long.
 std::string Citado(const std::string& Valor) {
   constexpr std::size_t kMostrado = 100;
@@ -128,6 +131,8 @@ std::string NomeArquivoTotalizador(const std::string& IdEvento, const std::strin
     Motivo = "Totalizador do evento " + Citado(IdEvento) + " não salvo: tipo " + Citado(Tipo) + " desconhecido";
   else if (digitos.empty())
     Motivo = "Totalizador " + Tipo + " do evento " + Citado(IdEvento) + " não salvo: identificador sem dígitos";
+  else if (digitos.size() > kMaxDigitosNoNome)
+    Motivo = "Totalizador " + Tipo + " do evento " + Citado(IdEvento) + " não salvo: identificador longo demais";
   return Motivo.empty() ? digitos + "-" + Tipo + ".xml" : std::string();
 }
 

@@ -160,8 +160,8 @@ class TConsultaLote : public TeSocialWebService {
 
 // The name a totalizer of the event IdEvento is saved under: the identifier reduced to its
 // digits, "-", the type and ".xml". The type must be one the component knows and the
-// identifier must hold digits; otherwise there is no name (empty) and Motivo says why. A reply
-// names files only so: never a path, never a folder.
+// identifier must hold digits, not hundreds of them; otherwise there is no name (empty) and
+// Motivo says why. A reply names files only so: never a path, never a folder.
 std::string NomeArquivoTotalizador(const std::string& IdEvento, const std::string& Tipo, std::string& Motivo);
 
 class TConsultaIdentEventos : public TeSocialWebService {

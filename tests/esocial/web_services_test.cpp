@@ -203,6 +203,8 @@ TEST(SoapServices, TotalizerNamesComeFromDigitsAndKnownTypesOnly) {
       {id, "b/name", "", "Totalizador do evento \"" + id + "\" não salvo: tipo \"b/name\" desconhecido"},
       {id, "../S5001", "", "Totalizador do evento \"" + id + "\" não salvo: tipo \"../S5001\" desconhecido"},
       {"/ID/x", "S5003", "", "Totalizador S5003 do evento \"/ID/x\" não salvo: identificador sem dígitos"},
+      {"ID" + std::string(201, '7'), "S5001", "",
+       "Totalizador S5001 do evento \"ID" + std::string(98, '7') + "...\" não salvo: identificador longo demais"},
       {std::string(300, 'x'), "zz", "",
        "Totalizador do evento \"" + std::string(100, 'x') + "...\" não salvo: tipo \"zz\" desconhecido"},
   };
