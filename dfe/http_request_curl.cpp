@@ -120,6 +120,10 @@ class TCurlRequest {
     auto* r = static_cast<TCurlRequest*>(self);
     if (!r->Room(r->RawHeaders, size * n)) return 0;  // ends the transfer
     std::string line(data, size * n);
+    if (platform::AnnouncesOverLimit(line)) {
+      r->OverLimit = true;
+      return 0;
+    }
     r->LastActivity = Clock::now();
     if (line.rfind("HTTP/", 0) == 0) {  // a new response: an interim one is forgotten
       r->RawHeaders.clear();

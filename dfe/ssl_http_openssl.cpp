@@ -83,6 +83,10 @@ struct TDFeHttpOpenSSL::TRecepcao {
     auto* r = static_cast<TRecepcao*>(p);
     if (!r->Cabe(r->Cabecalhos, size * n)) return 0;
     std::string line(data, size * n);
+    if (platform::AnnouncesOverLimit(line)) {
+      r->AcimaDoLimite = true;
+      return 0;
+    }
     if (line.rfind("HTTP/", 0) == 0) r->Cabecalhos.clear();
     r->Cabecalhos += line;
     return size * n;

@@ -103,6 +103,19 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   return response;
 }
 
+bool AnnouncesOverLimit(std::string_view headerLine) {
+  constexpr std::string_view kName = "content-length:";
+  if (!StartsText(kName, headerLine)) return false;
+  const std::string value = Trim(headerLine.substr(kName.size()));
+  std::size_t length = 0;
+  for (char c : value) {
+    if (c < '0' || c > '9') return false;
+    if (length > kMaxResponseBodyLength) return true;
+    length = length * 10 + static_cast<std::size_t>(c - '0');
+  }
+  return length > kMaxResponseBodyLength;
+}
+
 std::string ReplyOverLimitText(const std::string& url) {
   return "Resposta de " + url + " maior que o limite de " + std::to_string(kMaxResponseBodyLength >> 20) + " MiB";
 }

@@ -23,8 +23,8 @@ replies used in order, the last one repeating:
 A reply with "path": "/p" answers every request for exactly that path instead, outside the order.
 "stall": true reads the request and never answers (until the stand-in stops); "cut": true
 announces 100 bytes more than the body it sends, then closes the connection; "endless": true
-sends the headers without a length and then body bytes without end, as fast as they are taken,
-until the client goes; "drip": SECONDS sends the body one byte at a time, that long apart. Without a script
+sends the headers without a length (or announcing "length" bytes) and then body bytes without
+end, as fast as they are taken, until the client goes; "drip": SECONDS sends the body one byte at a time, that long apart. Without a script
 every request gets 200 and "<ok/>". --tls13-only refuses every protocol below TLS 1.3;
 --plain serves HTTP without TLS. --server-cert NAME serves the PKI's NAME.crt and NAME.key
 instead of server's (pki.py: server-expired, server-wronghost, server-selfsigned)."""
@@ -125,6 +125,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header(k, v)
         self.send_header("Content-Type", "text/xml; charset=utf-8")
         if reply.get("endless"):
+            if "length" in reply:
+                self.send_header("Content-Length", str(reply["length"]))
             self.send_header("Connection", "close")
             self.end_headers()
             block = b"<a>" + b"x" * (1 << 20) + b"</a>"
