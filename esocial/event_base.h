@@ -9,6 +9,7 @@
 // Text is UTF-8 throughout; a signed document is held as its UTF-8 bytes, which is the text
 // itself.
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,17 @@ class TTrivoeSocial;
 class TConfiguracoeseSocial;
 class TeSocialEvento;
 struct TOpcoesDocumento;
+
+// How GerarItensRemun writes a list of rubrics; a new caller sets a field.
+struct TOpcoesItensRemun {
+  // descFolha under S-1.03 (the lists of infoPerAnt have none).
+  bool GeraDescFolha = true;
+  // indApurIR required from the S-1 layouts on (S-1202, S-1207): one not informed is written
+  // empty, with its alert; otherwise it is left out.
+  bool IndApurIRObrigatorio = false;
+  // Each rubric's matricula first, as the 2.5 partial payments of S-1210 carry it.
+  bool GeraMatricula = false;
+};
 
 // The document frame of a unit's GerarXML (esocial/events/event_frame.h).
 bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::string_view NrInsc,
@@ -107,6 +119,10 @@ class TeSocialEvento : public TeSocial {
   // A code of the model that the event's layout does not hold is written as given with this
   // alert, so that the schema's rejection does not come unannounced.
   void AlertarCodigoForaDoLeiaute(const std::string& Tag);
+  // A text field whose length must be one of Tamanhos (ascending), as process numbers of 17, 20
+  // or 21 digits: any other length alerts as a size outside a field's bounds does.
+  void wCampoTamanhos(const std::string& Tag, std::initializer_list<int> Tamanhos, int Ocorrencias,
+                      const std::string& Valor);
 
   // ---- writers of the groups the events share ----
   // Each writes its group into Gerador by the event's VersaoDF and writes nothing where its
@@ -147,9 +163,9 @@ class TeSocialEvento : public TeSocial {
   void GerarNfs(const TNfsColecao& pNfs);
 
   // Remuneration, payments and taxes (event_writers_payments.cpp).
-  // One group GroupName ("itensRemun", "detVerbas", ...) per rubric; descFolha under S-1.03
-  // unless GeraDescFolha is false (the lists of infoPerAnt have none).
-  void GerarItensRemun(const TRubricaCollection& pItens, const std::string& GroupName, bool GeraDescFolha = true);
+  // One group GroupName ("itensRemun", "detVerbas", ...) per rubric, as Opcoes asks.
+  void GerarItensRemun(const TRubricaCollection& pItens, const std::string& GroupName,
+                       const TOpcoesItensRemun& Opcoes = {});
   // descFolha; nothing when tpDesc is tpdNaoInformado.
   void GerarDescFolha(const TdescFolha& pDescFolha);
   // One ideEstabLot per item with its detVerbas (GeraDescFolha passed on). TipoEvento teS2399

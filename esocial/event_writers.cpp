@@ -8,6 +8,7 @@
 #include "esocial/event_writers_internal.h"
 #include "esocial/trivo_esocial.h"
 #include "platform/strings.h"
+#include "platform/text_utils.h"
 
 namespace esocial {
 
@@ -103,6 +104,20 @@ void TeSocialEvento::AlertarLimiteLista(const std::string& Tag, const std::strin
 
 void TeSocialEvento::AlertarCodigoForaDoLeiaute(const std::string& Tag) {
   Gerador().wAlerta("", Tag, "", "Conteúdo inválido");
+}
+
+void TeSocialEvento::wCampoTamanhos(const std::string& Tag, std::initializer_list<int> Tamanhos, int Ocorrencias,
+                                    const std::string& Valor) {
+  // The minimum is the first allowed length the value does not pass: a length between two
+  // allowed ones falls short of it, one past the last exceeds the maximum.
+  const auto tamanho = static_cast<int>(platform::Utf8Length(platform::Trim(Valor)));
+  int minimo = *(Tamanhos.end() - 1);
+  for (int t : Tamanhos)
+    if (t >= tamanho) {
+      minimo = t;
+      break;
+    }
+  Gerador().wCampo(tcStr, "", Tag, minimo, *(Tamanhos.end() - 1), Ocorrencias, Valor);
 }
 
 }  // namespace esocial

@@ -13,19 +13,21 @@ using dfe::tcInt;
 using dfe::tcStr;
 
 void TeSocialEvento::GerarItensRemun(const TRubricaCollection& pItens, const std::string& GroupName,
-                                     bool GeraDescFolha) {
+                                     const TOpcoesItensRemun& Opcoes) {
   for (int i = 0; i < pItens.Count(); ++i) {
     const TRubricaCollectionItem& item = pItens.GetItem(i);
     Gerador().wGrupo(GroupName);
+    if (Opcoes.GeraMatricula) Gerador().wCampo(tcStr, "", "matricula", 1, 30, 0, item.matricula);
     Gerador().wCampo(tcStr, "", "codRubr", 1, 30, 1, item.codRubr);
     Gerador().wCampo(tcStr, "", "ideTabRubr", 1, 8, 1, item.ideTabRubr);
     Gerador().wCampo(tcDe2, "", "qtdRubr", 1, VersaoDF() >= veS01_00_00 ? 12 : 6, 0, item.qtdRubr);
     Gerador().wCampo(tcDe2, "", "fatorRubr", 1, 5, 0, item.fatorRubr);
     if (VersaoDF() <= ve02_05_00) Gerador().wCampo(tcDe2, "", "vrUnit", 1, 14, 0, item.vrUnit);
     Gerador().wCampo(tcDe2, "", "vrRubr", 1, 14, 1, item.vrRubr);
-    if (VersaoDF() >= veS01_00_00 && item.indApurIR != tiaiNenhum)
-      Gerador().wCampo(tcStr, "", "indApurIR", 1, 1, 0, IndApurIRToStr(item.indApurIR));
-    if (VersaoDF() >= veS01_03_00 && GeraDescFolha) GerarDescFolha(item.descFolha);
+    if (VersaoDF() >= veS01_00_00 && (Opcoes.IndApurIRObrigatorio || item.indApurIR != tiaiNenhum))
+      Gerador().wCampo(tcStr, "", "indApurIR", 1, 1, Opcoes.IndApurIRObrigatorio ? 1 : 0,
+                       IndApurIRToStr(item.indApurIR));
+    if (VersaoDF() >= veS01_03_00 && Opcoes.GeraDescFolha) GerarDescFolha(item.descFolha);
     Gerador().wGrupo("/" + GroupName);
   }
   AlertarLimiteLista(GroupName, "Lista de " + GroupName, pItens.Count(), 200);
@@ -51,7 +53,7 @@ void TeSocialEvento::GerarIdeEstabLot(const TideEstabLotCollection& pIdeEstabLot
     Gerador().wCampo(tcInt, "", "tpInsc", 1, 1, 1, TpInscToStr(item.tpInsc));
     Gerador().wCampo(tcStr, "", "nrInsc", 1, 15, 1, item.nrInsc);
     Gerador().wCampo(tcStr, "", "codLotacao", 1, 30, 1, item.codLotacao);
-    GerarItensRemun(item.detVerbas, "detVerbas", GeraDescFolha);
+    GerarItensRemun(item.detVerbas, "detVerbas", {.GeraDescFolha = GeraDescFolha});
     if (VersaoDF() <= ve02_05_00 && item.infoSaudeColetInst()) GerarInfoSaudeColet(item.infoSaudeColet());
     if (!semVinculo && item.infoAgNocivoInst()) GerarInfoAgNocivo(item.infoAgNocivo());
     if (item.infoSimplesInst()) GerarInfoSimples(item.infoSimples());

@@ -1,11 +1,10 @@
 // Writers of the identification, process and employer-table groups that several events share.
+#include <initializer_list>
 #include <string>
 
 #include "dfe/xml_writer.h"
 #include "esocial/event_base.h"
 #include "esocial/event_writers_internal.h"
-#include "platform/number_text.h"
-#include "platform/variant.h"
 
 namespace esocial {
 
@@ -38,29 +37,20 @@ void EscreverIdeVinculo(TeSocialEvento& Evento, const TIdeVinculo& pIdeVinculo, 
   g.wGrupo("/ideVinculo");
 }
 
-// procAdmJudRat and procAdmJudFap share their fields.
-void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpProc tpProc, const TProcesso& pProc) {
+// procAdmJudRat and procAdmJudFap share their fields; the S-1 layouts take process numbers of
+// the lengths TamanhosS1 only.
+void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpProc tpProc, const TProcesso& pProc,
+                        std::initializer_list<int> TamanhosS1) {
   dfe::TGerador& g = Evento.Gerador();
   g.wGrupo(Grupo);
   g.wCampo(tcStr, "", "tpProc", 1, 1, 1, TpProcToStr(tpProc));
   const bool s1 = Evento.VersaoDF() >= veS01_00_00;
-  g.wCampo(tcStr, "", "nrProc", 1, s1 ? 21 : 20, 1, pProc.nrProc);
+  if (s1)
+    Evento.wCampoTamanhos("nrProc", TamanhosS1, 1, pProc.nrProc);
+  else
+    g.wCampo(tcStr, "", "nrProc", 1, 20, 1, pProc.nrProc);
   g.wCampo(tcStr, "", "codSusp", 1, 14, s1 ? 1 : 0, pProc.codSusp);
   g.wGrupo("/" + Grupo);
-}
-
-// An invoice value as an attribute: the text filtered as element text is, so quotes and
-// markup characters become references.
-std::string AtributoNfs(const dfe::TGerador& g, const std::string& Nome, const std::string& Valor) {
-  return " " + Nome + "=\"" +
-         dfe::PrepararTextoParaXml(Valor, g.Opcoes.RetirarEspacos, g.Opcoes.RetirarAcentos, g.Opcoes.QuebraLinha) +
-         "\"";
-}
-
-std::string AtributoNfs(const dfe::TGerador& g, const std::string& Nome, double Valor) {
-  std::string texto;
-  if (!platform::TryFormatFixed(Valor, 2, '.', texto)) texto = "0.00";
-  return AtributoNfs(g, Nome, texto);
 }
 
 }  // namespace
@@ -162,11 +152,11 @@ void TeSocialEvento::GerarAliqGilRat(const TIdeEmpregador& pEmp, tpTpInsc TpInsc
 }
 
 void TeSocialEvento::GerarProcAdmJudRat(const TProcAdmJudRat& pProc) {
-  EscreverProcAdmJud(*this, "procAdmJudRat", pProc.tpProc, pProc);
+  EscreverProcAdmJud(*this, "procAdmJudRat", pProc.tpProc, pProc, {17, 20, 21});
 }
 
 void TeSocialEvento::GerarProcAdmJudFap(const TProcAdmJudFap& pProc) {
-  EscreverProcAdmJud(*this, "procAdmJudFap", pProc.tpProc, pProc);
+  EscreverProcAdmJud(*this, "procAdmJudFap", pProc.tpProc, pProc, {16, 17, 20, 21});
 }
 
 void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {
@@ -181,19 +171,14 @@ void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {
       Gerador().wCampo(tcDe2, "", "vrCPDescPR", 1, 14, 1, nfs.vrCPDescPR);
       Gerador().wCampo(tcDe2, "", "vrRatDescPR", 1, 14, 1, nfs.vrRatDescPR);
       Gerador().wCampo(tcDe2, "", "vrSenarDesc", 1, 14, 1, nfs.vrSenarDesc);
+      Gerador().wGrupo("/nfs");
     } else {
-      // The date goes through the field conversion, so a value that is no date raises as
-      // it does in a date element.
-      const platform::TDateTime emissao = platform::Variant(nfs.dtEmisNF).AsDateTime();
-      dfe::TGerador& g = Gerador();
-      const std::string atributos =
-          AtributoNfs(g, "serie", nfs.serie) + AtributoNfs(g, "nrDocto", nfs.nrDocto) +
-          AtributoNfs(g, "dtEmisNF", platform::FormatDateTime("yyyy-mm-dd", emissao)) +
-          AtributoNfs(g, "vlrBruto", nfs.vlrBruto) + AtributoNfs(g, "vrCPDescPR", nfs.vrCPDescPR) +
-          AtributoNfs(g, "vrRatDescPR", nfs.vrRatDescPR) + AtributoNfs(g, "vrSenarDesc", nfs.vrSenarDesc);
-      g.wGrupo("nfs" + atributos);
+      dfe::TAtributos atributos(Gerador().Opcoes);
+      atributos.Texto("serie", nfs.serie).Texto("nrDocto", nfs.nrDocto).Data("dtEmisNF", nfs.dtEmisNF);
+      atributos.Valor("vlrBruto", nfs.vlrBruto).Valor("vrCPDescPR", nfs.vrCPDescPR);
+      atributos.Valor("vrRatDescPR", nfs.vrRatDescPR).Valor("vrSenarDesc", nfs.vrSenarDesc);
+      Gerador().wElementoAtributos("nfs", atributos);
     }
-    Gerador().wGrupo("/nfs");
   }
   AlertarLimiteLista("nfs", "Lista de Notas Fiscais", pNfs.Count(), 9999);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Shared records of the event model: remuneration, payments and taxes, employer tables and
 // processes (conventions in records_identification.h).
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -228,7 +229,7 @@ class TInfoProcJudItem {
   tpTpProc tpProc{};
   tpTpTributo tpTrib{};
   std::string nrProcJud;
-  int codSusp = 0;
+  std::int64_t codSusp = 0;  // up to 14 digits
   double vrCPNRet = 0;
   double vrRatNRet = 0;
   double vrSenarNRet = 0;

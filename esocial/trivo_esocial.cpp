@@ -9,33 +9,10 @@
 
 namespace esocial {
 
-namespace {
-
-// The services INI the component carries: the government's addresses of the four services
-// in restricted production (eSocial_H) and production (eSocial_P).
-constexpr char kServicosIni[] =
-    ";;;;;;;;;;;;;; ENDERECOS DO eSocial ;;;;;;;;;;;;;;;;\r\n"
-    "[eSocial_H]\r\n"
-    "EnviarLoteEventos=https://webservices.producaorestrita.esocial.gov.br/servicos/empregador/enviarloteeventos/"
-    "WsEnviarLoteEventos.svc\r\n"
-    "ConsultarLoteEventos=https://webservices.producaorestrita.esocial.gov.br/servicos/empregador/"
-    "consultarloteeventos/WsConsultarLoteEventos.svc\r\n"
-    "ConsultarIdentificadoresEventos=https://webservices.producaorestrita.esocial.gov.br/servicos/empregador/"
-    "dwlcirurgico/WsConsultarIdentificadoresEventos.svc\r\n"
-    "DownloadEventos=https://webservices.producaorestrita.esocial.gov.br/servicos/empregador/dwlcirurgico/"
-    "WsSolicitarDownloadEventos.svc\r\n"
-    "\r\n"
-    "[eSocial_P]\r\n"
-    "EnviarLoteEventos=https://webservices.envio.esocial.gov.br/servicos/empregador/enviarloteeventos/"
-    "WsEnviarLoteEventos.svc\r\n"
-    "ConsultarLoteEventos=https://webservices.consulta.esocial.gov.br/servicos/empregador/consultarloteeventos/"
-    "WsConsultarLoteEventos.svc\r\n"
-    "ConsultarIdentificadoresEventos=https://webservices.download.esocial.gov.br/servicos/empregador/dwlcirurgico/"
-    "WsConsultarIdentificadoresEventos.svc\r\n"
-    "DownloadEventos=https://webservices.download.esocial.gov.br/servicos/empregador/dwlcirurgico/"
-    "WsSolicitarDownloadEventos.svc";
-
-}  // namespace
+// The services INI the component carries (TrivoeSocialServicos.ini, compiled in): the
+// government's addresses of the four services in restricted production (eSocial_H) and
+// production (eSocial_P). The same file is installed beside the program.
+extern const std::string_view kServicosIni;
 
 TTrivoeSocial::TTrivoeSocial(dfe::TTrivoComponent* AOwner) : dfe::TTrivoDFe(AOwner) {}
 

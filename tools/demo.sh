@@ -9,7 +9,6 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/tools/install.sh"
 cmake -S "$here" -B "$here/build" -G Ninja >/dev/null
 cmake --build "$here/build" --target native.app.nembo
-agent="$here/build/agent/native.app.nembo"
 peers="$here/tests/peers"
 
 work=$(mktemp -d -t nembo-demo-XXXXXX)
@@ -84,12 +83,11 @@ soap_pid=$!
 for _ in $(seq 100); do grep -q '^READY' "$work/soap.out" 2>/dev/null && break; sleep 0.1; done
 soap_port=$(awk '/^READY/ {print $2}' "$work/soap.out")
 
-# The agent's program folder: the schemas, the save folder "Docs" and the services INI live
-# next to the program, so the demo runs a copy of its own.
-mkdir -p "$work/programa"
-cp "$agent" "$work/programa/"
+# The agent's program folder as the install lays it out: the program, its schemas and the
+# services INI; the save folder "Docs" appears beside them. The services INI is pointed at the
+# stand-in, as an administrator would point it at another address.
+cmake --install "$here/build" --prefix "$work/programa" >/dev/null
 agent="$work/programa/native.app.nembo"
-ln -s "$here/schemas" "$work/programa/Schemas"
 printf '[eSocial_P]\r\nEnviarLoteEventos=https://127.0.0.1:%s/servicos/empregador/enviarloteeventos/WsEnviarLoteEventos.svc\r\nConsultarLoteEventos=https://127.0.0.1:%s/servicos/empregador/consultarloteeventos/WsConsultarLoteEventos.svc\r\n' \
   "$soap_port" "$soap_port" >"$work/programa/TrivoeSocialServicos.ini"
 

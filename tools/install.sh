@@ -3,7 +3,7 @@
 # packages already present are not asked for again, so a second run costs seconds.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config clang-format git
   libgtest-dev libgmock-dev libbenchmark-dev
   libxml2-dev libssl-dev zlib1g-dev libcurl4-openssl-dev nlohmann-json3-dev libzip-dev libicu-dev libnss3-dev
   python3 openssl xmlsec1 libnss3-tools softhsm2 opensc zip

@@ -82,8 +82,7 @@ EsocialStandIns::EsocialStandIns(const std::vector<std::string>& soapArgs)
   fs::create_directory_symlink(std::string(NEMBO_SCHEMAS_DIR), pastaPrograma + "/Schemas");
   fs::create_symlink(std::string(NEMBO_SOURCE_DIR) + "/certs/icp-brasil-v10.pem",
                      pastaPrograma + "/icp-brasil-v10.pem");
-  testsupport::WriteFile(pastaPrograma + "/TrivoeSocialServicos.ini",
-                         esocialtest::IniServicos("https://127.0.0.1:" + std::to_string(soap.peer->Port())));
+  EscreverIniServicos();
 
   const std::string nss = testsupport::NssTestDatabase();
   const std::string home = testsupport::MakeTempDir("nembo-home");
@@ -102,6 +101,17 @@ EsocialStandIns::EsocialStandIns(const std::vector<std::string>& soapArgs)
   ServirLotes({});
   Rota(kRotaProcessarLote, {{{"status", 204}}});
   Rota(kRotaGerarXml, {{{"status", 204}}});
+}
+
+void EsocialStandIns::EscreverIniServicos() const {
+  testsupport::WriteFile(pastaPrograma + "/TrivoeSocialServicos.ini",
+                         esocialtest::IniServicos("https://127.0.0.1:" + std::to_string(soap.peer->Port())));
+}
+
+void EsocialStandIns::UsarProgramaInstalado(const std::string& Pasta) {
+  pastaPrograma = Pasta;
+  programa = Pasta + "/native.app.nembo";
+  EscreverIniServicos();
 }
 
 void EsocialStandIns::ServirLotes(const std::vector<json>& lotes) {

@@ -63,6 +63,10 @@ struct EsocialStandIns {
   // The same with the request object as given (a protocolo that is null or empty, say).
   nlohmann::json Executar(const nlohmann::json& pedido);
 
+  // Runs the agent installed in Pasta (as `cmake --install` lays it out) from now on, its
+  // services INI rewritten to point at the SOAP stand-in.
+  void UsarProgramaInstalado(const std::string& Pasta);
+
   // The bodies the API received on a route, as JSON, in order.
   std::vector<nlohmann::json> Recebidos(const std::string& rota) const;
   // The API's routes in the order they were called.
@@ -83,6 +87,8 @@ struct EsocialStandIns {
   std::map<std::string, std::string> env;
 
  private:
+  void EscreverIniServicos() const;
+
   nlohmann::json FRotas = nlohmann::json::object();
 };
 

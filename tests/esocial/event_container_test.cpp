@@ -146,8 +146,8 @@ TEST(EventContainer, AFailedLoadLeavesTheContainerAsItWas) {
                   fs::create_directory(arquivo);
                 },
                 EventoComAssinatura("evtInfoEmpregador", Id(2)), "..."},
-           Caso{"an INI reader that raises", nullptr, "[evtInfoEmpregador]\nId=" + Id(2) + "\n",
-                "Leitura de INI não disponível para este evento."},
+           Caso{"an INI reader that raises", nullptr, "[evtInfoEmpregador]\nId=" + Id(2) + "\nModoLancamento=x\n",
+                "INI: valor inválido em [evtInfoEmpregador] ModoLancamento: \"x\""},
        }) {
     SCOPED_TRACE(caso.nome);
     auto c = esocialtest::NovoComponente();

@@ -239,7 +239,7 @@ TEST(EventWritersDocuments, RemunerationWithEveryGroupIsValid) {
     Campo(e, "nrInsc", kCnpjEstab);
     Campo(e, "codLotacao", "LOT01");
     g.wGrupo("remunPerAnt");
-    e.GerarItensRemun(itensRemunAnt, "itensRemun", false);
+    e.GerarItensRemun(itensRemunAnt, "itensRemun", {.GeraDescFolha = false});
     g.wGrupo("/remunPerAnt");
     g.wGrupo("/ideEstabLot");
     g.wGrupo("/idePeriodo");

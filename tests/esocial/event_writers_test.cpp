@@ -713,6 +713,71 @@ TEST(EventWriters, PresenceRules) {
   for (const Caso& caso : casos) EXPECT_EQ(escritor.Saida(caso.versao, caso.escrever), caso.esperado) << caso.nome;
 }
 
+// What each of GerarItensRemun's options changes in one rubric: a discount given, no income-tax
+// indicator, a registration number.
+TEST(EventWriters, ItensRemunOptions) {
+  TRubricaCollection rubricas;
+  TRubricaCollectionItem& r = rubricas.New();
+  r.matricula = "M-1";
+  r.codRubr = "R1";
+  r.ideTabRubr = "T1";
+  r.vrRubr = 10;
+  r.descFolha.tpDesc = tpdeConsignado;
+  r.descFolha.instFinanc = "001";
+  r.descFolha.nrDoc = "C1";
+  const std::string desconto = "<descFolha><tpDesc>1</tpDesc><instFinanc>001</instFinanc><nrDoc>C1</nrDoc></descFolha>";
+  struct Caso {
+    std::string nome;
+    TVersaoeSocial versao;
+    TOpcoesItensRemun opcoes;
+    std::string esperado;
+    std::vector<std::string> alertas;
+  };
+  const Caso casos[] = {
+      {"by default",
+       veS01_03_00,
+       {},
+       "<x><codRubr>R1</codRubr><ideTabRubr>T1</ideTabRubr><vrRubr>10.00</vrRubr>" + desconto + "</x>",
+       {}},
+      {"no descFolha",
+       veS01_03_00,
+       {.GeraDescFolha = false},
+       "<x><codRubr>R1</codRubr><ideTabRubr>T1</ideTabRubr><vrRubr>10.00</vrRubr></x>",
+       {}},
+      {"indApurIR required",
+       veS01_03_00,
+       {.GeraDescFolha = false, .IndApurIRObrigatorio = true},
+       "<x><codRubr>R1</codRubr><ideTabRubr>T1</ideTabRubr><vrRubr>10.00</vrRubr><indApurIR/></x>",
+       {"indApurIR|Nenhum valor informado"}},
+      {"indApurIR required exists from S-1.00",
+       ve02_05_00,
+       {.IndApurIRObrigatorio = true},
+       "<x><codRubr>R1</codRubr><ideTabRubr>T1</ideTabRubr><vrRubr>10.00</vrRubr></x>",
+       {}},
+      {"matricula",
+       ve02_05_00,
+       {.GeraMatricula = true},
+       "<x><matricula>M-1</matricula><codRubr>R1</codRubr><ideTabRubr>T1</ideTabRubr><vrRubr>10.00</vrRubr></x>",
+       {}},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    TEscritor escritor;
+    std::vector<std::string> alertas;
+    EXPECT_EQ(SaidaComAlertas(
+                  escritor, caso.versao, [&](TeSocialEvento& e) { e.GerarItensRemun(rubricas, "x", caso.opcoes); },
+                  "%TAG%|%MSG%", alertas),
+              caso.esperado);
+    EXPECT_EQ(alertas, caso.alertas);
+  }
+  // A rubric without its registration number writes none.
+  r.matricula.clear();
+  TEscritor escritor;
+  EXPECT_EQ(
+      escritor.Saida(ve02_05_00, [&](TeSocialEvento& e) { e.GerarItensRemun(rubricas, "x", {.GeraMatricula = true}); }),
+      "<x><codRubr>R1</codRubr><ideTabRubr>T1</ideTabRubr><vrRubr>10.00</vrRubr></x>");
+}
+
 TEST(EventWriters, WorkingHoursTypeMissingFromTheVersionIsAlertedAndWritten) {
   struct Caso {
     TVersaoeSocial versao;

@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "dfe/exceptions.h"
+#include "esocial/configuration_esocial.h"
+
 namespace esocialtest {
 
 esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEvento Tipo) {
@@ -11,6 +14,11 @@ esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEve
   for (const esocial::TGrupoEventos* grupo : grupos)
     if (esocial::TeSocialCollection* lista = grupo->ListaDoTipo(Tipo)) return *lista;
   throw std::invalid_argument("no list holds the type");
+}
+
+void UsarLeiaute(TComponente& C, esocial::TVersaoeSocial Versao) {
+  C.eSocial->Configuracoes().Geral->SetVersaoDF(Versao);
+  C.eSocial->Configuracoes().Arquivos->SetPathSchemas(SchemasDoLeiaute(Versao));
 }
 
 std::string Trocar(std::string Xml, const std::string& De, const std::string& Para) {
@@ -41,6 +49,12 @@ void VerificarAlertas(const std::vector<std::string>& Alertas, const std::vector
     EXPECT_THAT(Alertas[i], ::testing::HasSubstr(Esperados[i]));
 }
 
+std::string SchemasDoLeiaute(esocial::TVersaoeSocial Versao) {
+  if (Versao >= esocial::veS01_00_00 && Versao <= esocial::veS01_02_00)
+    return Schemas() + esocial::VersaoeSocialToStr(Versao) + "/";
+  return Schemas();
+}
+
 TIni IniIdentificacao(const std::string& Raiz) {
   return {
       {Raiz, {{"Id", kIdEvento}}},
@@ -48,6 +62,26 @@ TIni IniIdentificacao(const std::string& Raiz) {
       {"ideEmpregador", {{"tpInsc", "1"}, {"nrInsc", kEmpregador}}},
       {"ideVinculo", {{"cpfTrab", "12345678909"}, {"matricula", "M-001"}, {"codCateg", "101"}}},
   };
+}
+
+std::string ErroNoEsquema(TComponente& C, esocial::TeSocialEvento& Evento, esocial::TVersaoeSocial Versao) {
+  esocial::TConfiguracoeseSocial& conf = C.eSocial->Configuracoes();
+  UsarLeiaute(C, Versao);
+  Evento.GerarXML();
+  // The 2.x documents are not recognised: the schema is found by the element under S-1.03.
+  bool ok = false;
+  const esocial::TTipoEvento tipo = esocial::XMLToTipoEvento(ok, Evento.XML(), esocial::veS01_03_00);
+  const std::string assinado =
+      Evento.Assinar(Evento.XML(), esocial::TipoEventoToEventoString(tipo, esocial::veS01_03_00));
+  std::string erro = testsupport::kNoError;
+  try {
+    Evento.Validar(esocial::TipoEventoToeSocialSchema(tipo, esocial::veS01_03_00));
+  } catch (const dfe::ETrivoeSocialException&) {
+    erro = Evento.ErroValidacaoCompleto();
+  }
+  conf.Arquivos->SetPathSchemas(Schemas());
+  EXPECT_FALSE(assinado.empty());
+  return erro;
 }
 
 }  // namespace esocialtest

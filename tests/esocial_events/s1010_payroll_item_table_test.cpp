@@ -318,3 +318,18 @@ TEST(S1010PayrollItemTable, ProcessNumbersOfAnotherLengthRaiseAnAlert) {
     }
   }
 }
+
+// A mode the INI names wrongly raises rather than including the item; letter case is ignored.
+TEST(S1010PayrollItemTable, IniModeOutsideItsListRaises) {
+  const esocialtest::TComponente c = esocialtest::NovoComponente();
+  for (const std::string modo : {"alterar", "S-1010"}) {
+    SCOPED_TRACE(modo);
+    TEvtTabRubrica e(c.eSocial.get());
+    EXPECT_EQ(testsupport::MessageOf([&] { e.LerArqIni(CabecalhoIni(modo) + kIniPadroes); }),
+              "INI: valor inválido em [evtTabRubrica] ModoLancamento: \"" + modo + "\"");
+    EXPECT_EQ(e.XML(), "");
+  }
+  TEvtTabRubrica e(c.eSocial.get());
+  EXPECT_TRUE(e.LerArqIni(CabecalhoIni("ALTERACAO") + kIniPadroes));
+  EXPECT_EQ(e.ModoLancamento, mlAlteracao);
+}

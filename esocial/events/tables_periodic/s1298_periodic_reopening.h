@@ -1,6 +1,8 @@
 #pragma once
-// S-1298, periodic events reopening: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-1298, periodic events reopening: the period of assessment whose closed periodic events are
+// reopened, and the employer.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s1298 {
@@ -8,6 +10,12 @@ namespace esocial::s1298 {
 class TEvtReabreEvPer : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento4 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS1298CollectionItem : public TItemEvento<TEvtReabreEvPer, teS1298> {

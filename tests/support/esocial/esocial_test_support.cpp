@@ -10,13 +10,14 @@ namespace esocialtest {
 
 std::string Schemas() { return std::string(NEMBO_SCHEMAS_DIR) + "/"; }
 
-TComponente NovoComponente(bool comCertificado) {
+TComponente NovoComponente(bool comCertificado, esocial::TEmpregador tipo) {
   TComponente c;
   c.eSocial = dfe::TTrivoDFe::Criar<esocial::TTrivoeSocial>();
   c.pastaSalvar = testsupport::MakeTempDir("nembo-esocial");
   auto& conf = c.eSocial->Configuracoes();
   conf.Geral->SetVersaoDF(esocial::veS01_03_00);
-  conf.Geral->SetIdEmpregador(kEmpregador);
+  conf.Geral->SetTipoEmpregador(tipo);
+  conf.Geral->SetIdEmpregador(tipo == esocial::tePessoaFisica ? kEmpregadorPessoaFisica : kEmpregador);
   conf.Arquivos->SetPathSchemas(Schemas());
   conf.Arquivos->SetPathSalvar(c.pastaSalvar);
   conf.Arquivos->SetSepararPorCNPJ(true);

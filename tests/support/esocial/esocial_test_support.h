@@ -13,6 +13,8 @@ namespace esocialtest {
 
 // The employer of the test documents and of the test certificate.
 inline constexpr const char* kEmpregador = "12345678000195";
+// The employer of a component set up as a person (the individual employer's events).
+inline constexpr const char* kEmpregadorPessoaFisica = "12345678909";
 
 std::string Schemas();
 
@@ -24,8 +26,9 @@ struct TComponente {
   esocial::TEventos& Eventos() const { return eSocial->Eventos(); }
 };
 
-// Without the certificate only signed documents can be loaded.
-TComponente NovoComponente(bool comCertificado = true);
+// Without the certificate only signed documents can be loaded. An employer of kind
+// tePessoaFisica is kEmpregadorPessoaFisica.
+TComponente NovoComponente(bool comCertificado = true, esocial::TEmpregador tipo = esocial::tePessoaJuridica);
 
 // A services INI whose sections give every service under the address base
 // ("https://127.0.0.1:<port>"); a service in semUrl gets no key.
