@@ -8,6 +8,7 @@
 //
 // Text is UTF-8 throughout; a signed document is held as its UTF-8 bytes, which is the text
 // itself.
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -65,6 +66,9 @@ class TeSocialEvento : public TeSocial {
   // errors pass out (a validation error leaves the signed text in place).
   const std::string& XML() const { return FXML; }
   void SetXML(const std::string& Value);
+  // A number that changes whenever XML does and that no other document of any event had: a
+  // file saved from the document holds it as long as the number stays.
+  std::uint64_t VersaoXML() const { return FVersaoXML; }
 
   // Signs one event document as the element NomeEvento ("evtAdmissao") under the root
   // "eSocial"; returns the signed document without the declarations
@@ -287,6 +291,8 @@ class TeSocialEvento : public TeSocial {
   void GerarIndGuia(const std::string& indGuia, bool GeraGuia);
   // A writer with no text, alerts or open groups; the caller's options stay.
   void RenovarGerador();
+  // Every change of XML goes through here.
+  void GuardarXML(std::string Value);
 
   std::string FXMLAssinado;
   std::string FXMLOriginal;
@@ -296,6 +302,7 @@ class TeSocialEvento : public TeSocial {
   TVersaoeSocial FVersaoDF = ve02_04_01;
   dfe::TGerador FGerador;
   std::string FXML;
+  std::uint64_t FVersaoXML;
   TTrivoeSocial& FTrivoeSocial;
 };
 

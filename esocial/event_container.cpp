@@ -1,8 +1,11 @@
 #include "esocial/event_container.h"
 
 #include <filesystem>
+#include <optional>
+#include <set>
 #include <system_error>
 
+#include "dfe/xml_reader.h"
 #include "esocial/event_base.h"
 #include "esocial/trivo_esocial.h"
 #include "platform/strings.h"
@@ -11,14 +14,56 @@
 
 namespace esocial {
 
-std::vector<std::string> CortarDocumentoseSocial(std::string_view Texto) {
+namespace {
+
+bool EmBranco(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view Aparado(std::string_view Texto) {
+  while (!Texto.empty() && EmBranco(Texto.front())) Texto.remove_prefix(1);
+  while (!Texto.empty() && EmBranco(Texto.back())) Texto.remove_suffix(1);
+  return Texto;
+}
+
+// The content of the first element Tag (letter case ignored), as a view; empty when none.
+std::string_view ConteudoDe(std::string_view Texto, std::string_view Tag) {
+  const std::optional<platform::TPosicaoTag> p = platform::PosicaoTag(Texto, Tag);
+  return p ? Texto.substr(p->InicioConteudo, p->FimConteudo - p->InicioConteudo) : std::string_view();
+}
+
+}  // namespace
+
+std::vector<std::string_view> CortarDocumentoseSocial(std::string_view Texto) {
   constexpr std::string_view kFim = "</eSocial>";
-  std::vector<std::string> documentos;
-  std::string texto(Texto);
-  for (std::size_t fim = texto.find(kFim); fim != std::string::npos; fim = texto.find(kFim)) {
-    const std::size_t depois = fim + kFim.size();
-    documentos.push_back(texto.substr(0, depois));
-    texto = platform::Trim(std::string_view(texto).substr(depois));
+  std::vector<std::string_view> documentos;
+  std::size_t inicio = 0;
+  for (std::size_t fim = Texto.find(kFim); fim != std::string_view::npos; fim = Texto.find(kFim, inicio)) {
+    documentos.push_back(Texto.substr(inicio, fim + kFim.size() - inicio));
+    inicio = fim + kFim.size();
+    while (inicio < Texto.size() && EmBranco(Texto[inicio])) ++inicio;
+  }
+  return documentos;
+}
+
+std::vector<std::string_view> CortarDocumentos(std::string_view Texto) {
+  if (Texto.find("<envioLoteEventos") == std::string_view::npos) return CortarDocumentoseSocial(Texto);
+  constexpr std::string_view kFimEvento = "</evento>";
+  const std::string_view texto = ConteudoDe(ConteudoDe(Texto, "envioLoteEventos"), "eventos");
+  dfe::TBuscaAdiante evento("<evento Id="), fimEvento{std::string(kFimEvento)};
+  std::vector<std::string_view> documentos;
+  for (std::size_t inicio = 0; evento.Proximo(texto, inicio) != std::string_view::npos;) {
+    std::string_view bloco;
+    const std::size_t fim = fimEvento.Proximo(texto, inicio);
+    if (fim == std::string_view::npos) {
+      // No closing tag left: eight characters make a block, and the text goes on after them.
+      bloco = texto.substr(inicio, 8);
+      inicio += bloco.size();
+    } else {
+      bloco = Aparado(texto.substr(inicio, fim + kFimEvento.size() - inicio));
+      inicio = fim + kFimEvento.size();
+      while (inicio < texto.size() && EmBranco(texto[inicio])) ++inicio;
+    }
+    const std::optional<platform::TPosicaoTag> eSocial = platform::PosicaoTag(bloco, "eSocial");
+    documentos.push_back(eSocial ? bloco.substr(eSocial->Inicio, eSocial->Fim - eSocial->Inicio) : std::string_view());
   }
   return documentos;
 }
@@ -51,30 +96,10 @@ void TEventos::Clear() {
 bool TEventos::LoadFromStream(std::istream& AStream) { return LoadFromString(platform::StreamTextFromStart(AStream)); }
 
 bool TEventos::LoadFromString(const std::string& AXMLString) {
-  auto carregarXML = [](const std::string& documento) {
-    return [&documento](TGrupoEventos& g) { return g.LoadFromString(documento); };
-  };
   bool result = false;
-  if (AXMLString.find("<envioLoteEventos") != std::string::npos) {
-    std::string texto =
-        platform::ExtrairConteudoTag(platform::ExtrairConteudoTag(AXMLString, "envioLoteEventos"), "eventos");
-    while (texto.find("<evento Id=") != std::string::npos) {
-      std::string bloco;
-      const std::size_t fim = texto.find("</evento>");
-      if (fim == std::string::npos) {
-        bloco = platform::Copy(texto, 1, 8);
-        texto = platform::Copy(texto, 9, static_cast<long long>(texto.size()));
-      } else {
-        const std::size_t depois = fim + std::string_view("</evento>").size();
-        bloco = platform::Trim(std::string_view(texto).substr(0, depois));
-        texto = platform::Trim(std::string_view(texto).substr(depois));
-      }
-      const std::string documento = platform::ExtrairConteudoTag(bloco, "eSocial", true);
-      result = CarregarDocumento(carregarXML(documento));
-    }
-  } else {
-    for (const std::string& documento : CortarDocumentoseSocial(AXMLString))
-      result = CarregarDocumento(carregarXML(documento));
+  for (const std::string_view documento : CortarDocumentos(AXMLString)) {
+    const std::string xml(documento);
+    result = CarregarDocumento([&xml](TGrupoEventos& g) { return g.LoadFromString(xml); });
   }
   return result;
 }
@@ -96,32 +121,18 @@ bool TEventos::CarregarDocumento(const std::function<bool(TGrupoEventos&)>& Carr
   std::vector<int> marca;
   for (TGrupoEventos* g : grupos)
     for (int i = 0; i < g->QuantidadeListas(); ++i) marca.push_back(g->Lista(i).Count());
-  TGeradosCollection anteriores;
-  bool salvando = false;
   bool result = false;
   try {
     // A group that fails removes its own event; the others hold nothing new.
     for (TGrupoEventos* g : grupos) result = CarregarNoGrupo(*g) || result;
-    if (FTrivoeSocial.Configuracoes().Arquivos->Salvar()) {
-      salvando = true;
-      anteriores.Swap(*FGerados);
-      SaveToFiles();
-    }
+    if (FTrivoeSocial.Configuracoes().Arquivos->Salvar()) SalvarNovosEAlterados();
   } catch (...) {
-    // Gerados lists the events in group and list order as far as the save got: the entries of
-    // the new events name the files written for them.
-    std::size_t k = 0, lista = 0;
+    std::size_t lista = 0;
     for (TGrupoEventos* g : grupos)
       for (int i = 0; i < g->QuantidadeListas(); ++i, ++lista) {
         TeSocialCollection& l = g->Lista(i);
-        for (int j = 0; j < l.Count(); ++j, ++k)
-          if (salvando && j >= marca[lista] && k < static_cast<std::size_t>(FGerados->Count())) {
-            std::error_code ec;
-            std::filesystem::remove(FGerados->GetItem(static_cast<int>(k)).PathNome + ".xml", ec);
-          }
         while (l.Count() > marca[lista]) l.Delete(l.Count() - 1);
       }
-    if (salvando) FGerados->Swap(anteriores);
     throw;
   }
   return result;
@@ -130,6 +141,61 @@ bool TEventos::CarregarDocumento(const std::function<bool(TGrupoEventos&)>& Carr
 void TEventos::SaveToFiles() {
   FGerados->Clear();
   for (TGrupoEventos* g : Grupos()) g->SaveToFiles();
+}
+
+void TEventos::SalvarNovosEAlterados() {
+  // The files written now, by their place in the new Gerados.
+  struct TEscrito {
+    const TeSocialCollectionItem* Item;
+    int Posicao;
+    int Anterior;  // the last save's entry of the same file; -1: a new file
+    std::string PathNome, idEvento;
+  };
+  std::vector<TEscrito> escritos;
+  // The last save's entries come in the same order, with only the new events between them.
+  int cursor = 0, posicao = 0;
+  try {
+    for (TGrupoEventos* g : Grupos())
+      g->ArquivosDosEventos([&](const TeSocialCollectionItem& item, const std::string& nome, std::string_view digitos) {
+        const TeSocialEvento& evento = item.Evento();
+        int anterior = -1;
+        if (cursor < FGerados->Count() && FGerados->GetItem(cursor).PathNome == nome) {
+          const TGeradosCollectionItem& salvo = FGerados->GetItem(cursor);
+          anterior = cursor++;
+          const bool mesmoDocumento =
+              (salvo.VersaoXML != 0 && salvo.VersaoXML == evento.VersaoXML()) || salvo.XML == evento.XML();
+          if (salvo.TipoEvento == item.TipoEvento() && mesmoDocumento) {
+            ++posicao;
+            return;
+          }
+        }
+        evento.SaveToFile(nome);
+        escritos.push_back({&item, posicao++, anterior, nome, std::string(digitos)});
+      });
+  } catch (...) {
+    // Of the files written, those no entry of the last save names are new.
+    std::set<std::string> anteriores;
+    for (int i = 0; i < FGerados->Count(); ++i) anteriores.insert(FGerados->GetItem(i).PathNome);
+    for (const TEscrito& e : escritos)
+      if (e.Anterior < 0 && !anteriores.count(e.PathNome)) {
+        std::error_code ec;
+        std::filesystem::remove(e.PathNome + ".xml", ec);
+      }
+    throw;
+  }
+  // The entries matched are the first ones, in order. Those after them went unmatched (events
+  // no longer held, a new folder): their events, if still held, were written as new.
+  while (FGerados->Count() > cursor) FGerados->Delete(FGerados->Count() - 1);
+  // New entries go in between, changed ones are filled anew in place.
+  for (TEscrito& e : escritos) {
+    TGeradosCollectionItem& gerado = e.Anterior >= 0 ? FGerados->GetItem(e.Posicao) : FGerados->Insert(e.Posicao);
+    const TeSocialEvento& evento = e.Item->Evento();
+    gerado.TipoEvento = e.Item->TipoEvento();
+    gerado.PathNome = std::move(e.PathNome);
+    gerado.XML = evento.XML();
+    gerado.idEvento = std::move(e.idEvento);
+    gerado.VersaoXML = evento.VersaoXML();
+  }
 }
 
 void TEventos::CopiarTipoEmpregador() { FTipoEmpregador = FTrivoeSocial.Configuracoes().Geral->TipoEmpregador(); }

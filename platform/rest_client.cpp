@@ -18,6 +18,10 @@ namespace {
 struct BodySink {
   HttpResponse& Response;
   bool OverLimit = false;
+  // A body sent as it is, of a length the headers give: room for it is made once, so that the
+  // body does not take up to three times its size while it grows.
+  std::size_t DeclaredLength = 0;
+  bool Encoded = false;
 };
 
 std::size_t OnBody(char* data, std::size_t size, std::size_t n, void* user) {
@@ -27,12 +31,15 @@ std::size_t OnBody(char* data, std::size_t size, std::size_t n, void* user) {
     sink->OverLimit = true;
     return 0;  // ends the transfer
   }
+  if (body.empty() && !sink->Encoded && sink->DeclaredLength <= kMaxResponseBodyLength)
+    body.reserve(sink->DeclaredLength);
   body.append(data, size * n);
   return size * n;
 }
 
 std::size_t OnHeader(char* data, std::size_t size, std::size_t n, void* user) {
-  auto* r = static_cast<HttpResponse*>(user);
+  auto* sink = static_cast<BodySink*>(user);
+  HttpResponse* r = &sink->Response;
   std::string line = TrimRight(std::string_view(data, size * n));
   if (StartsText("HTTP/", line)) {
     // A new status line (after 100 Continue, say) starts a new set of headers.
@@ -40,8 +47,14 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t n, void* user) {
     auto reasonAt = parts == std::string::npos ? std::string::npos : line.find(' ', parts + 1);
     r->Reason = reasonAt == std::string::npos ? std::string() : Trim(line.substr(reasonAt + 1));
     r->ContentType.clear();
+    sink->DeclaredLength = 0;
+    sink->Encoded = false;
   } else if (StartsText("content-type:", line)) {
     r->ContentType = Trim(line.substr(13));
+  } else if (StartsText("content-length:", line)) {
+    sink->DeclaredLength = static_cast<std::size_t>(std::strtoull(Trim(line.substr(15)).c_str(), nullptr, 10));
+  } else if (StartsText("content-encoding:", line) || StartsText("transfer-encoding:", line)) {
+    sink->Encoded = true;
   }
   return size * n;
 }
@@ -91,7 +104,7 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
   curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
   curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, OnHeader);
-  curl_easy_setopt(c, CURLOPT_HEADERDATA, &response);
+  curl_easy_setopt(c, CURLOPT_HEADERDATA, &sink);
 
   CURLcode rc = curl_easy_perform(c);
   if (sink.OverLimit) throw EHttpTransport(ReplyOverLimitText(request.Url));

@@ -26,7 +26,7 @@ bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::s
     Corpo();
     Evento.Gerador().wGrupo("/" + raiz);
     Evento.FecharDocumentoeSocial();
-    Evento.FXML = Evento.Gerador().ArquivoFormatoXML;
+    Evento.GuardarXML(Evento.Gerador().ArquivoFormatoXML);
   } catch (const std::exception& E) {
     throw std::runtime_error("ID: " + Evento.Id + "\r\n" + Opcoes.ContextoErro + " " + E.what());
   }
