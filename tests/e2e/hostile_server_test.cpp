@@ -185,6 +185,12 @@ TEST(HostileServer, EachIsRefusedOrBoundedAndWritesNothingOutsideDocs) {
       json evento = e2e::EventoDto("E1", kEvento, nullptr);
       evento["Status"] = "ENVIADO";
       json lote = e2e::LoteDto("L1", {evento});
+      // Where the reply names the hostile Id the API's batch holds it too, so the reply reaches the saving.
+      if (c.soapReply.dump().find(absoluto) != std::string::npos) {
+        json hostil = e2e::EventoDto("E2", absoluto, nullptr);
+        hostil["Status"] = "ENVIADO";
+        lote["EventosPendentesXmlDTO"].push_back(hostil);
+      }
       lote["NumeroProtocolo"] = kProtocolo;
       lote["Status"] = "ENVIADO";
       s.Rota(e2e::kRotaLotePorProtocolo, {{{"status", 200}, {"json", lote}}});
