@@ -1,0 +1,232 @@
+// S-1210, payments of work income: documents written from fields and from INI input, signed and
+// valid against the official schema of each layout (S-1.03, S-1.02, S-1.01, S-1.00 and, for the
+// payment details, 2.5); the layout branches and list limits; the INI reader's own cases.
+#include "esocial/events/tables_periodic/s1210_work_income_payments.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "event_test_support.h"
+
+using namespace esocial;
+using namespace esocial::s1210;
+using platform::EncodeDate;
+
+namespace {
+
+const std::string kCpfDep = "98765432100";
+
+TInfoPgtoItem& NovoPgto(TEvtPgtos& e, const std::string& perRef, const std::string& ideDmDev, double vrLiq) {
+  TInfoPgtoItem& p = e.IdeBenef.InfoPgto.Add();
+  p.DtPgto = EncodeDate(2024, 5, 31);
+  p.TpPgto = tpPgtoRemun1200;
+  p.perRef = perRef;
+  p.ideDmDev = ideDmDev;
+  p.vrLiq = vrLiq;
+  return p;
+}
+
+// A worker paid on 31 May 2024 the payslip of May.
+void Preencher(TEvtPgtos& e) {
+  e.Id = esocialtest::kIdEvento;
+  e.IdeEvento.indRetif = ireOriginal;
+  e.IdeEvento.IndApuracao = iapuMensal;
+  e.IdeEvento.perApur = "2024-05";
+  e.IdeEvento.VerProc = "NEMBO 1.0";
+  e.IdeEmpregador.TpInsc = tiCNPJ;
+  e.IdeEmpregador.NrInsc = esocialtest::kEmpregador;
+  e.IdeBenef.CpfBenef = "12345678909";
+  NovoPgto(e, "2024-05", "DM1", 3200.5);
+}
+
+// The same day, the payslip of April and the 13th salary of 2023.
+void PagamentosAnteriores(TEvtPgtos& e) {
+  NovoPgto(e, "2024-04", "DM0", 150);
+  NovoPgto(e, "2023", "DM13", 1600.25);
+}
+
+// The worker lives in Argentina.
+void ResidenteNaArgentina(TEvtPgtos& e) {
+  TInfoPgtoItem& p = e.IdeBenef.InfoPgto.GetItem(0);
+  p.paisResidExt = "063";
+  TInfoPgtoExt& ext = p.infoPgtoExt();
+  ext.indNIF = infBeneficiaNIF;
+  ext.nifBenef = "20123456789";
+  ext.frmTribut = 10;
+  ext.endExt = {"Avenida Corrientes", "1234", "Piso 5", "San Nicolas", "Buenos Aires", "CABA", "1043", "541143210000"};
+}
+
+TRubricaCollectionItem& NovaRubrica(TRubricaCollectionItem& r, const std::string& codRubr, double vrRubr) {
+  r.codRubr = codRubr;
+  r.ideTabRubr = "T1";
+  r.vrRubr = vrRubr;
+  return r;
+}
+
+// Under 2.5: the deduction for dependants; a payroll payment with two payslips (the rubrics paid
+// whole with an alimony, the partial payments), holidays and an earlier payment; a benefit paid
+// abroad.
+void Detalhes25(TEvtPgtos& e) {
+  e.IdeBenef.deps().vrDedDep = 189.59;
+  TInfoPgtoItem& p = e.IdeBenef.InfoPgto.GetItem(0);
+  p.IndResBr = tpSim;
+  TdetPgtoFlItem& fl = p.detPgtoFl.Add();
+  fl.perRef = "2024-05";
+  fl.ideDmDev = "DM1";
+  fl.indPagtoTt = tpSim;
+  fl.vrLiq = 3200.5;
+  TRubricasComPensaoItem& rubrica = fl.retPagtoTot().Add();
+  NovaRubrica(rubrica, "R001", 3500).qtdRubr = 30;
+  rubrica.penAlim().Add() = {kCpfDep, EncodeDate(2012, 7, 1), "Ana Souza", 350};
+  TdetPgtoFlItem& parcial = p.detPgtoFl.Add();
+  parcial.ideDmDev = "DM2";
+  parcial.indPagtoTt = tpNao;
+  parcial.vrLiq = 500;
+  NovaRubrica(parcial.infoPgtoParc().Add(), "R002", 500).matricula = "M-001";
+  TDetPgtoFerItem& ferias = p.detPgtoFer().Add();
+  ferias.codCateg = 101;
+  ferias.matricula = "M-001";
+  ferias.dtIniGoz = EncodeDate(2024, 6, 3);
+  ferias.qtDias = 30;
+  ferias.vrLiq = 4100;
+  NovaRubrica(ferias.detRubrFer.Add(), "R100", 4100);
+  TDetPgtoAntItem& anterior = p.detPgtoAnt().Add();
+  anterior.codCateg = 101;
+  anterior.infoPgtoAnt.Add() = {ciiBasedeCalculoIRRFRemMensal, 1200};
+  TInfoPgtoItem& beneficio = NovoPgto(e, "", "", 0);
+  beneficio.TpPgto = tpPgtoBenefPrev1207;
+  beneficio.IndResBr = tpNao;
+  TDetPgtoBenPr& benPr = beneficio.detPgtoBenPr();
+  benPr.perRef = "2024-05";
+  benPr.ideDmDev = "BEN1";
+  benPr.indPgtoTt = tpNao;
+  benPr.vrLiq = 900;
+  NovaRubrica(benPr.retPgtoTot().Add(), "B001", 600);
+  NovaRubrica(benPr.infoPgtoParc().Add(), "B002", 300);
+  beneficio.IdePgtoExt.idePais = {"063", infBeneficiaNIF, "20123456789"};
+  beneficio.IdePgtoExt.endExt = {"Avenida Corrientes", "1234", "", "", "Buenos Aires", "C1043"};
+}
+
+const std::string kLimite = " - Número de ocorrências maior que o máximo permitido - Máximo ";
+
+}  // namespace
+
+// The worker under each layout against that layout's schema.
+TEST(S1210WorkIncomePayments, ValidUnderEachLayout) {
+  const auto com = [](auto... mudancas) {
+    return [=](TEvtPgtos& e) {
+      Preencher(e);
+      (mudancas(e), ...);
+    };
+  };
+  EXPECT_THAT(esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_03_00,
+                                                                      com(PagamentosAnteriores, ResidenteNaArgentina)),
+              ::testing::HasSubstr("<perRef>2023</perRef><ideDmDev>DM13</ideDmDev>"));
+  EXPECT_THAT(esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_01_00,
+                                                                      com(PagamentosAnteriores, ResidenteNaArgentina)),
+              ::testing::HasSubstr("<paisResidExt>063</paisResidExt><infoPgtoExt>"));
+  esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_00_00, com(PagamentosAnteriores));
+  const std::string xml25 = esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(ve02_05_00, com(Detalhes25));
+  for (const char* texto : {"<deps><vrDedDep>189.59</vrDedDep></deps>", "<tpPgto>1</tpPgto><indResBr>S</indResBr>",
+                            "</detPgtoFl><detPgtoFer>", "</detPgtoFer><detPgtoAnt>",
+                            "<tpPgto>5</tpPgto><indResBr>N</indResBr><detPgtoBenPr>", "</detPgtoBenPr><idePgtoExt>"})
+    EXPECT_THAT(xml25, ::testing::HasSubstr(texto));
+}
+
+// What each layout writes of a payment.
+TEST(S1210WorkIncomePayments, LayoutBranches) {
+  const auto naArgentinaEm = [](const std::string& perApur, const std::string& pais) {
+    return [=](TEvtPgtos& e) {
+      ResidenteNaArgentina(e);
+      e.IdeEvento.perApur = perApur;
+      e.IdeBenef.InfoPgto.GetItem(0).paisResidExt = pais;
+    };
+  };
+  const auto pagamentos = [](int n) {
+    return [n](TEvtPgtos& e) {
+      for (int i = 1; i < n; ++i) NovoPgto(e, "2024-05", "DM" + std::to_string(i), 1);
+    };
+  };
+  esocialtest::VerificarCasosLeiaute<TS1210Collection>(
+      Preencher,
+      {
+          {"S-1.00: the payslip of the payment, no residence abroad",
+           veS01_00_00,
+           naArgentinaEm("2024-05", "063"),
+           {"<tpPgto>1</tpPgto><perRef>2024-05</perRef><ideDmDev>DM1</ideDmDev><vrLiq>3200.50</vrLiq></infoPgto>"},
+           {"<paisResidExt>", "<infoPgtoExt>", "<indApuracao>"},
+           {}},
+          {"S-1.01 before March 2023: no residence abroad",
+           veS01_01_00,
+           naArgentinaEm("2023-02", "063"),
+           {},
+           {"<paisResidExt>", "<infoPgtoExt>"},
+           {}},
+          {"S-1.01 from March 2023: the residence abroad",
+           veS01_01_00,
+           naArgentinaEm("2023-03", "063"),
+           {"<vrLiq>3200.50</vrLiq><paisResidExt>063</paisResidExt><infoPgtoExt><indNIF>1</indNIF>"},
+           {},
+           {}},
+          {"Brazil is no residence abroad", veS01_03_00, naArgentinaEm("2024-05", "105"), {}, {"<paisResidExt>"}, {}},
+          {"a country without infoPgtoExt",
+           veS01_03_00,
+           [](TEvtPgtos& e) { e.IdeBenef.InfoPgto.GetItem(0).paisResidExt = "160"; },
+           {"<paisResidExt>160</paisResidExt></infoPgto>"},
+           {},
+           {}},
+          {"infoPgtoExt without an address",
+           veS01_03_00,
+           [](TEvtPgtos& e) {
+             ResidenteNaArgentina(e);
+             e.IdeBenef.InfoPgto.GetItem(0).infoPgtoExt().endExt = {};
+           },
+           {"<frmTribut>10</frmTribut></infoPgtoExt>"},
+           {"<endExt>"},
+           {}},
+          {"S-1.03: none of the 2.x groups",
+           veS01_03_00,
+           Detalhes25,
+           {"<tpPgto>1</tpPgto><perRef>2024-05</perRef>"},
+           {"<deps>", "<indResBr>", "<detPgtoFl>", "<detPgtoBenPr>", "<detPgtoFer>", "<detPgtoAnt>", "<idePgtoExt>"},
+           {"/perRef() - Nenhum valor informado", "/ideDmDev() - Nenhum valor informado"}},
+          {"2.5: a benefit's payment holds no payslip details",
+           ve02_05_00,
+           [](TEvtPgtos& e) {
+             Detalhes25(e);
+             e.IdeBenef.InfoPgto.GetItem(0).TpPgto = tpPgtoBenefPrev1207;
+           },
+           {"<tpPgto>5</tpPgto><indResBr>S</indResBr><detPgtoFer>"},
+           {"<detPgtoFl>"},
+           {}},
+          {"2.5: the payment abroad whatever it holds",
+           ve02_05_00,
+           [](TEvtPgtos& e) { e.IdeBenef.InfoPgto.GetItem(0).IndResBr = tpNao; },
+           {"<indResBr>N</indResBr><idePgtoExt><idePais><codPais/>"},
+           {},
+           {"/codPais() - Nenhum valor informado", "/dscLograd() - Nenhum valor informado",
+            "/nmCid() - Nenhum valor informado"}},
+          {"2.5: six holiday payments",
+           ve02_05_00,
+           [](TEvtPgtos& e) {
+             Detalhes25(e);
+             for (int i = 0; i < 5; ++i) {
+               TDetPgtoFerItem& f = e.IdeBenef.InfoPgto.GetItem(0).detPgtoFer().Add();
+               f.codCateg = 101;
+               f.dtIniGoz = EncodeDate(2024, 6, 3);
+               NovaRubrica(f.detRubrFer.Add(), "R100", 1);
+             }
+           },
+           {},
+           {},
+           {"/detPgtoFer(Lista de Detalhamento de Pagamento)" + kLimite + "5."}},
+          {"2.5: 61 payments",
+           ve02_05_00,
+           pagamentos(61),
+           {},
+           {},
+           {"/infoPgto(Lista de Informações de Pagamento)" + kLimite + "60."}},
+      });
+}
