@@ -109,6 +109,84 @@ void Detalhes25(TEvtPgtos& e) {
   beneficio.IdePgtoExt.endExt = {"Avenida Corrientes", "1234", "", "", "Buenos Aires", "C1043"};
 }
 
+const std::string kCnpjOper = "11222333000181";
+const std::string kCpfDep2 = "11122233396";
+
+// The income-tax complement of the period: a report date, two of each list (two dependants, two
+// revenue codes, the first with two of each deduction, pension and process, each process with
+// two sets of values with two suspended deductions of two beneficiaries; two health plans with
+// two dependants; two reimbursements, the first by the plan's operator with two of each); under
+// S-1.03 the pension's 13th-salary values and a second complement adjusting an earlier S-1210.
+void Complemento(TEvtPgtos& e) {
+  const bool s13 = e.Configuracoes().Geral->VersaoDF() >= veS01_03_00;
+  TinfoIRComplemCollectionItem& c = e.IdeBenef.infoIRComplem.New();
+  c.dtLaudo = EncodeDate(2024, 1, 15);
+  c.infoDep().New() = {kCpfDep, EncodeDate(2012, 7, 1), "Ana Souza", snfSim, tdFilhoOuEnteado, ""};
+  c.infoDep().New() = {kCpfDep2, 0, "", snfNada, tdAgregadoOutros, "Sobrinha"};
+  TinfoIRCRCollectionItem& cr = c.infoIRCR().New();
+  cr.tpCR = "056107";
+  cr.dedDepen().New() = {11, kCpfDep, 189.59};
+  cr.dedDepen().New() = {13, kCpfDep2, 189.59};
+  cr.penAlim().New() = {11, kCpfDep, 350};
+  cr.penAlim().New() = {12, kCpfDep2, 120.1};
+  cr.previdCompl().New() = {tprPrivada, kCnpjOper, 210, 0, 35.5, 0};
+  TprevidComplCollectionItem& funpresp = cr.previdCompl().New();
+  funpresp.tpPrev = tprFunpresp;
+  funpresp.cnpjEntidPC = "33444555000163";
+  funpresp.vlrDedPC = 80;
+  if (s13) funpresp.vlrDedPC13 = 80;
+  if (s13) funpresp.vlrPatrocFunp13 = 12.5;
+  for (const char* nrProcRet : {"12345678901234567", "123456789012345678901"}) {
+    TinfoProcRetCollectionItem& proc = cr.infoProcRet().New();
+    proc.tpProcRet = tpprJudicial;
+    proc.nrProcRet = nrProcRet;
+    proc.codSusp = "12345678901234";
+    for (tpIndApuracao ind : {iapuMensal, ipaAnual}) {
+      TinfoValoresCollectionItem& v = proc.infoValores().New();
+      v.indApuracao = ind;
+      v.vlrNRetido = 100;
+      v.vlrDepJud = 50;
+      for (tpIndTpDeducao deducao : {tpdDependentes, tpdPensaoAlimenticia}) {
+        TdedSuspCollectionItem& d = v.dedSusp().New();
+        d.indTpDeducao = deducao;
+        d.vlrDedSusp = 75;
+        d.benefPen().New() = {kCpfDep, 40};
+        d.benefPen().New() = {kCpfDep2, 35};
+      }
+    }
+  }
+  c.infoIRCR().New().tpCR = "056108";
+  for (const std::string& cnpj : {kCnpjOper, std::string("33444555000163")}) {
+    TplanSaudeCollectionItem& plano = c.planSaude().New();
+    plano.cnpjOper = cnpj;
+    plano.regANS = "123456";
+    plano.vlrSaudeTit = 420;
+    plano.infoDepSau().New() = {kCpfDep, 210};
+    plano.infoDepSau().New() = {kCpfDep2, 105};
+  }
+  TInfoReembMedCollectionItem& operadora = c.infoReembMed().New();
+  operadora.indOrgReemb = "1";
+  operadora.cnpjOper = kCnpjOper;
+  operadora.regANS = "123456";
+  operadora.detReembTit().New() = {tiCNPJ, "44555666000109", 300, 0};
+  operadora.detReembTit().New() = {tiCPF, "12312312387", 0, 80};
+  for (const std::string& cpf : {kCpfDep, kCpfDep2}) {
+    TinfoReembDepCollectionItem& dep = operadora.infoReembDep().New();
+    dep.cpfBenef = cpf;
+    dep.detReembDep().New() = {tiCNPJ, "44555666000109", 150, 0};
+    dep.detReembDep().New() = {tiCPF, "12312312387", 60, 0};
+  }
+  TInfoReembMedCollectionItem& empregador = c.infoReembMed().New();
+  empregador.indOrgReemb = "2";
+  empregador.detReembTit().New() = {tiCNPJ, "44555666000109", 90, 0};
+  if (!s13) return;
+  TinfoIRComplemCollectionItem& ajuste = e.IdeBenef.infoIRComplem.New();
+  ajuste.perAnt() = {"2024-03", "1.1.1234567890123456789"};
+  TinfoIRCRCollectionItem& cr13 = ajuste.infoIRCR().New();
+  cr13.tpCR = "056107";
+  cr13.previdCompl().New() = {tprPrivada, kCnpjOper, 0, 210, 0, 20};
+}
+
 const std::string kLimite = " - Número de ocorrências maior que o máximo permitido - Máximo ";
 
 }  // namespace
@@ -127,6 +205,11 @@ TEST(S1210WorkIncomePayments, ValidUnderEachLayout) {
   EXPECT_THAT(esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_01_00,
                                                                       com(PagamentosAnteriores, ResidenteNaArgentina)),
               ::testing::HasSubstr("<paisResidExt>063</paisResidExt><infoPgtoExt>"));
+  EXPECT_THAT(esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_03_00, com(Complemento)),
+              ::testing::HasSubstr("<vlrDedPC13>210.00</vlrDedPC13><vlrPatrocFunp13>20.00</vlrPatrocFunp13>"));
+  EXPECT_THAT(
+      esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_02_00, com(ResidenteNaArgentina, Complemento)),
+      ::testing::HasSubstr("<infoIRComplem><dtLaudo>2024-01-15</dtLaudo><infoDep>"));
   esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_00_00, com(PagamentosAnteriores));
   const std::string xml25 = esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(ve02_05_00, com(Detalhes25));
   for (const char* texto : {"<deps><vrDedDep>189.59</vrDedDep></deps>", "<tpPgto>1</tpPgto><indResBr>S</indResBr>",
@@ -228,5 +311,92 @@ TEST(S1210WorkIncomePayments, LayoutBranches) {
            {},
            {},
            {"/infoPgto(Lista de Informações de Pagamento)" + kLimite + "60."}},
+      });
+}
+
+// The complement's version gates and its written-when rules.
+TEST(S1210WorkIncomePayments, IncomeTaxComplement) {
+  const auto previd = [](double vlrDedPC, double vlrDedPC13) {
+    return [=](TEvtPgtos& e) {
+      TinfoIRCRCollectionItem& cr = e.IdeBenef.infoIRComplem.New().infoIRCR().New();
+      cr.tpCR = "056107";
+      cr.previdCompl().New() = {tprPrivada, kCnpjOper, vlrDedPC, vlrDedPC13, 0, 0};
+    };
+  };
+  const auto perAnt = [](TEvtPgtos& e) {
+    e.IdeBenef.infoIRComplem.New().perAnt() = {"2024-03", "1.1.1234567890123456789"};
+  };
+  esocialtest::VerificarCasosLeiaute<TS1210Collection>(
+      Preencher,
+      {
+          {"S-1.01: no complement", veS01_01_00, Complemento, {}, {"<infoIRComplem>"}, {}},
+          {"S-1.02: no earlier S-1210 adjusted",
+           veS01_02_00,
+           perAnt,
+           {"<infoIRComplem></infoIRComplem>"},
+           {"<perAnt>"},
+           {}},
+          {"S-1.03: the earlier S-1210 adjusted",
+           veS01_03_00,
+           perAnt,
+           {"<infoIRComplem><perAnt><perRefAjuste>2024-03</perRefAjuste>"},
+           {},
+           {}},
+          {"S-1.03: no deduction given, both required",
+           veS01_03_00,
+           previd(0, 0),
+           {"<cnpjEntidPC>11222333000181</cnpjEntidPC><vlrDedPC>0.00</vlrDedPC><vlrDedPC13>0.00</vlrDedPC13>"},
+           {},
+           {}},
+          {"S-1.03: the 13th salary's deduction alone",
+           veS01_03_00,
+           previd(0, 80),
+           {"<cnpjEntidPC>11222333000181</cnpjEntidPC><vlrDedPC13>80.00</vlrDedPC13>"},
+           {"<vlrDedPC>"},
+           {}},
+          {"S-1.02: the month's deduction, required",
+           veS01_02_00,
+           previd(0, 80),
+           {"<cnpjEntidPC>11222333000181</cnpjEntidPC><vlrDedPC>0.00</vlrDedPC></previdCompl>"},
+           {"<vlrDedPC13>"},
+           {}},
+          {"dependants: only S for depIRRF, kinds of two digits",
+           veS01_03_00,
+           [](TEvtPgtos& e) {
+             TinfoIRComplemCollectionItem& c = e.IdeBenef.infoIRComplem.New();
+             c.infoDep().New() = {kCpfDep, 0, "", snfNao, tdFilhoOuEnteado, ""};
+             c.infoDep().New().cpfDep = kCpfDep2;
+             c.infoIRCR().New().tpCR = "056107";
+             c.infoIRCR().GetItem(0).dedDepen().New() = {1, kCpfDep, 10};
+           },
+           {"<infoDep><cpfDep>98765432100</cpfDep><tpDep>03</tpDep></infoDep><infoDep><cpfDep>11122233396</cpfDep></"
+            "infoDep>",
+            "<tpRend>01</tpRend>"},
+           {"<depIRRF>"},
+           {}},
+          {"a reimbursement by the employer names no operator",
+           veS01_03_00,
+           [](TEvtPgtos& e) {
+             TInfoReembMedCollectionItem& r = e.IdeBenef.infoIRComplem.New().infoReembMed().New();
+             r.indOrgReemb = "2";
+             r.cnpjOper = kCnpjOper;
+             r.regANS = "123456";
+           },
+           {"<infoReembMed><indOrgReemb>2</indOrgReemb></infoReembMed>"},
+           {"<cnpjOper>"},
+           {}},
+          {"three sets of values of a process",
+           veS01_03_00,
+           [](TEvtPgtos& e) {
+             TinfoIRCRCollectionItem& cr = e.IdeBenef.infoIRComplem.New().infoIRCR().New();
+             cr.tpCR = "056107";
+             TinfoProcRetCollectionItem& p = cr.infoProcRet().New();
+             p.nrProcRet = "12345678901234567";
+             for (int i = 0; i < 3; ++i) p.infoValores().New();
+           },
+           {},
+           {},
+           {"/infoValores(Informações de valores relacionados a não retenção de tributos ou a depósitos judiciais)" +
+            kLimite + "2."}},
       });
 }

@@ -35,6 +35,7 @@ void TEvtPgtos::GerarIdeBenef() {
   for (int i = 0; i < b.InfoPgto.Count(); ++i) GerarInfoPgto(b.InfoPgto.GetItem(i));
   AlertarLimiteLista("infoPgto", "Lista de Informações de Pagamento", b.InfoPgto.Count(),
                      VersaoDF() <= ve02_05_00 ? 60 : 999);
+  if (VersaoDF() >= veS01_02_00) GerarInfoIRComplem(b.infoIRComplem);
   g.wGrupo("/ideBenef");
 }
 

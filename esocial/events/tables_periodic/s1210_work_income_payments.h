@@ -189,6 +189,20 @@ class TEvtPgtos : public TeSocialEvento {
   // Whether the payment goes to a resident abroad: the S-1.01 group, by the country and the
   // period of assessment.
   bool ResideNoExterior(const TInfoPgtoItem& Pgto) const;
+
+  // The income-tax complement (s1210_income_tax_complement.cpp).
+  void GerarInfoIRComplem(const TinfoIRComplemCollection& Lista);
+  void GerarInfoDep(const TinfoDepCollection& Lista);
+  void GerarInfoIRCR(const TinfoIRCRCollection& Lista);
+  void GerarPrevidCompl(const TprevidComplCollection& Lista);
+  void GerarInfoProcRet(const TinfoProcRetCollection& Lista);
+  void GerarInfoValores(const TinfoValoresCollection& Lista);
+  void GerarDedSusp(const TdedSuspCollection& Lista);
+  void GerarPlanSaude(const TplanSaudeCollection& Lista);
+  void GerarInfoReembMed(const TInfoReembMedCollection& Lista);
+  // The reimbursements of the holder or of a dependant, each under the tag Grupo.
+  void GerarDetReemb(const platform::TTrivoObjectList<TdetReembCollectionItem>& Lista, const std::string& Grupo,
+                     const std::string& Descricao);
 };
 
 class TS1210CollectionItem : public TItemEvento<TEvtPgtos, teS1210> {
