@@ -9,9 +9,11 @@
 #include <string>
 
 #include "event_test_support.h"
+#include "platform/text_utils.h"
 
 using namespace esocial;
 using namespace esocial::s1210;
+using esocialtest::TIni;
 using platform::EncodeDate;
 
 namespace {
@@ -95,7 +97,7 @@ void Detalhes25(TEvtPgtos& e) {
   TDetPgtoAntItem& anterior = p.detPgtoAnt().Add();
   anterior.codCateg = 101;
   anterior.infoPgtoAnt.Add() = {ciiBasedeCalculoIRRFRemMensal, 1200};
-  TInfoPgtoItem& beneficio = NovoPgto(e, "", "", 0);
+  TInfoPgtoItem& beneficio = NovoPgto(e, "2024-05", "BEN1", 900);
   beneficio.TpPgto = tpPgtoBenefPrev1207;
   beneficio.IndResBr = tpNao;
   TDetPgtoBenPr& benPr = beneficio.detPgtoBenPr();
@@ -106,7 +108,7 @@ void Detalhes25(TEvtPgtos& e) {
   NovaRubrica(benPr.retPgtoTot().Add(), "B001", 600);
   NovaRubrica(benPr.infoPgtoParc().Add(), "B002", 300);
   beneficio.IdePgtoExt.idePais = {"063", infBeneficiaNIF, "20123456789"};
-  beneficio.IdePgtoExt.endExt = {"Avenida Corrientes", "1234", "", "", "Buenos Aires", "C1043"};
+  beneficio.IdePgtoExt.endExt = {"Avenida Corrientes", "1234", "", "", "Buenos Aires", "1043"};
 }
 
 const std::string kCnpjOper = "11222333000181";
@@ -187,35 +189,174 @@ void Complemento(TEvtPgtos& e) {
   cr13.previdCompl().New() = {tprPrivada, kCnpjOper, 0, 210, 0, 20};
 }
 
+TIni IniBase() {
+  return {
+      {"evtPgtos", {{"Id", esocialtest::kIdEvento}}},
+      {"ideEvento", {{"indRetif", "1"}, {"perApur", "2024-05"}, {"verProc", "NEMBO 1.0"}}},
+      {"ideEmpregador", {{"tpInsc", "1"}, {"nrInsc", esocialtest::kEmpregador}}},
+      {"ideBenef", {{"cpfBenef", "12345678909"}}},
+      {"infoPgto01",
+       {{"dtPgto", "31/05/2024"}, {"tpPgto", "1"}, {"perRef", "2024-05"}, {"ideDmDev", "DM1"}, {"vrLiq", "3200,50"}}},
+  };
+}
+
+void IniPagamentosAnteriores(TIni& ini) {
+  ini["infoPgto02"] = {{"dtPgto", "31/05/2024"}, {"perRef", "2024-04"}, {"ideDmDev", "DM0"}, {"vrLiq", "150"}};
+  ini["infoPgto03"] = {{"dtPgto", "31/05/2024"}, {"perRef", "2023"}, {"ideDmDev", "DM13"}, {"vrLiq", "1600.25"}};
+}
+
+void IniResidenteNaArgentina(TIni& ini) {
+  ini["infoPgto01"]["paisResidExt"] = "063";
+  ini["infoPgtoExt01"] = {{"indNIF", "1"}, {"nifBenef", "20123456789"}, {"frmTribut", "10"}};
+  ini["endExt01"] = {{"endDscLograd", "Avenida Corrientes"},
+                     {"endNrLograd", "1234"},
+                     {"endComplem", "Piso 5"},
+                     {"endBairro", "San Nicolas"},
+                     {"endCidade", "Buenos Aires"},
+                     {"endEstado", "CABA"},
+                     {"endCodPostal", "1043"},
+                     {"telef", "541143210000"}};
+}
+
+// Complemento under S-1.03 as INI sections.
+void IniComplemento(TIni& ini) {
+  ini["infoIRComplem01"] = {{"dtLaudo", "15/01/2024"}};
+  ini["infoDep01001"] = {
+      {"cpfDep", kCpfDep}, {"dtNascto", "01/07/2012"}, {"nome", "Ana Souza"}, {"depIRRF", "S"}, {"tpDep", "03"}};
+  ini["infoDep01002"] = {{"cpfDep", kCpfDep2}, {"tpDep", "99"}, {"descrDep", "Sobrinha"}};
+  ini["infoIRCR0101"] = {{"tpCR", "056107"}};
+  ini["dedDepen0101001"] = {{"tpRend", "11"}, {"cpfDep", kCpfDep}, {"vlrDedDep", "189.59"}};
+  ini["dedDepen0101002"] = {{"tpRend", "13"}, {"cpfDep", kCpfDep2}, {"vlrDedDep", "189,59"}};
+  ini["penAlim010101"] = {{"tpRend", "11"}, {"cpfDep", kCpfDep}, {"vlrDedPenAlim", "350"}};
+  ini["penAlim010102"] = {{"tpRend", "12"}, {"cpfDep", kCpfDep2}, {"vlrDedPenAlim", "120,10"}};
+  ini["previdCompl010101"] = {
+      {"tpPrev", "1"}, {"cnpjEntidPC", kCnpjOper}, {"vlrDedPC", "210"}, {"vlrPatrocFunp", "35.50"}};
+  ini["previdCompl010102"] = {{"tpPrev", "3"},
+                              {"cnpjEntidPC", "33444555000163"},
+                              {"vlrDedPC", "80"},
+                              {"vlrDedPC13", "80"},
+                              {"vlrPatrocFunp13", "12,5"}};
+  const char* processos[] = {"12345678901234567", "123456789012345678901"};
+  for (int k = 1; k <= 2; ++k) {
+    const std::string K = "0101" + platform::InteiroComZeros(k, 2);
+    ini["infoProcRet" + K] = {{"tpProcRet", "2"}, {"nrProcRet", processos[k - 1]}, {"codSusp", "12345678901234"}};
+    for (int l = 1; l <= 2; ++l) {
+      const std::string L = K + platform::InteiroComZeros(l, 2);
+      ini["infoValores" + L] = {{"indApuracao", std::to_string(l)}, {"vlrNRetido", "100"}, {"vlrDepJud", "50"}};
+      for (int m = 1; m <= 2; ++m) {
+        const std::string M = L + platform::InteiroComZeros(m, 2);
+        ini["dedSusp" + M] = {{"indTpDeducao", m == 1 ? "7" : "5"}, {"vlrDedSusp", "75"}};
+        ini["benefPen" + M + "01"] = {{"cpfDep", kCpfDep}, {"vlrDepenSusp", "40"}};
+        ini["benefPen" + M + "02"] = {{"cpfDep", kCpfDep2}, {"vlrDepenSusp", "35"}};
+      }
+    }
+  }
+  ini["infoIRCR0102"] = {{"tpCR", "056108"}};
+  ini["planSaude0101"] = {{"cnpjOper", kCnpjOper}, {"regANS", "123456"}, {"vlrSaudeTit", "420"}};
+  ini["planSaude0102"] = {{"cnpjOper", "33444555000163"}, {"regANS", "123456"}, {"vlrSaudeTit", "420"}};
+  for (const char* j : {"01", "02"}) {
+    ini["infoDepSau01" + std::string(j) + "01"] = {{"cpfDep", kCpfDep}, {"vlrSaudeDep", "210"}};
+    ini["infoDepSau01" + std::string(j) + "02"] = {{"cpfDep", kCpfDep2}, {"vlrSaudeDep", "105"}};
+  }
+  ini["infoReembMed0101"] = {{"indOrgReemb", "1"}, {"cnpjOper", kCnpjOper}, {"regANS", "123456"}};
+  ini["detReembTit010101"] = {{"tpInsc", "1"}, {"nrInsc", "44555666000109"}, {"vlrReemb", "300"}};
+  ini["detReembTit010102"] = {{"tpInsc", "2"}, {"nrInsc", "12312312387"}, {"vlrReembAnt", "80"}};
+  ini["infoReembDep010101"] = {{"cpfBenef", kCpfDep}};
+  ini["infoReembDep010102"] = {{"cpfBenef", kCpfDep2}};
+  for (const char* k : {"01", "02"}) {
+    ini["detReembDep0101" + std::string(k) + "01"] = {
+        {"tpInsc", "1"}, {"nrInsc", "44555666000109"}, {"vlrReemb", "150"}};
+    ini["detReembDep0101" + std::string(k) + "02"] = {{"tpInsc", "2"}, {"nrInsc", "12312312387"}, {"vlrReemb", "60"}};
+  }
+  ini["infoReembMed0102"] = {{"indOrgReemb", "2"}};
+  ini["detReembTit010201"] = {{"tpInsc", "1"}, {"nrInsc", "44555666000109"}, {"vlrReemb", "90"}};
+  ini["perAnt02"] = {{"perRefAjuste", "2024-03"}, {"nrRec1210Orig", "1.1.1234567890123456789"}};
+  ini["infoIRCR0201"] = {{"tpCR", "056107"}};
+  ini["previdCompl020101"] = {
+      {"tpPrev", "1"}, {"cnpjEntidPC", kCnpjOper}, {"vlrDedPC13", "210"}, {"vlrPatrocFunp13", "20"}};
+}
+
+// Detalhes25 as INI sections.
+void IniDetalhes25(TIni& ini) {
+  ini["deps"] = {{"vrDedDep", "189,59"}};
+  ini["infoPgto01"]["indResBr"] = "S";
+  ini["detPgtoFl01001"] = {{"perRef", "2024-05"}, {"ideDmDev", "DM1"}, {"indPagtoTt", "S"}, {"vrLiq", "3200.50"}};
+  ini["retPgtoTot0100101"] = {{"codRubr", "R001"}, {"ideTabRubr", "T1"}, {"qtdRubr", "30"}, {"vrRubr", "3500"}};
+  ini["penAlim010010101"] = {
+      {"cpfBenef", kCpfDep}, {"dtNasctoBenef", "01/07/2012"}, {"nmBenefic", "Ana Souza"}, {"vlrPensao", "350"}};
+  ini["detPgtoFl01002"] = {{"ideDmDev", "DM2"}, {"indPagtoTt", "N"}, {"vrLiq", "500"}};
+  ini["infoPgtoParc0100201"] = {{"matricula", "M-001"}, {"codRubr", "R002"}, {"ideTabRubr", "T1"}, {"vrRubr", "500"}};
+  ini["detPgtoFer011"] = {
+      {"codCateg", "101"}, {"matricula", "M-001"}, {"dtIniGoz", "03/06/2024"}, {"qtDias", "30"}, {"vrLiq", "4100"}};
+  ini["detRubrFer01101"] = {{"codRubr", "R100"}, {"ideTabRubr", "T1"}, {"vrRubr", "4100"}};
+  ini["detPgtoAnt0101"] = {{"codCateg", "101"}};
+  ini["infoPgtoAnt010101"] = {{"tpBcIRRF", "11"}, {"vrBcIRRF", "1200"}};
+  ini["infoPgto02"] = {{"dtPgto", "31/05/2024"}, {"tpPgto", "5"},      {"indResBr", "N"},
+                       {"perRef", "2024-05"},    {"ideDmDev", "BEN1"}, {"vrLiq", "900"}};
+  ini["detPgtoBenPr02"] = {{"perRef", "2024-05"}, {"ideDmDev", "BEN1"}, {"indPgtoTt", "N"}, {"vrLiq", "900"}};
+  ini["retPgtoTot0201"] = {{"codRubr", "B001"}, {"ideTabRubr", "T1"}, {"vrRubr", "600"}};
+  ini["infoPgtoParc0201"] = {{"codRubr", "B002"}, {"ideTabRubr", "T1"}, {"vrRubr", "300"}};
+  ini["idePgtoExt02"] = {
+      {"codPais", "063"},   {"indNIF", "1"},           {"nifBenef", "20123456789"}, {"dscLograd", "Avenida Corrientes"},
+      {"nrLograd", "1234"}, {"nmCid", "Buenos Aires"}, {"codPostal", "1043"}};
+}
+
 const std::string kLimite = " - Número de ocorrências maior que o máximo permitido - Máximo ";
 
 }  // namespace
 
-// The worker under each layout against that layout's schema.
-TEST(S1210WorkIncomePayments, ValidUnderEachLayout) {
+// Each valid S-1.03 document on the whole road: from fields and from INI input.
+TEST(S1210WorkIncomePayments, ValidDocuments) {
+  esocialtest::VerificarDocumentosValidos<TS1210Collection>(
+      Preencher, IniBase(),
+      {
+          {"paid in the month the payslips of the month, of April and the 13th salary of 2023",
+           PagamentosAnteriores,
+           IniPagamentosAnteriores,
+           {}},
+          {"a resident of Argentina", ResidenteNaArgentina, IniResidenteNaArgentina, {}},
+          {"the income-tax complement: two of each list, an earlier S-1210 adjusted, the 13th-salary values",
+           Complemento,
+           IniComplemento,
+           {}},
+      });
+}
+
+// The same worker under the earlier layouts, against each one's schema.
+TEST(S1210WorkIncomePayments, ValidUnderEarlierLayouts) {
   const auto com = [](auto... mudancas) {
     return [=](TEvtPgtos& e) {
       Preencher(e);
       (mudancas(e), ...);
     };
   };
-  EXPECT_THAT(esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_03_00,
-                                                                      com(PagamentosAnteriores, ResidenteNaArgentina)),
-              ::testing::HasSubstr("<perRef>2023</perRef><ideDmDev>DM13</ideDmDev>"));
-  EXPECT_THAT(esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_01_00,
-                                                                      com(PagamentosAnteriores, ResidenteNaArgentina)),
-              ::testing::HasSubstr("<paisResidExt>063</paisResidExt><infoPgtoExt>"));
-  EXPECT_THAT(esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_03_00, com(Complemento)),
-              ::testing::HasSubstr("<vlrDedPC13>210.00</vlrDedPC13><vlrPatrocFunp13>20.00</vlrPatrocFunp13>"));
   EXPECT_THAT(
       esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_02_00, com(ResidenteNaArgentina, Complemento)),
       ::testing::HasSubstr("<infoIRComplem><dtLaudo>2024-01-15</dtLaudo><infoDep>"));
+  EXPECT_THAT(esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_01_00,
+                                                                      com(PagamentosAnteriores, ResidenteNaArgentina)),
+              ::testing::HasSubstr("<paisResidExt>063</paisResidExt><infoPgtoExt>"));
   esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(veS01_00_00, com(PagamentosAnteriores));
-  const std::string xml25 = esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(ve02_05_00, com(Detalhes25));
+}
+
+// The 2.5 payment details, from fields against the 2.5 schema; read from INI input (an S-1.03
+// document, which leaves them out), the event writes the same 2.5 document.
+TEST(S1210WorkIncomePayments, Layout25) {
+  const std::string xml25 = esocialtest::VerificarValidoNoLeiaute<TS1210Collection>(ve02_05_00, [](TEvtPgtos& e) {
+    Preencher(e);
+    Detalhes25(e);
+  });
   for (const char* texto : {"<deps><vrDedDep>189.59</vrDedDep></deps>", "<tpPgto>1</tpPgto><indResBr>S</indResBr>",
                             "</detPgtoFl><detPgtoFer>", "</detPgtoFer><detPgtoAnt>",
                             "<tpPgto>5</tpPgto><indResBr>N</indResBr><detPgtoBenPr>", "</detPgtoBenPr><idePgtoExt>"})
     EXPECT_THAT(xml25, ::testing::HasSubstr(texto));
+  auto c = esocialtest::NovoComponente();
+  TEvtPgtos& e = esocialtest::NovoEvento<TS1210Collection>(c, veS01_03_00);
+  TIni ini = IniBase();
+  IniDetalhes25(ini);
+  EXPECT_TRUE(e.LerArqIni(esocialtest::TextoIni(ini)));
+  c.eSocial->Configuracoes().Geral->SetVersaoDF(ve02_05_00);
+  EXPECT_EQ(esocialtest::Escrito(e), xml25);
 }
 
 // What each layout writes of a payment.
@@ -274,7 +415,7 @@ TEST(S1210WorkIncomePayments, LayoutBranches) {
            Detalhes25,
            {"<tpPgto>1</tpPgto><perRef>2024-05</perRef>"},
            {"<deps>", "<indResBr>", "<detPgtoFl>", "<detPgtoBenPr>", "<detPgtoFer>", "<detPgtoAnt>", "<idePgtoExt>"},
-           {"/perRef() - Nenhum valor informado", "/ideDmDev() - Nenhum valor informado"}},
+           {}},
           {"2.5: a benefit's payment holds no payslip details",
            ve02_05_00,
            [](TEvtPgtos& e) {
@@ -398,5 +539,93 @@ TEST(S1210WorkIncomePayments, IncomeTaxComplement) {
            {},
            {"/infoValores(Informações de valores relacionados a não retenção de tributos ou a depósitos judiciais)" +
             kLimite + "2."}},
+      });
+}
+
+// The reader's numbering, list ends and strict values.
+TEST(S1210WorkIncomePayments, IniCases) {
+  const std::string kSemErro = testsupport::kNoError;
+  const auto pagamentos = [](const TEvtPgtos& e) { return e.IdeBenef.InfoPgto.Count(); };
+  esocialtest::VerificarCasosIni<TS1210Collection>(
+      IniBase(),
+      {
+          {"without infoPgto01 the payments and their groups are numbered with three digits",
+           [](TIni& ini) {
+             ini["infoPgto001"] = ini["infoPgto01"];
+             ini["infoPgto002"] = ini["infoPgto01"];
+             ini.erase("infoPgto01");
+             ini["detPgtoFer0011"] = {{"codCateg", "101"}};
+             ini["detPgtoFer0019"] = {{"codCateg", "102"}};
+           },
+           kSemErro,
+           [&](const TEvtPgtos& e) {
+             ASSERT_EQ(pagamentos(e), 2);
+             TDetPgtoFerCollection& ferias = e.IdeBenef.InfoPgto.GetItem(0).detPgtoFer();
+             ASSERT_EQ(ferias.Count(), 1) << "the holidays end at the first number missing";
+             EXPECT_EQ(ferias.GetItem(0).codCateg, 101);
+           }},
+          {"with infoPgto01, infoPgto001 is no payment", [](TIni& ini) { ini["infoPgto001"] = ini["infoPgto01"]; },
+           kSemErro, [&](const TEvtPgtos& e) { EXPECT_EQ(pagamentos(e), 1); }},
+          {"a payment without dtPgto ends the payments",
+           [](TIni& ini) {
+             ini["infoPgto02"] = {{"perRef", "2024-04"}};
+             ini["infoPgto03"] = ini["infoPgto01"];
+           },
+           kSemErro, [&](const TEvtPgtos& e) { EXPECT_EQ(pagamentos(e), 1); }},
+          {"nine holiday payments, the most one digit numbers",
+           [](TIni& ini) {
+             for (int j = 1; j <= 9; ++j) ini["detPgtoFer01" + std::to_string(j)] = {{"codCateg", "101"}};
+           },
+           kSemErro, [](const TEvtPgtos& e) { EXPECT_EQ(e.IdeBenef.InfoPgto.GetItem(0).detPgtoFer().Count(), 9); }},
+          {"a holiday category that is no number",
+           [](TIni& ini) {
+             ini["detPgtoFer011"] = {{"codCateg", "1O1"}};
+           },
+           "INI: valor inválido em [detPgtoFer011] codCateg: \"1O1\"", [](const TEvtPgtos&) {}},
+          {"an earlier payment's category that is no number",
+           [](TIni& ini) {
+             ini["detPgtoAnt0101"] = {{"codCateg", "x"}};
+           },
+           "INI: valor inválido em [detPgtoAnt0101] codCateg: \"x\"", [](const TEvtPgtos&) {}},
+          {"a payment kind outside its list", [](TIni& ini) { ini["infoPgto01"]["tpPgto"] = "6"; },
+           "INI: valor inválido em [infoPgto01] tpPgto: \"6\"", [](const TEvtPgtos&) {}},
+          {"a kind of income that is no number",
+           [](TIni& ini) {
+             ini["infoIRCR0101"] = {{"tpCR", "056107"}};
+             ini["dedDepen0101001"] = {{"tpRend", "onze"}, {"cpfDep", kCpfDep}, {"vlrDedDep", "1"}};
+           },
+           "INI: valor inválido em [dedDepen0101001] tpRend: \"onze\"", [](const TEvtPgtos&) {}},
+          {"a dependant's kind outside its list",
+           [](TIni& ini) {
+             ini["infoDep01001"] = {{"cpfDep", kCpfDep}, {"tpDep", "05"}};
+           },
+           "INI: valor inválido em [infoDep01001] tpDep: \"05\"", [](const TEvtPgtos&) {}},
+          {"a complement given by its health plan alone, then one by its reimbursement alone",
+           [](TIni& ini) {
+             ini["planSaude0101"] = {{"cnpjOper", kCnpjOper}, {"vlrSaudeTit", "10"}};
+             ini["infoReembMed0201"] = {{"indOrgReemb", "2"}};
+           },
+           kSemErro,
+           [](const TEvtPgtos& e) {
+             const TinfoIRComplemCollection& c = e.IdeBenef.infoIRComplem;
+             ASSERT_EQ(c.Count(), 2);
+             EXPECT_FALSE(c.GetItem(0).infoDepInst());
+             EXPECT_EQ(c.GetItem(0).planSaude().GetItem(0).vlrSaudeTit, 10);
+             EXPECT_EQ(c.GetItem(1).infoReembMed().GetItem(0).indOrgReemb, "2");
+           }},
+          {"two sets of values of a process, the second ended by an empty indApuracao",
+           [](TIni& ini) {
+             ini["infoIRCR0101"] = {{"tpCR", "056107"}};
+             ini["infoProcRet010101"] = {{"tpProcRet", "1"}, {"nrProcRet", "12345678901234567"}};
+             ini["infoValores01010101"] = {{"indApuracao", "1"}, {"vlrNRetido", "10"}};
+             ini["infoValores01010102"] = {{"indApuracao", ""}, {"vlrNRetido", "20"}};
+           },
+           kSemErro,
+           [](const TEvtPgtos& e) {
+             TinfoProcRetCollectionItem& p =
+                 e.IdeBenef.infoIRComplem.GetItem(0).infoIRCR().GetItem(0).infoProcRet().GetItem(0);
+             EXPECT_EQ(p.tpProcRet, tpprAdministrativo);
+             EXPECT_EQ(p.infoValores().Count(), 1);
+           }},
       });
 }

@@ -175,6 +175,7 @@ class TEvtPgtos : public TeSocialEvento {
   TIdeBenef IdeBenef;
 
   bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 
  private:
   void GerarIdeBenef();
