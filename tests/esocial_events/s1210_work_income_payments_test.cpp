@@ -629,3 +629,268 @@ TEST(S1210WorkIncomePayments, IniCases) {
            }},
       });
 }
+
+// The writer's mends, each a document the writer got wrong before.
+TEST(S1210WorkIncomePayments, WriterFaults) {
+  const auto pais = [](const std::string& codigo) {
+    return [=](TEvtPgtos& e) {
+      ResidenteNaArgentina(e);
+      e.IdeBenef.InfoPgto.GetItem(0).paisResidExt = codigo;
+    };
+  };
+  const auto processo = [](const std::string& nrProcRet, const std::string& codSusp) {
+    return [=](TEvtPgtos& e) {
+      TinfoIRCRCollectionItem& cr = e.IdeBenef.infoIRComplem.New().infoIRCR().New();
+      cr.tpCR = "056107";
+      TinfoProcRetCollectionItem& p = cr.infoProcRet().New();
+      p.nrProcRet = nrProcRet;
+      p.codSusp = codSusp;
+    };
+  };
+  const auto pagamentos = [](int n) {
+    return [n](TEvtPgtos& e) {
+      for (int i = 1; i < n; ++i) NovoPgto(e, "2024-05", "DM" + std::to_string(i), 1);
+    };
+  };
+  const auto rubricasComMatricula = [](TEvtPgtos& e) {
+    Detalhes25(e);
+    TInfoPgtoItem& p = e.IdeBenef.InfoPgto.GetItem(0);
+    p.detPgtoFl.GetItem(0).retPagtoTot().GetItem(0).matricula = "M-RET";
+    p.detPgtoFer().GetItem(0).detRubrFer.GetItem(0).matricula = "M-FER";
+  };
+  const std::string kNenhum = "() - Nenhum valor informado";
+  esocialtest::VerificarCasosLeiaute<TS1210Collection>(
+      Preencher,
+      {
+          {"1. a resident of Argentina (063)",
+           veS01_03_00,
+           pais("063"),
+           {"<paisResidExt>063</paisResidExt><infoPgtoExt>"},
+           {},
+           {}},
+          {"1. a resident of Germany (023)", veS01_03_00, pais("023"), {"<paisResidExt>023</paisResidExt>"}, {}, {}},
+          {"2. a codSusp of 14 digits",
+           veS01_03_00,
+           processo("12345678901234567", "12345678901234"),
+           {"<nrProcRet>12345678901234567</nrProcRet><codSusp>12345678901234</codSusp>"},
+           {},
+           {}},
+          {"4. a dependant whose kind nobody gave",
+           veS01_03_00,
+           [](TEvtPgtos& e) { e.IdeBenef.infoIRComplem.New().infoDep().New().cpfDep = kCpfDep; },
+           {"<infoDep><cpfDep>98765432100</cpfDep></infoDep>"},
+           {"<tpDep>"},
+           {}},
+          {"5. a payment without perRef",
+           veS01_01_00,
+           [](TEvtPgtos& e) { e.IdeBenef.InfoPgto.GetItem(0).perRef = ""; },
+           {"<tpPgto>1</tpPgto><perRef/><ideDmDev>"},
+           {},
+           {"/perRef" + kNenhum}},
+          {"5. the 13th salary's perRef, a year",
+           veS01_03_00,
+           [](TEvtPgtos& e) { e.IdeBenef.InfoPgto.GetItem(0).perRef = "2023"; },
+           {"<perRef>2023</perRef>"},
+           {},
+           {}},
+          {"5. an address abroad without its street",
+           veS01_03_00,
+           [](TEvtPgtos& e) {
+             ResidenteNaArgentina(e);
+             TEndExtV110& endereco = e.IdeBenef.InfoPgto.GetItem(0).infoPgtoExt().endExt;
+             endereco = {};
+             endereco.endCidade = "Buenos Aires";
+           },
+           {"<endExt><endCidade>Buenos Aires</endCidade></endExt>"},
+           {},
+           {}},
+          {"5. CNPJs of a pension entity",
+           veS01_03_00,
+           [](TEvtPgtos& e) {
+             TinfoIRCRCollectionItem& cr = e.IdeBenef.infoIRComplem.New().infoIRCR().New();
+             cr.tpCR = "056107";
+             cr.previdCompl().New() = {tprPrivada, kCnpjOper, 210, 0, 0, 0};
+             TinfoValoresCollectionItem& v = cr.infoProcRet().New().infoValores().New();
+             v.dedSusp().New().cnpjEntidPC = kCnpjOper;
+             cr.infoProcRet().GetItem(0).nrProcRet = "12345678901234567";
+           },
+           {"<cnpjEntidPC>11222333000181</cnpjEntidPC><vlrDedPC>",
+            "<cnpjEntidPC>11222333000181</cnpjEntidPC></dedSusp>"},
+           {},
+           {}},
+          {"5. a process number of 21 digits", veS01_03_00, processo("123456789012345678901", ""), {}, {}, {}},
+          {"5. a process number of 18 digits",
+           veS01_03_00,
+           processo("123456789012345678", ""),
+           {},
+           {},
+           {"/nrProcRet() - Tamanho menor que o mínimo permitido [123456789012345678]"}},
+          {"5. 999 payments", veS01_03_00, pagamentos(999), {}, {}, {}},
+          {"5. 1000 payments",
+           veS01_03_00,
+           pagamentos(1000),
+           {},
+           {},
+           {"/infoPgto(Lista de Informações de Pagamento)" + kLimite + "999."}},
+          {"5. two complements under S-1.02",
+           veS01_02_00,
+           [](TEvtPgtos& e) {
+             e.IdeBenef.infoIRComplem.New().dtLaudo = EncodeDate(2024, 1, 15);
+             e.IdeBenef.infoIRComplem.New().dtLaudo = EncodeDate(2024, 2, 15);
+           },
+           {},
+           {},
+           {"/infoIRComplem(Lista de infoIRComplem)" + kLimite + "1."}},
+          {"two complements under S-1.03",
+           veS01_03_00,
+           [](TEvtPgtos& e) {
+             e.IdeBenef.infoIRComplem.New().dtLaudo = EncodeDate(2024, 1, 15);
+             e.IdeBenef.infoIRComplem.New().perAnt() = {"2024-03", "1.1.1234567890123456789"};
+           },
+           {"<infoIRComplem><dtLaudo>2024-01-15</dtLaudo></infoIRComplem><infoIRComplem><perAnt>"},
+           {},
+           {}},
+          {"7. 2.5: no matricula in the rubrics paid whole, the partial payments' written",
+           ve02_05_00,
+           rubricasComMatricula,
+           {"<retPgtoTot><codRubr>R001</codRubr>", "<detRubrFer><codRubr>R100</codRubr>",
+            "<infoPgtoParc><matricula>M-001</matricula><codRubr>R002</codRubr>"},
+           {"M-RET", "M-FER"},
+           {}},
+          {"2.04.02: the rubrics paid whole name their matricula",
+           ve02_04_02,
+           rubricasComMatricula,
+           {"<retPgtoTot><matricula>M-RET</matricula>", "<detRubrFer><matricula>M-FER</matricula>"},
+           {},
+           {}},
+          {"infoPgtoExt without its form of taxation",
+           veS01_03_00,
+           [](TEvtPgtos& e) {
+             ResidenteNaArgentina(e);
+             e.IdeBenef.InfoPgto.GetItem(0).infoPgtoExt().frmTribut = 0;
+           },
+           {"<frmTribut/>"},
+           {},
+           {"/frmTribut" + kNenhum}},
+          {"2.5: a benefit payslip's perRef of a year",
+           ve02_05_00,
+           [](TEvtPgtos& e) {
+             Detalhes25(e);
+             e.IdeBenef.InfoPgto.GetItem(1).detPgtoBenPr().perRef = "2023";
+           },
+           {"<detPgtoBenPr><perRef>2023</perRef>"},
+           {},
+           {}},
+      });
+}
+
+// The reader's mends, each an INI text the reader got wrong before.
+TEST(S1210WorkIncomePayments, IniFaults) {
+  const std::string kSemErro = testsupport::kNoError;
+  const auto complementos = [](const TEvtPgtos& e) -> const TinfoIRComplemCollection& {
+    return e.IdeBenef.infoIRComplem;
+  };
+  esocialtest::VerificarCasosIni<TS1210Collection>(
+      IniBase(),
+      {
+          {"3. a complement holding only its report date",
+           [](TIni& ini) {
+             ini["infoIRComplem01"] = {{"dtLaudo", "15/01/2024"}};
+           },
+           kSemErro,
+           [&](const TEvtPgtos& e) {
+             ASSERT_EQ(complementos(e).Count(), 1);
+             EXPECT_EQ(complementos(e).GetItem(0).dtLaudo, EncodeDate(2024, 1, 15));
+             EXPECT_THAT(e.XML(), ::testing::HasSubstr("<infoIRComplem><dtLaudo>2024-01-15</dtLaudo></infoIRComplem>"));
+           }},
+          {"4. a dependant without tpDep",
+           [](TIni& ini) {
+             ini["infoDep01001"] = {{"cpfDep", kCpfDep}, {"nome", "Ana Souza"}};
+           },
+           kSemErro,
+           [&](const TEvtPgtos& e) {
+             EXPECT_EQ(complementos(e).GetItem(0).infoDep().GetItem(0).tpDep, tdNenhum);
+             EXPECT_THAT(e.XML(), ::testing::Not(::testing::HasSubstr("<tpDep>")));
+           }},
+          {"6. a payslip paid without its optional perRef, and the one after it",
+           [](TIni& ini) {
+             ini["detPgtoFl01001"] = {{"ideDmDev", "DM1"}, {"vrLiq", "100"}};
+             ini["detPgtoFl01002"] = {{"perRef", "2024-04"}, {"ideDmDev", "DM0"}};
+           },
+           kSemErro,
+           [](const TEvtPgtos& e) {
+             const TdetPgtoFlCollection& fl = e.IdeBenef.InfoPgto.GetItem(0).detPgtoFl;
+             ASSERT_EQ(fl.Count(), 2);
+             EXPECT_EQ(fl.GetItem(0).ideDmDev, "DM1");
+             EXPECT_EQ(fl.GetItem(1).perRef, "2024-04");
+           }},
+          {"6. an earlier S-1210 known by its receipt alone",
+           [](TIni& ini) {
+             ini["perAnt01"] = {{"nrRec1210Orig", "1.1.1234567890123456789"}};
+           },
+           "perRefAjuste",  // the schema names the period missing
+           [&](const TEvtPgtos& e) {
+             ASSERT_EQ(complementos(e).Count(), 1);
+             EXPECT_EQ(complementos(e).GetItem(0).perAnt().nrRec1210Orig, "1.1.1234567890123456789");
+           }},
+          {"6. a perAnt section with nothing given",
+           [](TIni& ini) {
+             ini["perAnt01"] = {{"perRefAjuste", ""}};
+             ini["infoDep01001"] = {{"cpfDep", kCpfDep}};
+           },
+           kSemErro, [&](const TEvtPgtos& e) { EXPECT_FALSE(complementos(e).GetItem(0).perAntInst()); }},
+          {"7. a partial payment's matricula",
+           [](TIni& ini) {
+             ini["detPgtoFl01001"] = {{"perRef", "2024-05"}, {"ideDmDev", "DM1"}};
+             ini["infoPgtoParc0100101"] = {
+                 {"matricula", "M-001"}, {"codRubr", "R002"}, {"ideTabRubr", "T1"}, {"vrRubr", "500"}};
+           },
+           kSemErro,
+           [](const TEvtPgtos& e) {
+             EXPECT_EQ(e.IdeBenef.InfoPgto.GetItem(0).detPgtoFl.GetItem(0).infoPgtoParc().GetItem(0).matricula,
+                       "M-001");
+           }},
+          {"a dependant section with an empty cpfDep ends the dependants",
+           [](TIni& ini) {
+             ini["infoDep01001"] = {{"cpfDep", kCpfDep}};
+             ini["infoDep01002"] = {{"cpfDep", ""}, {"tpDep", "03"}};
+           },
+           kSemErro, [&](const TEvtPgtos& e) { EXPECT_EQ(complementos(e).GetItem(0).infoDep().Count(), 1); }},
+          {"a resident abroad without infoPgtoExt sections has none",
+           [](TIni& ini) { ini["infoPgto01"]["paisResidExt"] = "063"; }, kSemErro,
+           [](const TEvtPgtos& e) {
+             EXPECT_FALSE(e.IdeBenef.InfoPgto.GetItem(0).InfoPgtoExtInst());
+             EXPECT_THAT(e.XML(), ::testing::HasSubstr("<paisResidExt>063</paisResidExt></infoPgto>"));
+           }},
+          {"a resident abroad with only an address",
+           [](TIni& ini) {
+             ini["infoPgto01"]["paisResidExt"] = "063";
+             ini["endExt01"] = {{"endCidade", "Buenos Aires"}};
+           },
+           "frmTribut",  // the schema names the form of taxation missing
+           [](const TEvtPgtos& e) {
+             EXPECT_EQ(e.IdeBenef.InfoPgto.GetItem(0).infoPgtoExt().endExt.endCidade, "Buenos Aires");
+           }},
+          {"a benefit payslip given without its perRef",
+           [](TIni& ini) {
+             ini["detPgtoBenPr01"] = {{"ideDmDev", "BEN1"}, {"vrLiq", "900"}};
+           },
+           kSemErro,
+           [](const TEvtPgtos& e) { EXPECT_EQ(e.IdeBenef.InfoPgto.GetItem(0).detPgtoBenPr().ideDmDev, "BEN1"); }},
+          {"a payment abroad of the 2.x form given without its country",
+           [](TIni& ini) {
+             ini["idePgtoExt01"] = {{"indNIF", "3"}, {"nmCid", "Buenos Aires"}};
+           },
+           kSemErro,
+           [](const TEvtPgtos& e) {
+             const TPgtoExt& ext = e.IdeBenef.InfoPgto.GetItem(0).IdePgtoExt;
+             EXPECT_EQ(ext.idePais.indNIF, infPaisnaoNIF);
+             EXPECT_EQ(ext.endExt.nmCid, "Buenos Aires");
+           }},
+          {"a holiday payment's days that are no number",
+           [](TIni& ini) {
+             ini["detPgtoFer011"] = {{"codCateg", "101"}, {"qtDias", "trinta"}};
+           },
+           "INI: valor inválido em [detPgtoFer011] qtDias: \"trinta\"", [](const TEvtPgtos&) {}},
+      });
+}
