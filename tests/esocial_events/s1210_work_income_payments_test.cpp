@@ -662,38 +662,38 @@ TEST(S1210WorkIncomePayments, WriterFaults) {
   esocialtest::VerificarCasosLeiaute<TS1210Collection>(
       Preencher,
       {
-          {"1. a resident of Argentina (063)",
+          {"a resident of Argentina (063)",
            veS01_03_00,
            pais("063"),
            {"<paisResidExt>063</paisResidExt><infoPgtoExt>"},
            {},
            {}},
-          {"1. a resident of Germany (023)", veS01_03_00, pais("023"), {"<paisResidExt>023</paisResidExt>"}, {}, {}},
-          {"2. a codSusp of 14 digits",
+          {"a resident of Germany (023)", veS01_03_00, pais("023"), {"<paisResidExt>023</paisResidExt>"}, {}, {}},
+          {"a codSusp of 14 digits",
            veS01_03_00,
            processo("12345678901234567", "12345678901234"),
            {"<nrProcRet>12345678901234567</nrProcRet><codSusp>12345678901234</codSusp>"},
            {},
            {}},
-          {"4. a dependant whose kind nobody gave",
+          {"a dependant whose kind nobody gave",
            veS01_03_00,
            [](TEvtPgtos& e) { e.IdeBenef.infoIRComplem.New().infoDep().New().cpfDep = kCpfDep; },
            {"<infoDep><cpfDep>98765432100</cpfDep></infoDep>"},
            {"<tpDep>"},
            {}},
-          {"5. a payment without perRef",
+          {"a payment without perRef",
            veS01_01_00,
            [](TEvtPgtos& e) { e.IdeBenef.InfoPgto.GetItem(0).perRef = ""; },
            {"<tpPgto>1</tpPgto><perRef/><ideDmDev>"},
            {},
            {"/perRef" + kNenhum}},
-          {"5. the 13th salary's perRef, a year",
+          {"the 13th salary's perRef, a year",
            veS01_03_00,
            [](TEvtPgtos& e) { e.IdeBenef.InfoPgto.GetItem(0).perRef = "2023"; },
            {"<perRef>2023</perRef>"},
            {},
            {}},
-          {"5. an address abroad without its street",
+          {"an address abroad without its street",
            veS01_03_00,
            [](TEvtPgtos& e) {
              ResidenteNaArgentina(e);
@@ -704,7 +704,7 @@ TEST(S1210WorkIncomePayments, WriterFaults) {
            {"<endExt><endCidade>Buenos Aires</endCidade></endExt>"},
            {},
            {}},
-          {"5. CNPJs of a pension entity",
+          {"CNPJs of a pension entity",
            veS01_03_00,
            [](TEvtPgtos& e) {
              TinfoIRCRCollectionItem& cr = e.IdeBenef.infoIRComplem.New().infoIRCR().New();
@@ -718,21 +718,21 @@ TEST(S1210WorkIncomePayments, WriterFaults) {
             "<cnpjEntidPC>11222333000181</cnpjEntidPC></dedSusp>"},
            {},
            {}},
-          {"5. a process number of 21 digits", veS01_03_00, processo("123456789012345678901", ""), {}, {}, {}},
-          {"5. a process number of 18 digits",
+          {"a process number of 21 digits", veS01_03_00, processo("123456789012345678901", ""), {}, {}, {}},
+          {"a process number of 18 digits",
            veS01_03_00,
            processo("123456789012345678", ""),
            {},
            {},
            {"/nrProcRet() - Tamanho menor que o mínimo permitido [123456789012345678]"}},
-          {"5. 999 payments", veS01_03_00, pagamentos(999), {}, {}, {}},
-          {"5. 1000 payments",
+          {"999 payments", veS01_03_00, pagamentos(999), {}, {}, {}},
+          {"1000 payments",
            veS01_03_00,
            pagamentos(1000),
            {},
            {},
            {"/infoPgto(Lista de Informações de Pagamento)" + kLimite + "999."}},
-          {"5. two complements under S-1.02",
+          {"two complements under S-1.02",
            veS01_02_00,
            [](TEvtPgtos& e) {
              e.IdeBenef.infoIRComplem.New().dtLaudo = EncodeDate(2024, 1, 15);
@@ -750,7 +750,7 @@ TEST(S1210WorkIncomePayments, WriterFaults) {
            {"<infoIRComplem><dtLaudo>2024-01-15</dtLaudo></infoIRComplem><infoIRComplem><perAnt>"},
            {},
            {}},
-          {"7. 2.5: no matricula in the rubrics paid whole, the partial payments' written",
+          {"2.5: no matricula in the rubrics paid whole, the partial payments' written",
            ve02_05_00,
            rubricasComMatricula,
            {"<retPgtoTot><codRubr>R001</codRubr>", "<detRubrFer><codRubr>R100</codRubr>",
@@ -793,7 +793,7 @@ TEST(S1210WorkIncomePayments, IniFaults) {
   esocialtest::VerificarCasosIni<TS1210Collection>(
       IniBase(),
       {
-          {"3. a complement holding only its report date",
+          {"a complement holding only its report date",
            [](TIni& ini) {
              ini["infoIRComplem01"] = {{"dtLaudo", "15/01/2024"}};
            },
@@ -803,7 +803,7 @@ TEST(S1210WorkIncomePayments, IniFaults) {
              EXPECT_EQ(complementos(e).GetItem(0).dtLaudo, EncodeDate(2024, 1, 15));
              EXPECT_THAT(e.XML(), ::testing::HasSubstr("<infoIRComplem><dtLaudo>2024-01-15</dtLaudo></infoIRComplem>"));
            }},
-          {"4. a dependant without tpDep",
+          {"a dependant without tpDep",
            [](TIni& ini) {
              ini["infoDep01001"] = {{"cpfDep", kCpfDep}, {"nome", "Ana Souza"}};
            },
@@ -812,7 +812,7 @@ TEST(S1210WorkIncomePayments, IniFaults) {
              EXPECT_EQ(complementos(e).GetItem(0).infoDep().GetItem(0).tpDep, tdNenhum);
              EXPECT_THAT(e.XML(), ::testing::Not(::testing::HasSubstr("<tpDep>")));
            }},
-          {"6. a payslip paid without its optional perRef, and the one after it",
+          {"a payslip paid without its optional perRef, and the one after it",
            [](TIni& ini) {
              ini["detPgtoFl01001"] = {{"ideDmDev", "DM1"}, {"vrLiq", "100"}};
              ini["detPgtoFl01002"] = {{"perRef", "2024-04"}, {"ideDmDev", "DM0"}};
@@ -824,7 +824,7 @@ TEST(S1210WorkIncomePayments, IniFaults) {
              EXPECT_EQ(fl.GetItem(0).ideDmDev, "DM1");
              EXPECT_EQ(fl.GetItem(1).perRef, "2024-04");
            }},
-          {"6. an earlier S-1210 known by its receipt alone",
+          {"an earlier S-1210 known by its receipt alone",
            [](TIni& ini) {
              ini["perAnt01"] = {{"nrRec1210Orig", "1.1.1234567890123456789"}};
            },
@@ -833,13 +833,13 @@ TEST(S1210WorkIncomePayments, IniFaults) {
              ASSERT_EQ(complementos(e).Count(), 1);
              EXPECT_EQ(complementos(e).GetItem(0).perAnt().nrRec1210Orig, "1.1.1234567890123456789");
            }},
-          {"6. a perAnt section with nothing given",
+          {"a perAnt section with nothing given",
            [](TIni& ini) {
              ini["perAnt01"] = {{"perRefAjuste", ""}};
              ini["infoDep01001"] = {{"cpfDep", kCpfDep}};
            },
            kSemErro, [&](const TEvtPgtos& e) { EXPECT_FALSE(complementos(e).GetItem(0).perAntInst()); }},
-          {"7. a partial payment's matricula",
+          {"a partial payment's matricula",
            [](TIni& ini) {
              ini["detPgtoFl01001"] = {{"perRef", "2024-05"}, {"ideDmDev", "DM1"}};
              ini["infoPgtoParc0100101"] = {
