@@ -589,6 +589,11 @@ TEST(S1210WorkIncomePayments, IniCases) {
            "INI: valor inválido em [detPgtoAnt0101] codCateg: \"x\"", [](const TEvtPgtos&) {}},
           {"a payment kind outside its list", [](TIni& ini) { ini["infoPgto01"]["tpPgto"] = "6"; },
            "INI: valor inválido em [infoPgto01] tpPgto: \"6\"", [](const TEvtPgtos&) {}},
+          {"a payment kind given empty is not informed", [](TIni& ini) { ini["infoPgto01"]["tpPgto"] = ""; },
+           "tpPgto",  // the schema names it
+           [](const TEvtPgtos& e) { EXPECT_THAT(e.XML(), ::testing::HasSubstr("<tpPgto></tpPgto>")); }},
+          {"a net value that is no number", [](TIni& ini) { ini["infoPgto01"]["vrLiq"] = "3.200,50"; },
+           "INI: valor inválido em [infoPgto01] vrLiq: \"3.200,50\"", [](const TEvtPgtos&) {}},
           {"a kind of income that is no number",
            [](TIni& ini) {
              ini["infoIRCR0101"] = {{"tpCR", "056107"}};

@@ -17,10 +17,10 @@ using N = TLeitorIniEvento;
 void LerRubrica(const TLeitorIniEvento& ini, const std::string& Secao, TRubricaCollectionItem& r) {
   r.codRubr = ini.Texto(Secao, "codRubr");
   r.ideTabRubr = ini.Texto(Secao, "ideTabRubr");
-  r.qtdRubr = ini.Decimal(Secao, "qtdRubr");
-  r.fatorRubr = ini.Decimal(Secao, "fatorRubr");
-  r.vrUnit = ini.Decimal(Secao, "vrUnit");
-  r.vrRubr = ini.Decimal(Secao, "vrRubr");
+  r.qtdRubr = ini.DecimalEstrito(Secao, "qtdRubr");
+  r.fatorRubr = ini.DecimalEstrito(Secao, "fatorRubr");
+  r.vrUnit = ini.DecimalEstrito(Secao, "vrUnit");
+  r.vrRubr = ini.DecimalEstrito(Secao, "vrRubr");
 }
 
 // Rubrics paid with their alimony: sections Grupo + Pos followed by 01, 02 ..., each with its
@@ -36,7 +36,7 @@ void LerRubricasComPensao(const TLeitorIniEvento& ini, const std::string& Grupo,
                    p.cpfBenef = cpfBenef;
                    p.dtNasctoBenef = ini.Data(pensao, "dtNasctoBenef");
                    p.nmBenefic = ini.Texto(pensao, "nmBenefic");
-                   p.vlrPensao = ini.Decimal(pensao, "vlrPensao");
+                   p.vlrPensao = ini.DecimalEstrito(pensao, "vlrPensao");
                  });
   });
 }
@@ -51,7 +51,7 @@ void LerDetPgtoFl(const TLeitorIniEvento& ini, const std::string& I, TInfoPgtoIt
     d.perRef = ini.Texto(secao, "perRef");
     d.ideDmDev = ini.Texto(secao, "ideDmDev");
     d.indPagtoTt = ini.CodigoEstrito(secao, "indPagtoTt", "S", StrToSimNao);
-    d.vrLiq = ini.Decimal(secao, "vrLiq");
+    d.vrLiq = ini.DecimalEstrito(secao, "vrLiq");
     d.nrRecArq = ini.Texto(secao, "nrRecArq");
     const std::string J = N::NomeSecao(I, j, 3);
     LerRubricasComPensao(ini, "retPgtoTot", J, [&]() -> TRubricasComPensaoCollection& { return d.retPagtoTot(); });
@@ -70,7 +70,7 @@ void LerDetPgtoBenPr(const TLeitorIniEvento& ini, const std::string& I, TInfoPgt
     b.perRef = ini.Texto(secao, "perRef");
     b.ideDmDev = ini.Texto(secao, "ideDmDev");
     b.indPgtoTt = ini.CodigoEstrito(secao, "indPgtoTt", "S", StrToSimNao);
-    b.vrLiq = ini.Decimal(secao, "vrLiq");
+    b.vrLiq = ini.DecimalEstrito(secao, "vrLiq");
   }
   ini.LerLista("retPgtoTot" + I, 2, "codRubr", [&](int, const std::string& rubrica, const std::string&) {
     LerRubrica(ini, rubrica, p.detPgtoBenPr().retPgtoTot().New());
@@ -87,7 +87,7 @@ void LerDetPgtoFer(const TLeitorIniEvento& ini, const std::string& I, TInfoPgtoI
     f.matricula = ini.Texto(secao, "matricula");
     f.dtIniGoz = ini.Data(secao, "dtIniGoz");
     f.qtDias = ini.InteiroExato<int>(secao, "qtDias");
-    f.vrLiq = ini.Decimal(secao, "vrLiq");
+    f.vrLiq = ini.DecimalEstrito(secao, "vrLiq");
     LerRubricasComPensao(ini, "detRubrFer", N::NomeSecao(I, j, 1),
                          [&]() -> TRubricasComPensaoCollection& { return f.detRubrFer; });
   });
@@ -101,7 +101,7 @@ void LerDetPgtoAnt(const TLeitorIniEvento& ini, const std::string& I, TInfoPgtoI
                  [&](int, const std::string& base, const std::string&) {
                    TInfoPgtoAntItem& b = a.infoPgtoAnt.New();
                    b.tpBcIRRF = ini.CodigoEstrito(base, "tpBcIRRF", "", StrToCodIncIRRF);
-                   b.vrBcIRRF = ini.Decimal(base, "vrBcIRRF");
+                   b.vrBcIRRF = ini.DecimalEstrito(base, "vrBcIRRF");
                  });
   });
 }
@@ -153,7 +153,7 @@ void LerInfoPgto(const TLeitorIniEvento& ini, TInfoPgtoCollection& Lista) {
     p.IndResBr = ini.CodigoEstrito(secao, "indResBr", "S", StrToSimNao);
     p.perRef = ini.Texto(secao, "perRef");
     p.ideDmDev = ini.Texto(secao, "ideDmDev");
-    p.vrLiq = ini.Decimal(secao, "vrLiq");
+    p.vrLiq = ini.DecimalEstrito(secao, "vrLiq");
     p.paisResidExt = ini.Texto(secao, "paisResidExt");
     const std::string I = N::NomeSecao("", i, largura);
     LerDetPgtoFl(ini, I, p);
@@ -173,22 +173,22 @@ void LerInfoIRCR(const TLeitorIniEvento& ini, const std::string& I, TinfoIRCompl
       TdedDepenCollectionItem& d = cr.dedDepen().New();
       d.tpRend = ini.InteiroExato<int>(secao, "tpRend");
       d.cpfDep = ini.Texto(secao, "cpfDep");
-      d.vlrDedDep = ini.Decimal(secao, "vlrDedDep");
+      d.vlrDedDep = ini.DecimalEstrito(secao, "vlrDedDep");
     });
     ini.LerLista("penAlim" + J, 2, "tpRend", [&](int, const std::string& secao, const std::string&) {
       TpenAlimCollectionItem& p = cr.penAlim().New();
       p.tpRend = ini.InteiroExato<int>(secao, "tpRend");
       p.cpfDep = ini.Texto(secao, "cpfDep");
-      p.vlrDedPenAlim = ini.Decimal(secao, "vlrDedPenAlim");
+      p.vlrDedPenAlim = ini.DecimalEstrito(secao, "vlrDedPenAlim");
     });
     ini.LerLista("previdCompl" + J, 2, "tpPrev", [&](int, const std::string& secao, const std::string&) {
       TprevidComplCollectionItem& p = cr.previdCompl().New();
       p.tpPrev = ini.CodigoEstrito(secao, "tpPrev", "", StrToTpPrev);
       p.cnpjEntidPC = ini.Texto(secao, "cnpjEntidPC");
-      p.vlrDedPC = ini.Decimal(secao, "vlrDedPC");
-      p.vlrDedPC13 = ini.Decimal(secao, "vlrDedPC13");
-      p.vlrPatrocFunp = ini.Decimal(secao, "vlrPatrocFunp");
-      p.vlrPatrocFunp13 = ini.Decimal(secao, "vlrPatrocFunp13");
+      p.vlrDedPC = ini.DecimalEstrito(secao, "vlrDedPC");
+      p.vlrDedPC13 = ini.DecimalEstrito(secao, "vlrDedPC13");
+      p.vlrPatrocFunp = ini.DecimalEstrito(secao, "vlrPatrocFunp");
+      p.vlrPatrocFunp13 = ini.DecimalEstrito(secao, "vlrPatrocFunp13");
     });
     ini.LerLista("infoProcRet" + J, 2, "tpProcRet", [&](int k, const std::string& secao, const std::string&) {
       TinfoProcRetCollectionItem& proc = cr.infoProcRet().New();
@@ -199,23 +199,23 @@ void LerInfoIRCR(const TLeitorIniEvento& ini, const std::string& I, TinfoIRCompl
       ini.LerLista("infoValores" + K, 2, "indApuracao", [&](int l, const std::string& valores, const std::string&) {
         TinfoValoresCollectionItem& v = proc.infoValores().New();
         v.indApuracao = ini.CodigoEstrito(valores, "indApuracao", "", StrToIndApuracao);
-        v.vlrNRetido = ini.Decimal(valores, "vlrNRetido");
-        v.vlrDepJud = ini.Decimal(valores, "vlrDepJud");
-        v.vlrCmpAnoCal = ini.Decimal(valores, "vlrCmpAnoCal");
-        v.vlrCmpAnoAnt = ini.Decimal(valores, "vlrCmpAnoAnt");
-        v.vlrRendSusp = ini.Decimal(valores, "vlrRendSusp");
+        v.vlrNRetido = ini.DecimalEstrito(valores, "vlrNRetido");
+        v.vlrDepJud = ini.DecimalEstrito(valores, "vlrDepJud");
+        v.vlrCmpAnoCal = ini.DecimalEstrito(valores, "vlrCmpAnoCal");
+        v.vlrCmpAnoAnt = ini.DecimalEstrito(valores, "vlrCmpAnoAnt");
+        v.vlrRendSusp = ini.DecimalEstrito(valores, "vlrRendSusp");
         const std::string L = N::NomeSecao(K, l, 2);
         ini.LerLista("dedSusp" + L, 2, "indTpDeducao", [&](int m, const std::string& ded, const std::string&) {
           TdedSuspCollectionItem& d = v.dedSusp().New();
           d.indTpDeducao = ini.CodigoEstrito(ded, "indTpDeducao", "", StrToIndTpDeducao);
-          d.vlrDedSusp = ini.Decimal(ded, "vlrDedSusp");
+          d.vlrDedSusp = ini.DecimalEstrito(ded, "vlrDedSusp");
           d.cnpjEntidPC = ini.Texto(ded, "cnpjEntidPC");
-          d.vlrPatrocFunp = ini.Decimal(ded, "vlrPatrocFunp");
+          d.vlrPatrocFunp = ini.DecimalEstrito(ded, "vlrPatrocFunp");
           ini.LerLista("benefPen" + N::NomeSecao(L, m, 2), 2, "cpfDep",
                        [&](int, const std::string& benef, const std::string& cpfDep) {
                          TbenefPenCollectionItem& b = d.benefPen().New();
                          b.cpfDep = cpfDep;
-                         b.vlrDepenSusp = ini.Decimal(benef, "vlrDepenSusp");
+                         b.vlrDepenSusp = ini.DecimalEstrito(benef, "vlrDepenSusp");
                        });
         });
       });
@@ -229,8 +229,8 @@ void LerDetReemb(const TLeitorIniEvento& ini, const std::string& Prefixo,
     TdetReembCollectionItem& d = Lista.New();
     d.tpInsc = ini.CodigoEstrito(secao, "tpInsc", "", StrToTpInsc);
     d.nrInsc = ini.Texto(secao, "nrInsc");
-    d.vlrReemb = ini.Decimal(secao, "vlrReemb");
-    d.vlrReembAnt = ini.Decimal(secao, "vlrReembAnt");
+    d.vlrReemb = ini.DecimalEstrito(secao, "vlrReemb");
+    d.vlrReembAnt = ini.DecimalEstrito(secao, "vlrReembAnt");
   });
 }
 
@@ -249,12 +249,12 @@ void LerComplemento(const TLeitorIniEvento& ini, const std::string& I, TinfoIRCo
     TplanSaudeCollectionItem& p = c.planSaude().New();
     p.cnpjOper = cnpjOper;
     p.regANS = ini.Texto(secao, "regANS");
-    p.vlrSaudeTit = ini.Decimal(secao, "vlrSaudeTit");
+    p.vlrSaudeTit = ini.DecimalEstrito(secao, "vlrSaudeTit");
     ini.LerLista("infoDepSau" + N::NomeSecao(I, j, 2), 2, "cpfDep",
                  [&](int, const std::string& dep, const std::string& cpfDep) {
                    TinfoDepSauCollectionItem& d = p.infoDepSau().New();
                    d.cpfDep = cpfDep;
-                   d.vlrSaudeDep = ini.Decimal(dep, "vlrSaudeDep");
+                   d.vlrSaudeDep = ini.DecimalEstrito(dep, "vlrSaudeDep");
                  });
   });
   ini.LerLista(
@@ -304,7 +304,7 @@ bool TEvtPgtos::LerArqIni(const std::string& AIniString) {
   ini.LerIdeEvento3(IdeEvento, true);
   ini.LerIdeEmpregador(IdeEmpregador, *this);
   IdeBenef.CpfBenef = ini.Texto("ideBenef", "cpfBenef");
-  if (!ini.Texto("deps", "vrDedDep").empty()) IdeBenef.deps().vrDedDep = ini.Decimal("deps", "vrDedDep");
+  if (!ini.Texto("deps", "vrDedDep").empty()) IdeBenef.deps().vrDedDep = ini.DecimalEstrito("deps", "vrDedDep");
   LerInfoPgto(ini, IdeBenef.InfoPgto);
   LerInfoIRComplem(ini, IdeBenef.infoIRComplem);
   return GerarEAtribuirXML(*this);
