@@ -238,7 +238,7 @@ void TeSocialEvento::GerarDependente(const TDependenteCollection& pDependente, b
     Gerador().wCampo(tcStr, "", "cpfDep", 11, 11, 0, item.cpfDep);
     if (SexoDep == TSexoDep::Obrigatorio)
       Gerador().wCampo(tcStr, "", "sexoDep", 1, 1, 1, item.sexoDep);
-    else if (VersaoDF() >= ve02_05_00 && SexoDep == TSexoDep::Opcional && (item.sexoDep == "F" || item.sexoDep == "M"))
+    else if (VersaoDF() >= veS01_00_00 && SexoDep == TSexoDep::Opcional && (item.sexoDep == "F" || item.sexoDep == "M"))
       Gerador().wCampo(tcStr, "", "sexoDep", 1, 1, 0, item.sexoDep);
     Gerador().wCampo(tcStr, "", "depIRRF", 1, 1, 1, SimNaoToStr(item.depIRRF));
     if (!FormaBeneficio) Gerador().wCampo(tcStr, "", "depSF", 1, 1, 1, SimNaoToStr(item.depSF));
