@@ -190,13 +190,7 @@ enum tpIdAquis : int {
 std::string IdAquisToStr(tpIdAquis value);
 tpIdAquis StrToIdAquis(bool& ok, std::string_view s);
 
-enum tpSimNao : int {
-  tpSim,
-  tpNao,
-  // Neither given: written as an empty text, so that a required flag nobody entered is named
-  // by its alert and the schema.
-  tpSimNaoNenhum
-};
+enum tpSimNao : int { tpSim, tpNao };
 std::string SimNaoToStr(tpSimNao value);
 tpSimNao StrToSimNao(bool& ok, std::string_view s);
 

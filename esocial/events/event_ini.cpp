@@ -252,13 +252,13 @@ void TLeitorIniEvento::LerDependentesBeneficiario(TDependenteCollection& Depende
                                                   std::string_view ChaveIncapacidade) const {
   LerLista("dependente", 2, "nmDep", [&](int, const std::string& Secao, const std::string& nmDep) {
     TDependenteCollectionItem& d = Dependentes.New();
-    d.tpDep = CodigoEstrito(Secao, "tpDep", "", StrToTpDep, tdNenhum);
+    d.tpDep = CodigoEstrito(Secao, "tpDep", "", StrToTpDep);
     d.nmDep = nmDep;
     d.dtNascto = Data(Secao, "dtNascto");
     d.cpfDep = Texto(Secao, "cpfDep");
     d.sexoDep = Texto(Secao, "sexoDep");
-    d.depIRRF = CodigoEstrito(Secao, "depIRRF", "", StrToSimNao, tpSimNaoNenhum);
-    d.incFisMen() = CodigoEstrito(Secao, ChaveIncapacidade, "", StrToSimNao, tpSimNaoNenhum);
+    d.depIRRF = CodigoEstrito(Secao, "depIRRF", "", StrToSimNao);
+    d.incFisMen() = CodigoEstrito(Secao, ChaveIncapacidade, "", StrToSimNao);
     d.descrDep = Texto(Secao, "descrDep");
   });
 }

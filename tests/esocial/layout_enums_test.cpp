@@ -57,7 +57,7 @@ const std::vector<ConversionPair>& AllPairs() {
       Pair(laAmbas, LateralidadeToStr, StrToLateralidade),
       Pair(spAnexoII_MP1202, IndSubstPatrToStr, StrToIndSubstPatr, spAnexoI_MP1202),
       Pair(iaAquiProducaoProdutorRuralPessoaJurEntPAAProdIsenta, IdAquisToStr, StrToIdAquis),
-      Pair(tpSimNaoNenhum, SimNaoToStr, StrToSimNao, tpSimNaoNenhum),
+      Pair(tpNao, SimNaoToStr, StrToSimNao),
       Pair(snfNao, SimNaoFacultativoToStr, StrToSimNaoFacultativo),
       Pair(icComProdMercadoExterno, IndComercToStr, StrToIndComerc),
       Pair(icOutrasCooperativas, IndCoopToStr, StrToIndCoop),

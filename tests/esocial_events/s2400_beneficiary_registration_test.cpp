@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "esocial/events/event_ini.h"
 #include "event_test_support.h"
 
 using namespace esocial;
@@ -177,9 +178,9 @@ TEST(S2400BeneficiaryRegistration, WriterCases) {
                      {"no incapacity given",
                       veS01_03_00,
                       [](TEvtCdBenefIn& e) {
-                        e.Beneficiario.incFisMen = tpSimNaoNenhum;
-                        e.Beneficiario.dependente.GetItem(1).incFisMen() = tpSimNaoNenhum;
-                        e.Beneficiario.dependente.GetItem(1).depIRRF = tpSimNaoNenhum;
+                        e.Beneficiario.incFisMen = kCodigoNaoInformado<tpSimNao>;
+                        e.Beneficiario.dependente.GetItem(1).incFisMen() = kCodigoNaoInformado<tpSimNao>;
+                        e.Beneficiario.dependente.GetItem(1).depIRRF = kCodigoNaoInformado<tpSimNao>;
                       },
                       {"<estCiv>2</estCiv><incFisMen/><endereco>", "<depIRRF/><incFisMen/>"},
                       {},
@@ -246,7 +247,7 @@ TEST(S2400BeneficiaryRegistration, IniCases) {
            [](TEvtCdBenefIn& e) { EXPECT_THAT(e.XML(), ::testing::Not(::testing::HasSubstr("<sexo>"))); }},
           {"no incapacity", [](TIni& ini) { ini["beneficiario"].erase("incFisMen"); }, "incFisMen",
            [](TEvtCdBenefIn& e) {
-             EXPECT_EQ(e.Beneficiario.incFisMen, tpSimNaoNenhum);
+             EXPECT_EQ(e.Beneficiario.incFisMen, kCodigoNaoInformado<tpSimNao>);
              EXPECT_EQ(e.Beneficiario.dtIncFisMen, 0);
            }},
           {"a dependant without incapacity or income-tax flag",
@@ -256,8 +257,8 @@ TEST(S2400BeneficiaryRegistration, IniCases) {
            },
            "incFisMen",
            [](TEvtCdBenefIn& e) {
-             EXPECT_EQ(e.Beneficiario.dependente.GetItem(1).incFisMen(), tpSimNaoNenhum);
-             EXPECT_EQ(e.Beneficiario.dependente.GetItem(1).depIRRF, tpSimNaoNenhum);
+             EXPECT_EQ(e.Beneficiario.dependente.GetItem(1).incFisMen(), kCodigoNaoInformado<tpSimNao>);
+             EXPECT_EQ(e.Beneficiario.dependente.GetItem(1).depIRRF, kCodigoNaoInformado<tpSimNao>);
            }},
           {"an incapacity outside its list", [](TIni& ini) { ini["beneficiario"]["incFisMen"] = "X"; },
            "INI: valor inválido em [beneficiario] incFisMen: \"X\"", [](TEvtCdBenefIn&) {}},

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "esocial/events/event_ini.h"
 #include "event_test_support.h"
 
 using namespace esocial;
@@ -148,8 +149,8 @@ TEST(S2405BeneficiaryChange, WriterCases) {
                      {"no incapacity given",
                       veS01_03_00,
                       [](TEvtCdBenefAlt& e) {
-                        e.Alteracao.DadosBenef.incFisMen = tpSimNaoNenhum;
-                        e.Alteracao.DadosBenef.dependente.GetItem(0).incFisMen() = tpSimNaoNenhum;
+                        e.Alteracao.DadosBenef.incFisMen = kCodigoNaoInformado<tpSimNao>;
+                        e.Alteracao.DadosBenef.dependente.GetItem(0).incFisMen() = kCodigoNaoInformado<tpSimNao>;
                       },
                       {"<estCiv>2</estCiv><incFisMen/><endereco>", "<depIRRF>S</depIRRF><incFisMen/>"},
                       {},
@@ -171,13 +172,15 @@ TEST(S2405BeneficiaryChange, IniCases) {
       IniBase(),
       {
           {"no incapacity", [](TIni& ini) { ini["dadosBenef"].erase("incFisMen"); }, "incFisMen",
-           [](TEvtCdBenefAlt& e) { EXPECT_EQ(e.Alteracao.DadosBenef.incFisMen, tpSimNaoNenhum); }},
+           [](TEvtCdBenefAlt& e) { EXPECT_EQ(e.Alteracao.DadosBenef.incFisMen, kCodigoNaoInformado<tpSimNao>); }},
           {"a dependant without incapacity", [](TIni& ini) { ini["dependente01"].erase("incTrab"); }, "incFisMen",
            [](TEvtCdBenefAlt& e) {
-             EXPECT_EQ(e.Alteracao.DadosBenef.dependente.GetItem(0).incFisMen(), tpSimNaoNenhum);
+             EXPECT_EQ(e.Alteracao.DadosBenef.dependente.GetItem(0).incFisMen(), kCodigoNaoInformado<tpSimNao>);
            }},
           {"a dependant without income-tax flag", [](TIni& ini) { ini["dependente01"].erase("depIRRF"); }, "depIRRF",
-           [](TEvtCdBenefAlt& e) { EXPECT_EQ(e.Alteracao.DadosBenef.dependente.GetItem(0).depIRRF, tpSimNaoNenhum); }},
+           [](TEvtCdBenefAlt& e) {
+             EXPECT_EQ(e.Alteracao.DadosBenef.dependente.GetItem(0).depIRRF, kCodigoNaoInformado<tpSimNao>);
+           }},
           {"no race", [](TIni& ini) { ini["dadosBenef"].erase("racaCor"); }, "racaCor",
            [](TEvtCdBenefAlt& e) { EXPECT_EQ(e.Alteracao.DadosBenef.racaCor, 0); }},
           {"a dependant's incapacity under its own key only",

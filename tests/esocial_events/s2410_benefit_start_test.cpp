@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "esocial/events/event_ini.h"
 #include "event_test_support.h"
 
 using namespace esocial;
@@ -152,7 +153,7 @@ TEST(S2410BenefitStart, WriterCases) {
                      {"no plan or initial registration",
                       veS01_03_00,
                       [](TEvtCdBenIn& e) {
-                        e.InfoBenInicio.cadIni = tpSimNaoNenhum;
+                        e.InfoBenInicio.cadIni = kCodigoNaoInformado<tpSimNao>;
                         e.InfoBenInicio.dadosBeneficio.tpPlanRP = prpNenhum;
                       },
                       {"<infoBenInicio><cadIni/>", "<tpPlanRP/>"},
@@ -279,7 +280,7 @@ TEST(S2410BenefitStart, IniCases) {
            },
            "Valor string inválido para tpMotCessBenef: 1", semDocumento},
           {"no initial registration", [](TIni& ini) { ini["infoBenInicio"].erase("cadIni"); }, "cadIni",
-           [](TEvtCdBenIn& e) { EXPECT_EQ(e.InfoBenInicio.cadIni, tpSimNaoNenhum); }},
+           [](TEvtCdBenIn& e) { EXPECT_EQ(e.InfoBenInicio.cadIni, kCodigoNaoInformado<tpSimNao>); }},
           {"a plan outside its list", [](TIni& ini) { ini["dadosBeneficio"]["tpPlanRP"] = "4"; },
            "INI: valor inválido em [dadosBeneficio] tpPlanRP: \"4\"", semDocumento},
           {"a date that is none", [](TIni& ini) { ini["infoBenInicio"]["dtIniBeneficio"] = "32/01/2024"; },

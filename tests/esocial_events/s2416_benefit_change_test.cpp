@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "esocial/events/event_ini.h"
 #include "event_test_support.h"
 
 using namespace esocial;
@@ -165,7 +166,9 @@ TEST(S2416BenefitChange, IniCases) {
              EXPECT_FALSE(e.InfoBenAlteracao.dadosBeneficio.SuspensaoInst());
            }},
           {"no suspension flag", [](TIni& ini) { ini["dadosBeneficio"].erase("indSuspensao"); }, "indSuspensao",
-           [](TEvtCdBenAlt& e) { EXPECT_EQ(e.InfoBenAlteracao.dadosBeneficio.indSuspensao, tpSimNaoNenhum); }},
+           [](TEvtCdBenAlt& e) {
+             EXPECT_EQ(e.InfoBenAlteracao.dadosBeneficio.indSuspensao, kCodigoNaoInformado<tpSimNao>);
+           }},
           {"the public body is not taken from the configuration", [](TIni&) {}, kNoError,
            [](TEvtCdBenAlt& e) { EXPECT_FALSE(e.IdeEmpregador.OrgaoPublico); }},
       });

@@ -18,7 +18,7 @@ class TBeneficiario {
   // 0 is not informed.
   int racaCor = 0;
   int estCiv = 0;
-  tpSimNao incFisMen = tpSimNaoNenhum;
+  tpSimNao incFisMen{};
   platform::TDateTime dtIncFisMen = 0;
   TEndereco endereco;
   TDependenteCollection dependente;

@@ -18,7 +18,7 @@ bool TEvtCdBenefIn::LerArqIni(const std::string& AIniString) {
   b.sexo = ini.Texto("beneficiario", "sexo");
   b.racaCor = ini.InteiroExato<int>("beneficiario", "racaCor");
   b.estCiv = ini.InteiroExato<int>("beneficiario", "estCiv");
-  b.incFisMen = ini.CodigoEstrito("beneficiario", "incFisMen", "", StrToSimNao, tpSimNaoNenhum);
+  b.incFisMen = ini.CodigoEstrito("beneficiario", "incFisMen", "", StrToSimNao);
   b.dtIncFisMen = ini.Data("beneficiario", "dtIncFisMen");
 
   // Both addresses are read; the writer picks one by the country of residence.

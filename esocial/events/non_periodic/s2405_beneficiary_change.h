@@ -19,7 +19,7 @@ class TDadosBenef {
   // 0 is not informed.
   int racaCor = 0;
   int estCiv = 0;
-  tpSimNao incFisMen = tpSimNaoNenhum;
+  tpSimNao incFisMen{};
   TEndereco endereco;
   TDependenteCollection dependente;
 };

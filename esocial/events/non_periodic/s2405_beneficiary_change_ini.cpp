@@ -17,7 +17,7 @@ bool TEvtCdBenefAlt::LerArqIni(const std::string& AIniString) {
   d.sexo = ini.Texto("dadosBenef", "sexo");
   d.racaCor = ini.InteiroExato<int>("dadosBenef", "racaCor");
   d.estCiv = ini.InteiroExato<int>("dadosBenef", "estCiv");
-  d.incFisMen = ini.CodigoEstrito("dadosBenef", "incFisMen", "", StrToSimNao, tpSimNaoNenhum);
+  d.incFisMen = ini.CodigoEstrito("dadosBenef", "incFisMen", "", StrToSimNao);
   // An address section is read when any of its keys is given: one without its street is
   // still written, and the schema names what it lacks.
   if (ini.AlgumaChave("brasil",

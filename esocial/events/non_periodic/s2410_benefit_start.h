@@ -69,7 +69,7 @@ class TInfoBenTermino {
 
 class TInfoBenInicio {
  public:
-  tpSimNao cadIni = tpSimNaoNenhum;
+  tpSimNao cadIni{};
   tpIndSitBenef indSitBenef = tpisbNenhum;
   std::string nrBeneficio;
   platform::TDateTime dtIniBeneficio = 0;

@@ -26,7 +26,7 @@ bool TEvtCdBenIn::LerArqIni(const std::string& AIniString) {
   Beneficiario.cnpjOrigem = ini.Texto("beneficiario", "cnpjOrigem");
 
   TInfoBenInicio& info = InfoBenInicio;
-  info.cadIni = ini.CodigoEstrito("infoBenInicio", "cadIni", "", StrToSimNao, tpSimNaoNenhum);
+  info.cadIni = ini.CodigoEstrito("infoBenInicio", "cadIni", "", StrToSimNao);
   info.indSitBenef = IndSitBenef(ini.Texto("infoBenInicio", "indSitBenef"));
   info.nrBeneficio = ini.Texto("infoBenInicio", "nrBeneficio");
   info.dtIniBeneficio = ini.Data("infoBenInicio", "dtIniBeneficio");
@@ -34,9 +34,9 @@ bool TEvtCdBenIn::LerArqIni(const std::string& AIniString) {
 
   TDadosBeneficio& dados = info.dadosBeneficio;
   dados.tpBeneficio = ini.InteiroExato<int>("dadosBeneficio", "tpBeneficio");
-  dados.tpPlanRP = ini.CodigoEstrito("dadosBeneficio", "tpPlanRP", "", StrToPlanRP, prpNenhum);
+  dados.tpPlanRP = ini.CodigoEstrito("dadosBeneficio", "tpPlanRP", "", StrToPlanRP);
   dados.dsc = ini.Texto("dadosBeneficio", "dsc");
-  dados.indDecJud = ini.CodigoEstrito("dadosBeneficio", "indDecJud", "", StrToSimNaoFacultativo, snfNada);
+  dados.indDecJud = ini.CodigoEstrito("dadosBeneficio", "indDecJud", "", StrToSimNaoFacultativo);
   if (!ini.Texto("infoPenMorte", "tpPenMorte").empty()) {
     TInfoPenMorte& pensao = dados.infoPenMorte();
     pensao.tpPenMorte = StrToTpPenMorte(ini.Texto("infoPenMorte", "tpPenMorte"));

@@ -30,7 +30,7 @@ class TDadosBeneficio {
   int tpBeneficio = 0;
   esocial::tpPlanRP tpPlanRP = prpNenhum;
   std::string dsc;
-  tpSimNao indSuspensao = tpSimNaoNenhum;
+  tpSimNao indSuspensao{};
   TInfoPenMorte& infoPenMorte() { return FinfoPenMorte.Obter(); }
   bool infoPenMorteInst() const { return FinfoPenMorte.Existe(); }
   TSuspensao& suspensao() { return Fsuspensao.Obter(); }

@@ -15,13 +15,13 @@ bool TEvtCdBenAlt::LerArqIni(const std::string& AIniString) {
 
   TDadosBeneficio& d = InfoBenAlteracao.dadosBeneficio;
   d.tpBeneficio = ini.InteiroExato<int>("dadosBeneficio", "tpBeneficio");
-  d.tpPlanRP = ini.CodigoEstrito("dadosBeneficio", "tpPlanRP", "", StrToPlanRP, prpNenhum);
+  d.tpPlanRP = ini.CodigoEstrito("dadosBeneficio", "tpPlanRP", "", StrToPlanRP);
   d.dsc = ini.Texto("dadosBeneficio", "dsc");
-  d.indSuspensao = ini.CodigoEstrito("dadosBeneficio", "indSuspensao", "", StrToSimNao, tpSimNaoNenhum);
+  d.indSuspensao = ini.CodigoEstrito("dadosBeneficio", "indSuspensao", "", StrToSimNao);
   if (!ini.Texto("infoPenMorte", "tpPenMorte").empty())
     d.infoPenMorte().tpPenMorte = StrToTpPenMorte(ini.Texto("infoPenMorte", "tpPenMorte"));
   if (ini.AlgumaChave("suspensao", {"mtvSuspensao", "dscSuspensao"})) {
-    d.suspensao().mtvSuspensao = ini.CodigoEstrito("suspensao", "mtvSuspensao", "", StrToMtvSuspensao, mtvNada);
+    d.suspensao().mtvSuspensao = ini.CodigoEstrito("suspensao", "mtvSuspensao", "", StrToMtvSuspensao);
     d.suspensao().dscSuspensao = ini.Texto("suspensao", "dscSuspensao");
   }
   return GerarEAtribuirXML(*this);
