@@ -499,9 +499,9 @@ TEST(S2299Termination, IniCases) {
              EXPECT_EQ(rra.qtdMesesRRA, 10.5);
              EXPECT_EQ(rra.ideAdv().GetItem(0).vlrAdv, 1500.75);
            }},
-          {"costs given with a comma",
+          {"costs with a comma, and a text that is no number",
            [](TIni& ini) {
-             ini["despProcJud01"] = {{"vlrDespCustas", "10,25"}};
+             ini["despProcJud01"] = {{"vlrDespCustas", "10,25"}, {"vlrDespAdvogados", "inf"}};
            },
            kSemErro,
            [](const TEvtDeslig& e) {
