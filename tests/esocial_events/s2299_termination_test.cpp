@@ -547,7 +547,7 @@ TEST(S2299Termination, IniCases) {
           {"the 2.x count of intermittent days", [](TIni& ini) { ini["infoDeslig"]["qtdDiasInterm"] = "0"; }, kSemErro,
            [](const TEvtDeslig& e) { EXPECT_EQ(e.InfoDeslig.QtdDiasInterm, 0); }},
           {"alimony outside its list", [](TIni& ini) { ini["infoDeslig"]["pensAlim"] = "4"; },
-           "INI: valor inválido em [infoDeslig] pensAlim: \"4\"", [](const TEvtDeslig&) {}},
+           "Valor string inválido para tpPensaoAlim: 4", [](const TEvtDeslig&) {}},
           {"an agreement's kind outside its list",
            [](TIni& ini) {
              IniAcordo(ini);

@@ -358,7 +358,7 @@ TEST(S2399NonEmployeeTermination, IniCases) {
              ini["ideTrabSemVinculo"]["codCateg"] = "101";
              ini["infoTSVTermino"]["pensAlim"] = "S";
            },
-           "INI: valor inválido em [infoTSVTermino] pensAlim: \"S\"", [](const TEvtTSVTermino&) {}},
+           "Valor string inválido para tpPensaoAlim: S", [](const TEvtTSVTermino&) {}},
           {"a category that is no number", [](TIni& ini) { ini["ideTrabSemVinculo"]["codCateg"] = "7x1"; },
            "INI: valor inválido em [ideTrabSemVinculo] codCateg: \"7x1\"", [](const TEvtTSVTermino&) {}},
           {"a discount of an unknown kind",

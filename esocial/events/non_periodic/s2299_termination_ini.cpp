@@ -92,7 +92,7 @@ bool TEvtDeslig::LerArqIni(const std::string& AIniString) {
   i.dtDeslig = ini.Data(info, "dtDeslig");
   i.indPagtoAPI = ini.CodigoEstrito(info, "indPagtoAPI", "", StrToSimNaoFacultativo, snfNada);
   i.dtProjFimAPI = ini.Data(info, "dtProjFimAPI");
-  i.pensAlim = ini.CodigoEstrito(info, "pensAlim", "", StrToPensaoAlim, paNenhum);
+  i.pensAlim = StrToPensaoAlimExato(ini.Texto(info, "pensAlim"));
   i.percAliment = ini.Decimal(info, "percAliment");
   i.vrAlim = ini.Decimal(info, "vrAlim");
   i.nrCertObito = ini.Texto(info, "nrCertObito");

@@ -63,7 +63,7 @@ bool TEvtTSVTermino::LerArqIni(const std::string& AIniString) {
   const std::string info = "infoTSVTermino";
   i.dtTerm = ini.Data(info, "dtTerm");
   i.mtvDesligTSV = ini.Texto(info, "mtvDesligTSV");
-  i.pensAlim = ini.CodigoEstrito(info, "pensAlim", "", StrToPensaoAlim, paNenhum);
+  i.pensAlim = StrToPensaoAlimExato(ini.Texto(info, "pensAlim"));
   i.percAliment = ini.Decimal(info, "percAliment");
   i.vrAlim = ini.Decimal(info, "vrAlim");
   i.nrProcTrab = ini.Texto(info, "nrProcTrab");
