@@ -271,6 +271,42 @@ void TGerador::EscreverCampo(const std::string& tag, const std::string& atributo
   }
 }
 
+void TGerador::wGrupoAtributos(std::string_view TAG, const TAtributos& Atributos) {
+  wGrupo(std::string(TAG) + Atributos.Conteudo());
+}
+
+void TGerador::wElementoAtributos(std::string_view TAG, const TAtributos& Atributos) {
+  const std::string T = Prefixo + std::string(TAG);
+  if (Opcoes.IdentarXML) ArquivoFormatoXML += Espacos();
+  ArquivoFormatoXML += "<" + T + Atributos.Conteudo() + "></" + T + ">";
+  if (Opcoes.IdentarXML) ArquivoFormatoXML += kCRLF;
+}
+
+TAtributos& TAtributos::Acrescentar(std::string_view Nome, const std::string& Valor) {
+  FConteudo += " " + std::string(Nome) + "=\"" + Valor + "\"";
+  return *this;
+}
+
+TAtributos& TAtributos::Texto(std::string_view Nome, std::string_view Valor) {
+  return Acrescentar(Nome,
+                     PrepararTextoParaXml(Valor, FOpcoes.RetirarEspacos, FOpcoes.RetirarAcentos, FOpcoes.QuebraLinha));
+}
+
+TAtributos& TAtributos::Valor(std::string_view Nome, double Valor, int Casas) {
+  std::string texto;
+  if (!platform::TryFormatFixed(Valor, Casas, '.', texto)) platform::TryFormatFixed(0, Casas, '.', texto);
+  return Acrescentar(Nome, texto);
+}
+
+TAtributos& TAtributos::Data(std::string_view Nome, platform::TDateTime Valor) {
+  // Through the field conversion, so that a value that is no date raises as in a date element.
+  return Acrescentar(Nome, platform::FormatDateTime("yyyy-mm-dd", platform::Variant(Valor).AsDateTime()));
+}
+
+TAtributos& TAtributos::Inteiro(std::string_view Nome, std::int64_t Valor) {
+  return Acrescentar(Nome, std::to_string(Valor));
+}
+
 void TGerador::wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::string_view CNPJCPF, bool obrigatorio,
                              bool PreencheZeros) {
   std::string digits = platform::SomenteDigitos(Trim(CNPJCPF));

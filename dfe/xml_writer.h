@@ -2,11 +2,13 @@
 // The XML writer: documents are built as one growing text, element by element, in the
 // order the caller writes them. Each field is formatted by its TpcnTipoCampo and checked
 // against its sizes and occurrence; breaches become alert lines, never exceptions.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "dfe/field_conversions.h"
+#include "platform/date_time.h"
 #include "platform/variant.h"
 
 namespace dfe {
@@ -30,6 +32,31 @@ struct TGeradorOpcoes {
   std::string QuebraLinha;  // what a line break inside filtered text becomes
 };
 
+// The attributes of an element whose data are its attributes, in the order they are added: each
+// a blank, its name, "=" and its value in double quotes.
+class TAtributos {
+ public:
+  // Texts are filtered with these options, as element text is.
+  explicit TAtributos(const TGeradorOpcoes& Opcoes) : FOpcoes(Opcoes) {}
+
+  // Accents removed when the options say so; "&", "<", ">" and the double quote written as
+  // references.
+  TAtributos& Texto(std::string_view Nome, std::string_view Valor);
+  // Casas decimals, "." as separator whatever the locale, no digit grouping.
+  TAtributos& Valor(std::string_view Nome, double Valor, int Casas = 2);
+  // yyyy-mm-dd; a value that is no date raises the conversion error.
+  TAtributos& Data(std::string_view Nome, platform::TDateTime Valor);
+  TAtributos& Inteiro(std::string_view Nome, std::int64_t Valor);
+
+  const std::string& Conteudo() const { return FConteudo; }
+
+ private:
+  TAtributos& Acrescentar(std::string_view Nome, const std::string& Valor);
+
+  const TGeradorOpcoes& FOpcoes;
+  std::string FConteudo;
+};
+
 class TGerador {
  public:
   std::string ArquivoFormatoXML;
@@ -47,6 +74,11 @@ class TGerador {
   void wCampo(TpcnTipoCampo Tipo, std::string_view ID, std::string_view TAG, int min, int max, int ocorrencias,
               const platform::Variant& valor, std::string_view Descricao = "", bool ParseTextoXML = true,
               std::string_view Atributo = "");
+  // An element whose data are attributes. wGrupoAtributos opens it: its children and its closing
+  // wGrupo("/" + TAG) follow. wElementoAtributos writes one without children, opened and closed
+  // on one line with or without indentation, so that an element of empty content stays valid.
+  void wGrupoAtributos(std::string_view TAG, const TAtributos& Atributos);
+  void wElementoAtributos(std::string_view TAG, const TAtributos& Atributos);
   void wCampoCNPJCPF(std::string_view ID1, std::string_view ID2, std::string_view CNPJCPF, bool obrigatorio = true,
                      bool PreencheZeros = true);
   void wCampoCNPJ(std::string_view ID, std::string_view CNPJ, int cPais = 1058, bool obrigatorio = true);

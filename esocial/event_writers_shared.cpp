@@ -5,8 +5,6 @@
 #include "dfe/xml_writer.h"
 #include "esocial/event_base.h"
 #include "esocial/event_writers_internal.h"
-#include "platform/number_text.h"
-#include "platform/variant.h"
 
 namespace esocial {
 
@@ -53,20 +51,6 @@ void EscreverProcAdmJud(TeSocialEvento& Evento, const std::string& Grupo, tpTpPr
     g.wCampo(tcStr, "", "nrProc", 1, 20, 1, pProc.nrProc);
   g.wCampo(tcStr, "", "codSusp", 1, 14, s1 ? 1 : 0, pProc.codSusp);
   g.wGrupo("/" + Grupo);
-}
-
-// An invoice value as an attribute: the text filtered as element text is, so quotes and
-// markup characters become references.
-std::string AtributoNfs(const dfe::TGerador& g, const std::string& Nome, const std::string& Valor) {
-  return " " + Nome + "=\"" +
-         dfe::PrepararTextoParaXml(Valor, g.Opcoes.RetirarEspacos, g.Opcoes.RetirarAcentos, g.Opcoes.QuebraLinha) +
-         "\"";
-}
-
-std::string AtributoNfs(const dfe::TGerador& g, const std::string& Nome, double Valor) {
-  std::string texto;
-  if (!platform::TryFormatFixed(Valor, 2, '.', texto)) texto = "0.00";
-  return AtributoNfs(g, Nome, texto);
 }
 
 }  // namespace
@@ -187,19 +171,14 @@ void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {
       Gerador().wCampo(tcDe2, "", "vrCPDescPR", 1, 14, 1, nfs.vrCPDescPR);
       Gerador().wCampo(tcDe2, "", "vrRatDescPR", 1, 14, 1, nfs.vrRatDescPR);
       Gerador().wCampo(tcDe2, "", "vrSenarDesc", 1, 14, 1, nfs.vrSenarDesc);
+      Gerador().wGrupo("/nfs");
     } else {
-      // The date goes through the field conversion, so a value that is no date raises as
-      // it does in a date element.
-      const platform::TDateTime emissao = platform::Variant(nfs.dtEmisNF).AsDateTime();
-      dfe::TGerador& g = Gerador();
-      const std::string atributos =
-          AtributoNfs(g, "serie", nfs.serie) + AtributoNfs(g, "nrDocto", nfs.nrDocto) +
-          AtributoNfs(g, "dtEmisNF", platform::FormatDateTime("yyyy-mm-dd", emissao)) +
-          AtributoNfs(g, "vlrBruto", nfs.vlrBruto) + AtributoNfs(g, "vrCPDescPR", nfs.vrCPDescPR) +
-          AtributoNfs(g, "vrRatDescPR", nfs.vrRatDescPR) + AtributoNfs(g, "vrSenarDesc", nfs.vrSenarDesc);
-      g.wGrupo("nfs" + atributos);
+      dfe::TAtributos atributos(Gerador().Opcoes);
+      atributos.Texto("serie", nfs.serie).Texto("nrDocto", nfs.nrDocto).Data("dtEmisNF", nfs.dtEmisNF);
+      atributos.Valor("vlrBruto", nfs.vlrBruto).Valor("vrCPDescPR", nfs.vrCPDescPR);
+      atributos.Valor("vrRatDescPR", nfs.vrRatDescPR).Valor("vrSenarDesc", nfs.vrSenarDesc);
+      Gerador().wElementoAtributos("nfs", atributos);
     }
-    Gerador().wGrupo("/nfs");
   }
   AlertarLimiteLista("nfs", "Lista de Notas Fiscais", pNfs.Count(), 9999);
 }

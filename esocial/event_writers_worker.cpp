@@ -235,7 +235,7 @@ void TeSocialEvento::GerarDependente(const TDependenteCollection& pDependente, b
     Gerador().wCampo(tcStr, "", "nmDep", 1, 70, 1, item.nmDep);
     Gerador().wCampo(tcDat, "", "dtNascto", 10, 10, 1, item.dtNascto);
     Gerador().wCampo(tcStr, "", "cpfDep", 11, 11, 0, item.cpfDep);
-    if (VersaoDF() >= ve02_05_00 && GeraSexoDep && (item.sexoDep == "F" || item.sexoDep == "M"))
+    if (VersaoDF() >= veS01_00_00 && GeraSexoDep && (item.sexoDep == "F" || item.sexoDep == "M"))
       Gerador().wCampo(tcStr, "", "sexoDep", 1, 1, 0, item.sexoDep);
     Gerador().wCampo(tcStr, "", "depIRRF", 1, 1, 1, SimNaoToStr(item.depIRRF));
     if (!FormaBeneficio) Gerador().wCampo(tcStr, "", "depSF", 1, 1, 1, SimNaoToStr(item.depSF));

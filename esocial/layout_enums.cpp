@@ -139,6 +139,9 @@ tpSimNaoFacultativo StrToSimNaoFacultativo(bool& ok, std::string_view s) {
 constexpr std::string_view kSimFacultativo[] = {"", "S"};
 static_assert(std::size(kSimFacultativo) == sfSim + 1);
 std::string SimFacultativoToStr(tpSimFacultativo value) { return dfe::EnumToStr(value, kSimFacultativo); }
+tpSimFacultativo StrToSimFacultativo(bool& ok, std::string_view s) {
+  return dfe::StrToEnum<tpSimFacultativo>(ok, s, kSimFacultativo);
+}
 
 constexpr std::string_view kIndComerc[] = {"2", "3", "7", "8", "9"};
 static_assert(std::size(kIndComerc) == icComProdMercadoExterno + 1);
@@ -423,6 +426,7 @@ tpRepercProc StrToRepercProc(bool& ok, std::string_view s) { return dfe::StrToEn
 
 static_assert(std::size(Codigos1a5) == repDecisaoComRepercussaoTributariaEOuFGTSDepositoJudicial + 1);
 std::string IndRepercToStr(tpIndReperc value) { return dfe::EnumToStr(value, Codigos1a5); }
+tpIndReperc StrToIndReperc(bool& ok, std::string_view s) { return dfe::StrToEnum<tpIndReperc>(ok, s, Codigos1a5); }
 
 static_assert(std::size(Codigos1a2) == oprDemandaSubmetidaACCPOuAoNINTER + 1);
 std::string OrigemProcToStr(tpOrigemProc value) { return dfe::EnumToStr(value, Codigos1a2); }

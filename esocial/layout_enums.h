@@ -200,6 +200,7 @@ tpSimNaoFacultativo StrToSimNaoFacultativo(bool& ok, std::string_view s);
 
 enum tpSimFacultativo : int { sfNada, sfSim };
 std::string SimFacultativoToStr(tpSimFacultativo value);
+tpSimFacultativo StrToSimFacultativo(bool& ok, std::string_view s);
 
 enum tpIndComerc : int {
   icComProdPorProdRuralPFInclusiveSegEspEfetuadaDirVarejoConsFinal,
@@ -686,7 +687,9 @@ enum tpMotivosAfastamento : int {
   mtvSuspensaoPagamentoServidorNaoRecadastrado,
   mtvExercicioOutroOrgaoEmpregadoCedido,
   mtvQualificacaoAfastamentoSuspencaoArt17_MP1116_2022,
-  mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022
+  mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022,
+  // No reason given: written as an empty text.
+  mtvNenhum
 };
 std::string MotivosAfastamentoToStr(tpMotivosAfastamento value);
 tpMotivosAfastamento StrToMotivosAfastamento(bool& ok, std::string_view s);
@@ -785,6 +788,7 @@ enum tpIndReperc : int {
   repDecisaoComRepercussaoTributariaEOuFGTSDepositoJudicial
 };
 std::string IndRepercToStr(tpIndReperc value);
+tpIndReperc StrToIndReperc(bool& ok, std::string_view s);
 
 enum tpOrigemProc : int { oprProcessoJudicial, oprDemandaSubmetidaACCPOuAoNINTER };
 std::string OrigemProcToStr(tpOrigemProc value);

@@ -45,10 +45,11 @@ static_assert(std::size(kIndSusp) == siSemSuspensaoDaExigibilidade + 1);
 std::string IndSuspToStr(tpIndSusp value) { return dfe::EnumToStr(value, kIndSusp); }
 tpIndSusp StrToIndSusp(bool& ok, std::string_view s) { return dfe::StrToEnum<tpIndSusp>(ok, s, kIndSusp); }
 
-constexpr std::string_view kMotivosAfastamento[] = {
-    "01", "03", "05", "06", "07", "08", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
-    "23", "24", "25", "26", "27", "28", "29", "30", "31", "33", "34", "35", "36", "37", "38", "39", "40", "41", "42"};
-static_assert(std::size(kMotivosAfastamento) == mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022 + 1);
+constexpr std::string_view kMotivosAfastamento[] = {"01", "03", "05", "06", "07", "08", "10", "11", "12", "13",
+                                                    "14", "15", "16", "17", "18", "19", "20", "21", "22", "23",
+                                                    "24", "25", "26", "27", "28", "29", "30", "31", "33", "34",
+                                                    "35", "36", "37", "38", "39", "40", "41", "42", ""};
+static_assert(std::size(kMotivosAfastamento) == mtvNenhum + 1);
 std::string MotivosAfastamentoToStr(tpMotivosAfastamento value) { return dfe::EnumToStr(value, kMotivosAfastamento); }
 tpMotivosAfastamento StrToMotivosAfastamento(bool& ok, std::string_view s) {
   return dfe::StrToEnum<tpMotivosAfastamento>(ok, s, kMotivosAfastamento);

@@ -84,7 +84,8 @@ std::string EscaparTextoXml(std::string_view Texto) {
         out += "&#39;";
         break;
       default:
-        out += c;
+        // XML has no place for the other control characters, not even as references.
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\n') out += c;
     }
   }
   return out;

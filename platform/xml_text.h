@@ -19,7 +19,8 @@ std::string ExtrairConteudoTag(std::string_view Texto, std::string_view Tag, boo
 std::vector<std::size_t> PosicoesEmTagsDeAbertura(std::string_view Texto, std::string_view Nome);
 
 // The text as XML character data or attribute value: "&", "<", ">", the double quote and
-// the apostrophe become "&amp;", "&lt;", "&gt;", "&quot;" and "&#39;"; nothing else changes.
+// the apostrophe become "&amp;", "&lt;", "&gt;", "&quot;" and "&#39;"; control characters below
+// the blank other than tab, CR and LF are dropped; nothing else changes.
 std::string EscaparTextoXml(std::string_view Texto);
 
 }  // namespace platform

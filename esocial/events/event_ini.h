@@ -30,9 +30,18 @@
 namespace esocial {
 
 class TeSocialEvento;
+class TTrabalhador;
+class TLocalTrabDom;
+class TAprend;
+class TInfoContrato;
 class TRubricaCollection;
 class TInfoRRA;
 class TVerbasResc;
+
+// The value of a code not informed, for a code list that has none: it converts to the empty
+// text, so that a required element goes out empty with its alert and the schema check names it.
+template <class E>
+inline constexpr E kCodigoNaoInformado = static_cast<E>(-1);
 
 class TLeitorIniEvento {
  public:
@@ -48,6 +57,11 @@ class TLeitorIniEvento {
   int Inteiro(std::string_view Secao, std::string_view Chave, int Padrao = 0) const;
   // "." or "," as decimal separator; 0 when empty or not a number.
   double Decimal(std::string_view Secao, std::string_view Chave) const;
+  // The same, an absent or empty key giving 0 and any other text that is no number raising as
+  // CodigoEstrito does.
+  double DecimalEstrito(std::string_view Secao, std::string_view Chave) const;
+  // Whether any of the keys holds a text: an optional group's section is read only then.
+  bool AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const;
   // Day, month and year (4 or 2 digits) separated by "/", "-" or "."; "0" or empty is the zero
   // date; any other text raises platform::EConvertError.
   platform::TDateTime Data(std::string_view Secao, std::string_view Chave) const;
@@ -67,13 +81,9 @@ class TLeitorIniEvento {
     bool ok = false;
     return texto.empty() ? Vazio : Converter(ok, texto);
   }
-  // The same, a text outside the list raising std::runtime_error with the section, the key
-  // and the text; only an absent or empty key gives the first value (or Vazio).
-  template <class E>
-  E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
-                  E (*Converter)(bool&, std::string_view)) const {
-    return CodigoEstrito(Secao, Chave, Padrao, Converter, E{});
-  }
+  // A layout code that must be in its list: a text outside it raises std::runtime_error naming
+  // the section, the key and the text, where Codigo would take the list's first value. An
+  // absent key gives Padrao; an empty text gives Vazio.
   template <class E>
   E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
                   E (*Converter)(bool&, std::string_view), E Vazio) const {
@@ -84,10 +94,17 @@ class TLeitorIniEvento {
     if (!ok) ValorInvalido(Secao, Chave, texto);
     return valor;
   }
+  // The same, an empty text being the code not informed: the list's own empty code where it
+  // has one (snfNada), else kCodigoNaoInformado, never a code nobody entered.
+  template <class E>
+  E CodigoEstrito(std::string_view Secao, std::string_view Chave, std::string_view Padrao,
+                  E (*Converter)(bool&, std::string_view)) const {
+    bool vazioNaLista = false;
+    const E vazio = Converter(vazioNaLista, "");
+    return CodigoEstrito(Secao, Chave, Padrao, Converter, vazioNaLista ? vazio : kCodigoNaoInformado<E>);
+  }
   // An event code ("S-1200"); any other text, an empty one too, raises as CodigoEstrito does.
   TTipoEvento TipoEvento(std::string_view Secao, std::string_view Chave) const;
-  // Whether any of the keys holds a value: an optional group's section is read then.
-  bool AlgumaChave(std::string_view Secao, std::initializer_list<std::string_view> Chaves) const;
 
   // A whole number T can hold; an absent or empty key gives 0, any other text raises as
   // CodigoEstrito does.
@@ -113,8 +130,9 @@ class TLeitorIniEvento {
   // keeps it, from the configured employer kind (not from the INI).
   void LerIdeEmpregador(TIdeEmpregador& IdeEmpregador, const TeSocialEvento& Evento,
                         bool DefinirOrgaoPublico = true) const;
-  // Section ideVinculo: cpfTrab, nisTrab when asked, matricula and codCateg (default 0).
-  void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false) const;
+  // Section ideVinculo: cpfTrab, nisTrab when asked, matricula, and codCateg (default 0) unless
+  // the event leaves it out.
+  void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false, bool LerCodCateg = true) const;
 
   // The sections of a list: Prefixo followed by 1, 2, 3 ... padded with zeros to Largura
   // digits. For each, the first key Chave is read with the default "FIM"; the list ends at
@@ -126,6 +144,9 @@ class TLeitorIniEvento {
   static std::string NomeSecao(std::string_view Prefixo, int Numero, int Largura);
   // The last number Largura digits can name (99 for 2), where a list of such sections stops.
   static int UltimoNumero(int Largura);
+  // Raises the error of a value the key cannot take: std::runtime_error
+  // "INI: valor inválido em [Secao] Chave: \"Texto\"".
+  [[noreturn]] static void ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto);
   // Whether a list's first key ends the list: "FIM" or an empty value.
   static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
 
@@ -151,7 +172,6 @@ class TLeitorIniEvento {
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
   std::int64_t InteiroNaFaixa(std::string_view Secao, std::string_view Chave, std::int64_t Minimo,
                               std::int64_t Maximo) const;
-  [[noreturn]] static void ValorInvalido(std::string_view Secao, std::string_view Chave, std::string_view Texto);
 
   platform::TIniFile FIni;
 };
@@ -159,5 +179,29 @@ class TLeitorIniEvento {
 // The last steps of every LerArqIni: GerarXML, then the written text assigned to XML (which
 // signs and validates it). Returns true.
 bool GerarEAtribuirXML(TeSocialEvento& Evento);
+
+// The worker's personal data of the events that carry them whole: the keys of section Secao
+// (cpfTrab, nisTrab, nmTrab, sexo, racaCor, estCiv, grauInstr, nmSoc, ExtrangeiroSN), then the
+// sections nascimento, the documents, enderecoBrasil, enderecoExterior, trabEstrangeiro,
+// trabImig, infoDeficiencia, dependente01..99, aposentadoria and contato. What only one event
+// reads of the worker (indPriEmpr, paisNac) its unit reads itself.
+void LerTrabalhadorIni(const TLeitorIniEvento& ini, std::string_view Secao, TTrabalhador& Trabalhador);
+// A street address section is read when it names its street, by type or by name.
+bool TemLogradouro(const TLeitorIniEvento& ini, std::string_view Secao);
+// An inscription section is read when it gives the number, even with the kind left to its
+// default.
+bool TemInscricao(const TLeitorIniEvento& ini, std::string_view Secao);
+// A domestic workplace: the street, number, district, postal code, CodMunic and uf.
+void LerLocalDomestico(const TLeitorIniEvento& ini, std::string_view Secao, TLocalTrabDom& Local);
+// Section aprend of the events about a CLT contract. Below S-1.02 (the configured version of
+// Evento) it is read when tpInsc is given; from S-1.02 on, a direct contract (indAprend "1", the
+// default) when cnpjEntQual is given and an indirect one when tpInsc is.
+void LerAprendIni(const TLeitorIniEvento& ini, const TeSocialEvento& Evento, TAprend& Aprend);
+// The contract of the events that carry it whole, but for its duration, which each reads its
+// own way: the keys of section infoContrato, then the sections remuneracao, localTrabGeral,
+// localTrabDom, localTempDom, horContratual, horario01..99, filiacaoSindical1..9,
+// alvaraJudicial, observacoes01..99 and treiCap01..99. A training code that is not a whole
+// number raises platform::EConvertError.
+void LerInfoContratoIni(const TLeitorIniEvento& ini, TInfoContrato& Contrato);
 
 }  // namespace esocial

@@ -187,6 +187,13 @@ TEST(XmlWriter, TextFilter) {
       {"l1\r\nl2", true, true, ";", "l1;l2"},
       {"  \r\n  ", true, true, ";", ""},
       {"caf\xe9", true, false, "", "café"},
+      // Control characters XML has no place for are dropped, with or without accent removal.
+      {"a\bb\x01"
+       "c\x1f\td",
+       false, false, "", "abc\td"},
+      {"a\bb\x01"
+       "c\td",
+       false, true, "", "ab c d"},
   };
   for (const auto& c : cases) EXPECT_EQ(PrepararTextoParaXml(c.in, c.espacos, c.acentos, c.quebra), c.out) << c.in;
 
@@ -194,6 +201,38 @@ TEST(XmlWriter, TextFilter) {
   TGerador g;
   g.wCampo(tcStr, "", "a", 0, 50, 1, "<b>x  y</b>", "", false);
   EXPECT_EQ(g.ArquivoFormatoXML, "<a><b>x  y</b></a>");
+}
+
+// Elements whose data are attributes: values filtered and formatted as in element form, the
+// locale aside; an element without children stays on one line, so that indentation puts no
+// text into an element of empty content.
+TEST(XmlWriter, AttributeElements) {
+  for (bool acentos : {true, false}) {
+    TGerador g;
+    g.Opcoes.RetirarAcentos = acentos;
+    TAtributos a(g.Opcoes);
+    a.Texto("t", " A&\"<B>' Ação ").Valor("v", 1234.5).Valor("q", 2.25, 1).Valor("n", -0.5);
+    a.Data("d", At(2024, 1, 15)).Inteiro("i", 42);
+    g.wElementoAtributos("e", a);
+    EXPECT_EQ(g.ArquivoFormatoXML, std::string("<e t=\"A&amp;&quot;&lt;B&gt;&#39; ") + (acentos ? "Acao" : "Ação") +
+                                       "\" v=\"1234.50\" q=\"2.3\" n=\"-0.50\" d=\"2024-01-15\" i=\"42\"></e>");
+  }
+
+  TGerador g;
+  g.Opcoes.IdentarXML = true;
+  g.wGrupo("g");
+  g.wGrupoAtributos("p", TAtributos(g.Opcoes).Texto("a", "1"));
+  g.wElementoAtributos("c", TAtributos(g.Opcoes).Valor("b", 0));
+  g.wElementoAtributos("c", TAtributos(g.Opcoes));
+  g.wGrupo("/p");
+  g.wGrupo("/g");
+  EXPECT_EQ(g.ArquivoFormatoXML,
+            "<g>\r\n   <p a=\"1\">\r\n      <c b=\"0.00\"></c>\r\n      <c></c>\r\n   </p>\r\n</g>\r\n");
+  EXPECT_EQ(g.TagNivel(), "");
+  EXPECT_EQ(g.Opcoes.NivelIdentacao, 0);
+
+  TAtributos semData(g.Opcoes);
+  EXPECT_THROW(semData.Data("d", 1e9), platform::EConvertError);
 }
 
 TEST(XmlWriter, GroupsPathAndAlertPattern) {

@@ -2,6 +2,7 @@
 // conventions and the numbered-section loop.
 #include "esocial/events/event_ini.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/convert_error.h"
@@ -128,6 +129,30 @@ TEST(EventIni, DatesAndDecimals) {
   EXPECT_EQ(ini.Decimal("n", "ponto"), 2.25);
   EXPECT_EQ(ini.Decimal("n", "texto"), 0);
   EXPECT_EQ(ini.Decimal("n", "ausente"), 0);
+
+  // The strict reads: only a text that is no number raises.
+  EXPECT_EQ(ini.DecimalEstrito("n", "virgula"), 1.5);
+  EXPECT_EQ(ini.DecimalEstrito("n", "ausente"), 0);
+  EXPECT_THAT(MessageOf([&] { ini.DecimalEstrito("n", "texto"); }), testing::HasSubstr("\"x\""));
+  EXPECT_EQ(ini.InteiroExato<int>("d", "zero"), 0);
+  EXPECT_EQ(ini.InteiroExato<int>("d", "vazio"), 0);
+  EXPECT_EQ(MessageOf([&] { ini.InteiroExato<int>("n", "virgula"); }), "INI: valor inválido em [n] virgula: \"1,5\"");
+  EXPECT_THROW(ini.InteiroExato<int>("d", "barra"), std::runtime_error);
+}
+
+// A code of a unit's own keys: absent or empty it is not informed; outside its list it raises
+// with the key, not falling back on the list's first code.
+TEST(EventIni, ValidCodesAndGivenKeys) {
+  TLeitorIniEvento ini("[s]\ntpInsc=3\nvazio=\nerrado=9\n");
+  EXPECT_EQ(ini.CodigoEstrito("s", "tpInsc", "", StrToTpInsc), tiCAEPF);
+  EXPECT_EQ(ini.CodigoEstrito("s", "vazio", "", StrToTpInsc), kCodigoNaoInformado<tpTpInsc>);
+  EXPECT_EQ(TpInscToStr(kCodigoNaoInformado<tpTpInsc>), "");
+  EXPECT_EQ(ini.CodigoEstrito("s", "ausente", "", StrToTpDep, tdNenhum), tdNenhum);
+  EXPECT_EQ(MessageOf([&] { ini.CodigoEstrito("s", "errado", "", StrToTpInsc); }),
+            "INI: valor inválido em [s] errado: \"9\"");
+  EXPECT_TRUE(ini.AlgumaChave("s", {"outra", "tpInsc"}));
+  EXPECT_FALSE(ini.AlgumaChave("s", {"vazio", "ausente"}));
+  EXPECT_FALSE(ini.AlgumaChave("nenhuma", {"tpInsc"}));
 }
 
 TEST(EventIni, NumberedSectionsEndAtTheirSentinel) {

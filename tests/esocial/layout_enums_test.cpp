@@ -109,7 +109,7 @@ const std::vector<ConversionPair>& AllPairs() {
       Pair(nvMaeSocial, NivelEstagioToStr, StrToNivelEstagio),
       Pair(cpaAvisoprevioIndenizadoNaoExigivel, CumprParcialAvisoToStr, StrToCumprParcialAviso),
       Pair(tpatNao, TpAcidTransitoToStr, StrToTpAcidTransito),
-      Pair(mtvQualificacaoAfastamentoSuspencaoArt19_MP1116_2022, MotivosAfastamentoToStr, StrToMotivosAfastamento),
+      Pair(mtvNenhum, MotivosAfastamentoToStr, StrToMotivosAfastamento),
       Pair(ocCedenteCessionario, InfOnusToStr, StrToInfOnus),
       Pair(orEmpregadorSindicato, OnusRemunToStr, StrToOnusRemun),
       Pair(tpaQualitativo, TpAvalToStr, StrToTpAval),
@@ -210,10 +210,16 @@ TEST(LayoutEnums, CodesThatMatter) {
   EXPECT_FALSE(ok);
   EXPECT_EQ(SimFacultativoToStr(sfNada), "");
   EXPECT_EQ(SimFacultativoToStr(sfSim), "S");
+  EXPECT_EQ(StrToSimFacultativo(ok, "s"), sfSim);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(StrToSimFacultativo(ok, "N"), sfNada);
+  EXPECT_FALSE(ok);
 
   EXPECT_EQ(StrToPercTransf(ok, "5"), PTr100);
   EXPECT_TRUE(ok);
   EXPECT_EQ(IndRepercToStr(repDecisaoComRepercussaoTributariaEOuFGTSDepositoJudicial), "5");
+  EXPECT_EQ(StrToIndReperc(ok, "4"), repDecisaoComRepercussaoExclusivaParaDeclaracaoDeRendimentosDepositoJudicial);
+  EXPECT_TRUE(ok);
   EXPECT_EQ(RelDepToStr(relSogro), "07");
   EXPECT_EQ(RelDepToStr(relAgregadoOutros), "99");
 

@@ -16,6 +16,11 @@ esocial::TeSocialCollection& ListaDoTipo(const TComponente& C, esocial::TTipoEve
   throw std::invalid_argument("no list holds the type");
 }
 
+void UsarLeiaute(TComponente& C, esocial::TVersaoeSocial Versao) {
+  C.eSocial->Configuracoes().Geral->SetVersaoDF(Versao);
+  C.eSocial->Configuracoes().Arquivos->SetPathSchemas(SchemasDoLeiaute(Versao));
+}
+
 std::string Trocar(std::string Xml, const std::string& De, const std::string& Para) {
   const std::size_t p = Xml.find(De);
   EXPECT_NE(p, std::string::npos) << De;
@@ -61,8 +66,7 @@ TIni IniIdentificacao(const std::string& Raiz) {
 
 std::string ErroNoEsquema(TComponente& C, esocial::TeSocialEvento& Evento, esocial::TVersaoeSocial Versao) {
   esocial::TConfiguracoeseSocial& conf = C.eSocial->Configuracoes();
-  conf.Arquivos->SetPathSchemas(SchemasDoLeiaute(Versao));
-  conf.Geral->SetVersaoDF(Versao);
+  UsarLeiaute(C, Versao);
   Evento.GerarXML();
   // The 2.x documents are not recognised: the schema is found by the element under S-1.03.
   bool ok = false;

@@ -70,15 +70,20 @@ TIni IniIdentificacao(const std::string& Raiz);
 // The writer's alert lines are one per expected text, each holding its text, in order.
 void VerificarAlertas(const std::vector<std::string>& Alertas, const std::vector<std::string>& Esperados);
 
-// One valid document of the list's event, the whole road: written from the fields Preencher
-// sets (raising the alerts that hold Alertas, one each, in order), signed, valid against its
-// schema and accepted by xmlsec1; Ini, the same fields as INI input, writes it again; loaded
-// through a container as the agent loads it, it reads back (LerXML) into an event that writes
-// it again, or, for an event without an XML reader, is kept as it was signed.
+// C set to the layout Versao, validating against that layout's own schema folder.
+void UsarLeiaute(TComponente& C, esocial::TVersaoeSocial Versao);
+
+// One valid document of the list's event under the layout Versao, the whole road: written from
+// the fields Preencher sets (raising the alerts that hold Alertas, one each, in order), signed,
+// valid against its schema and accepted by xmlsec1; Ini, the same fields as INI input, writes it
+// again; loaded through a container as the agent loads it, it reads back (LerXML) into an event
+// that writes it again, or, for an event without an XML reader, is kept as it was signed.
 template <class TLista>
 void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher, const TIni& Ini,
-                              const std::vector<std::string>& Alertas = {}) {
+                              const std::vector<std::string>& Alertas = {},
+                              esocial::TVersaoeSocial Versao = esocial::veS01_03_00) {
   TComponente c = NovoComponenteDe<TLista>();
+  UsarLeiaute(c, Versao);
   auto& lista = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista));
   auto& campos = lista.New().Evento();
   Preencher(campos);
@@ -95,6 +100,7 @@ void VerificarDocumentoValido(const std::function<void(typename TLista::TEventoD
   EXPECT_EQ(doIni.XML(), escrito);
 
   TComponente outro = NovoComponenteDe<TLista>(false);
+  UsarLeiaute(outro, Versao);
   auto& lido = Carregar<TLista>(outro, campos.XML());
   if constexpr (requires(typename TLista::TEventoDaLista & e) { e.LerXML(); }) {
     lido.GerarXML();

@@ -270,17 +270,17 @@ TEST(S1005EstablishmentTable, IniCases) {
              EXPECT_EQ(trab.infoApr().contApr, "1");
              EXPECT_EQ(trab.infoPCD().contPCD, "0");
            }},
-          {"a RAT process given by its number alone",
+          {"a RAT process given by its number alone is kept, its kind not invented",
            [](TIni& ini) {
              ini["procAdmJudRat"] = {{"nrProc", kProcesso}, {"codSusp", "3"}};
            },
-           testsupport::kNoError,
+           "tpProc': '' is not a valid value",
            [](TEvtTabEstab& e) {
              TAliqGilRat& aliq = e.infoEstab.DadosEstab().aliqGilrat;
              ASSERT_TRUE(aliq.procAdmJudRatInst());
              EXPECT_EQ(aliq.ProcAdmJudRat().nrProc, kProcesso);
              EXPECT_FALSE(aliq.procAdmJudFapInst());
-             EXPECT_THAT(e.XML(), HasSubstr("<procAdmJudRat><tpProc>1</tpProc><nrProc>" + kProcesso));
+             EXPECT_THAT(e.XML(), HasSubstr("<procAdmJudRat><tpProc></tpProc><nrProc>" + kProcesso));
            }},
           {"an exclusion reads no data",
            [](TIni& ini) {

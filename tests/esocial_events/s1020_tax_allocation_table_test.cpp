@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "esocial/events/event_ini.h"
 #include "event_test_support.h"
 
 using namespace esocial;
@@ -242,26 +243,26 @@ TEST(S1020TaxAllocationTable, IniCases) {
   esocialtest::VerificarCasosIni<TS1020Collection>(
       IniBase(),
       {
-          {"a contractor given by its number alone",
+          {"a contractor given by its number alone is kept, its kind not invented",
            [](TIni& ini) {
              IniEmpreitada(ini);
              ini["infoEmprParcial"] = {{"nrInscContrat", "98765432000198"}};
            },
-           testsupport::kNoError,
+           "tpInscContrat': '' is not a valid value",
            [](TevtTabLotacao& e) {
              const TInfoEmprParcial& parcial = e.infoLotacao.dadosLotacao().infoEmprParcial;
              EXPECT_EQ(parcial.NrInscContrat, "98765432000198");
-             EXPECT_EQ(parcial.tpInscContrat, icCNPJ);
+             EXPECT_EQ(parcial.tpInscContrat, esocial::kCodigoNaoInformado<TptpInscContratante>);
              EXPECT_THAT(e.XML(), HasSubstr("<nrInscContrat>98765432000198</nrInscContrat></infoEmprParcial>"));
            }},
-          {"a port operator given by its factor alone",
+          {"a port operator given by its factor alone is kept, its rate not invented",
            [](TIni& ini) {
              IniOperadorPortuario(ini);
              ini["dadosOpPort"] = {{"fap", "0.75"}};
            },
-           testsupport::kNoError,
+           "aliqRat': '' is not a valid value",
            [](TevtTabLotacao& e) {
-             EXPECT_THAT(e.XML(), HasSubstr("<dadosOpPort><aliqRat>1</aliqRat><fap>0.7500</fap></dadosOpPort>"));
+             EXPECT_THAT(e.XML(), HasSubstr("<dadosOpPort><aliqRat></aliqRat><fap>0.7500</fap></dadosOpPort>"));
            }},
           {"FIM ends the processes",
            [](TIni& ini) {

@@ -414,6 +414,14 @@ TEST(S2200Admission, IniCases) {
          EXPECT_THAT(e.XML(), HasSubstr("<ideEstabVinc><tpInsc>1</tpInsc><nrInsc>" + std::string(kCnpjEstab)));
          EXPECT_THAT(e.XML(), HasSubstr("<localTrabGeral><tpInsc>1</tpInsc><nrInsc>" + std::string(kCnpjEstab)));
        }},
+      {"an absent estCiv is not informed",
+       veS01_03_00,
+       [](TIni& ini) { ini["trabalhador"].erase("estCiv"); },
+       {},
+       [](const TEvtAdmissao& e) {
+         EXPECT_EQ(e.Trabalhador.EstCiv, 0);
+         EXPECT_THAT(e.XML(), Not(HasSubstr("<estCiv>")));
+       }},
       {"condIng 0 leaves trabImig unread",
        veS01_03_00,
        [](TIni& ini) {

@@ -315,6 +315,18 @@ TEST(S2210WorkAccident, IniCases) {
            testsupport::kNoError, [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.agenteCausador.Count(), 1); }},
           {"a part code that is no whole number", [](TIni& ini) { ini["parteAtingida01"]["codParteAting"] = "75303A"; },
            "75303A", [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.parteAtingida.Count(), 1); }},
+          {"absent states are not informed",
+           [](TIni& ini) {
+             ini["localAcidente"].erase("uf");
+             ini["emitente"].erase("ufOC");
+           },
+           testsupport::kNoError,
+           [](const TEvtCAT& e) {
+             EXPECT_EQ(e.Cat.localAcidente.uf, "");
+             EXPECT_EQ(e.Cat.atestado.emitente.ufOC, "");
+             EXPECT_THAT(e.XML(), ::testing::Not(HasSubstr("<uf>")));
+             EXPECT_THAT(e.XML(), ::testing::Not(HasSubstr("<ufOC>")));
+           }},
           {"an unknown council", [](TIni& ini) { ini["emitente"]["ideOC"] = "7"; },
            "Valor string inválido para tpIdeOC: 7", [](const TEvtCAT& e) { EXPECT_EQ(e.Cat.atestado.codCID, "S525"); }},
       });

@@ -132,7 +132,7 @@ TEST(S2220HealthMonitoring, IniCases) {
       IniBase(), {
                      {"a bad exam date", [](TIni& ini) { ini["exame01"]["dtExm"] = "31/02/2023"; }, "31/02/2023",
                       [](const TevtMonit& e) { EXPECT_EQ(e.exMedOcup.Aso.DtAso, EncodeDate(2023, 5, 2)); }},
-                     {"codes without their keys take their defaults",
+                     {"resAso without its key takes its default; the exam's order and result are not informed",
                       [](TIni& ini) {
                         ini["aso"].erase("resAso");
                         ini["exame01"].erase("ordExame");
@@ -141,8 +141,10 @@ TEST(S2220HealthMonitoring, IniCases) {
                       testsupport::kNoError,
                       [](const TevtMonit& e) {
                         EXPECT_EQ(e.exMedOcup.Aso.ResAso, raApto);
-                        EXPECT_EQ(e.exMedOcup.Aso.Exame.GetItem(0).ordExame, orReferencial);
-                        EXPECT_EQ(e.exMedOcup.Aso.Exame.GetItem(0).indResult, irNormal);
+                        EXPECT_EQ(e.exMedOcup.Aso.Exame.GetItem(0).ordExame, orNaoInformado);
+                        EXPECT_EQ(e.exMedOcup.Aso.Exame.GetItem(0).indResult, irNaoInformado);
+                        EXPECT_THAT(e.XML(), ::testing::Not(HasSubstr("<ordExame>")));
+                        EXPECT_THAT(e.XML(), ::testing::Not(HasSubstr("<indResult>")));
                       }},
                  });
 }

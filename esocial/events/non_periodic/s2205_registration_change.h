@@ -1,6 +1,8 @@
 #pragma once
-// S-2205, change of worker registration data: the event unit. The event's model, writer and INI reader belong here;
-// until they are, the event holds, signs and validates its document only.
+// S-2205, change of worker registration data: the worker's personal data as they stand from a
+// date, written by the shared worker writer under the tag dadosTrabalhador.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2205 {
@@ -8,6 +10,19 @@ namespace esocial::s2205 {
 class TEvtAltCadastral : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  platform::TDateTime dtAlteracao = 0;
+  // The category that decides whether the 2.x nisTrab is required; not read from INI input.
+  int codCateg = 0;
+  TIdeEvento2 ideEvento;
+  TIdeEmpregador ideEmpregador;
+  TTrabalhador trabalhador;
+  // Kept for callers; neither the writer nor the INI reader touches it.
+  TVinculo vinculo;
+  TideTrabalhador ideTrabalhador;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2205CollectionItem : public TItemEvento<TEvtAltCadastral, teS2205> {

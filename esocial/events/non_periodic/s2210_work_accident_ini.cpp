@@ -37,7 +37,7 @@ bool TEvtCAT::LerArqIni(const std::string& AIniString) {
   local.bairro = ini.Texto("localAcidente", "bairro");
   local.cep = ini.Texto("localAcidente", "cep");
   local.codMunic = ini.Inteiro("localAcidente", "codMunic");
-  local.uf = ini.Texto("localAcidente", "uf", "SP");
+  local.uf = ini.Texto("localAcidente", "uf");
   local.pais = ini.Texto("localAcidente", "pais");
   local.codPostal = ini.Texto("localAcidente", "codPostal");
   if (!ini.Texto("ideLocalAcid", "nrInsc").empty()) {
@@ -71,7 +71,7 @@ bool TEvtCAT::LerArqIni(const std::string& AIniString) {
     atestado.emitente.nmEmit = ini.Texto("emitente", "nmEmit");
     atestado.emitente.ideOC = StrToIdeOC(ini.Texto("emitente", "ideOC", "1"));
     atestado.emitente.nrOc = ini.Texto("emitente", "nrOc");
-    atestado.emitente.ufOC = ini.Texto("emitente", "ufOC", "SP");
+    atestado.emitente.ufOC = ini.Texto("emitente", "ufOC");
   }
 
   if (!ini.Texto("catOrigem", "nrRecCatOrig").empty())

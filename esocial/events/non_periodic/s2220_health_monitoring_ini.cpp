@@ -22,8 +22,8 @@ bool TevtMonit::LerArqIni(const std::string& AIniString) {
     exame.DtExm = ini.Data(secao, "dtExm");
     exame.ProcRealizado = ini.Texto(secao, "procRealizado");
     exame.obsProc = ini.Texto(secao, "obsProc");
-    exame.ordExame = ini.Codigo(secao, "ordExame", "1", StrToOrdExame, orNaoInformado);
-    exame.indResult = ini.Codigo(secao, "indResult", "1", StrToIndResult, irNaoInformado);
+    exame.ordExame = ini.Codigo(secao, "ordExame", "", StrToOrdExame, orNaoInformado);
+    exame.indResult = ini.Codigo(secao, "indResult", "", StrToIndResult, irNaoInformado);
   });
 
   TRespMonit& resp = exMedOcup.RespMonit;

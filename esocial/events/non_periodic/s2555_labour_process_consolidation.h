@@ -1,13 +1,28 @@
 #pragma once
-// S-2555, consolidation of labour process taxes: the event unit. The event's model, writer and INI reader belong here;
-// until they are, the event holds, signs and validates its document only.
+// S-2555, consolidation of labour process taxes: the request to consolidate the taxes of a
+// labour process for a payment period.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2555 {
 
+class TIdeProc {
+ public:
+  std::string nrProcTrab;
+  std::string perApurPgto;
+};
+
 class TEvtConsolidContProc : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento ideEvento;
+  TIdeEmpregador ideEmpregador;
+  TIdeProc ideProc;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2555CollectionItem : public TItemEvento<TEvtConsolidContProc, teS2555> {
