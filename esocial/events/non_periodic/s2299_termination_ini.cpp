@@ -83,7 +83,7 @@ bool TEvtDeslig::LerArqIni(const std::string& AIniString) {
   ini.LerIdentificacao(*this, "evtDeslig");
   ini.LerIdeEvento2(IdeEvento, true);
   ini.LerIdeEmpregador(IdeEmpregador, *this);
-  ini.LerIdeVinculo(IdeVinculo, true);
+  ini.LerIdeVinculo(IdeVinculo, true, false);
 
   TInfoDeslig& i = InfoDeslig;
   const std::string info = "infoDeslig";
