@@ -5,9 +5,12 @@
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "agent/batch_occurrences.h"
 #include "agent/esocial_setup.h"
+#include "dfe/xml_reader.h"
 #include "esocial/trivo_esocial.h"
 #include "esocial/web_services.h"
 #include "platform/date_time.h"
@@ -54,22 +57,50 @@ bool AguardaResultado(TEnumEventoStatus Status) {
 // Codes of a processed batch (the events carry their own results) and of a processed event.
 bool LoteProcessado(int Codigo) { return Codigo == 201 || Codigo == 202; }
 
-// A code 0 is what the reader leaves where it found no code: the reply was not read whole.
-void ExigirRespostaLida(const esocial::TRetConsultaLote& Retorno) {
-  if (Retorno.Status.cdResposta == 0)
-    throw std::runtime_error("A resposta da consulta não traz o código de resposta do lote");
-  if (!LoteProcessado(Retorno.Status.cdResposta)) return;
+// The batch's events by CodigoEvento: the first of each, as the reply's results go to it.
+using TEventosDoLote = std::unordered_map<std::string_view, TEventosPendentesXmlDTO*>;
+
+TEventosDoLote EventosDoLote(const TEsocialLoteXmlDTO& Lote) {
+  TEventosDoLote eventos;
+  for (TEventosPendentesXmlDTO* evento : Lote.EventosPendentesXmlDTO) eventos.emplace(evento->CodigoEvento, evento);
+  return eventos;
+}
+
+// A reply is taken only with its proof: a code (0 is what the reader leaves where it found
+// none), the protocol asked for when it says the batch is known, and for a processed batch the
+// results of this batch's events, each processed one with its receipt.
+void ExigirProva(const esocial::TRetConsultaLote& Retorno, const std::string& Protocolo,
+                 const TEventosDoLote& Eventos) {
+  const int codigo = Retorno.Status.cdResposta;
+  if (codigo == 0) throw std::runtime_error("A resposta da consulta não traz o código de resposta do lote");
+  const std::string& protocolo = Retorno.DadosRecLote.Protocolo;
+  if (protocolo.empty() && (codigo == 101 || LoteProcessado(codigo)))
+    throw std::runtime_error("A resposta da consulta não traz o protocolo do lote");
+  if (!protocolo.empty() && protocolo != Protocolo)
+    throw std::runtime_error("A resposta da consulta é do protocolo " + protocolo + ", não do consultado");
+  if (!LoteProcessado(codigo)) return;
+  if (Retorno.RetEventos.Count() == 0) throw std::runtime_error("A resposta da consulta não traz os eventos do lote");
+  std::unordered_set<std::string_view> respondidos;
   for (int i = 0; i < Retorno.RetEventos.Count(); ++i) {
     const esocial::TRetEventosCollectionItem& item = Retorno.RetEventos.GetItem(i);
     if (item.Processamento.cdResposta == 0)
       throw std::runtime_error("A resposta da consulta não traz o código de processamento do evento " + item.Id);
+    if (!Eventos.contains(item.Id))
+      throw std::runtime_error("A resposta da consulta traz o evento " + item.Id + ", que não é do lote");
+    if (LoteProcessado(item.Processamento.cdResposta) && item.Recibo.nrRecibo.empty())
+      throw std::runtime_error("A resposta da consulta não traz o recibo do evento " + item.Id);
+    respondidos.insert(item.Id);
   }
+  for (const auto& [codigoEvento, evento] : Eventos)
+    if (!respondidos.contains(codigoEvento))
+      throw std::runtime_error("A resposta da consulta não traz o resultado do evento " + std::string(codigoEvento));
 }
 
 void AtualizarEvento(TEventosPendentesXmlDTO& Evento, const esocial::TRetEventosCollectionItem& Item,
-                     const std::string& XmlRetorno, TDtoOwner& Dono) {
+                     const TElementosEvento& Elementos, TDtoOwner& Dono) {
   const esocial::TProcessamento& proc = Item.Processamento;
-  Evento.XmlRetornoConsulta = ExtrairXmlEvento(Evento.CodigoEvento, XmlRetorno);
+  const auto elemento = Elementos.find(Evento.CodigoEvento);
+  Evento.XmlRetornoConsulta = elemento == Elementos.end() ? std::string() : std::string(elemento->second);
   Evento.ResultadoProcessamento = std::to_string(proc.cdResposta) + " - " + proc.descResposta;
   switch (proc.cdResposta) {
     case 201:
@@ -128,23 +159,34 @@ bool TConsultaLote::ConsultarLote(TEsocialLoteXmlDTO& Lote, TDtoOwner& Dono) {
   return true;
 }
 
-std::string ExtrairXmlEvento(const std::string& Id, const std::string& Texto) {
+TElementosEvento ElementosEvento(std::string_view Texto) {
   static constexpr std::string_view kAbertura = "<evento";
-  static constexpr std::string_view kFechamento = "</evento>";
-  for (std::size_t inicio = Texto.find(kAbertura); inicio != std::string::npos;
+  TElementosEvento elementos;
+  dfe::TBuscaAdiante fimDaTag(">"), fechamento("</evento>");
+  for (std::size_t inicio = Texto.find(kAbertura); inicio != std::string_view::npos;
        inicio = Texto.find(kAbertura, inicio + 1)) {
     const std::size_t aposNome = inicio + kAbertura.size();
     if (aposNome >= Texto.size() || !IsXmlBlank(Texto[aposNome])) continue;  // <eventos, <evento>
-    const std::size_t fimTag = Texto.find('>', aposNome);
-    if (fimTag == std::string::npos) return {};
-    const std::string_view atributos = std::string_view(Texto).substr(aposNome, fimTag - aposNome);
-    if (AtributoDaTag(atributos, "Id") != std::string_view(Id)) continue;
-    if (Texto[fimTag - 1] == '/') return Texto.substr(inicio, fimTag + 1 - inicio);
-    const std::size_t fim = Texto.find(kFechamento, fimTag + 1);
-    if (fim == std::string::npos) return {};
-    return Texto.substr(inicio, fim + kFechamento.size() - inicio);
+    const std::size_t fimTag = fimDaTag.Proximo(Texto, aposNome);
+    if (fimTag == std::string_view::npos) break;
+    const std::optional<std::string_view> id = AtributoDaTag(Texto.substr(aposNome, fimTag - aposNome), "Id");
+    // The first element of an identifier is its own, whole or not.
+    if (!id || elementos.contains(*id)) continue;
+    std::string_view elemento;
+    if (Texto[fimTag - 1] == '/') {
+      elemento = Texto.substr(inicio, fimTag + 1 - inicio);
+    } else if (const std::size_t fim = fechamento.Proximo(Texto, fimTag + 1); fim != std::string_view::npos) {
+      elemento = Texto.substr(inicio, fim + std::string_view("</evento>").size() - inicio);
+    }
+    elementos.emplace(*id, elemento);
   }
-  return {};
+  return elementos;
+}
+
+std::string ExtrairXmlEvento(const std::string& Id, const std::string& Texto) {
+  const TElementosEvento elementos = ElementosEvento(Texto);
+  const auto elemento = elementos.find(Id);
+  return elemento == elementos.end() ? std::string() : std::string(elemento->second);
 }
 
 void AdicionarOcorrencias(const esocial::TOcorrenciasProcCollection& Ocorrencias, TEventosPendentesXmlDTO& Evento,
@@ -162,7 +204,8 @@ void AdicionarOcorrencias(const esocial::TOcorrenciasProcCollection& Ocorrencias
 
 void AplicarRetornoConsulta(TEsocialLoteXmlDTO& Lote, const esocial::TRetConsultaLote& Retorno,
                             const std::string& Protocolo, const std::string& XmlRetorno, TDtoOwner& Dono) {
-  ExigirRespostaLida(Retorno);
+  const TEventosDoLote eventos = EventosDoLote(Lote);
+  ExigirProva(Retorno, Protocolo, eventos);
   Lote.XmlRetornoConsulta = XmlRetorno;
   const esocial::TStatus& status = Retorno.Status;
   if (status.cdResposta == 101) {
@@ -181,13 +224,11 @@ void AplicarRetornoConsulta(TEsocialLoteXmlDTO& Lote, const esocial::TRetConsult
   Lote.Ocorrencias.clear();
   // Events of another protocol's batch are not this reply's.
   if (Lote.NumeroProtocolo != Protocolo) return;
+  const TElementosEvento elementos = ElementosEvento(XmlRetorno);
   for (int i = 0; i < Retorno.RetEventos.Count(); ++i) {
     const esocial::TRetEventosCollectionItem& item = Retorno.RetEventos.GetItem(i);
-    for (TEventosPendentesXmlDTO* evento : Lote.EventosPendentesXmlDTO) {
-      if (evento->CodigoEvento != item.Id) continue;
-      if (AguardaResultado(evento->Status)) AtualizarEvento(*evento, item, XmlRetorno, Dono);
-      break;
-    }
+    TEventosPendentesXmlDTO* evento = eventos.at(item.Id);
+    if (AguardaResultado(evento->Status)) AtualizarEvento(*evento, item, elementos, Dono);
   }
 }
 

@@ -3,6 +3,8 @@
 // batch whose protocol number the request carries, maps the batch's and each event's result
 // onto the batch the REST API holds, and writes the batch back.
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "agent/command_base.h"
 #include "agent/dto.h"
@@ -30,6 +32,9 @@ class TConsultaLote : public TComunicacaoEsocial {
 // the identifier (whatever other attributes, quoting or white space it has) through the first
 // "</evento>" after it; empty when there is none.
 std::string ExtrairXmlEvento(const std::string& Id, const std::string& Texto);
+// The same for every identifier at once, in one pass: the parts, as views into Texto, by Id.
+using TElementosEvento = std::unordered_map<std::string_view, std::string_view>;
+TElementosEvento ElementosEvento(std::string_view Texto);
 
 // Appends one event occurrence per processing occurrence, made in Dono; those the event had stay.
 void AdicionarOcorrencias(const esocial::TOcorrenciasProcCollection& Ocorrencias, TEventosPendentesXmlDTO& Evento,
@@ -38,8 +43,10 @@ void AdicionarOcorrencias(const esocial::TOcorrenciasProcCollection& Ocorrencias
 // Maps a read consultation reply onto the batch: its status and occurrences and, for a
 // processed batch consulted under its own protocol, the result of each event still waiting
 // (ENVIADO or EM_PROCESSAMENTO). XmlRetorno is the reply document; new occurrences are made in
-// Dono. A reply without a status code, or with a returned event without a processing code, was
-// not read whole: that throws before anything changes.
+// Dono. A reply without its proof throws before anything changes: without a status code, of
+// another protocol (or of none when it says the batch is waiting or processed), or processed
+// without the results of exactly this batch's events, each with its processing code and, when
+// processed, its receipt.
 void AplicarRetornoConsulta(TEsocialLoteXmlDTO& Lote, const esocial::TRetConsultaLote& Retorno,
                             const std::string& Protocolo, const std::string& XmlRetorno, TDtoOwner& Dono);
 

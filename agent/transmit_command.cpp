@@ -47,6 +47,10 @@ std::string CarregarEventos(esocial::TTrivoeSocial& eSocial, TEsocialLoteXmlDTO&
     if (!evento->Xml) throw std::runtime_error("Evento " + evento->CodigoEvento + " sem XML");
     std::string erro = kEventoNaoCarregado;
     try {
+      // One record is one event: the API knows of no second document.
+      if (const std::size_t documentos = esocial::CortarDocumentos(*evento->Xml).size(); documentos > 1)
+        throw std::runtime_error("O XML do evento contém " + std::to_string(documentos) +
+                                 " documentos eSocial; um evento tem um só");
       std::istringstream stream(*evento->Xml);
       eSocial.Eventos().LoadFromStream(stream);
       const esocial::TGeradosCollection& gerados = eSocial.Eventos().Gerados();
@@ -73,6 +77,7 @@ std::uint8_t GrupoDoLote(const TEsocialLoteXmlDTO& lote) {
 void MapearRetorno(esocial::TTrivoeSocial& eSocial, TEsocialLoteXmlDTO& lote, TDtoOwner& dono) {
   const esocial::TEnvioLote& envio = eSocial.WebServices().EnvioLote();
   const esocial::TRetEnvioLote& ret = envio.RetEnvioLote();
+  ExigirProvaDoEnvio(ret);
   lote.Xml = envio.DadosMsg();
   lote.NumeroProtocolo = ret.DadosRecLote.Protocolo;
   const int codigo = ret.Status.cdResposta;
@@ -93,6 +98,14 @@ void MapearRetorno(esocial::TTrivoeSocial& eSocial, TEsocialLoteXmlDTO& lote, TD
 }
 
 }  // namespace
+
+void ExigirProvaDoEnvio(const esocial::TRetEnvioLote& Retorno) {
+  const int codigo = Retorno.Status.cdResposta;
+  if (codigo == 0) throw std::runtime_error("A resposta do envio não traz o código de resposta do lote");
+  if (Retorno.DadosRecLote.Protocolo.empty() && (codigo == 101 || codigo == 201 || codigo == 202 || codigo == 203))
+    throw std::runtime_error("A resposta do envio (código " + std::to_string(codigo) +
+                             ") não traz o protocolo do lote");
+}
 
 void TTransmissaoEventos::Execute() {
   std::unique_ptr<TXDataClient> client = CreateXDataClient();

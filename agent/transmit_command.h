@@ -11,7 +11,8 @@
 
 namespace esocial {
 class TTrivoeSocial;
-}
+class TRetEnvioLote;
+}  // namespace esocial
 
 namespace agent {
 
@@ -41,5 +42,10 @@ class TAssinarEvento : public TComunicacaoEsocial {
   // The failed events of every batch, one "CodigoEvento: text" line each; empty when none.
   std::string AssinarLotes(const std::vector<TEsocialLoteXmlDTO*>& lotes, TXDataClient& client);
 };
+
+// A send reply is taken only with its proof: a code (0 is what the reader leaves where it
+// found none) and, when it takes the batch in (101, 201, 202, 203), the protocol the batch is
+// consulted by. Else it throws, before the batch changes or is reported.
+void ExigirProvaDoEnvio(const esocial::TRetEnvioLote& Retorno);
 
 }  // namespace agent

@@ -1,7 +1,9 @@
 #include "dfe/xml_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -28,23 +30,8 @@ constexpr long long kRest = std::numeric_limits<long long>::max();
 
 long long Signed(std::size_t v) { return static_cast<long long>(v); }
 
-// Position of the first of the texts that occurs in s, 0 when none does.
-std::size_t FirstOf(std::string_view s, std::initializer_list<std::string> texts) {
-  for (const auto& t : texts)
-    if (auto p = Pos(t, s)) return p;
-  return 0;
-}
-
-// Position of the first "<" + name followed by a blank, tab, CR or LF (a start tag whose
-// attributes may begin on the next line); 0 when there is none.
-std::size_t StartTagWithAttributes(std::string_view s, const std::string& name) {
-  const std::string open = "<" + name;
-  for (std::size_t p = s.find(open); p != std::string_view::npos; p = s.find(open, p + 1)) {
-    const std::size_t after = p + open.size();
-    if (after < s.size() && (s[after] == ' ' || s[after] == '\t' || s[after] == '\r' || s[after] == '\n')) return p + 1;
-  }
-  return 0;
-}
+// What may stand between a tag's name and its attributes.
+bool IsTagBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 int DatePart(const std::string& c, long long pos, long long len) {
   std::int64_t v;
@@ -129,42 +116,132 @@ bool TLeitor::CarregarArquivo(std::istream& Stream) {
   return true;
 }
 
-std::string TLeitor::rExtrai(int nivel, std::string_view TagInicio, std::string_view TagFim, int item) {
+std::size_t TBuscaAdiante::Proximo(std::string_view Texto, std::size_t De) {
+  if (FDe != std::string_view::npos && De >= FDe && (FAchado == std::string_view::npos || FAchado >= De))
+    return FAchado;
+  FDe = De;
+  std::size_t p = Texto.find(FPadrao, De);
+  while (FComBranco && p != std::string_view::npos) {
+    const std::size_t depois = p + FPadrao.size();
+    if (depois < Texto.size() && IsTagBlank(Texto[depois])) break;
+    p = Texto.find(FPadrao, p + 1);
+  }
+  FAchado = p;
+  return p;
+}
+
+std::string_view TLeitor::TNivel::Vista() const {
+  return Texto ? std::string_view(*Texto).substr(Inicio, Fim - Inicio) : std::string_view();
+}
+
+TLeitor::TNivel TLeitor::Fonte(int nivel, bool Copiar) const {
   if (nivel < 1 || nivel >= kNiveis)
     throw ETrivoException("Nível de leitura inválido: " + std::to_string(nivel) + " (os níveis vão de 1 a " +
                           std::to_string(kNiveis - 1) + ")");
-  const std::string inicio = Trim(TagInicio);
-  std::string fim = Trim(TagFim);
-  FNivel[0] = Arquivo;
-  if (fim.empty()) fim = inicio;
+  if (nivel > 1) return FNivel[static_cast<std::size_t>(nivel - 1)];
+  TNivel fonte;
+  // Within one call Arquivo itself is searched; a walk that outlives the call keeps a copy.
+  fonte.Texto = Copiar ? std::make_shared<const std::string>(Arquivo)
+                       : std::shared_ptr<const std::string>(std::shared_ptr<const std::string>(), &Arquivo);
+  fonte.Fim = Arquivo.size();
+  return fonte;
+}
 
-  std::string S = FNivel[static_cast<std::size_t>(nivel - 1)];
-  std::string result;
-  Grupo.clear();
+TLeitor::TPercurso TLeitor::Percurso(int nivel, std::string_view TagInicio, std::string_view TagFim,
+                                     bool Copiar) const {
+  TPercurso p;
+  p.FNivel = nivel;
+  p.FFonte = Fonte(nivel, Copiar);
+  p.FInicio = Trim(TagInicio);
+  p.FFim = Trim(TagFim);
+  if (p.FFim.empty()) p.FFim = p.FInicio;
+  p.FFimTag = TBuscaAdiante("</" + p.FFim + ">");
+  p.FFimTagNs = TBuscaAdiante("</" + p.FFim + ":");
+  p.FAbre = TBuscaAdiante("<" + p.FInicio + ">");
+  p.FAbreComAtributos = TBuscaAdiante("<" + p.FInicio, true);
+  p.FAbreNs = TBuscaAdiante("<" + p.FInicio + ":");
+  return p;
+}
 
-  const std::string endTag = "</" + fim + ">";
-  const std::string endTagNs = "</" + fim + ":";
-  const long long lenFim = Signed(fim.size());
-  for (int i = 1; i < item && !S.empty(); ++i) {
-    std::size_t p = Pos(endTag, S);
-    S = Copy(S, Signed(p) + lenFim + 3, kRest);
+TLeitor::TPercurso TLeitor::rPercorre(int nivel, std::string_view TagInicio, std::string_view TagFim) {
+  return Percurso(nivel, TagInicio, TagFim, true);
+}
+
+bool TLeitor::Proximo(TPercurso& P, std::size_t& Inicio, std::size_t& Fim) {
+  const std::string_view v = P.FFonte.Vista();
+  const std::size_t n = v.size(), npos = std::string_view::npos;
+  const std::size_t lenFim = P.FFim.size(), lenFimTag = lenFim + 3;
+  const std::size_t c = P.FCursor;
+  if (c >= n) return false;
+  // The part searched for the start tag runs through the first end tag and one character more.
+  std::size_t fim = P.FFimTag.Proximo(v, c);
+  if (fim == npos) fim = P.FFimTagNs.Proximo(v, c);
+  const std::size_t limite = std::min(n, fim == npos ? c + lenFim + 3 : fim + lenFimTag + 1);
+  auto cabe = [&](std::size_t p, std::size_t tamanho) { return p != npos && p + tamanho <= limite; };
+
+  // The next item is looked for after the first end tag (without one, after the tag's length),
+  // and never inside this one.
+  const std::size_t proximoFim = P.FFimTag.Proximo(v, c);
+  P.FCursor = proximoFim == npos ? c + lenFim + 2 : proximoFim + lenFimTag;
+
+  std::size_t q = P.FAbre.Proximo(v, c);
+  if (!cabe(q, P.FAbre.Padrao().size())) {
+    q = P.FAbreComAtributos.Proximo(v, c);
+    if (!cabe(q, P.FAbreComAtributos.Padrao().size() + 1)) {
+      q = P.FAbreNs.Proximo(v, c);
+      if (!cabe(q, P.FAbreNs.Padrao().size())) return false;
+    }
   }
+  // The element runs through its first end tag; without one, the tag's length.
+  std::size_t e = P.FFimTag.Proximo(v, q);
+  if (!cabe(e, lenFimTag)) e = P.FFimTagNs.Proximo(v, q);
+  const bool comFim = cabe(e, lenFimTag);
+  Inicio = q;
+  Fim = std::min(limite, q + (comFim ? e - q + lenFimTag : lenFim + 2));
+  if (comFim) P.FCursor = std::max(P.FCursor, Fim);
+  while (Fim > Inicio && static_cast<unsigned char>(v[Fim - 1]) <= ' ') --Fim;
+  return true;
+}
 
-  std::size_t p = FirstOf(S, {endTag, endTagNs});
-  S = Copy(S, 1, Signed(p) + lenFim + 3);
+std::string TLeitor::Guardar(int nivel, const TNivel& Fonte, std::size_t Inicio, std::size_t Fim) {
+  TNivel& nivelGuardado = FNivel[static_cast<std::size_t>(nivel)];
+  const std::size_t base = Fonte.Inicio;
+  if (Fonte.Texto.get() == &Arquivo) {
+    nivelGuardado.Texto = std::make_shared<const std::string>(Arquivo.substr(base + Inicio, Fim - Inicio));
+    nivelGuardado.Deslocamento = base + Inicio;
+    nivelGuardado.Inicio = 0;
+    nivelGuardado.Fim = Fim - Inicio;
+  } else {
+    nivelGuardado = {Fonte.Texto, Fonte.Deslocamento, base + Inicio, base + Fim};
+  }
+  Grupo = std::string(nivelGuardado.Vista());
+  return Grupo;
+}
 
-  std::size_t q = Pos("<" + inicio + ">", S);
-  if (q == 0) q = StartTagWithAttributes(S, inicio);
-  if (q == 0) q = Pos("<" + inicio + ":", S);
-  if (q == 0) return result;
+std::string TLeitor::rExtrai(int nivel, std::string_view TagInicio, std::string_view TagFim, int item) {
+  TPercurso p = Percurso(nivel, TagInicio, TagFim, false);
+  Grupo.clear();
+  std::size_t i = 0, f = 0;
+  const std::size_t n = p.FFonte.Vista().size();
+  for (int k = 1; k < item && p.FCursor < n; ++k) Proximo(p, i, f);
+  if (!Proximo(p, i, f)) return {};
+  return Guardar(nivel, p.FFonte, i, f);
+}
 
-  S = Copy(S, Signed(q), kRest);
-  p = FirstOf(S, {endTag, endTagNs});
-  result = platform::TrimRight(Copy(S, 1, Signed(p) + lenFim + 2));
+std::string TLeitor::rExtraiProximo(TPercurso& Percurso) {
+  std::size_t i = 0, f = 0;
+  if (Percurso.FAcabou || !Proximo(Percurso, i, f)) {
+    Percurso.FAcabou = true;
+    Grupo.clear();
+    return {};
+  }
+  return Guardar(Percurso.FNivel, Percurso.FFonte, i, f);
+}
 
-  FNivel[static_cast<std::size_t>(nivel)] = result;
-  Grupo = result;
-  return result;
+std::size_t TLeitor::PosicaoNivel(int nivel) const {
+  if (nivel < 1 || nivel >= kNiveis) return std::string::npos;
+  const TNivel& n = FNivel[static_cast<std::size_t>(nivel)];
+  return n.Texto ? n.Deslocamento + n.Inicio : std::string::npos;
 }
 
 Variant TLeitor::rCampo(TpcnTipoCampo Tipo, std::string_view TAG, std::string_view TAGparada) {

@@ -451,15 +451,38 @@ std::string DecodificarConteudoXml(std::string_view Texto) {
   s = StringReplace(s, "&gt;", ">");
   s = StringReplace(s, "&quot;", "\"");
   s = StringReplace(s, "&#39;", "'");
-  // Each pass replaces every occurrence of the first reference; a replacement can only
-  // complete a new reference that starts at most two characters before it.
-  std::size_t from = 0;
-  for (;;) {
-    auto p = s.find("&#x", from);
-    if (p == std::string::npos) break;
-    auto semi = s.find(';', p + 3);
-    std::string ref = semi == std::string::npos ? s.substr(p) : s.substr(p, semi - p + 1);
-    std::string digits = ref.substr(3, semi == std::string::npos ? std::string::npos : ref.size() - 4);
+  // References are decoded in one pass, and what a decoding gives is read again: it may hold
+  // a reference, or complete one that begins in the two characters before it.
+  std::string pendente(s.rbegin(), s.rend());  // what is left to read, last character first
+  std::string out;
+  out.reserve(s.size());
+  auto segue = [&](std::string_view t) {
+    if (t.size() > pendente.size()) return false;
+    for (std::size_t i = 0; i < t.size(); ++i)
+      if (pendente[pendente.size() - 1 - i] != t[i]) return false;
+    return true;
+  };
+  while (!pendente.empty()) {
+    if (out.ends_with("&#") && segue("x")) {
+      pendente += "#&";
+      out.resize(out.size() - 2);
+    } else if (out.ends_with("&") && segue("#x")) {
+      pendente += '&';
+      out.pop_back();
+    }
+    if (!segue("&#x")) {
+      out += pendente.back();
+      pendente.pop_back();
+      continue;
+    }
+    pendente.resize(pendente.size() - 3);
+    // The digits run up to the next ";" (to the end when there is none).
+    std::string digits;
+    while (!pendente.empty() && pendente.back() != ';') {
+      digits += pendente.back();
+      pendente.pop_back();
+    }
+    if (!pendente.empty()) pendente.pop_back();
     std::string bytes;
     bool valid = digits.size() % 2 == 0;
     for (std::size_t i = 0; valid && i < digits.size(); i += 2) {
@@ -469,10 +492,10 @@ std::string DecodificarConteudoXml(std::string_view Texto) {
       else
         bytes += static_cast<char>(hi * 16 + lo);
     }
-    s = StringReplace(s, ref, valid ? platform::EnsureUtf8(bytes) : digits);
-    from = p >= 2 ? p - 2 : 0;
+    const std::string decodificado = valid ? platform::EnsureUtf8(bytes) : digits;
+    pendente.append(decodificado.rbegin(), decodificado.rend());
   }
-  return Trim(s);
+  return Trim(out);
 }
 
 }  // namespace dfe

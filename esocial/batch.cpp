@@ -70,7 +70,7 @@ void TLoteEventos::ValidarLote() {
 }
 
 bool TLoteEventos::LoadFromString(const std::string& AXMLString) {
-  for (const std::string& documento : CortarDocumentoseSocial(AXMLString)) New().FXML = documento;
+  for (const std::string_view documento : CortarDocumentoseSocial(AXMLString)) New().FXML = documento;
   return Count() > 0;
 }
 

@@ -1,8 +1,10 @@
 #include "esocial/event_container.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
+#include "dfe/xml_reader.h"
 #include "esocial/event_base.h"
 #include "esocial/trivo_esocial.h"
 #include "platform/strings.h"
@@ -11,14 +13,56 @@
 
 namespace esocial {
 
-std::vector<std::string> CortarDocumentoseSocial(std::string_view Texto) {
+namespace {
+
+bool EmBranco(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view Aparado(std::string_view Texto) {
+  while (!Texto.empty() && EmBranco(Texto.front())) Texto.remove_prefix(1);
+  while (!Texto.empty() && EmBranco(Texto.back())) Texto.remove_suffix(1);
+  return Texto;
+}
+
+// The content of the first element Tag (letter case ignored), as a view; empty when none.
+std::string_view ConteudoDe(std::string_view Texto, std::string_view Tag) {
+  const std::optional<platform::TPosicaoTag> p = platform::PosicaoTag(Texto, Tag);
+  return p ? Texto.substr(p->InicioConteudo, p->FimConteudo - p->InicioConteudo) : std::string_view();
+}
+
+}  // namespace
+
+std::vector<std::string_view> CortarDocumentoseSocial(std::string_view Texto) {
   constexpr std::string_view kFim = "</eSocial>";
-  std::vector<std::string> documentos;
-  std::string texto(Texto);
-  for (std::size_t fim = texto.find(kFim); fim != std::string::npos; fim = texto.find(kFim)) {
-    const std::size_t depois = fim + kFim.size();
-    documentos.push_back(texto.substr(0, depois));
-    texto = platform::Trim(std::string_view(texto).substr(depois));
+  std::vector<std::string_view> documentos;
+  std::size_t inicio = 0;
+  for (std::size_t fim = Texto.find(kFim); fim != std::string_view::npos; fim = Texto.find(kFim, inicio)) {
+    documentos.push_back(Texto.substr(inicio, fim + kFim.size() - inicio));
+    inicio = fim + kFim.size();
+    while (inicio < Texto.size() && EmBranco(Texto[inicio])) ++inicio;
+  }
+  return documentos;
+}
+
+std::vector<std::string_view> CortarDocumentos(std::string_view Texto) {
+  if (Texto.find("<envioLoteEventos") == std::string_view::npos) return CortarDocumentoseSocial(Texto);
+  constexpr std::string_view kFimEvento = "</evento>";
+  const std::string_view texto = ConteudoDe(ConteudoDe(Texto, "envioLoteEventos"), "eventos");
+  dfe::TBuscaAdiante evento("<evento Id="), fimEvento{std::string(kFimEvento)};
+  std::vector<std::string_view> documentos;
+  for (std::size_t inicio = 0; evento.Proximo(texto, inicio) != std::string_view::npos;) {
+    std::string_view bloco;
+    const std::size_t fim = fimEvento.Proximo(texto, inicio);
+    if (fim == std::string_view::npos) {
+      // No closing tag left: eight characters make a block, and the text goes on after them.
+      bloco = texto.substr(inicio, 8);
+      inicio += bloco.size();
+    } else {
+      bloco = Aparado(texto.substr(inicio, fim + kFimEvento.size() - inicio));
+      inicio = fim + kFimEvento.size();
+      while (inicio < texto.size() && EmBranco(texto[inicio])) ++inicio;
+    }
+    const std::optional<platform::TPosicaoTag> eSocial = platform::PosicaoTag(bloco, "eSocial");
+    documentos.push_back(eSocial ? bloco.substr(eSocial->Inicio, eSocial->Fim - eSocial->Inicio) : std::string_view());
   }
   return documentos;
 }
@@ -51,30 +95,10 @@ void TEventos::Clear() {
 bool TEventos::LoadFromStream(std::istream& AStream) { return LoadFromString(platform::StreamTextFromStart(AStream)); }
 
 bool TEventos::LoadFromString(const std::string& AXMLString) {
-  auto carregarXML = [](const std::string& documento) {
-    return [&documento](TGrupoEventos& g) { return g.LoadFromString(documento); };
-  };
   bool result = false;
-  if (AXMLString.find("<envioLoteEventos") != std::string::npos) {
-    std::string texto =
-        platform::ExtrairConteudoTag(platform::ExtrairConteudoTag(AXMLString, "envioLoteEventos"), "eventos");
-    while (texto.find("<evento Id=") != std::string::npos) {
-      std::string bloco;
-      const std::size_t fim = texto.find("</evento>");
-      if (fim == std::string::npos) {
-        bloco = platform::Copy(texto, 1, 8);
-        texto = platform::Copy(texto, 9, static_cast<long long>(texto.size()));
-      } else {
-        const std::size_t depois = fim + std::string_view("</evento>").size();
-        bloco = platform::Trim(std::string_view(texto).substr(0, depois));
-        texto = platform::Trim(std::string_view(texto).substr(depois));
-      }
-      const std::string documento = platform::ExtrairConteudoTag(bloco, "eSocial", true);
-      result = CarregarDocumento(carregarXML(documento));
-    }
-  } else {
-    for (const std::string& documento : CortarDocumentoseSocial(AXMLString))
-      result = CarregarDocumento(carregarXML(documento));
+  for (const std::string_view documento : CortarDocumentos(AXMLString)) {
+    const std::string xml(documento);
+    result = CarregarDocumento([&xml](TGrupoEventos& g) { return g.LoadFromString(xml); });
   }
   return result;
 }

@@ -25,10 +25,15 @@ namespace esocial {
 
 class TTrivoeSocial;
 
-// The eSocial documents of a text: each runs through the end of a "</eSocial>" (exact letter
-// case), and what follows it is trimmed before the next is cut; text after the last one is
-// dropped.
-std::vector<std::string> CortarDocumentoseSocial(std::string_view Texto);
+// The eSocial documents of a text, as views into it: each runs through the end of a
+// "</eSocial>" (exact letter case), and what follows it is trimmed before the next is cut;
+// text after the last one is dropped.
+std::vector<std::string_view> CortarDocumentoseSocial(std::string_view Texto);
+// The documents LoadFromString loads from an event text, in order, as views into it: for a
+// batch text (one holding "<envioLoteEventos") the eSocial element of each evento block of
+// its eventos element (empty for a block without one), else those of CortarDocumentoseSocial.
+// Both cuts read the text once, however many documents it holds.
+std::vector<std::string_view> CortarDocumentos(std::string_view Texto);
 
 class TGeradosCollectionItem {
  public:

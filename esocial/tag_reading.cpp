@@ -1,8 +1,12 @@
 #include "esocial/tag_reading.h"
 
+#include <cstdint>
 #include <exception>
+#include <limits>
+#include <stdexcept>
 
 #include "dfe/field_conversions.h"
+#include "platform/strings.h"
 
 namespace esocial {
 
@@ -26,7 +30,7 @@ bool LerRetorno(dfe::TLeitor& Leitor, std::string_view Raiz, const std::function
 bool TLeituraTags::Grupo(int Nivel, std::string_view Tag) const { return !FLeitor.rExtrai(Nivel, Tag).empty(); }
 
 void TLeituraTags::Lista(int Nivel, std::string_view Tag, const std::function<void()>& Ler) const {
-  for (int n = 1; !FLeitor.rExtrai(Nivel, Tag, "", n).empty(); ++n) Ler();
+  for (dfe::TLeitor::TPercurso itens = FLeitor.rPercorre(Nivel, Tag); !FLeitor.rExtraiProximo(itens).empty();) Ler();
 }
 
 std::string TLeituraTags::Texto(std::string_view Tag, std::string_view Parada) const {
@@ -34,7 +38,13 @@ std::string TLeituraTags::Texto(std::string_view Tag, std::string_view Parada) c
 }
 
 int TLeituraTags::Inteiro(std::string_view Tag, std::string_view Parada) const {
-  return FLeitor.rCampo(dfe::tcInt, Tag, Parada).AsInteger();
+  const std::string texto = FLeitor.rCampo(dfe::tcEsp, Tag, Parada).AsString();
+  std::int64_t valor = 0;
+  if (texto.empty()) return 0;
+  if (!platform::TryStrToInt64(texto, valor) || valor < std::numeric_limits<int>::min() ||
+      valor > std::numeric_limits<int>::max())
+    throw std::runtime_error("Tag <" + platform::UpperCase(platform::Trim(Tag)) + "> com conteúdo inválido. " + texto);
+  return static_cast<int>(valor);
 }
 
 double TLeituraTags::Decimal(std::string_view Tag, std::string_view Parada) const {

@@ -31,7 +31,8 @@ class TLeituraTags {
   bool Grupo(int Nivel, std::string_view Tag) const;
   // For n = 1, 2, ... until one is missing: the n-th Tag inside the element of level
   // Nivel - 1 becomes the current group and Ler runs, reading its fields and any group or
-  // list under it before the next occurrence is looked for.
+  // list under it before the next occurrence is looked for. The list is walked once, from
+  // each occurrence to the next, however long it is.
   void Lista(int Nivel, std::string_view Tag, const std::function<void()>& Ler) const;
 
   // Fields of the current group (the first of the name anywhere in it, letter case ignored);
@@ -39,6 +40,8 @@ class TLeituraTags {
   // of the same name, limits the search to what comes before that child: a group without
   // its own field then reads empty instead of its child's.
   std::string Texto(std::string_view Tag, std::string_view Parada = "") const;
+  // A whole number (a sign and digits, within 32 bits): any other text raises, so that "2x01"
+  // is never read as a code 201.
   int Inteiro(std::string_view Tag, std::string_view Parada = "") const;
   double Decimal(std::string_view Tag, std::string_view Parada = "") const;  // two decimals
   // yyyy-mm-dd; malformed text raises platform::EConvertError.
@@ -68,7 +71,8 @@ class TLeituraTags {
 bool LerSemExcecao(const std::function<bool()>& Ler);
 
 // The whole reading of a reply whose root element is Raiz: false when the text has none;
-// otherwise Ler reads it (the root is the current group and level 1) and the result is true.
+// otherwise Ler reads it (the root is the current group and level 1, and stays level 1, so
+// the reader's PosicaoNivel(1) tells where it stands) and the result is true.
 // An error on the way gives false, as LerSemExcecao.
 bool LerRetorno(dfe::TLeitor& Leitor, std::string_view Raiz, const std::function<void(const TLeituraTags&)>& Ler);
 

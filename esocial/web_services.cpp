@@ -1,6 +1,7 @@
 #include "esocial/web_services.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -27,7 +28,8 @@ constexpr TDescricaoServico kEnvioLote{LayEnvioLoteEventos,
                                        "EnviarLoteEventos",
                                        "loteEventos",
                                        eseEnvioLote,
-                                       eseRetornoLote};
+                                       eseRetornoLote,
+                                       "/schema/lote/eventos/envio/retornoEnvio/v1_1_0"};
 constexpr TDescricaoServico kConsultaLote{
     LayConsultaLoteEventos,
     stConsultaLote,
@@ -37,7 +39,8 @@ constexpr TDescricaoServico kConsultaLote{
     "ConsultarLoteEventos",
     "consulta",
     eseEnvioConsulta,
-    eseRetornoConsulta};
+    eseRetornoConsulta,
+    "/schema/lote/eventos/envio/retornoProcessamento/v1_3_0"};
 constexpr TDescricaoServico kConsultaIdentEventos{LayConsultaIdentEventos,
                                                   stConsultaIdentEvt,
                                                   "ped-con",
@@ -46,7 +49,8 @@ constexpr TDescricaoServico kConsultaIdentEventos{LayConsultaIdentEventos,
                                                   "ConsultarIdentificadoresEventos",
                                                   "consultaEventos",
                                                   eseEnvioConsultaIdentEvt,
-                                                  eseRetornoConsultaIdentEvt};
+                                                  eseRetornoConsultaIdentEvt,
+                                                  "/schema/consulta/identificadores-eventos/retorno/v1_0_0"};
 constexpr TDescricaoServico kDownloadEventos{LayDownloadEventos,
                                              stDownloadEvt,
                                              "ped-dow",
@@ -55,7 +59,8 @@ constexpr TDescricaoServico kDownloadEventos{LayDownloadEventos,
                                              "SolicitarDownloadEventos",
                                              "solicitacao",
                                              eseEnvioDownloadEvt,
-                                             eseRetornoDownloadEvt};
+                                             eseRetornoDownloadEvt,
+                                             "/schema/download/solicitacao/retorno/v1_0_0"};
 
 // The escapes a reply's escaped content is freed of, in this order: "&amp;" first, so that a
 // value escaped twice ("&amp;lt;") also comes back as its character.
@@ -70,24 +75,40 @@ constexpr std::pair<std::string_view, std::string_view> kEscapes[] = {
 
 bool Branco(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// The content of the first element named Nome with a namespace prefix ("<a:Nome ...>" up to
-// "</a:Nome>"), the name's letter case counting; empty when there is none.
-std::string ConteudoComPrefixo(const std::string& Texto, const std::string& Nome) {
+// Where the first element named Nome with a namespace prefix stands ("<a:Nome ...>" up to
+// "</a:Nome>"), the name's letter case counting; none when there is none.
+std::optional<platform::TPosicaoTag> PosicaoComPrefixo(const std::string& Texto, const std::string& Nome) {
   const std::string procurado = ":" + Nome;
   for (std::size_t p = Texto.find(procurado); p != std::string::npos; p = Texto.find(procurado, p + 1)) {
     const std::size_t depois = p + procurado.size();
     if (depois >= Texto.size() || !(Branco(Texto[depois]) || Texto[depois] == '>')) continue;
-    const std::size_t abre = Texto.rfind('<', p);
-    if (abre == std::string::npos) continue;
-    const std::string prefixo = Texto.substr(abre + 1, p - abre - 1);
-    if (prefixo.empty() || prefixo.find_first_of(" \t\r\n/<>\"'") != std::string::npos) continue;
+    // The prefix runs back to the "<" over name characters only.
+    std::size_t abre = p;
+    while (abre > 0 && std::string_view(" \t\r\n/<>\"'").find(Texto[abre - 1]) == std::string_view::npos) --abre;
+    if (abre == 0 || abre == p || Texto[abre - 1] != '<') continue;
+    const std::string prefixo = Texto.substr(abre, p - abre);
     const std::size_t fimAbertura = Texto.find('>', depois);
-    if (fimAbertura == std::string::npos) return {};
-    const std::size_t fecha = Texto.find("</" + prefixo + procurado + ">", fimAbertura + 1);
-    if (fecha == std::string::npos) return {};
-    return Texto.substr(fimAbertura + 1, fecha - fimAbertura - 1);
+    if (fimAbertura == std::string::npos) return std::nullopt;
+    const std::string fechamento = "</" + prefixo + procurado + ">";
+    const std::size_t fecha = Texto.find(fechamento, fimAbertura + 1);
+    if (fecha == std::string::npos) return std::nullopt;
+    return platform::TPosicaoTag{abre - 1, fimAbertura + 1, fecha, fecha + fechamento.size()};
   }
-  return {};
+  return std::nullopt;
+}
+
+// The name of the element whose start tag begins at Posicao.
+std::string_view NomeDoElemento(std::string_view Texto, std::size_t Posicao) {
+  std::size_t fim = Posicao + 1;
+  while (fim < Texto.size() && !Branco(Texto[fim]) && Texto[fim] != '>' && Texto[fim] != '/') ++fim;
+  return Texto.substr(Posicao + 1, fim - Posicao - 1);
+}
+
+// A reply element outside the namespace its contract gives it is no reply of the service.
+void ExigirNameSpace(std::string_view Texto, std::size_t Posicao, const std::string& NameSpace) {
+  if (platform::NameSpaceNaPosicao(Texto, Posicao) == NameSpace) return;
+  throw dfe::ETrivoDFeException("O elemento " + std::string(NomeDoElemento(Texto, Posicao)) +
+                                " da resposta não está no namespace " + NameSpace);
 }
 
 // The reply document the reader gets out of the result's content: literal XML unchanged,
@@ -200,13 +221,24 @@ std::string TeSocialWebService::PrefixoLivre(const std::string& Prefixo) const {
 
 void TeSocialWebService::LerResposta(dfe::TLeitor& Leitor, const std::function<bool()>& LerXml) {
   const std::string elemento = Operacao() + "Result";
-  FPRetWS = platform::ExtrairConteudoTag(FPRetornoWS, elemento);
-  if (FPRetWS.empty()) FPRetWS = ConteudoComPrefixo(FPRetornoWS, elemento);
+  std::optional<platform::TPosicaoTag> resultado = platform::PosicaoTag(FPRetornoWS, elemento);
+  if (!resultado) resultado = PosicaoComPrefixo(FPRetornoWS, elemento);
+  FPRetWS = resultado
+                ? FPRetornoWS.substr(resultado->InicioConteudo, resultado->FimConteudo - resultado->InicioConteudo)
+                : std::string();
   Leitor.Arquivo = DocumentoDaResposta(FPRetWS);
   const bool lida = LerXml();
   Notificar(FPRetWS, FDescricao.Retorno);
   // A reply the reader cannot take is no answer: empty records must not pass for one.
-  if (!lida) throw dfe::ETrivoDFeException(TextoSemResposta());
+  if (!lida || !resultado) throw dfe::ETrivoDFeException(TextoSemResposta());
+  ExigirNameSpace(FPRetornoWS, resultado->Inicio, platform::Trim(NameSpaceServico()));
+  // The document read: inside the envelope when it came as XML, alone when it came escaped.
+  const std::size_t raiz = Leitor.PosicaoNivel(1);
+  const std::string nameSpaceResposta = kRaiz + FDescricao.NameSpaceResposta;
+  if (Leitor.Arquivo == FPRetWS)
+    ExigirNameSpace(FPRetornoWS, resultado->InicioConteudo + raiz, nameSpaceResposta);
+  else
+    ExigirNameSpace(Leitor.Arquivo, raiz, nameSpaceResposta);
 }
 
 void TeSocialWebService::NotificarEnvio() const { Notificar(FPDadosMsg, FDescricao.Envio); }

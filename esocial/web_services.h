@@ -8,7 +8,8 @@
 //
 // A reply whose result element is missing, or whose content the record's reader cannot read,
 // raises dfe::ETrivoDFeException "Erro ao obter resposta do webservice." with the reply, after
-// the reply files were saved.
+// the reply files were saved; so does a result element outside the service's namespace, or a
+// reply document outside the namespace of its schema, with the element and the namespace.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -36,6 +37,7 @@ struct TDescricaoServico {
   const char* Servico;    // the operation, before a complement (ConsultarIdentificadoresEventos...)
   const char* Involucro;  // the element of the operation that holds the request
   TeSocialEventos Envio, Retorno;
+  const char* NameSpaceResposta;  // the reply document's: the path that follows the root
 };
 
 class TeSocialWebService : public dfe::TDFeWebService {
@@ -77,7 +79,7 @@ class TeSocialWebService : public dfe::TDFeWebService {
 
   // RetWS := the content of the operation's result element; the reader gets it (decoded when
   // it is escaped) and reads it; the reply goes to OnTransmissaoEventos. Raises when there is
-  // no result element or the reader finds no reply in it.
+  // no result element, the reader finds no reply in it, or either stands outside its namespace.
   void LerResposta(dfe::TLeitor& Leitor, const std::function<bool()>& LerXml);
   // Hands DadosMsg to OnTransmissaoEventos as the service's request.
   void NotificarEnvio() const;

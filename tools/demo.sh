@@ -74,6 +74,8 @@ consult_action = ("http://www.esocial.gov.br/servicos/empregador/lote/eventos/en
                   "retornoProcessamento/v1_1_0/ServicoConsultarLoteEventos/ConsultarLoteEventos")
 processed = open(sys.argv[2] + "/gov-replies/retorno-processamento/sem-erros-processamento.xml").read()
 processed = processed.replace("ID1005099680001482025040318000600000", "ID1123456780000002025010112000000001")
+# A reply is taken only for the protocol asked: the sample's becomes the demo's batch's.
+processed = processed.replace("1.2.202504.0000000000174654747", "1.2.202501.0000000000000000001")
 json.dump({action: {"body": reply, "wrap": True}, consult_action: {"body": processed, "wrap": True}},
           open(sys.argv[1] + "/soap.json", "w"))
 PY

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "dfe/exceptions.h"
 #include "dfe/xml_writer.h"
@@ -73,6 +74,56 @@ TEST(XmlReader, ExtractionLevels) {
     EXPECT_EQ(l.rExtrai(1, "eSocial").substr(0, 8), "<eSocial") << blank;
     EXPECT_EQ(l.rCampo(tcInt, "a").AsInteger(), 1) << blank;
   }
+}
+
+// A walk gives what rExtrai gives item by item, reading the text once; an item never holds
+// the next one's text, also when its end tag carries a prefix.
+TEST(XmlReader, AWalkGivesTheItemsOneAfterAnother) {
+  struct Case {
+    const char* name;
+    std::string doc;
+    std::vector<std::string> items;
+  };
+  const Case cases[] = {
+      {"plain items",
+       "<r><a>1</a> <a x='2'>2</a>\n<a\tx='3'/>x</a><b>4</b></r>",
+       {"<a>1</a>", "<a x='2'>2</a>", "<a\tx='3'/>x</a>"}},
+      {"none", "<r><b>1</b></r>", {}},
+      {"no end tag: the tag's length", "<a>1", {"<a>"}},
+      {"end tags with a prefix", "<a><a><a>1</a:x>2</a:x>", {"<a><a><a>1</a:"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TLeitor l;
+    l.Arquivo = c.doc;
+    std::vector<std::string> walked, extracted;
+    for (TLeitor::TPercurso itens = l.rPercorre(1, "a");;) {
+      const std::string item = l.rExtraiProximo(itens);
+      if (item.empty()) break;
+      EXPECT_EQ(l.Grupo, item);
+      EXPECT_EQ(c.doc.substr(l.PosicaoNivel(1), item.size()), item);
+      walked.push_back(item);
+    }
+    EXPECT_EQ(l.Grupo, "");
+    for (int n = 1; n <= 5; ++n)
+      if (std::string item = l.rExtrai(1, "a", "", n); !item.empty()) extracted.push_back(item);
+    EXPECT_EQ(walked, c.items);
+    EXPECT_EQ(extracted, c.items);
+  }
+
+  // A walk goes on over the text it began with; levels keep theirs when Arquivo changes.
+  TLeitor l;
+  l.Arquivo = kReply;
+  l.rExtrai(1, "retornoEnvioLoteEventos");
+  l.rExtrai(2, "status");
+  l.rExtrai(3, "ocorrencias");
+  TLeitor::TPercurso itens = l.rPercorre(4, "ocorrencia");
+  l.Arquivo = "<outro/>";
+  EXPECT_EQ(l.rExtraiProximo(itens).substr(0, 24), "<ocorrencia><codigo>1</c");
+  EXPECT_EQ(l.PosicaoNivel(4), std::string(kReply).find("<ocorrencia>"));
+  EXPECT_EQ(l.rExtrai(2, "dadosRecepcaoLote").substr(0, 19), "<dadosRecepcaoLote>");
+  EXPECT_EQ(l.PosicaoNivel(2), std::string(kReply).find("<dadosRecepcaoLote>"));
+  EXPECT_EQ(l.PosicaoNivel(5), std::string::npos);
 }
 
 TEST(XmlReader, FieldsAreFoundInAnyLetterCaseAndAfterAttributes) {

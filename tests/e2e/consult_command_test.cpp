@@ -12,6 +12,7 @@
 
 #include "e2e/esocial_stand_ins.h"
 #include "platform/strings.h"
+#include "platform/xml_text.h"
 #include "support/peer.h"
 
 namespace fs = std::filesystem;
@@ -43,6 +44,16 @@ std::string Trocar(std::string text, const std::string& from, const std::string&
 
 // The reply document as the SOAP stand-in puts it into the result element.
 std::string Documento(const std::string& sample) { return platform::Trim(sample); }
+
+// The sample as the reply to the protocol asked: its batch's protocoloEnvio made that one.
+std::string DoProtocolo(std::string text, const std::string& protocolo = kProtocolo) {
+  const std::string abre = "<protocoloEnvio>";
+  const std::size_t at = text.find(abre);
+  EXPECT_NE(at, std::string::npos);
+  if (at != std::string::npos)
+    text.replace(at + abre.size(), text.find('<', at + abre.size()) - at - abre.size(), protocolo);
+  return text;
+}
 
 json Wrapped(const std::string& document) { return {{"body", document}, {"wrap", true}}; }
 
@@ -105,7 +116,7 @@ struct ConsultE2E : ::testing::Test {
 };
 
 TEST_F(ConsultE2E, StillProcessingOnlyMarksTheBatch) {
-  const std::string doc = Documento(Processamento("aguardando-processamento.xml"));
+  const std::string doc = Documento(DoProtocolo(Processamento("aguardando-processamento.xml")));
   json lote = Lote({{kEvento, "ENVIADO"}});
   Servir(lote, Wrapped(doc));
   json back = Consultar();
@@ -224,20 +235,20 @@ TEST_F(ConsultE2E, WholeRepliesOfSeveralShapes) {
   };
   const Case cases[] = {
       {"two events, one evtDupl",
-       Sample("Retrieve_Response.xml"),
+       DoProtocolo(Sample("Retrieve_Response.xml")),
        {{kDupl1, "1.2.0000000000103399932"}, {kDupl2, "1.2.0000000000103400109"}},
        {}},
       {"the same escaped as text",
-       Sample("Retrieve_Response.xml"),
+       DoProtocolo(Sample("Retrieve_Response.xml")),
        {{kDupl1, "1.2.0000000000103399932"}, {kDupl2, "1.2.0000000000103400109"}},
        {},
        true},
       {"2017 reply with line breaks",
-       Sample("retornoProcessamentoLoteEventos-2017.xml"),
+       DoProtocolo(Sample("retornoProcessamentoLoteEventos-2017.xml")),
        {{k2017, "1.2.0000000000007498277"}},
        {}},
       {"a reply carrying a totalizer",
-       Processamento("s5001-1servidor.xml"),
+       DoProtocolo(Processamento("s5001-1servidor.xml")),
        {{kTot, "1.2.0000000000249099392"}},
        {kTot + "-S5001.xml"}},
   };
@@ -346,7 +357,8 @@ TEST_F(ConsultE2E, ErrorsWriteNothingBack) {
       {"a reply without its root", kProtocolo, "", lote, Wrapped("<eSocial><outro/></eSocial>"), "ERROR_CONSULT",
        consult + "\r\nErro ao obter resposta do webservice."},
       {"a reply without status code", kProtocolo, "", lote,
-       Wrapped("<eSocial><retornoProcessamentoLoteEventos><ideEmpregador><tpInsc>1</tpInsc><nrInsc>1</nrInsc>"
+       Wrapped("<eSocial xmlns=\"http://www.esocial.gov.br/schema/lote/eventos/envio/retornoProcessamento/v1_3_0\">"
+               "<retornoProcessamentoLoteEventos><ideEmpregador><tpInsc>1</tpInsc><nrInsc>1</nrInsc>"
                "</ideEmpregador></retornoProcessamentoLoteEventos></eSocial>"),
        "ERROR_CONSULT", consult + "A resposta da consulta não traz o código de resposta do lote"},
       {"an event without processing code", kProtocolo, "", lote, Wrapped(semCodigoEvento), "ERROR_CONSULT",
@@ -396,7 +408,8 @@ TEST_F(ConsultE2E, WithoutACertificateOrAServiceNothingIsWrittenBack) {
 TEST_F(ConsultE2E, AHostileProtocolStaysTextAndWritesOnlyIntoDocs) {
   const std::string protocolo = "../../<x>&amp;../nembo-consulta";
   const std::string parent = fs::path(s.pastaPrograma).parent_path();
-  Servir(Lote({{kEvento, "ENVIADO"}}, protocolo), Wrapped(Processamento("aguardando-processamento.xml")));
+  Servir(Lote({{kEvento, "ENVIADO"}}, protocolo),
+         Wrapped(DoProtocolo(Processamento("aguardando-processamento.xml"), platform::EscaparTextoXml(protocolo))));
   json back = Consultar(protocolo);
   EXPECT_EQ(back["Status"], "AGUARDANDO_PROCESSAMENTO");
   auto pedidos = s.PedidosSoap();

@@ -247,6 +247,37 @@ TEST(EventContainer, CuttingTheTextIntoDocuments) {
   EXPECT_EQ(c.Eventos().Iniciais().S1000().GetItem(0).evtInfoEmpregador().XML(), d1);
 }
 
+// The documents of a text as the container loads them, whatever their number.
+TEST(EventContainer, TheDocumentsOfAText) {
+  using Docs = std::vector<std::string_view>;
+  const std::string lote =
+      "<envioLoteEventos><eventos> <evento Id=\"1\"> <eSocial>a</eSocial> </evento>"
+      "<evento Id=\"2\"><outro/></evento>\r\n<evento Id=\"3\"><eSocial xmlns='n'>b</eSocial>"
+      "</evento></eventos></envioLoteEventos>";
+  struct Caso {
+    const char* nome;
+    std::string texto;
+    Docs documentos;
+  };
+  const Caso casos[] = {
+      {"a series",
+       " <eSocial>a</eSocial>\n\t<eSocial>b</eSocial> resto",
+       {" <eSocial>a</eSocial>", "<eSocial>b</eSocial>"}},
+      {"nothing closed", "<eSocial>a</ESOCIAL>", {}},
+      {"a batch: the eSocial of each evento, empty where there is none",
+       lote,
+       {"<eSocial>a</eSocial>", "", "<eSocial xmlns='n'>b</eSocial>"}},
+      {"a batch whose evento elements never close: blocks of eight characters",
+       "<envioLoteEventos><eventos><evento Id=<evento Id=</eventos></envioLoteEventos>",
+       {"", ""}},
+      {"a batch without eventos", "<envioLoteEventos></envioLoteEventos><eSocial>a</eSocial>", {}},
+  };
+  for (const auto& caso : casos) EXPECT_EQ(CortarDocumentos(caso.texto), caso.documentos) << caso.nome;
+  std::string muitos;
+  for (int i = 0; i < 100000; ++i) muitos += "</eSocial>";
+  EXPECT_EQ(CortarDocumentos(muitos).size(), 100000u);
+}
+
 TEST(EventContainer, AStreamIsReadWholeFromItsStart) {
   auto c = esocialtest::NovoComponente(false);
   // Bytes that are not UTF-8 are taken as Windows-1252.

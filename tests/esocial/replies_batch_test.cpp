@@ -473,3 +473,49 @@ TEST(BatchReplies, MissingRootsEstimatedTimeAndBadDuplicateFlags) {
     EXPECT_EQ(r.RetEventos.GetItem(1).evtDupl, caso.lido) << caso.valor;
   }
 }
+
+// A code is a whole number or no reading at all: "2x01" must not pass for 201.
+TEST(BatchReplies, CodesAreWholeNumbers) {
+  struct Caso {
+    std::string texto;
+    bool lido;
+    int codigo;
+  };
+  for (const auto& caso : {Caso{"201", true, 201}, Caso{" 201\r\n", true, 201}, Caso{"+201", true, 201},
+                           Caso{"", true, 0}, Caso{"2x01", false, 0}, Caso{"201.0", false, 0}, Caso{"-", false, 0},
+                           Caso{"4294967497", false, 0}, Caso{"&#x32;01", false, 0}}) {
+    SCOPED_TRACE(caso.texto);
+    TRetEnvioLote envio;
+    envio.Leitor.Arquivo = "<retornoEnvioLoteEventos><status><cdResposta>" + caso.texto +
+                           "</cdResposta></status></retornoEnvioLoteEventos>";
+    EXPECT_EQ(envio.LerXml(), caso.lido);
+    EXPECT_EQ(envio.Status.cdResposta, caso.codigo);
+    // The same for an event's processing code and an occurrence's code.
+    TRetConsultaLote consulta;
+    consulta.Leitor.Arquivo = Consulta(Evento("ID1", "<processamento><cdResposta>" + caso.texto +
+                                                         "</cdResposta><ocorrencias><ocorrencia><codigo>" + caso.texto +
+                                                         "</codigo></ocorrencia></ocorrencias>"
+                                                         "</processamento>"));
+    EXPECT_EQ(consulta.LerXml(), caso.lido);
+    ASSERT_EQ(consulta.RetEventos.Count(), 1);
+    EXPECT_EQ(consulta.RetEventos.GetItem(0).Processamento.cdResposta, caso.codigo);
+  }
+}
+
+// Long lists are read whole, each item once.
+TEST(BatchReplies, LongListsAreReadWhole) {
+  std::string eventos;
+  for (int i = 1; i <= 3000; ++i)
+    eventos += Evento("ID" + std::to_string(i), "<processamento><cdResposta>201</cdResposta></processamento>",
+                      "<tot tipo=\"S9999\"><x>" + std::to_string(i) + "</x></tot>");
+  TRetConsultaLote r;
+  r.Leitor.Arquivo = Consulta(eventos);
+  ASSERT_TRUE(r.LerXml());
+  ASSERT_EQ(r.RetEventos.Count(), 3000);
+  for (int i : {0, 1499, 2999}) {
+    const TRetEventosCollectionItem& e = r.RetEventos.GetItem(i);
+    EXPECT_EQ(e.Id, "ID" + std::to_string(i + 1));
+    ASSERT_EQ(e.tot.Count(), 1);
+    EXPECT_EQ(e.tot.GetItem(0).XML, "<x>" + std::to_string(i + 1) + "</x>");
+  }
+}

@@ -366,10 +366,17 @@ TEST(SoapServices, TheResultElementIsFoundByItsWholeName) {
     t = platform::StringReplace(t, "<", "&lt;");
     return platform::StringReplace(t, ">", "&gt;");
   };
+  const std::string nsResposta = "http://www.esocial.gov.br/schema/lote/eventos/envio/retornoEnvio/v1_1_0";
+  const std::string outroNs = platform::StringReplace(documento, nsResposta, nsResposta + "x");
+  const std::string semNs = platform::StringReplace(documento, "xmlns=\"" + nsResposta + "\"", "");
+  const std::string foraDoNs = "O elemento EnviarLoteEventosResult da resposta não está no namespace " + kNsEnvio;
+  const std::string respostaForaDoNs =
+      "O elemento retornoEnvioLoteEventos da resposta não está no namespace " + nsResposta;
   struct Caso {
     const char* nome;
     std::string resultado;
-    std::string descResposta;
+    std::string descResposta;  // empty: the call fails with erro
+    std::string erro = "";
   } casos[] = {
       {"prefixed", "<a:EnviarLoteEventosResult>" + documento + "</a:EnviarLoteEventosResult>",
        "Lote Recebido com Sucesso."},
@@ -380,19 +387,40 @@ TEST(SoapServices, TheResultElementIsFoundByItsWholeName) {
            "</EnviarLoteEventosResult>",
        "Lote Recebido com Sucesso."},
       {"line break and tab after the name",
-       "<EnviarLoteEventosResult\r\n\txmlns=\"urn:x\">" + documento + "</EnviarLoteEventosResult>",
+       "<EnviarLoteEventosResult\r\n\txmlns=\"" + kNsEnvio + "\">" + documento + "</EnviarLoteEventosResult>",
        "Lote Recebido com Sucesso."},
       {"prefixed, tab after the name", "<a:EnviarLoteEventosResult\t>" + documento + "</a:EnviarLoteEventosResult>",
        "Lote Recebido com Sucesso."},
       {"escaped, with a value escaped twice",
        "<EnviarLoteEventosResult>\r\n  " + escapado(duasVezes) + "</EnviarLoteEventosResult>",
        "<A> Recebido com Sucesso."},
+      // What the contract does not put there is no reply of the service.
+      {"the result element in another namespace",
+       "<EnviarLoteEventosResult xmlns=\"urn:x\">" + documento + "</EnviarLoteEventosResult>", "", foraDoNs},
+      {"the result element under a prefix declared nowhere",
+       "<b:EnviarLoteEventosResult>" + documento + "</b:EnviarLoteEventosResult>", "",
+       "O elemento b:EnviarLoteEventosResult da resposta não está no namespace " + kNsEnvio},
+      {"the first result element inside a comment",
+       "<!-- <EnviarLoteEventosResult>" + documento + "</EnviarLoteEventosResult> --><EnviarLoteEventosResult>" +
+           documento + "</EnviarLoteEventosResult>",
+       "", foraDoNs},
+      {"the document in another namespace", "<EnviarLoteEventosResult>" + outroNs + "</EnviarLoteEventosResult>", "",
+       respostaForaDoNs},
+      {"the document in the envelope's namespace", "<EnviarLoteEventosResult>" + semNs + "</EnviarLoteEventosResult>",
+       "", respostaForaDoNs},
+      {"the document escaped, in another namespace",
+       "<EnviarLoteEventosResult>" + escapado(outroNs) + "</EnviarLoteEventosResult>", "", respostaForaDoNs},
   };
   for (const Caso& k : casos) {
     SCOPED_TRACE(k.nome);
     TSimulado s;
-    s.resposta = "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\" xmlns:a=\"urn:a\"><s:Body>" +
-                 k.resultado + "</s:Body></s:Envelope>";
+    s.resposta = "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\" xmlns:a=\"" + kNsEnvio +
+                 "\"><s:Body><EnviarLoteEventosResponse xmlns=\"" + kNsEnvio + "\">" + k.resultado +
+                 "</EnviarLoteEventosResponse></s:Body></s:Envelope>";
+    if (!k.erro.empty()) {
+      EXPECT_EQ(MessageOf([&] { s.c.eSocial->Enviar(2); }), kErroEnvio + k.erro);
+      continue;
+    }
     ASSERT_EQ(MessageOf([&] { s.c.eSocial->Enviar(2); }), kNoError);
     const TRetEnvioLote& r = s.c.eSocial->WebServices().EnvioLote().RetEnvioLote();
     EXPECT_EQ(r.DadosRecLote.Protocolo, protocolo);
@@ -437,17 +465,18 @@ TEST(SoapServices, TwoSendsInOneSecondLeaveFourFiles) {
 // schemas took before sending), their replies read and saved.
 TEST(SoapServices, IdentifierQueryAndDownload) {
   const std::string id = "ID1123456780000002025010112000000001";
-  auto resultado = [](const std::string& operacao, const std::string& documento) {
-    return "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><" + operacao + "Response><" +
-           operacao + "Result>" + documento + "</" + operacao + "Result></" + operacao +
-           "Response></s:Body></s:Envelope>";
+  auto resultado = [](const std::string& operacao, const std::string& ns, const std::string& documento) {
+    return "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><" + operacao +
+           "Response xmlns=\"" + ns + "\"><" + operacao + "Result>" + documento + "</" + operacao + "Result></" +
+           operacao + "Response></s:Body></s:Envelope>";
   };
   const std::string status = "<status><cdResposta>200</cdResposta><descResposta>ok</descResposta></status>";
   const std::string evento = "<eSocial xmlns=\"urn:evt\"><evtInfoEmpregador Id=\"" + id + "\"/></eSocial>";
-  const std::string descarga = "<eSocial><download>" + status + "<retornoSolicDownloadEvts><arquivos><arquivo>" +
-                               status + "<evt Id=\"" + id + "\">" + evento +
-                               "</evt><rec nrRec=\"1.1.1\"><recibo/></rec></arquivo></arquivos>"
-                               "</retornoSolicDownloadEvts></download></eSocial>";
+  const std::string descarga =
+      "<eSocial xmlns=\"http://www.esocial.gov.br/schema/download/solicitacao/retorno/v1_0_0\"><download>" + status +
+      "<retornoSolicDownloadEvts><arquivos><arquivo>" + status + "<evt Id=\"" + id + "\">" + evento +
+      "</evt><rec nrRec=\"1.1.1\"><recibo/></rec></arquivo></arquivos>"
+      "</retornoSolicDownloadEvts></download></eSocial>";
   struct Caso {
     const char* nome;
     std::function<bool(TTrivoeSocial&)> chamada;
@@ -462,7 +491,9 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
        "ConsultarIdentificadoresEventosEmpregador",
        "http://www.esocial.gov.br/servicos/empregador/consulta/identificadores-eventos/v1_0_0",
        "consultaEventosEmpregador",
-       "<eSocial><retornoConsultaIdentificadoresEvts>" + status +
+       "<eSocial xmlns=\"http://www.esocial.gov.br/schema/consulta/identificadores-eventos/retorno/v1_0_0\">"
+       "<retornoConsultaIdentificadoresEvts>" +
+           status +
            "<retornoIdentificadoresEvts><qtdeTotEvtsConsulta>1</qtdeTotEvtsConsulta><identificadoresEvts>"
            "<identificadorEvt><id>" +
            id +
@@ -494,7 +525,7 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
   for (const Caso& k : casos) {
     SCOPED_TRACE(k.nome);
     TSimulado s;
-    s.resposta = resultado(k.operacao, k.resposta);
+    s.resposta = resultado(k.operacao, k.namespaceV1, k.resposta);
     ASSERT_EQ(MessageOf([&] { k.chamada(*s.c.eSocial); }), kNoError);
     ASSERT_EQ(s.acoes.size(), 1u);
     EXPECT_EQ(s.acoes[0],

@@ -1,5 +1,6 @@
-// Feeds arbitrary text to the tag-scanning reader and to the text filters: nothing may
-// crash, read outside a text or raise anything but the reader's documented errors.
+// Feeds arbitrary text to the tag-scanning reader, to the namespace scan, to the cutting of
+// event text into documents and to the text filters: nothing may crash, read outside a text or
+// raise anything but the reader's documented errors.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -10,7 +11,9 @@
 
 #include "dfe/xml_reader.h"
 #include "dfe/xml_writer.h"
+#include "esocial/event_container.h"
 #include "platform/convert_error.h"
+#include "platform/xml_text.h"
 
 namespace {
 
@@ -53,7 +56,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     l.rAtributo("Id=", "");
     l.rCampoCNPJCPF(pickTag(choice));
     l.GroupStore();
+    if (const std::size_t p = l.PosicaoNivel(1); p != std::string::npos) {
+      check(p < doc.size() && doc[p] == '<');
+      platform::NameSpaceNaPosicao(doc, p);
+    }
   }
+  // A walk over a level: each item is a part of the text.
+  const int nivel = choice.ConsumeIntegralInRange<int>(1, 10);
+  const char* tag = pickTag(choice);
+  dfe::TLeitor::TPercurso itens = l.rPercorre(nivel, tag);
+  for (int n = 1; n <= 8; ++n) {
+    const std::string item = l.rExtraiProximo(itens);
+    check(item.empty() || doc.find(item) != std::string::npos);
+    if (item.empty()) break;
+  }
+  std::size_t p = doc.find('<');
+  for (int n = 0; n < 16 && p != std::string::npos; ++n, p = doc.find('<', p + 1)) platform::NameSpaceNaPosicao(doc, p);
+  for (std::string_view documento : esocial::CortarDocumentos(doc))
+    check(documento.empty() || doc.find(documento) != std::string::npos);
   l.GroupRestore(true);
   l.PosLast("</", doc);
   dfe::DecodificarConteudoXml(doc);
