@@ -46,6 +46,9 @@ struct TOpcoesItensRemun {
   bool GeraMatricula = false;
 };
 
+// How GerarDependente writes a dependant's sexoDep.
+enum class TSexoDep { Omitido, Opcional, Obrigatorio };
+
 // The document frame of a unit's GerarXML (esocial/events/event_frame.h).
 bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::string_view NrInsc,
                            const std::function<void()>& Corpo, const TOpcoesDocumento& Opcoes);
@@ -187,6 +190,15 @@ class TeSocialEvento : public TeSocial {
   void GerarInfoMV(const TInfoMV& pInfoMV);
   void GerarRemunOutrEmpr(const TRemunOutrEmprCollection& pRemunOutrEmpr);
   void GerarProcJudTrab(const TProcJudTrabCollection& pProcJudTrab, bool GeraTpTrib);
+  // The start of a final payment's payslip (S-2299, S-2399): ideDmDev, then, from S-1.01 on,
+  // indRRA and infoRRA when indRRA is snfSim and pInfoRRA (null when not made) is given.
+  void GerarInicioDmDev(const std::string& ideDmDev, tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA);
+  // indRRA and infoRRA alone, for payslips with a field between them and ideDmDev (S-1200,
+  // S-1202, S-1207): the same rule.
+  void GerarIndRRA(tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA);
+  // The end of a final payment (S-2299, S-2399): procJudTrab with tpTrib, then infoMV when it
+  // holds another employer's pay.
+  void GerarFimVerbasResc(TVerbasResc& pVerbasResc);
   void GerarPensaoAlim(const TPensaoAlimCollection& pPensaoAlim, const std::string& GroupName);
   // infoRRA with despProcJud and ideAdv when they exist.
   void GerarInfoRRA(TInfoRRA& pInfoRRA);
@@ -230,8 +242,10 @@ class TeSocialEvento : public TeSocial {
   void GerarTrabImig(const TtrabImig& pTrabImig);
   void GerarInfoDeficiencia(const TInfoDeficiencia& pInfoDeficiencia, int Tipo);
   // One dependente per item. FormaBeneficio (S-2400, S-2405): no depSF and incFisMen in
-  // place of incTrab. GeraSexoDep false leaves sexoDep out (S-2300 under the S-1 layouts).
-  void GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio = false, bool GeraSexoDep = true);
+  // place of incTrab. SexoDep: left out (S-2300 under the S-1 layouts), written when "F" or
+  // "M", or required (S-2405), one not given written empty with its alert.
+  void GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio = false,
+                       TSexoDep SexoDep = TSexoDep::Opcional);
   void GerarAposentadoria(const TAposentadoria& pAposentadoria);
   void GerarContato(const TContatoTrabalhador& pContato);
 

@@ -98,7 +98,7 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
-  curl_easy_setopt(c, CURLOPT_CAPATH, "/etc/ssl/certs");
+  curl_easy_setopt(c, CURLOPT_CAPATH, kSystemCaFolder);
   if (const char* extra = std::getenv("SSL_CERT_FILE"); extra && *extra) curl_easy_setopt(c, CURLOPT_CAINFO, extra);
   curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
@@ -107,15 +107,30 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   curl_easy_setopt(c, CURLOPT_HEADERDATA, &sink);
 
   CURLcode rc = curl_easy_perform(c);
-  if (sink.OverLimit)
-    throw EHttpTransport("Resposta de " + request.Url + " maior que o limite de " +
-                         std::to_string(kMaxResponseBodyLength >> 20) + " MiB");
+  if (sink.OverLimit) throw EHttpTransport(ReplyOverLimitText(request.Url));
   if (rc != CURLE_OK) {
     std::string detail = error[0] ? error : curl_easy_strerror(rc);
     throw EHttpTransport("HTTP request to " + request.Url + " failed: " + detail);
   }
   curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.Status);
   return response;
+}
+
+bool AnnouncesOverLimit(std::string_view headerLine) {
+  constexpr std::string_view kName = "content-length:";
+  if (!StartsText(kName, headerLine)) return false;
+  const std::string value = Trim(headerLine.substr(kName.size()));
+  std::size_t length = 0;
+  for (char c : value) {
+    if (c < '0' || c > '9') return false;
+    if (length > kMaxResponseBodyLength) return true;
+    length = length * 10 + static_cast<std::size_t>(c - '0');
+  }
+  return length > kMaxResponseBodyLength;
+}
+
+std::string ReplyOverLimitText(const std::string& url) {
+  return "Resposta de " + url + " maior que o limite de " + std::to_string(kMaxResponseBodyLength >> 20) + " MiB";
 }
 
 }  // namespace platform

@@ -132,6 +132,12 @@ bool AgentProcess::StillRunningAfter(std::chrono::milliseconds wait) {
   return true;
 }
 
+void AgentProcess::Signal(int signal) {
+  if (!FExited) kill(FPid, signal);
+}
+
+int AgentProcess::EndingSignal() const { return FExited && WIFSIGNALED(FStatus) ? WTERMSIG(FStatus) : 0; }
+
 RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env,
                    std::chrono::milliseconds timeout, const std::string& program) {
   AgentProcess agent(env, program);

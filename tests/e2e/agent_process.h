@@ -29,6 +29,9 @@ class AgentProcess {
   int Wait(std::chrono::milliseconds timeout = std::chrono::seconds(10));
   // Whether the process is still running after the given time.
   bool StillRunningAfter(std::chrono::milliseconds wait);
+  void Signal(int signal);
+  // The signal that ended the process (known once Wait saw it end); 0 when it exited.
+  int EndingSignal() const;
   // The most memory the process held at once, in KiB; known once it has ended.
   long PeakRssKiB() const { return FPeakRssKiB; }
   // User and system CPU time the process used, in seconds; known once it has ended.
