@@ -298,6 +298,9 @@ class TeSocialEvento : public TeSocial {
   // A required category code under Tag ("codCateg", "categOrig"): 0 is not informed and goes
   // out empty, with its alert.
   void GerarCategoria(const std::string& Tag, int Codigo);
+  // ideTrabSemVinculo (S-2306, S-2399): cpfTrab; matricula from S-1.0, nisTrab up to 2.5;
+  // codCateg up to 2.5 or, from S-1.0, when there is no matricula.
+  void GerarIdeTrabSemVinculo(const TideTrabSemVinc& pIdeTrabSemVinc);
   // cargoFuncao with the fields of the layout (the S-1 names and CBO codes, or the 2.x codes);
   // nothing when none of them is given.
   void GerarCargoFuncao(const TcargoFuncao& pCargoFuncao);

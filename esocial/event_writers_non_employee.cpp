@@ -28,6 +28,19 @@ void TeSocialEvento::GerarCategoria(const std::string& Tag, int Codigo) {
   Gerador().wCampo(tcStr, "", Tag, 3, 3, 1, Codigo == 0 ? std::string() : std::to_string(Codigo));
 }
 
+void TeSocialEvento::GerarIdeTrabSemVinculo(const TideTrabSemVinc& pIdeTrabSemVinc) {
+  const TideTrabSemVinc& t = pIdeTrabSemVinc;
+  const bool ate25 = VersaoDF() <= ve02_05_00;
+  dfe::TGerador& g = Gerador();
+  g.wGrupo("ideTrabSemVinculo");
+  g.wCampo(tcStr, "", "cpfTrab", 11, 11, 1, t.cpfTrab);
+  if (!ate25) g.wCampo(tcStr, "", "matricula", 1, 30, 0, t.matricula);
+  if (ate25) g.wCampo(tcStr, "", "nisTrab", 1, 11, 0, t.nisTrab);
+  // From S-1.0 the registration number, when there is one, identifies the worker alone.
+  if (ate25 || t.matricula.empty()) GerarCategoria("codCateg", t.codCateg);
+  g.wGrupo("/ideTrabSemVinculo");
+}
+
 void TeSocialEvento::GerarCargoFuncao(const TcargoFuncao& pCargoFuncao) {
   const TcargoFuncao& c = pCargoFuncao;
   dfe::TGerador& g = Gerador();

@@ -161,6 +161,13 @@ void TLeitorIniEvento::LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab, b
   if (LerCodCateg) IdeVinculo.codCateg = Inteiro("ideVinculo", "codCateg");
 }
 
+void TLeitorIniEvento::LerIdeTrabSemVinculo(TideTrabSemVinc& IdeTrabSemVinc) const {
+  IdeTrabSemVinc.cpfTrab = Texto("ideTrabSemVinculo", "cpfTrab");
+  IdeTrabSemVinc.nisTrab = Texto("ideTrabSemVinculo", "nisTrab");
+  IdeTrabSemVinc.codCateg = InteiroExato<int>("ideTrabSemVinculo", "codCateg");
+  IdeTrabSemVinc.matricula = Texto("ideTrabSemVinculo", "matricula");
+}
+
 std::string TLeitorIniEvento::NomeSecao(std::string_view Prefixo, int Numero, int Largura) {
   return std::string(Prefixo) + platform::InteiroComZeros(Numero, Largura);
 }

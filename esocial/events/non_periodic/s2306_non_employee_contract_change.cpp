@@ -22,21 +22,12 @@ bool TEvtTSVAltContr::GerarXML() {
   return GerarDocumentoeSocial(*this, "evtTSVAltContr", IdeEmpregador.NrInsc, [&] {
     GerarIdeEvento2(IdeEvento, true, true, false);
     GerarIdeEmpregador(IdeEmpregador);
-    const bool ate25 = VersaoDF() <= ve02_05_00;
-    const TideTrabSemVinc& trab = IdeTrabSemVinc;
+    GerarIdeTrabSemVinculo(IdeTrabSemVinc);
     dfe::TGerador& g = Gerador();
-    g.wGrupo("ideTrabSemVinculo");
-    g.wCampo(tcStr, "", "cpfTrab", 11, 11, 1, trab.cpfTrab);
-    if (!ate25) g.wCampo(tcStr, "", "matricula", 1, 30, 0, trab.matricula);
-    if (ate25) g.wCampo(tcStr, "", "nisTrab", 1, 11, 0, trab.nisTrab);
-    // From S-1.0 the registration number, when there is one, identifies the worker alone.
-    if (ate25 || trab.matricula.empty()) GerarCategoria("codCateg", trab.codCateg);
-    g.wGrupo("/ideTrabSemVinculo");
-
     const TinfoTSVAlteracao& alteracao = infoTSVAlteracao;
     g.wGrupo("infoTSVAlteracao");
     g.wCampo(tcDat, "", "dtAlteracao", 10, 10, 1, alteracao.dtAlteracao);
-    if (alteracao.natAtividade != navNaoInformar && !SemNatAtividade(trab.codCateg))
+    if (alteracao.natAtividade != navNaoInformar && !SemNatAtividade(IdeTrabSemVinc.codCateg))
       g.wCampo(tcStr, "", "natAtividade", 1, 1, 0, NatAtividadeToStr(alteracao.natAtividade));
     EscreverInfoComplementares();
     g.wGrupo("/infoTSVAlteracao");

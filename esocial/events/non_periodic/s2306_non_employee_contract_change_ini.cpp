@@ -11,11 +11,7 @@ bool TEvtTSVAltContr::LerArqIni(const std::string& AIniString) {
   ini.LerIdeEvento2(IdeEvento);
   ini.LerIdeEmpregador(IdeEmpregador, *this);
 
-  TideTrabSemVinc& trab = IdeTrabSemVinc;
-  trab.cpfTrab = ini.Texto("ideTrabSemVinculo", "cpfTrab");
-  trab.nisTrab = ini.Texto("ideTrabSemVinculo", "nisTrab");
-  trab.codCateg = ini.InteiroExato<int>("ideTrabSemVinculo", "codCateg");
-  trab.matricula = ini.Texto("ideTrabSemVinculo", "matricula");
+  ini.LerIdeTrabSemVinculo(IdeTrabSemVinc);
 
   TinfoTSVAlteracao& alteracao = infoTSVAlteracao;
   alteracao.dtAlteracao = ini.Data("infoTSVAlteracao", "dtAlteracao");
