@@ -120,11 +120,13 @@ struct TDocumentoValido {
   std::vector<std::string> alertas;
 };
 
-// VerificarDocumentoValido for each document over the base fields and INI input.
+// VerificarDocumentoValido for each document over the base fields and INI input, under the
+// layout Versao.
 template <class TLista>
 void VerificarDocumentosValidos(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher,
                                 const TIni& IniBase,
-                                const std::vector<TDocumentoValido<typename TLista::TEventoDaLista>>& Documentos) {
+                                const std::vector<TDocumentoValido<typename TLista::TEventoDaLista>>& Documentos,
+                                esocial::TVersaoeSocial Versao = esocial::veS01_03_00) {
   for (const auto& d : Documentos) {
     SCOPED_TRACE(d.nome);
     TIni ini = IniBase;
@@ -134,7 +136,7 @@ void VerificarDocumentosValidos(const std::function<void(typename TLista::TEvent
           Preencher(e);
           d.campos(e);
         },
-        ini, d.alertas);
+        ini, d.alertas, Versao);
   }
 }
 
@@ -150,10 +152,12 @@ struct TCasoIni {
 };
 
 template <class TLista>
-void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename TLista::TEventoDaLista>>& Casos) {
+void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename TLista::TEventoDaLista>>& Casos,
+                       esocial::TVersaoeSocial Versao = esocial::veS01_03_00) {
   for (const auto& caso : Casos) {
     SCOPED_TRACE(caso.nome);
     TComponente c = NovoComponenteDe<TLista>();
+    UsarLeiaute(c, Versao);
     auto& e = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista)).New().Evento();
     TIni ini = IniBase;
     caso.mudar(ini);
