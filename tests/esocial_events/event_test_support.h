@@ -120,11 +120,13 @@ struct TDocumentoValido {
   std::vector<std::string> alertas;
 };
 
-// VerificarDocumentoValido for each document over the base fields and INI input.
+// VerificarDocumentoValido for each document over the base fields and INI input, under the
+// layout Versao.
 template <class TLista>
 void VerificarDocumentosValidos(const std::function<void(typename TLista::TEventoDaLista&)>& Preencher,
                                 const TIni& IniBase,
-                                const std::vector<TDocumentoValido<typename TLista::TEventoDaLista>>& Documentos) {
+                                const std::vector<TDocumentoValido<typename TLista::TEventoDaLista>>& Documentos,
+                                esocial::TVersaoeSocial Versao = esocial::veS01_03_00) {
   for (const auto& d : Documentos) {
     SCOPED_TRACE(d.nome);
     TIni ini = IniBase;
@@ -134,13 +136,13 @@ void VerificarDocumentosValidos(const std::function<void(typename TLista::TEvent
           Preencher(e);
           d.campos(e);
         },
-        ini, d.alertas);
+        ini, d.alertas, Versao);
   }
 }
 
 // A case of a test file's INI reader: the change to the base INI input, part of the message
 // LerArqIni raises (testsupport::kNoError when nothing is; empty when not looked at) and what
-// the event holds after it.
+// the event holds after it. VerificarCasosIni reads them under the layout Versao.
 template <class TEvento>
 struct TCasoIni {
   const char* nome;
@@ -150,10 +152,12 @@ struct TCasoIni {
 };
 
 template <class TLista>
-void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename TLista::TEventoDaLista>>& Casos) {
+void VerificarCasosIni(const TIni& IniBase, const std::vector<TCasoIni<typename TLista::TEventoDaLista>>& Casos,
+                       esocial::TVersaoeSocial Versao = esocial::veS01_03_00) {
   for (const auto& caso : Casos) {
     SCOPED_TRACE(caso.nome);
     TComponente c = NovoComponenteDe<TLista>();
+    UsarLeiaute(c, Versao);
     auto& e = static_cast<TLista&>(ListaDoTipo(c, TLista::TipoDaLista)).New().Evento();
     TIni ini = IniBase;
     caso.mudar(ini);
