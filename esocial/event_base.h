@@ -46,6 +46,9 @@ struct TOpcoesItensRemun {
   bool GeraMatricula = false;
 };
 
+// How GerarDependente writes a dependant's sexoDep.
+enum class TSexoDep { Omitido, Opcional, Obrigatorio };
+
 // The document frame of a unit's GerarXML (esocial/events/event_frame.h).
 bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::string_view NrInsc,
                            const std::function<void()>& Corpo, const TOpcoesDocumento& Opcoes);
@@ -228,8 +231,10 @@ class TeSocialEvento : public TeSocial {
   void GerarTrabImig(const TtrabImig& pTrabImig);
   void GerarInfoDeficiencia(const TInfoDeficiencia& pInfoDeficiencia, int Tipo);
   // One dependente per item. FormaBeneficio (S-2400, S-2405): no depSF and incFisMen in
-  // place of incTrab. GeraSexoDep false leaves sexoDep out (S-2300 under the S-1 layouts).
-  void GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio = false, bool GeraSexoDep = true);
+  // place of incTrab. SexoDep: left out (S-2300 under the S-1 layouts), written when "F" or
+  // "M", or required (S-2405), one not given written empty with its alert.
+  void GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio = false,
+                       TSexoDep SexoDep = TSexoDep::Opcional);
   void GerarAposentadoria(const TAposentadoria& pAposentadoria);
   void GerarContato(const TContatoTrabalhador& pContato);
 

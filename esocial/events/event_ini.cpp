@@ -227,6 +227,42 @@ void TLeitorIniEvento::LerInfoRRA(std::string_view Posicao, std::string_view Sec
   }
 }
 
+void TLeitorIniEvento::LerEnderecoBrasil(std::string_view Secao, TBrasil& Brasil) const {
+  Brasil.TpLograd = Texto(Secao, "tpLograd");
+  Brasil.DscLograd = Texto(Secao, "dscLograd");
+  Brasil.NrLograd = Texto(Secao, "nrLograd");
+  Brasil.Complemento = Texto(Secao, "complemento");
+  Brasil.Bairro = Texto(Secao, "bairro");
+  Brasil.Cep = Texto(Secao, "cep");
+  Brasil.CodMunic = InteiroExato<int>(Secao, "codMunic");
+  Brasil.UF = Texto(Secao, "uf");
+}
+
+void TLeitorIniEvento::LerEnderecoExterior(std::string_view Secao, TExterior& Exterior) const {
+  Exterior.PaisResid = Texto(Secao, "paisResid");
+  Exterior.DscLograd = Texto(Secao, "dscLograd");
+  Exterior.NrLograd = Texto(Secao, "nrLograd");
+  Exterior.Complemento = Texto(Secao, "complemento");
+  Exterior.Bairro = Texto(Secao, "bairro");
+  Exterior.NmCid = Texto(Secao, "nmCid");
+  Exterior.CodPostal = Texto(Secao, "codPostal");
+}
+
+void TLeitorIniEvento::LerDependentesBeneficiario(TDependenteCollection& Dependentes,
+                                                  std::string_view ChaveIncapacidade) const {
+  LerLista("dependente", 2, "nmDep", [&](int, const std::string& Secao, const std::string& nmDep) {
+    TDependenteCollectionItem& d = Dependentes.New();
+    d.tpDep = CodigoEstrito(Secao, "tpDep", "", StrToTpDep);
+    d.nmDep = nmDep;
+    d.dtNascto = Data(Secao, "dtNascto");
+    d.cpfDep = Texto(Secao, "cpfDep");
+    d.sexoDep = Texto(Secao, "sexoDep");
+    d.depIRRF = CodigoEstrito(Secao, "depIRRF", "", StrToSimNao);
+    d.incFisMen() = CodigoEstrito(Secao, ChaveIncapacidade, "", StrToSimNao);
+    d.descrDep = Texto(Secao, "descrDep");
+  });
+}
+
 bool GerarEAtribuirXML(TeSocialEvento& Evento) {
   Evento.GerarXML();
   Evento.SetXML(Evento.XML());

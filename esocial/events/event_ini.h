@@ -36,6 +36,9 @@ class TAprend;
 class TInfoContrato;
 class TRubricaCollection;
 class TInfoRRA;
+class TBrasil;
+class TExterior;
+class TDependenteCollection;
 
 // The value of a code not informed, for a code list that has none: it converts to the empty
 // text, so that a required element goes out empty with its alert and the schema check names it.
@@ -160,6 +163,18 @@ class TLeitorIniEvento {
   // section SecaoCustas + Posicao only when one of them is given; its lawyers from sections
   // "ideAdv" + Posicao followed by 01, 02 ..., each while tpInsc or nrInsc is given.
   void LerInfoRRA(std::string_view Posicao, std::string_view SecaoCustas, TInfoRRA& InfoRRA) const;
+
+  // ---- what the beneficiary events share ----
+  // An address in Brazil (tpLograd, dscLograd, nrLograd, complemento, bairro, cep, codMunic,
+  // uf) or abroad (paisResid, dscLograd, nrLograd, complemento, bairro, nmCid, codPostal) from
+  // the section Secao.
+  void LerEnderecoBrasil(std::string_view Secao, TBrasil& Brasil) const;
+  void LerEnderecoExterior(std::string_view Secao, TExterior& Exterior) const;
+  // A beneficiary's dependants, sections "dependente" followed by 01, 02 ... (first key nmDep):
+  // tpDep, dtNascto, cpfDep, sexoDep, depIRRF, descrDep and the incapacity flag under the key
+  // ChaveIncapacidade ("incFisMen" or "incTrab"). A code not given is not informed, one outside
+  // its list raises.
+  void LerDependentesBeneficiario(TDependenteCollection& Dependentes, std::string_view ChaveIncapacidade) const;
 
  private:
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;
