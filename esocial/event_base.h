@@ -190,6 +190,12 @@ class TeSocialEvento : public TeSocial {
   void GerarInfoMV(const TInfoMV& pInfoMV);
   void GerarRemunOutrEmpr(const TRemunOutrEmprCollection& pRemunOutrEmpr);
   void GerarProcJudTrab(const TProcJudTrabCollection& pProcJudTrab, bool GeraTpTrib);
+  // The start of a final payment's payslip (S-2299, S-2399): ideDmDev, then, from S-1.01 on,
+  // indRRA and infoRRA when indRRA is snfSim and pInfoRRA (null when not made) is given.
+  void GerarInicioDmDev(const std::string& ideDmDev, tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA);
+  // The end of a final payment (S-2299, S-2399): procJudTrab with tpTrib, then infoMV when it
+  // holds another employer's pay.
+  void GerarFimVerbasResc(TVerbasResc& pVerbasResc);
   void GerarPensaoAlim(const TPensaoAlimCollection& pPensaoAlim, const std::string& GroupName);
   // infoRRA with despProcJud and ideAdv when they exist.
   void GerarInfoRRA(TInfoRRA& pInfoRRA);

@@ -183,8 +183,9 @@ int TLeitorIniEvento::UltimoNumero(int Largura) {
   return ultimo;
 }
 
-void TLeitorIniEvento::LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha) const {
-  const std::string itens = "itensRemun" + std::string(Posicao);
+void TLeitorIniEvento::LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha,
+                                     std::string_view Grupo) const {
+  const std::string itens = std::string(Grupo) + std::string(Posicao);
   LerLista(itens, 3, "codRubr", [&](int Numero, const std::string& Secao, const std::string& codRubr) {
     TRubricaCollectionItem& item = Itens.New();
     item.codRubr = codRubr;
@@ -260,6 +261,25 @@ void TLeitorIniEvento::LerDependentesBeneficiario(TDependenteCollection& Depende
     d.depIRRF = CodigoEstrito(Secao, "depIRRF", "", StrToSimNao);
     d.incFisMen() = CodigoEstrito(Secao, ChaveIncapacidade, "", StrToSimNao);
     d.descrDep = Texto(Secao, "descrDep");
+  });
+}
+
+void TLeitorIniEvento::LerFimVerbasResc(const std::function<TVerbasResc&()>& VerbasResc) const {
+  LerLista("procJudTrab", 2, "tpTrib", [&](int, const std::string& Secao, const std::string&) {
+    TProcJudTrabCollectionItem& p = VerbasResc().procJudTrab().New();
+    p.tpTrib = CodigoEstrito(Secao, "tpTrib", "", StrToTpTributo);
+    p.nrProcJud = Texto(Secao, "nrProcJud");
+    p.codSusp = Texto(Secao, "codSusp");
+  });
+  if (Texto("infoMV", "indMV").empty()) return;
+  TInfoMV& infoMV = VerbasResc().infoMV();
+  infoMV.indMV = CodigoEstrito("infoMV", "indMV", "", StrToIndMV);
+  LerLista("remunOutrEmpr", 3, "tpInsc", [&](int, const std::string& Secao, const std::string&) {
+    TRemunOutrEmprCollectionItem& o = infoMV.remunOutrEmpr.New();
+    o.tpInsc = CodigoEstrito(Secao, "tpInsc", "", StrToTpInsc);
+    o.nrInsc = Texto(Secao, "nrInsc");
+    o.codCateg = InteiroExato<int>(Secao, "codCateg");
+    o.vlrRemunOE = Decimal(Secao, "vlrRemunOE");
   });
 }
 

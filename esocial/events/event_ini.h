@@ -39,6 +39,7 @@ class TInfoRRA;
 class TBrasil;
 class TExterior;
 class TDependenteCollection;
+class TVerbasResc;
 
 // The value of a code not informed, for a code list that has none: it converts to the empty
 // text, so that a required element goes out empty with its alert and the schema check names it.
@@ -153,16 +154,22 @@ class TLeitorIniEvento {
   static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
 
   // ---- the payslip lists the periodic events share ----
-  // The rubrics of a remuneration, sections "itensRemun" + Posicao followed by 001, 002 ...
-  // (first key codRubr): codRubr, ideTabRubr, the decimals qtdRubr, fatorRubr, vrUnit and
-  // vrRubr, and indApurIR (not informed when absent); with LerDescFolha, each rubric's discount
-  // from section "descFolha" of the same number when it exists (a tpDesc outside its list
-  // raises).
-  void LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha) const;
+  // The rubrics of a remuneration, sections Grupo + Posicao followed by 001, 002 ... (first key
+  // codRubr): codRubr, ideTabRubr, the decimals qtdRubr, fatorRubr, vrUnit and vrRubr, and
+  // indApurIR (not informed when absent); with LerDescFolha, each rubric's discount from section
+  // "descFolha" + Posicao of the same number when it exists (a tpDesc outside its list raises).
+  void LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha,
+                     std::string_view Grupo = "itensRemun") const;
   // A payslip's RRA from section "infoRRA" + Posicao (qtdMesesRRA a decimal); its costs from
   // section SecaoCustas + Posicao only when one of them is given; its lawyers from sections
   // "ideAdv" + Posicao followed by 01, 02 ..., each while tpInsc or nrInsc is given.
   void LerInfoRRA(std::string_view Posicao, std::string_view SecaoCustas, TInfoRRA& InfoRRA) const;
+  // The end of a final payment (S-2299, S-2399): its court cases from sections "procJudTrab"
+  // followed by 01, 02 ... (first key tpTrib), and, when indMV is given, infoMV with the other
+  // employers' pay from sections "remunOutrEmpr" followed by 001, 002 ... (first key tpInsc).
+  // Codes outside their lists raise. VerbasResc gives the group; it is asked for only when one
+  // of them is given.
+  void LerFimVerbasResc(const std::function<TVerbasResc&()>& VerbasResc) const;
 
   // ---- what the beneficiary events share ----
   // An address in Brazil (tpLograd, dscLograd, nrLograd, complemento, bairro, cep, codMunic,
