@@ -141,7 +141,9 @@ void TConsultaLote::Execute() {
     if (!ConsultarLote(*lote, *client)) throw std::runtime_error("A consulta do protocolo não trouxe resultado");
     lote->Consulting = false;
     service.AtualizarLote(lote, true, 0);
-    SetSuccess("SUCCESS_CONSULT", "Protocolo: " + protocolo + ". Consultado com sucesso");
+    std::string descricao = "Protocolo: " + protocolo + ". Consultado com sucesso";
+    for (const std::string& motivo : FTotalizadoresNaoGravados) descricao += "\r\n" + motivo;
+    SetSuccess("SUCCESS_CONSULT", descricao);
   } catch (const std::exception& e) {
     SetError("ERROR_CONSULT", "Erro ao consultar o protocolo: " + protocolo + ". Erro Message: " + e.what());
   }
@@ -153,6 +155,7 @@ bool TConsultaLote::ConsultarLote(TEsocialLoteXmlDTO& Lote, TDtoOwner& Dono) {
   std::unique_ptr<esocial::TTrivoeSocial> eSocial =
       CreateTrivoeSocial(IdEmpregadorDoEvento(Lote.EventosPendentesXmlDTO[0]->CodigoEvento));
   if (!eSocial->Consultar(protocolo)) return false;
+  FTotalizadoresNaoGravados = eSocial->WebServices().ConsultaLote().TotalizadoresNaoGravados();
   const esocial::TRetConsultaLote& retorno = eSocial->WebServices().ConsultaLote().RetConsultaLote();
   // The document as the reader took it: the reply itself, also when it came escaped as text.
   AplicarRetornoConsulta(Lote, retorno, protocolo, retorno.Leitor.Arquivo, Dono);

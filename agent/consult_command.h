@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "agent/command_base.h"
 #include "agent/dto.h"
@@ -26,6 +27,9 @@ class TConsultaLote : public TComunicacaoEsocial {
   // Consults the batch's protocol and maps the reply onto the batch; new occurrences belong
   // to Dono. True when the consultation gave a result.
   bool ConsultarLote(TEsocialLoteXmlDTO& Lote, TDtoOwner& Dono);
+
+  // The totalizers of the reply that were not saved, each with why; they follow the success text.
+  std::vector<std::string> FTotalizadoresNaoGravados;
 };
 
 // The event's part of a consultation reply: from the evento start tag whose Id attribute is

@@ -4,11 +4,9 @@
 
 namespace agent {
 
-namespace {
-
 // One pass over the text as the parser sees its structure (string contents skipped). Where
 // the text is malformed the parser stops there, so it never goes deeper than this pass saw.
-void CheckShape(std::string_view text) {
+void CheckJsonShape(std::string_view text) {
   int depth = 0;
   std::size_t values = 0;
   bool inString = false;
@@ -25,7 +23,7 @@ void CheckShape(std::string_view text) {
       case '[':
       case '{':
         if (++depth > kMaxJsonDepth)
-          throw std::runtime_error("JSON nested deeper than " + std::to_string(kMaxJsonDepth) + " levels");
+          throw EJsonShape("JSON nested deeper than " + std::to_string(kMaxJsonDepth) + " levels");
         break;
       case ']':
       case '}':
@@ -40,14 +38,12 @@ void CheckShape(std::string_view text) {
         continue;
     }
     if (++values > kMaxJsonValues)
-      throw std::runtime_error("JSON holds more than " + std::to_string(kMaxJsonValues) + " values");
+      throw EJsonShape("JSON holds more than " + std::to_string(kMaxJsonValues) + " values");
   }
 }
 
-}  // namespace
-
 nlohmann::json ParseJsonText(std::string_view text) {
-  CheckShape(text);
+  CheckJsonShape(text);
   return nlohmann::json::parse(text);
 }
 

@@ -23,27 +23,186 @@ using nlohmann::json;
 constexpr const char* kUserAgent = "TMS Http/1.0";
 constexpr long kTimeoutMs = 60000;
 
-// A reply body read as text: bytes that are not UTF-8 are taken as Windows-1252. A valid body
-// is not copied.
-class ReplyText {
- public:
-  explicit ReplyText(const std::string& body) : FBody(body) {
-    if (!platform::IsValidUtf8(FBody)) FConverted = platform::EnsureUtf8(FBody);
-  }
-  std::string_view View() const { return FConverted ? std::string_view(*FConverted) : std::string_view(FBody); }
+const char kReplyNotRead[] = "JSON: reply could not be read: ";
 
- private:
-  const std::string& FBody;
-  std::optional<std::string> FConverted;
-};
-
-json ParseReply(const platform::HttpResponse& r) {
+// A reply's body through a reader of its objects, neither copied nor parsed into a tree: text
+// that is too deep, too large in values or malformed is the reply's read error; what the reader
+// raises about the objects passes as it is.
+template <class Read>
+auto ReadReply(const platform::HttpResponse& r, Read read) {
   try {
-    return ParseJsonText(ReplyText(r.Body).View());
-  } catch (const std::exception& e) {
-    throw std::runtime_error(std::string("JSON: reply could not be read: ") + e.what());
+    CheckJsonShape(r.Body);
+    return read(std::string_view(r.Body));
+  } catch (const nlohmann::json::exception& e) {
+    throw std::runtime_error(kReplyNotRead + std::string(e.what()));
+  } catch (const EJsonShape& e) {
+    throw std::runtime_error(kReplyNotRead + std::string(e.what()));
   }
 }
+
+// The error forms of a refused reply, read as the parser goes, keeping no more than the error
+// text can carry: {"error": {"code", "message", "errors": [{"code", "message"}, ...]}} or
+// {"error": "...", "error_description": ...}. A string value is taken as it is, null as nothing,
+// any other value as its JSON text; of repeated members the last counts, as in a parsed object.
+class ErrorReplySax {
+ public:
+  // What the text gave; only meaningful once it was read whole.
+  void Result(std::string& code, std::string& message, std::string& details) const {
+    if (FError == ErrorKind::Object) {
+      code = FCode.Text;
+      message = FMessage.Text;
+      details = FDetails;
+    } else if (FError == ErrorKind::String) {
+      code = FErrorString;
+      message = FDescription.Text;
+    }
+  }
+
+  bool null() { return Scalar("null", nullptr); }
+  bool boolean(bool b) { return Scalar(b ? "true" : "false", nullptr); }
+  bool number_integer(std::int64_t i) { return Scalar(std::to_string(i), nullptr); }
+  bool number_unsigned(std::uint64_t u) { return Scalar(std::to_string(u), nullptr); }
+  bool number_float(double d, const std::string&) { return Scalar(json(d).dump(), nullptr); }
+  bool string(std::string& s) { return Scalar({}, &s); }
+  bool binary(json::binary_t&) { return Scalar("null", nullptr); }
+  bool start_object(std::size_t) { return Open(true); }
+  bool start_array(std::size_t) { return Open(false); }
+  bool key(std::string& k) {
+    Frame& f = FFrames.back();
+    f.Next = Part::Skip;
+    if (f.Role == Part::Root) {
+      if (k == "error") f.Next = Part::Error;
+      if (k == "error_description") f.Next = Render(FDescription);
+    } else if (f.Role == Part::Error) {
+      if (k == "code") f.Next = Render(FCode);
+      if (k == "message") f.Next = Render(FMessage);
+      if (k == "errors") f.Next = Part::Errors;
+    } else if (f.Role == Part::Item) {
+      if (k == "code") f.Next = Render(FItemCode);
+      if (k == "message") f.Next = Render(FItemMessage);
+    } else if (f.Role == Part::Rendering) {
+      if (f.Count++ > 0) FRendered->Append(",");
+      FRendered->Append(json(k).dump() + ":");
+      f.Next = Part::Rendering;
+    }
+    return true;
+  }
+  bool end_object() { return Close('}'); }
+  bool end_array() { return Close(']'); }
+  template <class Exception>
+  bool parse_error(std::size_t, const std::string&, const Exception& ex) {
+    throw ex;
+  }
+
+ private:
+  // What a value is to the error text: Render starts a value of its own, Rendering is a part of
+  // one.
+  enum class Part { Skip, Root, Error, Errors, Item, Render, Rendering };
+  enum class ErrorKind { None, Object, String };
+  struct Value {
+    std::string Text;
+    void Append(std::string_view piece) {
+      if (Text.size() <= kMaxReplyLength) Text += piece;
+    }
+  };
+  struct Frame {
+    Part Role;
+    bool Object;
+    Part Next = Part::Skip;  // an object's current member
+    int Count = 0;           // members or elements rendered
+  };
+
+  Part Render(Value& v) {
+    FRendered = &v;
+    return Part::Render;
+  }
+
+  Part Take() {
+    if (FFrames.empty()) return std::exchange(FAtRoot, false) ? Part::Root : Part::Skip;
+    Frame& f = FFrames.back();
+    if (f.Role == Part::Errors) return Part::Item;
+    if (f.Role == Part::Rendering && !f.Object) {
+      if (f.Count++ > 0) FRendered->Append(",");
+      return Part::Rendering;
+    }
+    if (f.Role == Part::Skip || !f.Object) return Part::Skip;
+    return std::exchange(f.Next, Part::Skip);
+  }
+
+  bool Scalar(const std::string& text, std::string* s) {
+    switch (Take()) {
+      case Part::Error:
+        FError = s ? ErrorKind::String : ErrorKind::None;
+        if (s) FErrorString = platform::Utf8Prefix(*s, kMaxReplyLength);
+        break;
+      case Part::Errors:
+        FDetails.clear();
+        break;
+      case Part::Render:
+        FRendered->Text = s ? std::string(platform::Utf8Prefix(*s, kMaxReplyLength)) : text == "null" ? "" : text;
+        break;
+      case Part::Rendering:
+        FRendered->Append(s ? json(*s).dump() : text);
+        break;
+      default:
+        break;
+    }
+    return true;
+  }
+
+  bool Open(bool object) {
+    Part role = Take();
+    switch (role) {
+      case Part::Root:
+        break;
+      case Part::Error:
+        FError = object ? ErrorKind::Object : ErrorKind::None;
+        FCode = FMessage = Value{};
+        FDetails.clear();
+        break;
+      case Part::Errors:
+        FDetails.clear();
+        break;
+      case Part::Item:
+        FItemCode = FItemMessage = Value{};
+        break;
+      case Part::Render:
+        FRendered->Text.clear();
+        FRenderFrom = FFrames.size();
+        role = Part::Rendering;
+        [[fallthrough]];
+      case Part::Rendering:
+        FRendered->Append(object ? "{" : "[");
+        break;
+      default:
+        break;
+    }
+    // Only objects hold what is looked for, but the errors list.
+    const bool kept = role == Part::Rendering || (role == Part::Errors ? !object : object);
+    FFrames.push_back({kept ? role : Part::Skip, object});
+    return true;
+  }
+
+  bool Close(char closing) {
+    const Frame f = FFrames.back();
+    FFrames.pop_back();
+    if (f.Role == Part::Rendering) {
+      FRendered->Append(std::string_view(&closing, 1));
+      if (FFrames.size() == FRenderFrom) FRendered->Text = platform::Utf8Prefix(FRendered->Text, kMaxReplyLength);
+    } else if (f.Role == Part::Item && FDetails.size() <= kMaxReplyLength) {
+      FDetails += "\r\n" + FItemCode.Text + ": " + FItemMessage.Text;
+    }
+    return true;
+  }
+
+  std::vector<Frame> FFrames;
+  bool FAtRoot = true;
+  ErrorKind FError = ErrorKind::None;
+  Value FCode, FMessage, FDescription, FItemCode, FItemMessage;
+  std::string FErrorString, FDetails;
+  Value* FRendered = nullptr;
+  std::size_t FRenderFrom = 0;
+};
 
 class TEsocialLoteServiceProxy : public IEsocialLoteService {
  public:
@@ -72,16 +231,13 @@ class TEsocialLoteServiceProxy : public IEsocialLoteService {
     out.BeginObject().Key("IdProtocolo").String(IdProtocolo).EndObject();
     auto r = Call("GetLotePorProtocolo", out.Text(), true);
     if (r.Status == 404 || r.Status == 204) return nullptr;
-    return TDtoJsonReader(FClient).ReadLote(ParseReply(r));
+    return ReadReply(r, [this](std::string_view text) { return TDtoJsonReader(FClient).ReadLote(text); });
   }
 
   std::vector<TEsocialLoteXmlDTO*> GetLotesGerados() override {
     auto r = Call("GetLotesGerados", std::nullopt, false);
     if (r.Status == 204) return {};
-    json reply = ParseReply(r);
-    if (!reply.is_object() || !reply.contains("value"))
-      throw std::runtime_error("JSON: reply holds no member \"value\"");
-    return TDtoJsonReader(FClient).ReadLoteList(reply["value"]);
+    return ReadReply(r, [this](std::string_view text) { return TDtoJsonReader(FClient).ReadLoteList(text); });
   }
 
   void ProcessarLoteEnviado(TEsocialLoteXmlDTO* LoteDTO) override {
@@ -168,34 +324,15 @@ std::string XDataErrorText(const std::string& uri, const platform::HttpResponse&
   // No more of the text than a reply can carry is kept: an error body may be huge.
   auto cut = [](std::string_view piece) { return std::string(platform::Utf8Prefix(piece, kMaxReplyLength)); };
   std::string code, message, details;
-  auto str = [&cut](const json& j) {
-    return j.is_string() ? cut(j.get_ref<const std::string&>()) : j.is_null() ? "" : cut(j.dump());
-  };
   std::string type = platform::LowerCase(r.ContentType);
   if (type == "application/json") {
-    json j;
     try {
-      j = ParseJsonText(ReplyText(r.Body).View());
+      CheckJsonShape(r.Body);
+      ErrorReplySax sax;
+      ParseJsonSax(r.Body, sax);
+      sax.Result(code, message, details);
     } catch (const std::exception&) {
       // An unreadable error body adds no code or message.
-    }
-    if (j.is_object() && j.contains("error")) {
-      const json& e = j["error"];
-      if (e.is_object()) {
-        if (e.contains("code")) code = str(e["code"]);
-        if (e.contains("message")) message = str(e["message"]);
-        if (e.contains("errors") && e["errors"].is_array()) {
-          for (const auto& d : e["errors"]) {
-            if (details.size() > kMaxReplyLength) break;
-            if (!d.is_object()) continue;
-            details += "\r\n" + (d.contains("code") ? str(d["code"]) : "") + ": " +
-                       (d.contains("message") ? str(d["message"]) : "");
-          }
-        }
-      } else if (e.is_string()) {
-        code = str(e);
-        if (j.contains("error_description")) message = str(j["error_description"]);
-      }
     }
   } else if (type == "text/plain") {
     message = r.Body.empty() ? r.Reason : platform::EnsureUtf8(platform::Utf8Prefix(r.Body, kMaxReplyLength));

@@ -1,6 +1,7 @@
 #include "agent/zip_utils.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unicode/normalizer2.h>
@@ -25,6 +26,7 @@
 
 #include "platform/files.h"
 #include "platform/strings.h"
+#include "platform/termination.h"
 #include "platform/text_encoding.h"
 
 namespace fs = std::filesystem;
@@ -413,11 +415,47 @@ void WriteAll(int fd, const char* data, std::size_t size, const fs::path& target
   }
 }
 
+// A staging folder is ".nembo-<32 hex digits>.tmp" in the target folder, locked (flock) by the
+// process that writes into it for as long as it lives: one found unlocked was left by a
+// process that was killed.
+constexpr std::string_view kStagingPrefix = ".nembo-", kStagingSuffix = ".tmp";
+
+std::string StagingName() {
+  return std::string(kStagingPrefix) + platform::NewGuidText() + std::string(kStagingSuffix);
+}
+
+bool IsStagingName(std::string_view name) {
+  if (name.size() != kStagingPrefix.size() + 32 + kStagingSuffix.size() || !name.starts_with(kStagingPrefix) ||
+      !name.ends_with(kStagingSuffix))
+    return false;
+  for (char c : name.substr(kStagingPrefix.size(), 32))
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'))) return false;
+  return true;
+}
+
+// Removes the staging folders of unpackings that were killed; one in use is left alone.
+// Best effort: a folder that cannot be removed costs only its room.
+void RemoveStaleStaging(const fs::path& base) {
+  std::error_code ec;
+  for (fs::directory_iterator it(base, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (!IsStagingName(name)) continue;
+    const int fd = ::open(it->path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      std::error_code removal;
+      fs::remove_all(it->path(), removal);
+    }
+    ::close(fd);
+  }
+}
+
 // One unpacking, all or nothing. Every file is first written to a staging folder inside the
 // target folder (so on the same file system); only when all are there are they moved into
 // place. Each move and each folder made is recorded; unless Commit() is reached, they are
 // undone in reverse order, the files that were replaced are put back and the staging folder
-// goes, leaving the target folder as it was.
+// goes, leaving the target folder as it was. SIGTERM or SIGINT while files are staged stops
+// the unpacking the same way before the process ends.
 class Unpacking {
  public:
   explicit Unpacking(fs::path base) : FBase(std::move(base)) {}
@@ -448,11 +486,24 @@ class Unpacking {
         throw std::runtime_error("Não foi possível criar a pasta " + p->string() + ": " + std::strerror(errno));
       FSteps.push_back({*p, "", "", true});
     }
-    fs::path staging = FBase / (".nembo-" + platform::NewGuidText() + ".tmp");
-    if (::mkdir(staging.c_str(), 0700) != 0) throw WriteError(staging, errno);
-    FStaging = staging;
-    FStagingFd = Fd(::open(FStaging.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (FStagingFd.Get() < 0) throw WriteError(FStaging, errno);
+    RemoveStaleStaging(FBase);
+    // Another unpacking's clean-up may take the new folder for a stale one before it is
+    // locked: a folder that is gone once the lock is held is made anew.
+    for (;;) {
+      fs::path staging = FBase / StagingName();
+      if (::mkdir(staging.c_str(), 0700) != 0) throw WriteError(staging, errno);
+      FStaging = staging;
+      FStagingFd = Fd(::open(FStaging.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+      if (FStagingFd.Get() < 0) throw WriteError(FStaging, errno);
+      if (::flock(FStagingFd.Get(), LOCK_EX) != 0) throw WriteError(FStaging, errno);
+      struct stat held {
+      }, named{};
+      if (::fstat(FStagingFd.Get(), &held) == 0 && ::lstat(FStaging.c_str(), &named) == 0 &&
+          held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+        return;
+      FStagingFd = Fd();
+      FStaging.clear();
+    }
   }
 
   // Writes the entry's data to the staging folder, never more than its declared size.
@@ -465,6 +516,7 @@ class Unpacking {
     std::vector<char> buffer(64 * 1024);
     std::uint64_t written = 0;
     for (;;) {
+      if (platform::TDeferredTermination::Requested()) throw std::runtime_error("Descompactação interrompida");
       zip_int64_t n = zip_fread(zf.get(), buffer.data(), buffer.size());
       if (n < 0) throw std::runtime_error(e.Name + ": " + zip_file_strerror(zf.get()));
       if (n == 0) break;
@@ -582,6 +634,8 @@ void Extract(std::string_view data, const std::string& folder, const std::vector
   ResolveOnDisk(root, base, index);
   CheckRoom(wanted, base);
 
+  // Declared first, so it ends last: the process ends by a signal only once the unpacking is undone.
+  platform::TDeferredTermination deferred;
   Unpacking unpacking(base);
   unpacking.Begin();
   auto targetOf = [&base](const std::vector<std::string>& parts) {

@@ -32,7 +32,9 @@ class TZipUtils {
   // declared size while it is read), or more than the file system has free, is refused
   // whole. The files are written to a staging folder inside folder first and moved into
   // place only when all of them are there, keeping each entry's modification time; on any
-  // failure folder is left as it was. A null stream does nothing.
+  // failure, and on SIGTERM or SIGINT meanwhile (the process then ends by it), folder is left
+  // as it was. Staging folders that killed unpackings left in folder are removed first. A null
+  // stream does nothing.
   static void ExtractFilesTo(std::istream* zipStream, const std::string& folder);
   static void ExtractFilesTo(std::istream* zipStream, const std::string& folder,
                              const std::vector<std::string>& fileNames);

@@ -160,6 +160,12 @@ std::string TTrivoWinReqResp::GetWinInetError(std::uint32_t errorCode) const {
   return text;
 }
 
+std::string TTrivoWinReqResp::DescricaoUltimoErro() const {
+  std::string descricao = GetWinInetError(static_cast<std::uint32_t>(FInternalErrorCode));
+  if (!FDetalheErro.empty()) descricao += (descricao.empty() ? "" : ". ") + FDetalheErro;
+  return descricao;
+}
+
 void TTrivoWinReqResp::AbortCheck() const {
   if (!IsSessionOpen() || FAbortado) throw ETrivoWinReqResp("Conexão foi abortada");
 }
@@ -179,7 +185,7 @@ void TTrivoWinReqResp::Fail(const char* message) {
   UpdateErrorCodes();
   // A step that failed because the handles were closed under it was aborted.
   if (FAbortado) throw ETrivoWinReqResp("Conexão foi abortada");
-  throw ETrivoWinReqResp(platform::StringReplace(message, "%s", GetWinInetError(FInternalErrorCode)));
+  throw ETrivoWinReqResp(platform::StringReplace(message, "%s", DescricaoUltimoErro()));
 }
 
 void TTrivoWinReqResp::ResetState() {
@@ -188,6 +194,7 @@ void TTrivoWinReqResp::ResetState() {
   FRedirections = 0;
   FAbortado = false;
   FLastError = 0;
+  FDetalheErro.clear();
 }
 
 bool TTrivoWinReqResp::OpenConnectionHandle() {

@@ -6,6 +6,7 @@
 // classes carry out the primitive steps over libcurl, keeping the differences of the two
 // Windows interfaces they are named after.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -42,6 +43,9 @@ class TTrivoWinReqResp {
   virtual void Abortar();
   // "Erro: <code> - <text>", or empty for code 0.
   std::string GetWinInetError(std::uint32_t errorCode) const;
+  // The last failure's description: GetWinInetError of InternalErrorCode, then what the code
+  // alone does not tell (a refused server certificate and why, a reply over the limit).
+  std::string DescricaoUltimoErro() const;
 
   // Client certificate: the loaded certificate (key used where it lives), or else PKCS#12
   // bytes with their password. None of them means no client certificate.
@@ -64,7 +68,9 @@ class TTrivoWinReqResp {
   std::string Data;
   std::string ProxyHost, ProxyPass, ProxyPort, ProxyUser;
   TSSLType SSLType = LT_all;
-  int TimeOut = 10000;  // milliseconds; 0 or less keeps the interface's default time-outs
+  // Milliseconds the whole exchange may take, from its start to its last byte (redirections
+  // included); 0 or less keeps the interface's default time-outs.
+  int TimeOut = 10000;
 
   const std::string& URL() const { return FURL; }
   void SetURL(const std::string& value);
@@ -110,6 +116,9 @@ class TTrivoWinReqResp {
   std::atomic<bool> FAbortado{false};
   // The Windows-style error code of the last failed primitive step.
   std::atomic<std::uint32_t> FLastError{0};
+  // What the code alone does not tell (a refused server certificate and why), added to the
+  // failed step's message.
+  std::string FDetalheErro;
 
  private:
   void OpenSession();
@@ -134,6 +143,8 @@ class TTrivoWinReqResp {
 class TCurlRequest;
 
 // Shared engine of the two request classes (a libcurl easy handle per request).
+// HTTPS server certificates are verified (dfe/server_verification.h); a reply over
+// platform::kMaxResponseBodyLength fails as it arrives.
 class TTrivoCurlReqResp : public TTrivoWinReqResp {
  public:
   ~TTrivoCurlReqResp() override;
@@ -152,6 +163,7 @@ class TTrivoCurlReqResp : public TTrivoWinReqResp {
   explicit TTrivoCurlReqResp(const TSabor& sabor);
 
   int QueryHttpResultCode() override;
+  void ResetState() override;
   bool OpenSessionHandle() override;
   bool OpenConnectionHandle() override;
   bool OpenRequestHandle() override;
@@ -171,6 +183,7 @@ class TTrivoCurlReqResp : public TTrivoWinReqResp {
   std::mutex FLock;  // guards FRequest against Abortar from another thread
   std::unique_ptr<TCurlRequest> FRequest;
   std::string FHeaderText;
+  std::chrono::steady_clock::time_point FPrazo;  // the end of the exchange's time
 };
 
 // Over the WinHTTP model: TLS versions by SSLType, "localhost" bypasses the proxy.

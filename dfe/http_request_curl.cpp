@@ -10,7 +10,9 @@
 #include <mutex>
 
 #include "dfe/http_request.h"
+#include "dfe/server_verification.h"
 #include "platform/curl_handles.h"
+#include "platform/rest_client.h"
 #include "platform/strings.h"
 
 namespace dfe {
@@ -24,6 +26,9 @@ constexpr std::uint32_t kTimeout = 12002, kInternal = 12004, kInvalidUrl = 12005
                         kNameNotResolved = 12007, kCancelled = 12017, kCannotConnect = 12029, kConnectionError = 12030,
                         kSecureFailure = 12175, kSecureChannel = 12157, kNoPrivateKey = 12186, kNotEnoughMemory = 8;
 constexpr int kDefaultConnectMs = 60000, kDefaultReceiveMs = 30000;
+// Without a time-out of its own an exchange still ends: a server that sends a byte now and then
+// must not hold it for ever.
+constexpr int kDefaultExchangeMs = 300000;
 
 std::uint32_t MapCurlError(CURLcode rc, const char* detail, bool timedOut) {
   std::string d = platform::LowerCase(detail ? detail : "");
@@ -84,9 +89,7 @@ long CurlSSLVersion(TSSLType t) {
   }
 }
 
-CURLcode UseCertContext(CURL*, void* sslctx, void* parm) {
-  const auto* c = static_cast<const TCertContext*>(parm);
-  auto* ctx = static_cast<SSL_CTX*>(sslctx);
+CURLcode UseCertContext(SSL_CTX* ctx, const TCertContext* c) {
   if (!c->Certificado || !c->ChavePrivada || SSL_CTX_use_certificate(ctx, c->Certificado) != 1 ||
       SSL_CTX_use_PrivateKey(ctx, c->ChavePrivada) != 1 || (c->Cadeia && SSL_CTX_set1_chain(ctx, c->Cadeia) != 1))
     return CURLE_SSL_CERTPROBLEM;
@@ -106,9 +109,21 @@ class TCurlRequest {
     return Result == CURLE_OK;
   }
 
+  // What the reply may hold: its headers and its body each within the limit.
+  bool Room(const std::string& held, std::size_t more) {
+    if (more <= platform::kMaxResponseBodyLength - held.size()) return true;
+    OverLimit = true;
+    return false;
+  }
+
   static size_t OnHeader(char* data, size_t size, size_t n, void* self) {
     auto* r = static_cast<TCurlRequest*>(self);
+    if (!r->Room(r->RawHeaders, size * n)) return 0;  // ends the transfer
     std::string line(data, size * n);
+    if (platform::AnnouncesOverLimit(line)) {
+      r->OverLimit = true;
+      return 0;
+    }
     r->LastActivity = Clock::now();
     if (line.rfind("HTTP/", 0) == 0) {  // a new response: an interim one is forgotten
       r->RawHeaders.clear();
@@ -122,6 +137,7 @@ class TCurlRequest {
 
   static size_t OnBody(char* data, size_t size, size_t n, void* self) {
     auto* r = static_cast<TCurlRequest*>(self);
+    if (!r->Room(r->Body, size * n)) return 0;  // ends the transfer
     r->Body.append(data, size * n);
     return size * n;
   }
@@ -141,8 +157,23 @@ class TCurlRequest {
     return 0;
   }
 
+  // The handshake's TLS set-up: the server's verification, then the client certificate.
+  static CURLcode OnSslContext(CURL*, void* sslctx, void* self) {
+    auto* r = static_cast<TCurlRequest*>(self);
+    auto* ctx = static_cast<SSL_CTX*>(sslctx);
+    if (r->Verificacao) {
+      CURLcode rc = r->Verificacao->Aplicar(ctx);
+      if (rc != CURLE_OK) return rc;
+    }
+    return r->Cliente ? UseCertContext(ctx, r->Cliente) : CURLE_OK;
+  }
+  bool UseSslContext() { return Set(CURLOPT_SSL_CTX_FUNCTION, &OnSslContext) && Set(CURLOPT_SSL_CTX_DATA, this); }
+
   platform::CurlEasy Easy;
   platform::CurlHeaderList Headers;
+  std::unique_ptr<TVerificacaoServidor> Verificacao;
+  const TCertContext* Cliente = nullptr;
+  bool OverLimit = false;
   char ErrorBuffer[CURL_ERROR_SIZE];
   CURLcode Result = CURLE_OK;
   bool Performed = false;
@@ -164,6 +195,11 @@ TTrivoCurlReqResp::TTrivoCurlReqResp(const TSabor& sabor) : FSabor(sabor) {}
 TTrivoCurlReqResp::~TTrivoCurlReqResp() { CloseHandles(); }
 
 void TTrivoCurlReqResp::Abortar() { TTrivoWinReqResp::Abortar(); }
+
+void TTrivoCurlReqResp::ResetState() {
+  TTrivoWinReqResp::ResetState();
+  FPrazo = Clock::now() + std::chrono::milliseconds(TimeOut > 0 ? TimeOut : kDefaultExchangeMs);
+}
 
 int TTrivoCurlReqResp::QueryHttpResultCode() {
   std::lock_guard lock(FLock);
@@ -255,8 +291,8 @@ bool TTrivoCurlReqResp::SetConnectionCertificate() {
       FLastError = 12185;
       return false;
     }
-    ok = FRequest->Set(CURLOPT_SSL_CTX_FUNCTION, &UseCertContext) &&
-         FRequest->Set(CURLOPT_SSL_CTX_DATA, const_cast<TCertContext*>(CertContext));
+    FRequest->Cliente = CertContext;
+    ok = FRequest->UseSslContext();
   } else {
     curl_blob blob{const_cast<char*>(CertPFXData.data()), CertPFXData.size(), CURL_BLOB_COPY};
     ok = FRequest->Set(CURLOPT_SSLCERT_BLOB, &blob) && FRequest->Set(CURLOPT_SSLCERTTYPE, "P12") &&
@@ -270,11 +306,17 @@ bool TTrivoCurlReqResp::SetConnectionSecurityFlags() {
   if (!TTrivoWinReqResp::SetConnectionSecurityFlags()) return false;
   std::lock_guard lock(FLock);
   if (!FRequest) return false;
-  // The server's certificate is not checked (issuer, usage, name, dates, revocation): the
-  // government's chain is not in the system stores.
-  bool ok = FRequest->Set(CURLOPT_SSL_VERIFYPEER, 0L) && FRequest->Set(CURLOPT_SSL_VERIFYHOST, 0L) &&
-            FRequest->Set(CURLOPT_PROXY_SSL_VERIFYPEER, 0L) && FRequest->Set(CURLOPT_PROXY_SSL_VERIFYHOST, 0L);
-  if (!ok) FLastError = MapCurlError(FRequest->Result, nullptr, false);
+  if (!UseSSL()) return true;
+  try {
+    FRequest->Verificacao = std::make_unique<TVerificacaoServidor>(Host());
+  } catch (const ETrivoDFeException& e) {
+    FDetalheErro = e.what();
+    FLastError = 0;
+    return false;
+  }
+  const CURLcode rc = FRequest->Verificacao->Configurar(FRequest->Easy.get());
+  const bool ok = rc == CURLE_OK && FRequest->UseSslContext();
+  if (!ok) FLastError = MapCurlError(rc != CURLE_OK ? rc : FRequest->Result, nullptr, false);
   return ok;
 }
 
@@ -334,6 +376,11 @@ bool TTrivoCurlReqResp::SendData(const std::string& body) {
       FLastError = MapCurlError(r->Result, nullptr, false);
       return false;
     }
+    const auto restante = std::chrono::duration_cast<std::chrono::milliseconds>(FPrazo - Clock::now()).count();
+    if (restante <= 0 || !r->Set(CURLOPT_TIMEOUT_MS, static_cast<long>(restante))) {
+      FLastError = restante <= 0 ? kTimeout : MapCurlError(r->Result, nullptr, false);
+      return false;
+    }
     r->BodySize = body.size();
     r->LastActivity = Clock::now();
     r->Busy = true;
@@ -355,6 +402,10 @@ bool TTrivoCurlReqResp::SendData(const std::string& body) {
   bool sent = connected > 0 && (!UseSSL() || tls > 0) && static_cast<std::size_t>(r->Up) >= r->BodySize;
   if (sent || r->HeadersDone || !r->RawHeaders.empty()) return true;  // the failure belongs to a later step
   FLastError = MapCurlError(rc, r->ErrorBuffer, r->TimedOut);
+  if (r->Verificacao && (r->Verificacao->Recusou() || rc == CURLE_PEER_FAILED_VERIFICATION)) {
+    FLastError = kSecureFailure;
+    FDetalheErro = r->Verificacao->Recusa(r->ErrorBuffer);
+  }
   return false;
 }
 
@@ -362,6 +413,11 @@ bool TTrivoCurlReqResp::ReceiveResponse() {
   if (!TTrivoWinReqResp::ReceiveResponse()) return false;
   std::lock_guard lock(FLock);
   if (!FRequest || !FRequest->Performed) return false;
+  if (FRequest->OverLimit) {
+    FLastError = 0;
+    FDetalheErro = platform::ReplyOverLimitText(URL());
+    return false;
+  }
   if (FRequest->Result != CURLE_OK && !FRequest->HeadersDone) {
     FLastError = MapCurlError(FRequest->Result, FRequest->ErrorBuffer, FRequest->TimedOut);
     return false;

@@ -5,7 +5,10 @@
 #include <openssl/opensslconf.h>
 
 #include <cstdio>
+#include <memory>
 
+#include "dfe/server_verification.h"
+#include "platform/rest_client.h"
 #include "platform/strings.h"
 
 namespace dfe {
@@ -61,20 +64,38 @@ struct TDFeHttpOpenSSL::TRecepcao {
   std::string* Corpo;
   std::string Cabecalhos;
   const std::atomic<bool>* Abortado;
+  TVerificacaoServidor* Verificacao = nullptr;
+  bool AcimaDoLimite = false;
 
+  // Headers and body each within the limit of a reply; past it the transfer ends.
+  bool Cabe(const std::string& recebido, std::size_t mais) {
+    if (mais <= platform::kMaxResponseBodyLength - recebido.size()) return true;
+    AcimaDoLimite = true;
+    return false;
+  }
   static size_t AoReceberCorpo(char* data, size_t size, size_t n, void* p) {
-    static_cast<TRecepcao*>(p)->Corpo->append(data, size * n);
+    auto* r = static_cast<TRecepcao*>(p);
+    if (!r->Cabe(*r->Corpo, size * n)) return 0;
+    r->Corpo->append(data, size * n);
     return size * n;
   }
   static size_t AoReceberCabecalho(char* data, size_t size, size_t n, void* p) {
     auto* r = static_cast<TRecepcao*>(p);
+    if (!r->Cabe(r->Cabecalhos, size * n)) return 0;
     std::string line(data, size * n);
+    if (platform::AnnouncesOverLimit(line)) {
+      r->AcimaDoLimite = true;
+      return 0;
+    }
     if (line.rfind("HTTP/", 0) == 0) r->Cabecalhos.clear();
     r->Cabecalhos += line;
     return size * n;
   }
   static int AoProgredir(void* p, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     return static_cast<TRecepcao*>(p)->Abortado->load() ? 1 : 0;
+  }
+  static CURLcode AoPrepararTLS(CURL*, void* ctx, void* p) {
+    return static_cast<TRecepcao*>(p)->Verificacao->Aplicar(static_cast<SSL_CTX*>(ctx));
   }
 };
 
@@ -117,13 +138,22 @@ void TDFeHttpOpenSSL::Execute() {
   if (!curl) Falhar("Erro Interno: 0\r\nErro HTTP: 0\r\nURL: " + URL);
   char erro[CURL_ERROR_SIZE] = "";
   TRecepcao recepcao{&DataResp, {}, &FAbortado};
+  std::unique_ptr<TVerificacaoServidor> verificacao;
+  if (platform::StartsText("https:", URL)) {
+    try {
+      verificacao = std::make_unique<TVerificacaoServidor>(HostDaURL(URL));
+    } catch (const ETrivoDFeException& e) {
+      Falhar(e.what());
+    }
+    recepcao.Verificacao = verificacao.get();
+  }
   const platform::CurlHeaderList cabecalhos = Cabecalhos();
   DefinirTransferencia(curl.get(), cabecalhos.get(), recepcao, erro);
   DefinirProxy(curl.get());
-  DefinirTLS(curl.get());
+  DefinirTLS(curl.get(), recepcao);
   DefinirTempoLimite(curl.get());
   DefinirMetodo(curl.get());
-  Transferir(curl.get(), erro);
+  Transferir(curl.get(), erro, recepcao);
   HeaderResp.SetText(recepcao.Cabecalhos);
 }
 
@@ -168,10 +198,13 @@ void TDFeHttpOpenSSL::DefinirProxy(CURL* curl) {
   }
 }
 
-void TDFeHttpOpenSSL::DefinirTLS(CURL* curl) {
-  // As with the other back ends, the server's certificate is not verified.
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
+void TDFeHttpOpenSSL::DefinirTLS(CURL* curl, TRecepcao& recepcao) {
+  if (recepcao.Verificacao) {
+    if (recepcao.Verificacao->Configurar(curl) != CURLE_OK ||
+        curl_easy_setopt(curl, CURLOPT_SSL_CTX_FUNCTION, &TRecepcao::AoPrepararTLS) != CURLE_OK ||
+        curl_easy_setopt(curl, CURLOPT_SSL_CTX_DATA, &recepcao) != CURLE_OK)
+      Falhar("Erro Interno: 0\r\nErro HTTP: 0\r\nURL: " + URL + "\r\nVerificação do servidor indisponível");
+  }
   curl_easy_setopt(curl, CURLOPT_SSLVERSION, FSSLVersion);
   if (FCertPFX.empty()) return;
   curl_blob blob{FCertPFX.data(), FCertPFX.size(), CURL_BLOB_COPY};
@@ -182,10 +215,8 @@ void TDFeHttpOpenSSL::DefinirTLS(CURL* curl) {
 
 void TDFeHttpOpenSSL::DefinirTempoLimite(CURL* curl) {
   if (FTimeOut <= 0) return;
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(FTimeOut));
-  // No progress for the whole time-out ends the exchange.
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>((FTimeOut + 999) / 1000));
+  // The whole exchange, not only its progress: a server that drips its reply still ends it.
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(FTimeOut));
 }
 
 void TDFeHttpOpenSSL::DefinirMetodo(CURL* curl) {
@@ -203,7 +234,7 @@ void TDFeHttpOpenSSL::DefinirMetodo(CURL* curl) {
   }
 }
 
-void TDFeHttpOpenSSL::Transferir(CURL* curl, const char* erro) {
+void TDFeHttpOpenSSL::Transferir(CURL* curl, const char* erro, const TRecepcao& recepcao) {
   CURLcode rc = curl_easy_perform(curl);
   long status = 0, osErrno = 0;
   curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
@@ -212,6 +243,10 @@ void TDFeHttpOpenSSL::Transferir(CURL* curl, const char* erro) {
   InternalErrorCode = rc == CURLE_OK ? 0 : static_cast<int>(osErrno != 0 ? osErrno : static_cast<long>(rc));
   if (rc == CURLE_OK) return;
   FSocketErrorDesc = FAbortado ? "Conexão foi abortada" : (*erro ? erro : curl_easy_strerror(rc));
+  if (recepcao.AcimaDoLimite)
+    FSocketErrorDesc = platform::ReplyOverLimitText(URL);
+  else if (recepcao.Verificacao && (recepcao.Verificacao->Recusou() || rc == CURLE_PEER_FAILED_VERIFICATION))
+    FSocketErrorDesc = recepcao.Verificacao->Recusa(FSocketErrorDesc);
   char buf[64];
   std::snprintf(buf, sizeof buf, "Erro Interno: %d\r\nErro HTTP: %d\r\nURL: ", InternalErrorCode, HTTPResultCode);
   Falhar(buf + URL + "\r\n" + LastErrorDesc());

@@ -1,7 +1,8 @@
 #pragma once
 // HTTP back end of the facade over an HTTP client of its own (libcurl over OpenSSL): the
 // certificate as PKCS#12 data, the TLS method of exactly the chosen protocol, no redirections
-// followed.
+// followed, the server's certificate verified (dfe/server_verification.h), a reply within
+// platform::kMaxResponseBodyLength and the whole exchange within the time-out.
 #include <atomic>
 #include <string>
 #include <vector>
@@ -30,10 +31,10 @@ class TDFeHttpOpenSSL : public TDFeSSLHttpClass {
   platform::CurlHeaderList Cabecalhos() const;
   void DefinirTransferencia(CURL* curl, curl_slist* cabecalhos, TRecepcao& recepcao, char* erro);
   void DefinirProxy(CURL* curl);
-  void DefinirTLS(CURL* curl);
+  void DefinirTLS(CURL* curl, TRecepcao& recepcao);
   void DefinirTempoLimite(CURL* curl);
   void DefinirMetodo(CURL* curl);
-  void Transferir(CURL* curl, const char* erro);
+  void Transferir(CURL* curl, const char* erro, const TRecepcao& recepcao);
 
   // The client's settings, made by PrepararRequisicao.
   std::string FUserAgent, FProtocol, FCertPFX, FCertPassword;

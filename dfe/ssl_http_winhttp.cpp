@@ -30,9 +30,7 @@ void TDFeHttpWinHttp::PrepararRequisicao() {
   if (!DataReq.empty()) req.Data = DataReq;
 }
 
-std::string TDFeHttpWinHttp::LastErrorDesc() {
-  return FWinHTTPReqResp->GetWinInetError(static_cast<std::uint32_t>(InternalErrorCode));
-}
+std::string TDFeHttpWinHttp::LastErrorDesc() { return FWinHTTPReqResp->DescricaoUltimoErro(); }
 
 void TDFeHttpWinHttp::Execute() {
   PrepararRequisicao();

@@ -1,5 +1,6 @@
 #include "esocial/event_base.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -28,7 +29,19 @@ TTrivoeSocial& ComponenteeSocial(dfe::TTrivoComponent* ATrivoeSocial) {
 
 }  // namespace
 
-TeSocialEvento::TeSocialEvento(dfe::TTrivoComponent* ATrivoeSocial) : FTrivoeSocial(ComponenteeSocial(ATrivoeSocial)) {}
+namespace {
+
+std::atomic<std::uint64_t> UltimaVersaoXML{0};
+
+}  // namespace
+
+TeSocialEvento::TeSocialEvento(dfe::TTrivoComponent* ATrivoeSocial)
+    : FVersaoXML(++UltimaVersaoXML), FTrivoeSocial(ComponenteeSocial(ATrivoeSocial)) {}
+
+void TeSocialEvento::GuardarXML(std::string Value) {
+  FXML = std::move(Value);
+  FVersaoXML = ++UltimaVersaoXML;
+}
 
 TeSocialEvento::~TeSocialEvento() = default;
 
@@ -38,7 +51,7 @@ dfe::TDFeSSL& TeSocialEvento::SSL() const { return FTrivoeSocial.SSL(); }
 
 void TeSocialEvento::SetXML(const std::string& Value) {
   const TVersaoeSocial versao = Configuracoes().Geral->VersaoDF();
-  FXML = Value;
+  GuardarXML(Value);
   if (dfe::XmlContemAssinatura(FXML)) {
     if (Id.empty()) LerIdEvento();
     FXMLAssinado = FXML;
@@ -47,7 +60,7 @@ void TeSocialEvento::SetXML(const std::string& Value) {
   bool ok = false;
   TTipoEvento tipo = XMLToTipoEvento(ok, FXML, versao);
   std::string assinado = Assinar(FXML, TipoEventoToEventoString(tipo, versao));
-  FXML = std::move(assinado);
+  GuardarXML(std::move(assinado));
   LerIdEvento();
   tipo = XMLToTipoEvento(ok, FXML, versao);
   Validar(TipoEventoToeSocialSchema(tipo, versao));

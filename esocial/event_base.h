@@ -8,6 +8,7 @@
 //
 // Text is UTF-8 throughout; a signed document is held as its UTF-8 bytes, which is the text
 // itself.
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -45,6 +46,9 @@ struct TOpcoesItensRemun {
   bool GeraMatricula = false;
 };
 
+// How GerarDependente writes a dependant's sexoDep.
+enum class TSexoDep { Omitido, Opcional, Obrigatorio };
+
 // The document frame of a unit's GerarXML (esocial/events/event_frame.h).
 bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::string_view NrInsc,
                            const std::function<void()>& Corpo, const TOpcoesDocumento& Opcoes);
@@ -65,6 +69,9 @@ class TeSocialEvento : public TeSocial {
   // errors pass out (a validation error leaves the signed text in place).
   const std::string& XML() const { return FXML; }
   void SetXML(const std::string& Value);
+  // A number that changes whenever XML does and that no other document of any event had: a
+  // file saved from the document holds it as long as the number stays.
+  std::uint64_t VersaoXML() const { return FVersaoXML; }
 
   // Signs one event document as the element NomeEvento ("evtAdmissao") under the root
   // "eSocial"; returns the signed document without the declarations
@@ -183,6 +190,12 @@ class TeSocialEvento : public TeSocial {
   void GerarInfoMV(const TInfoMV& pInfoMV);
   void GerarRemunOutrEmpr(const TRemunOutrEmprCollection& pRemunOutrEmpr);
   void GerarProcJudTrab(const TProcJudTrabCollection& pProcJudTrab, bool GeraTpTrib);
+  // The start of a final payment's payslip (S-2299, S-2399): ideDmDev, then, from S-1.01 on,
+  // indRRA and infoRRA when indRRA is snfSim and pInfoRRA (null when not made) is given.
+  void GerarInicioDmDev(const std::string& ideDmDev, tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA);
+  // The end of a final payment (S-2299, S-2399): procJudTrab with tpTrib, then infoMV when it
+  // holds another employer's pay.
+  void GerarFimVerbasResc(TVerbasResc& pVerbasResc);
   void GerarPensaoAlim(const TPensaoAlimCollection& pPensaoAlim, const std::string& GroupName);
   // infoRRA with despProcJud and ideAdv when they exist.
   void GerarInfoRRA(TInfoRRA& pInfoRRA);
@@ -224,8 +237,10 @@ class TeSocialEvento : public TeSocial {
   void GerarTrabImig(const TtrabImig& pTrabImig);
   void GerarInfoDeficiencia(const TInfoDeficiencia& pInfoDeficiencia, int Tipo);
   // One dependente per item. FormaBeneficio (S-2400, S-2405): no depSF and incFisMen in
-  // place of incTrab. GeraSexoDep false leaves sexoDep out (S-2300 under the S-1 layouts).
-  void GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio = false, bool GeraSexoDep = true);
+  // place of incTrab. SexoDep: left out (S-2300 under the S-1 layouts), written when "F" or
+  // "M", or required (S-2405), one not given written empty with its alert.
+  void GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio = false,
+                       TSexoDep SexoDep = TSexoDep::Opcional);
   void GerarAposentadoria(const TAposentadoria& pAposentadoria);
   void GerarContato(const TContatoTrabalhador& pContato);
 
@@ -287,6 +302,8 @@ class TeSocialEvento : public TeSocial {
   void GerarIndGuia(const std::string& indGuia, bool GeraGuia);
   // A writer with no text, alerts or open groups; the caller's options stay.
   void RenovarGerador();
+  // Every change of XML goes through here.
+  void GuardarXML(std::string Value);
 
   std::string FXMLAssinado;
   std::string FXMLOriginal;
@@ -296,6 +313,7 @@ class TeSocialEvento : public TeSocial {
   TVersaoeSocial FVersaoDF = ve02_04_01;
   dfe::TGerador FGerador;
   std::string FXML;
+  std::uint64_t FVersaoXML;
   TTrivoeSocial& FTrivoeSocial;
 };
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <system_error>
 
 #include "dfe/xml_reader.h"
@@ -120,32 +121,18 @@ bool TEventos::CarregarDocumento(const std::function<bool(TGrupoEventos&)>& Carr
   std::vector<int> marca;
   for (TGrupoEventos* g : grupos)
     for (int i = 0; i < g->QuantidadeListas(); ++i) marca.push_back(g->Lista(i).Count());
-  TGeradosCollection anteriores;
-  bool salvando = false;
   bool result = false;
   try {
     // A group that fails removes its own event; the others hold nothing new.
     for (TGrupoEventos* g : grupos) result = CarregarNoGrupo(*g) || result;
-    if (FTrivoeSocial.Configuracoes().Arquivos->Salvar()) {
-      salvando = true;
-      anteriores.Swap(*FGerados);
-      SaveToFiles();
-    }
+    if (FTrivoeSocial.Configuracoes().Arquivos->Salvar()) SalvarNovosEAlterados();
   } catch (...) {
-    // Gerados lists the events in group and list order as far as the save got: the entries of
-    // the new events name the files written for them.
-    std::size_t k = 0, lista = 0;
+    std::size_t lista = 0;
     for (TGrupoEventos* g : grupos)
       for (int i = 0; i < g->QuantidadeListas(); ++i, ++lista) {
         TeSocialCollection& l = g->Lista(i);
-        for (int j = 0; j < l.Count(); ++j, ++k)
-          if (salvando && j >= marca[lista] && k < static_cast<std::size_t>(FGerados->Count())) {
-            std::error_code ec;
-            std::filesystem::remove(FGerados->GetItem(static_cast<int>(k)).PathNome + ".xml", ec);
-          }
         while (l.Count() > marca[lista]) l.Delete(l.Count() - 1);
       }
-    if (salvando) FGerados->Swap(anteriores);
     throw;
   }
   return result;
@@ -154,6 +141,61 @@ bool TEventos::CarregarDocumento(const std::function<bool(TGrupoEventos&)>& Carr
 void TEventos::SaveToFiles() {
   FGerados->Clear();
   for (TGrupoEventos* g : Grupos()) g->SaveToFiles();
+}
+
+void TEventos::SalvarNovosEAlterados() {
+  // The files written now, by their place in the new Gerados.
+  struct TEscrito {
+    const TeSocialCollectionItem* Item;
+    int Posicao;
+    int Anterior;  // the last save's entry of the same file; -1: a new file
+    std::string PathNome, idEvento;
+  };
+  std::vector<TEscrito> escritos;
+  // The last save's entries come in the same order, with only the new events between them.
+  int cursor = 0, posicao = 0;
+  try {
+    for (TGrupoEventos* g : Grupos())
+      g->ArquivosDosEventos([&](const TeSocialCollectionItem& item, const std::string& nome, std::string_view digitos) {
+        const TeSocialEvento& evento = item.Evento();
+        int anterior = -1;
+        if (cursor < FGerados->Count() && FGerados->GetItem(cursor).PathNome == nome) {
+          const TGeradosCollectionItem& salvo = FGerados->GetItem(cursor);
+          anterior = cursor++;
+          const bool mesmoDocumento =
+              (salvo.VersaoXML != 0 && salvo.VersaoXML == evento.VersaoXML()) || salvo.XML == evento.XML();
+          if (salvo.TipoEvento == item.TipoEvento() && mesmoDocumento) {
+            ++posicao;
+            return;
+          }
+        }
+        evento.SaveToFile(nome);
+        escritos.push_back({&item, posicao++, anterior, nome, std::string(digitos)});
+      });
+  } catch (...) {
+    // Of the files written, those no entry of the last save names are new.
+    std::set<std::string> anteriores;
+    for (int i = 0; i < FGerados->Count(); ++i) anteriores.insert(FGerados->GetItem(i).PathNome);
+    for (const TEscrito& e : escritos)
+      if (e.Anterior < 0 && !anteriores.count(e.PathNome)) {
+        std::error_code ec;
+        std::filesystem::remove(e.PathNome + ".xml", ec);
+      }
+    throw;
+  }
+  // The entries matched are the first ones, in order. Those after them went unmatched (events
+  // no longer held, a new folder): their events, if still held, were written as new.
+  while (FGerados->Count() > cursor) FGerados->Delete(FGerados->Count() - 1);
+  // New entries go in between, changed ones are filled anew in place.
+  for (TEscrito& e : escritos) {
+    TGeradosCollectionItem& gerado = e.Anterior >= 0 ? FGerados->GetItem(e.Posicao) : FGerados->Insert(e.Posicao);
+    const TeSocialEvento& evento = e.Item->Evento();
+    gerado.TipoEvento = e.Item->TipoEvento();
+    gerado.PathNome = std::move(e.PathNome);
+    gerado.XML = evento.XML();
+    gerado.idEvento = std::move(e.idEvento);
+    gerado.VersaoXML = evento.VersaoXML();
+  }
 }
 
 void TEventos::CopiarTipoEmpregador() { FTipoEmpregador = FTrivoeSocial.Configuracoes().Geral->TipoEmpregador(); }

@@ -2,13 +2,15 @@
 // The event container of the eSocial component (its Eventos). It takes event XML as bytes, as
 // text or from a file, cuts it into single eSocial documents (a series of documents, or the
 // events of a batch text) and hands each to the four groups; after each document it saves
-// every held event as a file and rebuilds Gerados, the list of generated files. It also loads
-// event INI input and generates, signs and validates the held events.
+// the held events as files (each written again only when its document changed) and rebuilds
+// Gerados, the list of generated files. It also loads event INI input and generates, signs and
+// validates the held events.
 //
 // Every operation over the held events follows the groups' order (initial, table,
 // non-periodic, periodic) and the list order within a group, never the load order. A document
 // whose load fails (signing, validation, reading its fields, its INI, or the save after it)
 // leaves the container as it was before that document; earlier documents stay loaded.
+#include <cstdint>
 #include <functional>
 #include <istream>
 #include <memory>
@@ -41,6 +43,7 @@ class TGeradosCollectionItem {
   std::string PathNome;              // the saved file's path and name without ".xml"
   std::string XML;                   // the event's XML as saved
   std::string idEvento;              // the digits of the event's Id
+  std::uint64_t VersaoXML = 0;       // the event's VersaoXML when saved; 0 when not known
 };
 
 class TGeradosCollection : public platform::TTrivoObjectList<TGeradosCollectionItem> {
@@ -98,6 +101,11 @@ class TEventos {
   // One document (or INI text) into the groups, then the save; a failure puts back the lists
   // and Gerados as they were and removes the files written for the new event.
   bool CarregarDocumento(const std::function<bool(TGrupoEventos&)>& CarregarNoGrupo);
+  // The save after a load: writes the file of each event that the last save did not write as
+  // it stands (a new event, or one whose document or file name changed since) and rebuilds
+  // Gerados as SaveToFiles does, so loading n documents one by one writes n files. On a failure
+  // Gerados stays as it was and the files that no entry of it names are removed.
+  void SalvarNovosEAlterados();
   void CopiarTipoEmpregador();
 
   TTrivoeSocial& FTrivoeSocial;

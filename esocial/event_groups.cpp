@@ -71,25 +71,38 @@ bool TGrupoEventos::LoadFromIni(const std::string& AIniString) {
   return Carregar(tipo, [&](TeSocialEvento& evento, const TRegistroEvento&) { evento.LerArqIni(AIniString); });
 }
 
-void TGrupoEventos::SaveToFiles() {
+void TGrupoEventos::ArquivosDosEventos(const TVisitaArquivo& Visitar) const {
   if (Count() == 0) return;
   TConfiguracoeseSocial& conf = Configuracoes();
   const std::string pasta = platform::PathWithSlash(
       platform::Trim(conf.Arquivos->GetPatheSocial(platform::Now(), conf.Geral->IdEmpregador())));
-  TGeradosCollection& gerados = FTrivoeSocial.Eventos().Gerados();
-  for (const auto& l : FListas)
+  // One buffer for every name: the container walks all held events at each load.
+  std::string nome;
+  for (const auto& l : FListas) {
+    const std::string codigo = "-" + TipoEventoToStr(l.Registro->Tipo) + "-";
     for (int i = 0; i < l.Lista->Count(); ++i) {
       const TeSocialCollectionItem& item = l.Lista->ItemEvento(i);
-      const TeSocialEvento& evento = item.Evento();
-      const std::string digitos = platform::SomenteDigitos(evento.Id);
-      const std::string nome = pasta + digitos + "-" + TipoEventoToStr(item.TipoEvento()) + "-" + std::to_string(i);
-      evento.SaveToFile(nome);
-      TGeradosCollectionItem& gerado = gerados.New();
-      gerado.TipoEvento = item.TipoEvento();
-      gerado.PathNome = nome;
-      gerado.XML = evento.XML();
-      gerado.idEvento = digitos;
+      nome = pasta;
+      platform::AcrescentarDigitos(nome, item.Evento().Id);
+      const std::size_t fimDigitos = nome.size();
+      nome += codigo;
+      nome += std::to_string(i);
+      Visitar(item, nome, std::string_view(nome).substr(pasta.size(), fimDigitos - pasta.size()));
     }
+  }
+}
+
+void TGrupoEventos::SaveToFiles() {
+  TGeradosCollection& gerados = FTrivoeSocial.Eventos().Gerados();
+  ArquivosDosEventos([&](const TeSocialCollectionItem& item, const std::string& nome, std::string_view digitos) {
+    item.Evento().SaveToFile(nome);
+    TGeradosCollectionItem& gerado = gerados.New();
+    gerado.TipoEvento = item.TipoEvento();
+    gerado.PathNome = nome;
+    gerado.XML = item.Evento().XML();
+    gerado.idEvento = digitos;
+    gerado.VersaoXML = item.Evento().VersaoXML();
+  });
 }
 
 void TGrupoEventos::Gerar() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "esocial/event_collection.h"
@@ -98,6 +99,11 @@ class TGrupoEventos {
   // Writes every event to the employer's eSocial folder as
   // <Id digits>-<event code>-<index in its list>.xml and appends its entry to Gerados.
   void SaveToFiles();
+  // Each event in list order with the name SaveToFiles gives its file (without ".xml") and the
+  // digits of its Id, both valid during the call; nothing is written.
+  using TVisitaArquivo =
+      std::function<void(const TeSocialCollectionItem& Item, const std::string& PathNome, std::string_view idEvento)>;
+  void ArquivosDosEventos(const TVisitaArquivo& Visitar) const;
   void Gerar();
   void Assinar();
   void Validar();

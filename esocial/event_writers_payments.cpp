@@ -143,6 +143,19 @@ void TeSocialEvento::GerarProcJudTrab(const TProcJudTrabCollection& pProcJudTrab
   AlertarLimiteLista("procJudTrab", "Lista de Processos Judiciais", pProcJudTrab.Count(), 99);
 }
 
+void TeSocialEvento::GerarInicioDmDev(const std::string& ideDmDev, tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA) {
+  Gerador().wCampo(tcStr, "", "ideDmDev", 1, 30, 1, ideDmDev);
+  if (VersaoDF() < veS01_01_00 || indRRA != snfSim || pInfoRRA == nullptr) return;
+  Gerador().wCampo(tcStr, "", "indRRA", 1, 1, 1, SimNaoFacultativoToStr(indRRA));
+  GerarInfoRRA(*pInfoRRA);
+}
+
+void TeSocialEvento::GerarFimVerbasResc(TVerbasResc& pVerbasResc) {
+  if (pVerbasResc.procJudTrabInst()) GerarProcJudTrab(pVerbasResc.procJudTrab(), true);
+  // The group holds at least one other employer's pay.
+  if (pVerbasResc.infoMVInst() && pVerbasResc.infoMV().remunOutrEmpr.Count() > 0) GerarInfoMV(pVerbasResc.infoMV());
+}
+
 void TeSocialEvento::GerarPensaoAlim(const TPensaoAlimCollection& pPensaoAlim, const std::string& GroupName) {
   for (int i = 0; i < pPensaoAlim.Count(); ++i) {
     const TPensaoAlimCollectionItem& item = pPensaoAlim.GetItem(i);

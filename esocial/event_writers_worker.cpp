@@ -71,7 +71,8 @@ void TeSocialEvento::GerarTrabalhador(const TTrabalhador& pTrabalhador, tpSimNao
     GerarTrabEstrangeiro(pTrabalhador.TrabEstrangeiro);
   GerarInfoDeficiencia(pTrabalhador.InfoDeficiencia, Tipo);
   // The dependents of a worker without bond have no sexoDep in the S-1 layouts.
-  GerarDependente(pTrabalhador.Dependente, false, !(Tipo == 3 && VersaoDF() >= veS01_00_00));
+  GerarDependente(pTrabalhador.Dependente, false,
+                  Tipo == 3 && VersaoDF() >= veS01_00_00 ? TSexoDep::Omitido : TSexoDep::Opcional);
   if ((Tipo == 1 || Tipo == 2) && ate25) GerarAposentadoria(pTrabalhador.Aposentadoria);
   GerarContato(pTrabalhador.Contato);
   Gerador().wGrupo("/" + GroupName);
@@ -225,7 +226,7 @@ void TeSocialEvento::GerarInfoDeficiencia(const TInfoDeficiencia& pInfoDeficienc
   Gerador().wGrupo("/infoDeficiencia");
 }
 
-void TeSocialEvento::GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio, bool GeraSexoDep) {
+void TeSocialEvento::GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio, TSexoDep SexoDep) {
   // tpDep became optional in the S-1 layouts, where "no type" has no code.
   const int ocorrenciaTpDep = VersaoDF() >= veS01_00_00 ? 0 : 1;
   for (int i = 0; i < pDependente.Count(); ++i) {
@@ -235,7 +236,9 @@ void TeSocialEvento::GerarDependente(const TDependenteCollection& pDependente, b
     Gerador().wCampo(tcStr, "", "nmDep", 1, 70, 1, item.nmDep);
     Gerador().wCampo(tcDat, "", "dtNascto", 10, 10, 1, item.dtNascto);
     Gerador().wCampo(tcStr, "", "cpfDep", 11, 11, 0, item.cpfDep);
-    if (VersaoDF() >= veS01_00_00 && GeraSexoDep && (item.sexoDep == "F" || item.sexoDep == "M"))
+    if (SexoDep == TSexoDep::Obrigatorio)
+      Gerador().wCampo(tcStr, "", "sexoDep", 1, 1, 1, item.sexoDep);
+    else if (VersaoDF() >= veS01_00_00 && SexoDep == TSexoDep::Opcional && (item.sexoDep == "F" || item.sexoDep == "M"))
       Gerador().wCampo(tcStr, "", "sexoDep", 1, 1, 0, item.sexoDep);
     Gerador().wCampo(tcStr, "", "depIRRF", 1, 1, 1, SimNaoToStr(item.depIRRF));
     if (!FormaBeneficio) Gerador().wCampo(tcStr, "", "depSF", 1, 1, 1, SimNaoToStr(item.depSF));

@@ -6,12 +6,15 @@
 #include <utility>
 
 #include "dfe/exceptions.h"
+#include "dfe/safe_file_name.h"
 #include "dfe/services_ini.h"
 #include "esocial/identifier_query.h"
+#include "esocial/totalizers/totalizer_registry.h"
 #include "platform/date_time.h"
 #include "platform/files.h"
 #include "platform/strings.h"
 #include "platform/text_encoding.h"
+#include "platform/text_utils.h"
 #include "platform/xml_text.h"
 
 namespace esocial {
@@ -129,7 +132,30 @@ std::string AtributosEnvelope(const std::string& NameSpace) {
 
 std::string MesAno(platform::TDateTime Data) { return platform::FormatDateTime("mm-yyyy", Data); }
 
+// An identifier holds 34 digits; far more would make a name the file system refuses (255 bytes).
+constexpr std::size_t kMaxDigitosNoNome = 200;
+
+// A value out of a reply as a message shows it: quoted, and cut short when long.
+std::string Citado(const std::string& Valor) {
+  constexpr std::size_t kMostrado = 100;
+  const std::string texto = platform::EnsureUtf8(Valor);
+  const std::string_view inicio = platform::Utf8Prefix(texto, kMostrado);
+  return "\"" + std::string(inicio) + (inicio.size() < texto.size() ? "...\"" : "\"");
+}
+
 }  // namespace
+
+std::string NomeArquivoTotalizador(const std::string& IdEvento, const std::string& Tipo, std::string& Motivo) {
+  Motivo.clear();
+  const std::string digitos = platform::SomenteDigitos(IdEvento);
+  if (!TotalizadorConhecido(Tipo))
+    Motivo = "Totalizador do evento " + Citado(IdEvento) + " não salvo: tipo " + Citado(Tipo) + " desconhecido";
+  else if (digitos.empty())
+    Motivo = "Totalizador " + Tipo + " do evento " + Citado(IdEvento) + " não salvo: identificador sem dígitos";
+  else if (digitos.size() > kMaxDigitosNoNome)
+    Motivo = "Totalizador " + Tipo + " do evento " + Citado(IdEvento) + " não salvo: identificador longo demais";
+  return Motivo.empty() ? digitos + "-" + Tipo + ".xml" : std::string();
+}
 
 // ---- common steps ---------------------------------------------------------------------------
 
@@ -248,7 +274,9 @@ void TeSocialWebService::Notificar(const std::string& AXML, TeSocialEventos ATip
 }
 
 void TeSocialWebService::GravarDocumentoResposta(const std::string& NomeArquivo, const std::string& XML) const {
-  if (FPConfiguracoeseSocial.Arquivos->Salvar()) FTrivoeSocial.Gravar(NomeArquivo, XML, "", true);
+  // The owner's Gravar takes a folder in front of a name: a value out of a reply must not be one.
+  if (FPConfiguracoeseSocial.Arquivos->Salvar())
+    FTrivoeSocial.Gravar(dfe::SafeFileNamePart(NomeArquivo), XML, FPConfiguracoeseSocial.Arquivos->PathSalvar(), true);
 }
 
 void TeSocialWebService::AssinarEValidar(const std::string& infElement, const std::string& Schema) {
@@ -339,6 +367,7 @@ TConsultaLote::TConsultaLote(TTrivoeSocial& AOwner) : TeSocialWebService(AOwner,
 void TConsultaLote::Clear() {
   TeSocialWebService::Clear();
   FRetConsultaLote = std::make_unique<TRetConsultaLote>();
+  FTotalizadoresNaoGravados.clear();
 }
 
 void TConsultaLote::DefinirDadosMsg() {
@@ -351,15 +380,26 @@ void TConsultaLote::DefinirDadosMsg() {
 
 bool TConsultaLote::TratarResposta() {
   LerResposta(FRetConsultaLote->Leitor, [this] { return FRetConsultaLote->LerXml(); });
+  GravarTotalizadores();
+  return true;
+}
+
+void TConsultaLote::GravarTotalizadores() {
+  FTotalizadoresNaoGravados.clear();
   const TRetEventosCollection& eventos = FRetConsultaLote->RetEventos;
   for (int i = 0; i < eventos.Count(); ++i) {
     const TRetEventosCollectionItem& evento = eventos.GetItem(i);
     for (int j = 0; j < evento.tot.Count(); ++j) {
       const TtotCollectionItem& tot = evento.tot.GetItem(j);
-      if (!tot.XML.empty()) GravarDocumentoResposta(evento.Id + "-" + tot.tipo + ".xml", tot.XML);
+      if (tot.XML.empty()) continue;
+      std::string motivo;
+      const std::string nome = NomeArquivoTotalizador(evento.Id, tot.tipo, motivo);
+      if (nome.empty())
+        FTotalizadoresNaoGravados.push_back(motivo);
+      else
+        GravarDocumentoResposta(nome, tot.XML);
     }
   }
-  return true;
 }
 
 std::string TConsultaLote::TextoResumoResposta() {
@@ -405,8 +445,9 @@ bool TConsultaIdentEventos::TratarResposta() {
   LerResposta(FRetConsultaIdentEvt->Leitor, [this] { return FRetConsultaIdentEvt->LerXml(); });
   const TRetIdentEvtsCollection& ids = FRetConsultaIdentEvt->RetIdentEvts;
   for (int i = 0; i < ids.Count(); ++i)
-    GravarDocumentoResposta(ids.GetItem(i).Id + "-" + TipoEventoToStr(Evento) + Cnpj + MesAno(PerApur) + ".xml",
-                            FPRetWS);
+    GravarDocumentoResposta(
+        platform::SomenteDigitos(ids.GetItem(i).Id) + "-" + TipoEventoToStr(Evento) + Cnpj + MesAno(PerApur) + ".xml",
+        FPRetWS);
   return true;
 }
 
@@ -451,7 +492,8 @@ bool TDownloadEventos::TratarResposta() {
   const TArquivoCollection& arquivos = FRetDownloadEvt->Arquivo;
   for (int i = 0; i < arquivos.Count(); ++i) {
     const TArquivoCollectionItem& a = arquivos.GetItem(i);
-    if (!a.XML.empty()) GravarDocumentoResposta((a.nrRec.empty() ? a.Id : a.nrRec) + "-down.xml", a.XML);
+    if (!a.XML.empty())
+      GravarDocumentoResposta((a.nrRec.empty() ? platform::SomenteDigitos(a.Id) : a.nrRec) + "-down.xml", a.XML);
   }
   return true;
 }

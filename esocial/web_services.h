@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dfe/web_service.h"
 #include "dfe/xml_reader.h"
@@ -83,7 +84,8 @@ class TeSocialWebService : public dfe::TDFeWebService {
   void LerResposta(dfe::TLeitor& Leitor, const std::function<bool()>& LerXml);
   // Hands DadosMsg to OnTransmissaoEventos as the service's request.
   void NotificarEnvio() const;
-  // Saves one document of the reply into the save folder when the file settings' Salvar is on.
+  // Saves one document of the reply into the save folder when the file settings' Salvar is on;
+  // NomeArquivo becomes one name in that folder whatever it holds.
   void GravarDocumentoResposta(const std::string& NomeArquivo, const std::string& XML) const;
   // Signs DadosMsg under the eSocial root with infElement signed, then validates it against
   // the schema file (in the schema folder); a failure of either raises before anything is sent.
@@ -138,6 +140,12 @@ class TConsultaLote : public TeSocialWebService {
   const std::string& Protocolo() const { return FProtocolo; }
   void SetProtocolo(const std::string& AValue) { FProtocolo = AValue; }
   TRetConsultaLote& RetConsultaLote() const { return *FRetConsultaLote; }
+  // Saves every totalizer of the reply read last that carries XML, when the eSocial file
+  // settings' Salvar is on, into the save folder as NomeArquivoTotalizador names it. A
+  // totalizer that has no such name is not saved: why is in TotalizadoresNaoGravados.
+  void GravarTotalizadores();
+  // One text per totalizer of the last reply that was not saved, with the reason.
+  const std::vector<std::string>& TotalizadoresNaoGravados() const { return FTotalizadoresNaoGravados; }
 
  protected:
   void DefinirDadosMsg() override;
@@ -149,7 +157,14 @@ class TConsultaLote : public TeSocialWebService {
  private:
   std::string FProtocolo;
   std::unique_ptr<TRetConsultaLote> FRetConsultaLote;
+  std::vector<std::string> FTotalizadoresNaoGravados;
 };
+
+// The name a totalizer of the event IdEvento is saved under: the identifier reduced to its
+// digits, "-", the type and ".xml". The type must be one the component knows and the
+// identifier must hold digits, not hundreds of them; otherwise there is no name (empty) and
+// Motivo says why. A reply names files only so: never a path, never a folder.
+std::string NomeArquivoTotalizador(const std::string& IdEvento, const std::string& Tipo, std::string& Motivo);
 
 class TConsultaIdentEventos : public TeSocialWebService {
  public:

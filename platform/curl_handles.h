@@ -8,6 +8,9 @@
 
 namespace platform {
 
+// The system's store of trusted certificate authorities (hashed names, as OpenSSL looks them up).
+inline constexpr const char* kSystemCaFolder = "/etc/ssl/certs";
+
 void CurlGlobalInit();
 
 struct CurlEasyDeleter {

@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <random>
 #include <stdexcept>
 #include <system_error>
@@ -75,14 +77,20 @@ std::string PathWithSlash(std::string_view path) {
 }
 
 std::string NewGuidText() {
-  std::random_device rd;
+  // Opening the system's source costs more than drawing from it: once per process, shared by
+  // the threads under a lock.
+  static std::random_device source;
+  static std::mutex lock;
+  std::uint32_t words[4];
+  {
+    std::lock_guard<std::mutex> guard(lock);
+    for (std::uint32_t& w : words) w = static_cast<std::uint32_t>(source());
+  }
   static constexpr char hex[] = "0123456789abcdef";
   std::string out;
-  for (int i = 0; i < 16; ++i) {
-    unsigned b = rd() & 0xFF;
-    out += hex[b >> 4];
-    out += hex[b & 15];
-  }
+  out.reserve(32);
+  for (std::uint32_t w : words)
+    for (int shift = 28; shift >= 0; shift -= 4) out += hex[(w >> shift) & 15];
   return out;
 }
 

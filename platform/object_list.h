@@ -29,6 +29,13 @@ class TTrivoObjectList {
     FItems.push_back(std::make_unique<T>(std::forward<Args>(args)...));
     return *FItems.back();
   }
+  // Makes an item with the arguments and puts it at Index (0 to Count()), the later ones after it.
+  template <class... Args>
+  T& Insert(int Index, Args&&... args) {
+    if (Index < 0 || Index > Count()) throw std::out_of_range(TextoIndiceForaDosLimites(Index));
+    auto at = FItems.insert(FItems.begin() + Index, std::make_unique<T>(std::forward<Args>(args)...));
+    return **at;
+  }
   T& GetItem(int Index) const { return *FItems[Checked(Index)]; }
   // The list takes the item; the one it replaces is freed. A list never holds a null item.
   void SetItem(int Index, std::unique_ptr<T> Value) {

@@ -18,6 +18,10 @@ namespace {
 struct BodySink {
   HttpResponse& Response;
   bool OverLimit = false;
+  // A body sent as it is, of a length the headers give: room for it is made once, so that the
+  // body does not take up to three times its size while it grows.
+  std::size_t DeclaredLength = 0;
+  bool Encoded = false;
 };
 
 std::size_t OnBody(char* data, std::size_t size, std::size_t n, void* user) {
@@ -27,12 +31,15 @@ std::size_t OnBody(char* data, std::size_t size, std::size_t n, void* user) {
     sink->OverLimit = true;
     return 0;  // ends the transfer
   }
+  if (body.empty() && !sink->Encoded && sink->DeclaredLength <= kMaxResponseBodyLength)
+    body.reserve(sink->DeclaredLength);
   body.append(data, size * n);
   return size * n;
 }
 
 std::size_t OnHeader(char* data, std::size_t size, std::size_t n, void* user) {
-  auto* r = static_cast<HttpResponse*>(user);
+  auto* sink = static_cast<BodySink*>(user);
+  HttpResponse* r = &sink->Response;
   std::string line = TrimRight(std::string_view(data, size * n));
   if (StartsText("HTTP/", line)) {
     // A new status line (after 100 Continue, say) starts a new set of headers.
@@ -40,8 +47,14 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t n, void* user) {
     auto reasonAt = parts == std::string::npos ? std::string::npos : line.find(' ', parts + 1);
     r->Reason = reasonAt == std::string::npos ? std::string() : Trim(line.substr(reasonAt + 1));
     r->ContentType.clear();
+    sink->DeclaredLength = 0;
+    sink->Encoded = false;
   } else if (StartsText("content-type:", line)) {
     r->ContentType = Trim(line.substr(13));
+  } else if (StartsText("content-length:", line)) {
+    sink->DeclaredLength = static_cast<std::size_t>(std::strtoull(Trim(line.substr(15)).c_str(), nullptr, 10));
+  } else if (StartsText("content-encoding:", line) || StartsText("transfer-encoding:", line)) {
+    sink->Encoded = true;
   }
   return size * n;
 }
@@ -85,24 +98,39 @@ HttpResponse HttpsPost(const HttpRequest& request) {
   curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
-  curl_easy_setopt(c, CURLOPT_CAPATH, "/etc/ssl/certs");
+  curl_easy_setopt(c, CURLOPT_CAPATH, kSystemCaFolder);
   if (const char* extra = std::getenv("SSL_CERT_FILE"); extra && *extra) curl_easy_setopt(c, CURLOPT_CAINFO, extra);
   curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, OnBody);
   curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
   curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, OnHeader);
-  curl_easy_setopt(c, CURLOPT_HEADERDATA, &response);
+  curl_easy_setopt(c, CURLOPT_HEADERDATA, &sink);
 
   CURLcode rc = curl_easy_perform(c);
-  if (sink.OverLimit)
-    throw EHttpTransport("Resposta de " + request.Url + " maior que o limite de " +
-                         std::to_string(kMaxResponseBodyLength >> 20) + " MiB");
+  if (sink.OverLimit) throw EHttpTransport(ReplyOverLimitText(request.Url));
   if (rc != CURLE_OK) {
     std::string detail = error[0] ? error : curl_easy_strerror(rc);
     throw EHttpTransport("HTTP request to " + request.Url + " failed: " + detail);
   }
   curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.Status);
   return response;
+}
+
+bool AnnouncesOverLimit(std::string_view headerLine) {
+  constexpr std::string_view kName = "content-length:";
+  if (!StartsText(kName, headerLine)) return false;
+  const std::string value = Trim(headerLine.substr(kName.size()));
+  std::size_t length = 0;
+  for (char c : value) {
+    if (c < '0' || c > '9') return false;
+    if (length > kMaxResponseBodyLength) return true;
+    length = length * 10 + static_cast<std::size_t>(c - '0');
+  }
+  return length > kMaxResponseBodyLength;
+}
+
+std::string ReplyOverLimitText(const std::string& url) {
+  return "Resposta de " + url + " maior que o limite de " + std::to_string(kMaxResponseBodyLength >> 20) + " MiB";
 }
 
 }  // namespace platform

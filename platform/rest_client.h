@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -40,5 +41,11 @@ class EHttpTransport : public std::runtime_error {
 };
 
 HttpResponse HttpsPost(const HttpRequest& request);
+
+// The failure of a reply from url that went over kMaxResponseBodyLength.
+std::string ReplyOverLimitText(const std::string& url);
+// Whether a response header line announces a body over kMaxResponseBodyLength: such a reply is
+// refused before its body comes.
+bool AnnouncesOverLimit(std::string_view headerLine);
 
 }  // namespace platform

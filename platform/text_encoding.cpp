@@ -55,30 +55,52 @@ std::string_view Utf8Prefix(std::string_view s, std::size_t maxBytes) {
   return s.substr(0, cut);
 }
 
-std::string CodePointToUtf8(std::uint32_t cp) {
+namespace {
+
+// The UTF-8 bytes of a code point into out; their count.
+std::size_t CodePointBytes(std::uint32_t cp, char* out) {
   if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-  std::string out;
   if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    out[0] = static_cast<char>(cp);
+    return 1;
   }
-  return out;
+  if (cp < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (cp >> 6));
+    out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 2;
+  }
+  if (cp < 0x10000) {
+    out[0] = static_cast<char>(0xE0 | (cp >> 12));
+    out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 3;
+  }
+  out[0] = static_cast<char>(0xF0 | (cp >> 18));
+  out[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+  out[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+  out[3] = static_cast<char>(0x80 | (cp & 0x3F));
+  return 4;
 }
 
-std::string Win1252ByteToUtf8(unsigned char b) {
-  if (b >= 0x80 && b < 0xA0) return CodePointToUtf8(kCp1252High[b - 0x80]);
-  return CodePointToUtf8(b);
+std::uint32_t Win1252CodePoint(unsigned char b) { return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b; }
+
+}  // namespace
+
+std::string CodePointToUtf8(std::uint32_t cp) {
+  char bytes[4];
+  return std::string(bytes, CodePointBytes(cp, bytes));
+}
+
+std::string Win1252ByteToUtf8(unsigned char b) { return CodePointToUtf8(Win1252CodePoint(b)); }
+
+std::size_t EnsuredUtf8Step(std::string_view s, std::size_t i, char* out, std::size_t& outLength) {
+  if (std::size_t n = Utf8SequenceLength(s, i)) {
+    s.copy(out, n, i);
+    outLength = n;
+    return n;
+  }
+  outLength = CodePointBytes(Win1252CodePoint(static_cast<unsigned char>(s[i])), out);
+  return 1;
 }
 
 bool IsControlChar(unsigned char c) { return c < 0x20 || c == 0x7F; }
@@ -101,15 +123,11 @@ std::string EnsureUtf8(std::string_view s) {
   if (IsValidUtf8(s)) return std::string(s);
   std::string out;
   out.reserve(s.size() + s.size() / 4);
+  char bytes[4];
   for (std::size_t i = 0; i < s.size();) {
-    std::size_t n = Utf8SequenceLength(s, i);
-    if (n) {
-      out.append(s.substr(i, n));
-      i += n;
-    } else {
-      out += Win1252ByteToUtf8(static_cast<unsigned char>(s[i]));
-      ++i;
-    }
+    std::size_t n = 0;
+    i += EnsuredUtf8Step(s, i, bytes, n);
+    out.append(bytes, n);
   }
   return out;
 }

@@ -55,10 +55,24 @@ std::string RemoverAcentos(std::string_view input) {
   return out;
 }
 
+void AcrescentarDigitos(std::string& destino, std::string_view s) {
+  auto digito = [](char c) { return c >= '0' && c <= '9'; };
+  // By runs: an identifier is one run behind its prefix.
+  for (std::size_t i = 0; i < s.size();) {
+    if (!digito(s[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t fim = i + 1;
+    while (fim < s.size() && digito(s[fim])) ++fim;
+    destino.append(s, i, fim - i);
+    i = fim;
+  }
+}
+
 std::string SomenteDigitos(std::string_view s) {
   std::string out;
-  for (char c : s)
-    if (c >= '0' && c <= '9') out += c;
+  AcrescentarDigitos(out, s);
   return out;
 }
 

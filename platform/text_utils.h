@@ -14,6 +14,8 @@ namespace platform {
 std::string RemoverAcentos(std::string_view s);
 // The digits of the text, in order.
 std::string SomenteDigitos(std::string_view s);
+// The same, appended to destino.
+void AcrescentarDigitos(std::string& destino, std::string_view s);
 // True when the text is not empty and holds ASCII digits only.
 bool TemSomenteDigitos(std::string_view s);
 // The integer's digits padded on the left with zeros to `largura`; a longer number keeps

@@ -133,6 +133,8 @@ port=$(awk '/^READY/ {print $2}' "$work/api.out")
 
 export NEMBO_API_URL="https://127.0.0.1:$port"
 export SSL_CERT_FILE="$work/pki/ca.crt"
+# The eSocial stand-in's certificate comes from the test CA, which the agent trusts only so.
+export NEMBO_ESOCIAL_CA_FILE="$work/pki/ca.crt"
 export XDG_DOCUMENTS_DIR="$work/docs"
 export NEMBO_DRIVE_C="$work/drive_c"
 token="eyJhbGciOiJIUzI1NiJ9.$(printf '{"empresa":{"slug":"empresa-demo"}}' | base64 -w0 | tr '+/' '-_' | tr -d '=').assinatura"

@@ -26,9 +26,9 @@ bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::s
     Corpo();
     Evento.Gerador().wGrupo("/" + raiz);
     Evento.FecharDocumentoeSocial();
-    Evento.FXML = Evento.Gerador().ArquivoFormatoXML;
+    Evento.GuardarXML(Evento.Gerador().ArquivoFormatoXML);
   } catch (const std::exception& E) {
-    throw std::runtime_error("ID: " + Evento.Id + "\r\n" + Opcoes.ContextoErro + " " + E.what());
+    throw std::runtime_error(Opcoes.PrefixoErro + Evento.Id + "\r\n" + Opcoes.ContextoErro + " " + E.what());
   }
   return !Evento.Gerador().ArquivoFormatoXML.empty();
 }

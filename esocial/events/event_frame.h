@@ -25,14 +25,16 @@ struct TOpcoesDocumento {
   bool BaseForaDoBloco = false;
   // Lines put between the identifier and the message of a failure, each ended by CR LF.
   std::string ContextoErro;
+  // What the text of a failure begins with, before the identifier.
+  std::string PrefixoErro = "ID: ";
 };
 
 // One run of a unit's GerarXML. It starts from a fresh writer and drops the old signed text;
 // runs the base GerarXML and takes the configured version; sets Id (GerarChaveEsocial of now,
 // NrInsc and Sequencial; a 36-character Id stays); opens the document and the root Raiz with
 // its Id attribute; runs Corpo; closes both; and stores the writer's text as XML without
-// signing it. A failure raises std::runtime_error "ID: " + Id + CR LF + " " + its message and
-// leaves XML as it was. Returns whether any text was written.
+// signing it. A failure raises std::runtime_error "ID: " (or the unit's prefix) + Id + CR LF +
+// " " + its message and leaves XML as it was. Returns whether any text was written.
 bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::string_view NrInsc,
                            const std::function<void()>& Corpo, const TOpcoesDocumento& Opcoes = {});
 

@@ -191,8 +191,9 @@ int TLeitorIniEvento::UltimoNumero(int Largura) {
   return ultimo;
 }
 
-void TLeitorIniEvento::LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha) const {
-  const std::string itens = "itensRemun" + std::string(Posicao);
+void TLeitorIniEvento::LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha,
+                                     std::string_view Grupo) const {
+  const std::string itens = std::string(Grupo) + std::string(Posicao);
   LerLista(itens, 3, "codRubr", [&](int Numero, const std::string& Secao, const std::string& codRubr) {
     TRubricaCollectionItem& item = Itens.New();
     item.codRubr = codRubr;
@@ -233,6 +234,61 @@ void TLeitorIniEvento::LerInfoRRA(std::string_view Posicao, std::string_view Sec
     item.nrInsc = Texto(adv, "nrInsc");
     item.vlrAdv = Decimal(adv, "vlrAdv");
   }
+}
+
+void TLeitorIniEvento::LerEnderecoBrasil(std::string_view Secao, TBrasil& Brasil) const {
+  Brasil.TpLograd = Texto(Secao, "tpLograd");
+  Brasil.DscLograd = Texto(Secao, "dscLograd");
+  Brasil.NrLograd = Texto(Secao, "nrLograd");
+  Brasil.Complemento = Texto(Secao, "complemento");
+  Brasil.Bairro = Texto(Secao, "bairro");
+  Brasil.Cep = Texto(Secao, "cep");
+  Brasil.CodMunic = InteiroExato<int>(Secao, "codMunic");
+  Brasil.UF = Texto(Secao, "uf");
+}
+
+void TLeitorIniEvento::LerEnderecoExterior(std::string_view Secao, TExterior& Exterior) const {
+  Exterior.PaisResid = Texto(Secao, "paisResid");
+  Exterior.DscLograd = Texto(Secao, "dscLograd");
+  Exterior.NrLograd = Texto(Secao, "nrLograd");
+  Exterior.Complemento = Texto(Secao, "complemento");
+  Exterior.Bairro = Texto(Secao, "bairro");
+  Exterior.NmCid = Texto(Secao, "nmCid");
+  Exterior.CodPostal = Texto(Secao, "codPostal");
+}
+
+void TLeitorIniEvento::LerDependentesBeneficiario(TDependenteCollection& Dependentes,
+                                                  std::string_view ChaveIncapacidade) const {
+  LerLista("dependente", 2, "nmDep", [&](int, const std::string& Secao, const std::string& nmDep) {
+    TDependenteCollectionItem& d = Dependentes.New();
+    d.tpDep = CodigoEstrito(Secao, "tpDep", "", StrToTpDep);
+    d.nmDep = nmDep;
+    d.dtNascto = Data(Secao, "dtNascto");
+    d.cpfDep = Texto(Secao, "cpfDep");
+    d.sexoDep = Texto(Secao, "sexoDep");
+    d.depIRRF = CodigoEstrito(Secao, "depIRRF", "", StrToSimNao);
+    d.incFisMen() = CodigoEstrito(Secao, ChaveIncapacidade, "", StrToSimNao);
+    d.descrDep = Texto(Secao, "descrDep");
+  });
+}
+
+void TLeitorIniEvento::LerFimVerbasResc(const std::function<TVerbasResc&()>& VerbasResc) const {
+  LerLista("procJudTrab", 2, "tpTrib", [&](int, const std::string& Secao, const std::string&) {
+    TProcJudTrabCollectionItem& p = VerbasResc().procJudTrab().New();
+    p.tpTrib = CodigoEstrito(Secao, "tpTrib", "", StrToTpTributo);
+    p.nrProcJud = Texto(Secao, "nrProcJud");
+    p.codSusp = Texto(Secao, "codSusp");
+  });
+  if (Texto("infoMV", "indMV").empty()) return;
+  TInfoMV& infoMV = VerbasResc().infoMV();
+  infoMV.indMV = CodigoEstrito("infoMV", "indMV", "", StrToIndMV);
+  LerLista("remunOutrEmpr", 3, "tpInsc", [&](int, const std::string& Secao, const std::string&) {
+    TRemunOutrEmprCollectionItem& o = infoMV.remunOutrEmpr.New();
+    o.tpInsc = CodigoEstrito(Secao, "tpInsc", "", StrToTpInsc);
+    o.nrInsc = Texto(Secao, "nrInsc");
+    o.codCateg = InteiroExato<int>(Secao, "codCateg");
+    o.vlrRemunOE = Decimal(Secao, "vlrRemunOE");
+  });
 }
 
 bool GerarEAtribuirXML(TeSocialEvento& Evento) {

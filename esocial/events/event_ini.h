@@ -36,6 +36,10 @@ class TAprend;
 class TInfoContrato;
 class TRubricaCollection;
 class TInfoRRA;
+class TBrasil;
+class TExterior;
+class TDependenteCollection;
+class TVerbasResc;
 
 // The value of a code not informed, for a code list that has none: it converts to the empty
 // text, so that a required element goes out empty with its alert and the schema check names it.
@@ -152,16 +156,34 @@ class TLeitorIniEvento {
   static bool FimDaLista(std::string_view Valor) { return Valor == "FIM" || Valor.empty(); }
 
   // ---- the payslip lists the periodic events share ----
-  // The rubrics of a remuneration, sections "itensRemun" + Posicao followed by 001, 002 ...
-  // (first key codRubr): codRubr, ideTabRubr, the decimals qtdRubr, fatorRubr, vrUnit and
-  // vrRubr, and indApurIR (not informed when absent); with LerDescFolha, each rubric's discount
-  // from section "descFolha" of the same number when it exists (a tpDesc outside its list
-  // raises).
-  void LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha) const;
+  // The rubrics of a remuneration, sections Grupo + Posicao followed by 001, 002 ... (first key
+  // codRubr): codRubr, ideTabRubr, the decimals qtdRubr, fatorRubr, vrUnit and vrRubr, and
+  // indApurIR (not informed when absent); with LerDescFolha, each rubric's discount from section
+  // "descFolha" + Posicao of the same number when it exists (a tpDesc outside its list raises).
+  void LerItensRemun(std::string_view Posicao, TRubricaCollection& Itens, bool LerDescFolha,
+                     std::string_view Grupo = "itensRemun") const;
   // A payslip's RRA from section "infoRRA" + Posicao (qtdMesesRRA a decimal); its costs from
   // section SecaoCustas + Posicao only when one of them is given; its lawyers from sections
   // "ideAdv" + Posicao followed by 01, 02 ..., each while tpInsc or nrInsc is given.
   void LerInfoRRA(std::string_view Posicao, std::string_view SecaoCustas, TInfoRRA& InfoRRA) const;
+  // The end of a final payment (S-2299, S-2399): its court cases from sections "procJudTrab"
+  // followed by 01, 02 ... (first key tpTrib), and, when indMV is given, infoMV with the other
+  // employers' pay from sections "remunOutrEmpr" followed by 001, 002 ... (first key tpInsc).
+  // Codes outside their lists raise. VerbasResc gives the group; it is asked for only when one
+  // of them is given.
+  void LerFimVerbasResc(const std::function<TVerbasResc&()>& VerbasResc) const;
+
+  // ---- what the beneficiary events share ----
+  // An address in Brazil (tpLograd, dscLograd, nrLograd, complemento, bairro, cep, codMunic,
+  // uf) or abroad (paisResid, dscLograd, nrLograd, complemento, bairro, nmCid, codPostal) from
+  // the section Secao.
+  void LerEnderecoBrasil(std::string_view Secao, TBrasil& Brasil) const;
+  void LerEnderecoExterior(std::string_view Secao, TExterior& Exterior) const;
+  // A beneficiary's dependants, sections "dependente" followed by 01, 02 ... (first key nmDep):
+  // tpDep, dtNascto, cpfDep, sexoDep, depIRRF, descrDep and the incapacity flag under the key
+  // ChaveIncapacidade ("incFisMen" or "incTrab"). A code not given is not informed, one outside
+  // its list raises.
+  void LerDependentesBeneficiario(TDependenteCollection& Dependentes, std::string_view ChaveIncapacidade) const;
 
  private:
   void LerApuracao(tpIndApuracao& IndApuracao, std::string& perApur) const;

@@ -44,4 +44,10 @@ std::shared_ptr<IEventoeSocial> CriarLeitorTotalizador(std::string_view tipo) {
   return nullptr;
 }
 
+bool TotalizadorConhecido(std::string_view tipo) {
+  for (const auto& r : kLeitores)
+    if (r.Tipo == tipo) return true;
+  return false;
+}
+
 }  // namespace esocial

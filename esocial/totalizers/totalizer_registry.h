@@ -13,4 +13,7 @@ namespace esocial {
 // of that tipo is registered.
 std::shared_ptr<IEventoeSocial> CriarLeitorTotalizador(std::string_view tipo);
 
+// Whether tipo is one of the registered totalizers (compared exactly).
+bool TotalizadorConhecido(std::string_view tipo);
+
 }  // namespace esocial

@@ -178,6 +178,13 @@ TEST_F(RestContracts, ErrorTextsFromEachReplyForm) {
        head + "500\r\nError Code: E1\r\nFalhou\r\nD1: m1\r\nD2: m2"},
       {R"({"status":401,"json":{"error":"invalid_token","error_description":"expirado"}})",
        head + "401\r\nError Code: invalid_token\r\nexpirado"},
+      // A value that is no string is its JSON text, a repeated member counts last, an item that
+      // is no object gives no line.
+      {R"({"status":500,"content_type":"application/json","body":"{\"error\":\"x\",\"error\":{\"code\":42,)"
+       R"(\"message\":{\"a\":[1,true,null,\"é\"]},\"errors\":[7,{\"message\":2.5},{\"code\":null}]}}"})",
+       head + "500\r\nError Code: 42\r\n{\"a\":[1,true,null,\"é\"]}\r\n: 2.5\r\n: "},
+      {R"({"status":401,"content_type":"application/json","body":"{\"error_description\":[\"a\"],\"error\":\"e1\"}"})",
+       head + "401\r\nError Code: e1\r\n[\"a\"]"},
       {R"({"status":400,"content_type":"TEXT/PLAIN","body":"pedido ruim ção"})", head + "400\r\npedido ruim ção"},
       {R"({"status":400,"content_type":"text/plain","body":""})", head + "400\r\nBad Request"},
       // A charset parameter makes it no plain JSON reply: only the reason is added.

@@ -1,7 +1,10 @@
 #include "agent/zip_utils.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <filesystem>
@@ -284,6 +287,35 @@ TEST(ZipUtils, AFailureHalfWayLeavesTheFolderAsItWas) {
     EXPECT_NE(ErrorOf(zip, root + "/x/y"), testsupport::kNoError);
     EXPECT_EQ(Tree(root), before);
   }
+}
+
+// A staging folder that no process holds any more (its unpacking was killed) goes at the next
+// unpacking into the folder; one in use, and whatever only looks like one, stays.
+TEST(ZipUtils, StagingLeftByAKilledUnpackingGoesAtTheNextOne) {
+  std::string root = testsupport::MakeTempDir("zip");
+  std::string dir = root + "/target";
+  const std::string stale = "/.nembo-0123456789abcdef0123456789ABCDEF.tmp";
+  const std::string held = "/.nembo-ffffffffffffffffffffffffffffffff.tmp";
+  fs::create_directories(dir + stale + "/sub");
+  WriteFile(dir + stale + "/sub/3", std::string(1000, 'x'));
+  fs::create_directories(dir + held);
+  WriteFile(dir + held + "/1", "in use");
+  fs::create_directories(dir + "/.nembo-not-a-staging-folder.tmp");
+  fs::create_directories(root + "/outside");
+  WriteFile(root + "/outside/keep.txt", "keep");
+  fs::create_directory_symlink(root + "/outside", dir + "/.nembo-00000000000000000000000000000000.tmp");
+  const int lock = ::open((dir + held).c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(lock, 0);
+  ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+
+  TZipUtils::ExtractFilesTo(BuildZip({{"a.txt", "a"}}), dir);
+
+  ::close(lock);
+  // (Tree shows the link as the folder it leads to.)
+  EXPECT_EQ(Tree(root),
+            (std::set<std::string>{"target/", "target/a.txt", "target" + held + "/", "target" + held + "/1",
+                                   "target/.nembo-not-a-staging-folder.tmp/", "outside/", "outside/keep.txt"}));
+  EXPECT_TRUE(fs::is_symlink(dir + "/.nembo-00000000000000000000000000000000.tmp"));
 }
 
 TEST(ZipUtils, ZeroEntriesNameListsStreamsAndTemporaryFolders) {

@@ -152,6 +152,67 @@ TEST_F(HttpRequest, RefusedHandshakesFailTheSend) {
   EXPECT_EQ(peer.Requests(peer.SecondPort()).at(0)["tls"], "TLSv1.3");
 }
 
+// The server's certificate is verified inside the handshake, chain and name, against the system
+// store, the carried root and NEMBO_ESOCIAL_CA_FILE; a refused server gets no request, and the
+// message names the host and the reason. An expired certificate is still accepted.
+TEST_F(HttpRequest, ServerCertificatesAreVerifiedChainAndName) {
+  const std::string ca = testsupport::PkiDir() + "/ca.crt";
+  const std::string semCertificado = testsupport::MakeTempDir("ca-vazio") + "/vazio.pem";
+  testsupport::WriteFile(semCertificado, "-----BEGIN NADA-----\n");
+  const std::string recusa =
+      "Falha Enviando a Requisição. Erro: 12175 - Um ou mais erros foram encontrados no certificado Secure Sockets "
+      "Layer (SSL) enviado pelo servidor. Certificado do servidor ";
+  const std::string semArquivo =
+      "Falha ajustando parâmetros de segurança na Conexão. Arquivo de autoridades "
+      "confiáveis de NEMBO_ESOCIAL_CA_FILE inválido: ";
+  struct Case {
+    const char* what;
+    const char* cert;     // the stand-in's server certificate
+    std::string host;     // the address names the server so
+    std::string caFile;   // NEMBO_ESOCIAL_CA_FILE; empty: unset
+    std::string failure;  // empty: accepted
+  } cases[] = {
+      {"the test CA's server", "server", "127.0.0.1", ca, ""},
+      {"the same by name", "server", "localhost", ca, ""},
+      {"an expired server", "server-expired", "127.0.0.1", ca, ""},
+      {"a self-signed server", "server-selfsigned", "127.0.0.1", ca,
+       recusa + "127.0.0.1 recusado: self-signed certificate (CN=127.0.0.1,O=Nembo Teste,C=BR)"},
+      {"another host's certificate, by address", "server-wronghost", "127.0.0.1", ca,
+       recusa + "127.0.0.1 recusado: IP address mismatch (CN=outro.servico.invalido,O=Nembo Teste,C=BR)"},
+      {"another host's certificate, by name", "server-wronghost", "localhost", ca,
+       recusa + "localhost recusado: hostname mismatch (CN=outro.servico.invalido,O=Nembo Teste,C=BR)"},
+      {"the test CA not trusted", "server", "127.0.0.1", "",
+       recusa +
+           "127.0.0.1 recusado: self-signed certificate in certificate chain (CN=Nembo Teste AC,O=Nembo Teste,C=BR)"},
+      {"a trust file that is not there", "server", "127.0.0.1", "/nao/existe.pem",
+       semArquivo + "/nao/existe.pem (não pode ser lido)"},
+      {"a trust file without certificates", "server", "127.0.0.1", semCertificado,
+       semArquivo + semCertificado + " (nenhum certificado)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    HttpsPeer peer({"--server-cert", c.cert});
+    if (c.caFile.empty())
+      unsetenv("NEMBO_ESOCIAL_CA_FILE");
+    else
+      setenv("NEMBO_ESOCIAL_CA_FILE", c.caFile.c_str(), 1);
+    TTrivoWinHTTPReqResp r;
+    r.SetURL("https://" + c.host + ":" + std::to_string(peer.peer->Port()) + "/ws");
+    r.SSLType = LT_TLSv1_2;
+    UsePkcs12(r);
+    if (c.failure.empty()) {
+      std::string resp;
+      r.Execute(resp);
+      EXPECT_EQ(resp, "<ok/>");
+      EXPECT_EQ(peer.Requests().size(), 1u);
+    } else {
+      EXPECT_EQ(ErrorOf(r), c.failure);
+      EXPECT_TRUE(peer.Requests().empty());
+    }
+  }
+  setenv("NEMBO_ESOCIAL_CA_FILE", ca.c_str(), 1);
+}
+
 TEST_F(HttpRequest, RedirectionsGoToTheNewLocationWithTheMethodRules) {
   HttpsPeer peer({"--second", "same"});  // the new location is the second listener's port
   const int target = peer.SecondPort();

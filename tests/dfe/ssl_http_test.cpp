@@ -304,3 +304,45 @@ TEST_F(SslHttp, ProxyWithoutPortIsReachedOnPort80WithItsCredentials) {
   }
   EXPECT_EQ(peer.Requests().size(), std::size(cases));
 }
+
+// What a hostile server can do to each kind of back end: a certificate that does not verify is
+// refused before anything is sent (an expired one is accepted), an endless reply stops at the
+// reply limit, and a reply dripped a byte at a time ends with the time-out.
+TEST_F(SslHttp, EveryBackEndVerifiesTheServerAndBoundsTheReply) {
+  HttpsPeer autoassinado({"--no-client-cert", "--server-cert", "server-selfsigned"});
+  HttpsPeer vencido({"--no-client-cert", "--server-cert", "server-expired"});
+  // The limits hold over plain HTTP as well, and a quarter GiB passes there without the cost of TLS.
+  HttpsPeer hostil({"--plain", "--lifetime", "300"});
+  auto url = [&](const std::string& caminho) {
+    return "http://127.0.0.1:" + std::to_string(hostil.peer->Port()) + caminho;
+  };
+  hostil.Script({{{"path", "/sem-fim"}, {"endless", true}},
+                 {{"path", "/anunciado"}, {"endless", true}, {"length", std::uint64_t{1} << 40}},
+                 {{"path", "/gotas"}, {"body", "<ok/>"}, {"drip", 1}}});
+  struct Case {
+    TSSLHttpLib lib;
+    const char* tempoEsgotado;  // the time-out's text
+  } cases[] = {{httpWinHttp, "Erro: 12002 - TimeOut de Requisição"}, {httpOpenSSL, "Operation timed out"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lib);
+    ssl.SetSSLHttpLib(c.lib);
+    ssl.TimeOut = 120000;
+    std::string err = Send("<env/>", autoassinado.Url());
+    EXPECT_NE(err.find("Certificado do servidor 127.0.0.1 recusado: self-signed certificate (CN=127.0.0.1"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(Send("<env/>", vencido.Url()), "<ok/>");
+
+    // Without a length the reply is cut where it passes the limit; announced, it is refused at once.
+    for (const char* caminho : {"/sem-fim", "/anunciado"}) {
+      err = Send("<env/>", url(caminho));
+      EXPECT_NE(err.find(platform::ReplyOverLimitText(url(caminho))), std::string::npos) << err.substr(0, 300);
+    }
+
+    ssl.TimeOut = 1500;
+    err = Send("<env/>", url("/gotas"));
+    EXPECT_NE(err.find(c.tempoEsgotado), std::string::npos) << err;
+  }
+  EXPECT_TRUE(autoassinado.Requests().empty());
+  EXPECT_EQ(vencido.Requests().size(), 2u);
+}

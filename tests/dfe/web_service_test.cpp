@@ -15,6 +15,7 @@
 #include "dfe/exceptions.h"
 #include "platform/base64.h"
 #include "platform/date_time.h"
+#include "support/https_peer.h"
 #include "support/message_of.h"
 #include "support/peer.h"
 
@@ -146,11 +147,11 @@ std::string Cabecalho(const nlohmann::json& registro, const std::string& nome) {
 
 TEST(WebService, ExecutarOverTlsWithAClientCertificate) {
   Ambiente a("client.p12");
-  std::string registro = a.dir + "/record.jsonl", roteiro = a.dir + "/script.json";
-  WriteFile(roteiro, nlohmann::json::array({{{"status", 200}, {"body", kResposta}}}).dump());
-  testsupport::Peer servidor("tls_server.py", {PkiDir(), registro, "--script", roteiro});
+  testhttp::HttpsPeer servidor;
+  servidor.Script(nlohmann::json::array({{{"status", 200}, {"body", kResposta}}}));
+  const std::string registro = servidor.record;
   TServicoTeste s(a.dfe.get());
-  s.url = "https://127.0.0.1:" + std::to_string(servidor.Port()) + "/ws/consulta";
+  s.url = servidor.Url("/ws/consulta");
 
   ASSERT_TRUE(s.Executar());
   EXPECT_EQ(s.RetornoWS(), kResposta);

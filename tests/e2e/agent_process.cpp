@@ -104,6 +104,8 @@ bool AgentProcess::Reap(int options) {
   if (wait4(FPid, &FStatus, options, &usage) != FPid) return false;
   FExited = true;
   FPeakRssKiB = usage.ru_maxrss;
+  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  FCpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
   return true;
 }
 
@@ -130,6 +132,12 @@ bool AgentProcess::StillRunningAfter(std::chrono::milliseconds wait) {
   return true;
 }
 
+void AgentProcess::Signal(int signal) {
+  if (!FExited) kill(FPid, signal);
+}
+
+int AgentProcess::EndingSignal() const { return FExited && WIFSIGNALED(FStatus) ? WTERMSIG(FStatus) : 0; }
+
 RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env,
                    std::chrono::milliseconds timeout, const std::string& program) {
   AgentProcess agent(env, program);
@@ -139,6 +147,7 @@ RunResult RunAgent(const std::string& input, const std::map<std::string, std::st
   r.Output = agent.ReadRest(timeout);
   r.ExitCode = agent.Wait(timeout);
   r.PeakRssKiB = agent.PeakRssKiB();
+  r.CpuSeconds = agent.CpuSeconds();
   return r;
 }
 

@@ -29,8 +29,13 @@ class AgentProcess {
   int Wait(std::chrono::milliseconds timeout = std::chrono::seconds(10));
   // Whether the process is still running after the given time.
   bool StillRunningAfter(std::chrono::milliseconds wait);
+  void Signal(int signal);
+  // The signal that ended the process (known once Wait saw it end); 0 when it exited.
+  int EndingSignal() const;
   // The most memory the process held at once, in KiB; known once it has ended.
   long PeakRssKiB() const { return FPeakRssKiB; }
+  // User and system CPU time the process used, in seconds; known once it has ended.
+  double CpuSeconds() const { return FCpuSeconds; }
 
  private:
   bool ReadBytes(std::string& out, std::size_t n, std::chrono::steady_clock::time_point deadline);
@@ -43,6 +48,7 @@ class AgentProcess {
   int FStatus = 0;
   bool FExited = false;
   long FPeakRssKiB = 0;
+  double FCpuSeconds = 0;
 };
 
 // Sends the frames, closes the input, collects every reply and the exit code.
@@ -50,6 +56,7 @@ struct RunResult {
   std::string Output;  // raw standard output
   int ExitCode = -1;
   long PeakRssKiB = 0;
+  double CpuSeconds = 0;
 };
 RunResult RunAgent(const std::string& input, const std::map<std::string, std::string>& env,
                    std::chrono::milliseconds timeout = std::chrono::seconds(10),

@@ -60,8 +60,18 @@ std::string RetornoEnvio(int codigo, const std::string& descricao, const std::st
   return xml + "</retornoEnvioLoteEventos></eSocial>";
 }
 
-EsocialStandIns::EsocialStandIns()
-    : soap({"--samples", std::string(NEMBO_TEST_DATA_DIR)}, "soap_server.py"),
+namespace {
+
+std::vector<std::string> ArgumentosSoap(const std::vector<std::string>& extra) {
+  std::vector<std::string> args{"--samples", std::string(NEMBO_TEST_DATA_DIR)};
+  args.insert(args.end(), extra.begin(), extra.end());
+  return args;
+}
+
+}  // namespace
+
+EsocialStandIns::EsocialStandIns(const std::vector<std::string>& soapArgs)
+    : soap(ArgumentosSoap(soapArgs), "soap_server.py"),
       pastaPrograma(testsupport::MakeTempDir("nembo-programa")),
       programa(pastaPrograma + "/native.app.nembo") {
   // The agent finds its schemas, save folder and services INI next to itself: a copy of its
@@ -70,12 +80,15 @@ EsocialStandIns::EsocialStandIns()
   fs::create_hard_link(NEMBO_AGENT_BIN, programa, ec);
   if (ec) fs::copy_file(NEMBO_AGENT_BIN, programa);
   fs::create_directory_symlink(std::string(NEMBO_SCHEMAS_DIR), pastaPrograma + "/Schemas");
+  fs::create_symlink(std::string(NEMBO_SOURCE_DIR) + "/certs/icp-brasil-v10.pem",
+                     pastaPrograma + "/icp-brasil-v10.pem");
   EscreverIniServicos();
 
   const std::string nss = testsupport::NssTestDatabase();
   const std::string home = testsupport::MakeTempDir("nembo-home");
   env = {{"NEMBO_API_URL", api.Url()},
          {"SSL_CERT_FILE", testsupport::PkiDir() + "/ca.crt"},
+         {"NEMBO_ESOCIAL_CA_FILE", testsupport::PkiDir() + "/ca.crt"},
          {"NEMBO_NSS_DB", "sql:" + nss + "/db"},
          {"SOFTHSM2_CONF", nss + "/softhsm2.conf"},
          {"NEMBO_CERT_SERIAL", testsupport::CertificateSerial(testsupport::PkiDir() + "/client.crt")},

@@ -3,8 +3,9 @@
 // company REST API (fake_api.py), the government's SOAP services (soap_server.py, client
 // certificates required), the test NSS database holding the employer's certificate, and a
 // program folder of the test's own: a copy of the agent with the official schemas as its
-// "Schemas", its "Docs" save folder and a TrivoeSocialServicos.ini pointing at the SOAP
-// stand-in.
+// "Schemas", the ICP-Brasil root the project carries, its "Docs" save folder and a
+// TrivoeSocialServicos.ini pointing at the SOAP stand-in. The agent trusts the SOAP stand-in's
+// certificate through NEMBO_ESOCIAL_CA_FILE (the test CA).
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -45,7 +46,8 @@ std::string RetornoEnvio(int codigo, const std::string& descricao, const std::st
                          const std::vector<std::pair<int, std::string>>& ocorrencias = {});
 
 struct EsocialStandIns {
-  EsocialStandIns();
+  // soapArgs: further arguments of the SOAP stand-in (--server-cert NAME, say).
+  explicit EsocialStandIns(const std::vector<std::string>& soapArgs = {});
 
   // The API answers GetLotesGerados with these batches.
   void ServirLotes(const std::vector<nlohmann::json>& lotes);
@@ -78,9 +80,10 @@ struct EsocialStandIns {
   testhttp::HttpsPeer soap;
   std::string pastaPrograma;  // the agent's copy, "Schemas", "Docs", the services INI
   std::string programa;
-  // The agent's environment: API address and CA, the NSS database and the certificate the
-  // dialog returns (NEMBO_NSS_DB, SOFTHSM2_CONF, NEMBO_CERT_SERIAL), no desktop session, UTC,
-  // HOME and Documents of the test's own. Tests may change it before Executar.
+  // The agent's environment: API address and CA, the SOAP stand-in's CA, the NSS database and
+  // the certificate the dialog returns (NEMBO_NSS_DB, SOFTHSM2_CONF, NEMBO_CERT_SERIAL), no
+  // desktop session, UTC, HOME and Documents of the test's own. Tests may change it before
+  // Executar.
   std::map<std::string, std::string> env;
 
  private:

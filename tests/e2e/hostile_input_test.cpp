@@ -134,4 +134,29 @@ TEST(HostileInput, EachGetsAClearBoundedReplyAndTheFolderStaysAsItWas) {
   }
 }
 
+// A reply of millions of tiny objects from the API: refused as it is read, with a clear reply,
+// its objects never all made. Peak memory is printed, not asserted.
+TEST(HostileInput, AReplyOfMillionsOfTinyObjectsIsRefusedAsItIsRead) {
+  testsupport::FakeApi api;
+  std::string home = testsupport::MakeTempDir("nembo-home");
+  std::string body = R"({"value":[{"EventosPendentesXmlDTO":[{})";
+  while (body.size() < (std::size_t{12} << 20)) body += ",{}";
+  body += "]}]}";
+  api.Route("/empresa/EsocialLoteService/GetLotesGerados/",
+            {{"status", 200}, {"content_type", "application/json"}, {"body", body}});
+  const std::string request =
+      json{{"command_id", "t-1"}, {"command_type", "transmitir_eventos_1.7"}, {"token", Token()}}.dump();
+
+  e2e::RunResult r = e2e::RunAgent(e2e::Frame(request), {{"HOME", home}, {"XDG_DOCUMENTS_DIR", home + "/docs"}},
+                                   std::chrono::seconds(120));
+
+  std::printf("[ memory   ] %-48s peak RSS %ld MiB\n", "12 MiB of empty event objects", r.PeakRssKiB / 1024);
+  EXPECT_EQ(r.ExitCode, 0);
+  ASSERT_GE(r.Output.size(), 4u);
+  json reply = json::parse(r.Output.substr(4));
+  EXPECT_EQ(reply["message"], "ERROR_LOTE");
+  EXPECT_NE(reply["description"].get<std::string>().find("would take more than"), std::string::npos)
+      << reply["description"];
+}
+
 }  // namespace

@@ -31,7 +31,7 @@ std::string Instalar() {
 
 TEST(InstalledProgram, TheInstalledFolderHoldsWhatTheAgentReadsAndAnswersATransmit) {
   const std::string pasta = Instalar();
-  for (const char* arquivo : {"native.app.nembo", "TrivoeSocialServicos.ini", "Schemas/tipos.xsd",
+  for (const char* arquivo : {"native.app.nembo", "TrivoeSocialServicos.ini", "icp-brasil-v10.pem", "Schemas/tipos.xsd",
                               "Schemas/evtInfoEmpregador-v_S_01_03_00.xsd", "Schemas/EnvioLoteEventos-v1_1_1.xsd",
                               "Schemas/evtRemun-v02_05_00.xsd", "Schemas/v_S_01_02_00/evtRemun-v_S_01_02_00.xsd"})
     EXPECT_TRUE(fs::is_regular_file(pasta + "/" + arquivo)) << arquivo;

@@ -4,8 +4,11 @@
 #include "esocial/event_container.h"
 
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "dfe/exceptions.h"
@@ -29,10 +32,7 @@ using testsupport::MessageOf;
 
 namespace {
 
-std::string Id(int n) {
-  std::string seq = std::to_string(n);
-  return "ID11234567800000020250101120000" + std::string(5 - seq.size(), '0') + seq;
-}
+std::string Id(int n) { return esocialtest::IdEvento(n); }
 
 // What a test checks of the container after a load.
 struct TEstado {
@@ -54,6 +54,51 @@ TEstado Estado(const esocialtest::TComponente& c) {
   for (int i = 0; i < c.Eventos().Gerados().Count(); ++i)
     e.gerados.push_back(fs::path(c.Eventos().Gerados().GetItem(i).PathNome).filename().string() + ".xml");
   return e;
+}
+
+// The event files written into a folder: each write ends with a file put in place under its
+// name, by a rename or by closing it after writing.
+class TEscritas {
+ public:
+  explicit TEscritas(const std::string& pasta) : FFd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    fs::create_directories(pasta);
+    if (FFd < 0 || inotify_add_watch(FFd, pasta.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE) < 0)
+      throw std::runtime_error("inotify is not available");
+  }
+  ~TEscritas() { close(FFd); }
+  // The names of the event files written since the last call, in order.
+  std::vector<std::string> Novas() {
+    std::vector<std::string> nomes;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (ssize_t n; (n = read(FFd, buffer, sizeof buffer)) > 0;)
+      for (ssize_t i = 0; i < n;) {
+        const auto* e = reinterpret_cast<const inotify_event*>(buffer + i);
+        const std::string nome = e->len > 0 ? e->name : "";
+        if (nome.ends_with(".xml")) nomes.push_back(nome);
+        i += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+      }
+    return nomes;
+  }
+
+ private:
+  int FFd;
+};
+
+// Gerados with the bytes of each file it names, and every file of the folder.
+struct TSalvo {
+  std::vector<std::tuple<TTipoEvento, std::string, std::string, std::string>> gerados;
+  std::map<std::string, std::string> arquivos;
+  bool operator==(const TSalvo&) const = default;
+};
+
+TSalvo Salvo(const esocialtest::TComponente& c) {
+  TSalvo s;
+  const TGeradosCollection& g = c.Eventos().Gerados();
+  for (int i = 0; i < g.Count(); ++i)
+    s.gerados.emplace_back(g.GetItem(i).TipoEvento, g.GetItem(i).PathNome, g.GetItem(i).XML, g.GetItem(i).idEvento);
+  for (const std::string& nome : esocialtest::Arquivos(c.PastaEmpregador()))
+    s.arquivos[nome] = testsupport::ReadFile(c.PastaEmpregador() + "/" + nome);
+  return s;
 }
 
 }  // namespace
@@ -110,6 +155,54 @@ TEST(EventContainer, SignsValidatesSavesAndListsInGroupOrder) {
   }
 }
 
+// Loading events one by one writes each event's file once, not every held event's at each
+// load; a held event whose document changed is written again with the next load. What ends up
+// in Gerados and on disk is what saving every event anew gives.
+TEST(EventContainer, EachLoadWritesOnlyTheFilesOfNewOrChangedEvents) {
+  auto c = esocialtest::NovoComponente();
+  TEscritas escritas(c.PastaEmpregador());
+  // Of every group, so that new entries of Gerados fall between the earlier ones.
+  const std::string elementos[] = {"evtFechaEvPer", "evtExclusao", "evtInfoEmpregador", "evtTabLotacao"};
+  const int n = 14;
+  auto nomeDoArquivo = [&](int i) {
+    const TGeradosCollectionItem* achado = nullptr;
+    for (int k = 0; k < c.Eventos().Gerados().Count(); ++k)
+      if ("ID" + c.Eventos().Gerados().GetItem(k).idEvento == Id(i)) achado = &c.Eventos().Gerados().GetItem(k);
+    return achado ? fs::path(achado->PathNome).filename().string() + ".xml" : "(not in Gerados)";
+  };
+  for (int i = 0; i < n; ++i) {
+    // Two are unsigned and get signed as they load.
+    const std::string doc =
+        i % 7 == 3 ? esocialtest::EventoS1010Numerado(i) : EventoComAssinatura(elementos[i % 4], Id(i));
+    std::istringstream fluxo(doc);
+    ASSERT_TRUE(c.Eventos().LoadFromStream(fluxo));
+    EXPECT_EQ(escritas.Novas(), std::vector<std::string>{nomeDoArquivo(i)}) << i;
+  }
+  ASSERT_EQ(c.Eventos().Gerados().Count(), n);
+  const TSalvo aposCargas = Salvo(c);
+  EXPECT_EQ(aposCargas.arquivos.size(), static_cast<std::size_t>(n));
+  c.Eventos().SaveToFiles();
+  EXPECT_EQ(escritas.Novas().size(), static_cast<std::size_t>(n));
+  EXPECT_EQ(Salvo(c), aposCargas);
+
+  // A changed document is written again with the next load, beside the new event's.
+  const std::string alterado =
+      platform::StringReplace(EventoComAssinatura("evtExclusao", Id(1)), "<ideEvento/>", "<ideEvento>2</ideEvento>");
+  c.Eventos().NaoPeriodicos().S3000().GetItem(0).EvtExclusao().SetXML(alterado);
+  ASSERT_TRUE(c.Eventos().LoadFromString(EventoComAssinatura("evtFechaEvPer", Id(n))));
+  EXPECT_EQ(escritas.Novas(), (std::vector<std::string>{nomeDoArquivo(1), nomeDoArquivo(n)}));
+  EXPECT_EQ(testsupport::ReadFile(c.PastaEmpregador() + "/" + nomeDoArquivo(1)), alterado + "\r\n");
+  const TSalvo aposAlteracao = Salvo(c);
+  c.Eventos().SaveToFiles();
+  EXPECT_EQ(Salvo(c), aposAlteracao);
+  escritas.Novas();
+
+  // A cleared container writes anew what it loads.
+  c.Eventos().Clear();
+  ASSERT_TRUE(c.Eventos().LoadFromString(EventoComAssinatura("evtExclusao", Id(1))));
+  EXPECT_EQ(escritas.Novas(), std::vector<std::string>{nomeDoArquivo(1)});
+}
+
 TEST(EventContainer, AFailedLoadLeavesTheContainerAsItWas) {
   using Preparar = std::function<void(esocialtest::TComponente&)>;
   struct Caso {
@@ -138,12 +231,15 @@ TEST(EventContainer, AFailedLoadLeavesTheContainerAsItWas) {
                 "Necessário DigestMethod Algorithm SHA256. use xsXmlSec ou xsLibXml2 na propriedade SSLXmlSignLib."},
            Caso{"save where the employer folder cannot be made", semPasta, EventoComAssinatura("evtExclusao", Id(2)),
                 "..."},
-           // The new event's file is written before the earlier event's file fails.
+           // The new event's file is written before the earlier event, whose document changed,
+           // fails to be written again.
            Caso{"save failing after the new event's file",
                 [](auto& c) {
                   const std::string arquivo = c.Eventos().Gerados().GetItem(0).PathNome + ".xml";
                   fs::remove(arquivo);
                   fs::create_directory(arquivo);
+                  c.Eventos().Periodicos().S1299().GetItem(0).EvtFechaEvPer().SetXML(
+                      EventoComAssinatura("evtFechaEvPer", Id(1)) + "\n");
                 },
                 EventoComAssinatura("evtInfoEmpregador", Id(2)), "..."},
            Caso{"an INI reader that raises", nullptr, "[evtInfoEmpregador]\nId=" + Id(2) + "\nModoLancamento=x\n",

@@ -182,6 +182,15 @@ TEST(EventFrame, AFailureNamesTheEventAndKeepsItsXML) {
                           {false, "Nome Resp.: Fulano\r\n"});
   });
   EXPECT_EQ(comNome, "ID: " + kId + "\r\nNome Resp.: Fulano\r\n falhou");
+
+  // A unit whose text begins with the identifier itself.
+  TOpcoesDocumento semPrefixo;
+  semPrefixo.PrefixoErro = "";
+  EXPECT_EQ(MessageOf([&] {
+              GerarDocumentoeSocial(
+                  evento, "evtTabFuncao", "1", [] { throw std::runtime_error("falhou"); }, semPrefixo);
+            }),
+            kId + "\r\n falhou");
 }
 
 TEST(EventFrame, EachRunWritesOneFreshDocument) {

@@ -172,12 +172,67 @@ TEST(SoapServices, ConsultSendsAValidQueryAndSavesEachTotalizer) {
   EXPECT_EQ(r.Status.cdResposta, 201);
   ASSERT_EQ(r.RetEventos.Count(), 2);
   const std::string id1 = "ID1005099680001482018101613340600014", id2 = "ID1005099680001482018101613340600015";
+  // Named by the identifiers' digits.
   EXPECT_EQ(s.Arquivos(), (std::vector<std::string>{protocolo + "-ped-sit.xml", protocolo + "-sit.xml",
-                                                    id1 + "-S5001.xml", id2 + "-S5001.xml"}));
+                                                    id1.substr(2) + "-S5001.xml", id2.substr(2) + "-S5001.xml"}));
   EXPECT_EQ(s.Arquivo(protocolo + "-ped-sit.xml"), kDecl + consulta);
-  EXPECT_EQ(s.Arquivo(id2 + "-S5001.xml"), kDecl + r.RetEventos.GetItem(1).tot.GetItem(0).XML);
+  EXPECT_EQ(s.Arquivo(id2.substr(2) + "-S5001.xml"), kDecl + r.RetEventos.GetItem(1).tot.GetItem(0).XML);
   const auto* s5001 = dynamic_cast<const s5001::TS5001*>(r.RetEventos.GetItem(1).tot.GetItem(0).Evento.get());
   ASSERT_NE(s5001, nullptr);
+}
+
+// Identifiers and types out of a reply name one file each inside the save folder, or none: an
+// absolute identifier or a type holding a path never reaches another folder.
+TEST(SoapServices, TotalizerNamesComeFromDigitsAndKnownTypesOnly) {
+  esocialtest::TComponente c = esocialtest::NovoComponente(false);
+  const std::string docs = c.pastaSalvar + "/Docs";
+  c.eSocial->Configuracoes().Arquivos->SetPathSalvar(docs);
+  const std::string vitima = c.pastaSalvar + "/x/existing-victim.xml";
+  fs::create_directories(c.pastaSalvar + "/x");
+  testsupport::WriteFile(vitima, "keep");
+  const std::string absoluto = c.pastaSalvar + "/x/existing";
+  const std::string id = "ID1005099680001482018102512542400006";
+  struct Caso {
+    std::string id, tipo;
+    std::string arquivo;  // in Docs; empty: not saved
+    std::string motivo;   // of a totalizer not saved
+  } casos[] = {
+      {id, "S5001", id.substr(2) + "-S5001.xml", ""},
+      {"../../" + id, "S5002", id.substr(2) + "-S5002.xml", ""},
+      {absoluto, "victim", "", "Totalizador do evento \"" + absoluto + "\" não salvo: tipo \"victim\" desconhecido"},
+      {id, "b/name", "", "Totalizador do evento \"" + id + "\" não salvo: tipo \"b/name\" desconhecido"},
+      {id, "../S5001", "", "Totalizador do evento \"" + id + "\" não salvo: tipo \"../S5001\" desconhecido"},
+      {"/ID/x", "S5003", "", "Totalizador S5003 do evento \"/ID/x\" não salvo: identificador sem dígitos"},
+      {"ID" + std::string(201, '7'), "S5001", "",
+       "Totalizador S5001 do evento \"ID" + std::string(98, '7') + "...\" não salvo: identificador longo demais"},
+      {std::string(300, 'x'), "zz", "",
+       "Totalizador do evento \"" + std::string(100, 'x') + "...\" não salvo: tipo \"zz\" desconhecido"},
+  };
+  std::string resposta =
+      "<retornoProcessamentoLoteEventos><status><cdResposta>201</cdResposta></status><retornoEventos>";
+  for (const Caso& k : casos)
+    resposta += "<evento Id=\"" + k.id + "\"><tot tipo=\"" + k.tipo + "\"><eSocial><t>" + k.tipo +
+                "</t></eSocial></tot></evento>";
+  resposta += "</retornoEventos></retornoProcessamentoLoteEventos>";
+  TConsultaLote& consulta = c.eSocial->WebServices().ConsultaLote();
+  consulta.RetConsultaLote().Leitor.Arquivo = resposta;
+  ASSERT_TRUE(consulta.RetConsultaLote().LerXml());
+
+  consulta.GravarTotalizadores();
+
+  std::vector<std::string> arquivos, motivos;
+  for (const Caso& k : casos) {
+    if (!k.arquivo.empty()) arquivos.push_back(k.arquivo);
+    if (!k.motivo.empty()) motivos.push_back(k.motivo);
+  }
+  std::sort(arquivos.begin(), arquivos.end());
+  EXPECT_EQ(esocialtest::Arquivos(docs), arquivos);
+  EXPECT_EQ(consulta.TotalizadoresNaoGravados(), motivos);
+  EXPECT_EQ(testsupport::ReadFile(vitima), "keep");
+  for (const auto& f : fs::recursive_directory_iterator(c.pastaSalvar))
+    if (f.is_regular_file() && f.path() != vitima) {
+      EXPECT_EQ(f.path().parent_path(), fs::path(docs)) << f.path();
+    }
 }
 
 // A protocol from outside stays text in the query and a name inside the save folder.
@@ -298,7 +353,7 @@ TEST(SoapServices, LiteralAndEscapedRepliesReachTheRecord) {
     ASSERT_EQ(r.RetEventos.GetItem(0).tot.Count(), 1);
     const std::string& tot = r.RetEventos.GetItem(0).tot.GetItem(0).XML;
     EXPECT_NE(tot.find(k.valor), std::string::npos) << tot;
-    EXPECT_EQ(s.Arquivo(r.RetEventos.GetItem(0).Id + "-S5001.xml"), kDecl + tot);
+    EXPECT_EQ(s.Arquivo(r.RetEventos.GetItem(0).Id.substr(2) + "-S5001.xml"), kDecl + tot);
   }
 }
 
@@ -499,7 +554,7 @@ TEST(SoapServices, IdentifierQueryAndDownload) {
            id +
            "</id><nrRec>1.1.1</nrRec></identificadorEvt></identificadoresEvts></retornoIdentificadoresEvts>"
            "</retornoConsultaIdentificadoresEvts></eSocial>",
-       {id + "-S-120012345678000195" + "05-2024.xml"},
+       {id.substr(2) + "-S-120012345678000195" + "05-2024.xml"},
        "S-1200-12345678000195-05-2024-",
        "con"},
       {"download by receipt",

@@ -142,7 +142,7 @@ void VerificarDocumentosValidos(const std::function<void(typename TLista::TEvent
 
 // A case of a test file's INI reader: the change to the base INI input, part of the message
 // LerArqIni raises (testsupport::kNoError when nothing is; empty when not looked at) and what
-// the event holds after it.
+// the event holds after it. VerificarCasosIni reads them under the layout Versao.
 template <class TEvento>
 struct TCasoIni {
   const char* nome;

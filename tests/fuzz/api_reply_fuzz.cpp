@@ -23,16 +23,17 @@ void check(bool ok) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string body(reinterpret_cast<const char*>(data), size);
-  try {
-    nlohmann::json reply = agent::ParseJsonText(platform::EnsureUtf8(body));
-    agent::TDtoOwner owner;
+  for (bool list : {false, true}) {
     try {
-      agent::TDtoJsonReader(owner).ReadLote(reply);
+      agent::CheckJsonShape(body);
+      agent::TDtoOwner owner;
+      if (list)
+        agent::TDtoJsonReader(owner).ReadLoteList(body);
+      else
+        agent::TDtoJsonReader(owner).ReadLote(body);
+    } catch (const nlohmann::json::exception&) {
     } catch (const std::runtime_error&) {
     }
-    if (reply.is_object() && reply.contains("value")) agent::TDtoJsonReader(owner).ReadLoteList(reply["value"]);
-  } catch (const nlohmann::json::exception&) {
-  } catch (const std::runtime_error&) {
   }
   for (const char* type : {"application/json", "text/plain", "text/html"}) {
     platform::HttpResponse response{500, "Erro", type, body};

@@ -9,6 +9,9 @@ PKCS#12 bundles of each.
 Files written in OUT_DIR (all PEM unless said):
   ca.crt ca.key                      test CA
   server.crt server.key              CN=127.0.0.1, SAN IP:127.0.0.1, DNS:localhost
+  server-expired.crt .key            the same, validity ended in the past
+  server-wronghost.crt .key          issued by the test CA for another host (DNS:outro.servico.invalido)
+  server-selfsigned.crt .key         like server, but signed by itself
   client.crt client.key client.p12   CN=EMPRESA TESTE LTDA:12345678000195, SAN otherName CNPJ
   cpf.crt cpf.key cpf.p12            CN=FULANO DE TAL:12345678909, SAN otherName CPF data
   expired.crt expired.key expired.p12  like client, validity ended in the past
@@ -102,6 +105,19 @@ countryName = optional
         "-name", name, "-out", name + ".p12", "-passout", "pass:" + password, cwd=out)
 
 
+def selfsigned(out, name, cn, ext):
+    if os.path.exists(os.path.join(out, name + ".crt")):
+        return
+    extfile = os.path.join(out, name + ".ext")
+    with open(extfile, "w") as f:
+        f.write("[x]\n" + ext)
+    run("req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", name + ".key", "-out", name + ".crt",
+        "-days", "825", "-subj", f"/C=BR/O=Nembo Teste/CN={cn}", "-config", extfile, "-extensions", "x",
+        cwd=out)
+
+
+SERVER_EXT = ("basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature,keyEncipherment\n"
+              "extendedKeyUsage=serverAuth\n")
 CLIENT_EXT = ("basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature,nonRepudiation,keyEncipherment\n"
               "extendedKeyUsage=clientAuth,emailProtection\n")
 
@@ -119,9 +135,15 @@ def main():
     ca(out, "ca", "Nembo Teste AC")
     ca(out, "other-ca", "Outra AC")
     leaf(out, "server", "/C=BR/O=Nembo Teste/CN=127.0.0.1",
-         "basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature,keyEncipherment\n"
-         "extendedKeyUsage=serverAuth\nsubjectAltName=IP:127.0.0.1,DNS:localhost\n",
-         password=a.password)
+         SERVER_EXT + "subjectAltName=IP:127.0.0.1,DNS:localhost\n", password=a.password)
+    # Servers a client must refuse, or (expired) accept.
+    leaf(out, "server-expired", "/C=BR/O=Nembo Teste/CN=127.0.0.1",
+         SERVER_EXT + "subjectAltName=IP:127.0.0.1,DNS:localhost\n",
+         start="20200101000000Z", end="20210101000000Z", password=a.password)
+    leaf(out, "server-wronghost", "/C=BR/O=Nembo Teste/CN=outro.servico.invalido",
+         SERVER_EXT + "subjectAltName=DNS:outro.servico.invalido\n", password=a.password)
+    selfsigned(out, "server-selfsigned", "127.0.0.1",
+               SERVER_EXT + "subjectAltName=IP:127.0.0.1,DNS:localhost\n")
     # otherName 2.16.76.1.3.3 holds the CNPJ as text; 2.16.76.1.3.1 holds birth date (8),
     # CPF (11), NIS (11), RG (15) and issuer (6).
     leaf(out, "client", "/C=BR/O=ICP-Brasil/CN=EMPRESA TESTE LTDA:12345678000195",

@@ -4,6 +4,7 @@ handling of the HTTPS stand-in (tls_server.py): it answers each request by its S
 and records what it received.
 
     soap_server.py PKI_DIR RECORD_FILE --script FILE [--samples DIR] [--lifetime SECONDS]
+                   [--server-cert NAME]
 
 The script (read again for every request, so a test may write it after start) is a JSON object
 from SOAP action (as the WSDL gives it, without quotes) to one reply or a list of replies used
@@ -18,12 +19,14 @@ in order, the last one repeating:
   "escape": true                       with "wrap", the document goes in escaped as text
   {"fault": "text"}                    HTTP 500 with a SOAP 1.1 fault holding the text
   {"stall": true}                      never answers (until the stand-in stops)
+  {"endless": true}, {"drip": SECONDS}  a body without end; the body a byte at a time (tls_server.py)
 An action the script does not name gets HTTP 500 with a fault, as the real services answer it.
 
 RECORD_FILE gets one JSON object per request, one a line: what tls_server.py records, plus
 "action" (the SOAPAction header without its quotes) and "body_path": the Clark names
 ("{namespace}name") of the element below soap:Body and of the first child of each, three deep;
-"xml_error" instead when the request does not parse."""
+"xml_error" instead when the request does not parse. --server-cert NAME serves another
+certificate of the PKI (tls_server.py)."""
 import argparse
 import json
 import os
@@ -122,6 +125,7 @@ def main():
     ap.add_argument("--script", required=True)
     ap.add_argument("--samples", default="")
     ap.add_argument("--lifetime", type=float, default=300)
+    ap.add_argument("--server-cert", default="server")
     a = ap.parse_args()
 
     srv = Server(("127.0.0.1", 0), Handler)
@@ -130,7 +134,7 @@ def main():
     srv.samples = a.samples
     srv.lock = threading.Lock()
     srv.answered = {}
-    srv.context = tls_server.tls_context(a.pki, False, True)
+    srv.context = tls_server.tls_context(a.pki, False, True, a.server_cert)
     open(a.record, "a").close()
     return tls_server.run([srv], a.lifetime)
 

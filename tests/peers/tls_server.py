@@ -3,7 +3,7 @@
 CA, records every request it receives and answers from a script.
 
     tls_server.py PKI_DIR RECORD_FILE [--script FILE] [--tls13-only] [--no-client-cert]
-                  [--plain] [--lifetime SECONDS] [--second same|tls13-only]
+                  [--plain] [--lifetime SECONDS] [--second same|tls13-only] [--server-cert NAME]
                   [--proxy [--proxy-user USER --proxy-password PASSWORD] [--proxy-listen ADDR:PORT]]
 
 RECORD_FILE gets one JSON object per request, one a line:
@@ -22,9 +22,12 @@ replies used in order, the last one repeating:
   {"status": 200, "headers": {"Location": "..."}, "body": "text", "stall": false}
 A reply with "path": "/p" answers every request for exactly that path instead, outside the order.
 "stall": true reads the request and never answers (until the stand-in stops); "cut": true
-announces 100 bytes more than the body it sends, then closes the connection. Without a script
+announces 100 bytes more than the body it sends, then closes the connection; "endless": true
+sends the headers without a length (or announcing "length" bytes) and then body bytes without
+end, as fast as they are taken, until the client goes; "drip": SECONDS sends the body one byte at a time, that long apart. Without a script
 every request gets 200 and "<ok/>". --tls13-only refuses every protocol below TLS 1.3;
---plain serves HTTP without TLS."""
+--plain serves HTTP without TLS. --server-cert NAME serves the PKI's NAME.crt and NAME.key
+instead of server's (pki.py: server-expired, server-wronghost, server-selfsigned)."""
 import argparse
 import base64
 import http.server
@@ -35,6 +38,7 @@ import socketserver
 import ssl
 import sys
 import threading
+import time
 
 STOP = threading.Event()
 
@@ -120,9 +124,32 @@ class Handler(http.server.BaseHTTPRequestHandler):
         for k, v in reply.get("headers", {}).items():
             self.send_header(k, v)
         self.send_header("Content-Type", "text/xml; charset=utf-8")
+        if reply.get("endless"):
+            if "length" in reply:
+                self.send_header("Content-Length", str(reply["length"]))
+            self.send_header("Connection", "close")
+            self.end_headers()
+            block = b"<a>" + b"x" * (1 << 20) + b"</a>"
+            self.close_connection = True
+            try:
+                while not STOP.is_set():
+                    self.wfile.write(block)
+            except OSError:
+                pass
+            return
         # "cut": the connection closes before the announced body is complete.
         self.send_header("Content-Length", str(len(data) + (100 if reply.get("cut") else 0)))
         self.end_headers()
+        if reply.get("drip"):
+            try:
+                for i in range(len(data)):
+                    self.wfile.write(data[i:i + 1])
+                    self.wfile.flush()
+                    if STOP.wait(reply["drip"]):
+                        break
+            except OSError:
+                self.close_connection = True
+            return
         self.wfile.write(data)
         if reply.get("cut"):
             self.wfile.flush()
@@ -136,9 +163,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
     do_GET = do_POST = do_PUT = do_DELETE = do_HEAD = do_PATCH = handle_any
 
 
-def tls_context(pki, tls13_only, client_cert):
+def tls_context(pki, tls13_only, client_cert, server_cert="server"):
     ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    ctx.load_cert_chain(os.path.join(pki, "server.crt"), os.path.join(pki, "server.key"))
+    ctx.load_cert_chain(os.path.join(pki, server_cert + ".crt"), os.path.join(pki, server_cert + ".key"))
     ctx.minimum_version = ssl.TLSVersion.TLSv1_3 if tls13_only else ssl.TLSVersion.TLSv1_2
     if client_cert:
         ctx.verify_mode = ssl.CERT_REQUIRED
@@ -165,6 +192,7 @@ def main():
     ap.add_argument("--proxy-user")
     ap.add_argument("--proxy-password", default="")
     ap.add_argument("--proxy-listen", default="127.0.0.1:0")
+    ap.add_argument("--server-cert", default="server")
     a = ap.parse_args()
 
     counter = [0]
@@ -177,7 +205,7 @@ def main():
         srv.counter = counter
         srv.lock = lock
         if not a.plain:
-            srv.context = tls_context(a.pki, tls13_only, not a.no_client_cert)
+            srv.context = tls_context(a.pki, tls13_only, not a.no_client_cert, a.server_cert)
         return srv
 
     srv = make(a.tls13_only)

@@ -12,6 +12,15 @@ TEST(TextEncoding, InvalidBytesReadAsWindows1252) {
   EXPECT_FALSE(IsValidUtf8("\xed\xa0\x80"));  // a lone surrogate
 }
 
+// Walking the text byte by byte gives what EnsureUtf8 makes of it, whatever it holds.
+TEST(TextEncoding, TheIteratorGivesTheEnsuredText) {
+  for (const std::string text : {"", "plain", "a\xc3\xa7\xc3\xa3o", "a\xe7\xe3o", "\x80 \x93x\x94 \x9c", "\xc3\xa9\xe9",
+                                 "fim \xc3", "\xed\xa0\x80", "\xf0\x9f\x98\x80\xff"}) {
+    const std::string made(EnsuredUtf8Iterator(text, 0), EnsuredUtf8Iterator(text, text.size()));
+    EXPECT_EQ(made, EnsureUtf8(text)) << text;
+  }
+}
+
 TEST(TextEncoding, Utf8PrefixNeverSplitsACharacter) {
   const std::string euro = "\xe2\x82\xac", smile = "\xf0\x9f\x98\x80";
   struct Case {

@@ -1,7 +1,9 @@
 #pragma once
 // An HTTPS stand-in of tests/peers (tls_server.py, or soap_server.py built on it): started
-// with its record and script files, read back as JSON.
+// with its record and script files, read back as JSON. Starting one makes the test PKI's CA
+// trusted for the eSocial services in this process (NEMBO_ESOCIAL_CA_FILE).
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -16,6 +18,7 @@ namespace testhttp {
 struct HttpsPeer {
   // extra: arguments after the PKI, the record and the script files.
   explicit HttpsPeer(std::vector<std::string> extra = {}, const std::string& standIn = "tls_server.py") {
+    setenv("NEMBO_ESOCIAL_CA_FILE", (testsupport::PkiDir() + "/ca.crt").c_str(), 1);
     dir = testsupport::MakeTempDir("https-peer");
     record = dir + "/record.jsonl";
     script = dir + "/script.json";

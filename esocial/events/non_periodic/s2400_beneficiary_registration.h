@@ -1,13 +1,39 @@
 #pragma once
-// S-2400, registration of a benefit beneficiary: the event unit. The event's model, writer and INI reader belong here;
-// until they are, the event holds, signs and validates its document only.
+// S-2400, registration of a benefit beneficiary of a public pension scheme: the person's data,
+// the start of the registration, incapacity, address and dependants.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2400 {
 
+class TBeneficiario {
+ public:
+  std::string cpfBenef;
+  std::string nmBenefic;
+  platform::TDateTime dtNascto = 0;
+  platform::TDateTime dtInicio = 0;
+  // Absent for a beneficiary registered before the obligation began.
+  std::string sexo;
+  // 0 is not informed.
+  int racaCor = 0;
+  int estCiv = 0;
+  tpSimNao incFisMen{};
+  platform::TDateTime dtIncFisMen = 0;
+  TEndereco endereco;
+  TDependenteCollection dependente;
+};
+
 class TEvtCdBenefIn : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento2 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TBeneficiario Beneficiario;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2400CollectionItem : public TItemEvento<TEvtCdBenefIn, teS2400> {

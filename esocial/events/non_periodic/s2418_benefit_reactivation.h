@@ -1,13 +1,35 @@
 #pragma once
-// S-2418, reactivation of a benefit: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-2418, reactivation of a benefit of a public pension scheme that had ended: the benefit, the
+// date of the reactivation and the date it takes effect from.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2418 {
 
+class TIdeBeneficio {
+ public:
+  std::string cpfBenef;
+  std::string nrBeneficio;
+};
+
+class TInfoReativ {
+ public:
+  platform::TDateTime dtEfetReativ = 0;
+  platform::TDateTime dtEfeito = 0;
+};
+
 class TEvtReativBen : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento2 ideEvento;
+  TIdeEmpregador ideEmpregador;
+  TIdeBeneficio ideBeneficio;
+  TInfoReativ infoReativ;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2418CollectionItem : public TItemEvento<TEvtReativBen, teS2418> {

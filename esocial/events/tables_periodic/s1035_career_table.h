@@ -1,13 +1,53 @@
 #pragma once
-// S-1035, career table: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-1035, career table (2.x layouts only): one public-service career of the employer's table,
+// its validity, description, the law that established it and the law's effect.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s1035 {
 
+class TDadosCarreira {
+ public:
+  std::string dscCarreira;
+  std::string leiCarr;
+  platform::TDateTime dtLeiCarr = 0;
+  std::string sitCarr;
+};
+
+class TIdeCarreira {
+ public:
+  std::string codCarreira;
+  std::string iniValid;  // yyyy-mm
+  std::string fimValid;  // yyyy-mm
+};
+
+class TInfoCarreira {
+ public:
+  TDadosCarreira dadosCarreira;
+  TIdeCarreira ideCarreira;
+  TIdePeriodo& NovaValidade() { return FNovaValidade.Obter(); }
+  bool novaValidadeInst() const { return FNovaValidade.Existe(); }
+
+ private:
+  platform::TObjetoOpcional<TIdePeriodo> FNovaValidade;
+};
+
 class TEvtTabCarreira : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TModoLancamento ModoLancamento = mlInclusao;
+  TIdeEvento IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TInfoCarreira InfoCarreira;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
+
+ private:
+  void GerarIdeCarreira(const TIdeCarreira& Ide);
+  void GerarDadosCarreira(const TDadosCarreira& Dados);
 };
 
 class TS1035CollectionItem : public TItemEvento<TEvtTabCarreira, teS1035> {

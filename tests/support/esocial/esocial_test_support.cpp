@@ -79,6 +79,11 @@ const std::string kIdeEmpregador = "<ideEmpregador><tpInsc>1</tpInsc><nrInsc>123
 
 }  // namespace
 
+std::string IdEvento(int n) {
+  const std::string seq = std::to_string(n);
+  return "ID11234567800000020250101120000" + std::string(5 - std::min<std::size_t>(5, seq.size()), '0') + seq;
+}
+
 std::string EventoS1000(bool formatado, const std::string& verProc) {
   return Evento(
       "evtInfoEmpregador", "ID1123456780000002025010112000000001",
@@ -94,6 +99,14 @@ std::string EventoS1010(bool formatado) {
                  "<infoRubrica><exclusao><ideRubrica><codRubr>R001</codRubr><ideTabRubr>T1</ideTabRubr>"
                  "<iniValid>2024-01</iniValid></ideRubrica></exclusao></infoRubrica>"},
                 formatado);
+}
+
+std::string EventoS1010Numerado(int n) {
+  return Evento("evtTabRubrica", IdEvento(n),
+                {kIdeEventoTabela, kIdeEmpregador,
+                 "<infoRubrica><exclusao><ideRubrica><codRubr>R" + std::to_string(n) +
+                     "</codRubr><ideTabRubr>T1</ideTabRubr><iniValid>2024-01</iniValid></ideRubrica></exclusao>"
+                     "</infoRubrica>"});
 }
 
 std::string EventoS3000(bool formatado) {

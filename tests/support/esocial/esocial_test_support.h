@@ -47,11 +47,17 @@ std::string Evento(const std::string& elemento, const std::string& id, const std
 // Signature element (not a real signature), so that assigning it neither signs nor validates.
 std::string EventoComAssinatura(const std::string& elemento, const std::string& id);
 
+// The identifier of the test employer's n-th event (n from 0 to 99999).
+std::string IdEvento(int n);
+
 // Unsigned documents valid against their official schemas once signed.
 std::string EventoS1000(bool formatado = false, const std::string& verProc = "NEMBO 1.0");
 std::string EventoS1010(bool formatado = false);
 std::string EventoS3000(bool formatado = false);
 std::string EventoS1299(bool formatado = false);
+// An S-1010 with identifier IdEvento(n) and a rubric code of its own: a batch of them is a
+// batch of distinct table events.
+std::string EventoS1010Numerado(int n);
 
 // The document with a placeholder signature put last in its eSocial root: assigned to an
 // event it is kept as it is, neither signed nor validated.
