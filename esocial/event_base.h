@@ -193,6 +193,9 @@ class TeSocialEvento : public TeSocial {
   // The start of a final payment's payslip (S-2299, S-2399): ideDmDev, then, from S-1.01 on,
   // indRRA and infoRRA when indRRA is snfSim and pInfoRRA (null when not made) is given.
   void GerarInicioDmDev(const std::string& ideDmDev, tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA);
+  // indRRA and infoRRA alone, for payslips with a field between them and ideDmDev (S-1200,
+  // S-1202, S-1207): the same rule.
+  void GerarIndRRA(tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA);
   // The end of a final payment (S-2299, S-2399): procJudTrab with tpTrib, then infoMV when it
   // holds another employer's pay.
   void GerarFimVerbasResc(TVerbasResc& pVerbasResc);

@@ -145,6 +145,10 @@ void TeSocialEvento::GerarProcJudTrab(const TProcJudTrabCollection& pProcJudTrab
 
 void TeSocialEvento::GerarInicioDmDev(const std::string& ideDmDev, tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA) {
   Gerador().wCampo(tcStr, "", "ideDmDev", 1, 30, 1, ideDmDev);
+  GerarIndRRA(indRRA, pInfoRRA);
+}
+
+void TeSocialEvento::GerarIndRRA(tpSimNaoFacultativo indRRA, TInfoRRA* pInfoRRA) {
   if (VersaoDF() < veS01_01_00 || indRRA != snfSim || pInfoRRA == nullptr) return;
   Gerador().wCampo(tcStr, "", "indRRA", 1, 1, 1, SimNaoFacultativoToStr(indRRA));
   GerarInfoRRA(*pInfoRRA);

@@ -23,12 +23,10 @@ void TEvtBenPrRP::GerarDmDev() {
   dfe::TGerador& g = Gerador();
   for (int i = 0; i < dmDev.Count(); ++i) {
     TDMDevCollectionItem& d = dmDev.GetItem(i);
-    const bool rra = VersaoDF() >= veS01_01_00 && d.indRRA == snfSim && d.infoRRAInst();
     g.wGrupo("dmDev");
     g.wCampo(tcStr, "", "ideDmDev", 1, 30, 1, d.ideDmDev);
     g.wCampo(tcStr, "", "nrBeneficio", 1, 20, 1, d.nrBeneficio);
-    if (rra) g.wCampo(tcStr, "", "indRRA", 1, 1, 1, SimNaoFacultativoToStr(d.indRRA));
-    if (rra) GerarInfoRRA(d.infoRRA());
+    GerarIndRRA(d.indRRA, d.infoRRAInst() ? &d.infoRRA() : nullptr);
     // Each period group holds at least one item.
     if (d.infoPerApurInst() && d.infoPerApur().ideEstab.Count() > 0) {
       g.wGrupo("infoPerApur");
