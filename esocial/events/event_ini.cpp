@@ -161,6 +161,14 @@ void TLeitorIniEvento::LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab, b
   if (LerCodCateg) IdeVinculo.codCateg = Inteiro("ideVinculo", "codCateg");
 }
 
+void TLeitorIniEvento::LerIdeRespInf(TIdeRespInf& IdeRespInf) const {
+  if (!AlgumaChave("ideRespInf", {"nmResp", "cpfResp", "telefone", "email"})) return;
+  IdeRespInf.nmResp = Texto("ideRespInf", "nmResp");
+  IdeRespInf.cpfResp = Texto("ideRespInf", "cpfResp");
+  IdeRespInf.telefone = Texto("ideRespInf", "telefone");
+  IdeRespInf.email = Texto("ideRespInf", "email");
+}
+
 std::string TLeitorIniEvento::NomeSecao(std::string_view Prefixo, int Numero, int Largura) {
   return std::string(Prefixo) + platform::InteiroComZeros(Numero, Largura);
 }

@@ -136,6 +136,8 @@ class TLeitorIniEvento {
   // Section ideVinculo: cpfTrab, nisTrab when asked, matricula, and codCateg (default 0) unless
   // the event leaves it out.
   void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false, bool LerCodCateg = true) const;
+  // Section ideRespInf (nmResp, cpfResp, telefone, email), read when any of its keys is given.
+  void LerIdeRespInf(TIdeRespInf& IdeRespInf) const;
 
   // The sections of a list: Prefixo followed by 1, 2, 3 ... padded with zeros to Largura
   // digits. For each, the first key Chave is read with the default "FIM"; the list ends at
