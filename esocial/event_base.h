@@ -139,8 +139,8 @@ class TeSocialEvento : public TeSocial {
   // by plain reference, but only reads the groups whose predicate says they exist.
 
   // Identification, processes and employer tables (event_writers_shared.cpp).
-  // ideVinculo: cpfTrab; nisTrab on the 2.x layouts unless Reduzido; matricula (required in the
-  // S-1 layouts when codCateg is not written); codCateg when GeraCodCateg and not Reduzido.
+  // ideVinculo: cpfTrab; nisTrab on the 2.x layouts unless Reduzido; matricula (required when
+  // codCateg is not written); codCateg when GeraCodCateg and not Reduzido.
   // Under S-1.03, S-2221 and S-2298 must not ask for codCateg.
   void GerarIdeVinculo(const TIdeVinculo& pIdeVinculo, bool GeraCodCateg, bool Reduzido);
   // The same, with matricula only for categories that have a registration number.
@@ -150,11 +150,11 @@ class TeSocialEvento : public TeSocial {
   // ideFolhaPagto with indApuracao and perApur, or perApur alone; nothing when perApur is empty.
   void GerarIdeFolhaPagto(const TIdeFolhaPagto& pIdeFolhaPagto);
   void GerarIdeFolhaPagtoPerApur(const TIdeFolhaPagto& pIdeFolhaPagto);
-  // Always written whole: the caller decides whether the event has one.
+  // Optional wherever a layout has it: nothing when none of its values is given.
   void GerarIdeRespInf(const TIdeRespInf& pIdeRespInf);
   // The council number is nrOC for teS2210, nrOc for teS2230 and left out for other types.
   void GerarEmitente(const TEmitente& pEmitente, TTipoEvento pTipoEvento);
-  // localTrabInterm; nothing when TpLograd is empty.
+  // localTrabInterm; nothing when neither the street's type nor its name is given.
   void GerarLocalTrabInterm(const TBrasil& pLocal);
   // A process group under GroupName ("ideProcessoIRRF", ...): nrProc and codSusp (required in the
   // S-1 layouts, where ideProcessoFGTS has none).

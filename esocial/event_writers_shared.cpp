@@ -22,13 +22,14 @@ void EscreverIdeVinculo(TeSocialEvento& Evento, const TIdeVinculo& pIdeVinculo, 
   dfe::TGerador& g = Evento.Gerador();
   g.wGrupo("ideVinculo");
   g.wCampo(tcStr, "", "cpfTrab", 11, 11, 1, pIdeVinculo.cpfTrab);
-  if (!Reduzido && Evento.VersaoDF() <= ve02_05_00)
-    g.wCampo(tcStr, "", "nisTrab", 1, 11, OcorrenciaNisTrab(pIdeVinculo.codCateg), pIdeVinculo.nisTrab);
   const bool comCodCateg = GeraCodCateg && !Reduzido;
-  // In the S-1 layouts an ideVinculo without the category is that of an event about the bond
-  // itself, whose registration number is required.
+  // An ideVinculo without the category is that of an event about the bond itself, whose
+  // registration number is required, and in the 2.x layouts its nisTrab too.
+  if (!Reduzido && Evento.VersaoDF() <= ve02_05_00)
+    g.wCampo(tcStr, "", "nisTrab", 1, 11, comCodCateg ? OcorrenciaNisTrab(pIdeVinculo.codCateg) : 1,
+             pIdeVinculo.nisTrab);
   if (GeraMatricula) {
-    if (Evento.VersaoDF() >= veS01_00_00)
+    if (Evento.VersaoDF() >= veS01_00_00 || !comCodCateg)
       g.wCampo(tcStr, "", "matricula", 1, 30, comCodCateg ? 0 : 1, pIdeVinculo.matricula);
     else
       g.wCampo(tcStr, "", "matricula", MinMatricula, 30, 0, pIdeVinculo.matricula);
@@ -85,11 +86,14 @@ void TeSocialEvento::GerarIdeFolhaPagtoPerApur(const TIdeFolhaPagto& pIdeFolhaPa
 }
 
 void TeSocialEvento::GerarIdeRespInf(const TIdeRespInf& pIdeRespInf) {
+  if (pIdeRespInf.nmResp.empty() && pIdeRespInf.cpfResp.empty() && pIdeRespInf.telefone.empty() &&
+      pIdeRespInf.email.empty())
+    return;
   Gerador().wGrupo("ideRespInf");
-  Gerador().wCampo(tcStr, "", "nmResp", 1, 70, 1, pIdeRespInf.nmResp);
+  Gerador().wCampo(tcStr, "", "nmResp", 2, 70, 1, pIdeRespInf.nmResp);
   Gerador().wCampo(tcStr, "", "cpfResp", 11, 11, 1, pIdeRespInf.cpfResp);
-  Gerador().wCampo(tcStr, "", "telefone", 1, 13, 1, pIdeRespInf.telefone);
-  Gerador().wCampo(tcStr, "", "email", 1, 60, 0, pIdeRespInf.email);
+  Gerador().wCampo(tcStr, "", "telefone", 8, 13, 1, pIdeRespInf.telefone);
+  Gerador().wCampo(tcStr, "", "email", 6, 60, 0, pIdeRespInf.email);
   Gerador().wGrupo("/ideRespInf");
 }
 
@@ -106,14 +110,15 @@ void TeSocialEvento::GerarEmitente(const TEmitente& pEmitente, TTipoEvento pTipo
 }
 
 void TeSocialEvento::GerarLocalTrabInterm(const TBrasil& pLocal) {
-  if (pLocal.TpLograd.empty()) return;
+  // A street given by name alone is not dropped: its missing type is alerted.
+  if (pLocal.TpLograd.empty() && pLocal.DscLograd.empty()) return;
   Gerador().wGrupo("localTrabInterm");
   Gerador().wCampo(tcStr, "", "tpLograd", 1, 4, 1, pLocal.TpLograd);
-  Gerador().wCampo(tcStr, "", "dscLograd", 1, 80, 1, pLocal.DscLograd);
+  Gerador().wCampo(tcStr, "", "dscLograd", 1, 100, 1, pLocal.DscLograd);
   Gerador().wCampo(tcStr, "", "nrLograd", 1, 10, 1, pLocal.NrLograd);
-  Gerador().wCampo(tcStr, "", "complem", 0, 30, 0, pLocal.Complemento);
-  Gerador().wCampo(tcStr, "", "bairro", 0, 60, 0, pLocal.Bairro);
-  Gerador().wCampo(tcStr, "", "cep", 1, 8, 1, pLocal.Cep);
+  Gerador().wCampo(tcStr, "", "complem", 1, 30, 0, pLocal.Complemento);
+  Gerador().wCampo(tcStr, "", "bairro", 1, 90, 0, pLocal.Bairro);
+  Gerador().wCampo(tcStr, "", "cep", 8, 8, 1, pLocal.Cep);
   Gerador().wCampo(tcInt, "", "codMunic", 7, 7, 1, pLocal.CodMunic);
   Gerador().wCampo(tcStr, "", "uf", 2, 2, 1, pLocal.UF);
   Gerador().wGrupo("/localTrabInterm");
@@ -174,7 +179,15 @@ void TeSocialEvento::GerarNfs(const TNfsColecao& pNfs) {
       Gerador().wGrupo("/nfs");
     } else {
       dfe::TAtributos atributos(Gerador().Opcoes);
-      atributos.Texto("serie", nfs.serie).Texto("nrDocto", nfs.nrDocto).Data("dtEmisNF", nfs.dtEmisNF);
+      if (!nfs.serie.empty()) atributos.Texto("serie", nfs.serie);
+      atributos.Texto("nrDocto", nfs.nrDocto);
+      // An unset date goes out empty, so that the schema check names it, never as the zero date.
+      if (nfs.dtEmisNF != 0) {
+        atributos.Data("dtEmisNF", nfs.dtEmisNF);
+      } else {
+        atributos.Texto("dtEmisNF", "");
+        Gerador().wAlerta("", "dtEmisNF", "", "Nenhum valor informado");
+      }
       atributos.Valor("vlrBruto", nfs.vlrBruto).Valor("vrCPDescPR", nfs.vrCPDescPR);
       atributos.Valor("vrRatDescPR", nfs.vrRatDescPR).Valor("vrSenarDesc", nfs.vrSenarDesc);
       Gerador().wElementoAtributos("nfs", atributos);

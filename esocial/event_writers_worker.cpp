@@ -248,8 +248,8 @@ void TeSocialEvento::GerarInfoDeficiencia(const TInfoDeficiencia& pInfoDeficienc
 }
 
 void TeSocialEvento::GerarDependente(const TDependenteCollection& pDependente, bool FormaBeneficio, TSexoDep SexoDep) {
-  // tpDep became optional in the S-1 layouts, where "no type" has no code.
-  const int ocorrenciaTpDep = VersaoDF() >= veS01_00_00 ? 0 : 1;
+  // tpDep became optional in S-1.02, where "no type" has no code.
+  const int ocorrenciaTpDep = VersaoDF() >= veS01_02_00 ? 0 : 1;
   for (int i = 0; i < pDependente.Count(); ++i) {
     const TDependenteCollectionItem& item = pDependente.GetItem(i);
     Gerador().wGrupo("dependente");

@@ -246,7 +246,7 @@ class TInfoProcJudCollection : public platform::TTrivoObjectList<TInfoProcJudIte
 class TInfoProcJItem {
  public:
   std::string nrProcJud;
-  int codSusp = 0;
+  std::int64_t codSusp = 0;  // up to 14 digits
   double vrCPNRet = 0;
   double vrRatNRet = 0;
   double vrSenarNRet = 0;

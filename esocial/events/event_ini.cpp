@@ -168,6 +168,14 @@ void TLeitorIniEvento::LerIdeTrabSemVinculo(TideTrabSemVinc& IdeTrabSemVinc) con
   IdeTrabSemVinc.matricula = Texto("ideTrabSemVinculo", "matricula");
 }
 
+void TLeitorIniEvento::LerIdeRespInf(TIdeRespInf& IdeRespInf) const {
+  if (!AlgumaChave("ideRespInf", {"nmResp", "cpfResp", "telefone", "email"})) return;
+  IdeRespInf.nmResp = Texto("ideRespInf", "nmResp");
+  IdeRespInf.cpfResp = Texto("ideRespInf", "cpfResp");
+  IdeRespInf.telefone = Texto("ideRespInf", "telefone");
+  IdeRespInf.email = Texto("ideRespInf", "email");
+}
+
 std::string TLeitorIniEvento::NomeSecao(std::string_view Prefixo, int Numero, int Largura) {
   return std::string(Prefixo) + platform::InteiroComZeros(Numero, Largura);
 }

@@ -142,6 +142,8 @@ class TLeitorIniEvento {
   // Section ideTrabSemVinculo: cpfTrab, nisTrab, codCateg (a whole number, 0 when absent) and
   // matricula.
   void LerIdeTrabSemVinculo(TideTrabSemVinc& IdeTrabSemVinc) const;
+  // Section ideRespInf (nmResp, cpfResp, telefone, email), read when any of its keys is given.
+  void LerIdeRespInf(TIdeRespInf& IdeRespInf) const;
 
   // The sections of a list: Prefixo followed by 1, 2, 3 ... padded with zeros to Largura
   // digits. For each, the first key Chave is read with the default "FIM"; the list ends at

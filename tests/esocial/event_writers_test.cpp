@@ -104,6 +104,8 @@ TEST(EventWriters, VersionBranches) {
   TNfsColecao nota, notaSemData;
   UmaNota(nota, "A1", Data(2024, 1, 15));
   UmaNota(notaSemData, "A1", 0);
+  TNfsColecao notaSemSerie;
+  UmaNota(notaSemSerie, "", Data(2024, 1, 15));
 
   const auto trab = [&](int tipo, const std::string& grupo) {
     return [&, tipo, grupo](TeSocialEvento& e) { e.GerarTrabalhador(trabalhador, tpNao, grupo, tipo, 101); };
@@ -167,7 +169,9 @@ TEST(EventWriters, VersionBranches) {
        "<nfs><serie>A1</serie><nrDocto>123</nrDocto><dtEmisNF>2024-01-15</dtEmisNF><vlrBruto>1234.50</vlrBruto>"
        "<vrCPDescPR>0.00</vrCPDescPR><vrRatDescPR>0.00</vrRatDescPR><vrSenarDesc>0.00</vrSenarDesc></nfs>"},
       {"nfs attributes", ve02_05_00, [&](TeSocialEvento& e) { e.GerarNfs(nota); }, nfsAtributos},
-      {"nfs without date", veS01_03_00, [&](TeSocialEvento& e) { e.GerarNfs(notaSemData); }, "dtEmisNF=\"1899-12-30\""},
+      {"nfs without date", veS01_03_00, [&](TeSocialEvento& e) { e.GerarNfs(notaSemData); },
+       "nrDocto=\"123\" dtEmisNF=\"\" vlrBruto="},
+      {"nfs without series", veS01_03_00, [&](TeSocialEvento& e) { e.GerarNfs(notaSemSerie); }, "<nfs nrDocto=\"123\""},
       {"vinculo of kind 3", ve02_05_00, [&](TeSocialEvento& e) { e.GerarVinculo(vinculo, 3); },
        "<vinculo><tpRegPrev>1</tpRegPrev></vinculo>"},
       {"clauAssec of kind 2", veS01_03_00, [&](TeSocialEvento& e) { e.GerarDuracao(duracao, 2); },
@@ -534,7 +538,12 @@ TEST(EventWriters, FieldsTheS1LayoutsRequire) {
       {"matricula alone", veS01_03_00, ideVinculo(false, false), "<matricula/>", true, {"matricula" + vazio}},
       {"matricula, reduced", veS01_03_00, ideVinculo(true, true), "<matricula/>", true, {"matricula" + vazio}},
       {"matricula, codCateg", veS01_03_00, ideVinculo(true, false), "matricula", false, {}},
-      {"matricula alone", ve02_05_00, ideVinculo(false, false), "matricula", false, {}},
+      {"matricula and nisTrab alone, as in 2.5 too",
+       ve02_05_00,
+       ideVinculo(false, false),
+       "<nisTrab/><matricula/>",
+       true,
+       {"nisTrab" + vazio, "matricula" + vazio}},
       {"by category", veS01_03_00, porCategoria(empregado), "<matricula/>", true, {"matricula" + vazio}},
       {"category without one", veS01_03_00, porCategoria(semMatricula), "matricula", false, {}},
       {"IRRF", veS01_03_00, ideProcesso("ideProcessoIRRF", processo), "<codSusp/>", true, {"codSusp" + vazio}},

@@ -1,6 +1,6 @@
 // S-1220, income-tax deduction information: no layout has a schema for it, so the document
-// written for fields covering every list is compared with the text its design gives; the
-// list limits, the health-plan registration and the INI reader, which the event has not.
+// written for fields covering every list is compared with its expected text; the list limits,
+// the health-plan registration and the INI reader, which the event has not.
 #include "esocial/events/tables_periodic/s1220_income_tax_deductions.h"
 
 #include <gmock/gmock.h>
@@ -68,7 +68,7 @@ void Preencher(TEvtInfoIR& e) {
 }  // namespace
 
 // Every list, each in its form; the suspended form under infoProcRet; no indApuracao or indGuia.
-TEST(S1220IncomeTaxDeductions, TheDocumentOfTheDesign) {
+TEST(S1220IncomeTaxDeductions, DocumentOfEveryList) {
   esocialtest::TComponente c = esocialtest::NovoComponenteDe<TS1220Collection>(false);
   TEvtInfoIR& e = esocialtest::NovoEvento<TS1220Collection>(c, veS01_03_00);
   Preencher(e);
@@ -104,8 +104,8 @@ TEST(S1220IncomeTaxDeductions, TheDocumentOfTheDesign) {
   EXPECT_THAT(e.Gerador().ListaDeAlertas, ::testing::IsEmpty());
 }
 
-// The health plan's registration has six digits, leading zeros included (written as the bare
-// number before, and 0 as "0"); the lists' limits; an empty infoIR.
+// The health plan's registration has six digits, leading zeros included, and 0 is not written;
+// the lists' limits; an empty infoIR.
 TEST(S1220IncomeTaxDeductions, WriterCases) {
   const auto regANS = [](int Valor) {
     return [Valor](TEvtInfoIR& e) {

@@ -216,11 +216,11 @@ TEST(S1299PeriodicClosing, IniCases) {
              EXPECT_EQ(e.IdeRespInf.cpfResp, "98765432100");
              EXPECT_THAT(e.XML(), Not(HasSubstr("ideRespInf")));
            }},
-          {"without the name it is not",
+          {"and without it: a value given is never dropped",
            [](TIni& ini) {
              ini["ideRespInf"] = {{"cpfResp", "98765432100"}};
            },
-           kNoError, [](const TEvtFechaEvPer& e) { EXPECT_EQ(e.IdeRespInf.cpfResp, ""); }},
+           kNoError, [](const TEvtFechaEvPer& e) { EXPECT_EQ(e.IdeRespInf.cpfResp, "98765432100"); }},
           {"an indicator outside S and N raises", [](TIni& ini) { ini["infoFech"]["evtRemun"] = "X"; },
            "INI: valor inválido em [infoFech] evtRemun: \"X\"",
            [](const TEvtFechaEvPer& e) { EXPECT_EQ(e.XML(), ""); }},

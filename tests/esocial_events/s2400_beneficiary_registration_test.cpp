@@ -134,8 +134,8 @@ TEST(S2400BeneficiaryRegistration, ValidDocuments) {
       });
 }
 
-// The mends of the writer, each a document the design wrote wrongly: the name's size, a sex not
-// given, a race or an incapacity nobody entered; and what the design has right.
+// The writer's sizes and values not informed: the name's size, a sex not given, a race, an
+// incapacity or a dependant's kind nobody entered; the marital status and the address chosen.
 TEST(S2400BeneficiaryRegistration, WriterCases) {
   esocialtest::VerificarCasosLeiaute<TS2400Collection>(
       Preencher, {
@@ -191,6 +191,18 @@ TEST(S2400BeneficiaryRegistration, WriterCases) {
                       {},
                       {"<estCiv>"},
                       {}},
+                     {"a dependant without kind under S-1.01, which requires it",
+                      veS01_01_00,
+                      [](TEvtCdBenefIn& e) { e.Beneficiario.dependente.GetItem(0).tpDep = tdNenhum; },
+                      {"<dependente><tpDep/><nmDep>Maria da Silva</nmDep>"},
+                      {},
+                      {"/tpDep" + kNenhum}},
+                     {"a dependant without kind under S-1.02",
+                      veS01_02_00,
+                      [](TEvtCdBenefIn& e) { e.Beneficiario.dependente.GetItem(0).tpDep = tdNenhum; },
+                      {"<dependente><nmDep>Maria da Silva</nmDep>"},
+                      {"<tpDep/>"},
+                      {}},
                      {"a dependant's sex is optional",
                       veS01_03_00,
                       [](TEvtCdBenefIn& e) { e.Beneficiario.dependente.GetItem(0).sexoDep = ""; },
@@ -218,9 +230,8 @@ TEST(S2400BeneficiaryRegistration, EarlierLayouts) {
   }
 }
 
-// The reader's mends, each an INI text the design read wrongly: the common date reader (a typo
-// raises, an empty date is not informed), no race or incapacity nobody entered, codes outside
-// their lists.
+// The reader: dates by the common reader (a typo raises, an empty date is not informed), no
+// race or incapacity nobody entered, codes outside their lists, both addresses, the dependants.
 TEST(S2400BeneficiaryRegistration, IniCases) {
   esocialtest::VerificarCasosIni<TS2400Collection>(
       IniBase(),

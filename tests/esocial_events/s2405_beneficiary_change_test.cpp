@@ -111,8 +111,8 @@ TEST(S2405BeneficiaryChange, ValidDocuments) {
       });
 }
 
-// The mends of the writer, each a document the design wrote wrongly, and the sex of a dependant,
-// which every S-1 layout requires here.
+// The writer's sizes and values not informed, and the sex of a dependant, which every S-1 layout
+// requires here.
 TEST(S2405BeneficiaryChange, WriterCases) {
   esocialtest::VerificarCasosLeiaute<TS2405Collection>(
       Preencher, {
@@ -165,8 +165,8 @@ TEST(S2405BeneficiaryChange, EarlierLayouts) {
   }
 }
 
-// The reader's mends, each an INI text the design read wrongly: an incapacity, an income-tax
-// flag or a race nobody entered, an address section without its street; and its own format.
+// The reader: an incapacity, an income-tax flag or a race nobody entered, an address section
+// without its street; and its own format.
 TEST(S2405BeneficiaryChange, IniCases) {
   esocialtest::VerificarCasosIni<TS2405Collection>(
       IniBase(),

@@ -110,8 +110,8 @@ TEST(S2410BenefitStart, ValidDocuments) {
       });
 }
 
-// The writer's mends (sizes of the benefit numbers, a benefit kind nobody entered, no object
-// made by writing) and the design's optional groups and codes.
+// The writer: sizes of the benefit numbers, a benefit kind nobody entered, the optional groups
+// and codes.
 TEST(S2410BenefitStart, WriterCases) {
   const auto termino = [](tpMotCessBenef Motivo) {
     return [Motivo](TEvtCdBenIn& e) { e.InfoBenInicio.infoBenTermino() = {EncodeDate(2024, 12, 31), Motivo}; };

@@ -82,8 +82,8 @@ TEST(S2416BenefitChange, ValidDocuments) {
       });
 }
 
-// The writer's mends (the benefit number's size and presence, a suspension's description kept)
-// and the design's optional groups.
+// The writer: the benefit number's size and presence, a suspension's description kept, the
+// optional groups.
 TEST(S2416BenefitChange, WriterCases) {
   esocialtest::VerificarCasosLeiaute<TS2416Collection>(
       Preencher,
@@ -142,8 +142,8 @@ TEST(S2416BenefitChange, EarlierLayouts) {
   }
 }
 
-// The reader's mends, each an INI text the design read wrongly: a reason that is not a code of
-// its list, groups made though none of their keys is given; and its exact pension kind.
+// The reader: a reason that is not a code of its list, groups none of whose keys is given, the
+// exact pension kind.
 TEST(S2416BenefitChange, IniCases) {
   const auto semDocumento = [](TEvtCdBenAlt& e) { EXPECT_EQ(e.XML(), ""); };
   esocialtest::VerificarCasosIni<TS2416Collection>(

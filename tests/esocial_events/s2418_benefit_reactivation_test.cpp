@@ -62,7 +62,7 @@ TEST(S2418BenefitReactivation, ValidDocuments) {
       });
 }
 
-// The benefit number takes 1 to 20 characters: an ordinary one raised a size alert before.
+// The benefit number takes 1 to 20 characters: an ordinary one raises no size alert.
 TEST(S2418BenefitReactivation, WriterCases) {
   esocialtest::VerificarCasosLeiaute<TS2418Collection>(
       Preencher, {

@@ -74,7 +74,7 @@ TEST(S2420BenefitTermination, ValidDocuments) {
       });
 }
 
-// The benefit number takes 1 to 20 characters: an ordinary one raised a size alert before.
+// The benefit number takes 1 to 20 characters: an ordinary one raises no size alert.
 TEST(S2420BenefitTermination, WriterCases) {
   esocialtest::VerificarCasosLeiaute<TS2420Collection>(
       Preencher,

@@ -1,13 +1,57 @@
 #pragma once
-// S-2245, training and qualification: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-2245, training and qualification: a training, qualification or simulated exercise given
+// to a worker, with its date, duration, modality and kind and the professionals responsible.
+#include <string>
+
+#include "esocial/events/event_ini.h"
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2245 {
 
+class TIdeProfRespCollectionItem {
+ public:
+  std::string cpfProf;
+  std::string nmProf;
+  tpTpProf tpProf{};
+  std::string formProf;
+  std::string codCBO;
+  tpNacProf nacProf{};
+};
+
+class TIdeProfRespCollection : public platform::TTrivoObjectList<TIdeProfRespCollectionItem> {
+ public:
+  TIdeProfRespCollectionItem& Add() { return New(); }
+};
+
+class TInfoComplem {
+ public:
+  platform::TDateTime dtTreiCap = 0;
+  double durTreiCap = 0;
+  // Optional in the layout: written only when given.
+  tpModTreiCap modTreiCap = kCodigoNaoInformado<tpModTreiCap>;
+  tpTpTreiCap tpTreiCap = kCodigoNaoInformado<tpTpTreiCap>;
+  tpSimNao indTreinAnt{};
+  TIdeProfRespCollection ideProfResp;
+};
+
+class TTreiCap {
+ public:
+  std::string codTreiCap;
+  std::string obsTreiCap;
+  TInfoComplem infoComplem;
+};
+
 class TEvtTreiCap : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento2 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TIdeVinculo IdeVinculo;
+  TTreiCap treiCap;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2245CollectionItem : public TItemEvento<TEvtTreiCap, teS2245> {

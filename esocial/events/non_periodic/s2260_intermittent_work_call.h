@@ -1,13 +1,45 @@
 #pragma once
-// S-2260, intermittent work call: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-2260, intermittent work call: the call of an intermittent worker for a period of work, with
+// its code, dates, expected payment date, working hours and workplace.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2260 {
 
+class Tjornada {
+ public:
+  std::string codHorContrat;
+  std::string dscJornada;
+};
+
+class TlocalTrab {
+ public:
+  std::string indLocal;
+  TBrasil localTrabInterm;
+};
+
+class TInfoConvInterm {
+ public:
+  std::string codConv;
+  platform::TDateTime dtInicio = 0;
+  platform::TDateTime dtFim = 0;
+  platform::TDateTime dtPrevPgto = 0;
+  Tjornada jornada;
+  TlocalTrab localTrab;
+};
+
 class TEvtConvInterm : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento2 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TIdeVinculo IdeVinculo;
+  TInfoConvInterm InfoConvInterm;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2260CollectionItem : public TItemEvento<TEvtConvInterm, teS2260> {

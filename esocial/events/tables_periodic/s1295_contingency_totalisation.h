@@ -1,6 +1,8 @@
 #pragma once
-// S-1295, contingency totalisation request: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-1295, contingency totalisation request: asks for the totalisation of a period of
+// assessment in contingency, naming the person responsible for the information.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s1295 {
@@ -8,6 +10,13 @@ namespace esocial::s1295 {
 class TEvtTotConting : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento4 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TIdeRespInf IdeRespInf;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS1295CollectionItem : public TItemEvento<TEvtTotConting, teS1295> {

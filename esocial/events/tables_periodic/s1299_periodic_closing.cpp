@@ -25,11 +25,7 @@ bool TEvtFechaEvPer::GerarXML() {
       [&] {
         GerarIdeEvento4(IdeEvento, true, true);
         GerarIdeEmpregador(IdeEmpregador);
-        // Optional in the layout: an empty one could only fail the schema.
-        const TIdeRespInf& resp = IdeRespInf;
-        if (VersaoDF() <= ve02_05_00 &&
-            !(resp.nmResp.empty() && resp.cpfResp.empty() && resp.telefone.empty() && resp.email.empty()))
-          GerarIdeRespInf(IdeRespInf);
+        if (VersaoDF() <= ve02_05_00) GerarIdeRespInf(IdeRespInf);
         GerarInfoFech();
       },
       opcoes);

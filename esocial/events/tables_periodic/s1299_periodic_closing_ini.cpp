@@ -10,12 +10,7 @@ bool TEvtFechaEvPer::LerArqIni(const std::string& AIniString) {
   ini.LerIdeEvento4(IdeEvento, true);
   ini.LerIdeEmpregador(IdeEmpregador, *this);
 
-  if (!ini.Texto("ideRespInf", "nmResp").empty()) {
-    IdeRespInf.nmResp = ini.Texto("ideRespInf", "nmResp");
-    IdeRespInf.cpfResp = ini.Texto("ideRespInf", "cpfResp");
-    IdeRespInf.telefone = ini.Texto("ideRespInf", "telefone");
-    IdeRespInf.email = ini.Texto("ideRespInf", "email");
-  }
+  ini.LerIdeRespInf(IdeRespInf);
 
   TInfoFech& f = InfoFech;
   f.evtRemun = ini.CodigoEstrito("infoFech", "evtRemun", "S", StrToSimNao);

@@ -1,13 +1,34 @@
 #pragma once
-// S-1300, employer union contribution: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-1300, employer union contribution: for one period of assessment, the contributions the
+// employer paid to each union.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s1300 {
 
+class TContribSindItem {
+ public:
+  std::string cnpjSindic;
+  std::string tpContribSind;  // the layout's code, one digit
+  double vlrContribSind = 0;
+};
+
+class TContribSindColecao : public platform::TTrivoObjectList<TContribSindItem> {
+ public:
+  TContribSindItem& Add() { return New(); }
+};
+
 class TEvtContrSindPatr : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento3 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TContribSindColecao ContribSind;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS1300CollectionItem : public TItemEvento<TEvtContrSindPatr, teS1300> {
