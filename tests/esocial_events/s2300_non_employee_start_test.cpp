@@ -190,7 +190,7 @@ void IniCedido(TIni& ini) {
   ini["termino"] = {{"dtTerm", "31/12/2024"}};
 }
 
-// The 2.x and S-1.0 layouts require every dependant's kind.
+// The layouts before S-1.02 require every dependant's kind.
 void ComTipoDeDependente(TEvtTSVInicio& e) { e.Trabalhador.Dependente.GetItem(1).tpDep = tdFilhoOuEnteado; }
 
 std::string Vazio(const std::string& Tag) { return "/" + Tag + "() - Nenhum valor informado"; }
@@ -308,7 +308,10 @@ TEST(S2300NonEmployeeStart, LayoutBranches) {
            {}},
           {"S-1.01: no workplace yet",
            veS01_01_00,
-           Cedido,
+           [](TEvtTSVInicio& e) {
+             ComTipoDeDependente(e);
+             Cedido(e);
+           },
            {"</infoTrabCedido></infoComplementares><mudancaCPF>"},
            {"<localTrabGeral>"},
            {}},
@@ -405,13 +408,17 @@ TEST(S2300NonEmployeeStart, Faults) {
            {Vazio("tpRegTrab"), Vazio("tpRegPrev")}},
           {"under S-1.0 the mandate has no office of origin",
            veS01_00_00,
-           Mandato,
+           [](TEvtTSVInicio& e) {
+             ComTipoDeDependente(e);
+             Mandato(e);
+           },
            {"<infoMandElet><indRemunCargo>S</indRemunCargo>"},
            {"<categOrig>", "<cnpjOrig>", "<dtExercOrig>"},
            {}},
           {"the military protection of a ceded worker is alerted under S-1.0",
            veS01_00_00,
            [](TEvtTSVInicio& e) {
+             ComTipoDeDependente(e);
              Cedido(e);
              e.infoTSVInicio.infoComplementares.infoTrabCedido.tpRegPrev = rpSPSMFA;
            },
@@ -421,6 +428,7 @@ TEST(S2300NonEmployeeStart, Faults) {
           {"but not from S-1.01",
            veS01_01_00,
            [](TEvtTSVInicio& e) {
+             ComTipoDeDependente(e);
              Cedido(e);
              e.infoTSVInicio.infoComplementares.infoTrabCedido.tpRegPrev = rpSPSMFA;
            },
@@ -456,7 +464,10 @@ TEST(S2300NonEmployeeStart, Faults) {
            {Vazio("dtPrevTerm")}},
           {"308 under S-1.01 still writes its address, disability and contact",
            veS01_01_00,
-           [](TEvtTSVInicio& e) { e.infoTSVInicio.codCateg = 308; },
+           [](TEvtTSVInicio& e) {
+             ComTipoDeDependente(e);
+             e.infoTSVInicio.codCateg = 308;
+           },
            {"<endereco>", "<infoDeficiencia>", "<contato>"},
            {},
            {}},
