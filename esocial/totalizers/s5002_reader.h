@@ -8,6 +8,7 @@
 
 #include "esocial/layout_enums.h"
 #include "esocial/records_identification.h"
+#include "esocial/records_income_tax.h"
 #include "esocial/records_payments.h"
 #include "esocial/records_worker.h"
 #include "esocial/totalizers/totalizer_frame.h"
@@ -15,6 +16,33 @@
 #include "platform/object_list.h"
 
 namespace esocial::s5002 {
+
+using income_tax::TbenefPenCollection;
+using income_tax::TbenefPenCollectionItem;
+using income_tax::TdedDepenCollection;
+using income_tax::TdedDepenCollectionItem;
+using income_tax::TdedSuspCollection;
+using income_tax::TdedSuspCollectionItem;
+using income_tax::TdetReembDepCollection;
+using income_tax::TdetReembDepCollectionItem;
+using income_tax::TdetReembTitCollection;
+using income_tax::TdetReembTitCollectionItem;
+using income_tax::TinfoDepSauCollection;
+using income_tax::TinfoDepSauCollectionItem;
+using income_tax::TinfoReembDepCollection;
+using income_tax::TinfoReembDepCollectionItem;
+using income_tax::TInfoReembMedCollection;
+using income_tax::TInfoReembMedCollectionItem;
+using income_tax::TinfoValoresCollection;
+using income_tax::TinfoValoresCollectionItem;
+using income_tax::TpenAlimCollection;
+using income_tax::TpenAlimCollectionItem;
+using income_tax::TplanSaudeCollection;
+using income_tax::TplanSaudeCollectionItem;
+using income_tax::TprevidComplCollection;
+using income_tax::TprevidComplCollectionItem;
+// A reimbursement of the holder or of a dependant, by the name this reader gives it.
+using TDetReemb = income_tax::TdetReembCollectionItem;
 
 class TInfoProcJudRubCollectionItem {
  public:
@@ -154,76 +182,6 @@ class TideDepCollectionItem {
 
 class TideDepCollection : public platform::TTrivoObjectList<TideDepCollectionItem> {};
 
-class TdedDepenCollectionItem {
- public:
-  int tpRend = 0;
-  std::string cpfDep;
-  double vlrDedDep = 0;
-};
-
-class TdedDepenCollection : public platform::TTrivoObjectList<TdedDepenCollectionItem> {};
-
-class TpenAlimCollectionItem {
- public:
-  int tpRend = 0;
-  std::string cpfDep;
-  double vlrDedPenAlim = 0;
-};
-
-class TpenAlimCollection : public platform::TTrivoObjectList<TpenAlimCollectionItem> {};
-
-class TprevidComplCollectionItem {
- public:
-  tpTpPrev tpPrev{};
-  std::string cnpjEntidPC;
-  double vlrDedPC = 0;
-  double vlrDedPC13 = 0;
-  double vlrPatrocFunp = 0;
-  double vlrPatrocFunp13 = 0;
-};
-
-class TprevidComplCollection : public platform::TTrivoObjectList<TprevidComplCollectionItem> {};
-
-class TbenefPenCollectionItem {
- public:
-  std::string cpfDep;
-  double vlrDepenSusp = 0;
-};
-
-class TbenefPenCollection : public platform::TTrivoObjectList<TbenefPenCollectionItem> {};
-
-class TdedSuspCollectionItem {
- public:
-  tpIndTpDeducao indTpDeducao{};
-  double vlrDedSusp = 0;
-  std::string cnpjEntidPC;
-  double vlrPatrocFunp = 0;
-  TbenefPenCollection& benefPen() { return FbenefPen.Obter(); }
-  bool benefPenInst() const { return FbenefPen.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TbenefPenCollection> FbenefPen;
-};
-
-class TdedSuspCollection : public platform::TTrivoObjectList<TdedSuspCollectionItem> {};
-
-class TinfoValoresCollectionItem {
- public:
-  tpIndApuracao indApuracao{};
-  double vlrNRetido = 0;
-  double vlrDepJud = 0;
-  double vlrCmpAnoCal = 0;
-  double vlrCmpAnoAnt = 0;
-  double vlrRendSusp = 0;
-  TdedSuspCollection& dedSusp() { return FdedSusp.Obter(); }
-  bool dedSuspInst() const { return FdedSusp.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TdedSuspCollection> FdedSusp;
-};
-
-class TinfoValoresCollection : public platform::TTrivoObjectList<TinfoValoresCollectionItem> {};
-
 class TinfoProcRetCollectionItem {
  public:
   tpTpProcRet tpProcRet{};
@@ -259,74 +217,6 @@ class TinfoIRCRCollectionItem {
 };
 
 class TinfoIRCRCollection : public platform::TTrivoObjectList<TinfoIRCRCollectionItem> {};
-
-class TinfoDepSauCollectionItem {
- public:
-  std::string cpfDep;
-  double vlrSaudeDep = 0;
-};
-
-class TinfoDepSauCollection : public platform::TTrivoObjectList<TinfoDepSauCollectionItem> {};
-
-class TplanSaudeCollectionItem {
- public:
-  std::string cnpjOper;
-  std::string regANS;
-  double vlrSaudeTit = 0;
-  TinfoDepSauCollection& infoDepSau() { return FinfoDepSau.Obter(); }
-  bool infoDepSauInst() const { return FinfoDepSau.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TinfoDepSauCollection> FinfoDepSau;
-};
-
-class TplanSaudeCollection : public platform::TTrivoObjectList<TplanSaudeCollectionItem> {};
-
-// A reimbursement of the holder or of a dependant: the layout gives both one shape.
-class TDetReemb {
- public:
-  tpTpInsc tpInsc{};
-  std::string nrInsc;
-  double vlrReemb = 0;
-  double vlrReembAnt = 0;
-};
-
-class TdetReembTitCollectionItem : public TDetReemb {};
-
-class TdetReembTitCollection : public platform::TTrivoObjectList<TdetReembTitCollectionItem> {};
-
-class TdetReembDepCollectionItem : public TDetReemb {};
-
-class TdetReembDepCollection : public platform::TTrivoObjectList<TdetReembDepCollectionItem> {};
-
-class TinfoReembDepCollectionItem {
- public:
-  std::string cpfBenef;
-  TdetReembDepCollection& detReembDep() { return FdetReembDep.Obter(); }
-  bool detReembDepInst() const { return FdetReembDep.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TdetReembDepCollection> FdetReembDep;
-};
-
-class TinfoReembDepCollection : public platform::TTrivoObjectList<TinfoReembDepCollectionItem> {};
-
-class TInfoReembMedCollectionItem {
- public:
-  std::string indOrgReemb;
-  std::string cnpjOper;
-  std::string regANS;
-  TdetReembTitCollection& detReembTit() { return FdetReembTit.Obter(); }
-  bool detReembTitInst() const { return FdetReembTit.Existe(); }
-  TinfoReembDepCollection& infoReembDep() { return FinfoReembDep.Obter(); }
-  bool infoReembDepInst() const { return FinfoReembDep.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TdetReembTitCollection> FdetReembTit;
-  platform::TObjetoOpcional<TinfoReembDepCollection> FinfoReembDep;
-};
-
-class TInfoReembMedCollection : public platform::TTrivoObjectList<TInfoReembMedCollectionItem> {};
 
 class TinfoIRComplemCollectionItem {
  public:

@@ -7,8 +7,15 @@
 #include <string>
 
 #include "esocial/events/event_unit.h"
+#include "esocial/records_income_tax.h"
 
 namespace esocial::s2501 {
+
+// Only these two: this event's deductions, alimony and suspended values have other shapes.
+using income_tax::TbenefPenCollection;
+using income_tax::TbenefPenCollectionItem;
+using income_tax::TinfoDepCollection;
+using income_tax::TinfoDepCollectionItem;
 
 class TIdeProc {
  public:
@@ -88,14 +95,6 @@ class TdedDepenCollectionItem {
 
 class TdedDepenCollection : public platform::TTrivoObjectList<TdedDepenCollectionItem> {};
 
-class TbenefPenCollectionItem {
- public:
-  std::string cpfDep;
-  double vlrDepenSusp = 0;
-};
-
-class TbenefPenCollection : public platform::TTrivoObjectList<TbenefPenCollectionItem> {};
-
 class TdedSuspCollectionItem {
  public:
   tpIndTpDeducaoT indTpDeducao{};
@@ -165,18 +164,6 @@ class TInfoCRIRRFCollectionItem {
 };
 
 class TInfoCRIRRFCollection : public platform::TTrivoObjectList<TInfoCRIRRFCollectionItem> {};
-
-class TinfoDepCollectionItem {
- public:
-  std::string cpfDep;
-  platform::TDateTime dtNascto = 0;
-  std::string nome;
-  tpSimNaoFacultativo depIRRF{};
-  tpTpDep tpDep = tdNenhum;
-  std::string descrDep;
-};
-
-class TinfoDepCollection : public platform::TTrivoObjectList<TinfoDepCollectionItem> {};
 
 class TinfoIRComplem {
  public:

@@ -7,92 +7,38 @@
 #include <string>
 
 #include "esocial/event_base.h"
+#include "esocial/records_income_tax.h"
 #include "platform/object_list.h"
 
 namespace esocial::s1210 {
 
-class TinfoDepCollectionItem {
- public:
-  std::string cpfDep;
-  platform::TDateTime dtNascto = 0;
-  std::string nome;
-  tpSimNaoFacultativo depIRRF = snfNada;
-  // Optional in the layout: a dependant nobody gave a kind is not a spouse.
-  tpTpDep tpDep = tdNenhum;
-  std::string descrDep;
-};
-
-class TinfoDepCollection : public platform::TTrivoObjectList<TinfoDepCollectionItem> {};
-
-class TdedDepenCollectionItem {
- public:
-  int tpRend = 0;
-  std::string cpfDep;
-  double vlrDedDep = 0;
-};
-
-class TdedDepenCollection : public platform::TTrivoObjectList<TdedDepenCollectionItem> {};
-
-class TpenAlimCollectionItem {
- public:
-  int tpRend = 0;
-  std::string cpfDep;
-  double vlrDedPenAlim = 0;
-};
-
-class TpenAlimCollection : public platform::TTrivoObjectList<TpenAlimCollectionItem> {};
-
-class TprevidComplCollectionItem {
- public:
-  tpTpPrev tpPrev{};
-  std::string cnpjEntidPC;
-  double vlrDedPC = 0;
-  double vlrDedPC13 = 0;
-  double vlrPatrocFunp = 0;
-  double vlrPatrocFunp13 = 0;
-};
-
-class TprevidComplCollection : public platform::TTrivoObjectList<TprevidComplCollectionItem> {};
-
-class TbenefPenCollectionItem {
- public:
-  std::string cpfDep;
-  double vlrDepenSusp = 0;
-};
-
-class TbenefPenCollection : public platform::TTrivoObjectList<TbenefPenCollectionItem> {};
-
-class TdedSuspCollectionItem {
- public:
-  tpIndTpDeducao indTpDeducao{};
-  double vlrDedSusp = 0;
-  std::string cnpjEntidPC;
-  double vlrPatrocFunp = 0;
-  TbenefPenCollection& benefPen() { return FbenefPen.Obter(); }
-  bool benefPenInst() const { return FbenefPen.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TbenefPenCollection> FbenefPen;
-};
-
-class TdedSuspCollection : public platform::TTrivoObjectList<TdedSuspCollectionItem> {};
-
-class TinfoValoresCollectionItem {
- public:
-  tpIndApuracao indApuracao{};
-  double vlrNRetido = 0;
-  double vlrDepJud = 0;
-  double vlrCmpAnoCal = 0;
-  double vlrCmpAnoAnt = 0;
-  double vlrRendSusp = 0;
-  TdedSuspCollection& dedSusp() { return FdedSusp.Obter(); }
-  bool dedSuspInst() const { return FdedSusp.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TdedSuspCollection> FdedSusp;
-};
-
-class TinfoValoresCollection : public platform::TTrivoObjectList<TinfoValoresCollectionItem> {};
+using income_tax::TbenefPenCollection;
+using income_tax::TbenefPenCollectionItem;
+using income_tax::TdedDepenCollection;
+using income_tax::TdedDepenCollectionItem;
+using income_tax::TdedSuspCollection;
+using income_tax::TdedSuspCollectionItem;
+using income_tax::TdetReembCollectionItem;
+using income_tax::TdetReembDepCollection;
+using income_tax::TdetReembDepCollectionItem;
+using income_tax::TdetReembTitCollection;
+using income_tax::TdetReembTitCollectionItem;
+using income_tax::TinfoDepCollection;
+using income_tax::TinfoDepCollectionItem;
+using income_tax::TinfoDepSauCollection;
+using income_tax::TinfoDepSauCollectionItem;
+using income_tax::TinfoReembDepCollection;
+using income_tax::TinfoReembDepCollectionItem;
+using income_tax::TInfoReembMedCollection;
+using income_tax::TInfoReembMedCollectionItem;
+using income_tax::TinfoValoresCollection;
+using income_tax::TinfoValoresCollectionItem;
+using income_tax::TpenAlimCollection;
+using income_tax::TpenAlimCollectionItem;
+using income_tax::TplanSaudeCollection;
+using income_tax::TplanSaudeCollectionItem;
+using income_tax::TprevidComplCollection;
+using income_tax::TprevidComplCollectionItem;
 
 class TinfoProcRetCollectionItem {
  public:
@@ -129,71 +75,6 @@ class TinfoIRCRCollectionItem {
 };
 
 class TinfoIRCRCollection : public platform::TTrivoObjectList<TinfoIRCRCollectionItem> {};
-
-class TinfoDepSauCollectionItem {
- public:
-  std::string cpfDep;
-  double vlrSaudeDep = 0;
-};
-
-class TinfoDepSauCollection : public platform::TTrivoObjectList<TinfoDepSauCollectionItem> {};
-
-class TplanSaudeCollectionItem {
- public:
-  std::string cnpjOper;
-  std::string regANS;
-  double vlrSaudeTit = 0;
-  TinfoDepSauCollection& infoDepSau() { return FinfoDepSau.Obter(); }
-  bool infoDepSauInst() const { return FinfoDepSau.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TinfoDepSauCollection> FinfoDepSau;
-};
-
-class TplanSaudeCollection : public platform::TTrivoObjectList<TplanSaudeCollectionItem> {};
-
-// A reimbursement of the holder (detReembTit) or of a dependant (detReembDep).
-class TdetReembCollectionItem {
- public:
-  tpTpInsc tpInsc{};
-  std::string nrInsc;
-  double vlrReemb = 0;
-  double vlrReembAnt = 0;
-};
-
-using TdetReembTitCollectionItem = TdetReembCollectionItem;
-using TdetReembDepCollectionItem = TdetReembCollectionItem;
-class TdetReembTitCollection : public platform::TTrivoObjectList<TdetReembTitCollectionItem> {};
-class TdetReembDepCollection : public platform::TTrivoObjectList<TdetReembDepCollectionItem> {};
-
-class TinfoReembDepCollectionItem {
- public:
-  std::string cpfBenef;
-  TdetReembDepCollection& detReembDep() { return FdetReembDep.Obter(); }
-  bool detReembDepInst() const { return FdetReembDep.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TdetReembDepCollection> FdetReembDep;
-};
-
-class TinfoReembDepCollection : public platform::TTrivoObjectList<TinfoReembDepCollectionItem> {};
-
-class TInfoReembMedCollectionItem {
- public:
-  std::string indOrgReemb;
-  std::string cnpjOper;
-  std::string regANS;
-  TdetReembTitCollection& detReembTit() { return FdetReembTit.Obter(); }
-  bool detReembTitInst() const { return FdetReembTit.Existe(); }
-  TinfoReembDepCollection& infoReembDep() { return FinfoReembDep.Obter(); }
-  bool infoReembDepInst() const { return FinfoReembDep.Existe(); }
-
- private:
-  platform::TObjetoOpcional<TdetReembTitCollection> FdetReembTit;
-  platform::TObjetoOpcional<TinfoReembDepCollection> FinfoReembDep;
-};
-
-class TInfoReembMedCollection : public platform::TTrivoObjectList<TInfoReembMedCollectionItem> {};
 
 class TinfoIRComplemCollectionItem {
  public:
