@@ -45,8 +45,10 @@ void TeSocialEvento::GerarDescFolha(const TdescFolha& pDescFolha) {
 
 void TeSocialEvento::GerarIdeEstabLot(const TideEstabLotCollection& pIdeEstabLot, TTipoEvento TipoEvento,
                                       bool GeraDescFolha) {
-  // The establishments of a worker without bond carry no exposure to harmful agents.
-  const bool semVinculo = TipoEvento == teS2399 && VersaoDF() >= veS01_00_00;
+  // A worker without bond has up to 99 establishments, and from S-1.0 on no exposure to harmful
+  // agents.
+  const bool semVinculo = TipoEvento == teS2399;
+  const bool semAgNocivo = semVinculo && VersaoDF() >= veS01_00_00;
   for (int i = 0; i < pIdeEstabLot.Count(); ++i) {
     TideEstabLotItem& item = pIdeEstabLot.GetItem(i);
     Gerador().wGrupo("ideEstabLot");
@@ -55,7 +57,7 @@ void TeSocialEvento::GerarIdeEstabLot(const TideEstabLotCollection& pIdeEstabLot
     Gerador().wCampo(tcStr, "", "codLotacao", 1, 30, 1, item.codLotacao);
     GerarItensRemun(item.detVerbas, "detVerbas", {.GeraDescFolha = GeraDescFolha});
     if (VersaoDF() <= ve02_05_00 && item.infoSaudeColetInst()) GerarInfoSaudeColet(item.infoSaudeColet());
-    if (!semVinculo && item.infoAgNocivoInst()) GerarInfoAgNocivo(item.infoAgNocivo());
+    if (!semAgNocivo && item.infoAgNocivoInst()) GerarInfoAgNocivo(item.infoAgNocivo());
     if (item.infoSimplesInst()) GerarInfoSimples(item.infoSimples());
     Gerador().wGrupo("/ideEstabLot");
   }

@@ -269,7 +269,7 @@ TEST(EventWriters, ListLimits) {
        }},
       {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 24, estabLot(teS2299)},
       {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 99, estabLot(teS2399)},
-      {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 24, estabLot(teS2399), false, ve02_05_00},
+      {"ideEstabLot", "Lista de Identificação de Estabecimentos/Lotação", 99, estabLot(teS2399), false, ve02_05_00},
       {"detOper", "Lista de Detalhamento de valores", 99,
        [&](TeSocialEvento& e, int n) {
          TDetOperCollection l;

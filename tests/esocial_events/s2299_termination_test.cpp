@@ -499,14 +499,19 @@ TEST(S2299Termination, IniCases) {
              EXPECT_EQ(rra.qtdMesesRRA, 10.5);
              EXPECT_EQ(rra.ideAdv().GetItem(0).vlrAdv, 1500.75);
            }},
-          {"costs with a comma, and a text that is no number",
+          {"a text that is no number in each of the RRA's amounts",
            [](TIni& ini) {
-             ini["despProcJud01"] = {{"vlrDespCustas", "10,25"}, {"vlrDespAdvogados", "inf"}};
+             ini["infoRRA01"] = {{"tpProcRRA", "1"}, {"descRRA", "Diferencas"}, {"qtdMesesRRA", "nan"}};
+             ini["despProcJud01"] = {{"vlrDespCustas", "inf"}, {"vlrDespAdvogados", "infinity"}};
+             ini["ideAdv0101"] = {{"tpInsc", "2"}, {"nrInsc", "98765432100"}, {"vlrAdv", "-inf"}};
            },
            kSemErro,
            [](const TEvtDeslig& e) {
-             EXPECT_EQ(Pagamento(e).infoRRA().despProcJud().vlrDespCustas, 10.25);
-             EXPECT_EQ(Pagamento(e).infoRRA().despProcJud().vlrDespAdvogados, 0);
+             TInfoRRA& rra = Pagamento(e).infoRRA();
+             EXPECT_EQ(rra.qtdMesesRRA, 0);
+             EXPECT_EQ(rra.despProcJud().vlrDespCustas, 0);
+             EXPECT_EQ(rra.despProcJud().vlrDespAdvogados, 0);
+             EXPECT_EQ(rra.ideAdv().GetItem(0).vlrAdv, 0);
            }},
           {"no key for the notice's payment, alimony or intermittent days: none invented",
            [](TIni& ini) {
