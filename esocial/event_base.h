@@ -219,7 +219,9 @@ class TeSocialEvento : public TeSocial {
   // bond (S-2300).
   // The group GroupName: "trabalhador" (with cpfTrab and nascimento) or "dadosTrabalhador"
   // (paisNac in place of nascimento under the S-1 layouts). CadIni is the bond's cadIni;
-  // CodCateg decides whether the 2.x nisTrab is required.
+  // CodCateg decides whether the 2.x nisTrab is required and, for kind 3 from S-1.02 on,
+  // leaves out the address, disability and contact of category 308 (with an alert when any
+  // was given). The address may be left out from S-1.02 on.
   void GerarTrabalhador(const TTrabalhador& pTrabalhador, tpSimNao CadIni, const std::string& GroupName, int Tipo,
                         int CodCateg);
   void GerarNascimento(const TNascimento& pNascimento, const std::string& GroupName = "nascimento");
@@ -253,7 +255,8 @@ class TeSocialEvento : public TeSocial {
   void GerarVinculo(TVinculo& pVinculo, int Tipo);
   void GerarInfoRegimeTrab(const TInfoRegimeTrab& pInfoRegimeTrab);
   void GerarInfoCeletista(const TInfoCeletista& pInfoCeletista);
-  void GerarFGTS(const TFGTS& pFGTS);
+  // Tipo 3, the start of a worker without bond (S-2300), names the group fgts up to 2.5.
+  void GerarFGTS(const TFGTS& pFGTS, int Tipo = 2);
   void GerarTrabTemporario(const TTrabTemporario& pTrabTemporario);
   // 2.x: ideTomadorServ holding ideEstabVinc; S-1: ideEstabVinc alone.
   void GerarIdeTomadorServ(const TIdeTomadorServ& pIdeTomadorServ);
@@ -289,6 +292,27 @@ class TeSocialEvento : public TeSocial {
   void GerarAfastamento(const TAfastamento& pAfastamento);
   void GerarDesligamento(const TDesligamento& pDesligamento);
   void GerarCessao(const Tcessao& pCessao);
+
+  // The groups the events of a worker without bond share (S-2300, S-2306;
+  // event_writers_non_employee.cpp).
+  // A required category code under Tag ("codCateg", "categOrig"): 0 is not informed and goes
+  // out empty, with its alert.
+  void GerarCategoria(const std::string& Tag, int Codigo);
+  // ideTrabSemVinculo (S-2306, S-2399): cpfTrab; matricula from S-1.0, nisTrab up to 2.5;
+  // codCateg up to 2.5 or, from S-1.0, when there is no matricula.
+  void GerarIdeTrabSemVinculo(const TideTrabSemVinc& pIdeTrabSemVinc);
+  // cargoFuncao with the fields of the layout (the S-1 names and CBO codes, or the 2.x codes);
+  // nothing when none of them is given.
+  void GerarCargoFuncao(const TcargoFuncao& pCargoFuncao);
+  // infoEstagiario when its end date, its area, its policy or the CNPJ or name of its school,
+  // agent or supervisor is set (a required one left out goes out empty with its alert). The
+  // school's name and address go with it up to 2.5 and, in the S-1 layouts, for a school
+  // without CNPJ.
+  void GerarInfoEstagiario(const TinfoEstagiario& pInfoEstagiario);
+  // tpRegPrev of the group Grupo (infoDirigenteSindical, infoTrabCedido or infoMandElet),
+  // required: rpNenhum goes out empty with its alert, and "4" where the layout's list for that
+  // group lacks it is written with the alert of a code outside the layout.
+  void GerarTpRegPrevSemVinculo(const std::string& Grupo, tpTpRegPrev TpRegPrev);
 
  protected:
   // Id := the first Id attribute of XML (empty when there is none).

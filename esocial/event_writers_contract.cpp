@@ -96,14 +96,15 @@ void TeSocialEvento::GerarInfoCeletista(const TInfoCeletista& pInfoCeletista) {
   Gerador().wGrupo("/infoCeletista");
 }
 
-void TeSocialEvento::GerarFGTS(const TFGTS& pFGTS) {
-  Gerador().wGrupo("FGTS");
+void TeSocialEvento::GerarFGTS(const TFGTS& pFGTS, int Tipo) {
+  const std::string grupo = Tipo == 3 && VersaoDF() <= ve02_05_00 ? "fgts" : "FGTS";
+  Gerador().wGrupo(grupo);
   if (VersaoDF() <= ve02_05_00) Gerador().wCampo(tcStr, "", "opcFGTS", 1, 1, 1, OpcFGTSToStr(pFGTS.OpcFGTS));
   if (VersaoDF() >= veS01_00_00)
     Gerador().wCampo(tcDat, "", "dtOpcFGTS", 10, 10, 1, pFGTS.DtOpcFGTS);
   else
     Gerador().wCampo(tcDat, "", "dtOpcFGTS", 0, 10, 0, pFGTS.DtOpcFGTS);
-  Gerador().wGrupo("/FGTS");
+  Gerador().wGrupo("/" + grupo);
 }
 
 void TeSocialEvento::GerarTrabTemporario(const TTrabTemporario& pTrabTemporario) {

@@ -36,6 +36,17 @@ bool EnderecoInformado(const TEndereco& pEndereco) {
          !x.NmCid.empty() || !x.CodPostal.empty();
 }
 
+// Whether infoDeficiencia is written: DefMotora is neither a reason to write it nor one of its
+// fields.
+bool DeficienciaInformada(const TInfoDeficiencia& d) {
+  return d.DefFisica == tpSim || d.DefVisual == tpSim || d.DefAuditiva == tpSim || d.DefMental == tpSim ||
+         d.DefIntelectual == tpSim || d.ReabReadap == tpSim || d.infoCota == snfSim;
+}
+
+void AlertarGrupoDaCategoria308(TeSocialEvento& Evento, const std::string& Grupo) {
+  Evento.Gerador().wAlerta("", Grupo, "", "Grupo não aceito na categoria 308: dados não enviados");
+}
+
 }  // namespace
 
 void TeSocialEvento::GerarTrabalhador(const TTrabalhador& pTrabalhador, tpSimNao CadIni, const std::string& GroupName,
@@ -62,19 +73,32 @@ void TeSocialEvento::GerarTrabalhador(const TTrabalhador& pTrabalhador, tpSimNao
       Gerador().wCampo(tcStr, "", "paisNac", 1, 3, 1, pTrabalhador.PaisNac);
   }
   if (ate25) GerarDocumentos(pTrabalhador.Documentos);
-  // The address is optional from S-1.03 on: a worker without one gets no empty group.
-  if (VersaoDF() < veS01_03_00 || EnderecoInformado(pTrabalhador.Endereco))
+  // From S-1.02 the layout takes no address, disability or contact of a worker without bond
+  // of category 308: what was given of them is dropped with an alert.
+  const bool semContato = Tipo == 3 && CodCateg == 308 && VersaoDF() >= veS01_02_00;
+  const bool comEndereco = EnderecoInformado(pTrabalhador.Endereco);
+  // The address is optional from S-1.02 on: a worker without one gets no empty group.
+  if (semContato) {
+    if (comEndereco) AlertarGrupoDaCategoria308(*this, "endereco");
+  } else if (VersaoDF() < veS01_02_00 || comEndereco) {
     GerarEndereco(pTrabalhador.Endereco, pTrabalhador.ExtrangeiroSN);
+  }
   if (VersaoDF() >= veS01_00_00)
     GerarTrabImig(pTrabalhador.trabImig);
   else
     GerarTrabEstrangeiro(pTrabalhador.TrabEstrangeiro);
-  GerarInfoDeficiencia(pTrabalhador.InfoDeficiencia, Tipo);
+  if (!semContato)
+    GerarInfoDeficiencia(pTrabalhador.InfoDeficiencia, Tipo);
+  else if (DeficienciaInformada(pTrabalhador.InfoDeficiencia))
+    AlertarGrupoDaCategoria308(*this, "infoDeficiencia");
   // The dependents of a worker without bond have no sexoDep in the S-1 layouts.
   GerarDependente(pTrabalhador.Dependente, false,
                   Tipo == 3 && VersaoDF() >= veS01_00_00 ? TSexoDep::Omitido : TSexoDep::Opcional);
   if ((Tipo == 1 || Tipo == 2) && ate25) GerarAposentadoria(pTrabalhador.Aposentadoria);
-  GerarContato(pTrabalhador.Contato);
+  if (!semContato)
+    GerarContato(pTrabalhador.Contato);
+  else if (!pTrabalhador.Contato.FonePrinc.empty() || !pTrabalhador.Contato.EmailPrinc.empty())
+    AlertarGrupoDaCategoria308(*this, "contato");
   Gerador().wGrupo("/" + GroupName);
 }
 
@@ -209,10 +233,7 @@ void TeSocialEvento::GerarTrabImig(const TtrabImig& pTrabImig) {
 
 void TeSocialEvento::GerarInfoDeficiencia(const TInfoDeficiencia& pInfoDeficiencia, int Tipo) {
   const TInfoDeficiencia& d = pInfoDeficiencia;
-  // DefMotora is neither a reason to write the group nor one of its fields.
-  if (d.DefFisica != tpSim && d.DefVisual != tpSim && d.DefAuditiva != tpSim && d.DefMental != tpSim &&
-      d.DefIntelectual != tpSim && d.ReabReadap != tpSim && d.infoCota != snfSim)
-    return;
+  if (!DeficienciaInformada(d)) return;
   Gerador().wGrupo("infoDeficiencia");
   Gerador().wCampo(tcStr, "", "defFisica", 1, 1, 1, SimNaoToStr(d.DefFisica));
   Gerador().wCampo(tcStr, "", "defVisual", 1, 1, 1, SimNaoToStr(d.DefVisual));

@@ -191,7 +191,7 @@ static_assert(std::size(kTpLocal) == tlOutros + 1);
 std::string TpLocalToStr(tpTpLocal value) { return dfe::EnumToStr(value, kTpLocal); }
 tpTpLocal StrToTpLocal(bool& ok, std::string_view s) { return dfe::StrToEnum<tpTpLocal>(ok, s, kTpLocal); }
 
-constexpr std::string_view kTpReint[] = {"1", "2", "3", "4", "5", "9"};
+constexpr std::string_view kTpReint[] = {"1", "2", "3", "4", "5", "6", "9"};
 static_assert(std::size(kTpReint) == trOutros + 1);
 std::string TpReintToStr(tpTpReint value) { return dfe::EnumToStr(value, kTpReint); }
 tpTpReint StrToTpReint(bool& ok, std::string_view s) { return dfe::StrToEnum<tpTpReint>(ok, s, kTpReint); }

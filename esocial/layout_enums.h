@@ -295,6 +295,7 @@ enum tpTpReint : int {
   trReversaoServidorPublico,
   trReconducaoServidorPublico,
   trReinclusoMilitar,
+  trRevisaoReformaMilitar,
   trOutros
 };
 std::string TpReintToStr(tpTpReint value);

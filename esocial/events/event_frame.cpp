@@ -1,5 +1,6 @@
 #include "esocial/events/event_frame.h"
 
+#include <cstddef>
 #include <exception>
 #include <stdexcept>
 
@@ -31,6 +32,17 @@ bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::s
     throw std::runtime_error(Opcoes.PrefixoErro + Evento.Id + "\r\n" + Opcoes.ContextoErro + " " + E.what());
   }
   return !Evento.Gerador().ArquivoFormatoXML.empty();
+}
+
+void GerarGrupoComFilhos(TeSocialEvento& Evento, const std::string& Grupo, const std::function<void()>& Filhos) {
+  dfe::TGerador& g = Evento.Gerador();
+  const std::size_t antes = g.ArquivoFormatoXML.size();
+  g.wGrupo(Grupo);
+  const std::size_t aberto = g.ArquivoFormatoXML.size();
+  Filhos();
+  const bool vazio = g.ArquivoFormatoXML.size() == aberto;
+  g.wGrupo("/" + Grupo);
+  if (vazio) g.ArquivoFormatoXML.resize(antes);
 }
 
 void GerarCorpoTabela(TeSocialEvento& Evento, const std::string& GrupoInfo, TModoLancamento ModoLancamento,

@@ -38,6 +38,10 @@ struct TOpcoesDocumento {
 bool GerarDocumentoeSocial(TeSocialEvento& Evento, std::string_view Raiz, std::string_view NrInsc,
                            const std::function<void()>& Corpo, const TOpcoesDocumento& Opcoes = {});
 
+// Grupo around what Filhos writes, left out whole when they write nothing: a parent group that
+// is written when any of its children is.
+void GerarGrupoComFilhos(TeSocialEvento& Evento, const std::string& Grupo, const std::function<void()>& Filhos);
+
 // The body of a table event: the info group GrupoInfo holding the group of the mode, the key
 // group, then, unless the mode is exclusion, the data group and, for an alteration whose new
 // validity is given with its start, that validity as "novaValidade".

@@ -161,6 +161,13 @@ void TLeitorIniEvento::LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab, b
   if (LerCodCateg) IdeVinculo.codCateg = Inteiro("ideVinculo", "codCateg");
 }
 
+void TLeitorIniEvento::LerIdeTrabSemVinculo(TideTrabSemVinc& IdeTrabSemVinc) const {
+  IdeTrabSemVinc.cpfTrab = Texto("ideTrabSemVinculo", "cpfTrab");
+  IdeTrabSemVinc.nisTrab = Texto("ideTrabSemVinculo", "nisTrab");
+  IdeTrabSemVinc.codCateg = InteiroExato<int>("ideTrabSemVinculo", "codCateg");
+  IdeTrabSemVinc.matricula = Texto("ideTrabSemVinculo", "matricula");
+}
+
 void TLeitorIniEvento::LerIdeRespInf(TIdeRespInf& IdeRespInf) const {
   if (!AlgumaChave("ideRespInf", {"nmResp", "cpfResp", "telefone", "email"})) return;
   IdeRespInf.nmResp = Texto("ideRespInf", "nmResp");
@@ -513,6 +520,55 @@ void LerInfoContratoIni(const TLeitorIniEvento& ini, TInfoContrato& Contrato) {
   ini.LerLista("treiCap", 2, "codTreiCap", [&](int, const std::string&, const std::string& codigo) {
     Contrato.treiCap().New().codTreiCap = platform::Variant(codigo).AsInteger();
   });
+}
+
+void LerComplementaresSemVinculoIni(const TLeitorIniEvento& ini, TcargoFuncao& CargoFuncao, TRemuneracao& Remuneracao,
+                                    TinfoEstagiario& Estagiario, TLocalTrabGeral& LocalTrabGeral) {
+  CargoFuncao.codCargo = ini.Texto("cargoFuncao", "codCargo");
+  CargoFuncao.codFuncao = ini.Texto("cargoFuncao", "codFuncao");
+  CargoFuncao.nmCargo = ini.Texto("cargoFuncao", "nmCargo");
+  CargoFuncao.CBOCargo = ini.Texto("cargoFuncao", "CBOCargo");
+  CargoFuncao.nmFuncao = ini.Texto("cargoFuncao", "nmFuncao");
+  CargoFuncao.CBOFuncao = ini.Texto("cargoFuncao", "CBOFuncao");
+  if (ini.AlgumaChave("remuneracao", {"vrSalFx", "undSalFixo", "dscSalVar"})) {
+    Remuneracao.VrSalFx = ini.DecimalEstrito("remuneracao", "vrSalFx");
+    Remuneracao.UndSalFixo = ini.CodigoEstrito("remuneracao", "undSalFixo", "", StrToUndSalFixo);
+    Remuneracao.DscSalVar = ini.Texto("remuneracao", "dscSalVar");
+  }
+  if (ini.AlgumaChave("infoEstagiario",
+                      {"natEstagio", "nivEstagio", "areaAtuacao", "nrApol", "vlrBolsa", "dtPrevTerm"})) {
+    Estagiario.natEstagio = ini.CodigoEstrito("infoEstagiario", "natEstagio", "", StrToNatEstagio);
+    Estagiario.nivEstagio = ini.CodigoEstrito("infoEstagiario", "nivEstagio", "", StrToNivelEstagio);
+    Estagiario.areaAtuacao = ini.Texto("infoEstagiario", "areaAtuacao");
+    Estagiario.nrApol = ini.Texto("infoEstagiario", "nrApol");
+    Estagiario.vlrBolsa = ini.DecimalEstrito("infoEstagiario", "vlrBolsa");
+    Estagiario.dtPrevTerm = ini.Data("infoEstagiario", "dtPrevTerm");
+    TinstEnsino& escola = Estagiario.instEnsino;
+    escola.cnpjInstEnsino = ini.Texto("instEnsino", "cnpjInstEnsino");
+    escola.nmRazao = ini.Texto("instEnsino", "nmRazao");
+    escola.dscLograd = ini.Texto("instEnsino", "dscLograd");
+    escola.nrLograd = ini.Texto("instEnsino", "nrLograd");
+    escola.bairro = ini.Texto("instEnsino", "bairro");
+    escola.Cep = ini.Texto("instEnsino", "cep");
+    escola.codMunic = ini.InteiroExato<int>("instEnsino", "codMunic");
+    escola.Uf = ini.Texto("instEnsino", "uf");
+    TageIntegracao& agente = Estagiario.ageIntegracao;
+    agente.cnpjAgntInteg = ini.Texto("ageIntegracao", "cnpjAgntInteg");
+    agente.nmRazao = ini.Texto("ageIntegracao", "nmRazao");
+    agente.dscLograd = ini.Texto("ageIntegracao", "dscLograd");
+    agente.nrLograd = ini.Texto("ageIntegracao", "nrLograd");
+    agente.bairro = ini.Texto("ageIntegracao", "bairro");
+    agente.Cep = ini.Texto("ageIntegracao", "cep");
+    agente.codMunic = ini.InteiroExato<int>("ageIntegracao", "codMunic");
+    agente.Uf = ini.Texto("ageIntegracao", "uf");
+    Estagiario.supervisorEstagio.cpfSupervisor = ini.Texto("supervisorEstagio", "cpfSupervisor");
+    Estagiario.supervisorEstagio.nmSuperv = ini.Texto("supervisorEstagio", "nmSuperv");
+  }
+  if (TemInscricao(ini, "localTrabGeral")) {
+    LocalTrabGeral.TpInsc = ini.CodigoEstrito("localTrabGeral", "tpInsc", "1", StrToTpInsc);
+    LocalTrabGeral.NrInsc = ini.Texto("localTrabGeral", "nrInsc");
+    LocalTrabGeral.DescComp = ini.Texto("localTrabGeral", "descComp");
+  }
 }
 
 }  // namespace esocial

@@ -40,6 +40,9 @@ class TBrasil;
 class TExterior;
 class TDependenteCollection;
 class TVerbasResc;
+class TcargoFuncao;
+class TRemuneracao;
+class TinfoEstagiario;
 
 // The value of a code not informed, for a code list that has none: it converts to the empty
 // text, so that a required element goes out empty with its alert and the schema check names it.
@@ -136,6 +139,9 @@ class TLeitorIniEvento {
   // Section ideVinculo: cpfTrab, nisTrab when asked, matricula, and codCateg (default 0) unless
   // the event leaves it out.
   void LerIdeVinculo(TIdeVinculo& IdeVinculo, bool LerNisTrab = false, bool LerCodCateg = true) const;
+  // Section ideTrabSemVinculo: cpfTrab, nisTrab, codCateg (a whole number, 0 when absent) and
+  // matricula.
+  void LerIdeTrabSemVinculo(TideTrabSemVinc& IdeTrabSemVinc) const;
   // Section ideRespInf (nmResp, cpfResp, telefone, email), read when any of its keys is given.
   void LerIdeRespInf(TIdeRespInf& IdeRespInf) const;
 
@@ -220,5 +226,11 @@ void LerAprendIni(const TLeitorIniEvento& ini, const TeSocialEvento& Evento, TAp
 // alvaraJudicial, observacoes01..99 and treiCap01..99. A training code that is not a whole
 // number raises platform::EConvertError.
 void LerInfoContratoIni(const TLeitorIniEvento& ini, TInfoContrato& Contrato);
+// The groups of infoComplementares the events of a worker without bond share, each section
+// read when any of its keys is given: cargoFuncao; remuneracao; infoEstagiario, and with it
+// instEnsino, ageIntegracao and supervisorEstagio; localTrabGeral. A code outside its list or
+// a number that is none raises; a code not given is not informed.
+void LerComplementaresSemVinculoIni(const TLeitorIniEvento& ini, TcargoFuncao& CargoFuncao, TRemuneracao& Remuneracao,
+                                    TinfoEstagiario& Estagiario, TLocalTrabGeral& LocalTrabGeral);
 
 }  // namespace esocial

@@ -1,13 +1,35 @@
 #pragma once
-// S-2190, preliminary admission record: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-2190, preliminary admission record: the worker's CPF, birth and admission dates and, from
+// S-1.0 on, the registration number, category, nature of the activity and the basic contract
+// data. The one event about a worker without a bond identification group.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2190 {
 
+class TInfoRegPrelim {
+ public:
+  std::string cpfTrab;
+  platform::TDateTime dtNascto = 0;
+  platform::TDateTime dtAdm = 0;
+  std::string matricula;
+  // 0 is not informed.
+  int codCateg = 0;
+  tpNatAtividade natAtividade = navNaoInformar;
+  TinfoRegCTPS infoRegCTPS;
+};
+
 class TEvtAdmPrelim : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento2 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TInfoRegPrelim InfoRegPrelim;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2190CollectionItem : public TItemEvento<TEvtAdmPrelim, teS2190> {

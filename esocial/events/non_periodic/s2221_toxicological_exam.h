@@ -1,13 +1,35 @@
 #pragma once
-// S-2221, toxicological exam: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-2221, toxicological exam of a professional driver: the exam date, the laboratory, the
+// exam's sequence code and the physician with their council registration.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2221 {
 
+class TToxicologico {
+ public:
+  platform::TDateTime dtExame = 0;
+  std::string cnpjLab;
+  std::string codSeqExame;
+  std::string nmMed;
+  std::string nrCRM;
+  std::string ufCRM;
+  // The refusal of the 2.x layouts.
+  tpSimNao indRecusa{};
+};
+
 class TEvtToxic : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento2 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TIdeVinculo IdeVinculo;
+  TToxicologico toxicologico;
+
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2221CollectionItem : public TItemEvento<TEvtToxic, teS2221> {

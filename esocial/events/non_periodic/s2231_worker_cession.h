@@ -1,13 +1,48 @@
 #pragma once
-// S-2231, cession of a worker: the event unit. The event's model, writer and INI reader belong here; until
-// they are, the event holds, signs and validates its document only.
+// S-2231, cession of a worker: its start (the receiving employer and who pays the
+// remuneration) or its end, one of the two per event.
+#include <string>
+
 #include "esocial/events/event_unit.h"
 
 namespace esocial::s2231 {
 
+class TIniCessao {
+ public:
+  platform::TDateTime dtIniCessao = 0;
+  std::string cnpjCess;
+  tpSimNao respRemun{};
+};
+
+class TFimCessao {
+ public:
+  platform::TDateTime dtTermCessao = 0;
+};
+
+class TInfoCessao {
+ public:
+  TIniCessao& iniCessao() { return FiniCessao.Obter(); }
+  bool iniCessaoInst() const { return FiniCessao.Existe(); }
+  TFimCessao& fimCessao() { return FfimCessao.Obter(); }
+  bool fimCessaoInst() const { return FfimCessao.Existe(); }
+
+ private:
+  platform::TObjetoOpcional<TIniCessao> FiniCessao;
+  platform::TObjetoOpcional<TFimCessao> FfimCessao;
+};
+
 class TEvtCessao : public TeSocialEvento {
  public:
   using TeSocialEvento::TeSocialEvento;
+
+  TIdeEvento2 IdeEvento;
+  TIdeEmpregador IdeEmpregador;
+  TIdeVinculo IdeVinculo;
+  TInfoCessao InfoCessao;
+
+  // Writing raises when the event holds both the start and the end, or neither.
+  bool GerarXML() override;
+  bool LerArqIni(const std::string& AIniString) override;
 };
 
 class TS2231CollectionItem : public TItemEvento<TEvtCessao, teS2231> {

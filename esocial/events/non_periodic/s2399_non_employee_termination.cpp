@@ -15,22 +15,9 @@ bool TEvtTSVTermino::GerarXML() {
   return GerarDocumentoeSocial(*this, "evtTSVTermino", IdeEmpregador.NrInsc, [&] {
     GerarIdeEvento2(IdeEvento, true, true, true);
     GerarIdeEmpregador(IdeEmpregador);
-    GerarIdeTrabSemVinculo();
+    GerarIdeTrabSemVinculo(IdeTrabSemVInc);
     GerarInfoTSVTermino();
   });
-}
-
-void TEvtTSVTermino::GerarIdeTrabSemVinculo() {
-  dfe::TGerador& g = Gerador();
-  const TideTrabSemVinc& t = IdeTrabSemVInc;
-  g.wGrupo("ideTrabSemVinculo");
-  g.wCampo(tcStr, "", "cpfTrab", 11, 11, 1, t.cpfTrab);
-  if (VersaoDF() >= veS01_00_00) g.wCampo(tcStr, "", "matricula", 1, 30, 0, t.matricula);
-  if (VersaoDF() <= ve02_05_00) g.wCampo(tcStr, "", "nisTrab", 1, 11, 0, t.nisTrab);
-  // A category of 0 is not informed: written empty, with its alert.
-  if (VersaoDF() <= ve02_05_00 || t.matricula.empty())
-    g.wCampo(tcStr, "", "codCateg", 3, 3, 1, t.codCateg > 0 ? std::to_string(t.codCateg) : "");
-  g.wGrupo("/ideTrabSemVinculo");
 }
 
 void TEvtTSVTermino::GerarInfoTSVTermino() {

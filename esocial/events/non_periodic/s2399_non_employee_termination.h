@@ -64,7 +64,6 @@ class TEvtTSVTermino : public TeSocialEvento {
   bool LerArqIni(const std::string& AIniString) override;
 
  private:
-  void GerarIdeTrabSemVinculo();
   void GerarInfoTSVTermino();
   void GerarVerbasResc();
 };

@@ -52,11 +52,7 @@ bool TEvtTSVTermino::LerArqIni(const std::string& AIniString) {
   ini.LerIdeEvento2(IdeEvento, true);
   ini.LerIdeEmpregador(IdeEmpregador, *this);
 
-  const std::string ide = "ideTrabSemVinculo";
-  IdeTrabSemVInc.cpfTrab = ini.Texto(ide, "cpfTrab");
-  IdeTrabSemVInc.nisTrab = ini.Texto(ide, "nisTrab");
-  IdeTrabSemVInc.codCateg = ini.InteiroExato<int>(ide, "codCateg");
-  IdeTrabSemVInc.matricula = ini.Texto(ide, "matricula");
+  ini.LerIdeTrabSemVinculo(IdeTrabSemVInc);
 
   // Every field is read: the writer decides by category and layout what the document holds.
   TInfoTSVTermino& i = InfoTSVTermino;
