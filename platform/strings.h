@@ -1,6 +1,6 @@
 #pragma once
-// Text helpers over UTF-8 std::string. Positions follow the 1-based convention of the
-// design's text routines; every cut clamps to the text instead of throwing.
+// Text helpers over UTF-8 std::string. Positions are 1-based, as the callers count them;
+// every cut clamps to the text instead of throwing.
 #include <cstdint>
 #include <string>
 #include <string_view>

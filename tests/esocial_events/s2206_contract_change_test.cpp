@@ -1,6 +1,6 @@
 // S-2206, the change of an employment contract: documents written from fields and from INI
 // input, signed and valid against the official schemas of S-1.03 and 2.5; the layouts'
-// branches; the faults; the INI reader's cases.
+// branches; the cases it once got wrong; the INI reader's cases.
 #include "esocial/events/non_periodic/s2206_contract_change.h"
 
 #include <gmock/gmock.h>
@@ -180,18 +180,18 @@ TEST(S2206ContractChange, LayoutBranches) {
       });
 }
 
-// The faults, each a case the Part's writer or reader gets wrong.
+// Cases the writer or the INI reader once got wrong.
 TEST(S2206ContractChange, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2206Collection>(
       PreencherEstatutario,
       {
-          {"1: no plan of the own regime, no infoEstatutario",
+          {"no plan of the own regime, no infoEstatutario",
            veS01_03_00,
            [](TEvtAltContratual& e) { e.AltContratual.Vinculo.infoRegimeTrab.InfoEstatutario.tpPlanRP = prpNenhum; },
            {"<tpRegPrev>2</tpRegPrev><infoContrato>"},
            {"<infoEstatutario>", "<tpPlanRP>"},
            {}},
-          {"1: the plan 0 as its code; the indicators required",
+          {"the plan 0 as its code; the indicators required",
            veS01_03_00,
            [](TEvtAltContratual& e) {
              e.AltContratual.Vinculo.infoRegimeTrab.InfoEstatutario = {};
@@ -203,19 +203,19 @@ TEST(S2206ContractChange, Faults) {
       });
   esocialtest::VerificarCasosLeiaute<TS2206Collection>(
       PreencherCeletista, {
-                              {"3: no dtIngrCargo",
+                              {"no dtIngrCargo",
                                veS01_03_00,
                                [](TEvtAltContratual&) {},
                                {"<CBOCargo>252105</CBOCargo><nmFuncao>"},
                                {"<dtIngrCargo>"},
                                {}},
-                              {"3: no duration given, none written",
+                              {"no duration given, none written",
                                veS01_03_00,
                                [](TEvtAltContratual& e) { e.AltContratual.Vinculo.infoContrato.Duracao = {}; },
                                {},
                                {"<duracao>"},
                                {}},
-                              {"3: 2.5 requires the duration: not given, its kind is written empty",
+                              {"2.5 requires the duration: not given, its kind is written empty",
                                ve02_05_00,
                                [](TEvtAltContratual& e) {
                                  Para25(e);
@@ -224,13 +224,13 @@ TEST(S2206ContractChange, Faults) {
                                {"<duracao><tpContr/></duracao>"},
                                {},
                                {"tpContr"}},
-                              {"4: no pay, none written",
+                              {"no pay, none written",
                                veS01_03_00,
                                [](TEvtAltContratual& e) { e.AltContratual.Vinculo.infoContrato.Remuneracao = {}; },
                                {},
                                {"<remuneracao>"},
                                {}},
-                              {"4: pay not applicable is written",
+                              {"pay not applicable is written",
                                veS01_03_00,
                                [](TEvtAltContratual& e) {
                                  e.AltContratual.Vinculo.infoContrato.Remuneracao = {0, sfNaoaplicavel, ""};
@@ -242,35 +242,34 @@ TEST(S2206ContractChange, Faults) {
   esocialtest::VerificarCasosIni<TS2206Collection>(
       IniCeletista(),
       {
-          {"2: the journey is read by its weekly hours alone",
-           [](TIni& ini) { ini["horContratual"].erase("tpJornada"); }, "",
+          {"the journey is read by its weekly hours alone", [](TIni& ini) { ini["horContratual"].erase("tpJornada"); },
+           "",
            [](const TEvtAltContratual& e) {
              const THorContratual& h = e.AltContratual.Vinculo.infoContrato.HorContratual;
              EXPECT_DOUBLE_EQ(h.qtdHrsSem, 44);
              EXPECT_EQ(h.dscJorn, "Doze por trinta e seis");
            }},
-          {"2: and by its kind alone", [](TIni& ini) { ini["horContratual"].erase("qtdHrsSem"); },
-           testsupport::kNoError,
+          {"and by its kind alone", [](TIni& ini) { ini["horContratual"].erase("qtdHrsSem"); }, testsupport::kNoError,
            [](const TEvtAltContratual& e) {
              EXPECT_EQ(e.AltContratual.Vinculo.infoContrato.HorContratual.tpJornada, tjJornada12x36);
              EXPECT_THAT(e.XML(), HasSubstr("<horContratual><tpJornada>2</tpJornada><tmpParc>0</tmpParc><horNoturno>N<"
                                             "/horNoturno><dscJorn>Doze por trinta e seis</dscJorn></horContratual>"));
            }},
-          {"2: weekly hours with a decimal comma", [](TIni& ini) { ini["horContratual"]["qtdHrsSem"] = "42,5"; },
+          {"weekly hours with a decimal comma", [](TIni& ini) { ini["horContratual"]["qtdHrsSem"] = "42,5"; },
            testsupport::kNoError,
            [](const TEvtAltContratual& e) { EXPECT_THAT(e.XML(), HasSubstr("<qtdHrsSem>42.50</qtdHrsSem>")); }},
-          {"2: a temporary domestic place without tpLograd, a general one without tpInsc",
+          {"a temporary domestic place without tpLograd, a general one without tpInsc",
            [](TIni& ini) { ini["localTrabGeral"].erase("tpInsc"); }, testsupport::kNoError,
            [](const TEvtAltContratual& e) {
              EXPECT_THAT(e.XML(), HasSubstr("<localTrabGeral><tpInsc>1</tpInsc><nrInsc>11222333000181</nrInsc>"));
              EXPECT_THAT(e.XML(), HasSubstr("<localTempDom><dscLograd>Rua do Sitio</dscLograd>"));
            }},
-          {"2: infoCeletista by its union alone", [](TIni& ini) { ini["infoCeletista"].erase("tpRegJor"); },
+          {"infoCeletista by its union alone", [](TIni& ini) { ini["infoCeletista"].erase("tpRegJor"); },
            testsupport::kNoError,
            [](const TEvtAltContratual& e) {
              EXPECT_EQ(e.AltContratual.Vinculo.infoRegimeTrab.InfoCeletista.cnpjSindCategProf, kCnpjEstab);
            }},
-          {"2: tpRegTrab is read: a statutory bond under the general regime has no regime group",
+          {"tpRegTrab is read: a statutory bond under the general regime has no regime group",
            [](TIni& ini) {
              ini["vinculo"]["tpRegTrab"] = "2";
              ini.erase("infoCeletista");
@@ -281,9 +280,9 @@ TEST(S2206ContractChange, Faults) {
              EXPECT_EQ(e.AltContratual.Vinculo.tpRegTrab, trEstatutario);
              EXPECT_THAT(e.XML(), Not(HasSubstr("<infoRegimeTrab>")));
            }},
-          {"3: no tpContr, no duration", [](TIni& ini) { ini.erase("duracao"); }, testsupport::kNoError,
+          {"no tpContr, no duration", [](TIni& ini) { ini.erase("duracao"); }, testsupport::kNoError,
            [](const TEvtAltContratual& e) { EXPECT_THAT(e.XML(), Not(HasSubstr("<duracao>"))); }},
-          {"4: no pay, none written", [](TIni& ini) { ini.erase("remuneracao"); }, testsupport::kNoError,
+          {"no pay, none written", [](TIni& ini) { ini.erase("remuneracao"); }, testsupport::kNoError,
            [](const TEvtAltContratual& e) { EXPECT_THAT(e.XML(), Not(HasSubstr("<remuneracao>"))); }},
       });
 }

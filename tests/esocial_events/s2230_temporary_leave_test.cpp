@@ -174,7 +174,7 @@ TEST(S2230TemporaryLeave, LayoutBranches) {
       });
 }
 
-// What the faults were: a leave's start written from a locale text; the elective
+// What the unit once got wrong: a leave's start written from a locale text; the elective
 // mandate before the cession; codes nobody gave.
 TEST(S2230TemporaryLeave, Faults) {
   esocialtest::VerificarCasosLeiaute<TS2230Collection>(
